@@ -1,0 +1,110 @@
+#include "cli/growcommand.h"
+
+#include "cli/arguments.h"
+#include "cli/clirun.h"
+#include "cli/growoptions.h"
+#include "engine/errors.h"
+#include "engine/random.h"
+#include "engine/render.h"
+#include "engine/seeding.h"
+#include "output/bmpfile.h"
+
+#include <QByteArray>
+#include <QtEndian>
+#include <cstdio>
+
+namespace mottler::cli {
+namespace {
+
+void Print(const QString& text) { std::fputs(qPrintable(text + '\n'), stdout); }
+void PrintError(const QString& text) { std::fputs(qPrintable(text + '\n'), stderr); }
+
+void Seed(TextureEngine& engine, const GrowOptions& o) {
+    SetRandomSeed(static_cast<std::uint32_t>(*o.Seed));
+    SeedTexture(engine, o.Texture.Type, ShapeTuning::FromUserSettings());
+    if (o.Texture.Type == ImageFile)
+        UsePictureAsInitialTexture(engine, ReadPicture(o.Texture.ImageFile), o.Fit);
+}
+
+RunResult Grow(TextureEngine& engine, const GrowOptions& o) {
+    GrowthFactors factors;
+    factors.FactorA = o.FactorA;
+    factors.FactorB = o.FactorB;
+    factors.FactorC = o.Texture.FactorC;
+    factors.FactorD = o.Texture.FactorD;
+    factors.MultiplierA = o.Texture.MultiplierA;
+    factors.MultiplierB = o.Texture.MultiplierB;
+    factors.Zero = o.Texture.Zero;
+    RunParameters params;
+    params.Iterations = o.Texture.Iterations;
+    params.Animate = false;
+    params.DriftKind = o.Texture.DriftKind;
+    engine.Switches.PaintAges = false;
+    engine.Switches.ShowProgress = o.Progress;
+    CliGrowthObserver observer(factors, o.Progress, o.Texture.Iterations);
+    return GrowTexture(engine, params, observer);
+}
+
+void WriteRaw(const ChemicalField& field, const QString& path) {
+    QByteArray bytes(static_cast<qsizetype>(field.Cells() * sizeof(float)), '\0');
+    qToLittleEndian<float>(field.Data(), static_cast<qsizetype>(field.Cells()), bytes.data());
+    WriteFileAtomically(path, bytes);
+}
+
+void WriteOutputs(TextureEngine& engine, const GrowOptions& o) {
+    if (!o.Output.isEmpty()) {
+        RenderDisplayField(engine, StartupPalette());
+        WriteBmp24(engine.TextureBitmap, o.Output);
+    }
+    if (!o.RawA.isEmpty())
+        WriteRaw(engine.FieldA, o.RawA);
+    if (!o.RawB.isEmpty())
+        WriteRaw(engine.FieldB, o.RawB);
+}
+
+QString FloatText(float v) { return QString::asprintf("%.9g", static_cast<double>(v)); }
+
+int Execute(GrowOptions& o) {
+    TextureEngine engine;
+    engine.SetTextureSize(o.Texture.Width, o.Texture.Height);
+    if (!o.Seed) {
+        ReseedFromClock();
+        o.Seed = static_cast<std::int32_t>(RandomSeed());
+    }
+    Seed(engine, o);
+    const RunResult result = Grow(engine, o);
+    if (result.Outcome == RunOutcome::Overflow || result.Outcome == RunOutcome::InternalError) {
+        PrintError(QString(result.Message).replace("\r\n", "\n"));
+        return ExitFailed;
+    }
+    Print(QStringLiteral("seed: %1").arg(*o.Seed));
+    Print(QStringLiteral("iterations: %1").arg(result.Reported));
+    Print(QStringLiteral("minimum: %1").arg(FloatText(engine.FieldMin)));
+    Print(QStringLiteral("maximum: %1").arg(FloatText(engine.FieldMax)));
+    if (result.Outcome == RunOutcome::UniformField)
+        Print("stopped: the field of A became uniform");
+    WriteOutputs(engine, o);
+    if (result.Outcome == RunOutcome::Escaped) {
+        PrintError(QStringLiteral("interrupted after iteration %1").arg(result.Reported));
+        return 130;
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+int RunGrowCommand(const QStringList& args) {
+    GrowOptions options = ParseGrowOptions(args);
+    if (options.Help) {
+        std::fputs(GrowHelp, stdout);
+        return ExitOk;
+    }
+    try {
+        return Execute(options);
+    } catch (const MottlerError& error) {
+        PrintError(error.Message());
+        return ExitFailed;
+    }
+}
+
+} // namespace mottler::cli

@@ -1,0 +1,89 @@
+#include "cli/growoptions.h"
+
+#include "cli/arguments.h"
+
+#include <limits>
+
+namespace mottler::cli {
+namespace {
+
+constexpr qint64 IntMin = std::numeric_limits<std::int32_t>::min();
+constexpr qint64 IntMax = std::numeric_limits<std::int32_t>::max();
+constexpr double RealMax = 3.0e38;
+
+const QStringList TypeNames{"noise", "shapes", "both", "image"};
+const QStringList DriftNames{"none", "left", "right", "up", "down"};
+const QStringList FitNames{"stretch", "keep"};
+
+void Validate(const GrowOptions& o) {
+    if (o.Texture.Type == ImageFile && o.Texture.ImageFile.isEmpty())
+        throw UsageError("option --type image needs --image FILE");
+    if (!o.Texture.ImageFile.isEmpty() && o.Texture.Type != ImageFile)
+        throw UsageError("option --image needs --type image");
+}
+
+} // namespace
+
+const char* const GrowHelp = R"(Usage: mottler-cli grow [options]
+
+Seeds a texture and grows it, then writes the final state.
+
+Seeding:
+  --seed N             random seed (any 32-bit integer; default: from the clock, printed)
+  --type T             initial texture: noise, shapes, both, image (or 0-3); default noise
+  --image FILE         picture for --type image (BMP, JPEG, GIF, PNG, ...)
+  --fit keep|stretch   a picture of another size: keep its own size (default) or stretch
+                       it over --width x --height
+  --width N, --height N  texture size in cells (default 100 x 100)
+
+Growth:
+  --iterations N       iterations to grow (default 9)
+  --a X, --b X         diffusion factors of A and B (default 995 and 0)
+  --c N, --d N         reaction constants (default 12 and 16)
+  --amult X, --bmult X neighbour weights (default 4.0)
+  --zero 0-2           negative A becomes 0 (0), B (1) or |A| (2); default 0
+  --drift D            none, left, right, up, down (or 0-4); default none
+  --progress           report every tenth iteration on stderr
+
+Output:
+  -o, --output FILE    the texture as a 24-bit BMP (white to black gradient)
+  --raw-a FILE         final chemical A: little-endian float32, row-major, no header
+  --raw-b FILE         final chemical B, the same way
+
+Prints the seed, the reported iteration number and the range of A. Exit status 0 on
+success, 1 when the run failed, 2 for a usage error. Ctrl+C stops the run like Escape does
+in the program and still writes the outputs.
+)";
+
+GrowOptions ParseGrowOptions(const QStringList& args) {
+    GrowOptions o;
+    Arguments a(args);
+    for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
+        if (opt == "--help" || opt == "-h") o.Help = true;
+        else if (opt == "--seed") o.Seed = a.Integer(IntMin, IntMax);
+        else if (opt == "--type") o.Texture.Type = a.Choice(TypeNames);
+        else if (opt == "--image") o.Texture.ImageFile = a.Text();
+        else if (opt == "--fit") o.Fit = a.Choice(FitNames) == 0 ? PictureFit::Stretch : PictureFit::KeepOwnSize;
+        else if (opt == "--width") o.Texture.Width = a.Integer(1, IntMax);
+        else if (opt == "--height") o.Texture.Height = a.Integer(1, IntMax);
+        else if (opt == "--iterations") o.Texture.Iterations = a.Integer(0, IntMax);
+        else if (opt == "--a") o.FactorA = a.Real(0, RealMax);
+        else if (opt == "--b") o.FactorB = a.Real(0, RealMax);
+        else if (opt == "--c") o.Texture.FactorC = a.Integer(IntMin, IntMax);
+        else if (opt == "--d") o.Texture.FactorD = a.Integer(IntMin, IntMax);
+        else if (opt == "--amult") o.Texture.MultiplierA = a.Real(-RealMax, RealMax);
+        else if (opt == "--bmult") o.Texture.MultiplierB = a.Real(-RealMax, RealMax);
+        else if (opt == "--zero") o.Texture.Zero = a.Integer(0, 2);
+        else if (opt == "--drift") o.Texture.DriftKind = a.Choice(DriftNames);
+        else if (opt == "--output" || opt == "-o") o.Output = a.Text();
+        else if (opt == "--raw-a") o.RawA = a.Text();
+        else if (opt == "--raw-b") o.RawB = a.Text();
+        else if (opt == "--progress") o.Progress = true;
+        else throw UsageError(QStringLiteral("unknown option %1").arg(opt));
+    }
+    if (!o.Help)
+        Validate(o);
+    return o;
+}
+
+} // namespace mottler::cli

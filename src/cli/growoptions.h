@@ -1,0 +1,31 @@
+#pragma once
+
+#include "engine/initialimage.h"
+#include "engine/texturesettings.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace mottler::cli {
+
+/// Everything `mottler-cli grow` takes from its command line.
+struct GrowOptions {
+    TextureSettings Texture;
+    std::optional<std::int32_t> Seed; ///< absent: derived from the clock and printed
+    double FactorA = 995;
+    double FactorB = 0;
+    PictureFit Fit = PictureFit::KeepOwnSize;
+    QString Output;
+    QString RawA;
+    QString RawB;
+    bool Progress = false;
+    bool Help = false;
+};
+
+/// Throws UsageError naming the bad option.
+GrowOptions ParseGrowOptions(const QStringList& args);
+
+extern const char* const GrowHelp;
+
+} // namespace mottler::cli

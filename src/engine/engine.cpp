@@ -1,0 +1,62 @@
+#include "engine/engine.h"
+
+#include "engine/errors.h"
+
+#include <array>
+#include <unistd.h>
+
+namespace mottler {
+namespace {
+
+constexpr int FieldCount = 6;
+
+// Bytes a texture of `cells` cells needs: six float fields and the 24-bit bitmap.
+double BytesNeeded(double cells) { return cells * (FieldCount * 4.0 + 3.0); }
+
+// Physical memory: fields are touched by the seeding straight away, so a size that only
+// fits in overcommitted address space would end in the kernel killing the program.
+double PhysicalMemory() {
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    return pages > 0 && pageSize > 0 ? double(pages) * double(pageSize) : 0.0;
+}
+
+bool SizeFitsMemory(int w, int h) {
+    if (w < 1 || h < 1)
+        return false;
+    const double cells = double(w) * double(h);
+    return cells <= 2147483647.0 && BytesNeeded(cells) <= PhysicalMemory();
+}
+
+} // namespace
+
+void TextureEngine::SetTextureSize(int w, int h) {
+    if (!SizeFitsMemory(w, h))
+        throw MottlerError(NotEnoughMemoryMessage);
+    const auto cells = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+
+    std::array<ChemicalField, FieldCount> fresh;
+    ChemicalField row;
+    for (auto& field : fresh)
+        if (!field.Allocate(cells))
+            throw MottlerError(NotEnoughMemoryMessage);
+    if (!row.Allocate(static_cast<std::size_t>(w)))
+        throw MottlerError(NotEnoughMemoryMessage);
+    QImage bitmap(w, h, QImage::Format_BGR888);
+    if (bitmap.isNull())
+        throw MottlerError(NotEnoughMemoryMessage);
+    bitmap.fill(Qt::white);
+
+    FieldA = std::move(fresh[0]);
+    FieldB = std::move(fresh[1]);
+    InitialA = std::move(fresh[2]);
+    InitialB = std::move(fresh[3]);
+    DisplayField = std::move(fresh[4]);
+    PaletteIndexField = std::move(fresh[5]);
+    DriftRow = std::move(row);
+    TextureBitmap = std::move(bitmap);
+    width = w;
+    height = h;
+}
+
+} // namespace mottler

@@ -1,0 +1,154 @@
+#include "engine/growth.h"
+
+#include "engine/errors.h"
+#include "engine/scaling.h"
+#include "engine/sweep.h"
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace mottler {
+namespace {
+
+SweepCoefficients CoefficientsFrom(const GrowthFactors& f) {
+    SweepCoefficients k;
+    k.FactorC = static_cast<float>(f.FactorC);
+    k.FactorD = static_cast<float>(f.FactorD);
+    k.MultiplierA = static_cast<float>(f.MultiplierA);
+    k.MultiplierB = static_cast<float>(f.MultiplierB);
+    k.DiffusionA = DiffusionFromFactor(f.FactorA);
+    k.DiffusionB = DiffusionFromFactor(f.FactorB);
+    k.Zero = f.Zero;
+    return k;
+}
+
+// The age thumbnail a continued run paints next, in extended precision as defined.
+int ContinuedAgeIndex(int start, int n) {
+    const long double interval = static_cast<long double>(std::max(n - 1, 1)) / 10.0L;
+    return static_cast<int>(std::trunc(static_cast<long double>(start) / interval)) + 2;
+}
+
+class Run {
+public:
+    Run(TextureEngine& e, const RunParameters& p, GrowthObserver& o)
+        : engine(e), params(p), observer(o) {}
+
+    RunResult Execute();
+
+private:
+    void Prepare();
+    void Iterate(int i);
+    void Finish(int k);
+
+    TextureEngine& engine;
+    const RunParameters& params;
+    GrowthObserver& observer;
+    SweepCoefficients coefficients;
+    int start = 0;
+    int ageIndex = 1;
+    int ageInterval = 1;
+    bool firstIteration = true;
+    RunOutcome stopReason = RunOutcome::Aborted; // why a silent abort ended the run
+};
+
+void Run::Prepare() {
+    observer.RunStarting();
+    if (params.Mode == RunMode::Fresh) {
+        observer.ClearFrames();
+        observer.ClearAges();
+        ageIndex = 1;
+        const auto n = static_cast<std::size_t>(engine.CellCount());
+        std::copy_n(engine.InitialA.Data(), n, engine.FieldA.Data());
+        std::copy_n(engine.InitialB.Data(), n, engine.FieldB.Data());
+        start = 0;
+    } else {
+        start = params.ContinueFrom;
+        ageIndex = ContinuedAgeIndex(start, params.Iterations);
+    }
+    observer.IterationsPlanned(params.Iterations);
+    coefficients = CoefficientsFrom(observer.ReadFactors());
+    observer.EscapePressed(); // an Escape pressed before the run does not count
+    observer.ProgressShown();
+}
+
+void Run::Finish(int k) {
+    ScaleToDisplayField(engine);
+    observer.FinishRun(k);
+}
+
+void Run::Iterate(int i) {
+    if (observer.EscapePressed()) {
+        observer.DrainInput();
+        stopReason = RunOutcome::Escaped;
+        Finish(i - 1);
+        throw SilentAbort();
+    }
+    const EngineSwitches& switches = engine.Switches;
+    if (switches.ShowProgress && i % 10 == 0)
+        observer.Progress(i);
+    Sweep(engine, coefficients);
+    if (engine.FieldMin == engine.FieldMax) {
+        stopReason = RunOutcome::UniformField;
+        Finish(i - 1);
+        throw SilentAbort();
+    }
+    if (params.Animate || params.Record || switches.PaintAges)
+        observer.RenderFrame(i);
+    if (params.Record)
+        observer.RecordStep(i, firstIteration);
+    if (params.Animate && (params.AnimateEvery < 2 || i % params.AnimateEvery == 0))
+        observer.ShowPreview(i);
+    if (switches.PaintAges && i % ageInterval == 0)
+        observer.PaintAge(ageIndex++, i);
+    ApplyDrift(engine, params.DriftKind);
+    firstIteration = false;
+    if (switches.ProcessMessagesDuringGrowth)
+        observer.ProcessMessages();
+}
+
+RunResult Run::Execute() {
+    QElapsedTimer clock;
+    clock.start();
+    struct CleanUp {
+        GrowthObserver& observer;
+        QElapsedTimer& clock;
+        ~CleanUp() { observer.RunEnded(double(clock.elapsed()) / 1000.0); }
+    } cleanUp{observer, clock};
+
+    Prepare();
+    const int last = std::max(params.Iterations - 1, 0);
+    ageInterval = std::max((last + 1) / 9, 1);
+    clock.restart();
+
+    RunResult result;
+    int i = start;
+    try {
+        for (; i <= last; ++i)
+            Iterate(i);
+        result.Reported = last + 1;
+        Finish(result.Reported);
+    } catch (const SilentAbort&) {
+        result.Outcome = stopReason;
+        result.Reported = i - 1;
+    } catch (const GrowthOverflow&) {
+        result.Outcome = RunOutcome::Overflow;
+        result.Message = OverflowMessage;
+    } catch (const MottlerError& error) {
+        result.Outcome = RunOutcome::InternalError;
+        result.Message = InternalErrorPrefix + error.Message();
+    } catch (const std::exception& error) {
+        result.Outcome = RunOutcome::InternalError;
+        result.Message = InternalErrorPrefix + QString::fromLocal8Bit(error.what());
+    }
+    return result;
+}
+
+} // namespace
+
+RunResult GrowTexture(TextureEngine& engine, const RunParameters& params,
+                      GrowthObserver& observer) {
+    return Run(engine, params, observer).Execute();
+}
+
+} // namespace mottler

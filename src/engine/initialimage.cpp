@@ -1,0 +1,39 @@
+#include "engine/initialimage.h"
+
+#include "engine/errors.h"
+#include "engine/seeding.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace mottler {
+
+QImage ReadPicture(const QString& file) {
+    if (!QFileInfo::exists(file))
+        throw MottlerError(QStringLiteral("The picture \"%1\" does not exist.").arg(file));
+    QImageReader reader(file);
+    reader.setDecideFormatFromContent(true);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        throw MottlerError(QStringLiteral("The picture \"%1\" could not be read: %2.")
+                               .arg(file, reader.errorString()));
+    return picture;
+}
+
+void UsePictureAsInitialTexture(TextureEngine& engine, const QImage& picture, PictureFit fit) {
+    QImage bitmap;
+    if (picture.size() == QSize(engine.Width(), engine.Height())) {
+        bitmap = picture.convertToFormat(QImage::Format_RGB888);
+    } else if (fit == PictureFit::Stretch) {
+        bitmap = picture.convertToFormat(QImage::Format_RGB888)
+                     .scaled(engine.Width(), engine.Height(), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+    } else {
+        engine.SetTextureSize(picture.width(), picture.height());
+        bitmap = picture.convertToFormat(QImage::Format_RGB888);
+    }
+    ImageToInitialFields(engine, bitmap);
+    engine.InitialTextureBitmap = bitmap;
+}
+
+} // namespace mottler

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "engine/engine.h"
+
+#include <QImage>
+#include <QString>
+
+namespace mottler {
+
+/// Reads a picture file (BMP, JPEG, GIF, PNG and whatever else Qt's readers know). Throws
+/// MottlerError with a clear message when the file is missing, unknown or damaged.
+QImage ReadPicture(const QString& file);
+
+/// How a picture of a size other than the texture's becomes the initial texture.
+enum class PictureFit {
+    Stretch,    ///< stretched over the current W × H
+    KeepOwnSize ///< the texture is resized to the picture's size first
+};
+
+/// Makes the picture the initial texture: resizes the texture when asked to keep the
+/// picture's size (which may throw the out-of-memory error; nothing else changes then),
+/// converts it to 24 bits, fills InitialA/InitialB and keeps a copy as the initial-texture
+/// bitmap. The caller grows next.
+void UsePictureAsInitialTexture(TextureEngine& engine, const QImage& picture, PictureFit fit);
+
+} // namespace mottler

@@ -1,0 +1,28 @@
+#include "engine/render.h"
+
+#include "engine/scaling.h"
+
+#include <cstring>
+
+namespace mottler {
+
+void ColourField(const float* field, const Palette& palette, QImage& bitmap) {
+    const int w = bitmap.width();
+    for (int y = 0; y < bitmap.height(); ++y) {
+        uchar* row = bitmap.scanLine(y);
+        const float* cells = field + static_cast<std::ptrdiff_t>(y) * w;
+        for (int x = w - 1; x >= 0; --x)
+            std::memcpy(row + 3 * x, palette.Pixels[static_cast<std::size_t>(PaletteIndex(cells[x]))].data(), 3);
+    }
+}
+
+void RenderGrowthFrame(TextureEngine& engine, const Palette& palette) {
+    ScaleToPaletteIndexField(engine);
+    ColourField(engine.PaletteIndexField.Data(), palette, engine.TextureBitmap);
+}
+
+void RenderDisplayField(TextureEngine& engine, const Palette& palette) {
+    ColourField(engine.DisplayField.Data(), palette, engine.TextureBitmap);
+}
+
+} // namespace mottler

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "engine/engine.h"
+#include "palette/palette.h"
+
+namespace mottler {
+
+/// Colours a scaled field (values 0 … 255) into a W × H BGR888 bitmap: one palette lookup
+/// per pixel through direct scan-line access, nothing allocated.
+void ColourField(const float* field, const Palette& palette, QImage& bitmap);
+
+/// Scales FieldA into the palette-index field and colours it into the texture bitmap.
+void RenderGrowthFrame(TextureEngine& engine, const Palette& palette);
+
+/// Colours the display field into the texture bitmap (the views are the caller's).
+void RenderDisplayField(TextureEngine& engine, const Palette& palette);
+
+} // namespace mottler

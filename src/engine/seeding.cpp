@@ -1,0 +1,54 @@
+#include "engine/seeding.h"
+
+#include "engine/random.h"
+#include "engine/texturesettings.h"
+
+namespace mottler {
+namespace {
+
+using Ext = long double;
+
+float Noise() { return static_cast<float>(Ext(RandomReal()) * 12.0L); }
+
+void SeedNoise(TextureEngine& engine) {
+    float* a = engine.InitialA.Data();
+    float* b = engine.InitialB.Data();
+    for (int k = engine.LastIndex(); k >= 0; --k) {
+        a[k] = Noise();
+        b[k] = Noise();
+    }
+}
+
+} // namespace
+
+void SeedTexture(TextureEngine& engine, int textureType, const ShapeTuning& tuning) {
+    engine.CurrentSeed = static_cast<std::int32_t>(RandomSeed());
+    if (textureType < RandomShapes) {
+        SeedNoise(engine);
+        return;
+    }
+    const QImage picture = DrawShapesPicture(engine.Width(), engine.Height(),
+                                             textureType == NoiseAndShapes, tuning);
+    ImageToInitialFields(engine, picture);
+    engine.InitialTextureBitmap = picture;
+}
+
+void ImageToInitialFields(TextureEngine& engine, const QImage& picture) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    float* a = engine.InitialA.Data();
+    float* b = engine.InitialB.Data();
+    const int w = engine.Width();
+    for (int y = 0; y < engine.Height(); ++y) {
+        const uchar* row = rgb.constScanLine(y);
+        for (int x = engine.MaxX(); x >= 0; --x) {
+            const uchar* px = row + 3 * x;
+            const auto luminance =
+                static_cast<float>(0.2125L * px[0] + 0.7154L * px[1] + 0.0721L * px[2]);
+            const int k = y * w + x;
+            a[k] = static_cast<float>(Ext(luminance) * 0.04705882352941L);
+            b[k] = Noise();
+        }
+    }
+}
+
+} // namespace mottler

@@ -1,0 +1,22 @@
+#include "testenv.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+namespace mottler::test {
+namespace {
+
+std::unique_ptr<QTemporaryDir> home;
+
+} // namespace
+
+void IsolateUserFolders() {
+    home = std::make_unique<QTemporaryDir>();
+    qputenv("MOTTLER_HOME", (home->path() + "/data").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home->path() + "/config").toLocal8Bit());
+    qputenv("HOME", home->path().toLocal8Bit());
+}
+
+QString TestHome() { return home->path(); }
+
+} // namespace mottler::test
