@@ -1,6 +1,7 @@
 #include "app/tfrmthumb.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -8,5 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Mottler");
     mottler::TfrmThumb window;
     window.show();
+    // Greet the user with a grown texture rather than an empty preview.
+    QTimer::singleShot(0, &window, [&window] { window.GrowTexture(mottler::RunMode::Fresh); });
     return QApplication::exec();
 }

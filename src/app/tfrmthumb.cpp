@@ -1,42 +1,123 @@
 #include "app/tfrmthumb.h"
 
-#include "engine/growth.h"
+#include "app/runinputfilter.h"
 #include "engine/random.h"
-#include "engine/render.h"
-#include "engine/seeding.h"
-#include "engine/texturesettings.h"
+#include "engine/ui/agethumbnail.h"
+#include "engine/ui/tfrmadvanced.h"
+#include "engine/ui/texturepreview.h"
 
+#include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QPixmap>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace mottler {
-namespace {
-
-class StartupObserver : public GrowthObserver {
-public:
-    GrowthFactors ReadFactors() override { return {}; }
-};
-
-} // namespace
 
 TfrmThumb::TfrmThumb(QWidget* parent) : QMainWindow(parent), palette(StartupPalette()) {
-    imgTexture = new QLabel(this);
-    imgTexture->setAlignment(Qt::AlignCenter);
-    setCentralWidget(imgTexture);
-    resize(640, 520);
-
-    ReseedFromClock();
-    SetTextureSize(100, 100);
-    SeedTexture(engine, RandomNoise, ShapeTuning::FromUserSettings());
-    StartupObserver observer;
-    GrowTexture(engine, RunParameters{}, observer);
-    RenderDisplayField(engine, palette);
-    imgTexture->setPixmap(QPixmap::fromImage(engine.TextureBitmap));
+    setObjectName("frmThumb");
+    runInput = new RunInputFilter(this);
+    BuildWindow();
+    frmAdvanced = new TfrmAdvanced(this);
+    ConnectGeneration();
+    ConnectTrackbars();
+    ConnectAges();
+    ConnectPreview();
+    FormCreate();
 }
 
-void TfrmThumb::SetTextureSize(int width, int height) {
-    engine.SetTextureSize(width, height);
-    setWindowTitle(QStringLiteral("Mottler - [%1 by %2]").arg(width).arg(height));
+TfrmThumb::~TfrmThumb() = default;
+
+void TfrmThumb::BuildWindow() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* columns = new QHBoxLayout(central);
+    auto* left = new QVBoxLayout;
+    pgControl = new QTabWidget(central);
+    pgControl->setObjectName("pgControl");
+    page = BuildTexturePage(pgControl);
+    pgControl->addTab(page.tbBackground, "Texture Settings");
+    auto* tbGradient = new QWidget(pgControl);
+    tbGradient->setObjectName("tbGradient");
+    pgControl->addTab(tbGradient, "Gradient Settings");
+    auto* tbText = new QWidget(pgControl);
+    tbText->setObjectName("tbText");
+    pgControl->addTab(tbText, "Preview Settings");
+    left->addWidget(pgControl);
+
+    auto* agesRow = new QHBoxLayout;
+    for (int i = 1; i <= 9; ++i) {
+        auto* panel = new QFrame(central);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setFixedSize(44, 44);
+        auto* thumbnail = new AgeThumbnail(i, panel);
+        thumbnail->setGeometry(2, 2, 40, 40);
+        ages[static_cast<std::size_t>(i - 1)] = thumbnail;
+        agesRow->addWidget(panel);
+    }
+    agesRow->addStretch();
+    left->addLayout(agesRow);
+    lblTime = new QLabel(central);
+    lblTime->setObjectName("lblTime");
+    lblTime->hide();
+    left->addWidget(lblTime);
+    left->addStretch();
+    columns->addLayout(left);
+
+    preview = BuildPreviewFrame(central);
+    columns->addWidget(preview.fraTilePreview, 1);
+
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction("E&xit", this, &QWidget::close);
+    QMenu* texture = menuBar()->addMenu("Te&xture");
+    texture->addAction("&Generate Texture", this, [this] { btnGoClick(); });
+    texture->addAction("Ad&vanced", this, [this] { btnChangeModeClick(); });
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("&About Mottler", this, [this] {
+        QMessageBox::about(this, "About Mottler",
+                           QStringLiteral("Mottler %1\nSeamless, tileable textures for web-page "
+                                          "backgrounds.").arg(MOTTLER_VERSION));
+    });
+}
+
+void TfrmThumb::FormCreate() {
+    imageFile.clear();
+    page.cmbDrift->setCurrentIndex(0);
+    page.cmbTextureType->setCurrentIndex(0);
+    ReseedFromClock();
+    SetTextureSize(100, 100);
+    SeedTexture();
+    page.spFactorA->setRange(page.tbFactorA->minimum(), page.tbFactorA->maximum());
+    page.spFactorB->setRange(page.tbFactorB->minimum(), page.tbFactorB->maximum());
+    tbIterationsChange();
+    page.spFactorA->setValue(page.tbFactorA->value());
+    page.spFactorB->setValue(page.tbFactorB->value());
+    SetPreviewMode(preview.chkTile->isChecked());
+}
+
+void TfrmThumb::closeEvent(QCloseEvent* event) {
+    if (running) {
+        event->ignore();
+        return;
+    }
+    frmAdvanced->hide();
+    QMainWindow::closeEvent(event);
+}
+
+bool TfrmThumb::eventFilter(QObject* watched, QEvent* event) {
+    if (EnterRegenerates(watched, event) || RaisesRange(watched, event) ||
+        MovesTrackbar(watched, event))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmThumb::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && event->modifiers().testFlag(Qt::ShiftModifier))
+        lblTime->setVisible(!lblTime->isVisible());
+    QMainWindow::mousePressEvent(event);
 }
 
 } // namespace mottler

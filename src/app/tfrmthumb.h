@@ -1,28 +1,103 @@
 #pragma once
 
+#include "app/previewframe.h"
+#include "app/texturepage.h"
 #include "engine/engine.h"
+#include "engine/growth.h"
 #include "palette/palette.h"
 
 #include <QMainWindow>
+#include <array>
 
-class QLabel;
+class QTabWidget;
 
 namespace mottler {
 
-/// The main window: the one texture, its settings and the views of it.
+class AgeThumbnail;
+class RunInputFilter;
+class TfrmAdvanced;
+
+/// The main window: the one texture, its settings and views. Its handlers are split by
+/// subsystem over the tfrmthumb_*.cpp files; the work they start lives in the core.
 class TfrmThumb : public QMainWindow {
     Q_OBJECT
 public:
     explicit TfrmThumb(QWidget* parent = nullptr);
+    ~TfrmThumb() override;
 
     TextureEngine& Engine() { return engine; }
+    const Palette& CurrentPalette() const { return palette; }
+    TexturePage& Page() { return page; }
+    PreviewFrame& Preview() { return preview; }
+    TfrmAdvanced& Advanced() { return *frmAdvanced; }
+    AgeThumbnail* Age(int index) const { return ages[static_cast<std::size_t>(index - 1)]; }
+    QTabWidget* PageControl() const { return pgControl; }
+    bool Running() const { return running; }
+
+    // Generation commands.
+    void btnGoClick();
+    void btnRandomizeClick();
+    void btnContinueClick();
+    void cmbTextureTypeClick();
+    void btnOpenImageClick();
+    void btnChangeModeClick();
+    void LoadInitialImage(const QString& file);
+
+    // The run.
+    void GrowTexture(RunMode mode);
+    void SeedTexture();
+    void SetTextureSize(int width, int height);
+    /// Called by the run's observer at the end of a run (k: the reported iteration).
+    void FinishRun(int k);
+    void UpdateContinueButton();
+
+    // Views.
+    void RenderDisplayField();
+    void ShowPreview();
+    void SetPreviewMode(bool tile);
+    void SizeTextureBitmap(int width, int height);
+
+    // Age thumbnails.
+    void ClearAges();
+    void PaintAge(int index, int iteration);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void SetTextureSize(int width, int height);
+    void BuildWindow();
+    void ConnectGeneration();
+    void ConnectTrackbars();
+    void ConnectAges();
+    void ConnectPreview();
+    void FormCreate();
+    void tbIterationsChange();
+    bool EnterRegenerates(QObject* watched, QEvent* event);
+    bool RaisesRange(QObject* watched, QEvent* event);
+    bool MovesTrackbar(QObject* watched, QEvent* event);
+    void imgAge1Click(AgeThumbnail* thumbnail);
+    void ToggleEngineSwitch(AgeThumbnail* thumbnail);
+    void PreviewResized();
+    void ShowRunFailure(const RunResult& result);
+    GrowthFactors ReadFactors() const;
+    RunParameters ReadRunParameters(RunMode mode) const;
+    /// Runs a command that may fail with a message (shown in a message box).
+    template <typename F> void Guarded(F&& command);
 
     TextureEngine engine;
     Palette palette;
-    QLabel* imgTexture = nullptr;
+    QTabWidget* pgControl = nullptr;
+    TexturePage page;
+    PreviewFrame preview;
+    std::array<AgeThumbnail*, 9> ages{};
+    QLabel* lblTime = nullptr;
+    TfrmAdvanced* frmAdvanced = nullptr;
+    RunInputFilter* runInput = nullptr;
+    QString imageFile;
+    bool running = false;
+    friend class GuiGrowthObserver;
 };
 
 } // namespace mottler

@@ -1,0 +1,65 @@
+#include "app/guigrowthobserver.h"
+
+#include "app/runinputfilter.h"
+#include "app/tfrmthumb.h"
+#include "controls/ui/tpartsprogressbar.h"
+#include "engine/render.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace mottler {
+
+void GuiGrowthObserver::RunStarting() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    window.preview.progressBar->SetText("Press ESC to stop");
+    input.Start(window.engine.Switches.ProcessMessagesDuringGrowth);
+}
+
+void GuiGrowthObserver::ClearAges() { window.ClearAges(); }
+
+void GuiGrowthObserver::IterationsPlanned(int n) {
+    window.preview.progressBar->SetTotalParts(n);
+}
+
+GrowthFactors GuiGrowthObserver::ReadFactors() { return window.ReadFactors(); }
+
+void GuiGrowthObserver::ProgressShown() {
+    TPartsProgressBar* bar = window.preview.progressBar;
+    bar->show();
+    bar->SetPartsComplete(0);
+    bar->repaint();
+}
+
+bool GuiGrowthObserver::EscapePressed() { return input.PollEscape(); }
+
+void GuiGrowthObserver::Progress(int iteration) {
+    window.preview.progressBar->SetPartsComplete(iteration);
+    window.preview.progressBar->repaint();
+}
+
+void GuiGrowthObserver::RenderFrame(int) { RenderGrowthFrame(window.engine, window.palette); }
+
+void GuiGrowthObserver::ShowPreview(int) { window.ShowPreview(); }
+
+void GuiGrowthObserver::PaintAge(int ageIndex, int iteration) {
+    QLabel* frameNumber = window.preview.lblFrameNumber;
+    frameNumber->setText(QString::number(iteration));
+    frameNumber->repaint();
+    window.PaintAge(ageIndex, iteration);
+}
+
+void GuiGrowthObserver::ProcessMessages() { QApplication::processEvents(); }
+
+void GuiGrowthObserver::FinishRun(int k) { window.FinishRun(k); }
+
+void GuiGrowthObserver::RunEnded(double elapsedSeconds) {
+    input.Stop();
+    QApplication::restoreOverrideCursor();
+    TPartsProgressBar* bar = window.preview.progressBar;
+    bar->SetPartsComplete(0);
+    bar->hide();
+    window.lblTime->setText(QString::asprintf("%.2f", elapsedSeconds));
+}
+
+} // namespace mottler

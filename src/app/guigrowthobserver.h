@@ -1,0 +1,36 @@
+#pragma once
+
+#include "engine/growth.h"
+
+namespace mottler {
+
+class TfrmThumb;
+class RunInputFilter;
+
+/// The main window's side of a growth run: hourglass, progress bar, preview, ages, the
+/// Escape poll and the end-of-run update.
+class GuiGrowthObserver : public GrowthObserver {
+public:
+    GuiGrowthObserver(TfrmThumb& owner, RunInputFilter& runInput)
+        : window(owner), input(runInput) {}
+
+    void RunStarting() override;
+    void ClearAges() override;
+    void IterationsPlanned(int n) override;
+    GrowthFactors ReadFactors() override;
+    void ProgressShown() override;
+    bool EscapePressed() override;
+    void Progress(int iteration) override;
+    void RenderFrame(int iteration) override;
+    void ShowPreview(int iteration) override;
+    void PaintAge(int ageIndex, int iteration) override;
+    void ProcessMessages() override;
+    void FinishRun(int k) override;
+    void RunEnded(double elapsedSeconds) override;
+
+private:
+    TfrmThumb& window;
+    RunInputFilter& input;
+};
+
+} // namespace mottler

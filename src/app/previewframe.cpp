@@ -1,0 +1,97 @@
+#include "app/previewframe.h"
+
+#include "controls/ui/tpartsprogressbar.h"
+#include "engine/tilepreview.h"
+#include "engine/ui/texturepreview.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace mottler {
+namespace {
+
+QLabel* BoldLabel(const QString& text, const char* name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+QFrame* LoweredPanel(PreviewFrame& f) {
+    auto* pnlTexture = new QFrame(f.fraTilePreview);
+    pnlTexture->setObjectName("pnlTexture");
+    pnlTexture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlTexture->setLineWidth(2);
+    auto* inner = new QVBoxLayout(pnlTexture);
+    inner->setContentsMargins(2, 2, 2, 2);
+    f.imgTexture = new TexturePreview(pnlTexture);
+    f.imgTexture->setMinimumSize(64, 64);
+    f.imgTexture->resize(DesignPreviewSize);
+    inner->addWidget(f.imgTexture);
+    pnlTexture->setMinimumSize(DesignPreviewSize + QSize(8, 8));
+    return pnlTexture;
+}
+
+QHBoxLayout* LabelsRow(PreviewFrame& f) {
+    auto* row = new QHBoxLayout;
+    f.lblFrameHeading = BoldLabel("Frame", "lblFrameHeading", f.fraTilePreview);
+    f.lblFrameNumber = BoldLabel("", "lblFrameNumber", f.fraTilePreview);
+    f.lblFrameNumber->setMinimumWidth(50);
+    f.lblTextureSize = new QLabel(f.fraTilePreview);
+    f.lblTextureSize->setObjectName("lblTextureSize");
+    row->addWidget(f.lblFrameHeading);
+    row->addWidget(f.lblFrameNumber);
+    row->addStretch();
+    row->addWidget(f.lblTextureSize);
+    return row;
+}
+
+QHBoxLayout* OptionsRow(PreviewFrame& f) {
+    auto* row = new QHBoxLayout;
+    f.chkTile = new QCheckBox("&Tile", f.fraTilePreview);
+    f.chkTile->setObjectName("chkTile");
+    f.chkTile->setToolTip("Display the frame in a tiled pattern");
+    f.chkTile->setChecked(true);
+    f.chkAnimate = new QCheckBox("Ani&mate growth", f.fraTilePreview);
+    f.chkAnimate->setObjectName("chkAnimate");
+    f.chkAnimate->setToolTip("Display every frame while growing texture");
+    f.chkAnimate->setChecked(true);
+    f.txtAnimateMod = new QLineEdit("1", f.fraTilePreview);
+    f.txtAnimateMod->setObjectName("txtAnimateMod");
+    f.txtAnimateMod->setToolTip("Show every 'n'th frame while growing.");
+    f.txtAnimateMod->setMaximumWidth(40);
+    row->addWidget(f.chkTile);
+    row->addStretch();
+    row->addWidget(f.chkAnimate);
+    row->addWidget(f.txtAnimateMod);
+    return row;
+}
+
+} // namespace
+
+PreviewFrame BuildPreviewFrame(QWidget* parent) {
+    PreviewFrame f;
+    f.fraTilePreview = new QGroupBox(parent);
+    f.fraTilePreview->setObjectName("fraTilePreview");
+    auto* layout = new QVBoxLayout(f.fraTilePreview);
+    layout->setContentsMargins(6, 36, 6, 6);
+    layout->addWidget(LoweredPanel(f), 1);
+    layout->addLayout(LabelsRow(f));
+    layout->addLayout(OptionsRow(f));
+
+    f.progressBar = new TPartsProgressBar(f.fraTilePreview);
+    f.progressBar->setObjectName("progressBar");
+    f.progressBar->setGeometry(f.fraTilePreview->width() - 104, 14, 100, 19);
+    f.progressBar->SetShowPercent(false);
+    f.progressBar->hide();
+    return f;
+}
+
+} // namespace mottler

@@ -1,0 +1,39 @@
+#pragma once
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+class QToolButton;
+class QWidget;
+
+namespace mottler {
+
+/// The controls of the "Texture Settings" page that make textures: seed, texture type,
+/// iterations and factors, drift and the generation commands. Placed by pixel coordinates;
+/// the gradient editor and presets take the right-hand part of the page.
+struct TexturePage {
+    QWidget* tbBackground = nullptr;
+    QLineEdit* txtRandomSeed = nullptr;
+    QToolButton* btnRandomize = nullptr;
+    QComboBox* cmbTextureType = nullptr;
+    QToolButton* btnOpenImage = nullptr;
+    QSlider* tbIterations = nullptr;
+    QSlider* tbFactorA = nullptr;
+    QSlider* tbFactorB = nullptr;
+    QSpinBox* spIterations = nullptr;
+    QSpinBox* spFactorA = nullptr;
+    QSpinBox* spFactorB = nullptr;
+    QComboBox* cmbDrift = nullptr;
+    QPushButton* btnGo = nullptr;
+    QPushButton* btnContinue = nullptr;
+    QPushButton* btnChangeMode = nullptr;
+};
+
+/// Creates the page and its controls with their captions, hints and start-up values.
+TexturePage BuildTexturePage(QWidget* parent);
+
+} // namespace mottler

@@ -1,0 +1,149 @@
+// The generation commands of the texture page: generate, randomize, continue, the texture
+// type and picture, and the mirrored trackbars and spin boxes.
+#include "app/messages.h"
+#include "app/tfrmthumb.h"
+#include "controls/numericrules.h"
+#include "engine/errors.h"
+#include "engine/initialimage.h"
+#include "engine/random.h"
+#include "engine/texturesettings.h"
+#include "engine/ui/tfrmadvanced.h"
+#include "presets/usersettings.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace mottler {
+namespace {
+
+QString DifferentSizeQuestion(int w, int h, QSize picture) {
+    return QStringLiteral("The picture being loaded is a different size to the current "
+                          "texture. \r\nWould you like to resize the picture to %1 by %2.  "
+                          "Choose \"No\" to retain the pictures original size of %3 by %4")
+        .arg(w)
+        .arg(h)
+        .arg(picture.width())
+        .arg(picture.height());
+}
+
+} // namespace
+
+void TfrmThumb::ConnectGeneration() {
+    connect(page.btnGo, &QPushButton::clicked, this, [this] { btnGoClick(); });
+    connect(page.btnRandomize, &QToolButton::clicked, this, [this] { btnRandomizeClick(); });
+    connect(page.btnContinue, &QPushButton::clicked, this, [this] { btnContinueClick(); });
+    connect(page.cmbTextureType, &QComboBox::activated, this, [this] { cmbTextureTypeClick(); });
+    connect(page.btnOpenImage, &QToolButton::clicked, this, [this] { btnOpenImageClick(); });
+    connect(page.btnChangeMode, &QPushButton::clicked, this, [this] { btnChangeModeClick(); });
+    connect(frmAdvanced, &TfrmAdvanced::GoClicked, this, [this] { GrowTexture(RunMode::Fresh); });
+    page.txtRandomSeed->installEventFilter(this);
+    preview.txtAnimateMod->installEventFilter(this);
+}
+
+void TfrmThumb::btnGoClick() {
+    if (running)
+        return;
+    if (page.cmbTextureType->currentIndex() != ImageFile) {
+        SetRandomSeed(static_cast<std::uint32_t>(IntValue(page.txtRandomSeed->text())));
+        SeedTexture();
+    }
+    GrowTexture(RunMode::Fresh);
+}
+
+void TfrmThumb::btnRandomizeClick() {
+    if (running)
+        return;
+    if (page.cmbTextureType->currentIndex() == ImageFile)
+        page.cmbTextureType->setCurrentIndex(RandomNoise);
+    ReseedFromClock();
+    SetRandomSeed(RandomInt(2147483647));
+    SeedTexture();
+    GrowTexture(RunMode::Fresh);
+}
+
+void TfrmThumb::btnContinueClick() {
+    if (running || preview.lblFrameNumber->text().isEmpty())
+        return;
+    tbIterationsChange();
+    GrowTexture(RunMode::Continued);
+}
+
+void TfrmThumb::cmbTextureTypeClick() {
+    if (running)
+        return;
+    if (page.cmbTextureType->currentIndex() >= ImageFile) {
+        page.btnOpenImage->setEnabled(true);
+        return;
+    }
+    SetRandomSeed(static_cast<std::uint32_t>(IntValue(page.txtRandomSeed->text())));
+    SeedTexture();
+    GrowTexture(RunMode::Fresh);
+    page.btnOpenImage->setEnabled(false);
+}
+
+void TfrmThumb::btnOpenImageClick() {
+    const QString file = QFileDialog::getOpenFileName(
+        this, "Open", UserSettings::ReadString("Open Image Dir"),
+        "GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)");
+    if (file.isEmpty())
+        return;
+    UserSettings::WriteString("Open Image Dir", QFileInfo(file).absolutePath() + '/');
+    LoadInitialImage(file);
+}
+
+void TfrmThumb::LoadInitialImage(const QString& file) {
+    if (running)
+        return;
+    imageFile = file;
+    try {
+        const QImage picture = ReadPicture(file);
+        const QSize size(engine.Width(), engine.Height());
+        PictureFit fit = PictureFit::Stretch;
+        if (picture.size() != size) {
+            const auto answer = QMessageBox::question(
+                this, "Confirm", ForDisplay(DifferentSizeQuestion(size.width(), size.height(),
+                                                                  picture.size())));
+            if (answer != QMessageBox::Yes) {
+                fit = PictureFit::KeepOwnSize;
+                SetTextureSize(picture.width(), picture.height());
+            }
+        }
+        UsePictureAsInitialTexture(engine, picture, fit);
+    } catch (const MottlerError& error) {
+        ShowError(this, error.Message());
+        return;
+    }
+    GrowTexture(RunMode::Fresh);
+}
+
+void TfrmThumb::btnChangeModeClick() {
+    frmAdvanced->setWindowIcon(windowIcon());
+    frmAdvanced->show();
+    frmAdvanced->raise();
+}
+
+bool TfrmThumb::EnterRegenerates(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress ||
+        (watched != page.txtRandomSeed && watched != preview.txtAnimateMod))
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    if (!running) {
+        SetRandomSeed(static_cast<std::uint32_t>(IntValue(page.txtRandomSeed->text())));
+        SeedTexture();
+        GrowTexture(RunMode::Fresh);
+    }
+    return true;
+}
+
+} // namespace mottler

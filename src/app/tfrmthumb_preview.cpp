@@ -1,0 +1,61 @@
+// The tile preview: colouring the state on display, tiling it (or a reduced copy) over the
+// preview, and the display options under it.
+#include "app/tfrmthumb.h"
+#include "controls/ui/tpartsprogressbar.h"
+#include "engine/render.h"
+#include "engine/tilepreview.h"
+#include "engine/ui/texturepreview.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace mottler {
+
+void TfrmThumb::ConnectPreview() {
+    connect(preview.chkTile, &QCheckBox::clicked, this, [this] {
+        SetPreviewMode(preview.chkTile->isChecked());
+        ShowPreview();
+    });
+    connect(preview.chkAnimate, &QCheckBox::clicked, this,
+            [this] { preview.txtAnimateMod->setEnabled(preview.chkAnimate->isChecked()); });
+    connect(preview.imgTexture, &TexturePreview::Resized, this, [this] { PreviewResized(); });
+    preview.fraTilePreview->installEventFilter(this);
+}
+
+void TfrmThumb::RenderDisplayField() {
+    if (!engine.HasFields())
+        return;
+    mottler::RenderDisplayField(engine, palette);
+    ShowPreview();
+}
+
+void TfrmThumb::ShowPreview() {
+    TexturePreview* view = preview.imgTexture;
+    view->Show(ComposeTilePreview(engine.TextureBitmap, view->size(), DesignPreviewSize,
+                                  preview.chkTile->isChecked()));
+}
+
+// The composition follows the Tile option by itself; switching it only needs a white slate
+// until the next ShowPreview.
+void TfrmThumb::SetPreviewMode(bool) { preview.imgTexture->Clear(); }
+
+void TfrmThumb::SizeTextureBitmap(int width, int height) {
+    preview.lblTextureSize->setText(QStringLiteral("%1 by %2").arg(width).arg(height));
+    SetPreviewMode(preview.chkTile->isChecked());
+}
+
+// A resize recomposes the preview for the new size and says how much of it is shown.
+void TfrmThumb::PreviewResized() {
+    const QSize size = preview.imgTexture->size();
+    preview.fraTilePreview->setTitle(
+        QStringLiteral("Texture Preview (Double-click to expand) %1 by %2 currently shown")
+            .arg(size.width())
+            .arg(size.height()));
+    preview.progressBar->move(preview.fraTilePreview->width() - 104, 14);
+    if (engine.HasFields())
+        ShowPreview();
+}
+
+} // namespace mottler

@@ -1,0 +1,122 @@
+// Growth runs started from the main window: seeding, resizing and the run itself, with the
+// end-of-run update and the run's error messages.
+#include "app/guigrowthobserver.h"
+#include "app/messages.h"
+#include "app/runinputfilter.h"
+#include "app/tfrmthumb.h"
+#include "controls/numericrules.h"
+#include "controls/ui/tpartsprogressbar.h"
+#include "engine/errors.h"
+#include "engine/random.h"
+#include "engine/seeding.h"
+#include "engine/ui/tfrmadvanced.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+
+namespace mottler {
+namespace {
+
+double FactorOf(const QSpinBox* box) {
+    bool ok = false;
+    const double value = box->text().trimmed().toDouble(&ok);
+    if (!ok)
+        throw MottlerError(QStringLiteral("'%1' is not a valid floating point value")
+                               .arg(box->text()));
+    return value;
+}
+
+} // namespace
+
+GrowthFactors TfrmThumb::ReadFactors() const {
+    GrowthFactors factors;
+    factors.FactorA = FactorOf(page.spFactorA);
+    factors.FactorB = FactorOf(page.spFactorB);
+    return frmAdvanced->ApplyTo(factors);
+}
+
+RunParameters TfrmThumb::ReadRunParameters(RunMode mode) const {
+    RunParameters params;
+    params.Mode = mode;
+    params.ContinueFrom = IntValue(preview.lblFrameNumber->text());
+    params.Iterations = page.tbIterations->value();
+    params.Animate = preview.chkAnimate->isChecked();
+    params.AnimateEvery = IntValue(preview.txtAnimateMod->text());
+    params.DriftKind = page.cmbDrift->currentIndex();
+    return params;
+}
+
+void TfrmThumb::GrowTexture(RunMode mode) {
+    if (running || !engine.HasFields())
+        return;
+    running = true;
+    RunResult result;
+    try {
+        GuiGrowthObserver observer(*this, *runInput);
+        result = mottler::GrowTexture(engine, ReadRunParameters(mode), observer);
+    } catch (const MottlerError& error) {
+        running = false;
+        ShowError(this, error.Message());
+        return;
+    }
+    running = false;
+    ShowRunFailure(result);
+}
+
+void TfrmThumb::ShowRunFailure(const RunResult& result) {
+    if (result.Outcome == RunOutcome::Overflow || result.Outcome == RunOutcome::InternalError)
+        ShowError(this, result.Message);
+}
+
+void TfrmThumb::SeedTexture() {
+    if (running || !engine.HasFields())
+        return;
+    const int type = page.cmbTextureType->currentIndex();
+    if (type >= RandomShapes)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    mottler::SeedTexture(engine, type, ShapeTuning::FromUserSettings());
+    if (type >= RandomShapes)
+        QApplication::restoreOverrideCursor();
+    page.txtRandomSeed->setText(QString::number(engine.CurrentSeed));
+    page.txtRandomSeed->repaint();
+}
+
+void TfrmThumb::SetTextureSize(int width, int height) {
+    if (running)
+        throw SilentAbort();
+    repaint();
+    preview.progressBar->SetText("Allocating memory");
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        engine.SetTextureSize(width, height);
+    } catch (...) {
+        QApplication::restoreOverrideCursor();
+        preview.progressBar->SetText(QString());
+        throw;
+    }
+    setWindowTitle(QStringLiteral("Mottler - [%1 by %2]").arg(width).arg(height));
+    QApplication::restoreOverrideCursor();
+    preview.progressBar->SetText(QString());
+    SizeTextureBitmap(width, height);
+    preview.imgTexture->Clear();
+}
+
+void TfrmThumb::FinishRun(int k) {
+    RenderDisplayField();
+    preview.progressBar->SetText(QString());
+    preview.lblFrameNumber->setText(QString::number(k));
+    page.spIterations->setToolTip(QString::number(k));
+    UpdateContinueButton();
+}
+
+void TfrmThumb::UpdateContinueButton() {
+    const bool grownLess = IntValue(page.spIterations->toolTip()) < page.tbIterations->value();
+    page.btnContinue->setEnabled(grownLess && !preview.lblFrameNumber->text().isEmpty());
+}
+
+} // namespace mottler

@@ -1,0 +1,36 @@
+#include "engine/ui/texturepreview.h"
+
+#include <QPainter>
+
+namespace mottler {
+
+TexturePreview::TexturePreview(QWidget* parent) : QWidget(parent) {
+    setObjectName("imgTexture");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TexturePreview::Show(TilePreview preview) {
+    shown = std::move(preview);
+    repaint();
+}
+
+void TexturePreview::Clear() {
+    shown = TilePreview{};
+    update();
+}
+
+void TexturePreview::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!shown.Picture.isNull())
+        painter.drawImage(shown.Target, shown.Picture);
+}
+
+void TexturePreview::mouseDoubleClickEvent(QMouseEvent*) { Q_EMIT DoubleClicked(); }
+
+void TexturePreview::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Q_EMIT Resized();
+}
+
+} // namespace mottler

@@ -1,0 +1,113 @@
+#include "engine/ui/tfrmadvanced.h"
+
+#include "controls/numericrules.h"
+#include "engine/errors.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace mottler {
+namespace {
+
+QLineEdit* Field(QVBoxLayout* layout, QWidget* parent, const char* name, const QString& label,
+                 const QString& text) {
+    auto* caption = new QLabel(label, parent);
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    caption->setBuddy(edit);
+    layout->addWidget(caption);
+    layout->addWidget(edit);
+    return edit;
+}
+
+double Multiplier(const QLineEdit* box) {
+    bool ok = false;
+    const double value = box->text().trimmed().toDouble(&ok);
+    if (!ok)
+        throw MottlerError(QStringLiteral("'%1' is not a valid floating point value")
+                               .arg(box->text()));
+    return value;
+}
+
+} // namespace
+
+TfrmAdvanced::TfrmAdvanced(QWidget* parent) : QDialog(parent, Qt::Tool) {
+    setObjectName("frmAdvanced");
+    setWindowTitle("Advanced Mottler Controls");
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    auto* intro = new QLabel("Change these numbers and see what happens !", this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+    txtCFactor = Field(layout, this, "txtCFactor", "C Factor (Default=12)", "12");
+    txtDFactor = Field(layout, this, "txtDFactor", "D Factor (Default=16)", "16");
+    txtAMultiplier = Field(layout, this, "txtAMultiplier", "A Multiplier (Default=4.0)", "4.0");
+    txtBMultiplier = Field(layout, this, "txtBMultiplier", "B Multiplier (Default=4.0)", "4.0");
+
+    auto* group = new QGroupBox("On Negative Value, set A = ", this);
+    auto* row = new QHBoxLayout(group);
+    rgZeroAction = new QButtonGroup(this);
+    const QStringList items{"Zero", "B", "Abs(A)"};
+    for (int i = 0; i < items.size(); ++i) {
+        auto* radio = new QRadioButton(items[i], group);
+        rgZeroAction->addButton(radio, i);
+        row->addWidget(radio);
+    }
+    SelectZeroAction(0);
+    layout->addWidget(group);
+
+    auto* buttons = new QHBoxLayout;
+    btnRestoreDefaults = new QPushButton("Restore Defaults", this);
+    btnGo = new QPushButton("&Go", this);
+    btnClose = new QPushButton("&Close", this);
+    buttons->addWidget(btnRestoreDefaults);
+    buttons->addWidget(btnGo);
+    buttons->addWidget(btnClose);
+    layout->addLayout(buttons);
+    resize(271, 272);
+
+    connect(btnRestoreDefaults, &QPushButton::clicked, this, [this] { btnRestoreDefaultsClick(); });
+    connect(btnGo, &QPushButton::clicked, this, &TfrmAdvanced::GoClicked);
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+int TfrmAdvanced::ZeroActionIndex() const { return rgZeroAction->checkedId(); }
+
+void TfrmAdvanced::SelectZeroAction(int index) {
+    if (QAbstractButton* button = rgZeroAction->button(index)) {
+        button->setChecked(true);
+        return;
+    }
+    rgZeroAction->setExclusive(false); // an index outside the list leaves nothing selected
+    for (QAbstractButton* button : rgZeroAction->buttons())
+        button->setChecked(false);
+    rgZeroAction->setExclusive(true);
+}
+
+void TfrmAdvanced::btnRestoreDefaultsClick() {
+    txtCFactor->setText("12");
+    txtDFactor->setText("16");
+    txtAMultiplier->setText("4");
+    txtBMultiplier->setText("4");
+    SelectZeroAction(0);
+}
+
+GrowthFactors TfrmAdvanced::ApplyTo(GrowthFactors factors) const {
+    if (!isVisible())
+        return factors;
+    factors.FactorC = IntValue(txtCFactor->text());
+    factors.FactorD = IntValue(txtDFactor->text());
+    factors.MultiplierA = Multiplier(txtAMultiplier);
+    factors.MultiplierB = Multiplier(txtBMultiplier);
+    factors.Zero = ZeroActionIndex();
+    return factors;
+}
+
+} // namespace mottler

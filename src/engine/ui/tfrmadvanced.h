@@ -1,0 +1,45 @@
+#pragma once
+
+#include "engine/growth.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QLineEdit;
+class QPushButton;
+
+namespace mottler {
+
+/// "Advanced Mottler Controls": the factors C and D, the two multipliers and the zero
+/// action. Created hidden at start-up; its values steer a run only while it is shown.
+class TfrmAdvanced : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmAdvanced(QWidget* parent);
+
+    /// The values a run uses: the window's while it is shown, else the defaults. Throws
+    /// MottlerError when a multiplier box does not hold a number.
+    GrowthFactors ApplyTo(GrowthFactors factors) const;
+
+    QLineEdit* txtCFactor = nullptr;
+    QLineEdit* txtDFactor = nullptr;
+    QLineEdit* txtAMultiplier = nullptr;
+    QLineEdit* txtBMultiplier = nullptr;
+    QButtonGroup* rgZeroAction = nullptr;
+    QPushButton* btnRestoreDefaults = nullptr;
+    QPushButton* btnGo = nullptr;
+    QPushButton* btnClose = nullptr;
+
+    /// The zero action selected, −1 when no item is.
+    int ZeroActionIndex() const;
+    void SelectZeroAction(int index);
+
+Q_SIGNALS:
+    /// "&Go": regrow the current texture from its initial state with these values.
+    void GoClicked();
+
+private:
+    void btnRestoreDefaultsClick();
+};
+
+} // namespace mottler

@@ -1,0 +1,19 @@
+#include "palette/ui/imagewidget.h"
+
+#include <QPainter>
+
+namespace mottler {
+
+void ImageWidget::SetImage(QImage image) {
+    picture = std::move(image);
+    update();
+}
+
+void ImageWidget::paintEvent(QPaintEvent*) {
+    if (picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(rect(), picture);
+}
+
+} // namespace mottler

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "palette/palette.h"
+
+#include <QWidget>
+
+namespace mottler {
+
+/// The small marker beside the gradient strip for one control point: a box with the point's
+/// number and a triangle in the point's colour whose shape tells the kind (flat top for the
+/// start point, an arrow for middle points, flat bottom for the end point).
+class TTriangle : public QWidget {
+    Q_OBJECT
+public:
+    explicit TTriangle(QWidget* parent);
+
+    bool Horizontal = false;
+    bool Movable = false;
+    int MinTop = 0;
+    int MaxTop = 0;
+    int Kind = 1;
+    int Id = -1; ///< the control point this marker stands for
+
+    int Number() const { return number; }
+    void SetNumber(int value);
+    PackedColour Colour() const { return colour; }
+    void SetColour(PackedColour value);
+    bool Active() const { return active; }
+    void SetActive(bool on);
+
+Q_SIGNALS:
+    void Pressed(mottler::TTriangle* marker, Qt::MouseButton button);
+    /// Left-button drag: the marker's top edge follows the pointer (already clamped).
+    void Dragged(mottler::TTriangle* marker);
+    void DoubleClicked(mottler::TTriangle* marker);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QPolygon Triangle(int x0, int y0, int w, int h) const;
+
+    int number = 0;
+    PackedColour colour = 0;
+    bool active = false;
+    int digitWidth = 0;
+    int digitHeight = 0;
+};
+
+} // namespace mottler
