@@ -8,6 +8,7 @@
 #include "engine/render.h"
 #include "engine/seeding.h"
 #include "output/bmpfile.h"
+#include "output/imagefile.h"
 
 #include <QByteArray>
 #include <QtEndian>
@@ -51,10 +52,12 @@ void WriteRaw(const ChemicalField& field, const QString& path) {
     WriteFileAtomically(path, bytes);
 }
 
+Palette OutputPalette(const GrowOptions& o) { return BuildPalette(o.Colours); }
+
 void WriteOutputs(TextureEngine& engine, const GrowOptions& o) {
     if (!o.Output.isEmpty()) {
-        RenderDisplayField(engine, StartupPalette());
-        WriteBmp24(engine.TextureBitmap, o.Output);
+        RenderDisplayField(engine, OutputPalette(o));
+        WriteImage(engine.TextureBitmap, o.Output, o.Quality);
     }
     if (!o.RawA.isEmpty())
         WriteRaw(engine.FieldA, o.RawA);
@@ -97,6 +100,8 @@ int RunGrowCommand(const QStringList& args) {
     GrowOptions options = ParseGrowOptions(args);
     if (options.Help) {
         std::fputs(GrowHelp, stdout);
+        std::fputs(ColourOptionsHelp, stdout);
+        std::fputs(GrowOutputHelp, stdout);
         return ExitOk;
     }
     try {

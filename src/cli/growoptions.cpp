@@ -1,6 +1,7 @@
 #include "cli/growoptions.h"
 
 #include "cli/arguments.h"
+#include "output/imagefile.h"
 
 #include <limits>
 
@@ -20,6 +21,8 @@ void Validate(const GrowOptions& o) {
         throw UsageError("option --type image needs --image FILE");
     if (!o.Texture.ImageFile.isEmpty() && o.Texture.Type != ImageFile)
         throw UsageError("option --image needs --type image");
+    if (!o.Output.isEmpty() && ImageFormatOf(o.Output) == ImageFormat::Unknown)
+        throw UsageError("option --output: the file name must end in .bmp, .png, .jpg or .jpeg");
 }
 
 } // namespace
@@ -45,8 +48,14 @@ Growth:
   --drift D            none, left, right, up, down (or 0-4); default none
   --progress           report every tenth iteration on stderr
 
+Colours:
+)";
+
+const char* const GrowOutputHelp = R"(
 Output:
-  -o, --output FILE    the texture as a 24-bit BMP (white to black gradient)
+  -o, --output FILE    the texture coloured through the gradient: a 24-bit BMP, PNG or
+                       JPEG by the name's extension (.bmp, .png, .jpg, .jpeg)
+  --quality N          JPEG quality, 1 to 100 (default 80)
   --raw-a FILE         final chemical A: little-endian float32, row-major, no header
   --raw-b FILE         final chemical B, the same way
 
@@ -76,6 +85,8 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
         else if (opt == "--zero") o.Texture.Zero = a.Integer(0, 2);
         else if (opt == "--drift") o.Texture.DriftKind = a.Choice(DriftNames);
         else if (opt == "--output" || opt == "-o") o.Output = a.Text();
+        else if (opt == "--quality") o.Quality = a.Integer(1, 100);
+        else if (TakeColourOption(a, o.Colours)) continue;
         else if (opt == "--raw-a") o.RawA = a.Text();
         else if (opt == "--raw-b") o.RawB = a.Text();
         else if (opt == "--progress") o.Progress = true;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "cli/colouroptions.h"
 #include "engine/initialimage.h"
 #include "engine/texturesettings.h"
+#include "output/jpegfile.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,7 +18,9 @@ struct GrowOptions {
     double FactorA = 995;
     double FactorB = 0;
     PictureFit Fit = PictureFit::KeepOwnSize;
+    ColourOptions Colours; ///< the palette the output is coloured through
     QString Output;
+    int Quality = DefaultJpegQuality; ///< JPEG output only
     QString RawA;
     QString RawB;
     bool Progress = false;
@@ -26,6 +30,8 @@ struct GrowOptions {
 /// Throws UsageError naming the bad option.
 GrowOptions ParseGrowOptions(const QStringList& args);
 
+/// The help text: GrowHelp, then ColourOptionsHelp, then GrowOutputHelp.
 extern const char* const GrowHelp;
+extern const char* const GrowOutputHelp;
 
 } // namespace mottler::cli

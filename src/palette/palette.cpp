@@ -2,13 +2,13 @@
 
 namespace mottler {
 
-void InterpolateColours(Palette& table, int s, int e, PackedColour start, PackedColour end) {
+bool InterpolateColours(Palette& table, int s, int e, PackedColour start, PackedColour end) {
     if (s > e)
-        return;
+        return true;
     const int divisor = e - s > 1 ? e - s : 1;
     for (int j = e; j >= s; --j) {
         if (j < 0 || j > 255)
-            continue;
+            return false;
         const int k = j - s;
         const int red = RedOf(start) - (RedOf(start) - RedOf(end)) * k / divisor;
         const int green = GreenOf(start) - (GreenOf(start) - GreenOf(end)) * k / divisor;
@@ -18,6 +18,7 @@ void InterpolateColours(Palette& table, int s, int e, PackedColour start, Packed
                                                      static_cast<std::uint8_t>(red)};
         table.Colors[static_cast<std::size_t>(j)] = PackRgb(red, green, blue);
     }
+    return true;
 }
 
 Palette StartupPalette() {

@@ -24,10 +24,11 @@ struct Palette {
     std::array<PackedColour, 256> Colors{};
 };
 
-/// Fills entries s … e of both tables with a straight run from start to end: per channel
-/// start − trunc((start − end) × k / max(e − s, 1)), k = j − s. Nothing when s > e. Entries
-/// outside 0 … 255 are not written (the caller's loop stops there).
-void InterpolateColours(Palette& table, int s, int e, PackedColour start, PackedColour end);
+/// Fills entries e down to s of both tables with a straight run from start to end: per
+/// channel start − trunc((start − end) × k / max(e − s, 1)), k = j − s, so entry s is the
+/// start colour and entry e the end colour exactly. Nothing when s > e. Stops at the first
+/// entry index outside 0 … 255 and returns false then (the entries written so far stay).
+bool InterpolateColours(Palette& table, int s, int e, PackedColour start, PackedColour end);
 
 /// The start-up gradient: white at entry 0 to black at 255.
 Palette StartupPalette();

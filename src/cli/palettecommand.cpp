@@ -1,0 +1,81 @@
+#include "cli/palettecommand.h"
+
+#include "cli/arguments.h"
+#include "cli/colouroptions.h"
+#include "engine/errors.h"
+#include "output/bmpfile.h"
+#include "palette/colourtext.h"
+
+#include <cstdio>
+
+namespace mottler::cli {
+namespace {
+
+const char* const PaletteHelp = R"(Usage: mottler-cli palette [options]
+
+Builds the 256-entry palette of a gradient and lists it, one entry a line as
+"index RRGGBB" (index 0 is the start of the gradient, 255 its end).
+
+Options:
+)";
+
+const char* const PaletteOutputHelp = R"(  -o, --output FILE    write the list to FILE instead of standard output
+
+Exit status 0 on success, 1 when the file could not be written, 2 for a usage error.
+)";
+
+struct PaletteOptions {
+    ColourOptions Colours;
+    QString Output;
+    bool Help = false;
+};
+
+PaletteOptions ParsePaletteOptions(const QStringList& args) {
+    PaletteOptions o;
+    Arguments a(args);
+    for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
+        if (opt == "--help" || opt == "-h")
+            o.Help = true;
+        else if (opt == "--output" || opt == "-o")
+            o.Output = a.Text();
+        else if (!TakeColourOption(a, o.Colours))
+            throw UsageError(QStringLiteral("unknown option %1").arg(opt));
+    }
+    return o;
+}
+
+QByteArray PaletteListing(const Palette& palette) {
+    QByteArray text;
+    for (int i = 0; i < 256; ++i)
+        text += QStringLiteral("%1 %2\n")
+                    .arg(i)
+                    .arg(ColourToHex(palette.Colors[static_cast<std::size_t>(i)]))
+                    .toLatin1();
+    return text;
+}
+
+} // namespace
+
+int RunPaletteCommand(const QStringList& args) {
+    const PaletteOptions options = ParsePaletteOptions(args);
+    if (options.Help) {
+        std::fputs(PaletteHelp, stdout);
+        std::fputs(ColourOptionsHelp, stdout);
+        std::fputs(PaletteOutputHelp, stdout);
+        return ExitOk;
+    }
+    const QByteArray listing = PaletteListing(BuildPalette(options.Colours));
+    if (options.Output.isEmpty()) {
+        std::fwrite(listing.constData(), 1, static_cast<std::size_t>(listing.size()), stdout);
+        return ExitOk;
+    }
+    try {
+        WriteFileAtomically(options.Output, listing);
+        return ExitOk;
+    } catch (const MottlerError& error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.Message()));
+        return ExitFailed;
+    }
+}
+
+} // namespace mottler::cli

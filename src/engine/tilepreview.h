@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+namespace mottler {
+
+/// The preview control's size at the design size: the threshold between tiling the texture
+/// itself and tiling a reduced copy.
+inline constexpr QSize DesignPreviewSize{348, 453};
+
+/// What the tile preview control shows: a picture and the rectangle of the control it is
+/// drawn into (scaled to it where the sizes differ).
+struct TilePreview {
+    QImage Picture;
+    QRect Target;
+};
+
+/// Whether a texture of this size is tiled as a reduced copy: wider or taller than the
+/// threshold.
+bool NeedsReducedCopy(QSize texture, QSize threshold);
+
+/// The reduced copy's size: with s = float(threshold width / max(2W, 2H)), a texture wider
+/// than high gives threshold width × round(2H × s), any other round(2W × s) × threshold
+/// height (halves to even). 400 × 200 at 348 × 453 gives 348 × 174.
+QSize ReducedCopySize(QSize texture, QSize threshold);
+
+/// Draws the tile again and again from the top-left corner; the last column and row are cut.
+void TileOnto(QImage& target, const QImage& tile);
+
+/// The preview of the texture in a control of the given size. Tile on: a control-sized
+/// picture tiled with the texture, or with its reduced copy when the texture exceeds the
+/// threshold. Tile off: the texture once, centred at its own size, or stretched over the
+/// whole control when it is wider or taller than the control.
+TilePreview ComposeTilePreview(const QImage& texture, QSize control, QSize threshold, bool tile);
+
+} // namespace mottler
