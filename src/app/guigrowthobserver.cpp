@@ -38,7 +38,7 @@ void GuiGrowthObserver::Progress(int iteration) {
     window.preview.progressBar->repaint();
 }
 
-void GuiGrowthObserver::RenderFrame(int) { RenderGrowthFrame(window.engine, window.palette); }
+void GuiGrowthObserver::RenderFrame(int) { RenderGrowthFrame(window.engine, window.gradient.Colours); }
 
 void GuiGrowthObserver::ShowPreview(int) { window.ShowPreview(); }
 

@@ -5,19 +5,26 @@
 #include "engine/ui/agethumbnail.h"
 #include "engine/ui/tfrmadvanced.h"
 #include "engine/ui/texturepreview.h"
+#include "palette/ui/adjustpanel.h"
+#include "palette/ui/gradienteditor.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace mottler {
 
-TfrmThumb::TfrmThumb(QWidget* parent) : QMainWindow(parent), palette(StartupPalette()) {
+TfrmThumb::TfrmThumb(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmThumb");
     runInput = new RunInputFilter(this);
     BuildWindow();
@@ -26,6 +33,10 @@ TfrmThumb::TfrmThumb(QWidget* parent) : QMainWindow(parent), palette(StartupPale
     ConnectTrackbars();
     ConnectAges();
     ConnectPreview();
+    ConnectColours();
+    // Keys and clicks the window handles before its controls (Enter in the seed box, digit
+    // keys, Shift+right-click on a spin box, the wheel over a trackbar).
+    QApplication::instance()->installEventFilter(this);
     FormCreate();
 }
 
@@ -39,6 +50,8 @@ void TfrmThumb::BuildWindow() {
     pgControl = new QTabWidget(central);
     pgControl->setObjectName("pgControl");
     page = BuildTexturePage(pgControl);
+    gradientEditor = new GradientEditor(page.tbBackground, gradient);
+    adjustPanel = new AdjustPanel(page.tbBackground, gradient);
     pgControl->addTab(page.tbBackground, "Texture Settings");
     auto* tbGradient = new QWidget(pgControl);
     tbGradient->setObjectName("tbGradient");
@@ -88,8 +101,12 @@ void TfrmThumb::FormCreate() {
     page.cmbDrift->setCurrentIndex(0);
     page.cmbTextureType->setCurrentIndex(0);
     ReseedFromClock();
+    adjustPanel->ResetContrastBrightness();
     SetTextureSize(100, 100);
     SeedTexture();
+    gradientEditor->AddControlPoint(0, PackRgb(255, 255, 255), false, PointKind::Start);
+    gradientEditor->AddControlPoint(255, PackRgb(0, 0, 0), false, PointKind::End);
+    gradientEditor->RebuildPalette();
     page.spFactorA->setRange(page.tbFactorA->minimum(), page.tbFactorA->maximum());
     page.spFactorB->setRange(page.tbFactorB->minimum(), page.tbFactorB->maximum());
     tbIterationsChange();
@@ -109,8 +126,9 @@ void TfrmThumb::closeEvent(QCloseEvent* event) {
 
 bool TfrmThumb::eventFilter(QObject* watched, QEvent* event) {
     if (EnterRegenerates(watched, event) || RaisesRange(watched, event) ||
-        MovesTrackbar(watched, event))
+        MovesTrackbar(event))
         return true;
+    SelectsPointByDigit(watched, event);
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -4,7 +4,7 @@
 #include "app/texturepage.h"
 #include "engine/engine.h"
 #include "engine/growth.h"
-#include "palette/palette.h"
+#include "palette/gradientstate.h"
 
 #include <QMainWindow>
 #include <array>
@@ -13,7 +13,9 @@ class QTabWidget;
 
 namespace mottler {
 
+class AdjustPanel;
 class AgeThumbnail;
+class GradientEditor;
 class RunInputFilter;
 class TfrmAdvanced;
 
@@ -26,7 +28,9 @@ public:
     ~TfrmThumb() override;
 
     TextureEngine& Engine() { return engine; }
-    const Palette& CurrentPalette() const { return palette; }
+    GradientState& Gradient() { return gradient; }
+    GradientEditor& Editor() { return *gradientEditor; }
+    AdjustPanel& Adjustments() { return *adjustPanel; }
     TexturePage& Page() { return page; }
     PreviewFrame& Preview() { return preview; }
     TfrmAdvanced& Advanced() { return *frmAdvanced; }
@@ -72,11 +76,13 @@ private:
     void ConnectTrackbars();
     void ConnectAges();
     void ConnectPreview();
+    void ConnectColours();
+    bool SelectsPointByDigit(QObject* watched, QEvent* event);
     void FormCreate();
     void tbIterationsChange();
     bool EnterRegenerates(QObject* watched, QEvent* event);
     bool RaisesRange(QObject* watched, QEvent* event);
-    bool MovesTrackbar(QObject* watched, QEvent* event);
+    bool MovesTrackbar(QEvent* event);
     void imgAge1Click(AgeThumbnail* thumbnail);
     void ToggleEngineSwitch(AgeThumbnail* thumbnail);
     void PreviewResized();
@@ -87,7 +93,9 @@ private:
     template <typename F> void Guarded(F&& command);
 
     TextureEngine engine;
-    Palette palette;
+    GradientState gradient;
+    GradientEditor* gradientEditor = nullptr;
+    AdjustPanel* adjustPanel = nullptr;
     QTabWidget* pgControl = nullptr;
     TexturePage page;
     PreviewFrame preview;

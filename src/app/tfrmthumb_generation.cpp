@@ -2,7 +2,7 @@
 // type and picture, and the mirrored trackbars and spin boxes.
 #include "app/messages.h"
 #include "app/tfrmthumb.h"
-#include "controls/numericrules.h"
+#include "controls/quoreditrules.h"
 #include "engine/errors.h"
 #include "engine/initialimage.h"
 #include "engine/random.h"
@@ -45,8 +45,6 @@ void TfrmThumb::ConnectGeneration() {
     connect(page.btnOpenImage, &QToolButton::clicked, this, [this] { btnOpenImageClick(); });
     connect(page.btnChangeMode, &QPushButton::clicked, this, [this] { btnChangeModeClick(); });
     connect(frmAdvanced, &TfrmAdvanced::GoClicked, this, [this] { GrowTexture(RunMode::Fresh); });
-    page.txtRandomSeed->installEventFilter(this);
-    preview.txtAnimateMod->installEventFilter(this);
 }
 
 void TfrmThumb::btnGoClick() {

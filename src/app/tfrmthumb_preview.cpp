@@ -21,13 +21,12 @@ void TfrmThumb::ConnectPreview() {
     connect(preview.chkAnimate, &QCheckBox::clicked, this,
             [this] { preview.txtAnimateMod->setEnabled(preview.chkAnimate->isChecked()); });
     connect(preview.imgTexture, &TexturePreview::Resized, this, [this] { PreviewResized(); });
-    preview.fraTilePreview->installEventFilter(this);
 }
 
 void TfrmThumb::RenderDisplayField() {
     if (!engine.HasFields())
         return;
-    mottler::RenderDisplayField(engine, palette);
+    mottler::RenderDisplayField(engine, gradient.Colours);
     ShowPreview();
 }
 

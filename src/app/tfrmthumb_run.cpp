@@ -4,14 +4,17 @@
 #include "app/messages.h"
 #include "app/runinputfilter.h"
 #include "app/tfrmthumb.h"
-#include "controls/numericrules.h"
+#include "controls/quoreditrules.h"
 #include "controls/ui/tpartsprogressbar.h"
 #include "engine/errors.h"
 #include "engine/random.h"
 #include "engine/seeding.h"
+#include "engine/texturesettings.h"
+#include "engine/ui/texturepreview.h"
 #include "engine/ui/tfrmadvanced.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -2,6 +2,7 @@
 // spin box raises the range of both by 1000; the mouse wheel moves a focused trackbar.
 #include "app/tfrmthumb.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -27,10 +28,6 @@ void TfrmThumb::ConnectTrackbars() {
         page.tbIterations->setValue(value);
         tbIterationsChange();
     });
-    for (QSpinBox* box : {page.spIterations, page.spFactorA, page.spFactorB})
-        box->installEventFilter(this);
-    for (QSlider* bar : {page.tbIterations, page.tbFactorA, page.tbFactorB})
-        bar->installEventFilter(this);
 }
 
 void TfrmThumb::tbIterationsChange() {
@@ -47,8 +44,9 @@ bool TfrmThumb::RaisesRange(QObject* watched, QEvent* event) {
     const std::pair<QSpinBox*, QSlider*> pairs[] = {{page.spIterations, page.tbIterations},
                                                     {page.spFactorA, page.tbFactorA},
                                                     {page.spFactorB, page.tbFactorB}};
+    auto* target = qobject_cast<QWidget*>(watched);
     for (const auto& [box, bar] : pairs) {
-        if (watched != box)
+        if (target == nullptr || (target != box && !box->isAncestorOf(target)))
             continue;
         box->setMaximum(box->maximum() + 1000);
         bar->setTickInterval(bar->maximum() / 10);
@@ -58,9 +56,9 @@ bool TfrmThumb::RaisesRange(QObject* watched, QEvent* event) {
     return false;
 }
 
-bool TfrmThumb::MovesTrackbar(QObject* watched, QEvent* event) {
-    auto* bar = qobject_cast<QSlider*>(watched);
-    if (event->type() != QEvent::Wheel || bar == nullptr || !bar->hasFocus())
+bool TfrmThumb::MovesTrackbar(QEvent* event) {
+    auto* bar = qobject_cast<QSlider*>(QApplication::focusWidget());
+    if (event->type() != QEvent::Wheel || bar == nullptr || !isAncestorOf(bar))
         return false;
     bar->setValue(bar->value() + static_cast<QWheelEvent*>(event)->angleDelta().y());
     return true;

@@ -25,18 +25,25 @@ AgeThumbnail::AgeThumbnail(int thumbnailIndex, QWidget* parent)
 
 void AgeThumbnail::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (canvas.size() != size()) {
-        canvas = QImage(size(), QImage::Format_RGB32);
-        canvas.fill(palette().button().color());
-    }
+    EnsureCanvas();
+}
+
+// The canvas follows the thumbnail's size (which a hidden widget learns only when shown).
+void AgeThumbnail::EnsureCanvas() {
+    if (canvas.size() == size())
+        return;
+    canvas = QImage(size(), QImage::Format_RGB32);
+    canvas.fill(palette().button().color());
 }
 
 void AgeThumbnail::Clear() {
+    EnsureCanvas();
     canvas.fill(palette().button().color());
     update();
 }
 
 void AgeThumbnail::PaintFrom(const QImage& texture, int iteration) {
+    EnsureCanvas();
     QPainter painter(&canvas);
     painter.drawImage(QRect(QPoint(0, 0), canvas.size()), texture);
     painter.end();

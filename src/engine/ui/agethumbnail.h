@@ -32,6 +32,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void EnsureCanvas();
+
     int index;
     int tag;
     QImage canvas;

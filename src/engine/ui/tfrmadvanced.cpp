@@ -1,6 +1,6 @@
 #include "engine/ui/tfrmadvanced.h"
 
-#include "controls/numericrules.h"
+#include "controls/quoreditrules.h"
 #include "engine/errors.h"
 
 #include <QButtonGroup>

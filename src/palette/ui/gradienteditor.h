@@ -3,9 +3,11 @@
 #include "palette/gradientstate.h"
 
 #include <QImage>
+#include <QList>
 #include <QObject>
 #include <map>
 
+class QAction;
 class QFrame;
 class QMenu;
 class QMouseEvent;

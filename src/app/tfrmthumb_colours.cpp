@@ -1,0 +1,33 @@
+// The gradient editor and the contrast and brightness pointers recolour the texture on
+// display without regrowing it.
+#include "app/tfrmthumb.h"
+#include "palette/ui/adjustpanel.h"
+#include "palette/ui/gradienteditor.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace mottler {
+
+void TfrmThumb::ConnectColours() {
+    connect(gradientEditor, &GradientEditor::RecolourTexture, this, [this] { RenderDisplayField(); });
+    connect(adjustPanel, &AdjustPanel::Adjusted, this, [this] {
+        gradientEditor->RebuildPalette();
+        RenderDisplayField();
+    });
+}
+
+// The window previews every key: a digit selects a control point, and the key still goes on
+// to the focused control.
+bool TfrmThumb::SelectsPointByDigit(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || watched != QApplication::focusWidget() ||
+        !isAncestorOf(static_cast<QWidget*>(watched)))
+        return false;
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    if (text.size() != 1 || !text[0].isDigit())
+        return false;
+    gradientEditor->DigitKey(text[0].digitValue());
+    return true;
+}
+
+} // namespace mottler

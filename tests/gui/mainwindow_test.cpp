@@ -1,0 +1,143 @@
+// The main window's generation commands, driven through its real controls.
+#include "engine/ui/agethumbnail.h"
+#include "engine/ui/tfrmadvanced.h"
+#include "mainwindowfixture.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+
+namespace mottler::test {
+namespace {
+
+TEST(MainWindowStartUp, StartsAtOneHundredByOneHundredWithTheStartUpValues) {
+    TfrmThumb window;
+    EXPECT_EQ(window.windowTitle(), "Mottler - [100 by 100]");
+    EXPECT_EQ(window.Preview().lblTextureSize->text(), "100 by 100");
+    EXPECT_FALSE(window.Page().btnContinue->isEnabled());
+    EXPECT_EQ(window.Page().tbIterations->value(), 9);
+    EXPECT_EQ(window.Page().spFactorA->value(), 995);
+    EXPECT_EQ(window.Page().spFactorB->value(), 0);
+}
+
+TEST_F(MainWindowTest, GeneratingTwiceWithTheSameSeedGivesTheSameTexture) {
+    Generate(12345, 30);
+    const std::vector<float> first = FieldA();
+    const QImage firstImage = W().Engine().TextureBitmap.copy();
+    Generate(12345, 30);
+    EXPECT_EQ(FieldA(), first);
+    EXPECT_EQ(W().Engine().TextureBitmap, firstImage);
+    EXPECT_EQ(W().Preview().lblFrameNumber->text(), "30");
+}
+
+TEST_F(MainWindowTest, RandomizeWritesTheNewSeedIntoTheSeedBox) {
+    P().txtRandomSeed->setText("12345");
+    Click(P().btnRandomize);
+    EXPECT_NE(P().txtRandomSeed->text(), "12345");
+    EXPECT_EQ(P().txtRandomSeed->text().toInt(), W().Engine().CurrentSeed);
+}
+
+TEST_F(MainWindowTest, ContinueGrowsExactlyTheAddedIterations) {
+    Generate(777, 40);
+    EXPECT_FALSE(P().btnContinue->isEnabled());
+    P().tbIterations->setValue(60);
+    ASSERT_TRUE(P().btnContinue->isEnabled());
+    Click(P().btnContinue);
+    EXPECT_FALSE(P().btnContinue->isEnabled());
+    const std::vector<float> continued = FieldA();
+    Generate(777, 60);
+    EXPECT_EQ(FieldA(), continued);
+
+    P().tbIterations->setValue(50); // below the grown count
+    EXPECT_FALSE(P().btnContinue->isEnabled());
+}
+
+TEST_F(MainWindowTest, AgeThumbnailClickRegrowsToItsAge) {
+    Generate(4242, 20);
+    AgeThumbnail* third = W().Age(3); // painted after iteration 4 (every second iteration)
+    EXPECT_EQ(third->Tag(), 5);
+    EXPECT_EQ(third->toolTip(), "Iterations : 5");
+    Click(third);
+    EXPECT_EQ(P().spIterations->value(), 5);
+    const std::vector<float> regrown = FieldA();
+    Generate(4242, 5);
+    EXPECT_EQ(FieldA(), regrown);
+}
+
+TEST_F(MainWindowTest, AdvancedValuesSteerARunOnlyWhileTheWindowIsShown) {
+    Generate(99, 25);
+    const std::vector<float> defaults = FieldA();
+    W().Advanced().txtCFactor->setText("20");
+    Click(P().btnGo);
+    EXPECT_EQ(FieldA(), defaults) << "a hidden Advanced window must not count";
+    Click(P().btnChangeMode);
+    ASSERT_TRUE(W().Advanced().isVisible());
+    Click(P().btnGo);
+    EXPECT_NE(FieldA(), defaults);
+    W().Advanced().btnClose->click();
+    Click(P().btnGo);
+    EXPECT_EQ(FieldA(), defaults);
+}
+
+TEST_F(MainWindowTest, AMultiplierThatIsNotANumberGrowsNothing) {
+    Generate(99, 25);
+    const std::vector<float> before = FieldA();
+    W().Advanced().show();
+    W().Advanced().txtAMultiplier->setText("abc");
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    W().GrowTexture(RunMode::Continued);
+    EXPECT_EQ(FieldA(), before);
+}
+
+TEST_F(MainWindowTest, EscapeBeforeTheRunDoesNotCountButDuringTheRunStopsIt) {
+    P().txtRandomSeed->setText("5");
+    P().spIterations->setValue(300);
+    QCoreApplication::postEvent(P().btnGo,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    Click(P().btnGo);
+    EXPECT_EQ(W().Preview().lblFrameNumber->text(), "300");
+
+    QTimer::singleShot(0, [this] {
+        QCoreApplication::postEvent(
+            P().btnGo, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    });
+    W().btnGoClick();
+    const int reported = W().Preview().lblFrameNumber->text().toInt();
+    EXPECT_LT(reported, 299);
+    const std::vector<float> stopped = FieldA();
+    if (reported < 0) { // stopped before the first iteration: the seeded state stays
+        const float* initial = W().Engine().InitialA.Data();
+        EXPECT_EQ(stopped, std::vector<float>(initial, initial + stopped.size()));
+        return;
+    }
+    Generate(5, reported + 1);
+    EXPECT_EQ(FieldA(), stopped);
+}
+
+TEST_F(MainWindowTest, ShiftRightClickOnASpinBoxRaisesItsRangeByOneThousand) {
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(P().spIterations, Qt::RightButton, Qt::ShiftModifier);
+    EXPECT_EQ(P().spIterations->maximum(), 4000);
+    EXPECT_EQ(P().tbIterations->maximum(), 4000);
+}
+
+TEST_F(MainWindowTest, ShiftClickOnTheBackgroundTogglesTheRunTime) {
+    QLabel* time = W().findChild<QLabel*>("lblTime");
+    ASSERT_NE(time, nullptr);
+    W().show();
+    EXPECT_FALSE(time->isVisible());
+    QTest::mouseClick(W().centralWidget(), Qt::LeftButton, Qt::ShiftModifier, QPoint(2, 2));
+    EXPECT_TRUE(time->isVisible());
+}
+
+} // namespace
+} // namespace mottler::test

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/tfrmthumb.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace mottler::test {
+
+/// A main window created as at start-up, with helpers to drive its real controls.
+class MainWindowTest : public ::testing::Test {
+protected:
+    /// The window as at start-up, with the factors of a texture that keeps its pattern over
+    /// long runs (the start-up factors let some seeds fade to a uniform field).
+    void SetUp() override;
+
+    TfrmThumb& W() { return *window; }
+    TexturePage& P() { return window->Page(); }
+
+    void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+    /// Sets seed and iteration count, then presses "Generate Texture".
+    void Generate(int seed, int iterations);
+
+    std::vector<float> FieldA() {
+        const float* a = window->Engine().FieldA.Data();
+        return {a, a + window->Engine().CellCount()};
+    }
+
+    std::unique_ptr<TfrmThumb> window;
+};
+
+} // namespace mottler::test
