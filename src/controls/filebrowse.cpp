@@ -9,18 +9,27 @@
 namespace mottler {
 namespace {
 
-bool FolderExists(const QString& folder) { return !folder.isEmpty() && QDir(folder).exists(); }
+bool FolderExists(const QString& folder) {
+    return !folder.isEmpty() && QDir(folder).exists();
+}
+
+/// Whether a key path begins "Software/Quorvex/Mottler", the key QSettings stands for.
+bool StartsWithProgramKey(const QStringList& parts) {
+    const QStringList programKey{QStringLiteral("Software"), QStringLiteral("Quorvex"),
+                                 QStringLiteral("Mottler")};
+    for (qsizetype i = 0; i < programKey.size(); ++i) {
+        if (i >= parts.size() || parts[i].compare(programKey[i], Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
 QString SettingsNameOf(const QString& key, const QString& valueName) {
     QStringList parts = QString(key).replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts);
-    const QStringList programKey{QStringLiteral("Software"), QStringLiteral("Quorvex"),
-                                 QStringLiteral("Mottler")};
-    if (parts.size() >= programKey.size() &&
-        parts.mid(0, programKey.size()).join(u'/').compare(programKey.join(u'/'),
-                                                           Qt::CaseInsensitive) == 0)
-        parts = parts.mid(programKey.size());
+    if (StartsWithProgramKey(parts))
+        parts.remove(0, 3);
     parts << valueName;
     return parts.join(u'/');
 }

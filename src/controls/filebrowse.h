@@ -16,7 +16,7 @@ QString FolderOf(const QString& path);
 
 /// Where a browse dialog opens, and whether the folder of the chosen file is stored back.
 struct BrowseStart {
-    QString folder;                ///< empty: the dialog's own choice
+    QString folder; ///< empty: the dialog's own choice
     bool storeChosenFolder = false;
 };
 

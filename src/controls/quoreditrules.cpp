@@ -7,7 +7,9 @@
 namespace mottler {
 namespace {
 
-bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool IsAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 /// The box as it stands once the selection is deleted, caret where the selection was.
 EditState WithoutSelection(const EditState& state) {
@@ -40,8 +42,7 @@ bool PassesNumberRules(const QuorEditRules& rules, const EditState& base, QChar 
     // A key at or after the point may not leave more decimals than allowed; digits in front
     // of the point are always fine.
     const qsizetype point = candidate.indexOf(u'.');
-    if (point >= 0 && base.cursor >= point &&
-        candidate.size() - point - 1 > rules.decimalPlaces)
+    if (point >= 0 && base.cursor >= point && candidate.size() - point - 1 > rules.decimalPlaces)
         return false;
     return true;
 }

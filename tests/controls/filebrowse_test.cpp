@@ -1,9 +1,6 @@
 #include "controls/filebrowse.h"
-
 #include "presets/usersettings.h"
-#include "testenv.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 namespace mottler {
@@ -22,35 +19,13 @@ TEST(FolderOf, KeepsTheTrailingSeparator) {
     EXPECT_EQ(FolderOf("c.bmp"), "");
 }
 
-class ChooseBrowseStartTest : public testing::Test {
-protected:
-    void SetUp() override {
-        QDir(home).mkpath("pictures");
-        UserSettings::WriteString("Browse/Stored", QString());
-    }
-    const QString home = test::TestHome();
-    const QString pictures = home + "/pictures/";
-};
-
-TEST_F(ChooseBrowseStartTest, ExistingFolderOfTheTextComesFirst) {
-    UserSettings::WriteString("Browse/Stored", home);
-    const BrowseStart start =
-        ChooseBrowseStart(pictures + "tile.bmp", "Browse/Stored", true, "/program");
-    EXPECT_EQ(start.folder, pictures);
-    EXPECT_FALSE(start.storeChosenFolder);
-}
-
-TEST_F(ChooseBrowseStartTest, StoredFolderIsUsedAndStoredBackEvenWhenStillEmpty) {
-    UserSettings::WriteString("Browse/Stored", pictures);
-    EXPECT_EQ(ChooseBrowseStart("/gone/tile.bmp", "Browse/Stored", false, "/program").folder,
-              pictures);
-    UserSettings::WriteString("Browse/Stored", QString());
-    const BrowseStart first = ChooseBrowseStart("", "Browse/Stored", true, "/program");
+TEST(ChooseBrowseStart, FallsBackToProgramFolderForOpenDialogsOnly) {
+    // A first browse with nothing stored yet still stores the chosen folder afterwards.
+    UserSettings::WriteString("Browse/Empty", QString());
+    const BrowseStart first = ChooseBrowseStart("/gone/tile.bmp", "Browse/Empty", true, "/program");
     EXPECT_EQ(first.folder, "/program");
     EXPECT_TRUE(first.storeChosenFolder);
-}
 
-TEST_F(ChooseBrowseStartTest, WithoutStoredFolderOnlyTheOpenDialogFallsBackToProgramFolder) {
     EXPECT_EQ(ChooseBrowseStart("tile.bmp", QString(), true, "/program").folder, "/program");
     const BrowseStart save = ChooseBrowseStart("tile.bmp", QString(), false, "/program");
     EXPECT_EQ(save.folder, "");

@@ -15,10 +15,5 @@ TEST(QtFileFilter, ConvertsDescriptionPatternPairs) {
     EXPECT_EQ(QtFileFilter(""), "");
 }
 
-TEST(DefaultSuffix, DropsTheLeadingDot) {
-    EXPECT_EQ(DefaultSuffix(".bmp"), "bmp");
-    EXPECT_EQ(DefaultSuffix("avi"), "avi");
-}
-
 } // namespace
 } // namespace mottler
