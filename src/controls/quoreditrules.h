@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+namespace mottler {
+
+/// The integer a box reads as: its text as a decimal integer (surrounding blanks allowed),
+/// 0 when the text is empty or not an integer. Every caller that reads a numeric field uses it.
+int IntValue(const QString& text);
+
+/// The number a numeric box holds, decimals included: 0 when the text is empty or not a
+/// finite number. Used for the bounds so that "5.5" is not mistaken for 0.
+double NumberValue(const QString& text);
+
+/// What may be typed into a TQuorEdit.
+struct QuorEditRules {
+    bool numericOnly = false;  ///< only digits, "-" and (with allowDecimal) one "."
+    bool allowDecimal = false; ///< one decimal point allowed
+    int decimalPlaces = 0;     ///< digits allowed after the point
+    int max = 0;               ///< upper bound checked while typing; 0 means none
+    QString allowChars;        ///< when not empty, only these characters may be typed
+    QString blockChars;        ///< characters that may not be typed
+};
+
+/// The text of a box with its caret and selection (character indices, 0-based).
+struct EditState {
+    QString text;
+    int cursor = 0;
+    int selectionStart = 0;
+    int selectionLength = 0; ///< 0 when nothing is selected
+};
+
+/// The outcome of one typed character.
+struct KeyResult {
+    bool accepted = false;
+    EditState after; ///< the box once the key took effect; the unchanged box when dropped
+};
+
+/// Decides whether a printable character typed into the box goes in. A character typed over
+/// a selection replaces it, so every check looks at the text with the selection removed and
+/// the caret where the selection was; a dropped key changes nothing. Control keys
+/// (backspace, delete, navigation, clipboard shortcuts) are not filtered and never come here.
+KeyResult FilterKey(const QuorEditRules& rules, const EditState& state, QChar key);
+
+/// The characters of a pasted or dropped text that go in when typed one by one at the caret
+/// (over the selection), each checked by FilterKey; the others, and control characters such
+/// as line breaks, are left out.
+QString FilterInsertion(const QuorEditRules& rules, const EditState& state, const QString& text);
+
+/// The text after leaving the box: a non-empty text whose value is below min becomes min in
+/// decimal. A min of 0 or less means no bound.
+QString ApplyMin(const QString& text, int min);
+
+} // namespace mottler

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "controls/partsprogress.h"
+
+#include <QColor>
+#include <QWidget>
+
+namespace mottler {
+
+/// A light progress bar that counts completed parts out of a total and shows the percentage
+/// or a caption centred over the bar, the caption drawn in swapped colours where it overlaps
+/// the filled part. Every setter does nothing when the value is unchanged; otherwise it stores
+/// the value and repaints.
+class TPartsProgressBar : public QWidget {
+    Q_OBJECT
+public:
+    /// The frame drawn around the bar.
+    enum TBorderStyle { bsFlat, bsCtl3D, bsStatusControl };
+
+    explicit TPartsProgressBar(QWidget* parent = nullptr);
+
+    /// The number of parts of the job; setting it starts a new job at 0 parts and 0%.
+    int TotalParts() const { return progress.total; }
+    void SetTotalParts(int parts);
+    /// The parts done, stored clamped to 0 … TotalParts; sets Percent.
+    int PartsComplete() const { return progress.complete; }
+    void SetPartsComplete(int parts);
+    /// round(PartsComplete / TotalParts × 100), halves to even; 0 while TotalParts is 0.
+    int Percent() const { return progress.percent; }
+
+    /// Show the percentage ("37%") instead of Text.
+    bool ShowPercent() const { return showPercent; }
+    void SetShowPercent(bool on);
+    /// The caption shown when ShowPercent is off.
+    QString Text() const { return caption; }
+    void SetText(const QString& text);
+    /// The unfilled part, and the caption colour over the filled part. Default white.
+    QColor BackColor() const { return backColor; }
+    void SetBackColor(const QColor& colour);
+    /// The filled part, and the caption colour over the unfilled part. Default: the palette's
+    /// highlight colour.
+    QColor BarColor() const { return barColor; }
+    void SetBarColor(const QColor& colour);
+    /// Switching to bsStatusControl with BorderWidth 0 sets BorderWidth 2; leaving it resets
+    /// a BorderWidth of 2 to 0.
+    TBorderStyle BorderStyle() const { return borderStyle; }
+    void SetBorderStyle(TBorderStyle style);
+    /// True exactly when BorderStyle is bsCtl3D; setting it selects bsCtl3D or bsFlat.
+    bool Ctl3D() const { return borderStyle == bsCtl3D; }
+    void SetCtl3D(bool on);
+    /// Margin inside the control before the frame.
+    int BorderWidth() const { return borderWidth; }
+    void SetBorderWidth(int width);
+    /// Width of a frame in the control's own colour drawn inside the border (0 … 255).
+    int InteriorOffset() const { return interiorOffset; }
+    void SetInteriorOffset(int width);
+    /// Horizontal bars fill from the left, vertical bars from the bottom.
+    Qt::Orientation Orientation() const { return orientation; }
+    void SetOrientation(Qt::Orientation direction);
+
+    QSize sizeHint() const override { return {100, 24}; }
+
+Q_SIGNALS:
+    /// Raised whenever Percent changes.
+    void Changed(int percent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void RepaintAndAnnounce(int oldPercent);
+    template <typename T> void Store(T& field, const T& value);
+    QRect DrawFrame(QPainter& painter) const;
+    void DrawBar(QPainter& painter, const QRect& interior) const;
+
+    PartsProgress progress;
+    bool showPercent = true;
+    QString caption;
+    QColor backColor = Qt::white;
+    QColor barColor;
+    TBorderStyle borderStyle = bsCtl3D;
+    int borderWidth = 0;
+    int interiorOffset = 0;
+    Qt::Orientation orientation = Qt::Horizontal;
+};
+
+} // namespace mottler

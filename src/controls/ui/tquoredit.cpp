@@ -1,0 +1,270 @@
+#include "controls/ui/tquoredit.h"
+
+#include "controls/filebrowse.h"
+#include "controls/filefilter.h"
+#include "presets/usersettings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStyle>
+#include <QToolButton>
+
+namespace mottler {
+namespace {
+
+constexpr int BrowseButtonWidth = 24;
+
+QString RunFileDialog(const FileDialogRequest& request) {
+    QFileDialog dialog(request.parent, QString(), request.startFolder, request.filter);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool IsEnterKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+TQuorEdit::TQuorEdit(QWidget* parent) : QLineEdit(parent), dialogRunner(RunFileDialog) {
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (regStore && options.testFlag(seOnChange))
+            WriteToRegistry();
+    });
+}
+
+TQuorEdit::~TQuorEdit() {
+    delete browseButton.data();
+}
+
+void TQuorEdit::SetNumericOnly(bool on) {
+    rules.numericOnly = on;
+    UpdateDropAcceptance();
+}
+
+void TQuorEdit::SetAllowDecimal(bool on) {
+    rules.allowDecimal = on;
+    if (!on)
+        rules.decimalPlaces = 0;
+    else if (rules.decimalPlaces == 0)
+        rules.decimalPlaces = 2;
+}
+
+void TQuorEdit::SetAllowChars(const QString& chars) {
+    rules.allowChars = chars;
+    UpdateDropAcceptance();
+}
+
+void TQuorEdit::SetBlockChars(const QString& chars) {
+    rules.blockChars = chars;
+    UpdateDropAcceptance();
+}
+
+void TQuorEdit::SetFileBrowser(bool on) {
+    fileBrowser = on;
+    PlaceBrowseButton();
+}
+
+void TQuorEdit::SetFileGlyph(BrowseGlyph kind) {
+    glyph = kind;
+    PlaceBrowseButton();
+}
+
+void TQuorEdit::SetRegPath(const QString& key) {
+    regPath = key.isEmpty() || key.startsWith(u'\\') ? key : u'\\' + key;
+}
+
+int TQuorEdit::IntValue() const {
+    return mottler::IntValue(text());
+}
+
+void TQuorEdit::WriteToRegistry() {
+    if (regPath.isEmpty()) {
+        QMessageBox::critical(this, QApplication::applicationName(),
+                              QStringLiteral("TQuorEdit Internal Error : WriteToRegistry called "
+                                             "while sRegPath was blank !"));
+        return;
+    }
+    UserSettings::WriteString(SettingsNameOf(regPath, regValue), text());
+}
+
+void TQuorEdit::LoadFromRegistry() {
+    if (!regStore || regPath.isEmpty())
+        return;
+    const QString stored = UserSettings::ReadString(SettingsNameOf(regPath, regValue));
+    if (!stored.isEmpty())
+        setText(stored);
+}
+
+void TQuorEdit::SetFileDialogRunner(FileDialogRunner runner) {
+    dialogRunner = std::move(runner);
+}
+
+void TQuorEdit::Browse() {
+    const bool open = glyph == BrowseGlyph::sgOpen;
+    const QString settingsName = BrowseSettingsName();
+    const BrowseStart start = ChooseBrowseStart(text(), settingsName, open, ProgramFolder());
+    const QString chosen = dialogRunner(
+        {this, !open, start.folder, QtFileFilter(fileFilter), DefaultSuffix(fileDefaultExt)});
+    if (chosen.isEmpty())
+        return;
+    setText(chosen);
+    if (start.storeChosenFolder)
+        UserSettings::WriteString(settingsName, FolderOf(chosen));
+}
+
+void TQuorEdit::PasteFiltered() {
+    InsertFiltered(QGuiApplication::clipboard()->text());
+}
+
+bool TQuorEdit::event(QEvent* event) {
+    const bool result = QLineEdit::event(event);
+    if (event->type() == QEvent::ParentChange) {
+        if (browseButton)
+            browseButton->setParent(parentWidget());
+        PlaceBrowseButton();
+    } else if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        PlaceBrowseButton();
+    }
+    return result;
+}
+
+void TQuorEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        Q_EMIT KeyPress(event);
+        if (!isReadOnly())
+            PasteFiltered();
+        event->accept();
+        return;
+    }
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.front().isPrint() &&
+        FilterInsertion(rules, State(), typed) != typed) {
+        event->accept(); // a dropped key goes nowhere, not even to the window
+        return;
+    }
+    if (IsEnterKey(event) && regStore && options.testFlag(seOnCarriageReturn))
+        WriteToRegistry();
+    Q_EMIT KeyPress(event);
+    QLineEdit::keyPressEvent(event);
+}
+
+void TQuorEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (event->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(FilterInsertion(rules, State(), event->commitString()),
+                             event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+}
+
+void TQuorEdit::focusOutEvent(QFocusEvent* event) {
+    // Only leaving for another control counts; a menu or another window taking focus does not.
+    const bool leaving =
+        event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
+    if (leaving) {
+        const QString bounded = ApplyMin(text(), min);
+        if (bounded != text())
+            setText(bounded);
+        if (regStore && options.testFlag(seOnExit))
+            WriteToRegistry();
+    }
+    QLineEdit::focusOutEvent(event);
+}
+
+void TQuorEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // The X11 middle-button paste of the selection, put through the typing rules.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+        deselect();
+        setCursorPosition(cursorPositionAt(event->position().toPoint()));
+        InsertFiltered(clipboard->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TQuorEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    // The menu's Paste is the one action wired to QLineEdit::paste; rewire it to the rules.
+    // Qt 6.4 wires it by name; later versions may use the member pointer.
+    for (QAction* action : menu->actions()) {
+        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
+            disconnect(action, &QAction::triggered, this, &QLineEdit::paste))
+            connect(action, &QAction::triggered, this, &TQuorEdit::PasteFiltered);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void TQuorEdit::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        PlaceBrowseButton();
+}
+
+void TQuorEdit::moveEvent(QMoveEvent* event) {
+    QLineEdit::moveEvent(event);
+    PlaceBrowseButton();
+}
+
+void TQuorEdit::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    PlaceBrowseButton();
+}
+
+EditState TQuorEdit::State() const {
+    EditState state{text(), cursorPosition(), cursorPosition(), 0};
+    if (hasSelectedText()) {
+        state.selectionStart = selectionStart();
+        state.selectionLength = static_cast<int>(selectedText().size());
+    }
+    return state;
+}
+
+void TQuorEdit::InsertFiltered(const QString& typed) {
+    const QString accepted = FilterInsertion(rules, State(), typed);
+    if (!accepted.isEmpty())
+        insert(accepted);
+}
+
+void TQuorEdit::UpdateDropAcceptance() {
+    // A drop can neither be checked key by key nor sanitised in place, so a box with typing
+    // rules takes none.
+    setAcceptDrops(!rules.numericOnly && rules.allowChars.isEmpty() && rules.blockChars.isEmpty());
+}
+
+void TQuorEdit::PlaceBrowseButton() {
+    if (!browseButton && fileBrowser && parentWidget()) {
+        browseButton = new QToolButton(parentWidget());
+        browseButton->setFocusPolicy(Qt::NoFocus);
+        connect(browseButton, &QToolButton::clicked, this, &TQuorEdit::Browse);
+    }
+    if (!browseButton)
+        return;
+    browseButton->setIcon(style()->standardIcon(
+        glyph == BrowseGlyph::sgOpen ? QStyle::SP_DialogOpenButton : QStyle::SP_DialogSaveButton));
+    browseButton->setGeometry(geometry().right() + 1, y(), BrowseButtonWidth, height());
+    browseButton->setEnabled(isEnabled());
+    browseButton->setVisible(fileBrowser && !isHidden());
+}
+
+QString TQuorEdit::BrowseSettingsName() const {
+    if (initDirKey.isEmpty() || initDirValue.isEmpty())
+        return {};
+    return SettingsNameOf(initDirKey, initDirValue);
+}
+
+} // namespace mottler

@@ -1,0 +1,36 @@
+#include "controls/filebrowse.h"
+#include "presets/usersettings.h"
+
+#include <gtest/gtest.h>
+
+namespace mottler {
+namespace {
+
+TEST(SettingsNameOf, MapsRegistryKeysOntoGroups) {
+    EXPECT_EQ(SettingsNameOf("\\Software\\Quorvex\\Mottler\\Export", "Dir"), "Export/Dir");
+    EXPECT_EQ(SettingsNameOf("\\software\\quorvex\\mottler", "Dir"), "Dir");
+    EXPECT_EQ(SettingsNameOf("\\Export\\", "Dir"), "Export/Dir");
+    EXPECT_EQ(SettingsNameOf("", "Dir"), "Dir");
+}
+
+TEST(FolderOf, KeepsTheTrailingSeparator) {
+    EXPECT_EQ(FolderOf("/a/b/c.bmp"), "/a/b/");
+    EXPECT_EQ(FolderOf("/c.bmp"), "/");
+    EXPECT_EQ(FolderOf("c.bmp"), "");
+}
+
+TEST(ChooseBrowseStart, FallsBackToProgramFolderForOpenDialogsOnly) {
+    // A first browse with nothing stored yet still stores the chosen folder afterwards.
+    UserSettings::WriteString("Browse/Empty", QString());
+    const BrowseStart first = ChooseBrowseStart("/gone/tile.bmp", "Browse/Empty", true, "/program");
+    EXPECT_EQ(first.folder, "/program");
+    EXPECT_TRUE(first.storeChosenFolder);
+
+    EXPECT_EQ(ChooseBrowseStart("tile.bmp", QString(), true, "/program").folder, "/program");
+    const BrowseStart save = ChooseBrowseStart("tile.bmp", QString(), false, "/program");
+    EXPECT_EQ(save.folder, "");
+    EXPECT_FALSE(save.storeChosenFolder);
+}
+
+} // namespace
+} // namespace mottler

@@ -1,0 +1,38 @@
+#include "controls/partsprogress.h"
+
+#include <gtest/gtest.h>
+
+namespace mottler {
+namespace {
+
+TEST(PartsProgress, CountsAreClampedAndNotWrappedAt16Bits) {
+    PartsProgress bar;
+    bar.SetTotal(8);
+    bar.SetComplete(7); // 87.5
+    EXPECT_EQ(bar.percent, 88);
+    bar.SetComplete(-1);
+    EXPECT_EQ(bar.complete, 0);
+    bar.SetTotal(100000); // beyond 16 bits, no wrap
+    EXPECT_EQ(bar.complete, 0);
+    EXPECT_EQ(bar.percent, 0);
+    bar.SetComplete(70000);
+    EXPECT_EQ(bar.percent, 70);
+}
+
+TEST(PartsProgress, ZeroTotalIsAnEmptyBar) {
+    PartsProgress bar;
+    bar.SetComplete(5);
+    EXPECT_EQ(bar.complete, 0);
+    EXPECT_EQ(bar.percent, 0);
+    EXPECT_EQ(PartsPercent(3, 0), 0);
+}
+
+TEST(FillLength, RoundsHalvesToEven) {
+    EXPECT_EQ(FillLength(98, 25), 24); // 24.5
+    EXPECT_EQ(FillLength(94, 25), 24); // 23.5
+    EXPECT_EQ(FillLength(98, 100), 98);
+    EXPECT_EQ(FillLength(98, 0), 0);
+}
+
+} // namespace
+} // namespace mottler

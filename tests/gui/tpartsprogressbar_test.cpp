@@ -1,0 +1,103 @@
+#include "controls/ui/tpartsprogressbar.h"
+
+#include <QImage>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace mottler {
+namespace {
+
+TEST(TPartsProgressBar, PercentFollowsPartsAndRoundsHalvesToEven) {
+    TPartsProgressBar bar;
+    EXPECT_EQ(bar.size(), QSize(100, 24));
+    bar.SetTotalParts(8);
+    const std::pair<int, int> cases[] = {{1, 12}, {3, 38}, {4, 50}};
+    for (const auto& [parts, percent] : cases) {
+        bar.SetPartsComplete(parts);
+        EXPECT_EQ(bar.Percent(), percent) << parts;
+    }
+    bar.SetTotalParts(200);
+    bar.SetPartsComplete(300);
+    EXPECT_EQ(bar.PartsComplete(), 200);
+    EXPECT_EQ(bar.Percent(), 100);
+}
+
+TEST(TPartsProgressBar, ChangedIsRaisedOnlyWhenThePercentMoves) {
+    TPartsProgressBar bar;
+    QSignalSpy changed(&bar, &TPartsProgressBar::Changed);
+    bar.SetTotalParts(10);
+    EXPECT_EQ(changed.count(), 0); // already 0%
+    bar.SetPartsComplete(3);
+    bar.SetPartsComplete(3);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.takeFirst().at(0).toInt(), 30);
+    bar.SetTotalParts(20);
+    EXPECT_EQ(bar.PartsComplete(), 0);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.takeFirst().at(0).toInt(), 0);
+    bar.SetTotalParts(30);
+    EXPECT_EQ(changed.count(), 0);
+}
+
+TEST(TPartsProgressBar, StatusControlStyleBringsItsOwnBorderWidth) {
+    TPartsProgressBar bar;
+    EXPECT_TRUE(bar.Ctl3D());
+    bar.SetBorderStyle(TPartsProgressBar::bsStatusControl);
+    EXPECT_EQ(bar.BorderWidth(), 2);
+    EXPECT_FALSE(bar.Ctl3D());
+    bar.SetCtl3D(true);
+    EXPECT_EQ(bar.BorderStyle(), TPartsProgressBar::bsCtl3D);
+    EXPECT_EQ(bar.BorderWidth(), 0);
+    bar.SetCtl3D(false);
+    EXPECT_EQ(bar.BorderStyle(), TPartsProgressBar::bsFlat);
+}
+
+/// Renders the bar and returns the colour of each interior column on the middle row.
+QImage Render(TPartsProgressBar& bar) {
+    QImage image(bar.size(), QImage::Format_RGB32);
+    bar.render(&image);
+    return image;
+}
+
+TEST(TPartsProgressBar, FilledPartAndRestSplitAtTheRoundedFillEdge) {
+    TPartsProgressBar bar;
+    bar.SetBorderStyle(TPartsProgressBar::bsFlat);
+    bar.SetShowPercent(false);
+    bar.SetBarColor(Qt::red);
+    bar.SetBackColor(Qt::blue);
+    bar.SetTotalParts(4);
+    bar.SetPartsComplete(1); // interior 98 wide: 24.5 filled columns round to 24
+    const QImage image = Render(bar);
+    for (int x = 1; x <= 98; ++x)
+        EXPECT_EQ(QColor(image.pixel(x, 12)), x <= 24 ? QColor(Qt::red) : QColor(Qt::blue)) << x;
+
+    bar.SetOrientation(Qt::Vertical);
+    bar.SetInteriorOffset(1); // interior 96 × 20 inside the offset ring: 5 rows filled
+    const QImage vertical = Render(bar);
+    for (int y = 2; y <= 21; ++y)
+        EXPECT_EQ(QColor(vertical.pixel(50, y)), y >= 17 ? QColor(Qt::red) : QColor(Qt::blue)) << y;
+}
+
+TEST(TPartsProgressBar, CaptionSwapsColoursAtTheFillEdge) {
+    TPartsProgressBar bar;
+    bar.SetBorderStyle(TPartsProgressBar::bsFlat);
+    bar.SetBarColor(Qt::black);
+    bar.SetBackColor(Qt::white);
+    bar.SetTotalParts(2);
+    bar.SetPartsComplete(1); // "50%" straddles the edge at column 50
+    const QImage image = Render(bar);
+    bool whiteInFilled = false;
+    bool blackInRest = false;
+    for (int y = 1; y <= 22; ++y) {
+        for (int x = 1; x <= 98; ++x) {
+            const QColor c(image.pixel(x, y));
+            whiteInFilled |= x <= 49 && c != QColor(Qt::black);
+            blackInRest |= x >= 50 && c != QColor(Qt::white);
+        }
+    }
+    EXPECT_TRUE(whiteInFilled);
+    EXPECT_TRUE(blackInRest);
+}
+
+} // namespace
+} // namespace mottler

@@ -1,0 +1,219 @@
+#include "controls/ui/tquoredit.h"
+#include "presets/usersettings.h"
+#include "testenv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFocusEvent>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace mottler {
+namespace {
+
+void Leave(QWidget* box) {
+    QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &leaving);
+}
+
+TEST(TQuorEdit, NumericBoxWithUpperBoundDropsKeysThatBreakIt) {
+    TQuorEdit box;
+    box.SetNumericOnly(true);
+    box.SetMax(255);
+    QTest::keyClicks(&box, "256");
+    EXPECT_EQ(box.text(), "25");
+    QTest::keyClicks(&box, "-x");
+    EXPECT_EQ(box.text(), "25");
+    EXPECT_EQ(box.IntValue(), 25);
+    // Control keys pass: backspace, then cursor Home and a leading minus.
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClick(&box, Qt::Key_Home);
+    QTest::keyClicks(&box, "-");
+    EXPECT_EQ(box.text(), "-2");
+}
+
+TEST(TQuorEdit, DecimalBoxKeepsTwoPlacesButTakesDigitsBeforeThePoint) {
+    TQuorEdit box;
+    box.SetNumericOnly(true);
+    box.SetAllowDecimal(true);
+    EXPECT_EQ(box.DecimalPlaces(), 2);
+    QTest::keyClicks(&box, "3.145");
+    EXPECT_EQ(box.text(), "3.14");
+    QTest::keyClick(&box, Qt::Key_Home);
+    QTest::keyClicks(&box, "2");
+    EXPECT_EQ(box.text(), "23.14");
+    EXPECT_EQ(box.IntValue(), 0); // not an integer
+    box.SetAllowDecimal(false);
+    EXPECT_EQ(box.DecimalPlaces(), 0);
+}
+
+TEST(TQuorEdit, LeavingRaisesTextBelowMinButKeepsEmptyText) {
+    TQuorEdit box;
+    box.SetMin(1);
+    box.setText("0");
+    Leave(&box);
+    EXPECT_EQ(box.text(), "1");
+    box.clear();
+    Leave(&box);
+    EXPECT_EQ(box.text(), "");
+}
+
+TEST(TQuorEdit, CharacterListsFilterTypingAndPasting) {
+    TQuorEdit box;
+    box.SetBlockChars("/");
+    QTest::keyClicks(&box, "a/b");
+    EXPECT_EQ(box.text(), "ab");
+    box.clear();
+    box.SetAllowChars("0123456789ABCDEF");
+    QTest::keyClicks(&box, "FFaa80");
+    EXPECT_EQ(box.text(), "FF80");
+    EXPECT_FALSE(box.acceptDrops());
+}
+
+TEST(TQuorEdit, PasteIntoNumericBoxKeepsOnlyTheDigitsThatFit) {
+    TQuorEdit box;
+    box.SetNumericOnly(true);
+    box.SetMax(500);
+    QGuiApplication::clipboard()->setText("1,234 px");
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box.text(), "123");
+    box.selectAll();
+    QGuiApplication::clipboard()->setText("15");
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box.text(), "15");
+
+    // The context menu's Paste goes through the same rules.
+    box.show();
+    box.selectAll();
+    QGuiApplication::clipboard()->setText("4a2");
+    QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                  box.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&box, &menuRequest);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith("&Paste"))
+            action->trigger();
+    }
+    menu->close();
+    EXPECT_EQ(box.text(), "42");
+}
+
+TEST(TQuorEdit, KeyPressSignalSeesOnlyKeysThatPass) {
+    TQuorEdit box;
+    box.SetNumericOnly(true);
+    QSignalSpy keys(&box, &TQuorEdit::KeyPress);
+    QTest::keyClicks(&box, "1x2");
+    EXPECT_EQ(keys.count(), 2);
+}
+
+TEST(TQuorEdit, TextIsStoredAndLoadedUnderItsKey) {
+    TQuorEdit box;
+    box.SetRegStore(true);
+    box.SetRegPath("Export");
+    EXPECT_EQ(box.RegPath(), "\\Export");
+    box.SetRegValue("Name");
+    box.SetOptions(TQuorEdit::seOnChange);
+    box.setText("frames");
+    EXPECT_EQ(UserSettings::ReadString("Export/Name"), "frames");
+
+    TQuorEdit again;
+    again.SetRegStore(true);
+    again.SetRegPath("\\Software\\Quorvex\\Mottler\\Export");
+    again.SetRegValue("Name");
+    again.LoadFromRegistry();
+    EXPECT_EQ(again.text(), "frames");
+}
+
+TEST(TQuorEdit, WriteWithoutKeyShowsInternalErrorAndWritesNothing) {
+    TQuorEdit box;
+    box.SetRegValue("Orphan");
+    box.setText("lost");
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = message->text();
+            message->accept();
+        }
+    });
+    box.WriteToRegistry();
+    EXPECT_EQ(shown, "TQuorEdit Internal Error : WriteToRegistry called while sRegPath was "
+                     "blank !");
+    EXPECT_EQ(UserSettings::ReadString("Orphan", "none"), "none");
+}
+
+class BrowseTest : public testing::Test {
+protected:
+    void SetUp() override {
+        QDir(test::TestHome()).mkpath("textures");
+        box = new TQuorEdit(&window);
+        box->setGeometry(10, 20, 150, 22);
+        box->SetFileBrowser(true);
+        box->SetFileFilter("Bitmaps|*.bmp");
+        box->SetFileDefaultExt(".bmp");
+        box->SetFileBrowserInitDirRegPath("\\Software\\Quorvex\\Mottler\\Browse");
+        box->SetFileBrowserInitDirRegValue("InitDir");
+        box->SetFileDialogRunner([this](const FileDialogRequest& request) {
+            requests.push_back(request);
+            return answer;
+        });
+    }
+    QWidget window;
+    TQuorEdit* box = nullptr;
+    std::vector<FileDialogRequest> requests;
+    QString answer;
+    const QString textures = test::TestHome() + "/textures/";
+};
+
+TEST_F(BrowseTest, ButtonSitsRightOfTheBoxAndFollowsIt) {
+    QToolButton* button = box->BrowseButton();
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->parentWidget(), &window);
+    EXPECT_EQ(button->geometry(), QRect(160, 20, 24, 22));
+    box->move(30, 40);
+    box->setEnabled(false);
+    EXPECT_EQ(button->geometry(), QRect(180, 40, 24, 22));
+    EXPECT_FALSE(button->isEnabled());
+    window.show();
+    EXPECT_TRUE(button->isVisible());
+    box->hide();
+    EXPECT_FALSE(button->isVisible());
+}
+
+TEST_F(BrowseTest, StoredStartFolderIsUsedAndTheChosenFolderStoredBack) {
+    UserSettings::WriteString("Browse/InitDir", test::TestHome());
+    answer = textures + "tile.bmp";
+    QTest::mouseClick(box->BrowseButton(), Qt::LeftButton);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].startFolder, test::TestHome());
+    EXPECT_FALSE(requests[0].save);
+    EXPECT_EQ(requests[0].filter, "Bitmaps (*.bmp)");
+    EXPECT_EQ(requests[0].defaultSuffix, "bmp");
+    EXPECT_EQ(box->text(), textures + "tile.bmp");
+    EXPECT_EQ(UserSettings::ReadString("Browse/InitDir"), textures);
+
+    // Next time the folder of the text exists and comes first; nothing is stored then.
+    box->SetFileGlyph(BrowseGlyph::sgSave);
+    answer = test::TestHome() + "/out.bmp";
+    box->Browse();
+    EXPECT_EQ(requests[1].startFolder, textures);
+    EXPECT_TRUE(requests[1].save);
+    EXPECT_EQ(UserSettings::ReadString("Browse/InitDir"), textures);
+}
+
+TEST_F(BrowseTest, CancelledDialogLeavesTextAndStoredFolder) {
+    UserSettings::WriteString("Browse/InitDir", textures);
+    box->setText("keep me");
+    box->Browse();
+    EXPECT_EQ(box->text(), "keep me");
+    EXPECT_EQ(UserSettings::ReadString("Browse/InitDir"), textures);
+}
+
+} // namespace
+} // namespace mottler
