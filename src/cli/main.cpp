@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/growcommand.h"
+#include "cli/presetscommand.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -16,6 +17,7 @@ Grows seamless, tileable reaction-diffusion textures without a screen.
 
 Commands:
   grow        seed a texture, grow it and write the result
+  presets     list the names of the texture presets
 
 Options:
   --help      show this help (or COMMAND --help for a command's options)
@@ -25,6 +27,7 @@ Options:
 const std::map<QString, std::function<int(const QStringList&)>>& Commands() {
     static const std::map<QString, std::function<int(const QStringList&)>> commands{
         {"grow", RunGrowCommand},
+        {"presets", RunPresetsCommand},
     };
     return commands;
 }

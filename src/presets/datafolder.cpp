@@ -30,7 +30,9 @@ QString DataFolder() {
     return folder;
 }
 
-QString DataFile(const QString& name) { return DataFolder() + QLatin1Char('/') + name; }
+QString DataFile(const QString& name) {
+    return DataFolder() + QLatin1Char('/') + name;
+}
 
 bool ExtractResourceFile(const QString& file, const QString& resourceName, QString& message) {
     InitPresetResources();

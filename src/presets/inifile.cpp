@@ -53,8 +53,8 @@ bool HasLineBreak(const QString& text) {
 
 void CheckName(const QString& name, const QString& what) {
     if (name.isEmpty() || HasLineBreak(name))
-        throw MottlerError(QStringLiteral("The %1 \"%2\" cannot be stored in an INI file.")
-                               .arg(what, name));
+        throw MottlerError(
+            QStringLiteral("The %1 \"%2\" cannot be stored in an INI file.").arg(what, name));
 }
 
 } // namespace
@@ -67,12 +67,12 @@ IniFile::IniFile(QString path) : filePath(std::move(path)) {
         throw MottlerError(
             QStringLiteral("The file \"%1\" is too large to be an INI file.").arg(filePath));
     if (!file.open(QIODevice::ReadOnly))
-        throw MottlerError(QStringLiteral("Could not read \"%1\": %2.")
-                               .arg(filePath, file.errorString()));
+        throw MottlerError(
+            QStringLiteral("Could not read \"%1\": %2.").arg(filePath, file.errorString()));
     const QByteArray bytes = file.read(MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw MottlerError(QStringLiteral("Could not read \"%1\": %2.")
-                               .arg(filePath, file.errorString()));
+        throw MottlerError(
+            QStringLiteral("Could not read \"%1\": %2.").arg(filePath, file.errorString()));
     Parse(bytes);
 }
 
@@ -118,7 +118,9 @@ IniFile::Line IniFile::ParseLine(QByteArray raw) {
     return line;
 }
 
-IniFile::Line IniFile::MakeLine(const QString& text) { return ParseLine(text.toUtf8()); }
+IniFile::Line IniFile::MakeLine(const QString& text) {
+    return ParseLine(text.toUtf8());
+}
 
 IniFile::Range IniFile::FindSection(const QString& section) const {
     const QString name = section.trimmed();
@@ -155,7 +157,9 @@ QStringList IniFile::SectionNames() const {
     return names;
 }
 
-bool IniFile::SectionExists(const QString& section) const { return FindSection(section).Found(); }
+bool IniFile::SectionExists(const QString& section) const {
+    return FindSection(section).Found();
+}
 
 QStringList IniFile::KeyNames(const QString& section) const {
     QStringList names;
@@ -288,7 +292,9 @@ void IniFile::Batch(const std::function<void()>& changes) {
     }
 }
 
-void IniFile::Commit() { WriteFileAtomically(filePath, Serialise()); }
+void IniFile::Commit() {
+    WriteFileAtomically(filePath, Serialise());
+}
 
 QByteArray IniFile::Serialise() const {
     QByteArray bytes;

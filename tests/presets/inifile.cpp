@@ -1,5 +1,6 @@
-#include "engine/errors.h"
 #include "presets/inifile.h"
+
+#include "engine/errors.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,15 +64,20 @@ TEST_F(IniFileTest, ReadsNamesWithoutCaseAndTrimmedValuesAfterTheFirstEquals) {
 
 TEST_F(IniFileTest, ReadsDecimalAndHexadecimalIntegersAndGivesTheDefaultForAnythingElse) {
     int value = 7;
-    const std::pair<const char*, int> good[] = {
-        {"-12", -12}, {"+5", 5}, {"0x1F", 31}, {"0X1f", 31}, {"$ff", 255},
-        {"$FFFFFFFF", -1}, {"-1772316075", -1772316075}, {"2147483647", 2147483647}};
+    const std::pair<const char*, int> good[] = {{"-12", -12},
+                                                {"+5", 5},
+                                                {"0x1F", 31},
+                                                {"0X1f", 31},
+                                                {"$ff", 255},
+                                                {"$FFFFFFFF", -1},
+                                                {"-1772316075", -1772316075},
+                                                {"2147483647", 2147483647}};
     for (const auto& [text, expected] : good) {
         EXPECT_TRUE(IniFile::ParseInteger(text, value)) << text;
         EXPECT_EQ(value, expected) << text;
     }
-    for (const char* bad : {"", "12abc", "1.5", "0x", "$", "0xZZ", "2147483648", "0x100000000",
-                            "٣", "- 1"})
+    for (const char* bad :
+         {"", "12abc", "1.5", "0x", "$", "0xZZ", "2147483648", "0x100000000", "٣", "- 1"})
         EXPECT_FALSE(IniFile::ParseInteger(bad, value)) << bad;
     Store("[S]\nn=abc\n");
     EXPECT_EQ(IniFile(path).ReadInteger("S", "n", 42), 42);
@@ -107,7 +113,8 @@ TEST_F(IniFileTest, ReadsBinaryGarbageWithoutHarm) {
     QByteArray garbage(3 * 1024 * 1024, 'x');
     for (int i = 0; i < garbage.size(); i += 97)
         garbage[i] = static_cast<char>(i * 31 % 256);
-    garbage += QByteArray("\0[Z\0]\r\rk\0=\xff\xfe", 14);
+    static const char tail[] = "\0[Z\0]\r\rk\0=\xff\xfe";
+    garbage += QByteArray(tail, sizeof tail - 1);
     Store(garbage);
     IniFile ini(path);
     EXPECT_NO_THROW(ini.SectionNames());
