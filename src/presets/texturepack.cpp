@@ -7,9 +7,12 @@
 namespace mottler {
 namespace {
 
-bool IsPresetName(const QString& name) {
+/// Sections without keys carry nothing (and would only erase a preset they replace); names
+/// that are empty or hold control characters come from damaged or binary files.
+bool IsPreset(const IniFile& pack, const QString& name) {
     return !name.isEmpty() &&
-           std::all_of(name.begin(), name.end(), [](QChar c) { return c.isPrint(); });
+           std::all_of(name.begin(), name.end(), [](QChar c) { return c.isPrint(); }) &&
+           !pack.KeyNames(name).isEmpty();
 }
 
 /// Replaces the preset `name` with the pack's section: the old keys go, the pack's keys are
@@ -28,7 +31,7 @@ PackImport ImportTexturePack(const QString& packPath, IniFile& presets, const Pa
     const IniFile pack = IniFile::ReadExisting(packPath);
     PackImport result;
     for (const QString& name : pack.SectionNames()) {
-        if (!IsPresetName(name))
+        if (!IsPreset(pack, name))
             continue;
         if (presets.SectionExists(name)) {
             const PackAnswer answer = ask(QStringLiteral("A pattern called ") + name +

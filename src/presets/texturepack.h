@@ -24,9 +24,9 @@ struct PackImport {
 /// A preset whose name already exists (without regard to case) is replaced only when `ask`
 /// answers Yes; No skips it, Cancel ends the import at once. Each preset reaches the disk in
 /// one atomic write, so an error leaves the presets copied before it and an intact file.
-/// Sections whose names are empty or hold control characters (a damaged or binary file) are
-/// not presets and are passed over. Throws MottlerError when the pack cannot be read or
-/// `presets` cannot be written.
+/// Sections without keys, or whose names are empty or hold control characters (a damaged or
+/// binary file), are not presets and are passed over. Throws MottlerError when the pack cannot be
+/// read or `presets` cannot be written.
 PackImport ImportTexturePack(const QString& packPath, IniFile& presets, const PackQuestion& ask);
 
 /// The summary shown after an import: the count + " patterns have been installed." + CR LF,

@@ -36,7 +36,7 @@ protected:
         IniFile presets(presetPath);
         return ImportTexturePack(packPath, presets, [&](const QString& question) {
             questions.append(question);
-            return answers.takeFirst();
+            return answers.isEmpty() ? PackAnswer::Cancel : answers.takeFirst();
         });
     }
 };
@@ -78,11 +78,12 @@ TEST_F(TexturePackTest, YesReplacesEveryOldKeyAndCancelStopsAtOnce) {
 TEST_F(TexturePackTest, ADamagedPackInstallsNothingAndLeavesThePresetsAlone) {
     static const char damaged[] = "\x89PNG\r\n\x1a\n\0\0[\x01\x02]\nSeed=1\n[]\nk=v\n=\n\xff\xfe[";
     QByteArray garbage(damaged, sizeof damaged - 1);
-    garbage += QByteArray(100000, '\0');
+    garbage += QByteArray(100000, '\0') + "\n[Marble]\n\n[Keyless]\n";
     Store(packPath, garbage);
     const QByteArray before = Stored(presetPath);
     const PackImport result = Import({});
     EXPECT_EQ(ImportSummary(result.Installed), "0 patterns have been installed.\r\n");
+    EXPECT_TRUE(questions.isEmpty());
     EXPECT_EQ(Stored(presetPath), before);
 
     IniFile presets(presetPath);
