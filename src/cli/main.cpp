@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 #include "cli/growcommand.h"
 #include "cli/palettecommand.h"
+#include "cli/presetscommand.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -18,6 +19,7 @@ Grows seamless, tileable reaction-diffusion textures without a screen.
 Commands:
   grow        seed a texture, grow it and write the result
   palette     list the 256 colours of a gradient
+  presets     list the names of the texture presets
 
 Options:
   --help      show this help (or COMMAND --help for a command's options)
@@ -28,6 +30,7 @@ const std::map<QString, std::function<int(const QStringList&)>>& Commands() {
     static const std::map<QString, std::function<int(const QStringList&)>> commands{
         {"grow", RunGrowCommand},
         {"palette", RunPaletteCommand},
+        {"presets", RunPresetsCommand},
     };
     return commands;
 }

@@ -44,10 +44,13 @@ QByteArray EncodeBmp24(const QImage& image) {
 
 void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+    // The explicit flush matters: QSaveFile::commit ignores an error while it flushes its
+    // buffer (a full disk), and would then put a truncated file in place of the old one.
+    // Without a commit, the destructor discards the temporary file.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
         !file.commit())
-        throw MottlerError(QStringLiteral("Could not write \"%1\": %2.")
-                               .arg(path, file.errorString()));
+        throw MottlerError(
+            QStringLiteral("Could not write \"%1\": %2.").arg(path, file.errorString()));
 }
 
 void WriteBmp24(const QImage& image, const QString& path) {

@@ -1,0 +1,73 @@
+#include "cli/presetscommand.h"
+
+#include "cli/arguments.h"
+#include "engine/errors.h"
+#include "presets/datafolder.h"
+#include "presets/inifile.h"
+#include "presets/preset.h"
+
+#include <cstdio>
+
+namespace mottler::cli {
+namespace {
+
+const char* const PresetsHelp = R"(Usage: mottler-cli presets [options]
+
+Lists the names of the texture presets, sorted alphabetically without regard to case.
+Without --presets it reads "save.ini" in the data folder ($MOTTLER_HOME, else
+~/.local/share/Quorvex/Mottler), writing the built-in presets there first when it is missing.
+
+Options:
+  --presets FILE   list the presets of FILE instead (a preset file or a texture pack)
+  --help           show this help
+)";
+
+struct PresetsOptions {
+    QString File;
+    bool Help = false;
+};
+
+PresetsOptions ParseOptions(const QStringList& args) {
+    PresetsOptions options;
+    Arguments arguments(args);
+    for (QString option = arguments.NextOption(); !option.isEmpty();
+         option = arguments.NextOption()) {
+        if (option == "--help" || option == "-h")
+            options.Help = true;
+        else if (option == "--presets")
+            options.File = arguments.Text();
+        else
+            throw UsageError(QStringLiteral("unknown option %1").arg(option));
+    }
+    return options;
+}
+
+/// The program's own preset file, made from the built-in presets when missing.
+QString ProgramPresetFile() {
+    const QString path = DataFile(PresetFileName);
+    QString message;
+    if (!ExtractWhenMissing(path, BuiltInPresetsResource, message))
+        throw MottlerError(message);
+    return path;
+}
+
+} // namespace
+
+int RunPresetsCommand(const QStringList& args) {
+    const PresetsOptions options = ParseOptions(args);
+    if (options.Help) {
+        std::fputs(PresetsHelp, stdout);
+        return ExitOk;
+    }
+    try {
+        const QString path = options.File.isEmpty() ? ProgramPresetFile() : options.File;
+        for (const QString& name : PresetNames(IniFile::ReadExisting(path)))
+            std::fputs(qPrintable(name + QLatin1Char('\n')), stdout);
+        return ExitOk;
+    } catch (const MottlerError& error) {
+        std::fputs(qPrintable(QString(error.Message()).replace("\r\n", "\n") + '\n'), stderr);
+        return ExitFailed;
+    }
+}
+
+} // namespace mottler::cli

@@ -1,0 +1,63 @@
+#include "presets/datafolder.h"
+
+#include "engine/errors.h"
+#include "output/bmpfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+// The resources live in a static library, whose registration the linker would drop unless
+// something refers to it.
+static void InitPresetResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(presets);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace mottler {
+
+QString DataFolder() {
+    QString folder = qEnvironmentVariable("MOTTLER_HOME");
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                 QStringLiteral("/Quorvex/Mottler");
+    if (!QDir().mkpath(folder))
+        throw MottlerError(QStringLiteral("The folder \"%1\" cannot be created.").arg(folder));
+    return folder;
+}
+
+QString DataFile(const QString& name) {
+    return DataFolder() + QLatin1Char('/') + name;
+}
+
+bool ExtractResourceFile(const QString& file, const QString& resourceName, QString& message) {
+    InitPresetResources();
+    QString reason;
+    QFile resource(resourceName);
+    const QString folder = QFileInfo(file).absolutePath();
+    if (!resource.open(QIODevice::ReadOnly)) {
+        reason = QStringLiteral("The resource does not exist.");
+    } else if (!QDir().mkpath(folder)) {
+        reason = QStringLiteral("The folder \"%1\" cannot be created.").arg(folder);
+    } else {
+        try {
+            WriteFileAtomically(file, resource.readAll());
+            return true;
+        } catch (const MottlerError& error) {
+            reason = error.Message();
+        }
+    }
+    message = QStringLiteral("An error occurred while trying to extract ") + resourceName +
+              QStringLiteral(" to ") + file + QStringLiteral(".\r\n\r\n") + reason;
+    return false;
+}
+
+bool ExtractWhenMissing(const QString& file, const QString& resourceName, QString& message) {
+    return QFileInfo::exists(file) || ExtractResourceFile(file, resourceName, message);
+}
+
+} // namespace mottler

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace mottler {
+
+/// A preset-style INI file ("save.ini", "gradients.ini", texture packs), held in memory as
+/// its lines and written back whole on every change.
+///
+/// Rules: a line "[" name "]" starts a section; the following lines key "=" value belong to
+/// it (other lines are kept but carry nothing). Section and key names compare without regard
+/// to case. A value is the text after the first "=", without surrounding blanks. When a name
+/// occurs twice, the first occurrence counts.
+///
+/// Writing a key replaces its line in place, or appends it after the last line of its
+/// section, creating the section at the end of the file (and the file) when missing. Lines
+/// the object did not change keep their bytes; the file is written with CR LF line ends.
+/// Every change reaches the disk before the call returns, through an atomic replacement: a
+/// failed write throws MottlerError, leaves the old file whole and undoes the change in
+/// memory. The object assumes it is the only writer of its file while it lives.
+class IniFile {
+public:
+    /// Reads the file; a missing file is an empty one (created by the first write). Throws
+    /// MottlerError when the file exists but cannot be read.
+    explicit IniFile(QString path);
+
+    /// Reads a file that must exist (a texture pack, a file named on the command line).
+    static IniFile ReadExisting(const QString& path);
+
+    const QString& Path() const { return filePath; }
+
+    /// Section names in file order, each once.
+    QStringList SectionNames() const;
+    bool SectionExists(const QString& section) const;
+    /// Key names of the section in file order, each once; empty when the section is missing.
+    QStringList KeyNames(const QString& section) const;
+    bool KeyExists(const QString& section, const QString& key) const;
+
+    /// The key's value, or the fallback when the section or key is missing.
+    QString ReadString(const QString& section, const QString& key,
+                       const QString& fallback = QString()) const;
+    /// The key's value as a decimal integer (optional sign) or a hexadecimal one after "0x"
+    /// or "$" (up to 32 bits, two's complement); the fallback when missing or anything else.
+    int ReadInteger(const QString& section, const QString& key, int fallback) const;
+
+    /// Throws MottlerError when a name is empty, holds a line break, or a key name holds "="
+    /// or starts with "[" (none of which the file could give back unchanged), or a value
+    /// holds a line break.
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteInteger(const QString& section, const QString& key, int value);
+    /// Removes every header of that name and all the keys under it.
+    void EraseSection(const QString& section);
+
+    /// Runs `changes` with the file writes held back, then writes the file once: all of the
+    /// changes reach the disk or (when the write fails or `changes` throws) none of them,
+    /// neither on disk nor in memory. Calls may nest; the outermost one writes.
+    void Batch(const std::function<void()>& changes);
+
+    /// The integer rule of ReadInteger applied to a text.
+    static bool ParseInteger(const QString& text, int& value);
+
+private:
+    enum class LineKind { Other, Section, Key };
+    struct Line {
+        QByteArray raw; ///< the line as stored, without its line end
+        LineKind kind = LineKind::Other;
+        QString name;
+        QString value;
+    };
+    /// A section's extent: its header and the lines up to the next header.
+    struct Range {
+        qsizetype header = -1;
+        qsizetype end = -1;
+        bool Found() const { return header >= 0; }
+    };
+
+    IniFile() = default;
+    void Parse(const QByteArray& bytes);
+    static Line ParseLine(QByteArray raw);
+    static Line MakeLine(const QString& text);
+    Range FindSection(const QString& section) const;
+    qsizetype FindKey(const Range& range, const QString& key) const;
+    void Commit();
+    QByteArray Serialise() const;
+
+    QString filePath;
+    QList<Line> lines;
+    int batchDepth = 0;
+};
+
+} // namespace mottler

@@ -1,0 +1,60 @@
+#include "presets/texturepack.h"
+
+#include "presets/inifile.h"
+
+#include <algorithm>
+
+namespace mottler {
+namespace {
+
+/// Sections without keys carry nothing (and would only erase a preset they replace); names
+/// that are empty or hold control characters come from damaged or binary files.
+bool IsPreset(const IniFile& pack, const QString& name) {
+    return !name.isEmpty() &&
+           std::all_of(name.begin(), name.end(), [](QChar c) { return c.isPrint(); }) &&
+           !pack.KeyNames(name).isEmpty();
+}
+
+/// Replaces the preset `name` with the pack's section: the old keys go, the pack's keys are
+/// written in the pack's order, all in one file write.
+void CopySection(const IniFile& pack, IniFile& presets, const QString& name) {
+    presets.Batch([&] {
+        presets.EraseSection(name);
+        for (const QString& key : pack.KeyNames(name))
+            presets.WriteString(name, key, pack.ReadString(name, key));
+    });
+}
+
+} // namespace
+
+PackImport ImportTexturePack(const QString& packPath, IniFile& presets, const PackQuestion& ask) {
+    const IniFile pack = IniFile::ReadExisting(packPath);
+    PackImport result;
+    for (const QString& name : pack.SectionNames()) {
+        if (!IsPreset(pack, name))
+            continue;
+        if (presets.SectionExists(name)) {
+            const PackAnswer answer = ask(QStringLiteral("A pattern called ") + name +
+                                          QStringLiteral(" already exists. Overwrite ?"));
+            if (answer == PackAnswer::Cancel) {
+                result.Cancelled = true;
+                break;
+            }
+            if (answer == PackAnswer::No)
+                continue;
+        }
+        CopySection(pack, presets, name);
+        result.Installed.append(name);
+    }
+    return result;
+}
+
+QString ImportSummary(const QStringList& installed) {
+    QString text =
+        QString::number(installed.size()) + QStringLiteral(" patterns have been installed.\r\n");
+    for (const QString& name : installed)
+        text += name + QStringLiteral("\r\n");
+    return text;
+}
+
+} // namespace mottler

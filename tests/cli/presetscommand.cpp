@@ -1,0 +1,48 @@
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliResult {
+    int Status;
+    QString Out;
+    QString Err;
+};
+
+CliResult RunPresets(const QStringList& args, const QString& home) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("MOTTLER_HOME", home);
+    process.setProcessEnvironment(environment);
+    process.start(MOTTLER_CLI_PATH, QStringList{"presets"} + args);
+    process.waitForFinished();
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(PresetsCommandTest, ListsTheBuiltInPresetsSortedAndWritesThemToTheDataFolder) {
+    QTemporaryDir home;
+    const CliResult result = RunPresets({}, home.path() + "/fresh");
+    EXPECT_EQ(result.Status, 0);
+    EXPECT_EQ(result.Out, "Bigfoot Was Here ?\nCoin Spots\nFlame On\nIt Is Scratched\nMarble\n");
+    EXPECT_TRUE(QFile::exists(home.path() + "/fresh/save.ini"));
+}
+
+TEST(PresetsCommandTest, ListsAPackAndFailsClearlyOnAMissingFile) {
+    QTemporaryDir home;
+    const QString pack = home.filePath("pack.txp");
+    QFile file(pack);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[zebra]\nSeed=1\n[Apple]\nSeed=2\n[banana]\n");
+    file.close();
+    EXPECT_EQ(RunPresets({"--presets", pack}, home.path()).Out, "Apple\nbanana\nzebra\n");
+
+    const CliResult missing = RunPresets({"--presets=" + home.filePath("none.ini")}, home.path());
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_EQ(missing.Err, "The file \"" + home.filePath("none.ini") + "\" does not exist.\n");
+    EXPECT_EQ(RunPresets({"--frobnicate"}, home.path()).Status, 2);
+}

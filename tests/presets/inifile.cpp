@@ -1,0 +1,178 @@
+#include "presets/inifile.h"
+
+#include "engine/errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using namespace mottler;
+
+namespace {
+
+class IniFileTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath("test.ini");
+
+    void Store(const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray Stored() {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+};
+
+/// Makes every write beyond `bytes` fail, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old);
+        previous = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previous);
+    }
+
+private:
+    rlimit old{};
+    void (*previous)(int) = SIG_DFL;
+};
+
+} // namespace
+
+TEST_F(IniFileTest, ReadsNamesWithoutCaseAndTrimmedValuesAfterTheFirstEquals) {
+    Store("orphan=1\n[Main]\r\n  Key One = a=b = c  \nEmpty=\n[ Other ]\nkey=2");
+    const IniFile ini(path);
+    EXPECT_EQ(ini.SectionNames(), QStringList({"Main", "Other"}));
+    EXPECT_EQ(ini.KeyNames("MAIN"), QStringList({"Key One", "Empty"}));
+    EXPECT_EQ(ini.ReadString("main", "KEY ONE"), "a=b = c");
+    EXPECT_EQ(ini.ReadString("Main", "Empty", "fallback"), "");
+    EXPECT_EQ(ini.ReadString("Main", "Missing", "fallback"), "fallback");
+    EXPECT_EQ(ini.ReadString("Main", "orphan", "none"), "none");
+    EXPECT_EQ(ini.ReadString("other", "key"), "2");
+}
+
+TEST_F(IniFileTest, ReadsDecimalAndHexadecimalIntegersAndGivesTheDefaultForAnythingElse) {
+    int value = 7;
+    const std::pair<const char*, int> good[] = {{"-12", -12},
+                                                {"+5", 5},
+                                                {"0x1F", 31},
+                                                {"0X1f", 31},
+                                                {"$ff", 255},
+                                                {"$FFFFFFFF", -1},
+                                                {"-1772316075", -1772316075},
+                                                {"2147483647", 2147483647}};
+    for (const auto& [text, expected] : good) {
+        EXPECT_TRUE(IniFile::ParseInteger(text, value)) << text;
+        EXPECT_EQ(value, expected) << text;
+    }
+    for (const char* bad :
+         {"", "12abc", "1.5", "0x", "$", "0xZZ", "2147483648", "0x100000000", "٣", "- 1"})
+        EXPECT_FALSE(IniFile::ParseInteger(bad, value)) << bad;
+    Store("[S]\nn=abc\n");
+    EXPECT_EQ(IniFile(path).ReadInteger("S", "n", 42), 42);
+}
+
+TEST_F(IniFileTest, WritesInPlaceAtSectionEndOrAsANewSectionWithCrLf) {
+    Store("[A]\nx=1\ny=2\n\n[B]\nz=3\n");
+    IniFile ini(path);
+    ini.WriteString("a", "X", "one");
+    ini.WriteInteger("A", "w", -4);
+    ini.WriteString("New", "k", "v");
+    EXPECT_EQ(Stored(), "[A]\r\nx=one\r\ny=2\r\nw=-4\r\n\r\n[B]\r\nz=3\r\n\r\n[New]\r\nk=v\r\n");
+    EXPECT_EQ(IniFile(path).ReadString("NEW", "K"), "v");
+}
+
+TEST_F(IniFileTest, CreatesTheFileOnTheFirstWriteOnly) {
+    IniFile ini(path);
+    ini.EraseSection("Nothing");
+    EXPECT_FALSE(QFile::exists(path));
+    ini.WriteString("S", "k", "v");
+    EXPECT_EQ(Stored(), "[S]\r\nk=v\r\n");
+}
+
+TEST_F(IniFileTest, EraseRemovesEveryHeaderOfTheNameAndItsKeys) {
+    Store("[A]\nx=1\n\n[b]\ny=2\n\n[C]\nz=3\n[B]\nq=4\n");
+    IniFile ini(path);
+    ini.EraseSection("B");
+    EXPECT_EQ(Stored(), "[A]\r\nx=1\r\n\r\n[C]\r\nz=3\r\n");
+    EXPECT_FALSE(ini.SectionExists("b"));
+}
+
+TEST_F(IniFileTest, ReadsBinaryGarbageWithoutHarm) {
+    QByteArray garbage(3 * 1024 * 1024, 'x');
+    for (int i = 0; i < garbage.size(); i += 97)
+        garbage[i] = static_cast<char>(i * 31 % 256);
+    static const char tail[] = "\0[Z\0]\r\rk\0=\xff\xfe";
+    garbage += QByteArray(tail, sizeof tail - 1);
+    Store(garbage);
+    IniFile ini(path);
+    EXPECT_NO_THROW(ini.SectionNames());
+    ini.WriteString("Clean", "k", "v");
+    EXPECT_TRUE(Stored().endsWith("\r\n\r\n[Clean]\r\nk=v\r\n"));
+}
+
+TEST_F(IniFileTest, DecodesNonUtf8LinesAsLatin1) {
+    Store("[Caf\xe9]\nk=\xe9t\xe9\n");
+    EXPECT_EQ(IniFile(path).ReadString(QString::fromUtf8("café"), "k"), QString::fromUtf8("été"));
+}
+
+TEST_F(IniFileTest, RejectsNamesAndValuesTheFileCannotHold) {
+    IniFile ini(path);
+    EXPECT_THROW(ini.WriteString("S", "a=b", "v"), MottlerError);
+    EXPECT_THROW(ini.WriteString("S", "[k]", "v"), MottlerError);
+    EXPECT_THROW(ini.WriteString("", "k", "v"), MottlerError);
+    EXPECT_THROW(ini.WriteString("S", "k", "two\nlines"), MottlerError);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(IniFileTest, BatchWritesOnceAndKeepsNothingOfAFailedBatch) {
+    Store("[S]\nk=old\n");
+    IniFile ini(path);
+    EXPECT_THROW(ini.Batch([&] {
+        ini.WriteString("S", "k", "new");
+        throw MottlerError("stop");
+    }),
+                 MottlerError);
+    EXPECT_EQ(ini.ReadString("S", "k"), "old");
+    EXPECT_EQ(Stored(), "[S]\nk=old\n");
+    ini.Batch([&] {
+        ini.WriteString("S", "k", "new");
+        ini.WriteString("T", "j", "2");
+    });
+    EXPECT_EQ(Stored(), "[S]\r\nk=new\r\n\r\n[T]\r\nj=2\r\n");
+}
+
+TEST_F(IniFileTest, AWriteThatRunsOutOfSpaceLeavesTheOldFileWhole) {
+    Store("[S]\r\nk=old\r\n");
+    IniFile ini(path);
+    {
+        const FileSizeLimit limit(64);
+        EXPECT_THROW(ini.WriteString("S", "k", QString(1000, 'v')), MottlerError);
+    }
+    EXPECT_EQ(Stored(), "[S]\r\nk=old\r\n");
+    EXPECT_EQ(ini.ReadString("S", "k"), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"test.ini"}));
+}
+
+TEST_F(IniFileTest, AnUnwritablePathThrowsAClearError) {
+    Store("not a folder");
+    IniFile ini(path + "/inner.ini");
+    try {
+        ini.WriteString("S", "k", "v");
+        FAIL() << "no error";
+    } catch (const MottlerError& error) {
+        EXPECT_TRUE(error.Message().startsWith("Could not write \"" + path + "/inner.ini\""));
+    }
+    EXPECT_FALSE(ini.SectionExists("S"));
+}

@@ -1,0 +1,155 @@
+#include "presets/preset.h"
+
+#include "engine/errors.h"
+#include "presets/datafolder.h"
+#include "presets/inifile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace mottler;
+
+namespace {
+
+class PresetTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath("save.ini");
+
+    IniFile Holding(const QByteArray& bytes) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        return IniFile(path);
+    }
+    QByteArray Stored() {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+Preset EveryValueChanged() {
+    Preset p;
+    p.Seed = -1772316075;
+    p.Iterations = 42;
+    p.FactorA = "961";
+    p.FactorB = "950";
+    p.DriftKind = DriftUp;
+    p.StartColour = "0A0B0C";
+    p.EndColour = "B46E0C";
+    p.MiddlePoints = {{"E52923", "27"}, {"F6F915", "105"}};
+    p.Width = 320;
+    p.Height = 1;
+    p.TextColour = "";
+    p.LinkColour = "111111";
+    p.VisitedLinkColour = "222222";
+    p.ActiveLinkColour = "333333";
+    p.Type = ImageFile;
+    p.Contrast = -255;
+    p.Brightness = 17;
+    p.ImageFile = "/pictures/a b=c.jpg";
+    p.FactorC = "12.5";
+    p.FactorD = "abc";
+    p.MultiplierA = "3.9";
+    p.MultiplierB = "";
+    p.Zero = ZeroActionAbs;
+    return p;
+}
+
+} // namespace
+
+TEST_F(PresetTest, SavingWritesTheKeysInTheirOrderAndReadingGivesEveryValueBack) {
+    IniFile ini(path);
+    SavePreset(ini, "All", EveryValueChanged());
+    EXPECT_EQ(Stored(),
+              "[All]\r\nSeed=-1772316075\r\nIterations=42\r\nA=961\r\nB=950\r\nDrift=3\r\n"
+              "Start Color=0A0B0C\r\nEnd Color=B46E0C\r\nColor1=E52923,27\r\n"
+              "Color2=F6F915,105\r\nWidth=320\r\nHeight=1\r\nColorText=\r\n"
+              "ColorLink=111111\r\nColorVLink=222222\r\nColorALink=333333\r\n"
+              "Texture Type=3\r\nContrast=-255\r\nBrightness=17\r\n"
+              "File=/pictures/a b=c.jpg\r\nC=12.5\r\nD=abc\r\nAMult=3.9\r\nBMult=\r\n"
+              "ZeroAction=2\r\n");
+    Preset expected = EveryValueChanged();
+    expected.TextColour = "000000"; // an empty preview colour reads as its default
+    EXPECT_EQ(ReadPreset(IniFile(path), "all"), expected);
+}
+
+TEST_F(PresetTest, KeysAtTheirDefaultsAreLeftOutAndOldKeysVanish) {
+    IniFile ini = Holding("[It Is Scratched]\r\nSeed=1\r\nWidth=100\r\nHeight=100\r\nDrift=0\r\n"
+                          "Obsolete=1\r\nAMult=4.0\r\nC=12.0\r\n\r\n[Next]\r\nk=v\r\n");
+    const Preset loaded = ReadPreset(ini, "It Is Scratched");
+    EXPECT_TRUE(NeedsAdvancedWindow(loaded)); // "4.0" is not the text "4"
+    SavePreset(ini, "It Is Scratched", loaded);
+    EXPECT_EQ(Stored(), "[Next]\r\nk=v\r\n\r\n[It Is Scratched]\r\nSeed=1\r\nIterations=100\r\n"
+                        "A=50\r\nB=50\r\nStart Color=000000\r\nEnd Color=FFFFFF\r\n");
+    EXPECT_FALSE(NeedsAdvancedWindow(ReadPreset(ini, "It Is Scratched")));
+}
+
+TEST_F(PresetTest, ReadsTheBuiltInPresetsWithTheirDefaults) {
+    QString message;
+    ASSERT_TRUE(ExtractResourceFile(path, BuiltInPresetsResource, message))
+        << message.toStdString();
+    const IniFile ini(path);
+    EXPECT_EQ(ReadPreset(ini, "Bigfoot Was Here ?").Seed, -1772316075);
+    const Preset scratched = ReadPreset(ini, "It Is Scratched");
+    ASSERT_EQ(scratched.MiddlePoints.size(), 2);
+    EXPECT_EQ(scratched.MiddlePoints[0], (PresetPoint{"1AFFAB", "17"}));
+    EXPECT_EQ(PointPosition(scratched.MiddlePoints[0], 1), 17);
+    const Preset flame = ReadPreset(ini, "Flame On");
+    EXPECT_EQ(flame.MiddlePoints.size(), 5);
+    EXPECT_EQ(flame.TextColour, "000000");
+    EXPECT_EQ(flame.ActiveLinkColour, "FF0000");
+    const Preset coins = ReadPreset(ini, "coin spots");
+    EXPECT_EQ(coins.Iterations, 9);
+    EXPECT_EQ(coins.FactorA, "995");
+    EXPECT_EQ(coins.FactorB, "0");
+    EXPECT_EQ(coins.StartColour, "FFFFFF");
+    EXPECT_EQ(coins.EndColour, "000000");
+    EXPECT_FALSE(NeedsAdvancedWindow(coins));
+    EXPECT_EQ(PresetNames(ini), QStringList({"Bigfoot Was Here ?", "Coin Spots", "Flame On",
+                                             "It Is Scratched", "Marble"}));
+}
+
+TEST_F(PresetTest, MiddlePointsStopAtTheFirstMissingOrEmptyColour) {
+    const IniFile ini = Holding("[P]\nColor1=000000,10\nColor3=FFFFFF,30\n"
+                                "[Q]\nColor1=AB,5\nColor2=\nColor3=FFFFFF,30\n");
+    EXPECT_EQ(ReadPreset(ini, "P").MiddlePoints, QList<PresetPoint>({{"000000", "10"}}));
+    EXPECT_EQ(ReadPreset(ini, "Q").MiddlePoints, QList<PresetPoint>({{"AB", "5"}}));
+}
+
+TEST_F(PresetTest, ValuesThatAreNoNumbersStopTheLoadWithAClearError) {
+    EXPECT_EQ(FactorPosition("622", "A"), 622);
+    EXPECT_EQ(FactorPosition("12.5", "A"), 12);
+    EXPECT_EQ(FactorPosition("13.5", "A"), 14);
+    EXPECT_EQ(FactorPosition("1e300", "A"), 2147483647);
+    try {
+        FactorPosition("abc", "B");
+        FAIL() << "no error";
+    } catch (const MottlerError& error) {
+        EXPECT_EQ(error.Message(), "The value \"abc\" of \"B\" is not a valid number.");
+    }
+    try {
+        PointPosition({"FFFFFF", "1.5"}, 2);
+        FAIL() << "no error";
+    } catch (const MottlerError& error) {
+        EXPECT_EQ(error.Message(),
+                  "The position \"1.5\" of \"Color2\" is not a valid whole number.");
+    }
+    EXPECT_THROW(PointPosition({"FFFFFF17", ""}, 1), MottlerError);
+    EXPECT_EQ(PointPosition({"FFFFFF", "300"}, 1), 255);
+}
+
+TEST_F(PresetTest, OutOfRangeValuesBecomeWhatTheControlsCanHold) {
+    const IniFile ini = Holding("[P]\nDrift=9\nTexture Type=-1\nZeroAction=3\nWidth=0\n"
+                                "Height=-5\nContrast=999\nBrightness=-300\n");
+    const Preset p = ReadPreset(ini, "P");
+    EXPECT_EQ(p.DriftKind, 0);
+    EXPECT_EQ(p.Type, 0);
+    EXPECT_EQ(p.Zero, 0);
+    EXPECT_EQ(p.Width, 100);
+    EXPECT_EQ(p.Height, 100);
+    EXPECT_EQ(p.Contrast, 255);
+    EXPECT_EQ(p.Brightness, -255);
+}

@@ -1,0 +1,42 @@
+#include "presets/programsettings.h"
+
+#include <QSettings>
+#include <gtest/gtest.h>
+
+using namespace mottler;
+
+namespace {
+
+class ProgramSettingsTest : public testing::Test {
+protected:
+    QSettings store{QStringLiteral("Quorvex"), QStringLiteral("Mottler")};
+    void SetUp() override { store.clear(); }
+    void TearDown() override { store.clear(); }
+};
+
+} // namespace
+
+TEST_F(ProgramSettingsTest, AFirstStartShowsTheDefaultsAndCloseStoresThemAsText) {
+    const ProgramSettings loaded = LoadSettings();
+    EXPECT_EQ(loaded.BorderSaveHeight, "10");
+    EXPECT_EQ(loaded.BorderSaveWidth, "1025");
+    EXPECT_FALSE(loaded.UseNewFilename);
+    SaveSettings(loaded);
+    store.sync();
+    EXPECT_EQ(store.value("BorderSaveHeight"), QVariant(QStringLiteral("10")));
+    EXPECT_EQ(store.value("BorderSaveWidth"), QVariant(QStringLiteral("1025")));
+    EXPECT_EQ(store.value("UseNewFilename"), QVariant(QStringLiteral("0")));
+}
+
+TEST_F(ProgramSettingsTest, AnEmptyWidthIsStoredAsZeroAndAnyNonZeroFlagIsTrue) {
+    ProgramSettings settings;
+    settings.BorderSaveWidth = "";
+    settings.BorderSaveHeight = "12.5";
+    SaveSettings(settings);
+    store.setValue("UseNewFilename", "2");
+    store.sync();
+    const ProgramSettings loaded = LoadSettings();
+    EXPECT_EQ(loaded.BorderSaveWidth, "0");
+    EXPECT_EQ(loaded.BorderSaveHeight, "0");
+    EXPECT_TRUE(loaded.UseNewFilename);
+}
