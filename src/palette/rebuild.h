@@ -21,8 +21,8 @@ struct RebuildRecord {
 /// segment between consecutive points. The table is not cleared first; a segment that
 /// would leave the table ends the interpolation, keeping the entries written so far.
 /// Returns one record per point.
-std::vector<RebuildRecord> RebuildPalette(ControlPointList& points, int contrast,
-                                          int brightness, Palette& palette);
+std::vector<RebuildRecord> RebuildPalette(ControlPointList& points, int contrast, int brightness,
+                                          Palette& palette);
 
 /// The start-up gradient's points: white start, black end.
 void AddStartupControlPoints(ControlPointList& points);
