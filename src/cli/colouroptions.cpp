@@ -14,8 +14,7 @@ constexpr int MinPoints = 2;
 }
 
 GradientStop ParseStop(const QString& item) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^([0-9A-Fa-f]{6})(?:@(-?[0-9]+))?$"));
+    static const QRegularExpression pattern(QStringLiteral("^([0-9A-Fa-f]{6})(?:@(-?[0-9]+))?$"));
     const QRegularExpressionMatch match = pattern.match(item.trimmed());
     if (!match.hasMatch())
         BadGradient(QStringLiteral("\"%1\" is not RRGGBB or RRGGBB@POS").arg(item));
@@ -88,8 +87,8 @@ Palette BuildPalette(const ColourOptions& options) {
         points.AddControlPoint(0, options.Gradient.front().Colour, false, PointKind::Start);
         points.AddControlPoint(255, options.Gradient.back().Colour, false, PointKind::End);
         for (std::size_t i = 1; i + 1 < options.Gradient.size(); ++i)
-            points.AddControlPoint(*options.Gradient[i].Position, options.Gradient[i].Colour,
-                                   true, PointKind::Middle);
+            points.AddControlPoint(*options.Gradient[i].Position, options.Gradient[i].Colour, true,
+                                   PointKind::Middle);
     }
     Palette palette;
     RebuildPalette(points, options.Contrast, options.Brightness, palette);

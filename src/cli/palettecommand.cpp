@@ -19,7 +19,8 @@ Builds the 256-entry palette of a gradient and lists it, one entry a line as
 Options:
 )";
 
-const char* const PaletteOutputHelp = R"(  -o, --output FILE    write the list to FILE instead of standard output
+const char* const PaletteOutputHelp =
+    R"(  -o, --output FILE    write the list to FILE instead of standard output
 
 Exit status 0 on success, 1 when the file could not be written, 2 for a usage error.
 )";

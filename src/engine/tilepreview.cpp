@@ -14,9 +14,9 @@ int RoundScaled(int length, float s) {
 QRect SingleTarget(QSize texture, QSize control) {
     if (texture.width() > control.width() || texture.height() > control.height())
         return QRect(QPoint(0, 0), control);
-    return QRect(QPoint((control.width() - texture.width()) / 2,
-                        (control.height() - texture.height()) / 2),
-                 texture);
+    return QRect(
+        QPoint((control.width() - texture.width()) / 2, (control.height() - texture.height()) / 2),
+        texture);
 }
 
 } // namespace
@@ -28,8 +28,8 @@ bool NeedsReducedCopy(QSize texture, QSize threshold) {
 QSize ReducedCopySize(QSize texture, QSize threshold) {
     const int w2 = 2 * texture.width();
     const int h2 = 2 * texture.height();
-    const auto s = static_cast<float>(static_cast<long double>(threshold.width()) /
-                                      std::max(w2, h2));
+    const auto s =
+        static_cast<float>(static_cast<long double>(threshold.width()) / std::max(w2, h2));
     if (texture.height() < texture.width())
         return {threshold.width(), RoundScaled(h2, s)};
     return {RoundScaled(w2, s), threshold.height()};
@@ -44,8 +44,7 @@ void TileOnto(QImage& target, const QImage& tile) {
             painter.drawImage(x, y, tile);
 }
 
-TilePreview ComposeTilePreview(const QImage& texture, QSize control, QSize threshold,
-                               bool tile) {
+TilePreview ComposeTilePreview(const QImage& texture, QSize control, QSize threshold, bool tile) {
     if (!tile)
         return {texture, SingleTarget(texture.size(), control)};
     if (control.isEmpty())

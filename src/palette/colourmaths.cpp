@@ -7,7 +7,9 @@
 namespace mottler {
 namespace {
 
-int Round(double x) { return static_cast<int>(std::nearbyint(x)); }
+int Round(double x) {
+    return static_cast<int>(std::nearbyint(x));
+}
 
 int ContrastChannel(int v, float f) {
     const int d = v - 127;
@@ -45,8 +47,8 @@ int MapRange(int v, int inLo, int inHi, int outA, int outB) {
         (static_cast<long double>(v) - inLo) / (static_cast<long double>(inHi) - inLo);
     const long double scaled = fraction * (static_cast<long double>(outB) - outA);
     const long double result = outA + std::nearbyint(scaled);
-    return static_cast<int>(std::clamp<long double>(result, std::min(outA, outB),
-                                                    std::max(outA, outB)));
+    return static_cast<int>(
+        std::clamp<long double>(result, std::min(outA, outB), std::max(outA, outB)));
 }
 
 PackedColour BlendColours(PackedColour a, PackedColour b, float t) {

@@ -16,7 +16,9 @@ int ControlPoint::Position() const {
     return MarkerTop + 2;
 }
 
-int NumberLabel(int index) { return index + 1 > 9 ? 0 : index + 1; }
+int NumberLabel(int index) {
+    return index + 1 > 9 ? 0 : index + 1;
+}
 
 std::optional<int> ControlPointList::AddControlPoint(int position, PackedColour colour,
                                                      bool movable, PointKind kind) {
@@ -85,10 +87,9 @@ int ControlPointList::MoveMarker(int id, int top) {
 }
 
 void ControlPointList::SortByMarkerTop() {
-    std::stable_sort(points.begin(), points.end(),
-                     [](const ControlPoint& a, const ControlPoint& b) {
-                         return a.MarkerTop < b.MarkerTop;
-                     });
+    std::stable_sort(
+        points.begin(), points.end(),
+        [](const ControlPoint& a, const ControlPoint& b) { return a.MarkerTop < b.MarkerTop; });
 }
 
 void ControlPointList::Renumber() {

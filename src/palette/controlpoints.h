@@ -53,7 +53,8 @@ public:
     void SelectControlPoint(int id);
     void SetPointColour(int id, PackedColour colour);
     /// Drags a movable marker: its top becomes the given top clamped into MinTop … MaxTop.
-    /// Start and end markers do not move. Returns the marker's top afterwards.
+    /// Start and end markers do not move. Returns the marker's top afterwards (0 for an
+    /// unknown id).
     int MoveMarker(int id, int top);
 
     /// Sorts by marker top, keeping the list order of equal tops.

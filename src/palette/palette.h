@@ -12,9 +12,15 @@ inline constexpr PackedColour PackRgb(int red, int green, int blue) {
     return static_cast<PackedColour>(red) | static_cast<PackedColour>(green) << 8 |
            static_cast<PackedColour>(blue) << 16;
 }
-inline constexpr int RedOf(PackedColour c) { return static_cast<int>(c & 0xFF); }
-inline constexpr int GreenOf(PackedColour c) { return static_cast<int>(c >> 8 & 0xFF); }
-inline constexpr int BlueOf(PackedColour c) { return static_cast<int>(c >> 16 & 0xFF); }
+inline constexpr int RedOf(PackedColour c) {
+    return static_cast<int>(c & 0xFF);
+}
+inline constexpr int GreenOf(PackedColour c) {
+    return static_cast<int>(c >> 8 & 0xFF);
+}
+inline constexpr int BlueOf(PackedColour c) {
+    return static_cast<int>(c >> 16 & 0xFF);
+}
 
 /// The 256-entry colour table every texture is coloured through, held twice in parallel:
 /// Pixels as blue, green, red bytes (copied straight into BGR888 scan lines) and Colors as

@@ -6,8 +6,8 @@
 
 namespace mottler {
 
-std::vector<RebuildRecord> RebuildPalette(ControlPointList& points, int contrast,
-                                          int brightness, Palette& palette) {
+std::vector<RebuildRecord> RebuildPalette(ControlPointList& points, int contrast, int brightness,
+                                          Palette& palette) {
     if (points.Count() > 1)
         points.SortByMarkerTop();
     points.Renumber();

@@ -20,9 +20,10 @@ struct RebuildRecord {
 /// −255 … 255, 0 = none), clamps the last position into 0 … 255 and interpolates every
 /// segment between consecutive points. The table is not cleared first; a segment that
 /// would leave the table ends the interpolation, keeping the entries written so far.
-/// Returns one record per point.
-std::vector<RebuildRecord> RebuildPalette(ControlPointList& points, int contrast,
-                                          int brightness, Palette& palette);
+/// Returns one record per point. The caller redraws the strip (DrawGradientStrip) and,
+/// where the texture should follow, re-renders it (RenderDisplayField).
+std::vector<RebuildRecord> RebuildPalette(ControlPointList& points, int contrast, int brightness,
+                                          Palette& palette);
 
 /// The start-up gradient's points: white start, black end.
 void AddStartupControlPoints(ControlPointList& points);

@@ -11,9 +11,9 @@ namespace {
 constexpr PackedColour White = PackRgb(255, 255, 255);
 constexpr PackedColour Black = PackRgb(0, 0, 0);
 
-constexpr std::array<PackedColour, 6> Hues{PackRgb(255, 0, 0),   PackRgb(255, 255, 0),
-                                           PackRgb(0, 255, 0),   PackRgb(0, 255, 255),
-                                           PackRgb(0, 0, 255),   PackRgb(128, 0, 128)};
+constexpr std::array<PackedColour, 6> Hues{PackRgb(255, 0, 0), PackRgb(255, 255, 0),
+                                           PackRgb(0, 255, 0), PackRgb(0, 255, 255),
+                                           PackRgb(0, 0, 255), PackRgb(128, 0, 128)};
 
 /// One row's entries 0 … width − 1 for the colour c, built in `row` (a scratch table).
 void FillSpectrumRow(Palette& row, int width, PackedColour c) {
@@ -29,9 +29,8 @@ void FillSpectrumRow(Palette& row, int width, PackedColour c) {
 
 QImage DrawSpectrum(int width, int n) {
     if (width < 2 || width > 256 || n < 1 || n > 255)
-        throw MottlerError(QStringLiteral("A spectrum of %1 × %2 rows cannot be drawn.")
-                               .arg(width)
-                               .arg(6 * n));
+        throw MottlerError(
+            QStringLiteral("A spectrum of %1 × %2 rows cannot be drawn.").arg(width).arg(6 * n));
     QImage image(width, 6 * n, QImage::Format_BGR888);
     Palette band;
     Palette row;
