@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/recordingoptions.h"
 #include "engine/initialimage.h"
 #include "engine/texturesettings.h"
 
@@ -19,6 +20,7 @@ struct GrowOptions {
     QString Output;
     QString RawA;
     QString RawB;
+    RecordingOptions Recording;
     bool Progress = false;
     bool Help = false;
 };
