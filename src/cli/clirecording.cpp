@@ -49,7 +49,9 @@ CliRecordingObserver::CliRecordingObserver(TextureEngine& e, const Palette& p, C
                                            int iterations)
     : CliGrowthObserver(growthFactors, progress, iterations), engine(e), palette(p), recording(r) {}
 
-void CliRecordingObserver::RenderFrame(int) { RenderGrowthFrame(engine, palette); }
+void CliRecordingObserver::RenderFrame(int) {
+    RenderGrowthFrame(engine, palette);
+}
 
 void CliRecordingObserver::RecordStep(int iteration, bool firstOfRun) {
     recording.RecordStep(engine, iteration, firstOfRun);

@@ -76,8 +76,6 @@ QByteArray U32Bytes(std::uint32_t v) {
 
 // The bottom-up 24-bit rows of the bitmap, as EncodeBmp24 lays them out after its headers.
 QByteArray DibBits(const QImage& bitmap, const BitmapInfoHeader& format) {
-    if (bitmap.isNull())
-        throw MottlerError(FailedToCreateDibMessage);
     QByteArray bmp;
     try {
         bmp = EncodeBmp24(bitmap);
@@ -117,6 +115,8 @@ AviFile::~AviFile() {
 }
 
 void AviFile::WriteHeaders(const AviStreamInfo& info) {
+    // A zero rate or scale would divide by zero; such a stream is read as one frame a second.
+    const std::uint32_t rate = std::max(info.Rate, 1u), scale = std::max(info.Scale, 1u);
     RiffBytes out;
     const qsizetype riff = out.Open("RIFF");
     out.FourCc("AVI ");
@@ -124,10 +124,10 @@ void AviFile::WriteHeaders(const AviStreamInfo& info) {
     out.FourCc("hdrl");
 
     const qsizetype avih = out.Open("avih");
-    out.U32(static_cast<std::uint32_t>(1000000ull * info.Scale / info.Rate));
+    out.U32(
+        static_cast<std::uint32_t>(std::min<std::uint64_t>(1000000ull * scale / rate, UINT32_MAX)));
     out.U32(static_cast<std::uint32_t>(
-        std::min<std::uint64_t>(std::uint64_t(format.SizeImage) * info.Rate / info.Scale,
-                                std::numeric_limits<std::uint32_t>::max())));
+        std::min<std::uint64_t>(std::uint64_t(format.SizeImage) * rate / scale, UINT32_MAX)));
     out.U32(0); // padding granularity
     out.U32(AvifHasIndex);
     totalFramesAt = out.Size();
@@ -149,8 +149,8 @@ void AviFile::WriteHeaders(const AviStreamInfo& info) {
     out.U16(0); // priority
     out.U16(0); // language
     out.U32(0); // initial frames
-    out.U32(info.Scale);
-    out.U32(info.Rate);
+    out.U32(scale);
+    out.U32(rate);
     out.U32(0); // start
     streamLengthAt = out.Size();
     out.U32(info.Length);
@@ -180,6 +180,8 @@ void AviFile::WriteHeaders(const AviStreamInfo& info) {
 void AviFile::AddFrame(const QImage& bitmap) {
     if (!file.isOpen())
         throw MottlerError(CouldNotAddFrameMessage);
+    if (bitmap.isNull())
+        throw MottlerError(FailedToCreateDibMessage);
     if (bitmap.width() != format.Width || bitmap.height() != format.Height)
         throw MottlerError(
             QStringLiteral("Could not add frame: it is %1 x %2 pixels, the video %3 x %4.")
@@ -270,7 +272,9 @@ std::unique_ptr<AviFile> CreateAviFile(const QString& path, const AviStreamInfo&
     return avi;
 }
 
-void AddAviFrame(const QImage& bitmap, AviFile& avi) { avi.AddFrame(bitmap); }
+void AddAviFrame(const QImage& bitmap, AviFile& avi) {
+    avi.AddFrame(bitmap);
+}
 
 void SaveBitmapsAsAvi(const QString& path, const QList<QImage>& bitmaps) {
     if (bitmaps.isEmpty())

@@ -83,9 +83,9 @@ private:
     QFile file;
     BitmapInfoHeader format;
     qint64 sizeLimit;
-    qint64 moviListAt = 0;      ///< position of the 'movi' LIST chunk
-    qint64 totalFramesAt = 0;   ///< position of avih's frame count
-    qint64 streamLengthAt = 0;  ///< position of strh's length
+    qint64 moviListAt = 0;                   ///< position of the 'movi' LIST chunk
+    qint64 totalFramesAt = 0;                ///< position of avih's frame count
+    qint64 streamLengthAt = 0;               ///< position of strh's length
     std::vector<std::uint32_t> chunkOffsets; ///< each frame's chunk, from the 'movi' fourcc
 };
 
@@ -93,8 +93,7 @@ private:
 /// bitmap's size and format; writes no frame yet. Throws MottlerError naming the file when it
 /// cannot be created, FailedToCreateDibMessage when the bitmap cannot be read.
 std::unique_ptr<AviFile> CreateAviFile(const QString& path, const AviStreamInfo& info,
-                                       const QImage& firstBitmap,
-                                       qint64 sizeLimit = AviSizeLimit);
+                                       const QImage& firstBitmap, qint64 sizeLimit = AviSizeLimit);
 
 /// Appends one bitmap as the next frame (see AviFile::AddFrame).
 void AddAviFrame(const QImage& bitmap, AviFile& avi);

@@ -21,8 +21,7 @@ public:
     /// iteration of the run creates the file (replacing an existing one); then the bitmap is
     /// appended when i mod n = 0 (n below 1 reads as 1). Throws MottlerError when the file
     /// cannot be created or written; after a failed creation no later step touches a file.
-    void RecordStep(const QImage& textureBitmap, int iteration, bool firstOfRun,
-                    int recordEvery);
+    void RecordStep(const QImage& textureBitmap, int iteration, bool firstOfRun, int recordEvery);
 
     /// Finalises the file if one is open (the frames written so far stay); throws
     /// MottlerError when that fails. Later calls do nothing.

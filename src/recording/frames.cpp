@@ -16,7 +16,9 @@ std::unique_ptr<float[]> AllocateFromHeap(std::size_t cells) {
 
 FrameList::FrameList() : allocate(AllocateFromHeap) {}
 
-void FrameList::SetAllocator(FrameAllocator allocator) { allocate = std::move(allocator); }
+void FrameList::SetAllocator(FrameAllocator allocator) {
+    allocate = std::move(allocator);
+}
 
 void FrameList::AddFrame(const TextureEngine& engine, int iteration, MessageSink& messages) {
     TFrame frame;
