@@ -1,0 +1,66 @@
+#include "avireadback.h"
+#include "testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace mottler {
+namespace {
+
+test::ToolResult Grow(const QStringList& extra) {
+    return test::RunTool(MOTTLER_CLI_PATH,
+                         QStringList{"grow", "--seed", "3", "--width", "16", "--height", "12",
+                                     "--iterations", "20", "--a", "50", "--b", "200"} +
+                             extra);
+}
+
+QByteArray TopDownBgr(const QImage& image) {
+    const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
+    QByteArray rows;
+    for (int y = 0; y < bgr.height(); ++y)
+        rows.append(reinterpret_cast<const char*>(bgr.constScanLine(y)), bgr.width() * 3);
+    return rows;
+}
+
+TEST(GrowRecording, RecordEveryFiveIntoAnAviAndABmpSeriesGivesTheSameFourFrames) {
+    if (!test::FfmpegAvailable())
+        GTEST_SKIP() << "ffprobe/ffmpeg not installed";
+    const QString folder = test::TestHome() + "/cli-record";
+    QDir().mkpath(folder);
+    const QString avi = folder + "/grow.avi";
+    const test::ToolResult run =
+        Grow({"--record-every", "5", "--avi", avi, "--frames-bmp", folder + "/shot.BMP"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+
+    const test::ProbedVideo video = test::ProbeVideo(avi);
+    EXPECT_EQ(video.Warnings, QByteArray());
+    EXPECT_EQ(video.Frames, 4);
+    EXPECT_EQ(video.FrameRate, "10/1");
+    EXPECT_EQ(video.Width, 16);
+    EXPECT_EQ(video.Height, 12);
+    for (int k = 0; k < 4; ++k) {
+        const QString bmp = folder + QStringLiteral("/shot%1.bmp").arg(k, 4, 10, QChar('0'));
+        const QImage frame(bmp);
+        ASSERT_FALSE(frame.isNull()) << bmp.toStdString();
+        EXPECT_EQ(TopDownBgr(frame), test::DecodeFrameBgr(avi, k)) << "frame " << k;
+    }
+    EXPECT_FALSE(QFile::exists(folder + "/shot0004.bmp"));
+}
+
+TEST(GrowRecording, RecordEveryWithoutARecordingOutputIsAUsageError) {
+    const test::ToolResult run = Grow({"--record-every", "5"});
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_TRUE(run.Err.contains("--record-every")) << run.Err.toStdString();
+    EXPECT_EQ(Grow({"--record-every", "0", "--avi", "x.avi"}).ExitCode, 2);
+}
+
+TEST(GrowRecording, AviThatCannotBeCreatedFailsTheCommandWithAClearMessage) {
+    const test::ToolResult run = Grow({"--avi", test::TestHome() + "/no-folder/grow.avi"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains("Could not create the AVI file")) << run.Err.toStdString();
+}
+
+} // namespace
+} // namespace mottler
