@@ -24,7 +24,8 @@ public:
     void RecordStep(const QImage& textureBitmap, int iteration, bool firstOfRun, int recordEvery);
 
     /// Finalises the file if one is open (the frames written so far stay); throws
-    /// MottlerError when that fails. Later calls do nothing.
+    /// MottlerError when that fails. Later calls do nothing. The observer's RunEnded runs in
+    /// the run's clean-up and must not throw: catch the error there and show it.
     void Close();
 
     bool IsOpen() const { return file != nullptr; }

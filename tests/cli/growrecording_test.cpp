@@ -16,14 +16,6 @@ test::ToolResult Grow(const QStringList& extra) {
                              extra);
 }
 
-QByteArray TopDownBgr(const QImage& image) {
-    const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
-    QByteArray rows;
-    for (int y = 0; y < bgr.height(); ++y)
-        rows.append(reinterpret_cast<const char*>(bgr.constScanLine(y)), bgr.width() * 3);
-    return rows;
-}
-
 TEST(GrowRecording, RecordEveryFiveIntoAnAviAndABmpSeriesGivesTheSameFourFrames) {
     if (!test::FfmpegAvailable())
         GTEST_SKIP() << "ffprobe/ffmpeg not installed";
@@ -44,22 +36,20 @@ TEST(GrowRecording, RecordEveryFiveIntoAnAviAndABmpSeriesGivesTheSameFourFrames)
         const QString bmp = folder + QStringLiteral("/shot%1.bmp").arg(k, 4, 10, QChar('0'));
         const QImage frame(bmp);
         ASSERT_FALSE(frame.isNull()) << bmp.toStdString();
-        EXPECT_EQ(TopDownBgr(frame), test::DecodeFrameBgr(avi, k)) << "frame " << k;
+        EXPECT_EQ(test::TopDownBgr(frame), test::DecodeFrameBgr(avi, k)) << "frame " << k;
     }
     EXPECT_FALSE(QFile::exists(folder + "/shot0004.bmp"));
 }
 
-TEST(GrowRecording, RecordEveryWithoutARecordingOutputIsAUsageError) {
-    const test::ToolResult run = Grow({"--record-every", "5"});
-    EXPECT_EQ(run.ExitCode, 2);
-    EXPECT_TRUE(run.Err.contains("--record-every")) << run.Err.toStdString();
+TEST(GrowRecording, BadRecordingOptionsAreUsageErrorsAndAnUncreatableAviFailsClearly) {
+    const test::ToolResult alone = Grow({"--record-every", "5"});
+    EXPECT_EQ(alone.ExitCode, 2);
+    EXPECT_TRUE(alone.Err.contains("--record-every")) << alone.Err.toStdString();
     EXPECT_EQ(Grow({"--record-every", "0", "--avi", "x.avi"}).ExitCode, 2);
-}
 
-TEST(GrowRecording, AviThatCannotBeCreatedFailsTheCommandWithAClearMessage) {
-    const test::ToolResult run = Grow({"--avi", test::TestHome() + "/no-folder/grow.avi"});
-    EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_TRUE(run.Err.contains("Could not create the AVI file")) << run.Err.toStdString();
+    const test::ToolResult missing = Grow({"--avi", test::TestHome() + "/no-folder/grow.avi"});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_TRUE(missing.Err.contains("Could not create the AVI file")) << missing.Err.toStdString();
 }
 
 } // namespace

@@ -33,13 +33,6 @@ QImage PatternBitmap(int width, int height, int frame) {
     return image;
 }
 
-QByteArray TopDownBgr(const QImage& image) {
-    QByteArray rows;
-    for (int y = 0; y < image.height(); ++y)
-        rows.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 3);
-    return rows;
-}
-
 quint32 U32At(const QByteArray& bytes, qsizetype at) {
     return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
@@ -81,8 +74,8 @@ TEST(AviWriter, FiftyBitmapsGiveFiftyKeyFramesAtTenPerSecondThatDecodeToThePixel
     EXPECT_EQ(video.Height, 11);
     EXPECT_EQ(video.PixelFormat, "bgr24");
     EXPECT_EQ(video.Warnings, QByteArray());
-    EXPECT_EQ(test::DecodeFrameBgr(path, 7), TopDownBgr(bitmaps[7]));
-    EXPECT_EQ(test::DecodeFrameBgr(path, 49), TopDownBgr(bitmaps[49]));
+    EXPECT_EQ(test::DecodeFrameBgr(path, 7), test::TopDownBgr(bitmaps[7]));
+    EXPECT_EQ(test::DecodeFrameBgr(path, 49), test::TopDownBgr(bitmaps[49]));
 
     // The index lists 50 key frames; both headers count 50.
     const QByteArray bytes = ReadAll(path);
@@ -112,20 +105,13 @@ TEST(AviWriter, OneBitmapGivesAValidOneFrameFileReplacingAnExistingFile) {
     EXPECT_EQ(video.Frames, 1);
     EXPECT_EQ(video.FrameRate, "10/1");
     EXPECT_EQ(video.Warnings, QByteArray());
-    EXPECT_EQ(test::DecodeFrameBgr(path, 0), TopDownBgr(bitmap));
+    EXPECT_EQ(test::DecodeFrameBgr(path, 0), test::TopDownBgr(bitmap));
     EXPECT_LT(QFileInfo(path).size(), 1000);
 }
 
 TEST(AviWriter, RefusesClearlyWhatItCannotWrite) {
     const QImage bitmap = PatternBitmap(4, 4, 0);
     EXPECT_THROW(SaveBitmapsAsAvi(TempPath("none.avi"), {}), MottlerError);
-    try {
-        CreateAviFile(TempPath("no-such-folder/x.avi"), AviStreamInfo{}, bitmap);
-        FAIL() << "a file in a missing folder was created";
-    } catch (const MottlerError& error) {
-        EXPECT_TRUE(error.Message().startsWith("Could not create the AVI file \""));
-        EXPECT_TRUE(error.Message().contains("no-such-folder/x.avi"));
-    }
     const auto avi = CreateAviFile(TempPath("refuse.avi"), AviStreamInfo{}, bitmap);
     EXPECT_THROW(AddAviFrame(PatternBitmap(5, 4, 0), *avi), MottlerError);
     try {
@@ -203,7 +189,7 @@ TEST(AviWriter, FailedWriteReportsCouldNotAddFrameAndKeepsTheEarlierFramesPlayab
     const test::ProbedVideo video = test::ProbeVideo(path);
     EXPECT_EQ(video.Frames, 3);
     EXPECT_EQ(video.Warnings, QByteArray());
-    EXPECT_EQ(test::DecodeFrameBgr(path, 2), TopDownBgr(PatternBitmap(10, 10, 2)));
+    EXPECT_EQ(test::DecodeFrameBgr(path, 2), test::TopDownBgr(PatternBitmap(10, 10, 2)));
 }
 
 } // namespace

@@ -12,13 +12,6 @@
 namespace mottler {
 namespace {
 
-QByteArray TopDownBgr(const QImage& image) {
-    QByteArray rows;
-    for (int y = 0; y < image.height(); ++y)
-        rows.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 3);
-    return rows;
-}
-
 // Grows 20 iterations straight into the file, every 5th, the way the main window's observer
 // does: one recording per run, closed when the run ends. Returns the bitmaps written.
 QList<QImage> RecordRun(const QString& path, int escapeAt = -1) {
@@ -61,7 +54,7 @@ TEST(DirectRecording, EveryFifthOfTwentyIterationsWritesTheImagesAfterZeroFiveTe
     EXPECT_EQ(video.Height, 7);
     EXPECT_EQ(video.Warnings, QByteArray());
     for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(test::DecodeFrameBgr(path, k), TopDownBgr(written[k])) << "frame " << k;
+        EXPECT_EQ(test::DecodeFrameBgr(path, k), test::TopDownBgr(written[k])) << "frame " << k;
 }
 
 TEST(DirectRecording, RunStoppedByEscapeLeavesAFinishedFileOfTheFramesSoFar) {
@@ -74,7 +67,7 @@ TEST(DirectRecording, RunStoppedByEscapeLeavesAFinishedFileOfTheFramesSoFar) {
     const test::ProbedVideo video = test::ProbeVideo(path);
     EXPECT_EQ(video.Frames, 3);
     EXPECT_EQ(video.Warnings, QByteArray());
-    EXPECT_EQ(test::DecodeFrameBgr(path, 2), TopDownBgr(written[2]));
+    EXPECT_EQ(test::DecodeFrameBgr(path, 2), test::TopDownBgr(written[2]));
 }
 
 TEST(DirectRecording, FileThatCannotBeCreatedEndsTheRunWithAClearErrorAndIsNeverTouched) {

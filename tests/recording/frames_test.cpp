@@ -42,25 +42,6 @@ std::vector<int> RecordedIterations(FrameList& frames, TextureEngine& engine, in
     return taken;
 }
 
-TEST(FrameList, AddFrameKeepsAnExactCopyOfThePaletteIndexFieldAndTheIteration) {
-    TextureEngine engine;
-    engine.SetTextureSize(3, 2);
-    const std::vector<float> values{0.0f, 0.5f, 1.5f, 254.5f, 255.0f, 17.25f};
-    FillPaletteIndexField(engine, values);
-    FrameList frames;
-    SinkSpy sink;
-    frames.AddFrame(engine, 42, sink);
-    FillPaletteIndexField(engine, {9, 9, 9, 9, 9, 9});
-
-    ASSERT_EQ(frames.Count(), 1);
-    const TFrame& frame = frames[0];
-    EXPECT_EQ(frame.Iteration, 42);
-    EXPECT_EQ(frame.Width, 3);
-    EXPECT_EQ(frame.Height, 2);
-    EXPECT_EQ(std::vector<float>(frame.Data.get(), frame.Data.get() + 6), values);
-    EXPECT_TRUE(sink.messages.empty());
-}
-
 TEST(FrameList, ThousandIterationRunRecordedEveryIterationHoldsFramesZeroTo999) {
     TextureEngine engine;
     test::SeedLivelyTexture(engine, 8, 8);

@@ -53,4 +53,12 @@ QByteArray DecodeFrameBgr(const QString& path, int n) {
         .Out;
 }
 
+QByteArray TopDownBgr(const QImage& image) {
+    const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
+    QByteArray rows;
+    for (int y = 0; y < bgr.height(); ++y)
+        rows.append(reinterpret_cast<const char*>(bgr.constScanLine(y)), bgr.width() * 3);
+    return rows;
+}
+
 } // namespace mottler::test

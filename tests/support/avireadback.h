@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -32,5 +33,8 @@ ProbedVideo ProbeVideo(const QString& path);
 
 /// Frame n of the file decoded by ffmpeg as top-down rows of blue, green, red bytes.
 QByteArray DecodeFrameBgr(const QString& path, int n);
+
+/// The image's pixels in the same layout as DecodeFrameBgr.
+QByteArray TopDownBgr(const QImage& image);
 
 } // namespace mottler::test
