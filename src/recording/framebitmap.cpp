@@ -3,11 +3,14 @@
 #include "engine/render.h"
 
 #include <algorithm>
+#include <new>
 
 namespace mottler {
 
 QImage FrameToBitmap(const TFrame& frame, const Palette& palette) {
     QImage bitmap(frame.Width, frame.Height, QImage::Format_BGR888);
+    if (bitmap.isNull())
+        throw std::bad_alloc(); // QImage reports a failed allocation as a null image
     ColourField(frame.Data.get(), palette, bitmap);
     return bitmap;
 }
