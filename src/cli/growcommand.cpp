@@ -1,7 +1,7 @@
 #include "cli/growcommand.h"
 
 #include "cli/arguments.h"
-#include "cli/clirun.h"
+#include "cli/clirecording.h"
 #include "cli/growoptions.h"
 #include "engine/errors.h"
 #include "engine/random.h"
@@ -27,7 +27,8 @@ void Seed(TextureEngine& engine, const GrowOptions& o) {
         UsePictureAsInitialTexture(engine, ReadPicture(o.Texture.ImageFile), o.Fit);
 }
 
-RunResult Grow(TextureEngine& engine, const GrowOptions& o) {
+RunResult Grow(TextureEngine& engine, const GrowOptions& o, const Palette& palette,
+               CliRecording& recording) {
     GrowthFactors factors;
     factors.FactorA = o.FactorA;
     factors.FactorB = o.FactorB;
@@ -39,10 +40,12 @@ RunResult Grow(TextureEngine& engine, const GrowOptions& o) {
     RunParameters params;
     params.Iterations = o.Texture.Iterations;
     params.Animate = false;
+    params.Record = o.Recording.Enabled();
     params.DriftKind = o.Texture.DriftKind;
     engine.Switches.PaintAges = false;
     engine.Switches.ShowProgress = o.Progress;
-    CliGrowthObserver observer(factors, o.Progress, o.Texture.Iterations);
+    CliRecordingObserver observer(engine, palette, recording, factors, o.Progress,
+                                  o.Texture.Iterations);
     return GrowTexture(engine, params, observer);
 }
 
@@ -54,9 +57,9 @@ void WriteRaw(const ChemicalField& field, const QString& path) {
 
 Palette OutputPalette(const GrowOptions& o) { return BuildPalette(o.Colours); }
 
-void WriteOutputs(TextureEngine& engine, const GrowOptions& o) {
+void WriteOutputs(TextureEngine& engine, const GrowOptions& o, const Palette& palette) {
     if (!o.Output.isEmpty()) {
-        RenderDisplayField(engine, OutputPalette(o));
+        RenderDisplayField(engine, palette);
         WriteImage(engine.TextureBitmap, o.Output, o.Quality);
     }
     if (!o.RawA.isEmpty())
@@ -75,7 +78,9 @@ int Execute(GrowOptions& o) {
         o.Seed = static_cast<std::int32_t>(RandomSeed());
     }
     Seed(engine, o);
-    const RunResult result = Grow(engine, o);
+    const Palette palette = OutputPalette(o);
+    CliRecording recording(o.Recording, o.Texture.Iterations);
+    const RunResult result = Grow(engine, o, palette, recording);
     if (result.Outcome == RunOutcome::Overflow || result.Outcome == RunOutcome::InternalError) {
         PrintError(QString(result.Message).replace("\r\n", "\n"));
         return ExitFailed;
@@ -86,7 +91,10 @@ int Execute(GrowOptions& o) {
     Print(QStringLiteral("maximum: %1").arg(FloatText(engine.FieldMax)));
     if (result.Outcome == RunOutcome::UniformField)
         Print("stopped: the field of A became uniform");
-    WriteOutputs(engine, o);
+    WriteOutputs(engine, o, palette);
+    recording.WriteFiles(palette);
+    if (result.Outcome == RunOutcome::Aborted)
+        return ExitFailed; // recording ran out of memory; its message is on stderr
     if (result.Outcome == RunOutcome::Escaped) {
         PrintError(QStringLiteral("interrupted after iteration %1").arg(result.Reported));
         return 130;

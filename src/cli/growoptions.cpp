@@ -59,6 +59,14 @@ Output:
   --raw-a FILE         final chemical A: little-endian float32, row-major, no header
   --raw-b FILE         final chemical B, the same way
 
+Recording (colours as for --output):
+  --record-every N     record the iterations i with i mod N = 0 (default 1)
+  --avi FILE           write them straight into an uncompressed AVI file, 10 frames a
+                       second, replacing FILE
+  --frames-bmp FILE    keep them in memory, then write numbered 24-bit BMP files: every
+                       ".bmp" in the name becomes the frame number and ".bmp"
+                       (frames.bmp gives frames0000.bmp, frames0001.bmp, ...)
+
 Prints the seed, the reported iteration number and the range of A. Exit status 0 on
 success, 1 when the run failed, 2 for a usage error. Ctrl+C stops the run like Escape does
 in the program and still writes the outputs.
@@ -67,6 +75,7 @@ in the program and still writes the outputs.
 GrowOptions ParseGrowOptions(const QStringList& args) {
     GrowOptions o;
     Arguments a(args);
+    std::optional<int> recordEvery;
     for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
         if (opt == "--help" || opt == "-h") o.Help = true;
         else if (opt == "--seed") o.Seed = a.Integer(IntMin, IntMax);
@@ -90,8 +99,14 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
         else if (opt == "--raw-a") o.RawA = a.Text();
         else if (opt == "--raw-b") o.RawB = a.Text();
         else if (opt == "--progress") o.Progress = true;
+        else if (opt == "--record-every") recordEvery = a.Integer(1, IntMax);
+        else if (opt == "--avi") o.Recording.Avi = a.Text();
+        else if (opt == "--frames-bmp") o.Recording.FramesBmp = a.Text();
         else throw UsageError(QStringLiteral("unknown option %1").arg(opt));
     }
+    if (recordEvery && !o.Recording.Enabled() && !o.Help)
+        throw UsageError("option --record-every needs --avi or --frames-bmp");
+    o.Recording.Every = recordEvery.value_or(1);
     if (!o.Help)
         Validate(o);
     return o;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/colouroptions.h"
+#include "cli/recordingoptions.h"
 #include "engine/initialimage.h"
 #include "engine/texturesettings.h"
 #include "output/jpegfile.h"
@@ -23,6 +24,7 @@ struct GrowOptions {
     int Quality = DefaultJpegQuality; ///< JPEG output only
     QString RawA;
     QString RawB;
+    RecordingOptions Recording;
     bool Progress = false;
     bool Help = false;
 };

@@ -1,0 +1,60 @@
+#include "cli/clirecording.h"
+
+#include "engine/render.h"
+#include "output/bmpfile.h"
+#include "recording/framebitmap.h"
+#include "recording/frameseries.h"
+#include "recording/recordstep.h"
+
+#include <cstdio>
+
+namespace mottler::cli {
+namespace {
+
+class StderrMessages : public MessageSink {
+public:
+    void ShowMessage(const QString& text) override {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+};
+
+} // namespace
+
+CliRecording::CliRecording(const RecordingOptions& o, int iterations) : options(o) {
+    if (!options.Avi.isEmpty())
+        avi.emplace(options.Avi, iterations);
+}
+
+void CliRecording::RecordStep(const TextureEngine& engine, int iteration, bool firstOfRun) {
+    if (avi)
+        avi->RecordStep(engine.TextureBitmap, iteration, firstOfRun, options.Every);
+    if (!options.FramesBmp.isEmpty()) {
+        StderrMessages messages;
+        RecordFrameStep(Frames, engine, iteration, options.Every, messages);
+    }
+}
+
+void CliRecording::WriteFiles(const Palette& palette) {
+    if (avi)
+        avi->Close();
+    if (options.FramesBmp.isEmpty())
+        return;
+    for (int index = 0; index < Frames.Count(); ++index)
+        WriteBmp24(FrameToBitmap(Frames[index], palette),
+                   NumberedBmpFileName(options.FramesBmp, index));
+}
+
+CliRecordingObserver::CliRecordingObserver(TextureEngine& e, const Palette& p, CliRecording& r,
+                                           const GrowthFactors& growthFactors, bool progress,
+                                           int iterations)
+    : CliGrowthObserver(growthFactors, progress, iterations), engine(e), palette(p), recording(r) {}
+
+void CliRecordingObserver::RenderFrame(int) {
+    RenderGrowthFrame(engine, palette);
+}
+
+void CliRecordingObserver::RecordStep(int iteration, bool firstOfRun) {
+    recording.RecordStep(engine, iteration, firstOfRun);
+}
+
+} // namespace mottler::cli

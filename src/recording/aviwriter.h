@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QFile>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace mottler {
+
+/// Raised when a bitmap cannot be read as 24-bit bits.
+inline constexpr const char* FailedToCreateDibMessage = "Failed to create DIB.";
+/// Raised when a frame cannot be written to the file.
+inline constexpr const char* CouldNotAddFrameMessage = "Could not add frame";
+
+/// The largest file written. Plain AVI files beyond 1 GB are not read by many players, so the
+/// writer refuses a frame that would pass it and keeps the file complete up to there.
+inline constexpr qint64 AviSizeLimit = qint64(1) << 30;
+
+/// The 40-byte BITMAPINFOHEADER that describes every frame (and is the stream format).
+struct BitmapInfoHeader {
+    std::uint32_t Size = 40;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0; ///< positive: rows are stored bottom-up
+    std::uint16_t Planes = 1;
+    std::uint16_t BitCount = 24;
+    std::uint32_t Compression = 0; ///< uncompressed RGB
+    std::uint32_t SizeImage = 0;   ///< rows padded to 4 bytes, times the height
+    std::int32_t XPelsPerMeter = 0;
+    std::int32_t YPelsPerMeter = 0;
+    std::uint32_t ClrUsed = 0;
+    std::uint32_t ClrImportant = 0;
+};
+
+/// The header of the bitmap written as uncompressed 24-bit bits (every pixel format is
+/// converted to 24 bits). Throws MottlerError(FailedToCreateDibMessage) for a null bitmap or
+/// one whose bits would not fit a 32-bit size.
+BitmapInfoHeader FillBitmapInfoHeader(const QImage& bitmap);
+
+/// What the caller chooses for the one video stream.
+struct AviStreamInfo {
+    std::uint32_t Scale = 1;
+    std::uint32_t Rate = 10; ///< frames per second = Rate / Scale
+    /// Frames announced in the headers until the file is closed; closing replaces it with the
+    /// number of frames actually written.
+    std::uint32_t Length = 0;
+};
+
+/// An AVI 1.0 file being written: one uncompressed, bottom-up 24-bit video stream ('00db'
+/// chunks, every frame a key frame) of the size of its first bitmap. Closing, explicitly or
+/// by destruction, appends the idx1 index and patches the frame counts, so the file is
+/// complete however the writing ends.
+class AviFile {
+public:
+    AviFile(const AviFile&) = delete;
+    AviFile& operator=(const AviFile&) = delete;
+    /// Closes the file; an error while closing is swallowed here (call Close to see it).
+    ~AviFile();
+
+    /// Appends the bitmap as the next frame. Throws MottlerError: FailedToCreateDibMessage
+    /// when it cannot be read as 24-bit bits, CouldNotAddFrameMessage when the write fails
+    /// (the file keeps the earlier frames), and a message of its own when the bitmap's size
+    /// differs from the stream's or the file would pass the size limit.
+    void AddFrame(const QImage& bitmap);
+
+    /// Writes the index, patches the headers and closes. Does nothing when already closed.
+    /// Throws MottlerError when that fails.
+    void Close();
+
+    int FrameCount() const { return static_cast<int>(chunkOffsets.size()); }
+    const BitmapInfoHeader& Format() const { return format; }
+
+private:
+    friend std::unique_ptr<AviFile> CreateAviFile(const QString&, const AviStreamInfo&,
+                                                  const QImage&, qint64);
+    AviFile(const QString& path, const BitmapInfoHeader& format, qint64 sizeLimit);
+    void WriteHeaders(const AviStreamInfo& info);
+    void WriteIndexAndPatch();
+    [[noreturn]] void FailToFinish();
+
+    QFile file;
+    BitmapInfoHeader format;
+    qint64 sizeLimit;
+    qint64 moviListAt = 0;                   ///< position of the 'movi' LIST chunk
+    qint64 totalFramesAt = 0;                ///< position of avih's frame count
+    qint64 streamLengthAt = 0;               ///< position of strh's length
+    std::vector<std::uint32_t> chunkOffsets; ///< each frame's chunk, from the 'movi' fourcc
+};
+
+/// Creates the AVI file, replacing an existing file of that name, with a stream of the first
+/// bitmap's size and format; writes no frame yet. Throws MottlerError naming the file when it
+/// cannot be created, FailedToCreateDibMessage when the bitmap cannot be read.
+std::unique_ptr<AviFile> CreateAviFile(const QString& path, const AviStreamInfo& info,
+                                       const QImage& firstBitmap, qint64 sizeLimit = AviSizeLimit);
+
+/// Appends one bitmap as the next frame (see AviFile::AddFrame).
+void AddAviFrame(const QImage& bitmap, AviFile& avi);
+
+/// Writes the bitmaps as a 10 frames-a-second AVI file, replacing an existing file. Throws
+/// MottlerError when there is nothing to write or writing fails (the file then holds the
+/// frames written until the failure).
+void SaveBitmapsAsAvi(const QString& path, const QList<QImage>& bitmaps);
+
+} // namespace mottler

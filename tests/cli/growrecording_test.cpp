@@ -1,0 +1,56 @@
+#include "avireadback.h"
+#include "testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace mottler {
+namespace {
+
+test::ToolResult Grow(const QStringList& extra) {
+    return test::RunTool(MOTTLER_CLI_PATH,
+                         QStringList{"grow", "--seed", "3", "--width", "16", "--height", "12",
+                                     "--iterations", "20", "--a", "50", "--b", "200"} +
+                             extra);
+}
+
+TEST(GrowRecording, RecordEveryFiveIntoAnAviAndABmpSeriesGivesTheSameFourFrames) {
+    if (!test::FfmpegAvailable())
+        GTEST_SKIP() << "ffprobe/ffmpeg not installed";
+    const QString folder = test::TestHome() + "/cli-record";
+    QDir().mkpath(folder);
+    const QString avi = folder + "/grow.avi";
+    const test::ToolResult run =
+        Grow({"--record-every", "5", "--avi", avi, "--frames-bmp", folder + "/shot.BMP"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+
+    const test::ProbedVideo video = test::ProbeVideo(avi);
+    EXPECT_EQ(video.Warnings, QByteArray());
+    EXPECT_EQ(video.Frames, 4);
+    EXPECT_EQ(video.FrameRate, "10/1");
+    EXPECT_EQ(video.Width, 16);
+    EXPECT_EQ(video.Height, 12);
+    for (int k = 0; k < 4; ++k) {
+        const QString bmp = folder + QStringLiteral("/shot%1.bmp").arg(k, 4, 10, QChar('0'));
+        const QImage frame(bmp);
+        ASSERT_FALSE(frame.isNull()) << bmp.toStdString();
+        EXPECT_EQ(test::TopDownBgr(frame), test::DecodeFrameBgr(avi, k)) << "frame " << k;
+    }
+    EXPECT_FALSE(QFile::exists(folder + "/shot0004.bmp"));
+}
+
+TEST(GrowRecording, BadRecordingOptionsAreUsageErrorsAndAnUncreatableAviFailsClearly) {
+    const test::ToolResult alone = Grow({"--record-every", "5"});
+    EXPECT_EQ(alone.ExitCode, 2);
+    EXPECT_TRUE(alone.Err.contains("--record-every")) << alone.Err.toStdString();
+    EXPECT_EQ(Grow({"--record-every", "0", "--avi", "x.avi"}).ExitCode, 2);
+
+    const test::ToolResult missing = Grow({"--avi", test::TestHome() + "/no-folder/grow.avi"});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_TRUE(missing.Err.contains("Could not create the AVI file")) << missing.Err.toStdString();
+}
+
+} // namespace
+} // namespace mottler

@@ -1,0 +1,196 @@
+#include "avireadback.h"
+#include "engine/errors.h"
+#include "recording/aviwriter.h"
+#include "testenv.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <optional>
+#include <sys/resource.h>
+
+namespace mottler {
+namespace {
+
+#define REQUIRE_FFMPEG()                                                                           \
+    if (!test::FfmpegAvailable())                                                                  \
+    GTEST_SKIP() << "ffprobe/ffmpeg not installed"
+
+QString TempPath(const QString& name) {
+    return test::TestHome() + "/" + name;
+}
+
+// A bitmap whose every pixel depends on its position and the frame number.
+QImage PatternBitmap(int width, int height, int frame) {
+    QImage image(width, height, QImage::Format_BGR888);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y,
+                           qRgb((x * 7 + frame * 5) & 0xFF, (y * 13 + frame) & 0xFF,
+                                (x * y + frame * 3) & 0xFF));
+    return image;
+}
+
+quint32 U32At(const QByteArray& bytes, qsizetype at) {
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(AviWriter, BitmapInfoHeaderOf99By10IsTwentyFourBitWithRowsPaddedToFourBytes) {
+    const BitmapInfoHeader h = FillBitmapInfoHeader(QImage(99, 10, QImage::Format_BGR888));
+    EXPECT_EQ(h.Size, 40u);
+    EXPECT_EQ(h.Width, 99);
+    EXPECT_EQ(h.Height, 10);
+    EXPECT_EQ(h.Planes, 1);
+    EXPECT_EQ(h.BitCount, 24);
+    EXPECT_EQ(h.Compression, 0u);
+    EXPECT_EQ(h.SizeImage, 3000u);
+    try {
+        FillBitmapInfoHeader(QImage());
+        FAIL() << "a null bitmap was accepted";
+    } catch (const MottlerError& error) {
+        EXPECT_EQ(error.Message().toStdString(), "Failed to create DIB.");
+    }
+}
+
+TEST(AviWriter, FiftyBitmapsGiveFiftyKeyFramesAtTenPerSecondThatDecodeToThePixelsWritten) {
+    REQUIRE_FFMPEG();
+    const QString path = TempPath("fifty.avi");
+    QList<QImage> bitmaps;
+    for (int i = 0; i < 50; ++i)
+        bitmaps.append(PatternBitmap(37, 11, i));
+    SaveBitmapsAsAvi(path, bitmaps);
+
+    const test::ProbedVideo video = test::ProbeVideo(path);
+    EXPECT_EQ(video.Frames, 50);
+    EXPECT_EQ(video.FrameRate, "10/1");
+    EXPECT_EQ(video.Width, 37);
+    EXPECT_EQ(video.Height, 11);
+    EXPECT_EQ(video.PixelFormat, "bgr24");
+    EXPECT_EQ(video.Warnings, QByteArray());
+    EXPECT_EQ(test::DecodeFrameBgr(path, 7), test::TopDownBgr(bitmaps[7]));
+    EXPECT_EQ(test::DecodeFrameBgr(path, 49), test::TopDownBgr(bitmaps[49]));
+
+    // The index lists 50 key frames; both headers count 50.
+    const QByteArray bytes = ReadAll(path);
+    const qsizetype idx1 = bytes.size() - 8 - 50 * 16;
+    ASSERT_EQ(bytes.mid(idx1, 4), "idx1");
+    for (int i = 0; i < 50; ++i) {
+        EXPECT_EQ(bytes.mid(idx1 + 8 + 16 * i, 4), "00db");
+        EXPECT_EQ(U32At(bytes, idx1 + 12 + 16 * i), 0x10u) << "frame " << i;
+    }
+    EXPECT_EQ(U32At(bytes, 4), quint32(bytes.size() - 8));
+    EXPECT_EQ(U32At(bytes, 0x30), 50u); // avih total frames
+    EXPECT_EQ(U32At(bytes, 0x8C), 50u); // strh length
+}
+
+TEST(AviWriter, OneBitmapGivesAValidOneFrameFileReplacingAnExistingFile) {
+    REQUIRE_FFMPEG();
+    const QString path = TempPath("one.avi");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(100000, 'x'));
+    }
+    const QImage bitmap = PatternBitmap(5, 3, 1);
+    SaveBitmapsAsAvi(path, {bitmap});
+
+    const test::ProbedVideo video = test::ProbeVideo(path);
+    EXPECT_EQ(video.Frames, 1);
+    EXPECT_EQ(video.FrameRate, "10/1");
+    EXPECT_EQ(video.Warnings, QByteArray());
+    EXPECT_EQ(test::DecodeFrameBgr(path, 0), test::TopDownBgr(bitmap));
+    EXPECT_LT(QFileInfo(path).size(), 1000);
+}
+
+TEST(AviWriter, RefusesClearlyWhatItCannotWrite) {
+    const QImage bitmap = PatternBitmap(4, 4, 0);
+    EXPECT_THROW(SaveBitmapsAsAvi(TempPath("none.avi"), {}), MottlerError);
+    const auto avi = CreateAviFile(TempPath("refuse.avi"), AviStreamInfo{}, bitmap);
+    EXPECT_THROW(AddAviFrame(PatternBitmap(5, 4, 0), *avi), MottlerError);
+    try {
+        AddAviFrame(QImage(), *avi);
+        FAIL() << "a null bitmap was written";
+    } catch (const MottlerError& error) {
+        EXPECT_EQ(error.Message().toStdString(), "Failed to create DIB.");
+    }
+    EXPECT_EQ(avi->FrameCount(), 0);
+}
+
+TEST(AviWriter, StopsBeforeTheSizeLimitWithAFinishedFileOfTheFramesSoFar) {
+    REQUIRE_FFMPEG();
+    const QString path = TempPath("limit.avi");
+    const QImage bitmap = PatternBitmap(10, 10, 0); // 320 bytes a frame, 344 with chunk and index
+    {
+        const auto avi = CreateAviFile(path, AviStreamInfo{}, bitmap, 224 + 8 + 3 * 344);
+        for (int i = 0; i < 3; ++i)
+            AddAviFrame(PatternBitmap(10, 10, i), *avi);
+        try {
+            AddAviFrame(bitmap, *avi);
+            FAIL() << "the limit was passed";
+        } catch (const MottlerError& error) {
+            EXPECT_TRUE(error.Message().contains("1 GB")) << error.Message().toStdString();
+            EXPECT_TRUE(error.Message().contains("the 3 frames written so far"));
+        }
+    } // destroyed without Close: the destructor finishes the file
+
+    const test::ProbedVideo video = test::ProbeVideo(path);
+    EXPECT_EQ(video.Frames, 3);
+    EXPECT_EQ(video.Warnings, QByteArray());
+    EXPECT_EQ(QFileInfo(path).size(), 224 + 8 + 3 * 344);
+}
+
+// Holds the process's file-size limit at a value for its lifetime; writes beyond it fail
+// (EFBIG) instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit limited = previous;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+
+private:
+    rlimit previous{};
+    void (*previousHandler)(int) = SIG_DFL;
+};
+
+TEST(AviWriter, FailedWriteReportsCouldNotAddFrameAndKeepsTheEarlierFramesPlayable) {
+    REQUIRE_FFMPEG();
+    const QString path = TempPath("failed-write.avi");
+    std::optional<QString> message;
+    {
+        // Room for three 10 x 10 frames and their index, not for a fourth frame.
+        FileSizeLimit limit(224 + 3 * 328 + 100);
+        const auto avi = CreateAviFile(path, AviStreamInfo{}, PatternBitmap(10, 10, 0));
+        for (int i = 0; i < 3; ++i)
+            AddAviFrame(PatternBitmap(10, 10, i), *avi);
+        try {
+            AddAviFrame(PatternBitmap(10, 10, 3), *avi);
+        } catch (const MottlerError& error) {
+            message = error.Message();
+        }
+        avi->Close();
+    }
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->toStdString(), "Could not add frame");
+    const test::ProbedVideo video = test::ProbeVideo(path);
+    EXPECT_EQ(video.Frames, 3);
+    EXPECT_EQ(video.Warnings, QByteArray());
+    EXPECT_EQ(test::DecodeFrameBgr(path, 2), test::TopDownBgr(PatternBitmap(10, 10, 2)));
+}
+
+} // namespace
+} // namespace mottler
