@@ -1,4 +1,5 @@
 #include "controls/colourentry.h"
+
 #include "controls/colourtext.h"
 
 #include <QStringList>
@@ -119,7 +120,9 @@ bool ColourEntry::IsTextValid() const {
     return ColourFromDecimalText(text, outOfRange).has_value();
 }
 
-QString ColourEntry::HtmlCode() const { return textGaveColour ? HexCodeOf(colour) : QString(); }
+QString ColourEntry::HtmlCode() const {
+    return textGaveColour ? HexCodeOf(colour) : QString();
+}
 
 void ColourEntry::SetColour(PackedColour newColour) {
     SetText(decimalMode ? DecimalTextOf(newColour) : HexCodeOf(newColour));

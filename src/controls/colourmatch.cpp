@@ -8,7 +8,9 @@ namespace {
 
 constexpr PackedColour RgbMask = 0xFFFFFF;
 
-PackedColour PackedFromQRgb(QRgb rgb) { return PackRgb(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+PackedColour PackedFromQRgb(QRgb rgb) {
+    return PackRgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
 
 } // namespace
 

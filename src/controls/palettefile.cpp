@@ -1,4 +1,5 @@
 #include "controls/palettefile.h"
+
 #include "engine/errors.h"
 
 #include <QFile>
@@ -15,13 +16,15 @@ constexpr qint64 GifPaletteBytes = 13 + 3 * 256;
 
 QByteArray ReadPrefix(const QString& path, qint64 maxBytes) {
     QFile file(path);
+    const auto unreadable = [&] {
+        return MottlerError(
+            QStringLiteral("The file \"%1\" cannot be read: %2").arg(path, file.errorString()));
+    };
     if (!file.open(QIODevice::ReadOnly))
-        throw MottlerError(QStringLiteral("The file \"%1\" cannot be read: %2")
-                               .arg(path, file.errorString()));
+        throw unreadable();
     const QByteArray bytes = file.read(maxBytes);
     if (file.error() != QFileDevice::NoError)
-        throw MottlerError(QStringLiteral("The file \"%1\" cannot be read: %2")
-                               .arg(path, file.errorString()));
+        throw unreadable();
     return bytes;
 }
 

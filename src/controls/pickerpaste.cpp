@@ -1,4 +1,5 @@
 #include "controls/pickerpaste.h"
+
 #include "controls/colourtext.h"
 #include "engine/errors.h"
 

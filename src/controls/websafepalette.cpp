@@ -1,4 +1,5 @@
 #include "controls/websafepalette.h"
+
 #include "output/bmpfile.h"
 
 #include <QFileInfo>

@@ -12,7 +12,9 @@ namespace mottler {
 QByteArray WebSafePaletteBytes();
 
 /// The file name the web-safe palette is kept under.
-inline QString WebSafePaletteName() { return QStringLiteral("websafe.pal"); }
+inline QString WebSafePaletteName() {
+    return QStringLiteral("websafe.pal");
+}
 
 /// Writes "websafe.pal" into the folder unless a file of that name is already there, and
 /// returns its path. Throws MottlerError when it cannot be written.

@@ -8,8 +8,8 @@ namespace mottler {
 namespace {
 
 TEST(ColourMatch, LuminanceRoundsHalvesToEven) {
-    EXPECT_EQ(LuminanceOf(PackRgb(1, 0, 0)), 0);    // 0.5
-    EXPECT_EQ(LuminanceOf(PackRgb(3, 0, 0)), 2);    // 1.5
+    EXPECT_EQ(LuminanceOf(PackRgb(1, 0, 0)), 0); // 0.5
+    EXPECT_EQ(LuminanceOf(PackRgb(3, 0, 0)), 2); // 1.5
     EXPECT_EQ(LuminanceOf(PackRgb(5, 200, 0)), 100);
     EXPECT_EQ(LuminanceOf(PackRgb(255, 255, 254)), 254); // 254.5
 }

@@ -23,8 +23,7 @@ TEST(ZoomGeometry, MagnificationSixteenTakesTheViewSizeDivSixteen) {
 
 TEST(ZoomGeometry, SourceStaysInsideTheScreen) {
     EXPECT_EQ(ComputeZoomGeometry({3, 2}, View, 2, Screen).Source, QRect(0, 0, 90, 88));
-    EXPECT_EQ(ComputeZoomGeometry({1919, 1079}, View, 2, Screen).Source,
-              QRect(1830, 992, 90, 88));
+    EXPECT_EQ(ComputeZoomGeometry({1919, 1079}, View, 2, Screen).Source, QRect(1830, 992, 90, 88));
     const QRect second(1920, 0, 1280, 1024);
     EXPECT_EQ(ComputeZoomGeometry({1921, 500}, View, 1, second).Source.left(), 1920);
 }
