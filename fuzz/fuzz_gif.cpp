@@ -1,0 +1,17 @@
+// libFuzzer entry point for ReadGifPalette: any bytes must give colours or a MottlerError.
+#include "controls/palettefile.h"
+#include "engine/errors.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // fromRawData keeps the fuzzer's exact buffer, so any read past its end is caught.
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    try {
+        mottler::ReadGifPalette(bytes);
+    } catch (const mottler::MottlerError&) {
+    }
+    return 0;
+}

@@ -1,0 +1,53 @@
+#include "controls/websafepalette.h"
+
+#include "output/bmpfile.h"
+
+#include <QFileInfo>
+#include <QtEndian>
+
+namespace mottler {
+namespace {
+
+void AppendLe32(QByteArray& bytes, quint32 value) {
+    char le[4];
+    qToLittleEndian(value, le);
+    bytes.append(le, 4);
+}
+
+void AppendLe16(QByteArray& bytes, quint16 value) {
+    char le[2];
+    qToLittleEndian(value, le);
+    bytes.append(le, 2);
+}
+
+} // namespace
+
+QByteArray WebSafePaletteBytes() {
+    constexpr quint32 EntryBytes = 256 * 4;
+    constexpr quint32 DataChunkSize = 4 + EntryBytes; // version, count, entries
+    QByteArray bytes;
+    bytes.append("RIFF");
+    AppendLe32(bytes, 4 + 8 + DataChunkSize); // "PAL " and the data chunk
+    bytes.append("PAL data");
+    AppendLe32(bytes, DataChunkSize);
+    AppendLe16(bytes, 0x0300); // the palette version every RIFF palette carries
+    AppendLe16(bytes, 256);
+    constexpr char Levels[6] = {char(255), char(204), char(153), char(102), char(51), char(0)};
+    for (char red : Levels)
+        for (char green : Levels)
+            for (char blue : Levels) {
+                const char entry[4] = {red, green, blue, 0};
+                bytes.append(entry, 4);
+            }
+    bytes.append(static_cast<qsizetype>(40 * 4), char(0));
+    return bytes;
+}
+
+QString EnsureWebSafePaletteFile(const QString& folder) {
+    const QString path = QDir(folder).filePath(WebSafePaletteName());
+    if (!QFileInfo::exists(path))
+        WriteFileAtomically(path, WebSafePaletteBytes());
+    return path;
+}
+
+} // namespace mottler

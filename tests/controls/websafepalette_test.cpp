@@ -1,0 +1,42 @@
+#include "controls/palettefile.h"
+#include "controls/websafepalette.h"
+#include "output/bmpfile.h"
+#include "testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace mottler {
+namespace {
+
+TEST(WebSafePalette, RunsFromWhiteToBlackWithRedOutermostThenBlackPadding) {
+    const PaletteFileColours read = ReadRiffPalette(WebSafePaletteBytes());
+    EXPECT_EQ(read.Count, 256);
+    EXPECT_EQ(read.Colours[0], PackRgb(255, 255, 255));
+    EXPECT_EQ(read.Colours[1], PackRgb(255, 255, 204));
+    EXPECT_EQ(read.Colours[6], PackRgb(255, 204, 255));
+    EXPECT_EQ(read.Colours[36], PackRgb(204, 255, 255));
+    EXPECT_EQ(read.Colours[215], PackRgb(0, 0, 0));
+    EXPECT_EQ(read.Colours[214], PackRgb(0, 0, 51));
+    for (std::size_t i = 216; i < 256; ++i)
+        EXPECT_EQ(read.Colours[i], 0u);
+    EXPECT_EQ(WebSafePaletteBytes().size(), 24 + 1024);
+}
+
+TEST(WebSafePalette, IsWrittenOnceAndAnExistingFileIsKept) {
+    const QString folder = QDir(test::TestHome()).filePath("websafe-temp");
+    QDir().mkpath(folder);
+    const QString path = EnsureWebSafePaletteFile(folder);
+    EXPECT_EQ(path, QDir(folder).filePath("websafe.pal"));
+    EXPECT_EQ(ReadPaletteFile(path).Colours[0], PackRgb(255, 255, 255));
+
+    WriteFileAtomically(path, "users own");
+    EnsureWebSafePaletteFile(folder);
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("users own"));
+}
+
+} // namespace
+} // namespace mottler
