@@ -59,7 +59,7 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
     GrowOptions o;
     Arguments a(args);
     for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
-        if (opt == "--help" || opt == "-h") o.Help = true;
+        if (opt == "--help" || opt == "-h") { a.NoValue(); o.Help = true; }
         else if (opt == "--seed") o.Seed = a.Integer(IntMin, IntMax);
         else if (opt == "--type") o.Texture.Type = a.Choice(TypeNames);
         else if (opt == "--image") o.Texture.ImageFile = a.Text();
@@ -78,7 +78,7 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
         else if (opt == "--output" || opt == "-o") o.Output = a.Text();
         else if (opt == "--raw-a") o.RawA = a.Text();
         else if (opt == "--raw-b") o.RawB = a.Text();
-        else if (opt == "--progress") o.Progress = true;
+        else if (opt == "--progress") { a.NoValue(); o.Progress = true; }
         else throw UsageError(QStringLiteral("unknown option %1").arg(opt));
     }
     if (!o.Help)
