@@ -256,3 +256,16 @@ TEST(GrowTexture, ObserverErrorIsReportedAsAnInternalError) {
               "An internal error has occurred while growing this texture.\r\n\r\nCould not add frame");
     EXPECT_TRUE(observer.finished.empty());
 }
+
+TEST(GrowTexture, FailingCleanUpReachesTheCallerAsAnError) {
+    struct FailingCleanUp : Recorder {
+        using Recorder::Recorder;
+        void RunEnded(double) override { throw MottlerError("Could not close the file"); }
+    };
+    TextureEngine engine;
+    SeedNoise(engine, 4, 4, 3);
+    FailingCleanUp observer(engine);
+    EXPECT_THROW(GrowTexture(engine, Fresh(3), observer), MottlerError);
+    observer.failFactors = true;
+    EXPECT_THROW(GrowTexture(engine, Fresh(3), observer), MottlerError);
+}
