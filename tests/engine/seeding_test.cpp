@@ -1,3 +1,4 @@
+#include "engine/errors.h"
 #include "engine/random.h"
 #include "engine/seeding.h"
 #include "engine/texturesettings.h"
@@ -187,6 +188,13 @@ TEST(ImageToInitialFields, WhiteGivesTwelveBlackGivesZeroAndBIsNoise) {
                           float((long double)g.Real() * 12.0L));
             }
     }
+}
+
+TEST(ImageToInitialFields, PictureOfAnotherSizeIsRefusedAndChangesNothing) {
+    TextureEngine engine = Sized(4, 4);
+    engine.InitialA[15] = 2.5f;
+    EXPECT_THROW(ImageToInitialFields(engine, QImage(2, 2, QImage::Format_RGB888)), MottlerError);
+    EXPECT_EQ(engine.InitialA[15], 2.5f);
 }
 
 TEST(ImageToInitialFields, LuminanceWeightsRedGreenBlueInThatOrder) {
