@@ -1,6 +1,7 @@
 #include "referencegrowth.h"
 
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -131,4 +132,25 @@ TEST_F(GrowCommand, HelpAndVersionSucceed) {
     const CliResult version = RunCli({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, "mottler-cli " MOTTLER_VERSION "\n");
+}
+
+TEST_F(GrowCommand, PictureSeedingDrawsBStraightFromTheSeed) {
+    QImage picture(6, 4, QImage::Format_RGB888);
+    picture.fill(Qt::white);
+    ASSERT_TRUE(picture.save(Path("white.bmp")));
+    const CliResult r = RunCli({"grow", "--seed", "17", "--type", "image", "--image",
+                                Path("white.bmp"), "--iterations", "1", "--a", "0", "--c", "0",
+                                "--d", "0", "--raw-b", Path("b.f32")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    mottler::test::RefGenerator g{17};
+    mottler::test::RefTexture ref{6, 4, std::vector<float>(24, 12.0f), std::vector<float>(24)};
+    for (int y = 0; y < 4; ++y)
+        for (int x = 5; x >= 0; --x)
+            ref.B[std::size_t(y * 6 + x)] = float((long double)g.Real() * 12.0L);
+    mottler::test::RefGrow(ref, {0, 0, 0, 0, 4.0, 4.0, 0, 0}, 1);
+    QFile b(Path("b.f32"));
+    ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+    const QByteArray raw = b.readAll();
+    ASSERT_EQ(raw.size(), 24 * 4);
+    EXPECT_EQ(std::memcmp(raw.data(), ref.B.data(), 24 * 4), 0);
 }
