@@ -106,12 +106,22 @@ TEST(Sweep, SingleCellIsItsOwnNeighbourInEveryDirection) {
     EXPECT_EQ(engine.FieldB[0], float(((16 - L(6.0f)) + 0) * L(0.01f) + 2));
 }
 
-TEST(Sweep, ValueBeyondFloatRangeThrowsOverflow) {
-    TextureEngine engine;
-    engine.SetTextureSize(2, 1);
-    engine.FieldA[0] = engine.FieldA[1] = 1e30f;
-    engine.FieldB[0] = engine.FieldB[1] = 1e10f; // p = 1e40 does not fit a float
-    EXPECT_THROW(Sweep(engine, SweepCoefficients{}), GrowthOverflow);
+// Cells where A × B overflows, placed anywhere (one or two of them): the sweep throws and
+// leaves the fields exactly as row-by-row order leaves them at the first such cell.
+TEST(Sweep, OverflowLeavesTheFieldsAsRowOrderLeavesThemAtTheFailingCell) {
+    const int w = 5, h = 4, n = w * h;
+    const test::RefFactors f{622, 1000, 12, 16, 4.0, 4.0, 0, 0};
+    for (int first = 0; first < n; ++first)
+        for (int second = first; second < n; ++second) {
+            test::RefTexture ref = test::RefSeedNoise(w, h, std::uint32_t(first * n + second));
+            for (int bomb : {first, second})
+                ref.A[std::size_t(bomb)] = ref.B[std::size_t(bomb)] = 1e20f;
+            TextureEngine engine;
+            LoadInto(engine, ref);
+            ASSERT_FALSE(test::RefSweep(ref, f));
+            EXPECT_THROW(Sweep(engine, CoefficientsOf(f)), GrowthOverflow);
+            ASSERT_TRUE(SameBits(engine, ref)) << "cells " << first << ", " << second;
+        }
 }
 
 TEST(Drift, WidthStepsLeftEqualOneRowUpAndRightUndoesLeft) {
