@@ -46,7 +46,10 @@ static void BM_Sweep(benchmark::State& state) {
     state.counters["cells/s"] = benchmark::Counter(
         double(engine.CellCount()) * double(state.iterations()), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_Sweep)->Args({100, 100})->Args({400, 300})->Args({800, 600})
+BENCHMARK(BM_Sweep)
+    ->Args({100, 100})
+    ->Args({400, 300})
+    ->Args({800, 600})
     ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -4,9 +4,8 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -25,7 +24,9 @@ CliResult RunCli(const QStringList& args) {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-QString FloatText(float v) { return QString::asprintf("%.9g", double(v)); }
+QString FloatText(float v) {
+    return QString::asprintf("%.9g", double(v));
+}
 
 class GrowCommand : public ::testing::Test {
 protected:
@@ -47,14 +48,34 @@ TEST_F(GrowCommand, RawFieldsAndPrintedRangeMatchTheReference) {
         {7, 1, 0, 9, {995, 0, 12, 16, 4.0, 4.0, 0, 4}},
     };
     for (const Case& c : cases) {
-        const CliResult r = RunCli(
-            {"grow", "--seed", QString::number(c.seed), "--width", QString::number(c.w),
-             "--height", QString::number(c.h), "--iterations", QString::number(c.n), "--a",
-             QString::number(double(c.f.FactorA)), "--b", QString::number(double(c.f.FactorB)),
-             "--c", QString::number(c.f.FactorC), "--d", QString::number(c.f.FactorD),
-             "--amult", QString::number(c.f.MultiplierA), "--bmult",
-             QString::number(c.f.MultiplierB), "--zero", QString::number(c.f.Zero), "--drift",
-             QString::number(c.f.Drift), "--raw-a", Path("a.f32"), "--raw-b=" + Path("b.f32")});
+        const CliResult r = RunCli({"grow",
+                                    "--seed",
+                                    QString::number(c.seed),
+                                    "--width",
+                                    QString::number(c.w),
+                                    "--height",
+                                    QString::number(c.h),
+                                    "--iterations",
+                                    QString::number(c.n),
+                                    "--a",
+                                    QString::number(double(c.f.FactorA)),
+                                    "--b",
+                                    QString::number(double(c.f.FactorB)),
+                                    "--c",
+                                    QString::number(c.f.FactorC),
+                                    "--d",
+                                    QString::number(c.f.FactorD),
+                                    "--amult",
+                                    QString::number(c.f.MultiplierA),
+                                    "--bmult",
+                                    QString::number(c.f.MultiplierB),
+                                    "--zero",
+                                    QString::number(c.f.Zero),
+                                    "--drift",
+                                    QString::number(c.f.Drift),
+                                    "--raw-a",
+                                    Path("a.f32"),
+                                    "--raw-b=" + Path("b.f32")});
         ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
 
         mottler::test::RefTexture ref =
@@ -104,16 +125,11 @@ TEST_F(GrowCommand, FailuresExitOneWithTheirMessage) {
 
 TEST_F(GrowCommand, UsageErrorsExitTwoNamingTheOption) {
     const std::pair<QStringList, QString> cases[] = {
-        {{"grow", "--bogus"}, "--bogus"},
-        {{"grow", "--width", "wide"}, "--width"},
-        {{"grow", "--a", "1e999"}, "--a"},
-        {{"grow", "--zero", "3"}, "--zero"},
-        {{"grow", "--height", "0"}, "--height"},
-        {{"grow", "--drift", "sideways"}, "--drift"},
-        {{"grow", "--iterations"}, "--iterations"},
-        {{"grow", "--progress=yes"}, "--progress"},
-        {{"grow", "--image", "x.png"}, "--image"},
-        {{"shrink"}, "shrink"},
+        {{"grow", "--bogus"}, "--bogus"},           {{"grow", "--width", "wide"}, "--width"},
+        {{"grow", "--a", "1e999"}, "--a"},          {{"grow", "--zero", "3"}, "--zero"},
+        {{"grow", "--height", "0"}, "--height"},    {{"grow", "--drift", "sideways"}, "--drift"},
+        {{"grow", "--iterations"}, "--iterations"}, {{"grow", "--progress=yes"}, "--progress"},
+        {{"grow", "--image", "x.png"}, "--image"},  {{"shrink"}, "shrink"},
     };
     for (const auto& [args, option] : cases) {
         const CliResult r = RunCli(args);
@@ -138,9 +154,9 @@ TEST_F(GrowCommand, PictureSeedingDrawsBStraightFromTheSeed) {
     QImage picture(6, 4, QImage::Format_RGB888);
     picture.fill(Qt::white);
     ASSERT_TRUE(picture.save(Path("white.bmp")));
-    const CliResult r = RunCli({"grow", "--seed", "17", "--type", "image", "--image",
-                                Path("white.bmp"), "--iterations", "1", "--a", "0", "--c", "0",
-                                "--d", "0", "--raw-b", Path("b.f32")});
+    const CliResult r =
+        RunCli({"grow", "--seed", "17", "--type", "image", "--image", Path("white.bmp"),
+                "--iterations", "1", "--a", "0", "--c", "0", "--d", "0", "--raw-b", Path("b.f32")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     mottler::test::RefGenerator g{17};
     mottler::test::RefTexture ref{6, 4, std::vector<float>(24, 12.0f), std::vector<float>(24)};

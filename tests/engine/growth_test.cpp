@@ -5,9 +5,8 @@
 #include "engine/texturesettings.h"
 #include "referencegrowth.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <utility>
 #include <vector>
@@ -87,8 +86,8 @@ TEST(GrowTexture, FreshRunsMatchTheReferenceBitForBit) {
         const RunResult result = GrowTexture(engine, Fresh(c.n, c.drift), observer);
 
         test::RefTexture ref = test::RefSeedNoise(c.w, c.h, 424242);
-        const test::RefFactors rf{c.f.FactorA, c.f.FactorB, c.f.FactorC, c.f.FactorD,
-                                  c.f.MultiplierA, c.f.MultiplierB, c.f.Zero, c.drift};
+        const test::RefFactors rf{c.f.FactorA,     c.f.FactorB,     c.f.FactorC, c.f.FactorD,
+                                  c.f.MultiplierA, c.f.MultiplierB, c.f.Zero,    c.drift};
         int reported = 0;
         ASSERT_EQ(test::RefGrow(ref, rf, c.n, &reported), test::RefStop::Completed);
         EXPECT_EQ(result.Outcome, RunOutcome::Completed);
@@ -169,8 +168,8 @@ TEST(GrowTexture, EscapePressedBeforeTheRunIsDiscarded) {
 
 TEST(GrowTexture, AgesOfAFreshRunArePaintedEveryNinthOfTheRun) {
     const std::pair<int, std::vector<std::pair<int, int>>> expected[] = {
-        {20, {{1, 0}, {2, 2}, {3, 4}, {4, 6}, {5, 8}, {6, 10}, {7, 12}, {8, 14}, {9, 16},
-              {10, 18}}},
+        {20,
+         {{1, 0}, {2, 2}, {3, 4}, {4, 6}, {5, 8}, {6, 10}, {7, 12}, {8, 14}, {9, 16}, {10, 18}}},
         {5, {{1, 0}, {2, 1}, {3, 2}, {4, 3}, {5, 4}}},
     };
     for (const auto& [n, ages] : expected) {
@@ -252,8 +251,9 @@ TEST(GrowTexture, ObserverErrorIsReportedAsAnInternalError) {
     Failing observer(engine);
     const RunResult result = GrowTexture(engine, Fresh(10), observer);
     EXPECT_EQ(result.Outcome, RunOutcome::InternalError);
-    EXPECT_EQ(result.Message,
-              "An internal error has occurred while growing this texture.\r\n\r\nCould not add frame");
+    EXPECT_EQ(
+        result.Message,
+        "An internal error has occurred while growing this texture.\r\n\r\nCould not add frame");
     EXPECT_TRUE(observer.finished.empty());
 }
 

@@ -5,9 +5,8 @@
 #include "engine/texturesettings.h"
 
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 using namespace mottler;
 

@@ -6,9 +6,8 @@
 #include "referencegrowth.h"
 
 #include <QSettings>
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 using namespace mottler;
 

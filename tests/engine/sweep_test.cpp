@@ -1,12 +1,11 @@
 #include "engine/random.h"
 #include "engine/seeding.h"
-#include "engine/texturesettings.h"
 #include "engine/sweep.h"
+#include "engine/texturesettings.h"
 #include "referencegrowth.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 using namespace mottler;
 
@@ -136,8 +135,8 @@ TEST(Drift, WidthStepsLeftEqualOneRowUpAndRightUndoesLeft) {
     for (int i = 0; i < 4; ++i)
         ApplyDrift(engine, DriftLeft);
     EXPECT_EQ(std::memcmp(engine.FieldA.Data(), up.FieldA.Data(), 12 * sizeof(float)), 0);
-    EXPECT_EQ(up.FieldA[0], 4.0f);  // row 1 moved to row 0
-    EXPECT_EQ(up.FieldA[8], 0.0f);  // former row 0 at the bottom
+    EXPECT_EQ(up.FieldA[0], 4.0f); // row 1 moved to row 0
+    EXPECT_EQ(up.FieldA[8], 0.0f); // former row 0 at the bottom
     ApplyDrift(up, DriftDown);
     ApplyDrift(engine, DriftRight);
     EXPECT_EQ(up.FieldA[0], 0.0f);

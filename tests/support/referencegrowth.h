@@ -49,7 +49,8 @@ enum class RefStop { Completed, Uniform, Overflow };
 
 /// Noise seeding: cells from the last to the first, A then B, each float(real × 12).
 inline RefTexture RefSeedNoise(int w, int h, std::uint32_t seed) {
-    RefTexture t{w, h, std::vector<float>(std::size_t(w) * h), std::vector<float>(std::size_t(w) * h)};
+    RefTexture t{w, h, std::vector<float>(std::size_t(w) * h),
+                 std::vector<float>(std::size_t(w) * h)};
     RefGenerator g{seed};
     for (long k = long(w) * h - 1; k >= 0; --k) {
         t.A[std::size_t(k)] = float((long double)g.Real() * 12.0L);
@@ -65,10 +66,14 @@ inline void RefDrift(RefTexture& t, int drift) {
         for (int x = 0; x < t.W; ++x) {
             const int k = y * t.W + x;
             int from = k;
-            if (drift == 1) from = (k + 1) % n;
-            else if (drift == 2) from = (k + n - 1) % n;
-            else if (drift == 3) from = ((y + 1) % t.H) * t.W + x;
-            else if (drift == 4) from = ((y + t.H - 1) % t.H) * t.W + x;
+            if (drift == 1)
+                from = (k + 1) % n;
+            else if (drift == 2)
+                from = (k + n - 1) % n;
+            else if (drift == 3)
+                from = ((y + 1) % t.H) * t.W + x;
+            else if (drift == 4)
+                from = ((y + t.H - 1) % t.H) * t.W + x;
             t.A[std::size_t(k)] = old[std::size_t(from)];
         }
     }
@@ -98,21 +103,33 @@ inline bool RefSweep(RefTexture& t, const RefFactors& f) {
             const float oldA = A[j];
             const float oldB = B[j];
             const float p = float(L(oldA) * L(oldB));
-            if (std::isinf(p)) return false;
-            float a = float((((L(p) - L(oldA)) - c) +
-                             ((((L(A[down]) - ma * L(oldA)) + L(A[up])) + L(A[right])) +
-                              L(A[left])) * da) * dt + L(oldA));
-            if (std::isinf(a)) return false;
-            if (a < 0.0f && f.Zero == 0) a = 0.0f;
-            if (a < 0.0f && f.Zero == 1) a = oldB;
-            if (a < 0.0f && f.Zero == 2) a = -a;
+            if (std::isinf(p))
+                return false;
+            float a = float(
+                (((L(p) - L(oldA)) - c) +
+                 ((((L(A[down]) - ma * L(oldA)) + L(A[up])) + L(A[right])) + L(A[left])) * da) *
+                    dt +
+                L(oldA));
+            if (std::isinf(a))
+                return false;
+            if (a < 0.0f && f.Zero == 0)
+                a = 0.0f;
+            if (a < 0.0f && f.Zero == 1)
+                a = oldB;
+            if (a < 0.0f && f.Zero == 2)
+                a = -a;
             A[j] = a;
-            if (a < t.Min) t.Min = a;
-            if (a > t.Max) t.Max = a;
-            float b = float(((d - L(p)) +
-                             ((((L(B[down]) - mb * L(oldB)) + L(B[left])) + L(B[right])) +
-                              L(B[up])) * db) * dt + L(oldB));
-            if (std::isinf(b)) return false;
+            if (a < t.Min)
+                t.Min = a;
+            if (a > t.Max)
+                t.Max = a;
+            float b = float(
+                ((d - L(p)) +
+                 ((((L(B[down]) - mb * L(oldB)) + L(B[left])) + L(B[right])) + L(B[up])) * db) *
+                    dt +
+                L(oldB));
+            if (std::isinf(b))
+                return false;
             B[j] = b < 0.0f ? 0.0f : b;
         }
     }
@@ -125,14 +142,17 @@ inline RefStop RefGrow(RefTexture& t, const RefFactors& f, int n, int* reported 
                        int first = 0) {
     const int last = n > 1 ? n - 1 : 0;
     for (int i = first; i <= last; ++i) {
-        if (!RefSweep(t, f)) return RefStop::Overflow;
+        if (!RefSweep(t, f))
+            return RefStop::Overflow;
         if (t.Min == t.Max) {
-            if (reported) *reported = i - 1;
+            if (reported)
+                *reported = i - 1;
             return RefStop::Uniform;
         }
         RefDrift(t, f.Drift);
     }
-    if (reported) *reported = last + 1;
+    if (reported)
+        *reported = last + 1;
     return RefStop::Completed;
 }
 
