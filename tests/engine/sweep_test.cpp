@@ -91,20 +91,6 @@ TEST(Sweep, NegativeAIsReplacedByTheCellsBBeforeBsUpdate) {
     EXPECT_GT(engine.FieldB[0], 5.0f); // B grew by (16 − 0) × 0.01 after A took its old value
 }
 
-TEST(Sweep, SingleCellIsItsOwnNeighbourInEveryDirection) {
-    TextureEngine engine;
-    engine.SetTextureSize(1, 1);
-    engine.FieldA[0] = 3.0f;
-    engine.FieldB[0] = 2.0f;
-    SweepCoefficients k;
-    k.DiffusionA = DiffusionFromFactor(1000); // the neighbour sum 4a − 4a vanishes
-    k.DiffusionB = DiffusionFromFactor(1000);
-    Sweep(engine, k);
-    using L = long double;
-    EXPECT_EQ(engine.FieldA[0], float((((L(6.0f) - 3) - 12) + 0) * L(0.01f) + 3));
-    EXPECT_EQ(engine.FieldB[0], float(((16 - L(6.0f)) + 0) * L(0.01f) + 2));
-}
-
 // Cells where A × B overflows, placed anywhere (one or two of them): the sweep throws and
 // leaves the fields exactly as row-by-row order leaves them at the first such cell.
 TEST(Sweep, OverflowLeavesTheFieldsAsRowOrderLeavesThemAtTheFailingCell) {
