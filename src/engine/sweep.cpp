@@ -104,17 +104,21 @@ void RestoreNextRow(const SweepState& s, const RowPair& r, const float* saved, i
     std::memcpy(s.b + r.next, saved + r.w, bytes);
 }
 
-// After an overflow inside a pair, leaves the fields exactly as the plain row order would
-// have left them at its first overflowing cell, then throws. Cells 0 … x − 2 of row y + 1
+// After an overflow inside a pair, leaves the fields and the range found so far exactly as
+// the plain row order would have left them at its first overflowing cell, then throws. Cells 0 … x − 2 of row y + 1
 // are done; row y is done up to x, or up to x − 1 when (x, y) overflowed.
-[[noreturn]] void RecoverPair(SweepState& s, const RowPair& r, const float* saved, int x,
-                              bool inNextRow) {
+[[noreturn]] void RecoverPair(SweepState& s, const SweepState& t, const RowPair& r,
+                              const float* saved, int x, bool inNextRow) {
     // Row order finishes row y before it reaches (x − 1, y + 1), which overflows again.
     bool rowDone = inNextRow;
     for (int c = x + 1; rowDone && c < r.w; ++c)
         rowDone = UpdateAt(s, r.w, r.row, r.up, r.next, c);
-    if (!rowDone)
+    if (rowDone) {
+        s.fieldMin = std::min(s.fieldMin, t.fieldMin);
+        s.fieldMax = std::max(s.fieldMax, t.fieldMax);
+    } else {
         RestoreNextRow(s, r, saved, x - 1);
+    }
     throw GrowthOverflow();
 }
 
@@ -130,15 +134,15 @@ inline void SweepRowPair(SweepState& s, const RowPair& r, float* saved) {
     SweepState t{s.a, s.b, s.k, std::numeric_limits<float>::infinity(),
                  -std::numeric_limits<float>::infinity()};
     if (!UpdateAt(s, r.w, r.row, r.up, r.next, 0)) [[unlikely]]
-        RecoverPair(s, r, saved, 0, false);
+        RecoverPair(s, t, r, saved, 0, false);
     for (int x = 1; x < r.w; ++x) {
         if (!UpdateAt(s, r.w, r.row, r.up, r.next, x)) [[unlikely]]
-            RecoverPair(s, r, saved, x, false);
+            RecoverPair(s, t, r, saved, x, false);
         if (!UpdateAt(t, r.w, r.next, r.row, r.down, x - 1)) [[unlikely]]
-            RecoverPair(s, r, saved, x, true);
+            RecoverPair(s, t, r, saved, x, true);
     }
     if (!UpdateAt(t, r.w, r.next, r.row, r.down, r.w - 1)) [[unlikely]]
-        RecoverPair(s, r, saved, r.w, true);
+        RecoverPair(s, t, r, saved, r.w, true);
     s.fieldMin = std::min(s.fieldMin, t.fieldMin);
     s.fieldMax = std::max(s.fieldMax, t.fieldMax);
 }
@@ -154,6 +158,15 @@ void Sweep(TextureEngine& engine, const SweepCoefficients& k) {
     const int h = engine.Height();
     SweepState s{engine.FieldA.Data(), engine.FieldB.Data(), k, 9999999.0f, 0.0f};
     float* const saved = engine.ScratchRows.Data();
+    // The range is the one found so far in every outcome, an overflow included.
+    struct PublishRange {
+        TextureEngine& engine;
+        const SweepState& s;
+        ~PublishRange() {
+            engine.FieldMin = s.fieldMin;
+            engine.FieldMax = s.fieldMax;
+        }
+    } publish{engine, s};
     int y = 0;
     for (; y + 1 < h; y += 2) {
         const int upRow = (y == 0 ? h - 1 : y - 1);
@@ -162,8 +175,6 @@ void Sweep(TextureEngine& engine, const SweepCoefficients& k) {
     }
     if (y < h) // the last row of an odd height; the row below it is row 0
         SweepRow(s, y * w, (y == 0 ? 0 : y - 1) * w, 0, w);
-    engine.FieldMin = s.fieldMin;
-    engine.FieldMax = s.fieldMax;
 }
 
 void ApplyDrift(TextureEngine& engine, int drift) {

@@ -92,7 +92,7 @@ TEST(Sweep, NegativeAIsReplacedByTheCellsBBeforeBsUpdate) {
 }
 
 // Cells where A × B overflows, placed anywhere (one or two of them): the sweep throws and
-// leaves the fields exactly as row-by-row order leaves them at the first such cell.
+// leaves the fields and the range exactly as row order leaves them at the first such cell.
 TEST(Sweep, OverflowLeavesTheFieldsAsRowOrderLeavesThemAtTheFailingCell) {
     const int w = 5, h = 4, n = w * h;
     const test::RefFactors f{622, 1000, 12, 16, 4.0, 4.0, 0, 0};
@@ -106,6 +106,8 @@ TEST(Sweep, OverflowLeavesTheFieldsAsRowOrderLeavesThemAtTheFailingCell) {
             ASSERT_FALSE(test::RefSweep(ref, f));
             EXPECT_THROW(Sweep(engine, CoefficientsOf(f)), GrowthOverflow);
             ASSERT_TRUE(SameBits(engine, ref)) << "cells " << first << ", " << second;
+            ASSERT_EQ(engine.FieldMin, ref.Min);
+            ASSERT_EQ(engine.FieldMax, ref.Max);
         }
 }
 
