@@ -30,6 +30,11 @@ QString Arguments::Text() {
     return items[position++];
 }
 
+void Arguments::NoValue() const {
+    if (hasInlineValue)
+        throw UsageError(QStringLiteral("option %1 takes no value").arg(option));
+}
+
 int Arguments::Integer(qint64 min, qint64 max) {
     const QString text = Text();
     bool ok = false;

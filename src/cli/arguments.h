@@ -26,6 +26,8 @@ public:
     /// The next option name (e.g. "--seed"), or an empty string at the end.
     QString NextOption();
     QString Text();
+    /// For options that take no value: "--progress=yes" is a usage error, not a silent yes.
+    void NoValue() const;
     int Integer(qint64 min, qint64 max);
     double Real(double min, double max);
     /// One of the names (case-insensitive) or its index as a number; returns the index.

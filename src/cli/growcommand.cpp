@@ -20,11 +20,19 @@ namespace {
 void Print(const QString& text) { std::fputs(qPrintable(text + '\n'), stdout); }
 void PrintError(const QString& text) { std::fputs(qPrintable(text + '\n'), stderr); }
 
+// A picture is read before the generator is set, and its B noise is drawn straight from the
+// seed: no shapes are drawn first, so the result does not depend on the shape settings.
 void Seed(TextureEngine& engine, const GrowOptions& o) {
-    SetRandomSeed(static_cast<std::uint32_t>(*o.Seed));
-    SeedTexture(engine, o.Texture.Type, ShapeTuning::FromUserSettings());
+    QImage picture;
     if (o.Texture.Type == ImageFile)
-        UsePictureAsInitialTexture(engine, ReadPicture(o.Texture.ImageFile), o.Fit);
+        picture = ReadPicture(o.Texture.ImageFile);
+    SetRandomSeed(static_cast<std::uint32_t>(*o.Seed));
+    if (picture.isNull()) {
+        SeedTexture(engine, o.Texture.Type, ShapeTuning::FromUserSettings());
+        return;
+    }
+    engine.CurrentSeed = *o.Seed;
+    UsePictureAsInitialTexture(engine, picture, o.Fit);
 }
 
 RunResult Grow(TextureEngine& engine, const GrowOptions& o, const Palette& palette,

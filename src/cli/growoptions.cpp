@@ -77,7 +77,7 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
     Arguments a(args);
     std::optional<int> recordEvery;
     for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
-        if (opt == "--help" || opt == "-h") o.Help = true;
+        if (opt == "--help" || opt == "-h") { a.NoValue(); o.Help = true; }
         else if (opt == "--seed") o.Seed = a.Integer(IntMin, IntMax);
         else if (opt == "--type") o.Texture.Type = a.Choice(TypeNames);
         else if (opt == "--image") o.Texture.ImageFile = a.Text();
@@ -98,7 +98,7 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
         else if (TakeColourOption(a, o.Colours)) continue;
         else if (opt == "--raw-a") o.RawA = a.Text();
         else if (opt == "--raw-b") o.RawB = a.Text();
-        else if (opt == "--progress") o.Progress = true;
+        else if (opt == "--progress") { a.NoValue(); o.Progress = true; }
         else if (opt == "--record-every") recordEvery = a.Integer(1, IntMax);
         else if (opt == "--avi") o.Recording.Avi = a.Text();
         else if (opt == "--frames-bmp") o.Recording.FramesBmp = a.Text();

@@ -40,7 +40,7 @@ void TextureEngine::SetTextureSize(int w, int h) {
     for (auto& field : fresh)
         if (!field.Allocate(cells))
             throw MottlerError(NotEnoughMemoryMessage);
-    if (!row.Allocate(static_cast<std::size_t>(w)))
+    if (!row.Allocate(2 * static_cast<std::size_t>(w)))
         throw MottlerError(NotEnoughMemoryMessage);
     QImage bitmap(w, h, QImage::Format_BGR888);
     if (bitmap.isNull())
@@ -53,7 +53,7 @@ void TextureEngine::SetTextureSize(int w, int h) {
     InitialB = std::move(fresh[3]);
     DisplayField = std::move(fresh[4]);
     PaletteIndexField = std::move(fresh[5]);
-    DriftRow = std::move(row);
+    ScratchRows = std::move(row);
     TextureBitmap = std::move(bitmap);
     width = w;
     height = h;

@@ -23,10 +23,13 @@ SweepCoefficients CoefficientsFrom(const GrowthFactors& f) {
     return k;
 }
 
-// The age thumbnail a continued run paints next, in extended precision as defined.
+// The age thumbnail a continued run paints next, in extended precision as defined. Indices
+// above 9 paint nothing, so the quotient is capped before the conversion to int: a large
+// start with a small N would not fit.
 int ContinuedAgeIndex(int start, int n) {
     const long double interval = static_cast<long double>(std::max(n - 1, 1)) / 10.0L;
-    return static_cast<int>(std::trunc(static_cast<long double>(start) / interval)) + 2;
+    const long double steps = std::trunc(static_cast<long double>(start) / interval);
+    return static_cast<int>(std::clamp(steps, -1e9L, 8.0L)) + 2;
 }
 
 class Run {
@@ -38,6 +41,7 @@ public:
 
 private:
     void Prepare();
+    RunResult Iterations(int last);
     void Iterate(int i);
     void Finish(int k);
 
@@ -110,17 +114,23 @@ void Run::Iterate(int i) {
 RunResult Run::Execute() {
     QElapsedTimer clock;
     clock.start();
-    struct CleanUp {
-        GrowthObserver& observer;
-        QElapsedTimer& clock;
-        ~CleanUp() { observer.RunEnded(double(clock.elapsed()) / 1000.0); }
-    } cleanUp{observer, clock};
-
-    Prepare();
+    // The clean-up runs however the run ends. It is called directly rather than from a
+    // destructor: it may release files and throw, which must reach the caller as an error.
+    try {
+        Prepare();
+    } catch (...) {
+        observer.RunEnded(double(clock.elapsed()) / 1000.0);
+        throw;
+    }
     const int last = std::max(params.Iterations - 1, 0);
     ageInterval = std::max((last + 1) / 9, 1);
     clock.restart();
+    const RunResult result = Iterations(last);
+    observer.RunEnded(double(clock.elapsed()) / 1000.0);
+    return result;
+}
 
+RunResult Run::Iterations(int last) {
     RunResult result;
     int i = start;
     try {

@@ -67,7 +67,8 @@ public:
 
     /// End-of-run update after the display field was scaled; k is the reported iteration.
     virtual void FinishRun(int k) { (void)k; }
-    /// Clean-up, however the run ended: cursor, progress bar, elapsed time, files.
+    /// Clean-up, however the run ended: cursor, progress bar, elapsed time, files. May throw
+    /// (closing a file that fails); the error then reaches GrowTexture's caller.
     virtual void RunEnded(double elapsedSeconds) { (void)elapsedSeconds; }
 };
 

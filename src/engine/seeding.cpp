@@ -1,5 +1,6 @@
 #include "engine/seeding.h"
 
+#include "engine/errors.h"
 #include "engine/random.h"
 #include "engine/texturesettings.h"
 
@@ -34,6 +35,12 @@ void SeedTexture(TextureEngine& engine, int textureType, const ShapeTuning& tuni
 }
 
 void ImageToInitialFields(TextureEngine& engine, const QImage& picture) {
+    if (picture.size() != QSize(engine.Width(), engine.Height()))
+        throw MottlerError(QStringLiteral("The picture is %1 by %2, the texture %3 by %4.")
+                               .arg(picture.width())
+                               .arg(picture.height())
+                               .arg(engine.Width())
+                               .arg(engine.Height()));
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     float* a = engine.InitialA.Data();
     float* b = engine.InitialB.Data();

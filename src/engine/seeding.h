@@ -15,7 +15,8 @@ namespace mottler {
 void SeedTexture(TextureEngine& engine, int textureType, const ShapeTuning& tuning);
 
 /// Chemical A takes the picture's luminance mapped onto 0 … 12, chemical B uniform noise
-/// drawn row by row, each row right to left. The picture must be W × H.
+/// drawn row by row, each row right to left. A picture that is not W × H throws
+/// MottlerError and changes nothing.
 void ImageToInitialFields(TextureEngine& engine, const QImage& picture);
 
 } // namespace mottler

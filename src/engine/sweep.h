@@ -23,8 +23,9 @@ float DiffusionFromFactor(double factor);
 /// One iteration's sweep over FieldA and FieldB in row-major order, in place, with the four
 /// wrapped neighbours; sets engine.FieldMin and engine.FieldMax. Arithmetic is in extended
 /// precision in exactly the defined order, each stored value rounded to a 32-bit float.
-/// Throws GrowthOverflow when a stored value or the product p does not fit a float (the cell
-/// that overflowed keeps its previous value).
+/// Throws GrowthOverflow when a stored value or the product p does not fit a float; the fields
+/// are then exactly as the row order leaves them at that cell (which keeps its previous
+/// value). Needs ScratchRows of two rows.
 void Sweep(TextureEngine& engine, const SweepCoefficients& k);
 
 /// Shifts FieldA by one step of the given drift (1 left, 2 right, 3 up, 4 down; others none).

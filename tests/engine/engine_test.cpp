@@ -1,0 +1,41 @@
+#include "engine/engine.h"
+#include "engine/errors.h"
+
+#include <gtest/gtest.h>
+
+using namespace mottler;
+
+TEST(SetTextureSize, SetsTheGeometryAndAWhiteBitmap) {
+    TextureEngine engine;
+    engine.SetTextureSize(300, 200);
+    EXPECT_EQ(engine.MaxX(), 299);
+    EXPECT_EQ(engine.MaxY(), 199);
+    EXPECT_EQ(engine.LastIndex(), 59999);
+    EXPECT_EQ(engine.FieldA.Cells(), 60000u);
+    EXPECT_EQ(engine.PaletteIndexField.Cells(), 60000u);
+    EXPECT_EQ(engine.TextureBitmap.size(), QSize(300, 200));
+    EXPECT_EQ(engine.TextureBitmap.pixel(299, 199), qRgb(255, 255, 255));
+}
+
+TEST(SetTextureSize, ImpossibleSizeKeepsThePreviousSizeAndFields) {
+    TextureEngine engine;
+    engine.SetTextureSize(7, 5);
+    engine.FieldA[34] = 1.5f;
+    const float* fieldA = engine.FieldA.Data();
+    for (const auto& [w, h] : {std::pair{100000, 100000}, std::pair{1 << 20, 2000},
+                               std::pair{0, 10}, std::pair{10, -1}}) {
+        try {
+            engine.SetTextureSize(w, h);
+            ADD_FAILURE() << w << " x " << h << " was allocated";
+        } catch (const MottlerError& error) {
+            EXPECT_EQ(error.Message(),
+                      "There is not enough memory to support textures of that size.  Please "
+                      "choose a smaller size (e.g. 100 X 100) for your textures.");
+        }
+    }
+    EXPECT_EQ(engine.Width(), 7);
+    EXPECT_EQ(engine.Height(), 5);
+    EXPECT_EQ(engine.FieldA.Data(), fieldA);
+    EXPECT_EQ(engine.FieldA[34], 1.5f);
+    EXPECT_EQ(engine.TextureBitmap.size(), QSize(7, 5));
+}

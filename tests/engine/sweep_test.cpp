@@ -1,0 +1,133 @@
+#include "engine/random.h"
+#include "engine/seeding.h"
+#include "engine/sweep.h"
+#include "engine/texturesettings.h"
+#include "referencegrowth.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+using namespace mottler;
+
+namespace {
+
+struct Size {
+    int w, h;
+};
+const Size Sizes[] = {{1, 1}, {1, 7}, {7, 1}, {2, 2}, {5, 3}, {16, 9}};
+
+SweepCoefficients CoefficientsOf(const test::RefFactors& f) {
+    SweepCoefficients k;
+    k.FactorC = float(f.FactorC);
+    k.FactorD = float(f.FactorD);
+    k.MultiplierA = float(f.MultiplierA);
+    k.MultiplierB = float(f.MultiplierB);
+    k.DiffusionA = DiffusionFromFactor(double(f.FactorA));
+    k.DiffusionB = DiffusionFromFactor(double(f.FactorB));
+    k.Zero = f.Zero;
+    return k;
+}
+
+void LoadInto(TextureEngine& engine, const test::RefTexture& t) {
+    engine.SetTextureSize(t.W, t.H);
+    std::memcpy(engine.FieldA.Data(), t.A.data(), t.A.size() * sizeof(float));
+    std::memcpy(engine.FieldB.Data(), t.B.data(), t.B.size() * sizeof(float));
+}
+
+::testing::AssertionResult SameBits(const TextureEngine& engine, const test::RefTexture& t) {
+    const std::size_t bytes = t.A.size() * sizeof(float);
+    if (std::memcmp(engine.FieldA.Data(), t.A.data(), bytes) != 0)
+        return ::testing::AssertionFailure() << "FieldA differs";
+    if (std::memcmp(engine.FieldB.Data(), t.B.data(), bytes) != 0)
+        return ::testing::AssertionFailure() << "FieldB differs";
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+// Factors that keep values finite for a dozen sweeps; C = 40 drives many cells of A below
+// zero, so every zero action is exercised.
+TEST(Sweep, MatchesTheReferenceBitForBitOnEveryGeometryZeroActionAndDrift) {
+    test::RefFactors factorSets[3];
+    factorSets[1].FactorA = 622;
+    factorSets[1].FactorB = 1000;
+    factorSets[2] = {300, 700, 40, 20, 3.5, 4.25, 0, 0};
+    for (const Size size : Sizes)
+        for (std::uint32_t seed : {1u, 35089380u})
+            for (const test::RefFactors& base : factorSets)
+                for (int zero : {0, 1, 2, 7})
+                    for (int drift = 0; drift <= 5; ++drift) {
+                        SCOPED_TRACE(testing::Message() << size.w << "x" << size.h << " seed "
+                                                        << seed << " A " << double(base.FactorA)
+                                                        << " zero " << zero << " drift " << drift);
+                        test::RefFactors f = base;
+                        f.Zero = zero;
+                        f.Drift = drift;
+                        test::RefTexture ref = test::RefSeedNoise(size.w, size.h, seed);
+                        TextureEngine engine;
+                        LoadInto(engine, ref);
+                        const SweepCoefficients k = CoefficientsOf(f);
+                        for (int i = 0; i < 12; ++i) {
+                            ASSERT_TRUE(test::RefSweep(ref, f));
+                            Sweep(engine, k);
+                            ASSERT_EQ(engine.FieldMin, ref.Min);
+                            ASSERT_EQ(engine.FieldMax, ref.Max);
+                            test::RefDrift(ref, drift);
+                            ApplyDrift(engine, drift);
+                            ASSERT_TRUE(SameBits(engine, ref)) << "after sweep " << i;
+                        }
+                    }
+}
+
+TEST(Sweep, NegativeAIsReplacedByTheCellsBBeforeBsUpdate) {
+    TextureEngine engine;
+    engine.SetTextureSize(1, 1);
+    engine.FieldA[0] = 0.0f;
+    engine.FieldB[0] = 5.0f;
+    SweepCoefficients k; // A: (0 − 0 − 12) × 0.01 + 0 < 0
+    k.Zero = ZeroActionB;
+    Sweep(engine, k);
+    EXPECT_EQ(engine.FieldA[0], 5.0f);
+    EXPECT_GT(engine.FieldB[0], 5.0f); // B grew by (16 − 0) × 0.01 after A took its old value
+}
+
+// Cells where A × B overflows, placed anywhere (one or two of them): the sweep throws and
+// leaves the fields and the range exactly as row order leaves them at the first such cell.
+TEST(Sweep, OverflowLeavesTheFieldsAsRowOrderLeavesThemAtTheFailingCell) {
+    const int w = 5, h = 4, n = w * h;
+    const test::RefFactors f{622, 1000, 12, 16, 4.0, 4.0, 0, 0};
+    for (int first = 0; first < n; ++first)
+        for (int second = first; second < n; ++second) {
+            test::RefTexture ref = test::RefSeedNoise(w, h, std::uint32_t(first * n + second));
+            for (int bomb : {first, second})
+                ref.A[std::size_t(bomb)] = ref.B[std::size_t(bomb)] = 1e20f;
+            TextureEngine engine;
+            LoadInto(engine, ref);
+            ASSERT_FALSE(test::RefSweep(ref, f));
+            EXPECT_THROW(Sweep(engine, CoefficientsOf(f)), GrowthOverflow);
+            ASSERT_TRUE(SameBits(engine, ref)) << "cells " << first << ", " << second;
+            ASSERT_EQ(engine.FieldMin, ref.Min);
+            ASSERT_EQ(engine.FieldMax, ref.Max);
+        }
+}
+
+TEST(Drift, WidthStepsLeftEqualOneRowUpAndRightUndoesLeft) {
+    TextureEngine engine;
+    engine.SetTextureSize(4, 3);
+    for (int k = 0; k < 12; ++k)
+        engine.FieldA[std::size_t(k)] = float(k);
+    TextureEngine up;
+    up.SetTextureSize(4, 3);
+    std::memcpy(up.FieldA.Data(), engine.FieldA.Data(), 12 * sizeof(float));
+    ApplyDrift(up, DriftUp);
+    for (int i = 0; i < 4; ++i)
+        ApplyDrift(engine, DriftLeft);
+    EXPECT_EQ(std::memcmp(engine.FieldA.Data(), up.FieldA.Data(), 12 * sizeof(float)), 0);
+    EXPECT_EQ(up.FieldA[0], 4.0f); // row 1 moved to row 0
+    EXPECT_EQ(up.FieldA[8], 0.0f); // former row 0 at the bottom
+    ApplyDrift(up, DriftDown);
+    ApplyDrift(engine, DriftRight);
+    EXPECT_EQ(up.FieldA[0], 0.0f);
+    EXPECT_EQ(engine.FieldA[0], 3.0f); // the last cell's value enters the first
+    EXPECT_EQ(engine.FieldA[11], 2.0f);
+}
