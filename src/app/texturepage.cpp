@@ -19,9 +19,11 @@ template <typename W> W* Place(QWidget* page, const char* name, int x, int y, in
     return widget;
 }
 
-QLabel* Caption(QWidget* page, const QString& text, QWidget* buddy, int x, int y, int w) {
+QLabel* Caption(QWidget* page, const QString& text, QWidget* buddy, int x, int y, int w,
+               int h = 16) {
     auto* label = new QLabel(text, page);
-    label->setGeometry(x, y, w, 16);
+    label->setGeometry(x, y, w, h);
+    label->setWordWrap(h > 16);
     label->setBuddy(buddy);
     return label;
 }
@@ -68,9 +70,9 @@ void BuildFactorColumns(QWidget* page, TexturePage& p) {
     p.spIterations = SpinBox(page, "spIterations", 8);
     p.spFactorA = SpinBox(page, "spFactorA", 80);
     p.spFactorB = SpinBox(page, "spFactorB", 152);
-    Caption(page, "&Iterations", p.spIterations, 8, 98, 70);
-    Caption(page, "The '&A' Factor", p.spFactorA, 80, 98, 72);
-    Caption(page, "The '&B' Factor", p.spFactorB, 152, 98, 72);
+    Caption(page, "&Iterations", p.spIterations, 8, 90, 70, 30);
+    Caption(page, "The '&A' Factor", p.spFactorA, 80, 90, 72, 30);
+    Caption(page, "The '&B' Factor", p.spFactorB, 152, 90, 72, 30);
 }
 
 void BuildCommands(QWidget* page, TexturePage& p) {

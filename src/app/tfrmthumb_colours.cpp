@@ -18,10 +18,12 @@ void TfrmThumb::ConnectColours() {
 }
 
 // The window previews every key: a digit selects a control point, and the key still goes on
-// to the focused control.
+// to the focused control. (A key a control ignores passes here again on its way to the
+// parents; selecting the same point again changes nothing.)
 bool TfrmThumb::SelectsPointByDigit(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || watched != QApplication::focusWidget() ||
-        !isAncestorOf(static_cast<QWidget*>(watched)))
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (event->type() != QEvent::KeyPress || target == nullptr ||
+        (target != this && !isAncestorOf(target)))
         return false;
     const QString text = static_cast<QKeyEvent*>(event)->text();
     if (text.size() != 1 || !text[0].isDigit())

@@ -1,0 +1,161 @@
+// The gradient editor and the contrast and brightness pointers on the texture page.
+#include "mainwindowfixture.h"
+#include "palette/ui/adjustpanel.h"
+#include "palette/ui/gradienteditor.h"
+#include "palette/ui/imagewidget.h"
+#include "palette/ui/ttriangle.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolButton>
+
+namespace mottler::test {
+namespace {
+
+class GradientEditorTest : public MainWindowTest {
+protected:
+    GradientEditor& E() { return W().Editor(); }
+    const ControlPointList& Points() { return W().Gradient().Points; }
+
+    int AddMiddlePoint(int position, PackedColour colour) {
+        E().AddControlPoint(position, colour, true, PointKind::Middle);
+        E().RebuildPalette();
+        return *Points().ActivePoint();
+    }
+
+    // A mouse move with the left button held, at a position in the widget's coordinates.
+    static void DragTo(QWidget* widget, QPoint local) {
+        QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+    static void Press(QWidget* widget, QPoint local) {
+        QMouseEvent press(QEvent::MouseButtonPress, local, widget->mapToGlobal(local),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+    }
+};
+
+TEST_F(GradientEditorTest, DoubleClickOnTheStripAddsThePointUnderItWithoutChangingThePalette) {
+    const Palette before = W().Gradient().Colours;
+    QTest::mouseDClick(E().GradientStrip(), Qt::LeftButton, {}, QPoint(4, 100));
+    ASSERT_EQ(Points().Count(), 3);
+    const ControlPoint* added = Points().Active();
+    EXPECT_EQ(added->Colour, PackRgb(155, 155, 155));
+    EXPECT_EQ(added->Position(), 100);
+    EXPECT_EQ(W().Gradient().Colours.Pixels, before.Pixels);
+}
+
+TEST_F(GradientEditorTest, DraggedMarkerStaysBesideTheStrip) {
+    TTriangle* marker = E().Marker(AddMiddlePoint(100, PackRgb(255, 0, 0)));
+    DragTo(marker, QPoint(5, -500));
+    EXPECT_EQ(marker->y(), GradientEditor::StripTop);
+    EXPECT_EQ(Points().Active()->Position(), 2);
+    DragTo(marker, QPoint(5, 500));
+    EXPECT_EQ(marker->y(), GradientEditor::StripTop + 252);
+    EXPECT_EQ(Points().Active()->Position(), 254);
+}
+
+TEST_F(GradientEditorTest, TenPointsOfferTenCopyItemsAndTheTenthCopiesTheTenthColour) {
+    for (int i = 1; i <= 8; ++i)
+        AddMiddlePoint(20 * i, PackRgb(i, 2 * i, 3 * i));
+    ASSERT_EQ(Points().Count(), 10);
+    E().SelectControlPoint(Points().Points()[3].Id);
+    Q_EMIT E().MarkerMenu()->aboutToShow();
+    QAction* tenth = E().MarkerMenu()->findChild<QAction*>("mnuCC9");
+    ASSERT_NE(tenth, nullptr);
+    EXPECT_TRUE(tenth->isVisible());
+    EXPECT_EQ(tenth->text(), "1&0");
+    tenth->trigger();
+    EXPECT_EQ(Points().Points()[3].Colour, Points().Points()[9].Colour);
+    EXPECT_EQ(Points().Points()[9].Number, 0);
+}
+
+TEST_F(GradientEditorTest, DigitKeysSelectPointsAndStopAtTheLast) {
+    AddMiddlePoint(50, PackRgb(1, 1, 1));
+    QTest::keyClick(P().txtRandomSeed, Qt::Key_7, Qt::NoModifier);
+    EXPECT_EQ(Points().IndexOf(*Points().ActivePoint()), 2);
+    AddMiddlePoint(80, PackRgb(2, 2, 2));
+    QTest::keyClick(P().txtRandomSeed, Qt::Key_1, Qt::NoModifier);
+    EXPECT_EQ(Points().IndexOf(*Points().ActivePoint()), 0);
+    QTest::keyClick(P().txtRandomSeed, Qt::Key_0, Qt::NoModifier);
+    EXPECT_EQ(Points().IndexOf(*Points().ActivePoint()), 3);
+}
+
+TEST_F(GradientEditorTest, DeletingTheSecondPointSelectsTheStartPoint) {
+    AddMiddlePoint(100, PackRgb(255, 0, 0));
+    EXPECT_TRUE(E().DeleteButton()->isEnabled());
+    E().DeleteButton()->click();
+    EXPECT_EQ(Points().Count(), 2);
+    EXPECT_EQ(Points().Active()->Kind, PointKind::Start);
+    EXPECT_FALSE(E().DeleteButton()->isEnabled());
+}
+
+TEST_F(GradientEditorTest, DuplicatingAMarkerNearTheTopPutsTheCopyNearTheBottom) {
+    TTriangle* marker = E().Marker(AddMiddlePoint(100, PackRgb(9, 8, 7)));
+    marker->move(marker->x(), 8);
+    E().MarkerMenu()->actions().first()->trigger(); // "&Duplicate"
+    EXPECT_EQ(Points().Count(), 4);
+    EXPECT_EQ(Points().Active()->Position(), 252);
+    EXPECT_EQ(Points().Active()->Colour, PackRgb(9, 8, 7));
+}
+
+TEST_F(GradientEditorTest, ContrastPointerMapsItsMiddleOntoTheStrip) {
+    QLabel* pointer = W().Adjustments().ContrastPointer();
+    Press(pointer, QPoint(5, 7));
+    DragTo(pointer, QPoint(5, 7)); // no travel from the centred start
+    EXPECT_EQ(W().Gradient().Contrast, -2);
+    EXPECT_EQ(pointer->toolTip(), "Contrast: -2");
+    DragTo(pointer, QPoint(5, 400));
+    EXPECT_EQ(W().Gradient().Contrast, 255);
+    DragTo(pointer, QPoint(5, -800));
+    EXPECT_EQ(W().Gradient().Contrast, -255);
+}
+
+TEST_F(GradientEditorTest, FullNegativeContrastTurnsTheTextureGrey) {
+    Generate(31, 20);
+    QLabel* pointer = W().Adjustments().ContrastPointer();
+    Press(pointer, QPoint(5, 7));
+    DragTo(pointer, QPoint(5, -800));
+    const QImage& texture = W().Engine().TextureBitmap;
+    for (int y = 0; y < texture.height(); y += 7)
+        for (int x = 0; x < texture.width(); x += 7)
+            ASSERT_EQ(texture.pixelColor(x, y), QColor(127, 127, 127)) << x << "," << y;
+}
+
+TEST_F(GradientEditorTest, DraggingOverTheBrightnessStripLeavesThePointerWhereItWas) {
+    QLabel* pointer = W().Adjustments().BrightnessPointer();
+    const QPoint before = pointer->pos();
+    DragTo(W().Adjustments().BrightnessStrip(), QPoint(3, 0));
+    EXPECT_EQ(W().Gradient().Brightness, -255);
+    DragTo(W().Adjustments().BrightnessStrip(), QPoint(3, 122));
+    EXPECT_EQ(W().Gradient().Brightness, 255);
+    EXPECT_EQ(pointer->pos(), before);
+    W().Adjustments().ResetButton()->click();
+    EXPECT_EQ(W().Gradient().Brightness, 0);
+}
+
+TEST_F(GradientEditorTest, ColourCycleEndsWhereItStarted) {
+    Generate(31, 20);
+    const Palette before = W().Gradient().Colours;
+    const QImage texture = W().Engine().TextureBitmap.copy();
+    QTest::mouseClick(E().GradientStrip(), Qt::LeftButton, Qt::ShiftModifier, QPoint(4, 10));
+    EXPECT_EQ(W().Gradient().Colours.Pixels, before.Pixels);
+    EXPECT_EQ(W().Engine().TextureBitmap, texture);
+}
+
+TEST_F(GradientEditorTest, RightClickMakesARandomGradientWithoutTouchingTheSeed) {
+    P().txtRandomSeed->setText("4321");
+    QTest::mouseClick(E().GradientStrip(), Qt::RightButton, {}, QPoint(4, 10));
+    EXPECT_GE(Points().Count(), 2);
+    EXPECT_LE(Points().Count(), 9);
+    EXPECT_EQ(Points().Points().front().Kind, PointKind::Start);
+    EXPECT_EQ(P().txtRandomSeed->text(), "4321");
+}
+
+} // namespace
+} // namespace mottler::test
