@@ -1,6 +1,7 @@
 #include "app/previewframe.h"
 
 #include "controls/ui/tpartsprogressbar.h"
+#include "controls/ui/tquoredit.h"
 #include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
 
@@ -9,7 +10,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace mottler {
@@ -63,7 +63,9 @@ QHBoxLayout* OptionsRow(PreviewFrame& f) {
     f.chkAnimate->setObjectName("chkAnimate");
     f.chkAnimate->setToolTip("Display every frame while growing texture");
     f.chkAnimate->setChecked(true);
-    f.txtAnimateMod = new QLineEdit("1", f.fraTilePreview);
+    f.txtAnimateMod = new TQuorEdit(f.fraTilePreview);
+    f.txtAnimateMod->setText("1");
+    f.txtAnimateMod->SetNumericOnly(true);
     f.txtAnimateMod->setObjectName("txtAnimateMod");
     f.txtAnimateMod->setToolTip("Show every 'n'th frame while growing.");
     f.txtAnimateMod->setMaximumWidth(40);

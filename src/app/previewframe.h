@@ -3,12 +3,12 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QWidget;
 
 namespace mottler {
 
 class TexturePreview;
+class TQuorEdit;
 class TPartsProgressBar;
 
 /// The tile-preview group: the preview image, the size and frame labels, the display options
@@ -21,7 +21,7 @@ struct PreviewFrame {
     QLabel* lblFrameNumber = nullptr;
     QCheckBox* chkTile = nullptr;
     QCheckBox* chkAnimate = nullptr;
-    QLineEdit* txtAnimateMod = nullptr;
+    TQuorEdit* txtAnimateMod = nullptr;
     TPartsProgressBar* progressBar = nullptr;
 };
 

@@ -1,8 +1,9 @@
 #include "app/texturepage.h"
 
+#include "controls/ui/tquoredit.h"
+
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -48,7 +49,8 @@ QSpinBox* SpinBox(QWidget* page, const char* name, int x) {
 }
 
 void BuildSeedRow(QWidget* page, TexturePage& p) {
-    p.txtRandomSeed = Place<QLineEdit>(page, "txtRandomSeed", 8, 24, 110, 22);
+    p.txtRandomSeed = Place<TQuorEdit>(page, "txtRandomSeed", 8, 24, 110, 22);
+    p.txtRandomSeed->SetNumericOnly(true);
     Caption(page, "Ra&ndom Seed", p.txtRandomSeed, 8, 8, 110);
     p.btnRandomize = Place<QToolButton>(page, "btnRandomize", 120, 23, 24, 24);
     p.btnRandomize->setIcon(page->style()->standardIcon(QStyle::SP_BrowserReload));

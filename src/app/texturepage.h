@@ -3,7 +3,6 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QSlider;
 class QSpinBox;
@@ -12,12 +11,14 @@ class QWidget;
 
 namespace mottler {
 
+class TQuorEdit;
+
 /// The controls of the "Texture Settings" page that make textures: seed, texture type,
 /// iterations and factors, drift and the generation commands. Placed by pixel coordinates;
 /// the gradient editor and presets take the right-hand part of the page.
 struct TexturePage {
     QWidget* tbBackground = nullptr;
-    QLineEdit* txtRandomSeed = nullptr;
+    TQuorEdit* txtRandomSeed = nullptr;
     QToolButton* btnRandomize = nullptr;
     QComboBox* cmbTextureType = nullptr;
     QToolButton* btnOpenImage = nullptr;

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include "controls/ui/tquoredit.h"
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include "controls/ui/tquoredit.h"
 #include <QLineEdit>
 
 namespace mottler {

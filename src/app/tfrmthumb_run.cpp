@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include "controls/ui/tquoredit.h"
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>

@@ -2,6 +2,7 @@
 
 #include "engine/errors.h"
 
+#include <algorithm>
 #include <array>
 #include <unistd.h>
 
@@ -46,6 +47,10 @@ void TextureEngine::SetTextureSize(int w, int h) {
     if (bitmap.isNull())
         throw MottlerError(NotEnoughMemoryMessage);
     bitmap.fill(Qt::white);
+    // The scaled fields are shown (recoloured) before any run fills them: start them at
+    // palette entry 0 rather than leaving arbitrary bytes to be used as palette indices.
+    std::fill_n(fresh[4].Data(), cells, 0.0f);
+    std::fill_n(fresh[5].Data(), cells, 0.0f);
 
     FieldA = std::move(fresh[0]);
     FieldB = std::move(fresh[1]);

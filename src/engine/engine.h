@@ -28,7 +28,8 @@ public:
 
     /// Replaces all six fields and resizes the texture bitmap (filled white). On failure it
     /// throws MottlerError(NotEnoughMemoryMessage) and the previous size, fields and bitmap
-    /// stay exactly as they were. The field contents are undefined afterwards: seed next.
+    /// stay exactly as they were. The chemical fields are undefined afterwards (seed next);
+    /// the display and palette-index fields start at 0.
     void SetTextureSize(int width, int height);
 
     bool HasFields() const { return FieldA.IsAllocated(); }

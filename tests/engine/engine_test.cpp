@@ -17,6 +17,18 @@ TEST(SetTextureSize, SetsTheGeometryAndAWhiteBitmap) {
     EXPECT_EQ(engine.TextureBitmap.pixel(299, 199), qRgb(255, 255, 255));
 }
 
+TEST(SetTextureSize, ScaledFieldsStartAtPaletteEntryZero) {
+    // Recolouring before the first run reads the display field as palette indices.
+    TextureEngine engine;
+    engine.SetTextureSize(9, 4);
+    engine.DisplayField[0] = 1e30f;
+    engine.SetTextureSize(12, 6);
+    for (int k = 0; k < engine.CellCount(); ++k) {
+        ASSERT_EQ(engine.DisplayField[k], 0.0f);
+        ASSERT_EQ(engine.PaletteIndexField[k], 0.0f);
+    }
+}
+
 TEST(SetTextureSize, ImpossibleSizeKeepsThePreviousSizeAndFields) {
     TextureEngine engine;
     engine.SetTextureSize(7, 5);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include "controls/ui/tquoredit.h"
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>

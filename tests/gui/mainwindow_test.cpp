@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include "controls/ui/tquoredit.h"
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>

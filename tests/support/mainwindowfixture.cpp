@@ -1,5 +1,6 @@
 #include "mainwindowfixture.h"
 
+#include "controls/ui/tquoredit.h"
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>

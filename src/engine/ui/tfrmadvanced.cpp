@@ -1,13 +1,13 @@
 #include "engine/ui/tfrmadvanced.h"
 
 #include "controls/quoreditrules.h"
+#include "controls/ui/tquoredit.h"
 #include "engine/errors.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -15,18 +15,22 @@
 namespace mottler {
 namespace {
 
-QLineEdit* Field(QVBoxLayout* layout, QWidget* parent, const char* name, const QString& label,
-                 const QString& text) {
+TQuorEdit* Field(QVBoxLayout* layout, QWidget* parent, const char* name, const QString& label,
+                 const QString& text, int decimalPlaces) {
     auto* caption = new QLabel(label, parent);
-    auto* edit = new QLineEdit(text, parent);
+    auto* edit = new TQuorEdit(parent);
     edit->setObjectName(name);
+    edit->setText(text);
+    edit->SetNumericOnly(true);
+    edit->SetAllowDecimal(true);
+    edit->SetDecimalPlaces(decimalPlaces);
     caption->setBuddy(edit);
     layout->addWidget(caption);
     layout->addWidget(edit);
     return edit;
 }
 
-double Multiplier(const QLineEdit* box) {
+double Multiplier(const TQuorEdit* box) {
     bool ok = false;
     const double value = box->text().trimmed().toDouble(&ok);
     if (!ok)
@@ -46,10 +50,10 @@ TfrmAdvanced::TfrmAdvanced(QWidget* parent) : QDialog(parent, Qt::Tool) {
     auto* intro = new QLabel("Change these numbers and see what happens !", this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
-    txtCFactor = Field(layout, this, "txtCFactor", "C Factor (Default=12)", "12");
-    txtDFactor = Field(layout, this, "txtDFactor", "D Factor (Default=16)", "16");
-    txtAMultiplier = Field(layout, this, "txtAMultiplier", "A Multiplier (Default=4.0)", "4.0");
-    txtBMultiplier = Field(layout, this, "txtBMultiplier", "B Multiplier (Default=4.0)", "4.0");
+    txtCFactor = Field(layout, this, "txtCFactor", "C Factor (Default=12)", "12", 2);
+    txtDFactor = Field(layout, this, "txtDFactor", "D Factor (Default=16)", "16", 2);
+    txtAMultiplier = Field(layout, this, "txtAMultiplier", "A Multiplier (Default=4.0)", "4.0", 3);
+    txtBMultiplier = Field(layout, this, "txtBMultiplier", "B Multiplier (Default=4.0)", "4.0", 3);
 
     auto* group = new QGroupBox("On Negative Value, set A = ", this);
     auto* row = new QHBoxLayout(group);

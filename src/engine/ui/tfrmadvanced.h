@@ -5,8 +5,11 @@
 #include <QDialog>
 
 class QButtonGroup;
-class QLineEdit;
 class QPushButton;
+
+namespace mottler {
+class TQuorEdit;
+}
 
 namespace mottler {
 
@@ -21,10 +24,10 @@ public:
     /// MottlerError when a multiplier box does not hold a number.
     GrowthFactors ApplyTo(GrowthFactors factors) const;
 
-    QLineEdit* txtCFactor = nullptr;
-    QLineEdit* txtDFactor = nullptr;
-    QLineEdit* txtAMultiplier = nullptr;
-    QLineEdit* txtBMultiplier = nullptr;
+    TQuorEdit* txtCFactor = nullptr;
+    TQuorEdit* txtDFactor = nullptr;
+    TQuorEdit* txtAMultiplier = nullptr;
+    TQuorEdit* txtBMultiplier = nullptr;
     QButtonGroup* rgZeroAction = nullptr;
     QPushButton* btnRestoreDefaults = nullptr;
     QPushButton* btnGo = nullptr;
