@@ -3,7 +3,6 @@
 #include "presets/usersettings.h"
 
 #include <QDir>
-#include <QStandardPaths>
 #include <QStringList>
 
 namespace mottler {
@@ -49,14 +48,6 @@ BrowseStart ChooseBrowseStart(const QString& currentText, const QString& setting
         return {fallback, false};
     const QString stored = UserSettings::ReadString(settingsName);
     return {FolderExists(stored) ? stored : fallback, true};
-}
-
-QString ProgramFolder() {
-    const QString home = qEnvironmentVariable("MOTTLER_HOME");
-    if (!home.isEmpty())
-        return home;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Quorvex/Mottler");
 }
 
 } // namespace mottler

@@ -27,8 +27,4 @@ struct BrowseStart {
 BrowseStart ChooseBrowseStart(const QString& currentText, const QString& settingsName,
                               bool openDialog, const QString& programFolder);
 
-/// The program's own folder for work files: $MOTTLER_HOME when set, else the per-user data
-/// folder ~/.local/share/Quorvex/Mottler.
-QString ProgramFolder();
-
 } // namespace mottler

@@ -1,5 +1,6 @@
 #include "presets/programsettings.h"
 
+#include "controls/quoreditrules.h"
 #include "presets/usersettings.h"
 
 namespace mottler {
@@ -8,12 +9,6 @@ namespace {
 const QString HeightName = QStringLiteral("BorderSaveHeight");
 const QString WidthName = QStringLiteral("BorderSaveWidth");
 const QString NewFilenameName = QStringLiteral("UseNewFilename");
-
-/// The numeric edit box's integer rule: the text as a decimal integer, else 0.
-int IntValue(const QString& text) {
-    int value = 0;
-    return UserSettings::ParseDecimal(text, value) ? value : 0;
-}
 
 } // namespace
 

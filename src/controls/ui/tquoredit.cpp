@@ -1,6 +1,8 @@
 #include "controls/ui/tquoredit.h"
 
 #include "controls/filebrowse.h"
+#include "engine/errors.h"
+#include "presets/datafolder.h"
 #include "controls/filefilter.h"
 #include "presets/usersettings.h"
 
@@ -112,7 +114,13 @@ void TQuorEdit::SetFileDialogRunner(FileDialogRunner runner) {
 void TQuorEdit::Browse() {
     const bool open = glyph == BrowseGlyph::sgOpen;
     const QString settingsName = BrowseSettingsName();
-    const BrowseStart start = ChooseBrowseStart(text(), settingsName, open, ProgramFolder());
+    QString programFolder;
+    try {
+        programFolder = DataFolder();
+    } catch (const MottlerError&) {
+        // No data folder: the dialog starts wherever it likes.
+    }
+    const BrowseStart start = ChooseBrowseStart(text(), settingsName, open, programFolder);
     const QString chosen = dialogRunner(
         {this, !open, start.folder, QtFileFilter(fileFilter), DefaultSuffix(fileDefaultExt)});
     if (chosen.isEmpty())
