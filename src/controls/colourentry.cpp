@@ -1,6 +1,7 @@
 #include "controls/colourentry.h"
 
 #include "controls/colourtext.h"
+#include "palette/colourtext.h"
 
 #include <QStringList>
 #include <optional>
@@ -121,11 +122,11 @@ bool ColourEntry::IsTextValid() const {
 }
 
 QString ColourEntry::HtmlCode() const {
-    return textGaveColour ? HexCodeOf(colour) : QString();
+    return textGaveColour ? ColourToHex(colour) : QString();
 }
 
 void ColourEntry::SetColour(PackedColour newColour) {
-    SetText(decimalMode ? DecimalTextOf(newColour) : HexCodeOf(newColour));
+    SetText(decimalMode ? DecimalTextOf(newColour) : ColourToHex(newColour));
 }
 
 bool ColourEntry::AcceptsCharacter(QChar character) const {
@@ -186,7 +187,7 @@ QStringList ColourEntry::DropDownEntries() const {
     if (!textGaveColour)
         return {};
     if (decimalMode)
-        return {HexCodeOf(colour), text};
+        return {ColourToHex(colour), text};
     return {text, DecimalTextOf(colour)};
 }
 

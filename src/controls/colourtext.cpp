@@ -2,14 +2,6 @@
 
 namespace mottler {
 
-QString HexCodeOf(PackedColour colour) {
-    return QStringLiteral("%1%2%3")
-        .arg(RedOf(colour), 2, 16, QLatin1Char('0'))
-        .arg(GreenOf(colour), 2, 16, QLatin1Char('0'))
-        .arg(BlueOf(colour), 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
-
 QString DecimalTextOf(PackedColour colour) {
     return QStringLiteral("%1,%2,%3").arg(RedOf(colour)).arg(GreenOf(colour)).arg(BlueOf(colour));
 }

@@ -7,9 +7,6 @@
 
 namespace mottler {
 
-/// Six upper-case hexadecimal digits, red first ("FF8000"); the top byte is ignored.
-QString HexCodeOf(PackedColour colour);
-
 /// "R,G,B" in decimal without spaces ("255,128,0").
 QString DecimalTextOf(PackedColour colour);
 

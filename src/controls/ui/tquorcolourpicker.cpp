@@ -1,0 +1,178 @@
+#include "controls/ui/tquorcolourpicker.h"
+
+#include "controls/ui/tfrmcolorpicker.h"
+#include "palette/colourtext.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+
+namespace mottler {
+namespace {
+
+constexpr int EntryInset = 3;
+constexpr int ButtonSize = 21;
+/// The entry is this much narrower than the control: the button and the gaps around it.
+constexpr int EntryWidthReserve = 29;
+
+void ShowMessage(QWidget* parent, const QString& message) {
+    QMessageBox::warning(parent, QString(), message);
+}
+
+std::optional<PackedColour> RunPickerDialog(QWidget* parent, std::optional<PackedColour> initial) {
+    TfrmColorPicker dialog(parent);
+    if (initial)
+        dialog.SetInitialColour(*initial);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.ChosenColour();
+}
+
+/// The button's glyph: four black-outlined ellipses, red, blue, yellow and green, one in each
+/// quadrant of a (size − 3)-pixel square.
+QPixmap FourEllipseGlyph(QSize buttonSize) {
+    QPixmap glyph(buttonSize.width() - 3, buttonSize.height() - 3);
+    glyph.fill(Qt::transparent);
+    const int w = glyph.width() / 2 - 1;
+    const int h = glyph.height() / 2 - 1;
+    QPainter painter(&glyph);
+    painter.setPen(Qt::black);
+    const auto ellipse = [&painter](QColor fill, int left, int top, int right, int bottom) {
+        painter.setBrush(fill);
+        painter.drawEllipse(QRect(QPoint(left, top), QPoint(right, bottom)));
+    };
+    ellipse(Qt::red, 0, 0, w, h);
+    ellipse(Qt::blue, w + 1, 0, 2 * w + 1, h);
+    ellipse(Qt::yellow, 0, h + 1, w, 2 * h + 1);
+    ellipse(Qt::green, w + 1, h + 1, 2 * w + 1, 2 * h + 1);
+    return glyph;
+}
+
+bool IsEnterKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+ColourCombo::ColourCombo(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr); // the list holds the other notation, never a completion
+}
+
+void ColourCombo::showPopup() {
+    Q_EMIT AboutToShowPopup();
+    QComboBox::showPopup();
+}
+
+void ColourCombo::keyPressEvent(QKeyEvent* event) {
+    if (keyFilter && keyFilter(event))
+        return;
+    QComboBox::keyPressEvent(event);
+}
+
+TQuorColourPicker::TQuorColourPicker(QWidget* parent)
+    : QFrame(parent), entry(ButtonFaceColour()), messageRunner(ShowMessage),
+      dialogRunner(RunPickerDialog) {
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+
+    combo = new ColourCombo(this);
+    combo->SetKeyFilter([this](QKeyEvent* event) { return FilterKey(event); });
+    connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString& text) { entry.SetText(text); });
+    connect(combo, &ColourCombo::AboutToShowPopup, this, &TQuorColourPicker::FillDropDown);
+    connect(combo, &QComboBox::activated, this, [this](int index) {
+        entry.ChooseDropDownEntry(index);
+        ShowEntryState();
+    });
+
+    button = new QToolButton(this);
+    button->setFixedSize(ButtonSize, ButtonSize);
+    button->setIcon(FourEllipseGlyph(button->size()));
+    button->setIconSize(button->size() - QSize(3, 3));
+    button->setAutoRaise(true);
+    connect(button, &QToolButton::clicked, this, &TQuorColourPicker::OpenDialog);
+
+    entry.SetMessageHandler([this](const QString& message) { messageRunner(this, message); });
+    entry.SetChangeHandler([this] {
+        ShowEntryState();
+        Q_EMIT Changed();
+    });
+    resize(sizeHint());
+    PlaceParts(); // a hidden widget gets its resize event only when first shown
+    ShowEntryState();
+}
+
+void TQuorColourPicker::SetColour(PackedColour colour) {
+    entry.SetColour(colour);
+}
+
+void TQuorColourPicker::SetText(const QString& text) {
+    entry.SetText(text);
+}
+
+void TQuorColourPicker::OpenDialog() {
+    const std::optional<PackedColour> initial =
+        entry.IsTextValid() ? std::optional<PackedColour>(entry.Color()) : std::nullopt;
+    if (const std::optional<PackedColour> chosen = dialogRunner(this, initial))
+        SetColour(*chosen);
+    combo->setFocus();
+}
+
+bool TQuorColourPicker::FilterKey(QKeyEvent* event) {
+    if (IsEnterKey(event) && event->modifiers().testFlag(Qt::ControlModifier)) {
+        OpenDialog();
+        return true;
+    }
+    const QString typed = event->text();
+    if (typed.size() != 1 || !typed[0].isPrint())
+        return false; // editing and navigation keys, shortcuts
+    const ColourEntry::KeyAction action = entry.KeyPress(typed[0]);
+    ShowEntryState(); // the key may have rewritten the text or switched the mode
+    if (action == ColourEntry::KeyAction::Swallow)
+        return true;
+    // The length limit applies to typing only: a pasted "#FF8000" must still arrive whole so
+    // that the "#" can be dropped.
+    const QLineEdit* line = combo->lineEdit();
+    const qsizetype kept = line->text().size() - line->selectedText().size();
+    return entry.MaxLength() > 0 && kept >= entry.MaxLength();
+}
+
+void TQuorColourPicker::ShowEntryState() {
+    QLineEdit* line = combo->lineEdit();
+    if (line->text() != entry.Text()) {
+        line->setText(entry.Text());
+        line->end(false);
+    }
+    QPalette colours = palette();
+    const PackedColour shown = entry.Color();
+    colours.setColor(QPalette::Window, QColor(RedOf(shown), GreenOf(shown), BlueOf(shown)));
+    setPalette(colours);
+}
+
+void TQuorColourPicker::FillDropDown() {
+    // Changing the items of an editable combo box rewrites its text: keep the entry's text.
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    combo->addItems(entry.DropDownEntries());
+    combo->setCurrentIndex(-1);
+    combo->lineEdit()->setText(entry.Text());
+}
+
+void TQuorColourPicker::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    PlaceParts();
+}
+
+void TQuorColourPicker::PlaceParts() {
+    const QRect entryRect(EntryInset, EntryInset, width() - EntryWidthReserve,
+                          height() - 2 * EntryInset);
+    combo->setGeometry(entryRect);
+    button->move(entryRect.right() + 1 + 2, EntryInset);
+}
+
+} // namespace mottler

@@ -1,0 +1,127 @@
+#include "controls/ui/tquorcolourpicker.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace mottler {
+namespace {
+
+constexpr PackedColour Orange = PackRgb(255, 128, 0);
+
+/// A control whose messages are collected instead of shown.
+struct PickerUnderTest {
+    TQuorColourPicker picker;
+    QStringList messages;
+    PickerUnderTest() {
+        picker.SetMessageRunner([this](QWidget*, const QString& text) { messages << text; });
+    }
+    QString Shown() const { return picker.Entry()->lineEdit()->text(); }
+    PackedColour Background() const {
+        const QColor c = picker.palette().color(QPalette::Window);
+        return PackRgb(c.red(), c.green(), c.blue());
+    }
+};
+
+TEST(TQuorColourPicker, TypedHtmlCodeDropsTheHashAndSetsOrange) {
+    PickerUnderTest t;
+    QSignalSpy changed(&t.picker, &TQuorColourPicker::Changed);
+    QTest::keyClicks(t.picker.Entry(), "#ff8000");
+    EXPECT_EQ(t.Shown(), "ff8000");
+    EXPECT_TRUE(t.picker.IsColourSet());
+    EXPECT_EQ(t.picker.Color(), Orange);
+    EXPECT_EQ(t.Background(), Orange);
+    EXPECT_EQ(t.picker.HtmlCode(), "FF8000");
+    EXPECT_EQ(changed.count(), 6);
+    // A seventh character is refused while typing.
+    QTest::keyClicks(t.picker.Entry(), "1");
+    EXPECT_EQ(t.Shown(), "ff8000");
+}
+
+TEST(TQuorColourPicker, FiveHexCharactersShowTheButtonFace) {
+    PickerUnderTest t;
+    const PackedColour face = t.picker.Color();
+    QTest::keyClicks(t.picker.Entry(), "ff800");
+    EXPECT_FALSE(t.picker.IsColourSet());
+    EXPECT_EQ(t.picker.Color(), face);
+    EXPECT_EQ(t.Background(), face);
+    EXPECT_EQ(t.picker.HtmlCode(), "");
+}
+
+TEST(TQuorColourPicker, DecimalTextGivesOrangeAndOutOfRangeStaysQuietWithoutWarnings) {
+    PickerUnderTest t;
+    QTest::keyClicks(t.picker.Entry(), "255,128,0");
+    EXPECT_EQ(t.Shown(), "255,128,0");
+    EXPECT_EQ(t.picker.Color(), Orange);
+    EXPECT_EQ(t.picker.HtmlCode(), "FF8000");
+
+    t.picker.SetText("256,0,0");
+    EXPECT_EQ(t.picker.HtmlCode(), "");
+    EXPECT_TRUE(t.messages.isEmpty());
+    t.picker.SetWarnings(true);
+    t.picker.SetText("0,300,0");
+    EXPECT_EQ(t.messages, QStringList{"All values must be between 0 and 255."});
+}
+
+TEST(TQuorColourPicker, CommaAfterHtmlCodeConvertsToDecimalAndLetterConvertsBack) {
+    PickerUnderTest t;
+    QTest::keyClicks(t.picker.Entry(), "FF8000,");
+    EXPECT_EQ(t.Shown(), "255,128,0");
+    EXPECT_EQ(t.picker.Color(), Orange);
+    // A hex letter in decimal mode: commas out, first five characters kept, letter sixth.
+    QTest::keyClicks(t.picker.Entry(), "a");
+    EXPECT_EQ(t.Shown(), "25512a");
+    EXPECT_EQ(t.picker.Color(), PackRgb(0x25, 0x51, 0x2A));
+}
+
+TEST(TQuorColourPicker, DropDownOffersBothNotationsAndSwitchesMode) {
+    PickerUnderTest t;
+    t.picker.SetText("ff8000");
+    t.picker.Entry()->showPopup();
+    ASSERT_EQ(t.picker.Entry()->count(), 2);
+    EXPECT_EQ(t.picker.Entry()->itemText(0), "ff8000");
+    EXPECT_EQ(t.picker.Entry()->itemText(1), "255,128,0");
+    EXPECT_EQ(t.Shown(), "ff8000");
+    t.picker.Entry()->hidePopup();
+    Q_EMIT t.picker.Entry()->activated(1);
+    EXPECT_EQ(t.Shown(), "255,128,0");
+    t.picker.SetColour(PackRgb(1, 2, 3));
+    EXPECT_EQ(t.Shown(), "1,2,3");
+
+    t.picker.SetText("12");
+    t.picker.Entry()->showPopup();
+    EXPECT_EQ(t.picker.Entry()->count(), 0);
+    t.picker.Entry()->hidePopup();
+}
+
+TEST(TQuorColourPicker, CtrlEnterOpensTheDialogWithTheColourOnlyWhenValid) {
+    PickerUnderTest t;
+    std::vector<std::optional<PackedColour>> asked;
+    t.picker.SetDialogRunner([&asked](QWidget*, std::optional<PackedColour> initial) {
+        asked.push_back(initial);
+        return std::optional<PackedColour>(PackRgb(0, 0, 255));
+    });
+    QTest::keyClicks(t.picker.Entry(), "ff80");
+    QTest::keyClick(t.picker.Entry(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(t.Shown(), "0000FF");
+    t.picker.DialogButton()->click();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_FALSE(asked[0].has_value());
+    EXPECT_EQ(asked[1], PackRgb(0, 0, 255));
+    EXPECT_EQ(t.picker.Version(), "1.4");
+}
+
+TEST(TQuorColourPicker, PartsFollowTheControlSize) {
+    TQuorColourPicker picker;
+    EXPECT_EQ(picker.size(), QSize(113, 27));
+    EXPECT_EQ(picker.Entry()->geometry(), QRect(3, 3, 84, 21));
+    EXPECT_EQ(picker.DialogButton()->geometry(), QRect(89, 3, 21, 21));
+    picker.show();
+    picker.resize(200, 30);
+    EXPECT_EQ(picker.Entry()->geometry(), QRect(3, 3, 171, 24));
+    EXPECT_EQ(picker.DialogButton()->geometry(), QRect(176, 3, 21, 21));
+}
+
+} // namespace
+} // namespace mottler
