@@ -3,12 +3,15 @@
 #include "cli/arguments.h"
 #include "cli/clirecording.h"
 #include "cli/growoptions.h"
+#include "cli/presetoverrides.h"
+#include "cli/presetsource.h"
 #include "engine/errors.h"
 #include "engine/random.h"
 #include "engine/render.h"
 #include "engine/seeding.h"
 #include "output/bmpfile.h"
 #include "output/imagefile.h"
+#include "presets/presetgrowth.h"
 
 #include <QByteArray>
 #include <QtEndian>
@@ -17,8 +20,12 @@
 namespace mottler::cli {
 namespace {
 
-void Print(const QString& text) { std::fputs(qPrintable(text + '\n'), stdout); }
-void PrintError(const QString& text) { std::fputs(qPrintable(text + '\n'), stderr); }
+void Print(const QString& text) {
+    std::fputs(qPrintable(text + '\n'), stdout);
+}
+void PrintError(const QString& text) {
+    std::fputs(qPrintable(text + '\n'), stderr);
+}
 
 // A picture is read before the generator is set, and its B noise is drawn straight from the
 // seed: no shapes are drawn first, so the result does not depend on the shape settings.
@@ -35,25 +42,56 @@ void Seed(TextureEngine& engine, const GrowOptions& o) {
     UsePictureAsInitialTexture(engine, picture, o.Fit);
 }
 
-RunResult Grow(TextureEngine& engine, const GrowOptions& o, const Palette& palette,
+/// What a run needs once the texture is seeded: its factors and parameters, and the palette
+/// the outputs are coloured through.
+struct GrowPlan {
+    GrowthFactors Factors;
+    RunParameters Run;
+    Palette Colours;
+};
+
+/// Sizes and seeds the texture from the options alone.
+GrowPlan PlanFromOptions(TextureEngine& engine, GrowOptions& o) {
+    engine.SetTextureSize(o.Texture.Width, o.Texture.Height);
+    if (!o.Seed) {
+        ReseedFromClock();
+        o.Seed = static_cast<std::int32_t>(RandomSeed());
+    }
+    Seed(engine, o);
+    GrowPlan plan;
+    plan.Factors.FactorA = o.FactorA;
+    plan.Factors.FactorB = o.FactorB;
+    plan.Factors.FactorC = o.Texture.FactorC;
+    plan.Factors.FactorD = o.Texture.FactorD;
+    plan.Factors.MultiplierA = o.Texture.MultiplierA;
+    plan.Factors.MultiplierB = o.Texture.MultiplierB;
+    plan.Factors.Zero = o.Texture.Zero;
+    plan.Run.Iterations = o.Texture.Iterations;
+    plan.Run.Animate = false;
+    plan.Run.DriftKind = o.Texture.DriftKind;
+    plan.Colours = BuildPalette(o.Colours);
+    return plan;
+}
+
+/// Sizes and seeds the texture as loading the named preset does, with the options given on
+/// the command line in place of the preset's values.
+GrowPlan PlanFromPreset(TextureEngine& engine, GrowOptions& o) {
+    const Preset preset =
+        OverridePreset(NamedPreset(OpenPresetFile(o.PresetFile), o.PresetName), o);
+    PreparedPreset prepared =
+        PreparePreset(engine, preset, ShapeTuning::FromUserSettings(), PresetPictureFit(o));
+    o.Seed = preset.Seed;
+    return {prepared.Factors, prepared.Run, prepared.Colours};
+}
+
+RunResult Grow(TextureEngine& engine, const GrowOptions& o, const GrowPlan& plan,
                CliRecording& recording) {
-    GrowthFactors factors;
-    factors.FactorA = o.FactorA;
-    factors.FactorB = o.FactorB;
-    factors.FactorC = o.Texture.FactorC;
-    factors.FactorD = o.Texture.FactorD;
-    factors.MultiplierA = o.Texture.MultiplierA;
-    factors.MultiplierB = o.Texture.MultiplierB;
-    factors.Zero = o.Texture.Zero;
-    RunParameters params;
-    params.Iterations = o.Texture.Iterations;
-    params.Animate = false;
+    RunParameters params = plan.Run;
     params.Record = o.Recording.Enabled();
-    params.DriftKind = o.Texture.DriftKind;
     engine.Switches.PaintAges = false;
     engine.Switches.ShowProgress = o.Progress;
-    CliRecordingObserver observer(engine, palette, recording, factors, o.Progress,
-                                  o.Texture.Iterations);
+    CliRecordingObserver observer(engine, plan.Colours, recording, plan.Factors, o.Progress,
+                                  params.Iterations);
     return GrowTexture(engine, params, observer);
 }
 
@@ -62,8 +100,6 @@ void WriteRaw(const ChemicalField& field, const QString& path) {
     qToLittleEndian<float>(field.Data(), static_cast<qsizetype>(field.Cells()), bytes.data());
     WriteFileAtomically(path, bytes);
 }
-
-Palette OutputPalette(const GrowOptions& o) { return BuildPalette(o.Colours); }
 
 void WriteOutputs(TextureEngine& engine, const GrowOptions& o, const Palette& palette) {
     if (!o.Output.isEmpty()) {
@@ -76,19 +112,17 @@ void WriteOutputs(TextureEngine& engine, const GrowOptions& o, const Palette& pa
         WriteRaw(engine.FieldB, o.RawB);
 }
 
-QString FloatText(float v) { return QString::asprintf("%.9g", static_cast<double>(v)); }
+QString FloatText(float v) {
+    return QString::asprintf("%.9g", static_cast<double>(v));
+}
 
 int Execute(GrowOptions& o) {
     TextureEngine engine;
-    engine.SetTextureSize(o.Texture.Width, o.Texture.Height);
-    if (!o.Seed) {
-        ReseedFromClock();
-        o.Seed = static_cast<std::int32_t>(RandomSeed());
-    }
-    Seed(engine, o);
-    const Palette palette = OutputPalette(o);
-    CliRecording recording(o.Recording, o.Texture.Iterations);
-    const RunResult result = Grow(engine, o, palette, recording);
+    const GrowPlan plan =
+        o.PresetName.isEmpty() ? PlanFromOptions(engine, o) : PlanFromPreset(engine, o);
+    const Palette& palette = plan.Colours;
+    CliRecording recording(o.Recording, plan.Run.Iterations);
+    const RunResult result = Grow(engine, o, plan, recording);
     if (result.Outcome == RunOutcome::Overflow || result.Outcome == RunOutcome::InternalError) {
         PrintError(QString(result.Message).replace("\r\n", "\n"));
         return ExitFailed;

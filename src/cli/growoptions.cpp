@@ -17,12 +17,16 @@ const QStringList DriftNames{"none", "left", "right", "up", "down"};
 const QStringList FitNames{"stretch", "keep"};
 
 void Validate(const GrowOptions& o) {
+    if (!o.Output.isEmpty() && ImageFormatOf(o.Output) == ImageFormat::Unknown)
+        throw UsageError("option --output: the file name must end in .bmp, .png, .jpg or .jpeg");
+    if (!o.PresetFile.isEmpty() && o.PresetName.isEmpty())
+        throw UsageError("option --presets needs --preset NAME");
+    if (!o.PresetName.isEmpty())
+        return; // the type and picture are checked once merged with the preset's
     if (o.Texture.Type == ImageFile && o.Texture.ImageFile.isEmpty())
         throw UsageError("option --type image needs --image FILE");
     if (!o.Texture.ImageFile.isEmpty() && o.Texture.Type != ImageFile)
         throw UsageError("option --image needs --type image");
-    if (!o.Output.isEmpty() && ImageFormatOf(o.Output) == ImageFormat::Unknown)
-        throw UsageError("option --output: the file name must end in .bmp, .png, .jpg or .jpeg");
 }
 
 } // namespace
@@ -30,6 +34,16 @@ void Validate(const GrowOptions& o) {
 const char* const GrowHelp = R"(Usage: mottler-cli grow [options]
 
 Seeds a texture and grows it, then writes the final state.
+
+Preset:
+  --preset NAME        grow the texture preset NAME (any case) exactly as loading it in
+                       the program does: its size, seed, type, iterations, factors, drift,
+                       advanced values, gradient, contrast and brightness. Every other
+                       option given here overrides the preset's value; a picture of another
+                       size than the preset's is stretched unless --fit keep is given
+  --presets FILE       find NAME in FILE (a preset file or texture pack) instead of the
+                       data folder's "save.ini" (written from the built-in presets when
+                       missing)
 
 Seeding:
   --seed N             random seed (any 32-bit integer; default: from the clock, printed)
@@ -77,7 +91,10 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
     Arguments a(args);
     std::optional<int> recordEvery;
     for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
+        o.Given.insert(opt == "-o" ? QStringLiteral("--output") : opt);
         if (opt == "--help" || opt == "-h") { a.NoValue(); o.Help = true; }
+        else if (opt == "--preset") o.PresetName = a.Text();
+        else if (opt == "--presets") o.PresetFile = a.Text();
         else if (opt == "--seed") o.Seed = a.Integer(IntMin, IntMax);
         else if (opt == "--type") o.Texture.Type = a.Choice(TypeNames);
         else if (opt == "--image") o.Texture.ImageFile = a.Text();

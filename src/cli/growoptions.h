@@ -6,6 +6,7 @@
 #include "engine/texturesettings.h"
 #include "output/jpegfile.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -27,6 +28,12 @@ struct GrowOptions {
     RecordingOptions Recording;
     bool Progress = false;
     bool Help = false;
+    QString PresetName;  ///< --preset: grow this preset, the options given override its values
+    QString PresetFile;  ///< --presets: the file to find it in (default the data folder's)
+    QSet<QString> Given; ///< the long names of the options on the command line
+
+    /// Whether the option (its long name, e.g. "--seed") was given.
+    bool Has(const char* option) const { return Given.contains(QLatin1String(option)); }
 };
 
 /// Throws UsageError naming the bad option.

@@ -2,11 +2,15 @@
 #include "cli/growcommand.h"
 #include "cli/palettecommand.h"
 #include "cli/presetscommand.h"
+#include "cli/sheetcommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
+#include <memory>
 
 using namespace mottler::cli;
 
@@ -20,6 +24,7 @@ Commands:
   grow        seed a texture, grow it and write the result
   palette     list the 256 colours of a gradient
   presets     list the names of the texture presets
+  sheet       draw all texture presets into one contact sheet image
 
 Options:
   --help      show this help (or COMMAND --help for a command's options)
@@ -31,6 +36,7 @@ const std::map<QString, std::function<int(const QStringList&)>>& Commands() {
         {"grow", RunGrowCommand},
         {"palette", RunPaletteCommand},
         {"presets", RunPresetsCommand},
+        {"sheet", RunSheetCommand},
     };
     return commands;
 }
@@ -50,10 +56,21 @@ int Dispatch(const QStringList& args) {
     return command->second(args.mid(1));
 }
 
+/// Commands that draw text need the font system, which only a QGuiApplication provides; on
+/// the offscreen platform it needs no display.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "sheet") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     QCoreApplication::setOrganizationName("Quorvex");
     QCoreApplication::setApplicationName("Mottler");
     try {

@@ -1,10 +1,8 @@
 #include "cli/presetscommand.h"
 
 #include "cli/arguments.h"
+#include "cli/presetsource.h"
 #include "engine/errors.h"
-#include "presets/datafolder.h"
-#include "presets/inifile.h"
-#include "presets/preset.h"
 
 #include <cstdio>
 
@@ -15,7 +13,8 @@ const char* const PresetsHelp = R"(Usage: mottler-cli presets [options]
 
 Lists the names of the texture presets, sorted alphabetically without regard to case.
 Without --presets it reads "save.ini" in the data folder ($MOTTLER_HOME, else
-~/.local/share/Quorvex/Mottler), writing the built-in presets there first when it is missing.
+~/.local/share/Quorvex/Mottler), writing the built-in presets (and the picture and text
+files they come with) there first when they are missing.
 
 Options:
   --presets FILE   list the presets of FILE instead (a preset file or a texture pack)
@@ -42,15 +41,6 @@ PresetsOptions ParseOptions(const QStringList& args) {
     return options;
 }
 
-/// The program's own preset file, made from the built-in presets when missing.
-QString ProgramPresetFile() {
-    const QString path = DataFile(PresetFileName);
-    QString message;
-    if (!ExtractWhenMissing(path, BuiltInPresetsResource, message))
-        throw MottlerError(message);
-    return path;
-}
-
 } // namespace
 
 int RunPresetsCommand(const QStringList& args) {
@@ -60,8 +50,7 @@ int RunPresetsCommand(const QStringList& args) {
         return ExitOk;
     }
     try {
-        const QString path = options.File.isEmpty() ? ProgramPresetFile() : options.File;
-        for (const QString& name : PresetNames(IniFile::ReadExisting(path)))
+        for (const QString& name : PresetNames(OpenPresetFile(options.File)))
             std::fputs(qPrintable(name + QLatin1Char('\n')), stdout);
         return ExitOk;
     } catch (const MottlerError& error) {

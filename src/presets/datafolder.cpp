@@ -60,4 +60,22 @@ bool ExtractWhenMissing(const QString& file, const QString& resourceName, QStrin
     return QFileInfo::exists(file) || ExtractResourceFile(file, resourceName, message);
 }
 
+QStringList ExtractMissingBuiltInFiles() {
+    QStringList failures;
+    for (const BuiltInFile& builtIn : BuiltInFiles) {
+        QString message;
+        if (!ExtractWhenMissing(DataFile(builtIn.Name), builtIn.Resource, message))
+            failures.append(message);
+    }
+    return failures;
+}
+
+QString ProgramPresetFile() {
+    const QStringList failures = ExtractMissingBuiltInFiles();
+    const QString path = DataFile(PresetFileName);
+    if (!QFileInfo::exists(path))
+        throw MottlerError(failures.value(0));
+    return path;
+}
+
 } // namespace mottler

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace mottler {
 
@@ -16,6 +17,29 @@ QString DataFile(const QString& name);
 /// The preset file "save.ini" and the resource of the built-in presets.
 inline constexpr const char* PresetFileName = "save.ini";
 inline constexpr const char* BuiltInPresetsResource = ":/presets/save.ini";
+
+/// A file the program ships as a resource and writes into the data folder when missing.
+struct BuiltInFile {
+    const char* Name;     ///< the file's name in the data folder
+    const char* Resource; ///< the Qt resource it comes from
+};
+
+/// The built-in files: the presets, the picture the "Image File" presets grow from (their
+/// "File" names it relative to the data folder) and the preview page's body text.
+inline constexpr BuiltInFile BuiltInFiles[] = {
+    {PresetFileName, BuiltInPresetsResource},
+    {"ripples.png", ":/presets/ripples.png"},
+    {"loremipsum.txt", ":/presets/loremipsum.txt"},
+};
+
+/// Writes each built-in file that is missing into the data folder; files already there are
+/// left alone, so a user's own changes survive. Returns the message of each failure (see
+/// ExtractResourceFile); start-up shows them and goes on without those files.
+QStringList ExtractMissingBuiltInFiles();
+
+/// The data folder's "save.ini", with the built-in files extracted first where missing.
+/// Throws MottlerError with the extraction message when "save.ini" cannot be made.
+QString ProgramPresetFile();
 
 /// Writes the bytes of a Qt resource (e.g. BuiltInPresetsResource) to the file, creating its
 /// folder when missing; the file is replaced atomically. On failure returns false with

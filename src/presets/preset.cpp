@@ -160,12 +160,17 @@ Preset ReadPreset(const IniFile& file, const QString& name) {
     return p;
 }
 
-int FactorPosition(const QString& text, const QString& key) {
+double FactorNumber(const QString& text, const QString& key) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
         throw MottlerError(
             QStringLiteral("The value \"%1\" of \"%2\" is not a valid number.").arg(text, key));
+    return value;
+}
+
+int FactorPosition(const QString& text, const QString& key) {
+    const double value = FactorNumber(text, key);
     // The trackbar clamps the position into its range; keep the conversion itself defined.
     constexpr double lowest = std::numeric_limits<int>::min();
     constexpr double highest = std::numeric_limits<int>::max();

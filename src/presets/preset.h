@@ -77,6 +77,11 @@ void SavePreset(IniFile& file, const QString& name, const Preset& preset);
 /// can hold: the default, or the nearest end of the range.
 Preset ReadPreset(const IniFile& file, const QString& name);
 
+/// The number a factor text holds ("A", "B", "AMult", "BMult" as `key`): the text read as a
+/// decimal number, the way a run reads its box. Throws MottlerError with the conversion error
+/// when the text is not a finite number.
+double FactorNumber(const QString& text, const QString& key);
+
 /// The trackbar position for the text of "A" or "B" (`key`): the number rounded to the
 /// nearest integer, halves to even. Throws MottlerError with the conversion error when the
 /// text is not a number; the load stops at that step.

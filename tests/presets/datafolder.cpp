@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -64,4 +65,27 @@ TEST(DataFolderTest, ExtractionReportsItsFailureAndLeavesExistingFilesAlone) {
     mine.close();
     EXPECT_TRUE(ExtractWhenMissing(blocker, BuiltInPresetsResource, message));
     EXPECT_EQ(Read(blocker), "mine");
+}
+
+TEST(DataFolderTest, BuiltInFilesAreExtractedWhenMissingAndNeverOverwritten) {
+    QTemporaryDir home;
+    const QByteArray previous = qgetenv("MOTTLER_HOME");
+    qputenv("MOTTLER_HOME", home.path().toLocal8Bit());
+    const QString picture = home.filePath("ripples.png");
+    QFile mine(home.filePath("loremipsum.txt"));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write("my own text");
+    mine.close();
+
+    EXPECT_EQ(ExtractMissingBuiltInFiles(), QStringList());
+    EXPECT_EQ(ProgramPresetFile(), home.filePath("save.ini"));
+    EXPECT_EQ(QImage(picture).size(), QSize(128, 128));
+    EXPECT_EQ(Read(home.filePath("loremipsum.txt")), "my own text");
+
+    QFile::remove(home.filePath("loremipsum.txt"));
+    QFile(picture).open(QIODevice::WriteOnly | QIODevice::Truncate);
+    EXPECT_EQ(ExtractMissingBuiltInFiles(), QStringList());
+    EXPECT_TRUE(Read(home.filePath("loremipsum.txt")).startsWith("<p>Lorem ipsum "));
+    EXPECT_EQ(Read(picture), QByteArray()); // a file that is there stays, whatever it holds
+    qputenv("MOTTLER_HOME", previous);
 }

@@ -1,0 +1,80 @@
+#include "cli/presetoverrides.h"
+
+#include "palette/colourtext.h"
+
+namespace mottler::cli {
+namespace {
+
+/// A number as the shortest text that reads back as the same double.
+QString NumberText(double value) {
+    return QString::number(value, 'g', 17);
+}
+
+void OverrideGradient(Preset& preset, const std::vector<GradientStop>& stops) {
+    preset.StartColour = ColourToHex(stops.front().Colour);
+    preset.EndColour = ColourToHex(stops.back().Colour);
+    preset.MiddlePoints.clear();
+    for (std::size_t i = 1; i + 1 < stops.size(); ++i)
+        preset.MiddlePoints.append(
+            {ColourToHex(stops[i].Colour), QString::number(*stops[i].Position)});
+}
+
+void OverrideSeeding(Preset& p, const GrowOptions& o) {
+    if (o.Has("--seed"))
+        p.Seed = *o.Seed;
+    if (o.Has("--type"))
+        p.Type = o.Texture.Type;
+    if (o.Has("--image"))
+        p.ImageFile = o.Texture.ImageFile;
+    if (o.Has("--width"))
+        p.Width = o.Texture.Width;
+    if (o.Has("--height"))
+        p.Height = o.Texture.Height;
+    if (o.Has("--image") && p.Type != ImageFile)
+        throw UsageError("option --image needs --type image or a preset of that type");
+}
+
+void OverrideGrowth(Preset& p, const GrowOptions& o) {
+    if (o.Has("--iterations"))
+        p.Iterations = o.Texture.Iterations;
+    if (o.Has("--a"))
+        p.FactorA = NumberText(o.FactorA);
+    if (o.Has("--b"))
+        p.FactorB = NumberText(o.FactorB);
+    if (o.Has("--c"))
+        p.FactorC = QString::number(o.Texture.FactorC);
+    if (o.Has("--d"))
+        p.FactorD = QString::number(o.Texture.FactorD);
+    if (o.Has("--amult"))
+        p.MultiplierA = NumberText(o.Texture.MultiplierA);
+    if (o.Has("--bmult"))
+        p.MultiplierB = NumberText(o.Texture.MultiplierB);
+    if (o.Has("--zero"))
+        p.Zero = o.Texture.Zero;
+    if (o.Has("--drift"))
+        p.DriftKind = o.Texture.DriftKind;
+}
+
+void OverrideColours(Preset& p, const GrowOptions& o) {
+    if (o.Has("--gradient"))
+        OverrideGradient(p, o.Colours.Gradient);
+    if (o.Has("--contrast"))
+        p.Contrast = o.Colours.Contrast;
+    if (o.Has("--brightness"))
+        p.Brightness = o.Colours.Brightness;
+}
+
+} // namespace
+
+Preset OverridePreset(Preset preset, const GrowOptions& options) {
+    OverrideSeeding(preset, options);
+    OverrideGrowth(preset, options);
+    OverrideColours(preset, options);
+    return preset;
+}
+
+PictureFit PresetPictureFit(const GrowOptions& options) {
+    return options.Has("--fit") ? options.Fit : PictureFit::Stretch;
+}
+
+} // namespace mottler::cli

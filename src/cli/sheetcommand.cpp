@@ -1,0 +1,135 @@
+#include "cli/sheetcommand.h"
+
+#include "cli/arguments.h"
+#include "cli/contactsheet.h"
+#include "cli/presetsource.h"
+#include "engine/errors.h"
+#include "output/imagefile.h"
+#include "presets/presetgrowth.h"
+
+#include <cstdio>
+
+namespace mottler::cli {
+namespace {
+
+const char* const SheetHelp = R"(Usage: mottler-cli sheet [options]
+
+Grows every texture preset, as loading it in the program does, and draws them all into one
+contact sheet: each texture as a small picture (tiled 2 x 2 when it fits the cell, so that
+any seam would show) with the preset's name underneath. Presets are taken in the order of
+the program's list. Large presets take a while. For each preset a line with its size,
+iterations and range of A goes to stdout; a preset that cannot be grown is reported on
+stderr, shown crossed out, and makes the exit status 1.
+
+Options:
+  -o, --output FILE  the sheet: PNG, JPEG or BMP by the name's extension
+                     (default presets.png)
+  --presets FILE     draw the presets of FILE (a preset file or texture pack) instead of the
+                     data folder's "save.ini" (written from the built-in presets when missing)
+  --columns N        pictures in a row, 1 to 100 (default 6)
+  --size N           a picture's cell in pixels, 16 to 1024 (default 160)
+  --help             show this help
+)";
+
+struct SheetOptions {
+    QString Output = QStringLiteral("presets.png");
+    QString PresetFile;
+    int Columns = 6;
+    int Size = 160;
+    bool Help = false;
+};
+
+SheetOptions ParseOptions(const QStringList& args) {
+    SheetOptions o;
+    Arguments a(args);
+    for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
+        if (opt == "--help" || opt == "-h")
+            o.Help = true;
+        else if (opt == "--output" || opt == "-o")
+            o.Output = a.Text();
+        else if (opt == "--presets")
+            o.PresetFile = a.Text();
+        else if (opt == "--columns")
+            o.Columns = a.Integer(1, 100);
+        else if (opt == "--size")
+            o.Size = a.Integer(16, 1024);
+        else
+            throw UsageError(QStringLiteral("unknown option %1").arg(opt));
+    }
+    if (ImageFormatOf(o.Output) == ImageFormat::Unknown)
+        throw UsageError("option --output: the file name must end in .bmp, .png, .jpg or .jpeg");
+    return o;
+}
+
+void Print(const QString& text) {
+    std::fputs(qPrintable(text + '\n'), stdout);
+}
+void PrintError(const QString& text) {
+    std::fputs(qPrintable(text + '\n'), stderr);
+}
+
+QString Describe(const QString& name, const TextureEngine& engine, const RunResult& result) {
+    QString line = QStringLiteral("%1: %2 x %3, iterations %4, A %5 … %6")
+                       .arg(name)
+                       .arg(engine.Width())
+                       .arg(engine.Height())
+                       .arg(result.Reported)
+                       .arg(static_cast<double>(engine.FieldMin), 0, 'g', 6)
+                       .arg(static_cast<double>(engine.FieldMax), 0, 'g', 6);
+    if (result.Outcome == RunOutcome::UniformField)
+        line += QStringLiteral(", stopped: the field of A became uniform");
+    return line;
+}
+
+/// The preset's texture, or a null image after reporting why it could not be grown.
+QImage GrowForSheet(const IniFile& file, const QString& name) {
+    try {
+        TextureEngine engine;
+        const PresetGrowth growth =
+            GrowPreset(engine, ReadPreset(file, name), ShapeTuning::FromUserSettings());
+        const RunOutcome outcome = growth.Result.Outcome;
+        if (outcome == RunOutcome::Overflow || outcome == RunOutcome::InternalError) {
+            PrintError(name + ": " + QString(growth.Result.Message).replace("\r\n", "\n"));
+            return {};
+        }
+        Print(Describe(name, engine, growth.Result));
+        return engine.TextureBitmap;
+    } catch (const MottlerError& error) {
+        PrintError(name + ": " + QString(error.Message()).replace("\r\n", "\n"));
+        return {};
+    }
+}
+
+int Execute(const SheetOptions& o) {
+    const IniFile file = OpenPresetFile(o.PresetFile);
+    const QStringList names = PresetNames(file);
+    if (names.isEmpty())
+        throw MottlerError(QStringLiteral("There are no presets in \"%1\".").arg(file.Path()));
+    std::vector<SheetCell> cells;
+    bool allGrown = true;
+    for (const QString& name : names) {
+        cells.push_back({GrowForSheet(file, name), name});
+        allGrown = allGrown && !cells.back().Texture.isNull();
+        std::fflush(stdout);
+    }
+    WriteImage(DrawContactSheet(cells, o.Columns, o.Size), o.Output, 90);
+    return allGrown ? ExitOk : ExitFailed;
+}
+
+} // namespace
+
+int RunSheetCommand(const QStringList& args) {
+    const SheetOptions options = ParseOptions(args);
+    if (options.Help) {
+        std::fputs(SheetHelp, stdout);
+        return ExitOk;
+    }
+    try {
+        return Execute(options);
+    } catch (const MottlerError& error) {
+        PrintError(QString(error.Message()).replace("\r\n", "\n"));
+        return ExitFailed;
+    }
+}
+
+} // namespace mottler::cli

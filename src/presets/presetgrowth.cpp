@@ -1,0 +1,111 @@
+#include "presets/presetgrowth.h"
+
+#include "controls/quoreditrules.h"
+#include "engine/random.h"
+#include "engine/render.h"
+#include "engine/seeding.h"
+#include "palette/colourtext.h"
+#include "presets/datafolder.h"
+
+#include <QDir>
+
+namespace mottler {
+namespace {
+
+/// A run without display: only the factors are read, nothing is shown or polled.
+class HeadlessObserver : public GrowthObserver {
+public:
+    explicit HeadlessObserver(const GrowthFactors& runFactors) : factors(runFactors) {}
+    GrowthFactors ReadFactors() override { return factors; }
+
+private:
+    GrowthFactors factors;
+};
+
+void SizeFor(TextureEngine& engine, const Preset& preset) {
+    if (!engine.HasFields() || preset.Width != engine.Width() || preset.Height != engine.Height())
+        engine.SetTextureSize(preset.Width, preset.Height);
+}
+
+RunParameters RunFor(const Preset& preset) {
+    RunParameters run;
+    run.Mode = RunMode::Fresh;
+    run.Iterations = preset.Iterations;
+    run.Animate = false;
+    run.DriftKind = preset.DriftKind;
+    return run;
+}
+
+void SeedFor(TextureEngine& engine, const Preset& preset, const ShapeTuning& tuning,
+             PictureFit fit) {
+    SetRandomSeed(static_cast<std::uint32_t>(preset.Seed));
+    SeedTexture(engine, preset.Type, tuning);
+    if (preset.Type == ImageFile)
+        UsePictureAsInitialTexture(engine, ReadPicture(PresetPicturePath(preset)), fit);
+}
+
+} // namespace
+
+int AddPresetControlPoints(ControlPointList& points, const Preset& preset) {
+    points.AddControlPoint(0, HexToColour(preset.StartColour), false, PointKind::Start);
+    points.AddControlPoint(255, HexToColour(preset.EndColour), false, PointKind::End);
+    int refused = 0;
+    for (int i = 0; i < preset.MiddlePoints.size(); ++i) {
+        const PresetPoint& point = preset.MiddlePoints[i];
+        const int position = PointPosition(point, i + 1);
+        if (!points.AddControlPoint(position, HexToColour(point.Colour), true, PointKind::Middle))
+            ++refused;
+    }
+    return refused;
+}
+
+GrowthFactors PresetFactors(const Preset& preset) {
+    GrowthFactors factors;
+    factors.FactorA = FactorNumber(preset.FactorA, PresetKey::FactorA);
+    factors.FactorB = FactorNumber(preset.FactorB, PresetKey::FactorB);
+    // The advanced values steer a run only while the Advanced window is shown, and a load
+    // shows it only for values other than the defaults.
+    if (NeedsAdvancedWindow(preset)) {
+        factors.FactorC = IntValue(preset.FactorC);
+        factors.FactorD = IntValue(preset.FactorD);
+        factors.MultiplierA = FactorNumber(preset.MultiplierA, PresetKey::MultiplierA);
+        factors.MultiplierB = FactorNumber(preset.MultiplierB, PresetKey::MultiplierB);
+        factors.Zero = preset.Zero;
+    }
+    return factors;
+}
+
+QString PresetPicturePath(const Preset& preset) {
+    if (preset.ImageFile.isEmpty() || !QDir::isRelativePath(preset.ImageFile))
+        return preset.ImageFile;
+    return QDir(DataFolder()).filePath(preset.ImageFile);
+}
+
+PreparedPreset PreparePreset(TextureEngine& engine, const Preset& preset, const ShapeTuning& tuning,
+                             PictureFit fit) {
+    PreparedPreset prepared;
+    SizeFor(engine, preset);
+    prepared.Run = RunFor(preset);
+    prepared.Factors = PresetFactors(preset);
+    prepared.RefusedPoints = AddPresetControlPoints(prepared.Points, preset);
+    prepared.Records =
+        RebuildPalette(prepared.Points, preset.Contrast, preset.Brightness, prepared.Colours);
+    SeedFor(engine, preset, tuning, fit);
+    return prepared;
+}
+
+PresetGrowth GrowPreset(TextureEngine& engine, const Preset& preset, const ShapeTuning& tuning,
+                        PictureFit fit) {
+    PresetGrowth growth;
+    growth.Prepared = PreparePreset(engine, preset, tuning, fit);
+    engine.Switches.PaintAges = false;
+    engine.Switches.ShowProgress = false;
+    HeadlessObserver observer(growth.Prepared.Factors);
+    growth.Result = GrowTexture(engine, growth.Prepared.Run, observer);
+    const RunOutcome outcome = growth.Result.Outcome;
+    if (outcome != RunOutcome::Overflow && outcome != RunOutcome::InternalError)
+        RenderDisplayField(engine, growth.Prepared.Colours);
+    return growth;
+}
+
+} // namespace mottler

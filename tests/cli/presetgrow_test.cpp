@@ -1,0 +1,105 @@
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliResult {
+    int Status = -1;
+    QString Out;
+    QString Err;
+};
+
+/// Runs the tool with its data folder in `home`.
+CliResult RunCli(const QStringList& args, const QString& home) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("MOTTLER_HOME", home);
+    process.setProcessEnvironment(environment);
+    process.start(MOTTLER_CLI_PATH, args);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QStringList MarbleByHand{"grow", "--seed", "35089380",   "--a",          "622",
+                               "--b",  "1000",   "--gradient", "FFFFFF,009999"};
+
+TEST(CliPresetGrow, APresetGrowsAsItsValuesGivenByHandAndOptionsOverrideThem) {
+    QTemporaryDir home;
+    const QString preset = home.filePath("preset.bmp");
+    const QString byHand = home.filePath("hand.bmp");
+    const CliResult loaded = RunCli({"grow", "--preset", "marble", "-o", preset}, home.path());
+    ASSERT_EQ(loaded.Status, 0) << qPrintable(loaded.Err);
+    EXPECT_TRUE(loaded.Out.startsWith("seed: 35089380\niterations: 124\n"));
+    ASSERT_EQ(
+        RunCli(MarbleByHand + QStringList{"--iterations", "124", "-o", byHand}, home.path()).Status,
+        0);
+    EXPECT_EQ(Read(preset), Read(byHand));
+    EXPECT_FALSE(Read(preset).isEmpty());
+
+    ASSERT_EQ(
+        RunCli({"grow", "--preset", "Marble", "--iterations", "7", "--width", "30", "-o", preset},
+               home.path())
+            .Status,
+        0);
+    ASSERT_EQ(RunCli(MarbleByHand + QStringList{"--iterations", "7", "--width", "30", "-o", byHand},
+                     home.path())
+                  .Status,
+              0);
+    EXPECT_EQ(Read(preset), Read(byHand));
+}
+
+TEST(CliPresetGrow, AnUnknownPresetOrFileFailsClearly) {
+    QTemporaryDir home;
+    const CliResult unknown = RunCli({"grow", "--preset", "No Such Thing"}, home.path());
+    EXPECT_EQ(unknown.Status, 1);
+    EXPECT_EQ(unknown.Err,
+              "There is no preset \"No Such Thing\" in \"" + home.filePath("save.ini") + "\".\n");
+    const CliResult noFile =
+        RunCli({"grow", "--preset", "Marble", "--presets", home.filePath("none.ini")}, home.path());
+    EXPECT_EQ(noFile.Status, 1);
+    EXPECT_TRUE(noFile.Err.contains("none.ini")) << qPrintable(noFile.Err);
+    EXPECT_EQ(RunCli({"grow", "--presets", home.filePath("save.ini")}, home.path()).Status, 2);
+    EXPECT_EQ(RunCli({"grow", "--preset", "Marble", "--image", "x.png"}, home.path()).Status, 2);
+}
+
+TEST(CliSheet, DrawsEveryPresetOfAFileIntoOneImage) {
+    QTemporaryDir home;
+    const QString presets = home.filePath("two.ini");
+    Write(presets, "[Small Spots]\r\nSeed=5\r\nIterations=9\r\nA=995\r\nB=0\r\nWidth=24\r\n"
+                   "Height=16\r\n\r\n[Broken]\r\nSeed=1\r\nA=many\r\n");
+    const QString sheet = home.filePath("sheet.png");
+    const CliResult run =
+        RunCli({"sheet", "--presets", presets, "--columns", "3", "--size", "32", "-o", sheet},
+               home.path());
+    EXPECT_EQ(run.Status, 1); // "Broken" cannot be grown
+    EXPECT_TRUE(run.Out.contains("Small Spots: 24 x 16, iterations 9")) << qPrintable(run.Out);
+    EXPECT_TRUE(run.Err.contains("Broken: The value \"many\" of \"A\" is not a valid number."))
+        << qPrintable(run.Err);
+    const QImage image(sheet);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), 2 * (32 + 8) + 8);
+
+    Write(presets, "[Small Spots]\r\nSeed=5\r\nIterations=9\r\nA=995\r\nB=0\r\nWidth=24\r\n");
+    EXPECT_EQ(
+        RunCli({"sheet", "--presets", presets, "-o", home.filePath("s.jpg")}, home.path()).Status,
+        0);
+    EXPECT_FALSE(QImage(home.filePath("s.jpg")).isNull());
+    EXPECT_EQ(RunCli({"sheet", "-o", home.filePath("sheet.gif")}, home.path()).Status, 2);
+}
+
+} // namespace
