@@ -98,6 +98,15 @@ void BuildCommands(QWidget* page, TexturePage& p) {
 
 } // namespace
 
+void BuildPresetRow(QWidget* page, TexturePage& p) {
+    p.cmbPresets = Place<QComboBox>(page, "cmbPresets", 232, 24, 140, 22);
+    Caption(page, "&Presets", p.cmbPresets, 232, 8, 140);
+    p.btnSavePreset = Place<QToolButton>(page, "btnSavePreset", 376, 23, 24, 24);
+    p.btnSavePreset->setIcon(page->style()->standardIcon(QStyle::SP_DialogSaveButton));
+    p.btnSavePreset->setToolTip("Save this pattern");
+    p.btnSavePreset->setEnabled(false);
+}
+
 TexturePage BuildTexturePage(QWidget* parent) {
     TexturePage p;
     p.tbBackground = new QWidget(parent);
@@ -106,6 +115,7 @@ TexturePage BuildTexturePage(QWidget* parent) {
     BuildSeedRow(p.tbBackground, p);
     BuildFactorColumns(p.tbBackground, p);
     BuildCommands(p.tbBackground, p);
+    BuildPresetRow(p.tbBackground, p);
     return p;
 }
 

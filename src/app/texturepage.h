@@ -32,6 +32,8 @@ struct TexturePage {
     QPushButton* btnGo = nullptr;
     QPushButton* btnContinue = nullptr;
     QPushButton* btnChangeMode = nullptr;
+    QComboBox* cmbPresets = nullptr;
+    QToolButton* btnSavePreset = nullptr;
 };
 
 /// Creates the page and its controls with their captions, hints and start-up values.

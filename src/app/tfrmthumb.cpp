@@ -1,7 +1,14 @@
 #include "app/tfrmthumb.h"
 
 #include "app/runinputfilter.h"
+#include "controls/ui/tquoredit.h"
 #include "engine/random.h"
+#include "app/messages.h"
+#include "engine/errors.h"
+#include "presets/datafolder.h"
+#include "presets/inifile.h"
+#include "presets/preset.h"
+#include "presets/programsettings.h"
 #include "engine/ui/agethumbnail.h"
 #include "engine/ui/tfrmadvanced.h"
 #include "engine/ui/texturepreview.h"
@@ -9,6 +16,7 @@
 #include "palette/ui/gradienteditor.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -34,6 +42,7 @@ TfrmThumb::TfrmThumb(QWidget* parent) : QMainWindow(parent) {
     ConnectAges();
     ConnectPreview();
     ConnectColours();
+    ConnectPresets();
     // Keys and clicks the window handles before its controls (Enter in the seed box, digit
     // keys, Shift+right-click on a spin box, the wheel over a trackbar).
     QApplication::instance()->installEventFilter(this);
@@ -53,12 +62,10 @@ void TfrmThumb::BuildWindow() {
     gradientEditor = new GradientEditor(page.tbBackground, gradient);
     adjustPanel = new AdjustPanel(page.tbBackground, gradient);
     pgControl->addTab(page.tbBackground, "Texture Settings");
-    auto* tbGradient = new QWidget(pgControl);
-    tbGradient->setObjectName("tbGradient");
-    pgControl->addTab(tbGradient, "Gradient Settings");
-    auto* tbText = new QWidget(pgControl);
-    tbText->setObjectName("tbText");
-    pgControl->addTab(tbText, "Preview Settings");
+    gradientPage = BuildGradientPage(pgControl);
+    pgControl->addTab(gradientPage.tbGradient, "Gradient Settings");
+    textPage = BuildTextPage(pgControl);
+    pgControl->addTab(textPage.tbText, "Preview Settings");
     left->addWidget(pgControl);
 
     auto* agesRow = new QHBoxLayout;
@@ -84,6 +91,8 @@ void TfrmThumb::BuildWindow() {
     columns->addWidget(preview.fraTilePreview, 1);
 
     QMenu* file = menuBar()->addMenu("&File");
+    file->addAction("&Import Texture Pack", this, [this] { mnuFileImportTexturePackClick(); });
+    file->addSeparator();
     file->addAction("E&xit", this, &QWidget::close);
     QMenu* texture = menuBar()->addMenu("Te&xture");
     texture->addAction("&Generate Texture", this, [this] { btnGoClick(); });
@@ -97,11 +106,18 @@ void TfrmThumb::BuildWindow() {
 }
 
 void TfrmThumb::FormCreate() {
+    const ProgramSettings settings = LoadSettings();
+    gradientPage.txtSaveHeight->setText(settings.BorderSaveHeight);
+    gradientPage.txtSaveWidth->setText(settings.BorderSaveWidth);
+    textPage.chkUseNewFilename->setChecked(settings.UseNewFilename);
     imageFile.clear();
     page.cmbDrift->setCurrentIndex(0);
     page.cmbTextureType->setCurrentIndex(0);
-    ReseedFromClock();
     adjustPanel->ResetContrastBrightness();
+    WarnAboutColourDepth();
+    ExtractBuiltInFiles();
+    LoadPresetNames();
+    ReseedFromClock();
     SetTextureSize(100, 100);
     SeedTexture();
     gradientEditor->AddControlPoint(0, PackRgb(255, 255, 255), false, PointKind::Start);
@@ -115,12 +131,36 @@ void TfrmThumb::FormCreate() {
     SetPreviewMode(preview.chkTile->isChecked());
 }
 
+void TfrmThumb::WarnAboutColourDepth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr && screen->depth() < 9)
+        ShowMessage(this, "Warning: You must be running at higher than 256 colors to use this "
+                          "program.  Please close Mottler, adjust your Display Properties "
+                          "(right-click on your Desktop and click Properties) to have a Color "
+                          "Palette of 16-Bit (65 000 colors) or better.");
+}
+
+// The built-in presets and their picture go into the data folder on the first start; a file
+// that cannot be written is reported and the program starts without it.
+void TfrmThumb::ExtractBuiltInFiles() {
+    try {
+        for (const QString& message : ExtractMissingBuiltInFiles())
+            ShowError(this, message);
+    } catch (const MottlerError& error) {
+        ShowError(this, error.Message());
+    }
+}
+
 void TfrmThumb::closeEvent(QCloseEvent* event) {
     if (running) {
         event->ignore();
         return;
     }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SaveSettings({gradientPage.txtSaveHeight->text(), gradientPage.txtSaveWidth->text(),
+                  textPage.chkUseNewFilename->isChecked()});
     frmAdvanced->hide();
+    QApplication::restoreOverrideCursor();
     QMainWindow::closeEvent(event);
 }
 

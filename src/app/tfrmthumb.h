@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/previewframe.h"
+#include "app/settingspages.h"
 #include "app/texturepage.h"
 #include "engine/engine.h"
 #include "engine/growth.h"
@@ -8,12 +9,15 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class QTabWidget;
 
 namespace mottler {
 
 class AdjustPanel;
+class IniFile;
+struct Preset;
 class AgeThumbnail;
 class GradientEditor;
 class RunInputFilter;
@@ -61,6 +65,18 @@ public:
     void SetPreviewMode(bool tile);
     void SizeTextureBitmap(int width, int height);
 
+    // Presets.
+    void LoadPresetNames();
+    void btnSavePresetClick();
+    void cmbPresetsClick();
+    void LoadPreset(const Preset& preset);
+    void mnuFileImportTexturePackClick();
+    /// The current texture as a preset would store it.
+    Preset CurrentPreset() const;
+    TextPage& Text() { return textPage; }
+    GradientPage& GradientSettings() { return gradientPage; }
+    void SetPreserveSize(bool on) { preserveSize = on; }
+
     // Age thumbnails.
     void ClearAges();
     void PaintAge(int index, int iteration);
@@ -77,6 +93,10 @@ private:
     void ConnectAges();
     void ConnectPreview();
     void ConnectColours();
+    void ConnectPresets();
+    void LoadPresetColours(const Preset& preset);
+    void WarnAboutColourDepth();
+    void ExtractBuiltInFiles();
     bool SelectsPointByDigit(QObject* watched, QEvent* event);
     void FormCreate();
     void tbIterationsChange();
@@ -99,6 +119,11 @@ private:
     QTabWidget* pgControl = nullptr;
     TexturePage page;
     PreviewFrame preview;
+    TextPage textPage;
+    GradientPage gradientPage;
+    std::unique_ptr<IniFile> presetFile;
+    bool preserveSize = false;
+    bool updatingColours = false; ///< the colour boxes are being filled, not edited
     std::array<AgeThumbnail*, 9> ages{};
     QLabel* lblTime = nullptr;
     TfrmAdvanced* frmAdvanced = nullptr;

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QToolButton>
 
 namespace mottler {
 namespace {
@@ -116,6 +117,7 @@ void TfrmThumb::FinishRun(int k) {
     preview.lblFrameNumber->setText(QString::number(k));
     page.spIterations->setToolTip(QString::number(k));
     UpdateContinueButton();
+    page.btnSavePreset->setEnabled(true);
 }
 
 void TfrmThumb::UpdateContinueButton() {

@@ -1,0 +1,197 @@
+// Texture presets from the main window: the list, loading a preset (which regrows it), saving
+// the current texture under a name, and importing texture packs.
+#include "app/messages.h"
+#include "app/tfrmthumb.h"
+#include "controls/quoreditrules.h"
+#include "controls/ui/tquorcolourpicker.h"
+#include "controls/ui/tquoredit.h"
+#include "engine/errors.h"
+#include "engine/random.h"
+#include "engine/ui/tfrmadvanced.h"
+#include "palette/colourtext.h"
+#include "palette/ui/adjustpanel.h"
+#include "palette/ui/gradienteditor.h"
+#include "presets/datafolder.h"
+#include "presets/inifile.h"
+#include "presets/preset.h"
+#include "presets/presetgrowth.h"
+#include "presets/texturepack.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSlider>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace mottler {
+namespace {
+
+// The name's place in a list kept in alphabetical order without regard to case.
+int SortedPlace(const QComboBox* list, const QString& name) {
+    int i = 0;
+    while (i < list->count() && list->itemText(i).compare(name, Qt::CaseInsensitive) < 0)
+        ++i;
+    return i;
+}
+
+void ReadColourKey(TQuorColourPicker* box, const QString& value, const QString& fallback) {
+    box->SetColour(HexToColour(value.isEmpty() ? fallback : value));
+}
+
+} // namespace
+
+void TfrmThumb::ConnectPresets() {
+    connect(page.cmbPresets, &QComboBox::activated, this, [this] { cmbPresetsClick(); });
+    connect(page.btnSavePreset, &QToolButton::clicked, this, [this] { btnSavePresetClick(); });
+}
+
+void TfrmThumb::LoadPresetNames() {
+    page.cmbPresets->clear();
+    try {
+        presetFile = std::make_unique<IniFile>(DataFile(PresetFileName));
+        page.cmbPresets->addItems(PresetNames(*presetFile));
+    } catch (const MottlerError& error) {
+        ShowError(this, error.Message());
+    }
+    page.cmbPresets->setCurrentIndex(-1);
+}
+
+Preset TfrmThumb::CurrentPreset() const {
+    Preset p;
+    p.Seed = engine.CurrentSeed;
+    p.Iterations = IntValue(preview.lblFrameNumber->text());
+    p.FactorA = page.spFactorA->text();
+    p.FactorB = page.spFactorB->text();
+    p.DriftKind = page.cmbDrift->currentIndex();
+    const auto& records = gradient.Records;
+    p.StartColour = ColourToHex(records.front().BaseColour);
+    p.EndColour = ColourToHex(records.back().BaseColour);
+    for (std::size_t i = 1; i + 1 < records.size(); ++i)
+        p.MiddlePoints.append({ColourToHex(records[i].BaseColour),
+                               QString::number(records[i].Position)});
+    p.Width = engine.Width();
+    p.Height = engine.Height();
+    p.TextColour = textPage.scpText->HtmlCode();
+    p.LinkColour = textPage.scpLink->HtmlCode();
+    p.VisitedLinkColour = textPage.scpVisitedLink->HtmlCode();
+    p.ActiveLinkColour = textPage.scpActive->HtmlCode();
+    p.Type = page.cmbTextureType->currentIndex();
+    p.Contrast = gradient.Contrast;
+    p.Brightness = gradient.Brightness;
+    p.ImageFile = imageFile;
+    p.FactorC = frmAdvanced->txtCFactor->text();
+    p.FactorD = frmAdvanced->txtDFactor->text();
+    p.MultiplierA = frmAdvanced->txtAMultiplier->text();
+    p.MultiplierB = frmAdvanced->txtBMultiplier->text();
+    p.Zero = frmAdvanced->ZeroActionIndex();
+    return p;
+}
+
+void TfrmThumb::btnSavePresetClick() {
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, "Enter Name Of Preset", "What is the name of this preset ?",
+                              QLineEdit::Normal, page.cmbPresets->currentText(), &ok);
+    if (!ok || name.isEmpty() || !presetFile)
+        return;
+    try {
+        SavePreset(*presetFile, name, CurrentPreset());
+    } catch (const MottlerError& error) {
+        ShowError(this, error.Message());
+        return;
+    }
+    if (page.cmbPresets->findText(name, Qt::MatchFixedString) < 0) {
+        const QString shown = page.cmbPresets->currentText();
+        page.cmbPresets->insertItem(SortedPlace(page.cmbPresets, name), name);
+        page.cmbPresets->setCurrentIndex(page.cmbPresets->findText(shown, Qt::MatchExactly));
+    }
+}
+
+void TfrmThumb::cmbPresetsClick() {
+    if (running || !presetFile || page.cmbPresets->currentIndex() < 0)
+        return;
+    try {
+        LoadPreset(ReadPreset(*presetFile, page.cmbPresets->currentText()));
+    } catch (const MottlerError& error) {
+        ShowError(this, error.Message());
+    }
+    ReseedFromClock(); // later random choices do not repeat the preset's seed
+}
+
+// Applies a preset in the order that decides how it grows; a value that is not a number
+// stops the load at its step, keeping the steps already done.
+void TfrmThumb::LoadPreset(const Preset& preset) {
+    if (!preserveSize && (preset.Width != engine.Width() || preset.Height != engine.Height()))
+        SetTextureSize(preset.Width, preset.Height);
+    page.tbIterations->setValue(preset.Iterations);
+    tbIterationsChange();
+    page.tbFactorA->setValue(FactorPosition(preset.FactorA, PresetKey::FactorA));
+    page.tbFactorB->setValue(FactorPosition(preset.FactorB, PresetKey::FactorB));
+    page.cmbDrift->setCurrentIndex(preset.DriftKind);
+    if (!gradient.PaletteLocked)
+        LoadPresetColours(preset);
+    updatingColours = true;
+    ReadColourKey(textPage.scpText, preset.TextColour, "000000");
+    ReadColourKey(textPage.scpVisitedLink, preset.VisitedLinkColour, "CC00CC");
+    ReadColourKey(textPage.scpLink, preset.LinkColour, "0000FF");
+    ReadColourKey(textPage.scpActive, preset.ActiveLinkColour, "FF0000");
+    updatingColours = false;
+    page.cmbTextureType->setCurrentIndex(preset.Type);
+    page.btnOpenImage->setEnabled(preset.Type >= ImageFile);
+    page.txtRandomSeed->setText(QString::number(preset.Seed));
+    SetRandomSeed(static_cast<std::uint32_t>(IntValue(page.txtRandomSeed->text())));
+    SeedTexture();
+    if (preset.Type == ImageFile)
+        LoadInitialImage(PresetPicturePath(preset));
+    else
+        GrowTexture(RunMode::Fresh);
+}
+
+void TfrmThumb::LoadPresetColours(const Preset& preset) {
+    gradientEditor->ClearControlPoints();
+    const int refused = AddPresetControlPoints(gradient.Points, preset);
+    for (int i = 0; i < refused; ++i)
+        ShowMessage(this, TooManyControlPointsMessage);
+    gradient.Contrast = preset.Contrast;
+    gradient.Brightness = preset.Brightness;
+    adjustPanel->ShowValues();
+    frmAdvanced->txtCFactor->setText(preset.FactorC);
+    frmAdvanced->txtDFactor->setText(preset.FactorD);
+    frmAdvanced->txtAMultiplier->setText(preset.MultiplierA);
+    frmAdvanced->txtBMultiplier->setText(preset.MultiplierB);
+    frmAdvanced->SelectZeroAction(preset.Zero);
+    if (NeedsAdvancedWindow(preset)) {
+        frmAdvanced->show();
+        frmAdvanced->repaint();
+    }
+    gradientEditor->RebuildPalette();
+}
+
+void TfrmThumb::mnuFileImportTexturePackClick() {
+    const QString pack = QFileDialog::getOpenFileName(this, "Import Texture Pack", QString(),
+                                                      "Texture Pack (*.txp);;All Files (*)");
+    if (pack.isEmpty() || !presetFile)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        const PackImport result = ImportTexturePack(pack, *presetFile, [this](const QString& q) {
+            const auto answer = QMessageBox::question(
+                this, "Confirm", q, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            return answer == QMessageBox::Yes  ? PackAnswer::Yes
+                   : answer == QMessageBox::No ? PackAnswer::No
+                                               : PackAnswer::Cancel;
+        });
+        if (!result.Cancelled)
+            ShowMessage(this, ImportSummary(result.Installed));
+    } catch (const MottlerError& error) {
+        ShowError(this, error.Message());
+    }
+    LoadPresetNames();
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace mottler

@@ -1,0 +1,175 @@
+// Presets from the main window: the built-in list, loading, saving and the program settings.
+#include "controls/ui/tquorcolourpicker.h"
+#include "controls/ui/tquoredit.h"
+#include "engine/ui/tfrmadvanced.h"
+#include "mainwindowfixture.h"
+#include "palette/colourtext.h"
+#include "palette/ui/gradienteditor.h"
+#include "presets/datafolder.h"
+#include "presets/inifile.h"
+#include "presets/preset.h"
+#include "presets/presetgrowth.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QSettings>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+
+namespace mottler::test {
+namespace {
+
+class PresetTest : public MainWindowTest {
+protected:
+    void Load(const QString& name) {
+        const int index = P().cmbPresets->findText(name, Qt::MatchFixedString);
+        ASSERT_GE(index, 0) << name.toStdString();
+        P().cmbPresets->setCurrentIndex(index);
+        W().cmbPresetsClick();
+    }
+
+    // Adds a preset section by hand, as an edited file or a pack would hold it.
+    void WriteSection(const QString& name, const QList<QPair<QString, QString>>& keys) {
+        IniFile file(DataFile(PresetFileName));
+        for (const auto& [key, value] : keys)
+            file.WriteString(name, key, value);
+        W().LoadPresetNames();
+    }
+
+    // Answers the name prompt of "Save this pattern".
+    void SaveAs(const QString& name) {
+        QTimer::singleShot(0, [name] {
+            auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(prompt, nullptr);
+            prompt->setTextValue(name);
+            prompt->accept();
+        });
+        W().btnSavePresetClick();
+    }
+
+    std::vector<std::pair<PackedColour, int>> PointsShown() {
+        std::vector<std::pair<PackedColour, int>> points;
+        for (const ControlPoint& p : W().Gradient().Points.Points())
+            points.emplace_back(p.Colour, p.Position());
+        return points;
+    }
+};
+
+TEST_F(PresetTest, BuiltInPresetsAreListedInAlphabeticalOrder) {
+    QComboBox* list = P().cmbPresets;
+    EXPECT_GE(list->count(), 45);
+    for (int i = 1; i < list->count(); ++i)
+        EXPECT_LT(list->itemText(i - 1).compare(list->itemText(i), Qt::CaseInsensitive), 0);
+    EXPECT_GE(list->findText("Marble"), 0);
+}
+
+TEST_F(PresetTest, ChoosingMarbleGrowsTheSameTextureAsTheHeadlessLoad) {
+    Load("Marble");
+    EXPECT_EQ(P().txtRandomSeed->text(), "35089380");
+    EXPECT_EQ(P().tbIterations->value(), 124);
+    EXPECT_EQ(P().spFactorA->value(), 622);
+    EXPECT_EQ(P().spFactorB->value(), 1000);
+    EXPECT_EQ(W().Preview().lblFrameNumber->text(), "124");
+    const auto points = PointsShown();
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points.back().first, HexToColour("009999"));
+
+    TextureEngine headless;
+    const IniFile file(DataFile(PresetFileName));
+    GrowPreset(headless, ReadPreset(file, "Marble"), ShapeTuning::FromUserSettings());
+    const float* a = headless.FieldA.Data();
+    EXPECT_EQ(FieldA(), std::vector<float>(a, a + headless.CellCount()));
+    EXPECT_EQ(W().Engine().TextureBitmap, headless.TextureBitmap);
+}
+
+TEST_F(PresetTest, SavedPresetLoadsBackItsColoursAndTexture) {
+    W().Editor().RandomGradient();
+    W().Gradient().Contrast = 40;
+    W().Gradient().Brightness = -30;
+    W().Editor().RebuildPalette();
+    Generate(2468, 35);
+    const auto points = PointsShown();
+    const std::vector<float> texture = FieldA();
+    SaveAs("My Texture");
+    EXPECT_GE(P().cmbPresets->findText("My Texture"), 0);
+
+    W().Editor().RandomGradient();
+    Generate(1, 10);
+    Load("my texture"); // names are found without regard to case
+    EXPECT_EQ(PointsShown(), points);
+    EXPECT_EQ(W().Gradient().Contrast, 40);
+    EXPECT_EQ(W().Gradient().Brightness, -30);
+    EXPECT_EQ(FieldA(), texture);
+}
+
+TEST_F(PresetTest, NegativeSeedLoadsAsNegative) {
+    Load("Bigfoot Was Here ?");
+    EXPECT_EQ(P().txtRandomSeed->text(), "-1772316075");
+    EXPECT_EQ(W().Engine().CurrentSeed, -1772316075);
+}
+
+TEST_F(PresetTest, LockedPaletteKeepsTheGradientWhileTheRestLoads) {
+    W().Editor().LockButton()->click();
+    const auto before = PointsShown();
+    Load("Flame On");
+    EXPECT_EQ(PointsShown(), before);
+    EXPECT_EQ(P().txtRandomSeed->text(), "27057650");
+}
+
+TEST_F(PresetTest, PreservedSizeKeepsTheCurrentSize) {
+    W().SetPreserveSize(true);
+    Load("Huge 1 (800 X 600)");
+    EXPECT_EQ(W().Engine().Width(), 100);
+    EXPECT_EQ(W().Engine().Height(), 100);
+}
+
+TEST_F(PresetTest, HandWrittenValuesLoadAsTheDefaultsAndPointsSay) {
+    WriteSection("Edited", {{"Seed", "5"}, {"Iterations", "5"}, {"A", "600"}, {"B", "900"},
+                            {"Color1", "1AFFAB,17"}, {"ColorText", ""}, {"AMult", "4.0"}});
+    ASSERT_FALSE(W().Advanced().isVisible());
+    Load("Edited");
+    const auto points = PointsShown();
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(points[1], std::make_pair(PackRgb(0x1A, 0xFF, 0xAB), 17));
+    EXPECT_EQ(W().Text().scpText->HtmlCode(), "000000");
+    EXPECT_TRUE(W().Advanced().isVisible()) << "\"4.0\" differs from the text 4";
+    EXPECT_EQ(W().CurrentPreset().MultiplierA, "4.0");
+}
+
+TEST_F(PresetTest, AFactorThatIsNoNumberStopsTheLoadAtItsStep) {
+    WriteSection("Broken", {{"Seed", "5"}, {"Iterations", "77"}, {"A", "lots"}});
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    Load("Broken");
+    EXPECT_EQ(P().tbIterations->value(), 77); // the step before stays done
+    EXPECT_NE(P().txtRandomSeed->text(), "5");
+}
+
+TEST(ProgramSettingsWindow, FirstStartShowsTheDefaultsAndCloseStoresThemAsText) {
+    {
+        TfrmThumb window;
+        EXPECT_EQ(window.GradientSettings().txtSaveHeight->text(), "10");
+        EXPECT_EQ(window.GradientSettings().txtSaveWidth->text(), "1025");
+        EXPECT_FALSE(window.Text().chkUseNewFilename->isChecked());
+        window.GradientSettings().txtSaveWidth->clear();
+        window.close();
+    }
+    QSettings settings("Quorvex", "Mottler");
+    EXPECT_EQ(settings.value("BorderSaveHeight").toString(), "10");
+    EXPECT_EQ(settings.value("BorderSaveWidth").toString(), "0");
+    EXPECT_EQ(settings.value("UseNewFilename").toString(), "0");
+    settings.setValue("UseNewFilename", "2");
+    settings.sync();
+    TfrmThumb again;
+    EXPECT_TRUE(again.Text().chkUseNewFilename->isChecked());
+    EXPECT_EQ(again.GradientSettings().txtSaveWidth->text(), "0");
+}
+
+} // namespace
+} // namespace mottler::test
