@@ -9,6 +9,7 @@
 #include "controls/ui/screengrab.h"
 #include "controls/ui/spectrumview.h"
 #include "controls/ui/swatchstrip.h"
+#include "controls/ui/tfrmzoom.h"
 #include "controls/ui/tquoredit.h"
 #include "controls/websafepalette.h"
 #include "engine/errors.h"
@@ -276,6 +277,7 @@ void TfrmColorPicker::ConnectParts() {
             [this] { HexFieldChanged(txtHexBlue, txtBlue); });
     connect(btnFind, &QToolButton::clicked, this, &TfrmColorPicker::btnFindClick);
     connect(btnSample, &QToolButton::pressed, this, &TfrmColorPicker::btnSampleDown);
+    connect(btnZoom, &QToolButton::clicked, this, &TfrmColorPicker::btnZoomClick);
     connect(cmbSchemes, &QComboBox::activated, this, &TfrmColorPicker::cmbSchemesClick);
     connect(btnAddScheme, &QToolButton::clicked, this, &TfrmColorPicker::btnAddSchemeClick);
     connect(btnDeleteScheme, &QToolButton::clicked, this, &TfrmColorPicker::btnDeleteSchemeClick);
@@ -552,6 +554,14 @@ void TfrmColorPicker::btnSampleDown() {
     sampling = true;
     grabMouse(SampleCursor());
     SetCurrentColour(*pixel);
+}
+
+void TfrmColorPicker::btnZoomClick() {
+    if (zoom == nullptr)
+        zoom = new TfrmZoom(this);
+    zoom->RestorePosition();
+    zoom->exec();
+    btnZoom->setDown(false);
 }
 
 void TfrmColorPicker::SampleAt(QPoint globalPos) {

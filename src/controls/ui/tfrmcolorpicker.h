@@ -22,6 +22,7 @@ class ColourGrid;
 class SpectrumView;
 class SwatchStrip;
 class TQuorEdit;
+class TfrmZoom;
 
 /// The modal questions and messages of the colour picker. Tests replace them so that nothing
 /// blocks; the defaults are message boxes, an input box and a file dialog.
@@ -102,6 +103,8 @@ public:
     void btnMoreColorClick();
     void btnFindClick();
     void btnSampleDown();
+    /// Shows the zoom window modally at its saved place.
+    void btnZoomClick();
     void btnAddSchemeClick();
     void btnDeleteSchemeClick();
     void cmbSchemesClick();
@@ -152,6 +155,8 @@ private:
     bool sampling = false;
     bool loading = false;
     int menuSwatch = 0;
+    /// Made on first use, freed with the dialog.
+    TfrmZoom* zoom = nullptr;
 };
 
 } // namespace mottler
