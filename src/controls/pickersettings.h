@@ -27,6 +27,11 @@ QSettings Open();
 /// Whether a stored flag reads as true: "yes", "true", "y", "t" or "1", without regard to case.
 bool IsTrueText(const QString& text);
 
+/// How the dialog stores its flags: "True" or "False".
+inline QString BoolText(bool on) {
+    return on ? QStringLiteral("True") : QStringLiteral("False");
+}
+
 /// "[Default]" and the names of the stored schemes, sorted without regard to case.
 QStringList SchemeNames();
 /// The swatches of a scheme; a missing value reads as white.

@@ -1,31 +1,20 @@
 #include "controls/ui/tfrmcolorpicker.h"
 
-#include "controls/colourmatch.h"
-#include "controls/filefilter.h"
-#include "controls/palettefile.h"
-#include "controls/pickerpaste.h"
 #include "controls/ui/colourgrid.h"
 #include "controls/ui/pickercursors.h"
-#include "controls/ui/screengrab.h"
 #include "controls/ui/spectrumview.h"
 #include "controls/ui/swatchstrip.h"
-#include "controls/ui/tfrmzoom.h"
 #include "controls/ui/tquoredit.h"
 #include "controls/websafepalette.h"
 #include "engine/errors.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QInputDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -37,15 +26,7 @@
 namespace mottler {
 namespace {
 
-constexpr PackedColour White = 0xFFFFFF;
 constexpr int DefaultArrowStep = 10;
-
-const char* const PaletteFilter = "GIF files (*.gif)|*.gif|Palette Files (RIFF & JASC) "
-                                  "(*.pal)|*.pal|Photoshop Palettes (*.act)|*.act";
-
-QString BoolText(bool on) {
-    return on ? QStringLiteral("True") : QStringLiteral("False");
-}
 
 PickerPrompts DefaultPrompts() {
     PickerPrompts prompts;
@@ -98,19 +79,6 @@ TQuorEdit* HexEdit(QWidget* parent) {
     edit->setMaxLength(2);
     edit->setFixedWidth(34);
     return edit;
-}
-
-int ChannelOf(const TQuorEdit* edit) {
-    return std::clamp(edit->IntValue(), 0, 255);
-}
-
-bool IsPasteKey(const QKeyEvent* key) {
-    return key->matches(QKeySequence::Paste) ||
-           (key->key() == Qt::Key_Insert && key->modifiers() == Qt::ShiftModifier);
-}
-
-bool IsWebSafeName(const QString& name) {
-    return name.compare(WebSafePaletteName(), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -295,7 +263,7 @@ void TfrmColorPicker::ConnectParts() {
     connect(mnuFade, &QAction::toggled, this, [this](bool on) {
         FadeGrid = on;
         if (!loading)
-            PickerSettings::Open().setValue(QStringLiteral("Fade"), BoolText(on));
+            PickerSettings::Open().setValue(QStringLiteral("Fade"), PickerSettings::BoolText(on));
     });
     connect(btnOK, &QPushButton::clicked, this, &TfrmColorPicker::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -339,321 +307,6 @@ void TfrmColorPicker::LoadSettings() {
 
 void TfrmColorPicker::SetInitialColour(PackedColour colour) {
     SetCurrentColour(colour);
-}
-
-void TfrmColorPicker::SetCurrentColour(PackedColour colour) {
-    txtRed->setText(QString::number(RedOf(colour)));
-    txtGreen->setText(QString::number(GreenOf(colour)));
-    txtBlue->setText(QString::number(BlueOf(colour)));
-    currentColour = PackRgb(ChannelOf(txtRed), ChannelOf(txtGreen), ChannelOf(txtBlue));
-    ShowColourSwatch();
-}
-
-void TfrmColorPicker::ShowColourSwatch() {
-    QPalette colours = shColor->palette();
-    colours.setColor(QPalette::Window,
-                     QColor(RedOf(currentColour), GreenOf(currentColour), BlueOf(currentColour)));
-    shColor->setPalette(colours);
-}
-
-void TfrmColorPicker::DecimalFieldChanged(TQuorEdit* decimal, TQuorEdit* hex) {
-    const QString hexText = QString::asprintf("%02X", ChannelOf(decimal));
-    if (hex->text() != hexText)
-        hex->setText(hexText);
-    currentColour = PackRgb(ChannelOf(txtRed), ChannelOf(txtGreen), ChannelOf(txtBlue));
-    ShowColourSwatch();
-}
-
-void TfrmColorPicker::HexFieldChanged(TQuorEdit* hex, TQuorEdit* decimal) {
-    if (hex->text().size() != 2)
-        return;
-    bool ok = false;
-    const int value = hex->text().toInt(&ok, 16);
-    if (!ok)
-        return;
-    if (decimal->text() != QString::number(value))
-        decimal->setText(QString::number(value));
-    currentColour = PackRgb(ChannelOf(txtRed), ChannelOf(txtGreen), ChannelOf(txtBlue));
-    ShowColourSwatch();
-}
-
-bool TfrmColorPicker::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && IsPasteKey(static_cast<QKeyEvent*>(event)))
-        return PasteIntoField(watched);
-    return QDialog::eventFilter(watched, event);
-}
-
-bool TfrmColorPicker::PasteIntoField(QObject* field) {
-    const QString text = QGuiApplication::clipboard()->text();
-    if (field == txtHexRed || field == txtHexGreen || field == txtHexBlue) {
-        try {
-            const ChannelTexts parts = HexFieldsFromPaste(text);
-            txtHexRed->setText(parts[0]);
-            txtHexGreen->setText(parts[1]);
-            txtHexBlue->setText(parts[2]);
-        } catch (const MottlerError& error) {
-            Prompts().message(this, error.Message());
-        }
-        return true;
-    }
-    if (field == txtRed || field == txtGreen || field == txtBlue) {
-        if (const std::optional<ChannelTexts> parts = DecimalFieldsFromPaste(text)) {
-            // Only numbers the fields could hold: a pasted "300" or "x" would show a colour
-            // the fields do not say.
-            for (const QString& part : *parts) {
-                bool ok = false;
-                const int value = part.toInt(&ok);
-                if (!ok || value < 0 || value > 255) {
-                    Prompts().message(this,
-                                      QStringLiteral("All values must be between 0 and 255."));
-                    return true;
-                }
-            }
-            txtRed->setText((*parts)[0]);
-            txtGreen->setText((*parts)[1]);
-            txtBlue->setText((*parts)[2]);
-        }
-        return true;
-    }
-    return false;
-}
-
-void TfrmColorPicker::ListPaletteFolder(const QString& folder) {
-    paletteFolder = folder;
-    cmbPal->clear();
-    cmbPal->addItem(WebSafePaletteName());
-    if (folder.isEmpty())
-        return;
-    const QStringList names = QDir(folder).entryList(
-        {QStringLiteral("*.pal"), QStringLiteral("*.gif"), QStringLiteral("*.act")},
-        QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : names)
-        if (!IsWebSafeName(name))
-            cmbPal->addItem(name);
-}
-
-void TfrmColorPicker::SelectPaletteName(const QString& name) {
-    int index = -1;
-    for (int i = 0; i < cmbPal->count() && index < 0; ++i)
-        if (cmbPal->itemText(i).compare(name, Qt::CaseInsensitive) == 0)
-            index = i;
-    if (index < 0) {
-        // A name the folder no longer lists still goes through cmbPalClick, which reports it.
-        cmbPal->addItem(name);
-        index = cmbPal->count() - 1;
-    }
-    cmbPal->setCurrentIndex(index);
-}
-
-void TfrmColorPicker::cmbPalClick() {
-    ShowPaletteNamed(cmbPal->currentText());
-}
-
-void TfrmColorPicker::ShowPaletteNamed(const QString& name) {
-    QString shownName = name;
-    QString path = QDir(QDir::tempPath()).filePath(WebSafePaletteName());
-    bool webSafe = IsWebSafeName(name);
-    if (!webSafe) {
-        path = QDir(paletteFolder).filePath(name);
-        if (paletteFolder.isEmpty() || !QFileInfo(path).isFile()) {
-            Prompts().message(this, QStringLiteral("The file \"%1\" does not exist.  The default "
-                                                   "websafe palette will be displayed instead.")
-                                        .arg(QDir::toNativeSeparators(path)));
-            cmbPal->removeItem(cmbPal->findText(name));
-            webSafe = true;
-            shownName = WebSafePaletteName();
-            path = QDir(QDir::tempPath()).filePath(WebSafePaletteName());
-        }
-    }
-    if (ShowPalette(path, webSafe))
-        shownPaletteName = shownName;
-    // After a failure the list shows again the palette the grid still holds.
-    SelectPaletteName(shownPaletteName.isEmpty() ? WebSafePaletteName() : shownPaletteName);
-    PickerSettings::Open().setValue(QStringLiteral("Last File"), cmbPal->currentText());
-}
-
-bool TfrmColorPicker::ShowPalette(const QString& path, bool webSafe) {
-    PaletteFileColours read;
-    try {
-        read = webSafe ? ReadRiffPalette(WebSafePaletteBytes()) : ReadPaletteFile(path);
-    } catch (const MottlerError& error) {
-        Prompts().message(this, error.Message());
-        return false;
-    }
-    if (cmbSort->currentIndex() == 1)
-        SortByLuminance(read.Colours, read.Count);
-    grid1->SetColours(read.Colours, FadeGrid && !loading);
-    paletteFile = path;
-    showingWebSafe = webSafe;
-    return true;
-}
-
-void TfrmColorPicker::btnLoadFileClick() {
-    const QStringList filters = QtFileFilter(QString::fromLatin1(PaletteFilter)).split(";;");
-    const QString suffix = QFileInfo(paletteFile).suffix().toLower();
-    const int filterIndex = suffix == "pal" ? 1 : suffix == "act" ? 2 : 0;
-    QSettings settings = PickerSettings::Open();
-    const QString chosen =
-        Prompts().openFile(this, settings.value(QStringLiteral("InitialDir")).toString(),
-                           filters.join(";;"), filters.value(filterIndex));
-    if (chosen.isEmpty() || !ShowPalette(chosen, false))
-        return;
-    const QFileInfo file(chosen);
-    settings.setValue(QStringLiteral("InitialDir"), file.absolutePath());
-    ListPaletteFolder(file.absolutePath());
-    SelectPaletteName(file.fileName());
-    shownPaletteName = file.fileName();
-    // Remembered as well, so that the next start shows this file from the new folder rather
-    // than looking for the old name there.
-    settings.setValue(QStringLiteral("Last File"), file.fileName());
-}
-
-void TfrmColorPicker::btnMoreColorClick() {
-    SetSpectrumShown(btnMoreColor->isChecked());
-}
-
-void TfrmColorPicker::SetSpectrumShown(bool shown) {
-    pnlSpectrum->setVisible(shown);
-    btnFind->setToolTip(shown ? QStringLiteral("Find nearest color in palette and spectrum")
-                              : QStringLiteral("Find nearest color in palette"));
-    if (shown)
-        SearchSpectrum();
-    PickerSettings::Open().setValue(QStringLiteral("Show "), BoolText(shown));
-}
-
-void TfrmColorPicker::SearchSpectrum() {
-    if (const std::optional<QPoint> at = FindInSpectrum(pnlSpectrum->Spectrum(), currentColour))
-        pnlSpectrum->MoveMarkers(*at);
-}
-
-void TfrmColorPicker::btnFindClick() {
-    if (pnlSpectrum->isVisible())
-        SearchSpectrum();
-    grid1->SelectCell(FindNearestColour(grid1->Colours(), currentColour));
-}
-
-void TfrmColorPicker::keyPressEvent(QKeyEvent* event) {
-    const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
-                       event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
-    // Arrow keys no other part used move the spectrum pick while the spectrum is shown.
-    if (arrow && pnlSpectrum->isVisible()) {
-        QCoreApplication::sendEvent(pnlSpectrum, event);
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void TfrmColorPicker::btnSampleDown() {
-    const std::optional<PackedColour> pixel = ReadScreenPixel(QCursor::pos());
-    btnSample->setDown(false);
-    if (!pixel) {
-        lblScreen->setText(ScreenUnreadableText());
-        lblScreen->show();
-        return;
-    }
-    sampling = true;
-    grabMouse(SampleCursor());
-    SetCurrentColour(*pixel);
-}
-
-void TfrmColorPicker::btnZoomClick() {
-    if (zoom == nullptr)
-        zoom = new TfrmZoom(this);
-    zoom->RestorePosition();
-    zoom->exec();
-    btnZoom->setDown(false);
-}
-
-void TfrmColorPicker::SampleAt(QPoint globalPos) {
-    if (const std::optional<PackedColour> pixel = ReadScreenPixel(globalPos)) {
-        SetCurrentColour(*pixel);
-        return;
-    }
-    EndSampling();
-    lblScreen->setText(ScreenUnreadableText());
-    lblScreen->show();
-}
-
-void TfrmColorPicker::EndSampling() {
-    if (!sampling)
-        return;
-    sampling = false;
-    releaseMouse();
-}
-
-void TfrmColorPicker::mouseMoveEvent(QMouseEvent* event) {
-    if (sampling || event->buttons().testFlag(Qt::LeftButton))
-        SampleAt(event->globalPosition().toPoint());
-    QDialog::mouseMoveEvent(event);
-}
-
-void TfrmColorPicker::mouseReleaseEvent(QMouseEvent* event) {
-    EndSampling();
-    QDialog::mouseReleaseEvent(event);
-}
-
-void TfrmColorPicker::ShowScheme(const QString& name) {
-    pnlCustom->SetColours(PickerSettings::ReadScheme(name));
-}
-
-void TfrmColorPicker::SaveScheme() {
-    PickerSettings::WriteScheme(cmbSchemes->currentText(), pnlCustom->Colours());
-}
-
-void TfrmColorPicker::cmbSchemesClick() {
-    PickerSettings::Open().setValue(QStringLiteral("Last Scheme"), cmbSchemes->currentText());
-    ShowScheme(cmbSchemes->currentText());
-}
-
-void TfrmColorPicker::btnAddSchemeClick() {
-    const std::optional<QString> asked = Prompts().schemeName(this);
-    if (!asked || asked->trimmed().isEmpty())
-        return;
-    const QString name = asked->trimmed();
-    if (!PickerSettings::IsUsableSchemeName(name)) {
-        Prompts().message(this, QStringLiteral("A scheme name cannot contain \"/\" or \"\\\"."));
-        return;
-    }
-    if (cmbSchemes->findText(name) < 0) {
-        // Stored at once, so that the new scheme is still listed if the dialog is cancelled.
-        SchemeColours white;
-        white.fill(White);
-        PickerSettings::WriteScheme(name, white);
-        cmbSchemes->clear();
-        cmbSchemes->addItems(PickerSettings::SchemeNames());
-    }
-    cmbSchemes->setCurrentIndex(cmbSchemes->findText(name));
-    cmbSchemesClick();
-}
-
-void TfrmColorPicker::btnDeleteSchemeClick() {
-    const QString name = cmbSchemes->currentText();
-    if (name == PickerSettings::DefaultSchemeName()) {
-        Prompts().message(this, QStringLiteral("The [Default] scheme cannot be deleted."));
-        return;
-    }
-    if (!Prompts().confirm(this, QStringLiteral("Are you sure you want to remove this scheme ?")))
-        return;
-    PickerSettings::DeleteScheme(name);
-    cmbSchemes->removeItem(cmbSchemes->currentIndex());
-    cmbSchemes->setCurrentIndex(cmbSchemes->findText(PickerSettings::DefaultSchemeName()));
-    cmbSchemesClick();
-}
-
-void TfrmColorPicker::mnuSetColorClick() {
-    pnlCustom->SetSwatch(menuSwatch, currentColour);
-    SaveScheme();
-}
-
-void TfrmColorPicker::mnuDeleteColorClick() {
-    pnlCustom->SetSwatch(menuSwatch, White);
-    SaveScheme();
-}
-
-void TfrmColorPicker::mnuClearAllClick() {
-    if (Prompts().confirm(this,
-                          QStringLiteral("Are you sure you want to clear all custom colors ?")))
-        pnlCustom->ClearAll();
 }
 
 void TfrmColorPicker::btnOKClick() {
