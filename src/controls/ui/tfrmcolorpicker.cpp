@@ -1,29 +1,318 @@
 #include "controls/ui/tfrmcolorpicker.h"
 
-#include <QColorDialog>
+#include "controls/ui/colourgrid.h"
+#include "controls/ui/pickercursors.h"
+#include "controls/ui/spectrumview.h"
+#include "controls/ui/swatchstrip.h"
+#include "controls/ui/tquoredit.h"
+#include "controls/websafepalette.h"
+#include "engine/errors.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace mottler {
+namespace {
+
+constexpr int DefaultArrowStep = 10;
+
+PickerPrompts DefaultPrompts() {
+    PickerPrompts prompts;
+    prompts.message = [](QWidget* parent, const QString& message) {
+        QMessageBox::warning(parent, QStringLiteral("Color Picker"), message);
+    };
+    prompts.confirm = [](QWidget* parent, const QString& question) {
+        return QMessageBox::question(parent, QStringLiteral("Color Picker"), question) ==
+               QMessageBox::Yes;
+    };
+    prompts.schemeName = [](QWidget* parent) -> std::optional<QString> {
+        bool ok = false;
+        const QString name = QInputDialog::getText(parent, QStringLiteral("New Scheme Name"),
+                                                   QStringLiteral("Please choose a name for "
+                                                                  "this scheme"),
+                                                   QLineEdit::Normal, QString(), &ok);
+        return ok ? std::optional<QString>(name) : std::nullopt;
+    };
+    prompts.openFile = [](QWidget* parent, const QString& folder, const QString& filter,
+                          const QString& selectedFilter) {
+        QFileDialog dialog(parent, QString(), folder, filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.selectNameFilter(selectedFilter);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
+    };
+    return prompts;
+}
+
+QToolButton* SpeedButton(QWidget* parent, const QString& hint) {
+    auto* button = new QToolButton(parent);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setIconSize(QSize(16, 16));
+    return button;
+}
+
+TQuorEdit* ChannelEdit(QWidget* parent) {
+    auto* edit = new TQuorEdit(parent);
+    edit->SetNumericOnly(true);
+    edit->SetMax(255);
+    edit->setFixedWidth(34);
+    return edit;
+}
+
+TQuorEdit* HexEdit(QWidget* parent) {
+    auto* edit = new TQuorEdit(parent);
+    edit->SetAllowChars(QStringLiteral("0123456789ABCDEFabcdef"));
+    edit->setMaxLength(2);
+    edit->setFixedWidth(34);
+    return edit;
+}
+
+} // namespace
+
+bool TfrmColorPicker::FadeGrid = false;
+
+PickerPrompts& TfrmColorPicker::Prompts() {
+    static PickerPrompts prompts = DefaultPrompts();
+    return prompts;
+}
 
 TfrmColorPicker::TfrmColorPicker(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Color Picker");
-    picker = new QColorDialog(this);
-    picker->setWindowFlags(Qt::Widget);
-    picker->setOptions(QColorDialog::DontUseNativeDialog);
-    auto* layout = new QVBoxLayout(this);
+    setWindowTitle(QStringLiteral("Color Picker"));
+    BuildParts();
+    ConnectParts();
+    SetCurrentColour(PackRgb(0, 0, 0));
+    LoadSettings();
+}
+
+TfrmColorPicker::~TfrmColorPicker() = default;
+
+void TfrmColorPicker::BuildParts() {
+    auto* layout = new QHBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(BuildPaletteColumn(), 0, Qt::AlignTop);
+    pnlSpectrum = new SpectrumView(this);
+    pnlSpectrum->hide();
+    layout->addWidget(pnlSpectrum, 0, Qt::AlignTop);
+}
+
+QWidget* TfrmColorPicker::BuildPaletteColumn() {
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(picker);
-    connect(picker, &QColorDialog::accepted, this, [this] {
-        const QColor c = picker->currentColor();
-        chosen = PackRgb(c.red(), c.green(), c.blue());
-        accept();
+
+    auto* paletteRow = new QHBoxLayout;
+    cmbPal = new QComboBox(column);
+    cmbPal->setToolTip(QStringLiteral("Select palette or GIF"));
+    cmbPal->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbPal->setMinimumContentsLength(12);
+    btnLoadFile = SpeedButton(column, QStringLiteral("Load palette"));
+    btnLoadFile->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    btnMoreColor = SpeedButton(column, QStringLiteral("More colors"));
+    btnMoreColor->setText(QStringLiteral(">>"));
+    btnMoreColor->setCheckable(true);
+    paletteRow->addWidget(cmbPal, 1);
+    paletteRow->addWidget(btnLoadFile);
+    paletteRow->addWidget(btnMoreColor);
+    layout->addLayout(paletteRow);
+
+    grid1 = new ColourGrid(column);
+    layout->addWidget(grid1, 0, Qt::AlignHCenter);
+    cmbSort = new QComboBox(column);
+    cmbSort->addItems({QStringLiteral("Palette Order"), QStringLiteral("Luminance")});
+    layout->addWidget(cmbSort);
+    layout->addWidget(BuildCurrentColourGroup());
+    lblScreen = new QLabel(column);
+    lblScreen->setWordWrap(true);
+    lblScreen->setMaximumWidth(grid1->width());
+    lblScreen->hide();
+    layout->addWidget(lblScreen);
+    layout->addWidget(BuildSchemeGroup());
+
+    auto* buttons = new QHBoxLayout;
+    btnOK = new QPushButton(QStringLiteral("&OK"), column);
+    btnOK->setDefault(true);
+    btnCancel = new QPushButton(QStringLiteral("&Cancel"), column);
+    buttons->addStretch();
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    layout->addLayout(buttons);
+    return column;
+}
+
+QWidget* TfrmColorPicker::BuildCurrentColourGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Current Color"), this);
+    auto* layout = new QGridLayout(group);
+    shColor = new QFrame(group);
+    shColor->setFrameShape(QFrame::Box);
+    shColor->setFixedSize(44, 44);
+    shColor->setAutoFillBackground(true);
+    shColor->setToolTip(QStringLiteral("Selected color"));
+    shColor->setContextMenuPolicy(Qt::CustomContextMenu);
+    layout->addWidget(shColor, 0, 0, 2, 1);
+
+    layout->addWidget(new QLabel(QStringLiteral("RGB"), group), 0, 1);
+    txtRed = ChannelEdit(group);
+    txtGreen = ChannelEdit(group);
+    txtBlue = ChannelEdit(group);
+    layout->addWidget(new QLabel(QStringLiteral("Hex"), group), 1, 1);
+    txtHexRed = HexEdit(group);
+    txtHexGreen = HexEdit(group);
+    txtHexBlue = HexEdit(group);
+    const std::array<TQuorEdit*, 6> fields{txtRed,    txtGreen,    txtBlue,
+                                           txtHexRed, txtHexGreen, txtHexBlue};
+    for (int i = 0; i < 6; ++i) {
+        layout->addWidget(fields[i], i / 3, 2 + i % 3);
+        fields[i]->installEventFilter(this);
+    }
+
+    btnFind = SpeedButton(group, QStringLiteral("Find nearest color in palette"));
+    btnFind->setText(QStringLiteral("Find"));
+    btnSample = SpeedButton(group, QStringLiteral("Pick a color from the screen"));
+    btnSample->setIcon(SampleCursor().pixmap());
+    btnZoom = SpeedButton(group, QStringLiteral("Magnify part of the screen"));
+    btnZoom->setIcon(MagnifyCursor().pixmap());
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(btnFind);
+    tools->addWidget(btnSample);
+    tools->addWidget(btnZoom);
+    tools->addStretch();
+    layout->addLayout(tools, 2, 0, 1, 5);
+
+    mnuCool = new QMenu(shColor);
+    mnuFade = mnuCool->addAction(QStringLiteral("&Fade"));
+    mnuFade->setCheckable(true);
+    return group;
+}
+
+QWidget* TfrmColorPicker::BuildSchemeGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Custom Color Schemes"), this);
+    auto* layout = new QVBoxLayout(group);
+    auto* row = new QHBoxLayout;
+    cmbSchemes = new QComboBox(group);
+    btnAddScheme = SpeedButton(group, QStringLiteral("Create new group of custom colors"));
+    btnAddScheme->setText(QStringLiteral("+"));
+    btnDeleteScheme = SpeedButton(group, QStringLiteral("Remove a group of custom colors"));
+    btnDeleteScheme->setText(QStringLiteral("-"));
+    row->addWidget(cmbSchemes, 1);
+    row->addWidget(btnAddScheme);
+    row->addWidget(btnDeleteScheme);
+    layout->addLayout(row);
+    pnlCustom = new SwatchStrip(group);
+    layout->addWidget(pnlCustom);
+
+    mnuPop = new QMenu(pnlCustom);
+    mnuSetColor = mnuPop->addAction(QStringLiteral("&Set Current Color"));
+    mnuDeleteColor = mnuPop->addAction(QStringLiteral("&Delete Color"));
+    mnuClearAll = mnuPop->addAction(QStringLiteral("&Clear All Colors"));
+    return group;
+}
+
+void TfrmColorPicker::ConnectParts() {
+    connect(cmbPal, &QComboBox::activated, this, &TfrmColorPicker::cmbPalClick);
+    connect(btnLoadFile, &QToolButton::clicked, this, &TfrmColorPicker::btnLoadFileClick);
+    connect(btnMoreColor, &QToolButton::clicked, this, &TfrmColorPicker::btnMoreColorClick);
+    connect(cmbSort, &QComboBox::activated, this,
+            [this] { ShowPalette(paletteFile, showingWebSafe); });
+    connect(grid1, &ColourGrid::CellSelected, this,
+            [this](int index) { SetCurrentColour(grid1->Colours()[index]); });
+    connect(grid1, &ColourGrid::DoubleClicked, this, &TfrmColorPicker::btnOKClick);
+    connect(pnlSpectrum, &SpectrumView::ColourPicked, this, &TfrmColorPicker::SetCurrentColour);
+    connect(txtRed, &QLineEdit::textChanged, this,
+            [this] { DecimalFieldChanged(txtRed, txtHexRed); });
+    connect(txtGreen, &QLineEdit::textChanged, this,
+            [this] { DecimalFieldChanged(txtGreen, txtHexGreen); });
+    connect(txtBlue, &QLineEdit::textChanged, this,
+            [this] { DecimalFieldChanged(txtBlue, txtHexBlue); });
+    connect(txtHexRed, &QLineEdit::textChanged, this,
+            [this] { HexFieldChanged(txtHexRed, txtRed); });
+    connect(txtHexGreen, &QLineEdit::textChanged, this,
+            [this] { HexFieldChanged(txtHexGreen, txtGreen); });
+    connect(txtHexBlue, &QLineEdit::textChanged, this,
+            [this] { HexFieldChanged(txtHexBlue, txtBlue); });
+    connect(btnFind, &QToolButton::clicked, this, &TfrmColorPicker::btnFindClick);
+    connect(btnSample, &QToolButton::pressed, this, &TfrmColorPicker::btnSampleDown);
+    connect(btnZoom, &QToolButton::clicked, this, &TfrmColorPicker::btnZoomClick);
+    connect(cmbSchemes, &QComboBox::activated, this, &TfrmColorPicker::cmbSchemesClick);
+    connect(btnAddScheme, &QToolButton::clicked, this, &TfrmColorPicker::btnAddSchemeClick);
+    connect(btnDeleteScheme, &QToolButton::clicked, this, &TfrmColorPicker::btnDeleteSchemeClick);
+    connect(pnlCustom, &SwatchStrip::SwatchClicked, this,
+            [this](int index) { SetCurrentColour(pnlCustom->Colours()[index]); });
+    connect(pnlCustom, &SwatchStrip::MenuRequested, this, [this](int index, QPoint at) {
+        SetMenuSwatch(index);
+        mnuPop->popup(at);
     });
-    connect(picker, &QColorDialog::rejected, this, &QDialog::reject);
+    connect(mnuSetColor, &QAction::triggered, this, &TfrmColorPicker::mnuSetColorClick);
+    connect(mnuDeleteColor, &QAction::triggered, this, &TfrmColorPicker::mnuDeleteColorClick);
+    connect(mnuClearAll, &QAction::triggered, this, &TfrmColorPicker::mnuClearAllClick);
+    connect(shColor, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { mnuCool->popup(shColor->mapToGlobal(at)); });
+    connect(mnuFade, &QAction::toggled, this, [this](bool on) {
+        FadeGrid = on;
+        if (!loading)
+            PickerSettings::Open().setValue(QStringLiteral("Fade"), PickerSettings::BoolText(on));
+    });
+    connect(btnOK, &QPushButton::clicked, this, &TfrmColorPicker::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmColorPicker::LoadSettings() {
+    loading = true;
+    QSettings settings = PickerSettings::Open();
+    cmbSchemes->addItems(PickerSettings::SchemeNames());
+    const QString lastScheme =
+        settings.value(QStringLiteral("Last Scheme"), PickerSettings::DefaultSchemeName())
+            .toString();
+    const int schemeIndex = cmbSchemes->findText(lastScheme);
+    cmbSchemes->setCurrentIndex(
+        schemeIndex >= 0 ? schemeIndex : cmbSchemes->findText(PickerSettings::DefaultSchemeName()));
+    ShowScheme(cmbSchemes->currentText());
+
+    try {
+        EnsureWebSafePaletteFile();
+    } catch (const MottlerError&) {
+        // The grid reads the built-in palette itself; the copy in the temporary folder is only
+        // for other programs, so a folder that cannot be written costs nothing here.
+    }
+    ListPaletteFolder(settings.value(QStringLiteral("InitialDir")).toString());
+    SelectPaletteName(settings.value(QStringLiteral("Last File"), WebSafePaletteName()).toString());
+    cmbPalClick();
+
+    bool stepRead = false;
+    const int step =
+        settings.value(QStringLiteral(" Arrow Key Movement")).toString().toInt(&stepRead);
+    pnlSpectrum->SetArrowStep(stepRead ? step : DefaultArrowStep);
+    if (PickerSettings::IsTrueText(settings.value(QStringLiteral("Show ")).toString())) {
+        btnMoreColor->setChecked(true);
+        btnMoreColorClick();
+    }
+    mnuFade->setChecked(
+        PickerSettings::IsTrueText(settings.value(QStringLiteral("Fade")).toString()));
+    FadeGrid = mnuFade->isChecked();
+    loading = false;
 }
 
 void TfrmColorPicker::SetInitialColour(PackedColour colour) {
-    chosen = colour;
-    picker->setCurrentColor(QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+    SetCurrentColour(colour);
+}
+
+void TfrmColorPicker::btnOKClick() {
+    chosenColour = currentColour;
+    SaveScheme();
+    accept();
 }
 
 } // namespace mottler

@@ -1,0 +1,154 @@
+#include "controls/pickerpaste.h"
+#include "controls/ui/pickercursors.h"
+#include "controls/ui/screengrab.h"
+#include "controls/ui/tfrmcolorpicker.h"
+#include "controls/ui/tfrmzoom.h"
+#include "controls/ui/tquoredit.h"
+#include "engine/errors.h"
+
+#include <QClipboard>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QToolButton>
+
+namespace mottler {
+namespace {
+
+int ChannelOf(const TQuorEdit* edit) {
+    return std::clamp(edit->IntValue(), 0, 255);
+}
+
+bool IsPasteKey(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Paste) ||
+           (key->key() == Qt::Key_Insert && key->modifiers() == Qt::ShiftModifier);
+}
+
+} // namespace
+
+void TfrmColorPicker::SetCurrentColour(PackedColour colour) {
+    txtRed->setText(QString::number(RedOf(colour)));
+    txtGreen->setText(QString::number(GreenOf(colour)));
+    txtBlue->setText(QString::number(BlueOf(colour)));
+    currentColour = PackRgb(ChannelOf(txtRed), ChannelOf(txtGreen), ChannelOf(txtBlue));
+    ShowColourSwatch();
+}
+
+void TfrmColorPicker::ShowColourSwatch() {
+    QPalette colours = shColor->palette();
+    colours.setColor(QPalette::Window,
+                     QColor(RedOf(currentColour), GreenOf(currentColour), BlueOf(currentColour)));
+    shColor->setPalette(colours);
+}
+
+void TfrmColorPicker::DecimalFieldChanged(TQuorEdit* decimal, TQuorEdit* hex) {
+    const QString hexText = QString::asprintf("%02X", ChannelOf(decimal));
+    if (hex->text() != hexText)
+        hex->setText(hexText);
+    currentColour = PackRgb(ChannelOf(txtRed), ChannelOf(txtGreen), ChannelOf(txtBlue));
+    ShowColourSwatch();
+}
+
+void TfrmColorPicker::HexFieldChanged(TQuorEdit* hex, TQuorEdit* decimal) {
+    if (hex->text().size() != 2)
+        return;
+    bool ok = false;
+    const int value = hex->text().toInt(&ok, 16);
+    if (!ok)
+        return;
+    if (decimal->text() != QString::number(value))
+        decimal->setText(QString::number(value));
+    currentColour = PackRgb(ChannelOf(txtRed), ChannelOf(txtGreen), ChannelOf(txtBlue));
+    ShowColourSwatch();
+}
+
+bool TfrmColorPicker::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && IsPasteKey(static_cast<QKeyEvent*>(event)))
+        return PasteIntoField(watched);
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TfrmColorPicker::PasteIntoField(QObject* field) {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (field == txtHexRed || field == txtHexGreen || field == txtHexBlue) {
+        try {
+            const ChannelTexts parts = HexFieldsFromPaste(text);
+            txtHexRed->setText(parts[0]);
+            txtHexGreen->setText(parts[1]);
+            txtHexBlue->setText(parts[2]);
+        } catch (const MottlerError& error) {
+            Prompts().message(this, error.Message());
+        }
+        return true;
+    }
+    if (field == txtRed || field == txtGreen || field == txtBlue) {
+        if (const std::optional<ChannelTexts> parts = DecimalFieldsFromPaste(text)) {
+            // Only numbers the fields could hold: a pasted "300" or "x" would show a colour
+            // the fields do not say.
+            for (const QString& part : *parts) {
+                bool ok = false;
+                const int value = part.toInt(&ok);
+                if (!ok || value < 0 || value > 255) {
+                    Prompts().message(this,
+                                      QStringLiteral("All values must be between 0 and 255."));
+                    return true;
+                }
+            }
+            txtRed->setText((*parts)[0]);
+            txtGreen->setText((*parts)[1]);
+            txtBlue->setText((*parts)[2]);
+        }
+        return true;
+    }
+    return false;
+}
+void TfrmColorPicker::btnSampleDown() {
+    const std::optional<PackedColour> pixel = ReadScreenPixel(QCursor::pos());
+    btnSample->setDown(false);
+    if (!pixel) {
+        lblScreen->setText(ScreenUnreadableText());
+        lblScreen->show();
+        return;
+    }
+    sampling = true;
+    grabMouse(SampleCursor());
+    SetCurrentColour(*pixel);
+}
+
+void TfrmColorPicker::btnZoomClick() {
+    if (zoom == nullptr)
+        zoom = new TfrmZoom(this);
+    zoom->RestorePosition();
+    zoom->exec();
+    btnZoom->setDown(false);
+}
+
+void TfrmColorPicker::SampleAt(QPoint globalPos) {
+    if (const std::optional<PackedColour> pixel = ReadScreenPixel(globalPos)) {
+        SetCurrentColour(*pixel);
+        return;
+    }
+    EndSampling();
+    lblScreen->setText(ScreenUnreadableText());
+    lblScreen->show();
+}
+
+void TfrmColorPicker::EndSampling() {
+    if (!sampling)
+        return;
+    sampling = false;
+    releaseMouse();
+}
+
+void TfrmColorPicker::mouseMoveEvent(QMouseEvent* event) {
+    if (sampling || event->buttons().testFlag(Qt::LeftButton))
+        SampleAt(event->globalPosition().toPoint());
+    QDialog::mouseMoveEvent(event);
+}
+
+void TfrmColorPicker::mouseReleaseEvent(QMouseEvent* event) {
+    EndSampling();
+    QDialog::mouseReleaseEvent(event);
+}
+} // namespace mottler

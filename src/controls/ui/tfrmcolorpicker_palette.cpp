@@ -1,0 +1,153 @@
+#include "controls/colourmatch.h"
+#include "controls/filefilter.h"
+#include "controls/palettefile.h"
+#include "controls/ui/colourgrid.h"
+#include "controls/ui/spectrumview.h"
+#include "controls/ui/tfrmcolorpicker.h"
+#include "controls/websafepalette.h"
+#include "engine/errors.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QToolButton>
+
+namespace mottler {
+namespace {
+
+const char* const PaletteFilter = "GIF files (*.gif)|*.gif|Palette Files (RIFF & JASC) "
+                                  "(*.pal)|*.pal|Photoshop Palettes (*.act)|*.act";
+
+bool IsWebSafeName(const QString& name) {
+    return name.compare(WebSafePaletteName(), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+void TfrmColorPicker::ListPaletteFolder(const QString& folder) {
+    paletteFolder = folder;
+    cmbPal->clear();
+    cmbPal->addItem(WebSafePaletteName());
+    if (folder.isEmpty())
+        return;
+    const QStringList names = QDir(folder).entryList(
+        {QStringLiteral("*.pal"), QStringLiteral("*.gif"), QStringLiteral("*.act")},
+        QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names)
+        if (!IsWebSafeName(name))
+            cmbPal->addItem(name);
+}
+
+void TfrmColorPicker::SelectPaletteName(const QString& name) {
+    int index = -1;
+    for (int i = 0; i < cmbPal->count() && index < 0; ++i)
+        if (cmbPal->itemText(i).compare(name, Qt::CaseInsensitive) == 0)
+            index = i;
+    if (index < 0) {
+        // A name the folder no longer lists still goes through cmbPalClick, which reports it.
+        cmbPal->addItem(name);
+        index = cmbPal->count() - 1;
+    }
+    cmbPal->setCurrentIndex(index);
+}
+
+void TfrmColorPicker::cmbPalClick() {
+    ShowPaletteNamed(cmbPal->currentText());
+}
+
+void TfrmColorPicker::ShowPaletteNamed(const QString& name) {
+    QString shownName = name;
+    QString path = QDir(QDir::tempPath()).filePath(WebSafePaletteName());
+    bool webSafe = IsWebSafeName(name);
+    if (!webSafe) {
+        path = QDir(paletteFolder).filePath(name);
+        if (paletteFolder.isEmpty() || !QFileInfo(path).isFile()) {
+            Prompts().message(this, QStringLiteral("The file \"%1\" does not exist.  The default "
+                                                   "websafe palette will be displayed instead.")
+                                        .arg(QDir::toNativeSeparators(path)));
+            cmbPal->removeItem(cmbPal->findText(name));
+            webSafe = true;
+            shownName = WebSafePaletteName();
+            path = QDir(QDir::tempPath()).filePath(WebSafePaletteName());
+        }
+    }
+    if (ShowPalette(path, webSafe))
+        shownPaletteName = shownName;
+    // After a failure the list shows again the palette the grid still holds.
+    SelectPaletteName(shownPaletteName.isEmpty() ? WebSafePaletteName() : shownPaletteName);
+    PickerSettings::Open().setValue(QStringLiteral("Last File"), cmbPal->currentText());
+}
+
+bool TfrmColorPicker::ShowPalette(const QString& path, bool webSafe) {
+    PaletteFileColours read;
+    try {
+        read = webSafe ? ReadRiffPalette(WebSafePaletteBytes()) : ReadPaletteFile(path);
+    } catch (const MottlerError& error) {
+        Prompts().message(this, error.Message());
+        return false;
+    }
+    if (cmbSort->currentIndex() == 1)
+        SortByLuminance(read.Colours, read.Count);
+    grid1->SetColours(read.Colours, FadeGrid && !loading);
+    paletteFile = path;
+    showingWebSafe = webSafe;
+    return true;
+}
+
+void TfrmColorPicker::btnLoadFileClick() {
+    const QStringList filters = QtFileFilter(QString::fromLatin1(PaletteFilter)).split(";;");
+    const QString suffix = QFileInfo(paletteFile).suffix().toLower();
+    const int filterIndex = suffix == "pal" ? 1 : suffix == "act" ? 2 : 0;
+    QSettings settings = PickerSettings::Open();
+    const QString chosen =
+        Prompts().openFile(this, settings.value(QStringLiteral("InitialDir")).toString(),
+                           filters.join(";;"), filters.value(filterIndex));
+    if (chosen.isEmpty() || !ShowPalette(chosen, false))
+        return;
+    const QFileInfo file(chosen);
+    settings.setValue(QStringLiteral("InitialDir"), file.absolutePath());
+    ListPaletteFolder(file.absolutePath());
+    SelectPaletteName(file.fileName());
+    shownPaletteName = file.fileName();
+    // Remembered as well, so that the next start shows this file from the new folder rather
+    // than looking for the old name there.
+    settings.setValue(QStringLiteral("Last File"), file.fileName());
+}
+
+void TfrmColorPicker::btnMoreColorClick() {
+    SetSpectrumShown(btnMoreColor->isChecked());
+}
+
+void TfrmColorPicker::SetSpectrumShown(bool shown) {
+    pnlSpectrum->setVisible(shown);
+    btnFind->setToolTip(shown ? QStringLiteral("Find nearest color in palette and spectrum")
+                              : QStringLiteral("Find nearest color in palette"));
+    if (shown)
+        SearchSpectrum();
+    PickerSettings::Open().setValue(QStringLiteral("Show "), PickerSettings::BoolText(shown));
+}
+
+void TfrmColorPicker::SearchSpectrum() {
+    if (const std::optional<QPoint> at = FindInSpectrum(pnlSpectrum->Spectrum(), currentColour))
+        pnlSpectrum->MoveMarkers(*at);
+}
+
+void TfrmColorPicker::btnFindClick() {
+    if (pnlSpectrum->isVisible())
+        SearchSpectrum();
+    grid1->SelectCell(FindNearestColour(grid1->Colours(), currentColour));
+}
+
+void TfrmColorPicker::keyPressEvent(QKeyEvent* event) {
+    const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
+                       event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    // Arrow keys no other part used move the spectrum pick while the spectrum is shown.
+    if (arrow && pnlSpectrum->isVisible()) {
+        QCoreApplication::sendEvent(pnlSpectrum, event);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+} // namespace mottler
