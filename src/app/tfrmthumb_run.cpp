@@ -25,23 +25,11 @@
 #include <QToolButton>
 
 namespace mottler {
-namespace {
-
-double FactorOf(const QSpinBox* box) {
-    bool ok = false;
-    const double value = box->text().trimmed().toDouble(&ok);
-    if (!ok)
-        throw MottlerError(QStringLiteral("'%1' is not a valid floating point value")
-                               .arg(box->text()));
-    return value;
-}
-
-} // namespace
 
 GrowthFactors TfrmThumb::ReadFactors() const {
     GrowthFactors factors;
-    factors.FactorA = FactorOf(page.spFactorA);
-    factors.FactorB = FactorOf(page.spFactorB);
+    factors.FactorA = DecimalNumber(page.spFactorA->text());
+    factors.FactorB = DecimalNumber(page.spFactorB->text());
     return frmAdvanced->ApplyTo(factors);
 }
 

@@ -1,5 +1,7 @@
 #include "controls/quoreditrules.h"
 
+#include "engine/errors.h"
+
 #include "presets/usersettings.h"
 
 #include <cmath>
@@ -106,6 +108,14 @@ QString ApplyMin(const QString& text, int min) {
     if (min > 0 && !text.isEmpty() && NumberValue(text) < min)
         return QString::number(min);
     return text;
+}
+
+double DecimalNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok)
+        throw MottlerError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return value;
 }
 
 } // namespace mottler

@@ -12,6 +12,10 @@ int IntValue(const QString& text);
 /// finite number. Used for the bounds so that "5.5" is not mistaken for 0.
 double NumberValue(const QString& text);
 
+/// The decimal number a box must hold for a computation (a growth factor, a multiplier).
+/// Throws MottlerError "'text' is not a valid floating point value" when it holds none.
+double DecimalNumber(const QString& text);
+
 /// What may be typed into a TQuorEdit.
 struct QuorEditRules {
     bool numericOnly = false;  ///< only digits, "-" and (with allowDecimal) one "."

@@ -1,6 +1,6 @@
 #include "engine/render.h"
 #include "engine/scaling.h"
-#include "palette/spectrum.h"
+#include "palette/colourbands.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 #include "controls/pickersettings.h"
 #include "controls/ui/colourgrid.h"
 #include "controls/ui/screengrab.h"
-#include "controls/ui/spectrumview.h"
+#include "controls/ui/colourbandsview.h"
 #include "controls/ui/swatchstrip.h"
 #include "controls/ui/tfrmcolorpicker.h"
 #include "controls/ui/tquoredit.h"
-#include "palette/spectrum.h"
+#include "palette/colourbands.h"
 #include "testenv.h"
 
 #include <QAction>

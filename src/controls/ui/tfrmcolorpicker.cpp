@@ -2,7 +2,7 @@
 
 #include "controls/ui/colourgrid.h"
 #include "controls/ui/pickercursors.h"
-#include "controls/ui/spectrumview.h"
+#include "controls/ui/colourbandsview.h"
 #include "controls/ui/swatchstrip.h"
 #include "controls/ui/tquoredit.h"
 #include "controls/websafepalette.h"

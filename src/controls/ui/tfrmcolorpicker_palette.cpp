@@ -2,7 +2,7 @@
 #include "controls/filefilter.h"
 #include "controls/palettefile.h"
 #include "controls/ui/colourgrid.h"
-#include "controls/ui/spectrumview.h"
+#include "controls/ui/colourbandsview.h"
 #include "controls/ui/tfrmcolorpicker.h"
 #include "controls/websafepalette.h"
 #include "engine/errors.h"

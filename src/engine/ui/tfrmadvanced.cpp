@@ -30,15 +30,6 @@ TQuorEdit* Field(QVBoxLayout* layout, QWidget* parent, const char* name, const Q
     return edit;
 }
 
-double Multiplier(const TQuorEdit* box) {
-    bool ok = false;
-    const double value = box->text().trimmed().toDouble(&ok);
-    if (!ok)
-        throw MottlerError(QStringLiteral("'%1' is not a valid floating point value")
-                               .arg(box->text()));
-    return value;
-}
-
 } // namespace
 
 TfrmAdvanced::TfrmAdvanced(QWidget* parent) : QDialog(parent, Qt::Tool) {
@@ -108,8 +99,8 @@ GrowthFactors TfrmAdvanced::ApplyTo(GrowthFactors factors) const {
         return factors;
     factors.FactorC = IntValue(txtCFactor->text());
     factors.FactorD = IntValue(txtDFactor->text());
-    factors.MultiplierA = Multiplier(txtAMultiplier);
-    factors.MultiplierB = Multiplier(txtBMultiplier);
+    factors.MultiplierA = DecimalNumber(txtAMultiplier->text());
+    factors.MultiplierB = DecimalNumber(txtBMultiplier->text());
     factors.Zero = ZeroActionIndex();
     return factors;
 }

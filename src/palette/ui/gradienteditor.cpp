@@ -4,7 +4,7 @@
 #include "engine/errors.h"
 #include "engine/random.h"
 #include "palette/colourtext.h"
-#include "palette/spectrum.h"
+#include "palette/colourbands.h"
 #include "palette/strips.h"
 #include "palette/ui/imagewidget.h"
 #include "palette/ui/ttriangle.h"

@@ -1,4 +1,4 @@
-#include "palette/spectrum.h"
+#include "palette/colourbands.h"
 
 #include "engine/errors.h"
 

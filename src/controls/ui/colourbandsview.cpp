@@ -1,6 +1,6 @@
-#include "controls/ui/spectrumview.h"
+#include "controls/ui/colourbandsview.h"
 
-#include "palette/spectrum.h"
+#include "palette/colourbands.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,5 +1,5 @@
 #include "engine/errors.h"
-#include "palette/spectrum.h"
+#include "palette/colourbands.h"
 #include "palette/strips.h"
 
 #include <gtest/gtest.h>
