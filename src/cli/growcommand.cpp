@@ -78,8 +78,10 @@ GrowPlan PlanFromOptions(TextureEngine& engine, GrowOptions& o) {
 GrowPlan PlanFromPreset(TextureEngine& engine, GrowOptions& o) {
     const Preset preset =
         OverridePreset(NamedPreset(OpenPresetFile(o.PresetFile), o.PresetName), o);
-    PreparedPreset prepared =
+    const PreparedPreset prepared =
         PreparePreset(engine, preset, ShapeTuning::FromUserSettings(), PresetPictureFit(o));
+    for (int i = 0; i < prepared.RefusedPoints; ++i)
+        PrintError(TooManyControlPointsMessage);
     o.Seed = preset.Seed;
     return {prepared.Factors, prepared.Run, prepared.Colours};
 }

@@ -2,6 +2,8 @@
 
 #include "palette/colourtext.h"
 
+#include <QFileInfo>
+
 namespace mottler::cli {
 namespace {
 
@@ -24,14 +26,18 @@ void OverrideSeeding(Preset& p, const GrowOptions& o) {
         p.Seed = *o.Seed;
     if (o.Has("--type"))
         p.Type = o.Texture.Type;
+    // A picture named on the command line is relative to the working folder, not to the
+    // data folder that a preset's own "File" is relative to.
     if (o.Has("--image"))
-        p.ImageFile = o.Texture.ImageFile;
+        p.ImageFile = QFileInfo(o.Texture.ImageFile).absoluteFilePath();
     if (o.Has("--width"))
         p.Width = o.Texture.Width;
     if (o.Has("--height"))
         p.Height = o.Texture.Height;
     if (o.Has("--image") && p.Type != ImageFile)
         throw UsageError("option --image needs --type image or a preset of that type");
+    if (p.Type == ImageFile && p.ImageFile.isEmpty())
+        throw UsageError("option --type image needs --image FILE");
 }
 
 void OverrideGrowth(Preset& p, const GrowOptions& o) {

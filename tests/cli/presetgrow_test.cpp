@@ -12,9 +12,10 @@ struct CliResult {
     QString Err;
 };
 
-/// Runs the tool with its data folder in `home`.
+/// Runs the tool in `home`, which is also its data folder.
 CliResult RunCli(const QStringList& args, const QString& home) {
     QProcess process;
+    process.setWorkingDirectory(home);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("MOTTLER_HOME", home);
     process.setProcessEnvironment(environment);
@@ -63,6 +64,17 @@ TEST(CliPresetGrow, APresetGrowsAsItsValuesGivenByHandAndOptionsOverrideThem) {
     EXPECT_EQ(Read(preset), Read(byHand));
 }
 
+TEST(CliPresetGrow, APictureGivenOnTheCommandLineIsFoundInTheWorkingFolder) {
+    QTemporaryDir home;
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    ASSERT_TRUE(picture.save(home.filePath("mine.png")));
+    const QStringList grow{"grow", "--preset", "Ripples In The Pond", "--iterations", "3"};
+    const CliResult run = RunCli(grow + QStringList{"--image", "mine.png"}, home.path());
+    EXPECT_EQ(run.Status, 0) << qPrintable(run.Err);
+    EXPECT_EQ(RunCli(grow, home.path()).Status, 0); // its own picture, from the data folder
+}
+
 TEST(CliPresetGrow, AnUnknownPresetOrFileFailsClearly) {
     QTemporaryDir home;
     const CliResult unknown = RunCli({"grow", "--preset", "No Such Thing"}, home.path());
@@ -75,6 +87,7 @@ TEST(CliPresetGrow, AnUnknownPresetOrFileFailsClearly) {
     EXPECT_TRUE(noFile.Err.contains("none.ini")) << qPrintable(noFile.Err);
     EXPECT_EQ(RunCli({"grow", "--presets", home.filePath("save.ini")}, home.path()).Status, 2);
     EXPECT_EQ(RunCli({"grow", "--preset", "Marble", "--image", "x.png"}, home.path()).Status, 2);
+    EXPECT_EQ(RunCli({"grow", "--preset", "Marble", "--type", "image"}, home.path()).Status, 2);
 }
 
 TEST(CliSheet, DrawsEveryPresetOfAFileIntoOneImage) {
