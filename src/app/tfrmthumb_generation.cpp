@@ -71,6 +71,7 @@ void TfrmThumb::btnRandomizeClick() {
 void TfrmThumb::btnContinueClick() {
     if (running || preview.lblFrameNumber->text().isEmpty())
         return;
+    ShowLastRecordedFrame();
     tbIterationsChange();
     GrowTexture(RunMode::Continued);
 }
