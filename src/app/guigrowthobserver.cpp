@@ -7,18 +7,27 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QSlider>
 
 namespace mottler {
 
 void GuiGrowthObserver::RunStarting() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     window.preview.progressBar->SetText("Press ESC to stop");
+    window.recording.tbFrames->setTickPosition(QSlider::NoTicks);
     input.Start(window.engine.Switches.ProcessMessagesDuringGrowth);
 }
+
+void GuiGrowthObserver::ClearFrames() { recorder.ClearFrames(); }
 
 void GuiGrowthObserver::ClearAges() { window.ClearAges(); }
 
 void GuiGrowthObserver::IterationsPlanned(int n) {
+    // The frame trackbar starts over without showing a frame: the run takes over the display,
+    // and its end shows the last frame again.
+    const QSignalBlocker quiet(window.recording.tbFrames);
+    window.recording.tbFrames->setValue(1);
+    window.lastShownFrame = 0;
     window.preview.progressBar->SetTotalParts(n);
 }
 
@@ -40,6 +49,10 @@ void GuiGrowthObserver::Progress(int iteration) {
 
 void GuiGrowthObserver::RenderFrame(int) { RenderGrowthFrame(window.engine, window.gradient.Colours); }
 
+void GuiGrowthObserver::RecordStep(int iteration, bool firstOfRun) {
+    recorder.RecordStep(iteration, firstOfRun);
+}
+
 void GuiGrowthObserver::ShowPreview(int) { window.ShowPreview(); }
 
 void GuiGrowthObserver::PaintAge(int ageIndex, int iteration) {
@@ -60,6 +73,7 @@ void GuiGrowthObserver::RunEnded(double elapsedSeconds) {
     bar->SetPartsComplete(0);
     bar->hide();
     window.lblTime->setText(QString::asprintf("%.2f", elapsedSeconds));
+    recorder.CloseFile();
 }
 
 } // namespace mottler

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/runrecorder.h"
 #include "engine/growth.h"
 
 namespace mottler {
@@ -11,10 +12,12 @@ class RunInputFilter;
 /// Escape poll and the end-of-run update.
 class GuiGrowthObserver : public GrowthObserver {
 public:
+    /// Reads the record-to-file option for the run (see RunRecorder).
     GuiGrowthObserver(TfrmThumb& owner, RunInputFilter& runInput)
-        : window(owner), input(runInput) {}
+        : window(owner), input(runInput), recorder(owner) {}
 
     void RunStarting() override;
+    void ClearFrames() override;
     void ClearAges() override;
     void IterationsPlanned(int n) override;
     GrowthFactors ReadFactors() override;
@@ -22,6 +25,7 @@ public:
     bool EscapePressed() override;
     void Progress(int iteration) override;
     void RenderFrame(int iteration) override;
+    void RecordStep(int iteration, bool firstOfRun) override;
     void ShowPreview(int iteration) override;
     void PaintAge(int ageIndex, int iteration) override;
     void ProcessMessages() override;
@@ -31,6 +35,7 @@ public:
 private:
     TfrmThumb& window;
     RunInputFilter& input;
+    RunRecorder recorder;
 };
 
 } // namespace mottler

@@ -1,6 +1,6 @@
 #include "app/runinputfilter.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -44,6 +44,10 @@ bool RunInputFilter::PollEscape() {
 }
 
 bool RunInputFilter::eventFilter(QObject* watched, QEvent* event) {
+    // A message box that the run itself opens (running out of memory while recording) must
+    // be answerable, or the run could never go on.
+    if (QApplication::activeModalWidget() != nullptr)
+        return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         escapePressed = true;

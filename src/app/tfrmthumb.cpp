@@ -14,6 +14,7 @@
 #include "engine/ui/texturepreview.h"
 #include "palette/ui/adjustpanel.h"
 #include "palette/ui/gradienteditor.h"
+#include "recording/ui/tfrmrecordtofile.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -37,12 +38,14 @@ TfrmThumb::TfrmThumb(QWidget* parent) : QMainWindow(parent) {
     runInput = new RunInputFilter(this);
     BuildWindow();
     frmAdvanced = new TfrmAdvanced(this);
+    frmRecordToFile = new TfrmRecordToFile(this);
     ConnectGeneration();
     ConnectTrackbars();
     ConnectAges();
     ConnectPreview();
     ConnectColours();
     ConnectPresets();
+    ConnectRecording();
     // Keys and clicks the window handles before its controls (Enter in the seed box, digit
     // keys, Shift+right-click on a spin box, the wheel over a trackbar).
     QApplication::instance()->installEventFilter(this);
@@ -80,6 +83,8 @@ void TfrmThumb::BuildWindow() {
     }
     agesRow->addStretch();
     left->addLayout(agesRow);
+    recording = BuildRecordFrame(central);
+    left->addWidget(recording.fraRecord);
     lblTime = new QLabel(central);
     lblTime->setObjectName("lblTime");
     lblTime->hide();
@@ -91,6 +96,9 @@ void TfrmThumb::BuildWindow() {
     columns->addWidget(preview.fraTilePreview, 1);
 
     QMenu* file = menuBar()->addMenu("&File");
+    QAction* recordingOptions = file->addAction("Set File Recording Options", this,
+                                                [this] { mnuFileSetRecordingOptionsClick(); });
+    recordingOptions->setObjectName("mnuFileSetRecordingOptions");
     file->addAction("&Import Texture Pack", this, [this] { mnuFileImportTexturePackClick(); });
     file->addSeparator();
     file->addAction("E&xit", this, &QWidget::close);

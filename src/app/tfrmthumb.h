@@ -2,10 +2,12 @@
 
 #include "app/previewframe.h"
 #include "app/settingspages.h"
+#include "app/recordframe.h"
 #include "app/texturepage.h"
 #include "engine/engine.h"
 #include "engine/growth.h"
 #include "palette/gradientstate.h"
+#include "recording/frames.h"
 
 #include <QMainWindow>
 #include <array>
@@ -22,6 +24,7 @@ class AgeThumbnail;
 class GradientEditor;
 class RunInputFilter;
 class TfrmAdvanced;
+class TfrmRecordToFile;
 
 /// The main window: the one texture, its settings and views. Its handlers are split by
 /// subsystem over the tfrmthumb_*.cpp files; the work they start lives in the core.
@@ -38,6 +41,9 @@ public:
     TexturePage& Page() { return page; }
     PreviewFrame& Preview() { return preview; }
     TfrmAdvanced& Advanced() { return *frmAdvanced; }
+    RecordFrame& Recording() { return recording; }
+    FrameList& Frames() { return frames; }
+    TfrmRecordToFile& RecordToFile() { return *frmRecordToFile; }
     AgeThumbnail* Age(int index) const { return ages[static_cast<std::size_t>(index - 1)]; }
     QTabWidget* PageControl() const { return pgControl; }
     bool Running() const { return running; }
@@ -81,6 +87,25 @@ public:
     void ClearAges();
     void PaintAge(int index, int iteration);
 
+    // Recorded frames and playback.
+    void tbFramesChange();
+    void chkRecordClick();
+    void btnBackClick();
+    void btnForwardClick();
+    void btnPlayClick();
+    void btnStopClick();
+    void tmrPlaybackTimer();
+    void btnSaveRecordingClick();
+    void mnuFileSetRecordingOptionsClick();
+    /// The end-of-run update of the recording controls; k is the run's reported iteration.
+    void UpdateRecordingControls(int k);
+    /// Recording is on and goes into memory (not straight into a file).
+    bool RecordsToMemory() const;
+    /// Recording is on and goes straight into the AVI file of the record-to-file options.
+    bool RecordsToFile() const;
+    /// "Record Every" as the recording uses it: values below 1 read as 1.
+    int RecordEvery() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -97,6 +122,7 @@ private:
     void LoadPresetColours(const Preset& preset);
     void WarnAboutColourDepth();
     void ExtractBuiltInFiles();
+    void ConnectRecording();
     bool SelectsPointByDigit(QObject* watched, QEvent* event);
     void FormCreate();
     void tbIterationsChange();
@@ -104,6 +130,10 @@ private:
     bool RaisesRange(QObject* watched, QEvent* event);
     bool MovesTrackbar(QEvent* event);
     void imgAge1Click(AgeThumbnail* thumbnail);
+    bool ShowRecordedAge(int tag);
+    void ShowLastRecordedFrame();
+    void UpdateSaveRecordingButton();
+    void ShowFrame(const TFrame& frame);
     void ToggleEngineSwitch(AgeThumbnail* thumbnail);
     void PreviewResized();
     void ShowRunFailure(const RunResult& result);
@@ -127,6 +157,10 @@ private:
     std::array<AgeThumbnail*, 9> ages{};
     QLabel* lblTime = nullptr;
     TfrmAdvanced* frmAdvanced = nullptr;
+    RecordFrame recording;
+    FrameList frames;
+    int lastShownFrame = 0; ///< the frame trackbar position on display, 0 for none
+    TfrmRecordToFile* frmRecordToFile = nullptr;
     RunInputFilter* runInput = nullptr;
     QString imageFile;
     bool running = false;

@@ -35,7 +35,8 @@ void TfrmThumb::PaintAge(int index, int iteration) {
 }
 
 void TfrmThumb::imgAge1Click(AgeThumbnail* thumbnail) {
-    if (running || pgControl->currentWidget() != page.tbBackground)
+    if (running || pgControl->currentWidget() != page.tbBackground ||
+        ShowRecordedAge(thumbnail->Tag()))
         return;
     page.spIterations->setValue(thumbnail->Tag());
     GrowTexture(RunMode::Fresh);

@@ -72,6 +72,7 @@ void TfrmThumb::btnRandomizeClick() {
 void TfrmThumb::btnContinueClick() {
     if (running || preview.lblFrameNumber->text().isEmpty())
         return;
+    ShowLastRecordedFrame();
     tbIterationsChange();
     GrowTexture(RunMode::Continued);
 }

@@ -40,6 +40,7 @@ RunParameters TfrmThumb::ReadRunParameters(RunMode mode) const {
     params.Iterations = page.tbIterations->value();
     params.Animate = preview.chkAnimate->isChecked();
     params.AnimateEvery = IntValue(preview.txtAnimateMod->text());
+    params.Record = recording.chkRecord->isChecked();
     params.DriftKind = page.cmbDrift->currentIndex();
     return params;
 }
@@ -102,7 +103,7 @@ void TfrmThumb::SetTextureSize(int width, int height) {
 void TfrmThumb::FinishRun(int k) {
     RenderDisplayField();
     preview.progressBar->SetText(QString());
-    preview.lblFrameNumber->setText(QString::number(k));
+    UpdateRecordingControls(k);
     page.spIterations->setToolTip(QString::number(k));
     UpdateContinueButton();
     page.btnSavePreset->setEnabled(true);

@@ -41,7 +41,7 @@ void FrameList::AddFrame(const TextureEngine& engine, int iteration, MessageSink
     }
 }
 
-void FrameList::ClearFrames(PartsProgress* progress) {
+void FrameList::ClearFrames(PartsProgressSink* progress) {
     if (!frames.empty() && progress)
         progress->SetTotalParts(Count());
     for (int index = Count() - 1; index >= 0; --index) {

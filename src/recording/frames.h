@@ -44,7 +44,7 @@ public:
 
     /// Frees every frame, from the last to the first, reporting the index of each frame that
     /// is a multiple of 5 as the completed parts (total: the count), then 0.
-    void ClearFrames(PartsProgress* progress = nullptr);
+    void ClearFrames(PartsProgressSink* progress = nullptr);
 
     int Count() const { return static_cast<int>(frames.size()); }
     bool IsEmpty() const { return frames.empty(); }

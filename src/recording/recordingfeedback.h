@@ -13,9 +13,9 @@ public:
 };
 
 /// The parts progress bar as long recording work sees it (freeing many frames).
-class PartsProgress {
+class PartsProgressSink {
 public:
-    virtual ~PartsProgress() = default;
+    virtual ~PartsProgressSink() = default;
     virtual void SetTotalParts(int total) = 0;
     virtual void SetPartsComplete(int parts) = 0;
 };

@@ -18,7 +18,7 @@ struct SinkSpy : MessageSink {
     std::vector<QString> messages;
 };
 
-struct ProgressSpy : PartsProgress {
+struct ProgressSpy : PartsProgressSink {
     void SetTotalParts(int total) override { calls.push_back("total " + std::to_string(total)); }
     void SetPartsComplete(int parts) override { calls.push_back(std::to_string(parts)); }
     std::vector<std::string> calls;

@@ -1,0 +1,78 @@
+#include "app/runrecorder.h"
+
+#include "app/messages.h"
+#include "app/tfrmthumb.h"
+#include "controls/ui/tpartsprogressbar.h"
+#include "controls/ui/tquoredit.h"
+#include "engine/errors.h"
+#include "recording/recordstep.h"
+#include "recording/ui/tfrmrecordtofile.h"
+
+#include <QSlider>
+
+namespace mottler {
+namespace {
+
+class ProgressBarSink : public PartsProgressSink {
+public:
+    explicit ProgressBarSink(TPartsProgressBar& progressBar) : bar(progressBar) {}
+    void SetTotalParts(int total) override { bar.SetTotalParts(total); }
+    void SetPartsComplete(int parts) override { bar.SetPartsComplete(parts); }
+
+private:
+    TPartsProgressBar& bar;
+};
+
+class MessageBoxSink : public MessageSink {
+public:
+    explicit MessageBoxSink(QWidget* owner) : parent(owner) {}
+    void ShowMessage(const QString& text) override { ShowError(parent, text); }
+
+private:
+    QWidget* parent;
+};
+
+} // namespace
+
+RunRecorder::RunRecorder(TfrmThumb& owner) : window(owner) {
+    if (window.RecordsToFile())
+        direct = std::make_unique<DirectRecording>(window.RecordToFile().FileName(),
+                                                   window.Page().tbIterations->value());
+}
+
+void RunRecorder::ClearFrames() {
+    ProgressBarSink progress(*window.Preview().progressBar);
+    window.Frames().ClearFrames(&progress);
+}
+
+void RunRecorder::RecordStep(int iteration, bool firstOfRun) {
+    const int recordEvery = window.Recording().txtRecordMod->IntValue();
+    if (direct) {
+        direct->RecordStep(window.Engine().TextureBitmap, iteration, firstOfRun, recordEvery);
+        return;
+    }
+    MessageBoxSink messages(&window);
+    RecordFrameStep(window.Frames(), window.Engine(), iteration, recordEvery, messages);
+}
+
+void RunRecorder::CloseFile() noexcept {
+    if (!direct)
+        return;
+    try {
+        direct->Close();
+    } catch (const MottlerError& error) {
+        ShowCloseFailure(error.Message());
+    } catch (const std::exception& error) {
+        ShowCloseFailure(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void RunRecorder::ShowCloseFailure(const QString& text) noexcept {
+    try {
+        ShowError(&window, text);
+    } catch (...) {
+        // Nothing more can be done for the user here; the run's clean-up must still finish.
+    }
+}
+
+} // namespace mottler

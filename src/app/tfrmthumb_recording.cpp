@@ -1,0 +1,171 @@
+// Recorded frames: showing a frame from the trackbar, playback, the recording switches and the
+// record-to-file options, and the recording controls' update at the end of a run.
+#include "app/tfrmthumb.h"
+#include "controls/ui/tquoredit.h"
+#include "engine/tilepreview.h"
+#include "engine/ui/texturepreview.h"
+#include "recording/framebitmap.h"
+#include "recording/recordstep.h"
+#include "recording/ui/tfrmrecordtofile.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace mottler {
+
+void TfrmThumb::ConnectRecording() {
+    const RecordFrame& r = recording;
+    connect(r.tbFrames, &QSlider::valueChanged, this, [this] { tbFramesChange(); });
+    connect(r.chkRecord, &QCheckBox::toggled, this, [this] { chkRecordClick(); });
+    connect(r.btnBack, &QPushButton::clicked, this, [this] { btnBackClick(); });
+    connect(r.btnForward, &QPushButton::clicked, this, [this] { btnForwardClick(); });
+    connect(r.btnPlay, &QPushButton::clicked, this, [this] { btnPlayClick(); });
+    connect(r.btnStop, &QPushButton::clicked, this, [this] { btnStopClick(); });
+    connect(r.tmrPlayback, &QTimer::timeout, this, [this] { tmrPlaybackTimer(); });
+    connect(r.btnSaveRecording, &QPushButton::clicked, this, [this] { btnSaveRecordingClick(); });
+    connect(pgControl, &QTabWidget::currentChanged, this, [this] { UpdateSaveRecordingButton(); });
+}
+
+bool TfrmThumb::RecordsToMemory() const {
+    return recording.chkRecord->isChecked() && !frmRecordToFile->RecordsToFile();
+}
+
+bool TfrmThumb::RecordsToFile() const {
+    return recording.chkRecord->isChecked() && frmRecordToFile->RecordsToFile();
+}
+
+int TfrmThumb::RecordEvery() const {
+    return EffectiveRecordEvery(recording.txtRecordMod->IntValue());
+}
+
+void TfrmThumb::tbFramesChange() {
+    QSlider* bar = recording.tbFrames;
+    int p = bar->value();
+    if (frames.IsEmpty())
+        return;
+    if (p > frames.Count()) {
+        p = frames.Count();
+        const QSignalBlocker quiet(bar);
+        bar->setValue(p);
+    }
+    if (p == lastShownFrame)
+        return;
+    lastShownFrame = p;
+    ShowFrame(frames[p - 1]);
+}
+
+void TfrmThumb::ShowFrame(const TFrame& frame) {
+    preview.lblFrameNumber->setText(QString::number(frame.Iteration));
+    if (CopyFrameToDisplayField(frame, engine)) {
+        RenderDisplayField();
+        return;
+    }
+    // Recorded before the texture size changed: shown at its own size, read only within its
+    // own block, while the display field and the texture bitmap keep the current size.
+    TexturePreview* view = preview.imgTexture;
+    view->Show(ComposeTilePreview(FrameToBitmap(frame, gradient.Colours), view->size(),
+                                  DesignPreviewSize, preview.chkTile->isChecked()));
+}
+
+void TfrmThumb::UpdateRecordingControls(int k) {
+    const bool any = !frames.IsEmpty();
+    for (QPushButton* button : {recording.btnSaveRecording, recording.btnBack, recording.btnPlay,
+                                recording.btnStop, recording.btnForward})
+        button->setEnabled(any);
+    UpdateSaveRecordingButton();
+    preview.lblFrameNumber->setText(QString::number(k));
+    if (!RecordsToMemory())
+        return;
+    const int count = frames.Count();
+    recording.lblFrameCount->setText(QString::number(count));
+    const int pageSize = static_cast<int>(std::nearbyint(count / 20.0)) + 2;
+    QSlider* bar = recording.tbFrames;
+    {
+        const QSignalBlocker quiet(bar);
+        bar->setMaximum(std::max(count, 1));
+        bar->setPageStep(pageSize);
+        bar->setTickInterval(2 * pageSize);
+        bar->setValue(std::max(count, 1));
+    }
+    // The run has just put its own last state on display: show the last frame in its place.
+    lastShownFrame = 0;
+    tbFramesChange();
+}
+
+void TfrmThumb::UpdateSaveRecordingButton() {
+    recording.btnSaveRecording->setEnabled(pgControl->currentWidget() == page.tbBackground &&
+                                           RecordsToMemory() && !frames.IsEmpty());
+}
+
+void TfrmThumb::chkRecordClick() {
+    const bool on = recording.chkRecord->isChecked();
+    const bool toFile = frmRecordToFile->RecordsToFile();
+    recording.tbFrames->setEnabled(on && !toFile);
+    recording.lblRecordingToFile->setVisible(on && toFile);
+    recording.txtRecordMod->setEnabled(on);
+    if (on)
+        recording.txtRecordMod->setFocus();
+    UpdateSaveRecordingButton();
+}
+
+void TfrmThumb::btnBackClick() {
+    QSlider* bar = recording.tbFrames;
+    bar->setValue(bar->value() == 1 ? bar->maximum() : bar->value() - 1);
+    tbFramesChange();
+}
+
+void TfrmThumb::btnForwardClick() {
+    QSlider* bar = recording.tbFrames;
+    bar->setValue(bar->value() == bar->maximum() ? 1 : bar->value() + 1);
+    tbFramesChange();
+}
+
+void TfrmThumb::btnPlayClick() {
+    recording.tmrPlayback->start();
+}
+
+void TfrmThumb::btnStopClick() {
+    recording.tmrPlayback->stop();
+}
+
+// Playback loops from the last frame back to the first until Stop is pressed.
+void TfrmThumb::tmrPlaybackTimer() {
+    if (frames.IsEmpty())
+        return;
+    QSlider* bar = recording.tbFrames;
+    bar->setValue(bar->value() < bar->maximum() ? bar->value() + 1 : 1);
+    tbFramesChange();
+}
+
+// The Export Animation window is not part of this version; until it is, the button only
+// follows its enabling rule.
+void TfrmThumb::btnSaveRecordingClick() {}
+
+void TfrmThumb::mnuFileSetRecordingOptionsClick() {
+    frmRecordToFile->exec();
+    chkRecordClick();
+}
+
+void TfrmThumb::ShowLastRecordedFrame() {
+    if (!RecordsToMemory() || frames.IsEmpty())
+        return;
+    recording.tbFrames->setValue(frames.Count());
+    tbFramesChange();
+}
+
+bool TfrmThumb::ShowRecordedAge(int tag) {
+    const int n = RecordEvery();
+    if (frames.IsEmpty() || static_cast<long long>(n) * frames.Count() < tag)
+        return false;
+    recording.tbFrames->setValue(tag / n);
+    tbFramesChange();
+    return true;
+}
+
+} // namespace mottler

@@ -1,0 +1,105 @@
+#include "recording/ui/tfrmrecordtofile.h"
+
+#include "controls/ui/tquoredit.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace mottler {
+namespace {
+
+const char* const RecordToFileHelp =
+    "Tick \"Record Directly to AVI File\" and name a file to have the next growth runs write "
+    "their recorded frames straight into that AVI file instead of keeping them in memory.\n\n"
+    "\"Record Every\" in the main window must be ticked as well; its number chooses which "
+    "iterations are written.  Every run starts the file anew, replacing an existing file of "
+    "that name, and the frames play at 10 frames a second.\n\n"
+    "Frames recorded this way cannot be played back or exported from the main window.";
+
+TQuorEdit* FileBox(QWidget* parent) {
+    auto* box = new TQuorEdit(parent);
+    box->setObjectName("txtFile");
+    box->SetFileBrowser(true);
+    box->SetFileGlyph(BrowseGlyph::sgSave);
+    box->SetFileFilter("*.avi|*.avi");
+    box->SetFileDefaultExt("avi");
+    box->SetFileBrowserInitDirRegPath("\\Software\\Quorvex\\Mottler");
+    box->SetFileBrowserInitDirRegValue("AVI Path");
+    return box;
+}
+
+} // namespace
+
+TfrmRecordToFile::TfrmRecordToFile(QWidget* parent) : QDialog(parent) {
+    setObjectName("frmRecordToFile");
+    setWindowTitle("Record To File");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    auto* layout = new QVBoxLayout(this);
+    auto* intro = new QLabel("This option allows to create AVI recordings of texture growth "
+                             "without first recording it to memory.  This is useful if the "
+                             "recording is to be very long, or the texture is very large.",
+                             this);
+    intro->setObjectName("Label2");
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    auto* group = new QGroupBox(this);
+    group->setObjectName("GroupBox1");
+    auto* inGroup = new QVBoxLayout(group);
+    chkRecordFile = new QCheckBox("Record Directly to AVI File", group);
+    chkRecordFile->setObjectName("chkRecordFile");
+    inGroup->addWidget(chkRecordFile);
+    auto* fileRow = new QHBoxLayout;
+    auto* fileLabel = new QLabel("File", group);
+    fileLabel->setObjectName("Label1");
+    txtFile = FileBox(group);
+    fileLabel->setBuddy(txtFile);
+    fileRow->addWidget(fileLabel);
+    fileRow->addWidget(txtFile, 1);
+    fileRow->addSpacing(28); // room for the browse button, placed right of the box
+    inGroup->addLayout(fileRow);
+    layout->addWidget(group);
+
+    auto* buttons = new QHBoxLayout;
+    btnClose = new QPushButton("Close", this);
+    btnClose->setObjectName("btnClose");
+    btnClose->setDefault(true);
+    btnHelp = new QPushButton("&Help", this);
+    btnHelp->setObjectName("btnHelp");
+    buttons->addStretch();
+    buttons->addWidget(btnClose);
+    buttons->addWidget(btnHelp);
+    layout->addLayout(buttons);
+    setFixedSize(QSize(294, 179).expandedTo(sizeHint()));
+
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnHelp, &QPushButton::clicked, this, [this] { btnHelpClick(); });
+    connect(chkRecordFile, &QCheckBox::toggled, this, [this] { UpdateCloseButton(); });
+    connect(txtFile, &QLineEdit::textChanged, this, [this] { UpdateCloseButton(); });
+}
+
+bool TfrmRecordToFile::RecordsToFile() const {
+    return chkRecordFile->isChecked();
+}
+
+QString TfrmRecordToFile::FileName() const {
+    return txtFile->text();
+}
+
+// A file must be named before the window closes on the option; the title-bar close box and
+// Escape are not held to this.
+void TfrmRecordToFile::UpdateCloseButton() {
+    btnClose->setEnabled(!chkRecordFile->isChecked() || !txtFile->text().isEmpty());
+}
+
+void TfrmRecordToFile::btnHelpClick() {
+    QMessageBox::information(this, windowTitle(), RecordToFileHelp);
+}
+
+} // namespace mottler

@@ -1,0 +1,229 @@
+// Recording in the main window: frames into memory or straight into an AVI file, the frame
+// trackbar, playback, and Continue and the age thumbnails with recorded frames.
+#include "avireadback.h"
+#include "controls/ui/tquoredit.h"
+#include "engine/ui/agethumbnail.h"
+#include "mainwindowfixture.h"
+#include "palette/ui/gradienteditor.h"
+#include "recording/framebitmap.h"
+#include "recording/ui/tfrmrecordtofile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace mottler::test {
+namespace {
+
+/// Closes the message boxes that open while it lives and keeps the text of the last one.
+class MessageBoxCatcher {
+public:
+    MessageBoxCatcher() {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                text = box->text();
+                box->close();
+            }
+        });
+        timer.start(5);
+    }
+    QString text;
+
+private:
+    QTimer timer;
+};
+
+class RecordingTest : public MainWindowTest {
+protected:
+    RecordFrame& R() { return W().Recording(); }
+    QString FrameNumber() { return W().Preview().lblFrameNumber->text(); }
+
+    /// A small texture, so that long runs stay quick, recorded every n-th iteration.
+    void RecordSmallTextureEvery(int n) {
+        W().SetTextureSize(20, 20);
+        R().chkRecord->setChecked(true);
+        R().txtRecordMod->setText(QString::number(n));
+    }
+
+    /// Chooses the file in the options window through the File menu, as the user does.
+    void RecordToFile(const QString& path) {
+        QTimer::singleShot(0, [this, path] {
+            W().RecordToFile().chkRecordFile->setChecked(true);
+            W().RecordToFile().txtFile->setText(path);
+            W().RecordToFile().btnClose->click();
+        });
+        W().findChild<QAction*>("mnuFileSetRecordingOptions")->trigger();
+    }
+};
+
+TEST_F(RecordingTest, AThousandIterationRunRecordedEveryIterationKeepsEveryFrame) {
+    RecordSmallTextureEvery(1);
+    Generate(31, 1000);
+    ASSERT_EQ(W().Frames().Count(), 1000);
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(W().Frames()[i].Iteration, i);
+    EXPECT_EQ(R().tbFrames->maximum(), 1000);
+    EXPECT_EQ(R().tbFrames->value(), 1000);
+    EXPECT_EQ(R().tbFrames->pageStep(), 52); // round(1000 / 20) + 2
+    EXPECT_EQ(R().lblFrameCount->text(), "1000");
+    EXPECT_EQ(FrameNumber(), "999") << "the last frame is on display";
+    EXPECT_TRUE(R().btnPlay->isEnabled());
+    EXPECT_TRUE(R().btnSaveRecording->isEnabled());
+    W().PageControl()->setCurrentIndex(1);
+    EXPECT_FALSE(R().btnSaveRecording->isEnabled()) << "only on the texture page";
+}
+
+TEST_F(RecordingTest, BackForwardAndPlaybackWrapAround) {
+    RecordSmallTextureEvery(1);
+    Generate(31, 10);
+    R().tbFrames->setValue(1);
+    EXPECT_EQ(FrameNumber(), "0");
+    Click(R().btnBack);
+    EXPECT_EQ(R().tbFrames->value(), 10);
+    EXPECT_EQ(FrameNumber(), "9");
+    Click(R().btnForward);
+    EXPECT_EQ(R().tbFrames->value(), 1);
+    EXPECT_EQ(FrameNumber(), "0");
+    R().tbFrames->setValue(10);
+    W().tmrPlaybackTimer();
+    EXPECT_EQ(FrameNumber(), "0");
+}
+
+TEST_F(RecordingTest, MovingToTheFrameOnDisplayDoesNotRedraw) {
+    RecordSmallTextureEvery(1);
+    Generate(31, 10);
+    R().tbFrames->setValue(4);
+    W().Preview().lblFrameNumber->setText("marker");
+    W().tbFramesChange();
+    EXPECT_EQ(FrameNumber(), "marker");
+    R().tbFrames->setValue(5);
+    EXPECT_EQ(FrameNumber(), "4");
+}
+
+TEST_F(RecordingTest, WithoutFramesTheTrackbarAndTheTimerDoNothing) {
+    R().tbFrames->setValue(5);
+    W().tmrPlaybackTimer();
+    EXPECT_EQ(R().tbFrames->value(), 5);
+    EXPECT_EQ(FrameNumber(), "");
+}
+
+TEST_F(RecordingTest, AFrameShownAfterAGradientChangeTakesTheNewColours) {
+    RecordSmallTextureEvery(1);
+    Generate(31, 10);
+    R().tbFrames->setValue(5);
+    const QImage before = W().Engine().TextureBitmap.copy();
+    W().Editor().RandomGradient();
+    R().tbFrames->setValue(6);
+    R().tbFrames->setValue(5);
+    EXPECT_NE(W().Engine().TextureBitmap, before);
+    EXPECT_EQ(W().Engine().TextureBitmap, FrameToBitmap(W().Frames()[4], W().Gradient().Colours));
+}
+
+TEST_F(RecordingTest, AFrameOfAnotherTextureSizeIsShownWithoutTouchingTheDisplayField) {
+    RecordSmallTextureEvery(1);
+    Generate(31, 10);
+    W().SetTextureSize(30, 30);
+    const auto display = [this] { // compared as bytes: a fresh field may hold anything
+        return QByteArray(reinterpret_cast<const char*>(W().Engine().DisplayField.Data()),
+                          W().Engine().CellCount() * qsizetype(sizeof(float)));
+    };
+    const QByteArray before = display();
+    R().tbFrames->setValue(3);
+    EXPECT_EQ(FrameNumber(), "2");
+    EXPECT_EQ(display(), before);
+    EXPECT_EQ(W().Engine().TextureBitmap.size(), QSize(30, 30));
+}
+
+TEST_F(RecordingTest, ContinueStartsFromTheLastRecordedFrameNotTheOneOnDisplay) {
+    RecordSmallTextureEvery(1);
+    Generate(31, 20);
+    R().tbFrames->setValue(3);
+    P().tbIterations->setValue(30);
+    Click(P().btnContinue);
+    ASSERT_EQ(W().Frames().Count(), 31); // 0 … 19, then 19 … 29
+    EXPECT_EQ(W().Frames()[20].Iteration, 19);
+    EXPECT_EQ(W().Frames().Last().Iteration, 29);
+}
+
+TEST_F(RecordingTest, AnAgeClickShowsARecordedFrameInsteadOfRegrowing) {
+    RecordSmallTextureEvery(2);
+    Generate(31, 40); // 20 frames: iterations 0, 2, … 38; thumbnails every 4th iteration
+    const std::vector<float> grown = FieldA();
+    ASSERT_EQ(W().Age(3)->Tag(), 9);
+    Click(W().Age(3));
+    EXPECT_EQ(R().tbFrames->value(), 4); // 9 div 2
+    EXPECT_EQ(FrameNumber(), "6");
+    EXPECT_EQ(FieldA(), grown);
+    EXPECT_EQ(P().spIterations->value(), 40);
+
+    R().txtRecordMod->setText("0"); // reads as 1
+    Click(W().Age(3));
+    EXPECT_EQ(FrameNumber(), "16");
+    Click(W().Age(9)); // tag 33 lies beyond 20 frames: regrows
+    EXPECT_EQ(P().spIterations->value(), 33);
+}
+
+TEST_F(RecordingTest, RunningOutOfMemoryKeepsTheEarlierFramesAndEndsTheRunSilently) {
+    RecordSmallTextureEvery(1);
+    int allowed = 3;
+    W().Frames().SetAllocator([&allowed](std::size_t cells) {
+        return allowed-- > 0 ? std::make_unique<float[]>(cells) : nullptr;
+    });
+    MessageBoxCatcher catcher;
+    Generate(31, 10);
+    EXPECT_EQ(catcher.text, "There is not enough memory to record this number of frames at the "
+                            "current frame size.");
+    EXPECT_EQ(W().Frames().Count(), 3);
+}
+
+TEST_F(RecordingTest, RecordingToAFileWritesEveryNthIterationAndKeepsNoFrames) {
+    if (!FfmpegAvailable())
+        GTEST_SKIP() << "ffprobe and ffmpeg are needed to read the file back";
+    QTemporaryDir folder;
+    const QString path = folder.filePath("growth.avi");
+    QFile existing(path);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("not a video");
+    existing.close();
+
+    RecordSmallTextureEvery(5);
+    RecordToFile(path);
+    EXPECT_TRUE(R().lblRecordingToFile->isVisibleTo(&W()));
+    Generate(31, 20);
+    EXPECT_TRUE(W().Frames().IsEmpty());
+    EXPECT_FALSE(R().tbFrames->isEnabled());
+    EXPECT_FALSE(R().btnSaveRecording->isEnabled());
+    const ProbedVideo video = ProbeVideo(path);
+    EXPECT_EQ(video.Frames, 4);
+    EXPECT_EQ(video.FrameRate, "10/1");
+
+    W().RecordToFile().chkRecordFile->setChecked(false); // the same run into memory
+    W().chkRecordClick();
+    Generate(31, 20);
+    ASSERT_EQ(W().Frames().Count(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(DecodeFrameBgr(path, i),
+                  TopDownBgr(FrameToBitmap(W().Frames()[i], W().Gradient().Colours)))
+            << "frame " << i;
+}
+
+TEST_F(RecordingTest, AFileThatCannotBeCreatedIsReportedAsAnInternalError) {
+    RecordSmallTextureEvery(1);
+    RecordToFile("/nonexistent-folder/growth.avi");
+    MessageBoxCatcher catcher;
+    Generate(31, 10);
+    EXPECT_TRUE(catcher.text.startsWith("An internal error has occurred while growing this "
+                                        "texture.\n\nCould not create the AVI file"))
+        << catcher.text.toStdString();
+}
+
+} // namespace
+} // namespace mottler::test

@@ -1,0 +1,45 @@
+// The record-to-file options window.
+#include "controls/filefilter.h"
+#include "controls/ui/tquoredit.h"
+#include "presets/usersettings.h"
+#include "recording/ui/tfrmrecordtofile.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace mottler::test {
+namespace {
+
+TEST(TfrmRecordToFile, CloseNeedsAFileNameOnlyWhileRecordingToAFile) {
+    TfrmRecordToFile form(nullptr);
+    EXPECT_EQ(form.windowTitle(), "Record To File");
+    EXPECT_TRUE(form.btnClose->isEnabled());
+    EXPECT_TRUE(form.btnClose->isDefault());
+    form.chkRecordFile->setChecked(true);
+    EXPECT_FALSE(form.btnClose->isEnabled());
+    form.txtFile->setText("a");
+    EXPECT_TRUE(form.btnClose->isEnabled());
+    form.txtFile->clear();
+    EXPECT_FALSE(form.btnClose->isEnabled());
+    form.chkRecordFile->setChecked(false);
+    EXPECT_TRUE(form.btnClose->isEnabled());
+}
+
+TEST(TfrmRecordToFile, BrowsingAsksForAnAviFileAndKeepsItsFolderAsTheAviPath) {
+    TfrmRecordToFile form(nullptr);
+    FileDialogRequest asked;
+    form.txtFile->SetFileDialogRunner([&asked](const FileDialogRequest& request) {
+        asked = request;
+        return QStringLiteral("/videos/growth.avi");
+    });
+    form.txtFile->Browse();
+    EXPECT_TRUE(asked.save);
+    EXPECT_EQ(asked.filter, QtFileFilter("*.avi|*.avi"));
+    EXPECT_EQ(asked.defaultSuffix, "avi");
+    EXPECT_EQ(form.txtFile->text(), "/videos/growth.avi");
+    EXPECT_EQ(UserSettings::ReadString("AVI Path"), "/videos/");
+}
+
+} // namespace
+} // namespace mottler::test
