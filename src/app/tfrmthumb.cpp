@@ -168,6 +168,7 @@ void TfrmThumb::closeEvent(QCloseEvent* event) {
     SaveSettings({gradientPage.txtSaveHeight->text(), gradientPage.txtSaveWidth->text(),
                   textPage.chkUseNewFilename->isChecked()});
     frmAdvanced->hide();
+    frames.ClearFrames();
     QApplication::restoreOverrideCursor();
     QMainWindow::closeEvent(event);
 }

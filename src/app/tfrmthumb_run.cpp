@@ -65,6 +65,10 @@ void TfrmThumb::GrowTexture(RunMode mode) {
 void TfrmThumb::ShowRunFailure(const RunResult& result) {
     if (result.Outcome == RunOutcome::Overflow || result.Outcome == RunOutcome::InternalError)
         ShowError(this, result.Message);
+    // Recording ran out of memory: the run ended without its end-of-run update, but the
+    // frames recorded so far are kept, so make them reachable at once.
+    if (result.Outcome == RunOutcome::Aborted && !frames.IsEmpty())
+        FinishRun(frames.Last().Iteration);
 }
 
 void TfrmThumb::SeedTexture() {

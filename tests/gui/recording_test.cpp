@@ -182,6 +182,9 @@ TEST_F(RecordingTest, RunningOutOfMemoryKeepsTheEarlierFramesAndEndsTheRunSilent
     EXPECT_EQ(catcher.text, "There is not enough memory to record this number of frames at the "
                             "current frame size.");
     EXPECT_EQ(W().Frames().Count(), 3);
+    EXPECT_TRUE(R().tbFrames->isEnabled()) << "the frames kept can be stepped through";
+    EXPECT_EQ(R().tbFrames->maximum(), 3);
+    EXPECT_EQ(W().Preview().lblFrameNumber->text(), "2");
 }
 
 TEST_F(RecordingTest, RecordingToAFileWritesEveryNthIterationAndKeepsNoFrames) {
