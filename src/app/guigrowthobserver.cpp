@@ -18,9 +18,13 @@ void GuiGrowthObserver::RunStarting() {
     input.Start(window.engine.Switches.ProcessMessagesDuringGrowth);
 }
 
-void GuiGrowthObserver::ClearFrames() { recorder.ClearFrames(); }
+void GuiGrowthObserver::ClearFrames() {
+    recorder.ClearFrames();
+}
 
-void GuiGrowthObserver::ClearAges() { window.ClearAges(); }
+void GuiGrowthObserver::ClearAges() {
+    window.ClearAges();
+}
 
 void GuiGrowthObserver::IterationsPlanned(int n) {
     // The frame trackbar starts over without showing a frame: the run takes over the display,
@@ -31,7 +35,9 @@ void GuiGrowthObserver::IterationsPlanned(int n) {
     window.preview.progressBar->SetTotalParts(n);
 }
 
-GrowthFactors GuiGrowthObserver::ReadFactors() { return window.ReadFactors(); }
+GrowthFactors GuiGrowthObserver::ReadFactors() {
+    return window.ReadFactors();
+}
 
 void GuiGrowthObserver::ProgressShown() {
     TPartsProgressBar* bar = window.preview.progressBar;
@@ -40,20 +46,26 @@ void GuiGrowthObserver::ProgressShown() {
     bar->repaint();
 }
 
-bool GuiGrowthObserver::EscapePressed() { return input.PollEscape(); }
+bool GuiGrowthObserver::EscapePressed() {
+    return input.PollEscape();
+}
 
 void GuiGrowthObserver::Progress(int iteration) {
     window.preview.progressBar->SetPartsComplete(iteration);
     window.preview.progressBar->repaint();
 }
 
-void GuiGrowthObserver::RenderFrame(int) { RenderGrowthFrame(window.engine, window.gradient.Colours); }
+void GuiGrowthObserver::RenderFrame(int) {
+    RenderGrowthFrame(window.engine, window.gradient.Colours);
+}
 
 void GuiGrowthObserver::RecordStep(int iteration, bool firstOfRun) {
     recorder.RecordStep(iteration, firstOfRun);
 }
 
-void GuiGrowthObserver::ShowPreview(int) { window.ShowPreview(); }
+void GuiGrowthObserver::ShowPreview(int) {
+    window.ShowPreview();
+}
 
 void GuiGrowthObserver::PaintAge(int ageIndex, int iteration) {
     QLabel* frameNumber = window.preview.lblFrameNumber;
@@ -62,9 +74,13 @@ void GuiGrowthObserver::PaintAge(int ageIndex, int iteration) {
     window.PaintAge(ageIndex, iteration);
 }
 
-void GuiGrowthObserver::ProcessMessages() { QApplication::processEvents(); }
+void GuiGrowthObserver::ProcessMessages() {
+    QApplication::processEvents();
+}
 
-void GuiGrowthObserver::FinishRun(int k) { window.FinishRun(k); }
+void GuiGrowthObserver::FinishRun(int k) {
+    window.FinishRun(k);
+}
 
 void GuiGrowthObserver::RunEnded(double elapsedSeconds) {
     input.Stop();

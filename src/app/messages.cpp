@@ -4,7 +4,9 @@
 
 namespace mottler {
 
-QString ForDisplay(const QString& text) { return QString(text).replace("\r\n", "\n"); }
+QString ForDisplay(const QString& text) {
+    return QString(text).replace("\r\n", "\n");
+}
 
 void ShowError(QWidget* parent, const QString& text) {
     QMessageBox::critical(parent, QStringLiteral("Mottler"), ForDisplay(text));

@@ -9,10 +9,18 @@ namespace {
 
 bool IsUserInput(QEvent::Type type) {
     switch (type) {
-    case QEvent::KeyPress: case QEvent::KeyRelease: case QEvent::ShortcutOverride:
-    case QEvent::Shortcut: case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick: case QEvent::MouseMove: case QEvent::Wheel:
-    case QEvent::ContextMenu: case QEvent::TouchBegin: case QEvent::TouchUpdate:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
         return true;
     default:

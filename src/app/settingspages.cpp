@@ -66,7 +66,8 @@ GradientPage BuildGradientPage(QWidget* parent) {
     GradientPage p;
     p.tbGradient = new QWidget(parent);
     p.tbGradient->setObjectName("tbGradient");
-    p.txtSaveWidth = SizeBox(p.tbGradient, "txtSaveWidth", "Width", "The width of the gradient", 12);
+    p.txtSaveWidth =
+        SizeBox(p.tbGradient, "txtSaveWidth", "Width", "The width of the gradient", 12);
     p.txtSaveHeight =
         SizeBox(p.tbGradient, "txtSaveHeight", "Height", "The height of the gradient", 40);
     p.txtSaveWidth->setText("1025");

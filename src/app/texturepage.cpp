@@ -21,7 +21,7 @@ template <typename W> W* Place(QWidget* page, const char* name, int x, int y, in
 }
 
 QLabel* Caption(QWidget* page, const QString& text, QWidget* buddy, int x, int y, int w,
-               int h = 16) {
+                int h = 16) {
     auto* label = new QLabel(text, page);
     label->setGeometry(x, y, w, h);
     label->setWordWrap(h > 16);

@@ -1,23 +1,22 @@
 #include "app/tfrmthumb.h"
 
+#include "app/messages.h"
 #include "app/runinputfilter.h"
 #include "controls/ui/tquoredit.h"
-#include "engine/random.h"
-#include "app/messages.h"
 #include "engine/errors.h"
+#include "engine/random.h"
+#include "engine/ui/agethumbnail.h"
+#include "engine/ui/texturepreview.h"
+#include "engine/ui/tfrmadvanced.h"
+#include "palette/ui/adjustpanel.h"
+#include "palette/ui/gradienteditor.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 #include "presets/preset.h"
 #include "presets/programsettings.h"
-#include "engine/ui/agethumbnail.h"
-#include "engine/ui/tfrmadvanced.h"
-#include "engine/ui/texturepreview.h"
-#include "palette/ui/adjustpanel.h"
-#include "palette/ui/gradienteditor.h"
 #include "recording/ui/tfrmrecordtofile.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,6 +25,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -109,7 +109,8 @@ void TfrmThumb::BuildWindow() {
     help->addAction("&About Mottler", this, [this] {
         QMessageBox::about(this, "About Mottler",
                            QStringLiteral("Mottler %1\nSeamless, tileable textures for web-page "
-                                          "backgrounds.").arg(MOTTLER_VERSION));
+                                          "backgrounds.")
+                               .arg(MOTTLER_VERSION));
     });
 }
 
@@ -174,8 +175,7 @@ void TfrmThumb::closeEvent(QCloseEvent* event) {
 }
 
 bool TfrmThumb::eventFilter(QObject* watched, QEvent* event) {
-    if (EnterRegenerates(watched, event) || RaisesRange(watched, event) ||
-        MovesTrackbar(event))
+    if (EnterRegenerates(watched, event) || RaisesRange(watched, event) || MovesTrackbar(event))
         return true;
     SelectsPointByDigit(watched, event);
     return QMainWindow::eventFilter(watched, event);

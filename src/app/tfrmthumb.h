@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/previewframe.h"
-#include "app/settingspages.h"
 #include "app/recordframe.h"
+#include "app/settingspages.h"
 #include "app/texturepage.h"
 #include "engine/engine.h"
 #include "engine/growth.h"

@@ -11,7 +11,9 @@
 namespace mottler {
 namespace {
 
-QString TrueFalse(bool on) { return on ? QStringLiteral("True") : QStringLiteral("False"); }
+QString TrueFalse(bool on) {
+    return on ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 } // namespace
 

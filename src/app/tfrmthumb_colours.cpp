@@ -10,7 +10,8 @@
 namespace mottler {
 
 void TfrmThumb::ConnectColours() {
-    connect(gradientEditor, &GradientEditor::RecolourTexture, this, [this] { RenderDisplayField(); });
+    connect(gradientEditor, &GradientEditor::RecolourTexture, this,
+            [this] { RenderDisplayField(); });
     connect(adjustPanel, &AdjustPanel::Adjusted, this, [this] {
         gradientEditor->RebuildPalette();
         RenderDisplayField();

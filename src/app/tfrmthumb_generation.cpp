@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "app/tfrmthumb.h"
 #include "controls/quoreditrules.h"
+#include "controls/ui/tquoredit.h"
 #include "engine/errors.h"
 #include "engine/initialimage.h"
 #include "engine/random.h"
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include "controls/ui/tquoredit.h"
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -91,9 +91,9 @@ void TfrmThumb::cmbTextureTypeClick() {
 }
 
 void TfrmThumb::btnOpenImageClick() {
-    const QString file = QFileDialog::getOpenFileName(
-        this, "Open", UserSettings::ReadString("Open Image Dir"),
-        "GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)");
+    const QString file =
+        QFileDialog::getOpenFileName(this, "Open", UserSettings::ReadString("Open Image Dir"),
+                                     "GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)");
     if (file.isEmpty())
         return;
     UserSettings::WriteString("Open Image Dir", QFileInfo(file).absolutePath() + '/');
@@ -110,8 +110,8 @@ void TfrmThumb::LoadInitialImage(const QString& file) {
         PictureFit fit = PictureFit::Stretch;
         if (picture.size() != size) {
             const auto answer = QMessageBox::question(
-                this, "Confirm", ForDisplay(DifferentSizeQuestion(size.width(), size.height(),
-                                                                  picture.size())));
+                this, "Confirm",
+                ForDisplay(DifferentSizeQuestion(size.width(), size.height(), picture.size())));
             if (answer != QMessageBox::Yes) {
                 fit = PictureFit::KeepOwnSize;
                 SetTextureSize(picture.width(), picture.height());

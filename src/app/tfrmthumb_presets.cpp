@@ -71,8 +71,8 @@ Preset TfrmThumb::CurrentPreset() const {
     p.StartColour = ColourToHex(records.front().BaseColour);
     p.EndColour = ColourToHex(records.back().BaseColour);
     for (std::size_t i = 1; i + 1 < records.size(); ++i)
-        p.MiddlePoints.append({ColourToHex(records[i].BaseColour),
-                               QString::number(records[i].Position)});
+        p.MiddlePoints.append(
+            {ColourToHex(records[i].BaseColour), QString::number(records[i].Position)});
     p.Width = engine.Width();
     p.Height = engine.Height();
     p.TextColour = textPage.scpText->HtmlCode();

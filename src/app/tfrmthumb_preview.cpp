@@ -2,6 +2,7 @@
 // preview, and the display options under it.
 #include "app/tfrmthumb.h"
 #include "controls/ui/tpartsprogressbar.h"
+#include "controls/ui/tquoredit.h"
 #include "engine/render.h"
 #include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
@@ -9,7 +10,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include "controls/ui/tquoredit.h"
 #include <QLineEdit>
 
 namespace mottler {
@@ -39,7 +39,9 @@ void TfrmThumb::ShowPreview() {
 
 // The composition follows the Tile option by itself; switching it only needs a white slate
 // until the next ShowPreview.
-void TfrmThumb::SetPreviewMode(bool) { preview.imgTexture->Clear(); }
+void TfrmThumb::SetPreviewMode(bool) {
+    preview.imgTexture->Clear();
+}
 
 void TfrmThumb::SizeTextureBitmap(int width, int height) {
     preview.lblTextureSize->setText(QStringLiteral("%1 by %2").arg(width).arg(height));

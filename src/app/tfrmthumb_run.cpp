@@ -6,6 +6,7 @@
 #include "app/tfrmthumb.h"
 #include "controls/quoreditrules.h"
 #include "controls/ui/tpartsprogressbar.h"
+#include "controls/ui/tquoredit.h"
 #include "engine/errors.h"
 #include "engine/random.h"
 #include "engine/seeding.h"
@@ -17,7 +18,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include "controls/ui/tquoredit.h"
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>

@@ -40,12 +40,11 @@ int Arguments::Integer(qint64 min, qint64 max) {
     bool ok = false;
     const qint64 value = text.toLongLong(&ok, 10);
     if (!ok)
-        throw UsageError(QStringLiteral("option %1: \"%2\" is not a whole number").arg(option, text));
+        throw UsageError(
+            QStringLiteral("option %1: \"%2\" is not a whole number").arg(option, text));
     if (value < min || value > max)
-        throw UsageError(QStringLiteral("option %1: %2 is outside %3 … %4")
-                             .arg(option, text)
-                             .arg(min)
-                             .arg(max));
+        throw UsageError(
+            QStringLiteral("option %1: %2 is outside %3 … %4").arg(option, text).arg(min).arg(max));
     return static_cast<int>(value);
 }
 

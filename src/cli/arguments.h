@@ -12,8 +12,7 @@ enum ExitStatus { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 /// A command line that cannot be used; the message names the bad option.
 class UsageError : public std::runtime_error {
 public:
-    explicit UsageError(const QString& message)
-        : std::runtime_error(message.toStdString()) {}
+    explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
 };
 
 /// Walks the arguments of one command: long options "--name value" or "--name=value",

@@ -8,7 +8,9 @@ namespace {
 
 std::atomic<bool> interrupted{false};
 
-extern "C" void OnInterrupt(int) { interrupted = true; }
+extern "C" void OnInterrupt(int) {
+    interrupted = true;
+}
 
 } // namespace
 
@@ -18,9 +20,13 @@ CliGrowthObserver::CliGrowthObserver(const GrowthFactors& f, bool progress, int 
     previousHandler = std::signal(SIGINT, OnInterrupt);
 }
 
-CliGrowthObserver::~CliGrowthObserver() { std::signal(SIGINT, previousHandler); }
+CliGrowthObserver::~CliGrowthObserver() {
+    std::signal(SIGINT, previousHandler);
+}
 
-bool CliGrowthObserver::EscapePressed() { return interrupted.exchange(false); }
+bool CliGrowthObserver::EscapePressed() {
+    return interrupted.exchange(false);
+}
 
 void CliGrowthObserver::Progress(int iteration) {
     if (showProgress)

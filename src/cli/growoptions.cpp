@@ -92,34 +92,64 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
     std::optional<int> recordEvery;
     for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
         o.Given.insert(opt == "-o" ? QStringLiteral("--output") : opt);
-        if (opt == "--help" || opt == "-h") { a.NoValue(); o.Help = true; }
-        else if (opt == "--preset") o.PresetName = a.Text();
-        else if (opt == "--presets") o.PresetFile = a.Text();
-        else if (opt == "--seed") o.Seed = a.Integer(IntMin, IntMax);
-        else if (opt == "--type") o.Texture.Type = a.Choice(TypeNames);
-        else if (opt == "--image") o.Texture.ImageFile = a.Text();
-        else if (opt == "--fit") o.Fit = a.Choice(FitNames) == 0 ? PictureFit::Stretch : PictureFit::KeepOwnSize;
-        else if (opt == "--width") o.Texture.Width = a.Integer(1, IntMax);
-        else if (opt == "--height") o.Texture.Height = a.Integer(1, IntMax);
-        else if (opt == "--iterations") o.Texture.Iterations = a.Integer(0, IntMax);
-        else if (opt == "--a") o.FactorA = a.Real(0, RealMax);
-        else if (opt == "--b") o.FactorB = a.Real(0, RealMax);
-        else if (opt == "--c") o.Texture.FactorC = a.Integer(IntMin, IntMax);
-        else if (opt == "--d") o.Texture.FactorD = a.Integer(IntMin, IntMax);
-        else if (opt == "--amult") o.Texture.MultiplierA = a.Real(-RealMax, RealMax);
-        else if (opt == "--bmult") o.Texture.MultiplierB = a.Real(-RealMax, RealMax);
-        else if (opt == "--zero") o.Texture.Zero = a.Integer(0, 2);
-        else if (opt == "--drift") o.Texture.DriftKind = a.Choice(DriftNames);
-        else if (opt == "--output" || opt == "-o") o.Output = a.Text();
-        else if (opt == "--quality") o.Quality = a.Integer(1, 100);
-        else if (TakeColourOption(a, o.Colours)) continue;
-        else if (opt == "--raw-a") o.RawA = a.Text();
-        else if (opt == "--raw-b") o.RawB = a.Text();
-        else if (opt == "--progress") { a.NoValue(); o.Progress = true; }
-        else if (opt == "--record-every") recordEvery = a.Integer(1, IntMax);
-        else if (opt == "--avi") o.Recording.Avi = a.Text();
-        else if (opt == "--frames-bmp") o.Recording.FramesBmp = a.Text();
-        else throw UsageError(QStringLiteral("unknown option %1").arg(opt));
+        if (opt == "--help" || opt == "-h") {
+            a.NoValue();
+            o.Help = true;
+        } else if (opt == "--preset")
+            o.PresetName = a.Text();
+        else if (opt == "--presets")
+            o.PresetFile = a.Text();
+        else if (opt == "--seed")
+            o.Seed = a.Integer(IntMin, IntMax);
+        else if (opt == "--type")
+            o.Texture.Type = a.Choice(TypeNames);
+        else if (opt == "--image")
+            o.Texture.ImageFile = a.Text();
+        else if (opt == "--fit")
+            o.Fit = a.Choice(FitNames) == 0 ? PictureFit::Stretch : PictureFit::KeepOwnSize;
+        else if (opt == "--width")
+            o.Texture.Width = a.Integer(1, IntMax);
+        else if (opt == "--height")
+            o.Texture.Height = a.Integer(1, IntMax);
+        else if (opt == "--iterations")
+            o.Texture.Iterations = a.Integer(0, IntMax);
+        else if (opt == "--a")
+            o.FactorA = a.Real(0, RealMax);
+        else if (opt == "--b")
+            o.FactorB = a.Real(0, RealMax);
+        else if (opt == "--c")
+            o.Texture.FactorC = a.Integer(IntMin, IntMax);
+        else if (opt == "--d")
+            o.Texture.FactorD = a.Integer(IntMin, IntMax);
+        else if (opt == "--amult")
+            o.Texture.MultiplierA = a.Real(-RealMax, RealMax);
+        else if (opt == "--bmult")
+            o.Texture.MultiplierB = a.Real(-RealMax, RealMax);
+        else if (opt == "--zero")
+            o.Texture.Zero = a.Integer(0, 2);
+        else if (opt == "--drift")
+            o.Texture.DriftKind = a.Choice(DriftNames);
+        else if (opt == "--output" || opt == "-o")
+            o.Output = a.Text();
+        else if (opt == "--quality")
+            o.Quality = a.Integer(1, 100);
+        else if (TakeColourOption(a, o.Colours))
+            continue;
+        else if (opt == "--raw-a")
+            o.RawA = a.Text();
+        else if (opt == "--raw-b")
+            o.RawB = a.Text();
+        else if (opt == "--progress") {
+            a.NoValue();
+            o.Progress = true;
+        } else if (opt == "--record-every")
+            recordEvery = a.Integer(1, IntMax);
+        else if (opt == "--avi")
+            o.Recording.Avi = a.Text();
+        else if (opt == "--frames-bmp")
+            o.Recording.FramesBmp = a.Text();
+        else
+            throw UsageError(QStringLiteral("unknown option %1").arg(opt));
     }
     if (recordEvery && !o.Recording.Enabled() && !o.Help)
         throw UsageError("option --record-every needs --avi or --frames-bmp");

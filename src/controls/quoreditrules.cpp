@@ -1,7 +1,6 @@
 #include "controls/quoreditrules.h"
 
 #include "engine/errors.h"
-
 #include "presets/usersettings.h"
 
 #include <cmath>

@@ -12,7 +12,9 @@ namespace {
 constexpr int FieldCount = 6;
 
 // Bytes a texture of `cells` cells needs: six float fields and the 24-bit bitmap.
-double BytesNeeded(double cells) { return cells * (FieldCount * 4.0 + 3.0); }
+double BytesNeeded(double cells) {
+    return cells * (FieldCount * 4.0 + 3.0);
+}
 
 // Physical memory: fields are touched by the seeding straight away, so a size that only
 // fits in overcommitted address space would end in the kernel killing the program.

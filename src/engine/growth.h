@@ -96,7 +96,6 @@ struct RunResult {
 /// Grows the texture: a fresh run restarts from the seeded initial state, a continued run
 /// goes on from the current fields. Errors during the iterations are caught and described
 /// in the result; an exception from ReadFactors propagates (after RunEnded).
-RunResult GrowTexture(TextureEngine& engine, const RunParameters& params,
-                      GrowthObserver& observer);
+RunResult GrowTexture(TextureEngine& engine, const RunParameters& params, GrowthObserver& observer);
 
 } // namespace mottler

@@ -7,13 +7,19 @@ namespace {
 
 std::uint32_t state = 0;
 
-void Step() { state = state * 134775813u + 1u; }
+void Step() {
+    state = state * 134775813u + 1u;
+}
 
 } // namespace
 
-std::uint32_t RandomSeed() { return state; }
+std::uint32_t RandomSeed() {
+    return state;
+}
 
-void SetRandomSeed(std::uint32_t seed) { state = seed; }
+void SetRandomSeed(std::uint32_t seed) {
+    state = seed;
+}
 
 std::uint32_t RandomInt(std::uint32_t n) {
     Step();

@@ -12,7 +12,8 @@ void ColourField(const float* field, const Palette& palette, QImage& bitmap) {
         uchar* row = bitmap.scanLine(y);
         const float* cells = field + static_cast<std::ptrdiff_t>(y) * w;
         for (int x = w - 1; x >= 0; --x)
-            std::memcpy(row + 3 * x, palette.Pixels[static_cast<std::size_t>(PaletteIndex(cells[x]))].data(), 3);
+            std::memcpy(row + 3 * x,
+                        palette.Pixels[static_cast<std::size_t>(PaletteIndex(cells[x]))].data(), 3);
     }
 }
 

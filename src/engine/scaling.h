@@ -14,6 +14,8 @@ void ScaleToDisplayField(TextureEngine& engine);
 void ScaleToPaletteIndexField(TextureEngine& engine);
 
 /// The palette entry of a scaled value: nearest integer, halves to even.
-inline int PaletteIndex(float scaled) { return static_cast<int>(std::nearbyint(scaled)); }
+inline int PaletteIndex(float scaled) {
+    return static_cast<int>(std::nearbyint(scaled));
+}
 
 } // namespace mottler

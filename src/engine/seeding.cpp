@@ -9,7 +9,9 @@ namespace {
 
 using Ext = long double;
 
-float Noise() { return static_cast<float>(Ext(RandomReal()) * 12.0L); }
+float Noise() {
+    return static_cast<float>(Ext(RandomReal()) * 12.0L);
+}
 
 void SeedNoise(TextureEngine& engine) {
     float* a = engine.InitialA.Data();
@@ -28,8 +30,8 @@ void SeedTexture(TextureEngine& engine, int textureType, const ShapeTuning& tuni
         SeedNoise(engine);
         return;
     }
-    const QImage picture = DrawShapesPicture(engine.Width(), engine.Height(),
-                                             textureType == NoiseAndShapes, tuning);
+    const QImage picture =
+        DrawShapesPicture(engine.Width(), engine.Height(), textureType == NoiseAndShapes, tuning);
     ImageToInitialFields(engine, picture);
     engine.InitialTextureBitmap = picture;
 }

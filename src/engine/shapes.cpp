@@ -27,9 +27,15 @@ QPoint RandomPoint(int width, int height) {
 
 int PointsOfKind(int kind) {
     switch (kind) {
-    case 5: case 6: case 8: return 2;
-    case 7: case 9: return 3;
-    default: return 4;
+    case 5:
+    case 6:
+    case 8:
+        return 2;
+    case 7:
+    case 9:
+        return 3;
+    default:
+        return 4;
     }
 }
 
@@ -65,19 +71,36 @@ void DrawArcShape(QPainter& painter, int kind, const QPoint* p) {
 
 void DrawShape(QPainter& painter, int kind, const QPoint* p) {
     switch (kind) {
-    case 0: case 1: case 2: DrawArcShape(painter, kind, p); break;
-    case 3: painter.drawPolyline(p, 4); break;
-    case 4: painter.drawPolygon(p, 4); break;
-    case 5: painter.drawEllipse(BoxOf(p[0], p[1])); break;
-    case 6: painter.drawRect(BoxOf(p[0], p[1])); break;
+    case 0:
+    case 1:
+    case 2:
+        DrawArcShape(painter, kind, p);
+        break;
+    case 3:
+        painter.drawPolyline(p, 4);
+        break;
+    case 4:
+        painter.drawPolygon(p, 4);
+        break;
+    case 5:
+        painter.drawEllipse(BoxOf(p[0], p[1]));
+        break;
+    case 6:
+        painter.drawRect(BoxOf(p[0], p[1]));
+        break;
     case 7: {
         const QRect box = BoxOf(p[0], p[1]);
         painter.drawRoundedRect(box, p[2].x() / 2.0, p[2].y() / 2.0, Qt::AbsoluteSize);
         break;
     }
-    case 8: painter.drawLine(p[0], p[1]); break;
-    case 9: painter.drawPolygon(p, 3); break;
-    default: break;
+    case 8:
+        painter.drawLine(p[0], p[1]);
+        break;
+    case 9:
+        painter.drawPolygon(p, 3);
+        break;
+    default:
+        break;
     }
 }
 
@@ -130,9 +153,8 @@ QImage DrawShapesPicture(int width, int height, bool withNoise, const ShapeTunin
     if (withNoise)
         FillWithNoise(image);
 
-    const int count =
-        static_cast<int>(RandomInt(static_cast<std::uint32_t>(tuning.ExtraShapes))) +
-        tuning.MinShapes;
+    const int count = static_cast<int>(RandomInt(static_cast<std::uint32_t>(tuning.ExtraShapes))) +
+                      tuning.MinShapes;
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int i = 0; i < count; ++i)

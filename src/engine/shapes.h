@@ -7,10 +7,10 @@ namespace mottler {
 /// Tuning values of the random-shapes seeding, read from the user settings (never written
 /// by the program; an edited settings file sets them).
 struct ShapeTuning {
-    int ExtraShapes = 20;   ///< shapes = MinShapes + RandomInt(ExtraShapes)
-    int MinShapes = 5;      ///< least number of shapes
-    int WhichShape = -1;    ///< −1 a random kind per shape, 0 … 9 that kind, else no shape
-    int ClearRange = 5;     ///< a shape is filled when RandomInt(ClearRange) ≥ ClearThreshold
+    int ExtraShapes = 20; ///< shapes = MinShapes + RandomInt(ExtraShapes)
+    int MinShapes = 5;    ///< least number of shapes
+    int WhichShape = -1;  ///< −1 a random kind per shape, 0 … 9 that kind, else no shape
+    int ClearRange = 5;   ///< a shape is filled when RandomInt(ClearRange) ≥ ClearThreshold
     int ClearThreshold = 3;
 
     /// Reads "Extra Shapes", "Min Shapes", "Which Shape", "Clear Range" and

@@ -13,7 +13,9 @@ using Ext = long double; // the 80-bit x87 format on x86-64: 64-bit significand
 
 // Whether a value rounded to float on its store fits (is finite); one that does not stops
 // the run.
-inline bool Fits(float f) { return std::fabs(f) <= FLT_MAX; }
+inline bool Fits(float f) {
+    return std::fabs(f) <= FLT_MAX;
+}
 
 struct SweepState {
     float* a;
@@ -35,8 +37,9 @@ inline bool UpdateCell(SweepState& s, int j, int up, int down, int left, int rig
     if (!Fits(p)) [[unlikely]]
         return false;
 
-    const Ext lapA = (((Ext(A[down]) - Ext(s.k.MultiplierA) * Ext(a)) + Ext(A[up])) +
-                      Ext(A[right])) + Ext(A[left]);
+    const Ext lapA =
+        (((Ext(A[down]) - Ext(s.k.MultiplierA) * Ext(a)) + Ext(A[up])) + Ext(A[right])) +
+        Ext(A[left]);
     auto newA = static_cast<float>(
         (((Ext(p) - Ext(a)) - Ext(s.k.FactorC)) + lapA * Ext(s.k.DiffusionA)) * Ext(s.k.Dt) +
         Ext(a));
@@ -44,18 +47,26 @@ inline bool UpdateCell(SweepState& s, int j, int up, int down, int left, int rig
         return false;
     if (newA < 0.0f) {
         switch (s.k.Zero) {
-        case 0: newA = 0.0f; break;
-        case 1: newA = b; break;
-        case 2: newA = std::fabs(newA); break;
-        default: break;
+        case 0:
+            newA = 0.0f;
+            break;
+        case 1:
+            newA = b;
+            break;
+        case 2:
+            newA = std::fabs(newA);
+            break;
+        default:
+            break;
         }
     }
     A[j] = newA;
     s.fieldMin = std::min(s.fieldMin, newA);
     s.fieldMax = std::max(s.fieldMax, newA);
 
-    const Ext lapB = (((Ext(B[down]) - Ext(s.k.MultiplierB) * Ext(b)) + Ext(B[left])) +
-                      Ext(B[right])) + Ext(B[up]);
+    const Ext lapB =
+        (((Ext(B[down]) - Ext(s.k.MultiplierB) * Ext(b)) + Ext(B[left])) + Ext(B[right])) +
+        Ext(B[up]);
     const auto newB = static_cast<float>(
         ((Ext(s.k.FactorD) - Ext(p)) + lapB * Ext(s.k.DiffusionB)) * Ext(s.k.Dt) + Ext(b));
     if (!Fits(newB)) [[unlikely]]
@@ -80,9 +91,9 @@ inline void SweepRow(SweepState& s, int rowStart, int upStart, int downStart, in
     UpdateOrThrow(s, rowStart, upStart, downStart, rowStart + last, rowStart + 1);
     for (int x = 1; x < last; ++x)
         UpdateOrThrow(s, rowStart + x, upStart + x, downStart + x, rowStart + x - 1,
-                   rowStart + x + 1);
+                      rowStart + x + 1);
     UpdateOrThrow(s, rowStart + last, upStart + last, downStart + last, rowStart + last - 1,
-               rowStart);
+                  rowStart);
 }
 
 // Two neighbouring rows y and y + 1 and the rows above and below them (cell offsets).
@@ -105,8 +116,8 @@ void RestoreNextRow(const SweepState& s, const RowPair& r, const float* saved, i
 }
 
 // After an overflow inside a pair, leaves the fields and the range found so far exactly as
-// the plain row order would have left them at its first overflowing cell, then throws. Cells 0 … x − 2 of row y + 1
-// are done; row y is done up to x, or up to x − 1 when (x, y) overflowed.
+// the plain row order would have left them at its first overflowing cell, then throws. Cells 0 … x
+// − 2 of row y + 1 are done; row y is done up to x, or up to x − 1 when (x, y) overflowed.
 [[noreturn]] void RecoverPair(SweepState& s, const SweepState& t, const RowPair& r,
                               const float* saved, int x, bool inNextRow) {
     // Row order finishes row y before it reaches (x − 1, y + 1), which overflows again.
@@ -184,8 +195,12 @@ void ApplyDrift(TextureEngine& engine, int drift) {
     const auto rowBytes = static_cast<std::size_t>(w) * sizeof(float);
     float* const hold = engine.ScratchRows.Data();
     switch (drift) {
-    case 1: std::rotate(a, a + 1, a + n); break;
-    case 2: std::rotate(a, a + n - 1, a + n); break;
+    case 1:
+        std::rotate(a, a + 1, a + n);
+        break;
+    case 2:
+        std::rotate(a, a + n - 1, a + n);
+        break;
     case 3:
         std::memcpy(hold, a, rowBytes);
         std::memmove(a, a + w, static_cast<std::size_t>(n - w) * sizeof(float));
@@ -196,7 +211,8 @@ void ApplyDrift(TextureEngine& engine, int drift) {
         std::memmove(a + w, a, static_cast<std::size_t>(n - w) * sizeof(float));
         std::memcpy(a, hold, rowBytes);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

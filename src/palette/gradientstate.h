@@ -12,8 +12,8 @@ namespace mottler {
 /// brightness, the palette built from them and what each point contributed to it.
 struct GradientState {
     ControlPointList Points;
-    int Contrast = 0;   ///< −255 … 255, 0 = none
-    int Brightness = 0; ///< −255 … 255, 0 = none
+    int Contrast = 0;           ///< −255 … 255, 0 = none
+    int Brightness = 0;         ///< −255 … 255, 0 = none
     bool PaletteLocked = false; ///< a preset load keeps the colours when set
     Palette Colours;
     std::vector<RebuildRecord> Records;

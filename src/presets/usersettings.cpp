@@ -5,7 +5,9 @@
 namespace mottler::UserSettings {
 namespace {
 
-QSettings Store() { return QSettings(QStringLiteral("Quorvex"), QStringLiteral("Mottler")); }
+QSettings Store() {
+    return QSettings(QStringLiteral("Quorvex"), QStringLiteral("Mottler"));
+}
 
 } // namespace
 
@@ -30,12 +32,20 @@ int ReadInt(const QString& name, int fallback) {
     return value;
 }
 
-bool ReadBool(const QString& name, bool fallback) { return ReadInt(name, fallback ? 1 : 0) != 0; }
+bool ReadBool(const QString& name, bool fallback) {
+    return ReadInt(name, fallback ? 1 : 0) != 0;
+}
 
-void WriteString(const QString& name, const QString& value) { Store().setValue(name, value); }
+void WriteString(const QString& name, const QString& value) {
+    Store().setValue(name, value);
+}
 
-void WriteInt(const QString& name, int value) { WriteString(name, QString::number(value)); }
+void WriteInt(const QString& name, int value) {
+    WriteString(name, QString::number(value));
+}
 
-void WriteBool(const QString& name, bool value) { WriteString(name, value ? "1" : "0"); }
+void WriteBool(const QString& name, bool value) {
+    WriteString(name, value ? "1" : "0");
+}
 
 } // namespace mottler::UserSettings

@@ -1,8 +1,8 @@
 #include "controls/ui/tfrmcolorpicker.h"
 
+#include "controls/ui/colourbandsview.h"
 #include "controls/ui/colourgrid.h"
 #include "controls/ui/pickercursors.h"
-#include "controls/ui/colourbandsview.h"
 #include "controls/ui/swatchstrip.h"
 #include "controls/ui/tquoredit.h"
 #include "controls/websafepalette.h"

@@ -1,9 +1,9 @@
 #include "controls/ui/tquoredit.h"
 
 #include "controls/filebrowse.h"
+#include "controls/filefilter.h"
 #include "engine/errors.h"
 #include "presets/datafolder.h"
-#include "controls/filefilter.h"
 #include "presets/usersettings.h"
 
 #include <QAction>

@@ -26,7 +26,9 @@ void TexturePreview::paintEvent(QPaintEvent*) {
         painter.drawImage(shown.Target, shown.Picture);
 }
 
-void TexturePreview::mouseDoubleClickEvent(QMouseEvent*) { Q_EMIT DoubleClicked(); }
+void TexturePreview::mouseDoubleClickEvent(QMouseEvent*) {
+    Q_EMIT DoubleClicked();
+}
 
 void TexturePreview::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

@@ -73,7 +73,9 @@ TfrmAdvanced::TfrmAdvanced(QWidget* parent) : QDialog(parent, Qt::Tool) {
     connect(btnClose, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-int TfrmAdvanced::ZeroActionIndex() const { return rgZeroAction->checkedId(); }
+int TfrmAdvanced::ZeroActionIndex() const {
+    return rgZeroAction->checkedId();
+}
 
 void TfrmAdvanced::SelectZeroAction(int index) {
     if (QAbstractButton* button = rgZeroAction->button(index)) {

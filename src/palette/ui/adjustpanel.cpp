@@ -52,11 +52,10 @@ QLabel* Pointer(QWidget* page, const char* name) {
 
 } // namespace
 
-AdjustPanel::AdjustPanel(QWidget* page, GradientState& gradient)
-    : QObject(page), state(gradient) {
+AdjustPanel::AdjustPanel(QWidget* page, GradientState& gradient) : QObject(page), state(gradient) {
     const AdjustStrips pictures = DrawAdjustStrips();
-    imgContrast = Strip(page, "imgContrast", 61, ContrastStripHeight,
-                        "Adjust the contrast of the colors");
+    imgContrast =
+        Strip(page, "imgContrast", 61, ContrastStripHeight, "Adjust the contrast of the colors");
     imgContrast->SetImage(pictures.Contrast);
     imgBrightness = Strip(page, "imgBrightness", 195, BrightnessStripHeight,
                           "Adjust the brightness of the colors");
@@ -115,8 +114,8 @@ void AdjustPanel::SetHint(const Slider& slider) {
 void AdjustPanel::DragPointer(Slider& slider, QMouseEvent* event) {
     const QWidget* strip = slider.strip;
     const int y = slider.pointer->mapToParent(event->position().toPoint()).y();
-    const int top = std::clamp(y - slider.grabOffset, strip->y() - Half,
-                               strip->y() + strip->height() - Half);
+    const int top =
+        std::clamp(y - slider.grabOffset, strip->y() - Half, strip->y() + strip->height() - Half);
     slider.pointer->move(PointerLeft, top);
     *slider.value = MapRange(top + Half, strip->y(), strip->y() + strip->height(), -255, 255);
     SetHint(slider);

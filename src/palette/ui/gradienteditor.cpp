@@ -3,8 +3,8 @@
 #include "controls/ui/tfrmcolorpicker.h"
 #include "engine/errors.h"
 #include "engine/random.h"
-#include "palette/colourtext.h"
 #include "palette/colourbands.h"
+#include "palette/colourtext.h"
 #include "palette/strips.h"
 #include "palette/ui/imagewidget.h"
 #include "palette/ui/ttriangle.h"
@@ -38,7 +38,9 @@ QString PointHint(PackedColour c) {
            QStringLiteral("%1,%2,%3").arg(RedOf(c)).arg(GreenOf(c)).arg(BlueOf(c));
 }
 
-QString HintText(const QString& text) { return QString(text).replace("\r\n", "\n"); }
+QString HintText(const QString& text) {
+    return QString(text).replace("\r\n", "\n");
+}
 
 } // namespace
 
@@ -78,11 +80,12 @@ void GradientEditor::BuildWidgets(QWidget* p) {
     btnPickEnd = Button(p, "btnPickEnd", 258, QStyle::SP_DialogOpenButton, "");
     btnPickEnd->setAutoRaise(false);
     connect(btnPickEnd, &QToolButton::clicked, this, &GradientEditor::PickColourForActive);
-    btnDeleteGradientPoint = Button(p, "btnDeleteGradientPoint", 295, QStyle::SP_TrashIcon,
-                                    "Delete control point");
+    btnDeleteGradientPoint =
+        Button(p, "btnDeleteGradientPoint", 295, QStyle::SP_TrashIcon, "Delete control point");
     connect(btnDeleteGradientPoint, &QToolButton::clicked, this,
             &GradientEditor::btnDeleteGradientPointClick);
-    btnLockGradient = Button(p, "btnLockGradient", 328, QStyle::SP_DialogSaveButton, "Lock palette");
+    btnLockGradient =
+        Button(p, "btnLockGradient", 328, QStyle::SP_DialogSaveButton, "Lock palette");
     btnLockGradient->setCheckable(true);
     connect(btnLockGradient, &QToolButton::clicked, this, [this] {
         state.PaletteLocked = !state.PaletteLocked;

@@ -7,7 +7,9 @@
 namespace mottler {
 namespace {
 
-QColor ToQColor(PackedColour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor ToQColor(PackedColour c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 } // namespace
 
@@ -40,7 +42,8 @@ void TTriangle::SetActive(bool on) {
 
 QPolygon TTriangle::Triangle(int x0, int y0, int w, int h) const {
     if (Horizontal)
-        return QPolygon({QPoint(x0, y0), QPoint(x0 + w - 1, y0), QPoint((x0 + w - 1) / 2, y0 + h - 1)});
+        return QPolygon(
+            {QPoint(x0, y0), QPoint(x0 + w - 1, y0), QPoint((x0 + w - 1) / 2, y0 + h - 1)});
     QPoint third(x0 + w - 1, (y0 + h - 1) / 2);
     if (Kind == 0)
         third = QPoint(x0 + w - 1, y0);
@@ -65,7 +68,9 @@ void TTriangle::paintEvent(QPaintEvent*) {
     painter.drawPolygon(Triangle(x0, 0, width() - digitWidth - 4, height()));
 }
 
-void TTriangle::mousePressEvent(QMouseEvent* event) { Q_EMIT Pressed(this, event->button()); }
+void TTriangle::mousePressEvent(QMouseEvent* event) {
+    Q_EMIT Pressed(this, event->button());
+}
 
 void TTriangle::mouseMoveEvent(QMouseEvent* event) {
     if (!Movable || !(event->buttons() & Qt::LeftButton))
@@ -75,6 +80,8 @@ void TTriangle::mouseMoveEvent(QMouseEvent* event) {
     Q_EMIT Dragged(this);
 }
 
-void TTriangle::mouseDoubleClickEvent(QMouseEvent*) { Q_EMIT DoubleClicked(this); }
+void TTriangle::mouseDoubleClickEvent(QMouseEvent*) {
+    Q_EMIT DoubleClicked(this);
+}
 
 } // namespace mottler
