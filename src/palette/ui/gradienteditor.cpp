@@ -1,5 +1,6 @@
 #include "palette/ui/gradienteditor.h"
 
+#include "controls/ui/pickercursors.h"
 #include "controls/ui/tfrmcolorpicker.h"
 #include "engine/errors.h"
 #include "engine/random.h"
@@ -56,7 +57,7 @@ void GradientEditor::BuildWidgets(QWidget* p) {
     imgSpectrum->setObjectName("imgSpectrum");
     imgSpectrum->setGeometry(232, 60, spectrum.width(), spectrum.height());
     imgSpectrum->SetImage(spectrum);
-    imgSpectrum->setCursor(Qt::CrossCursor);
+    imgSpectrum->setCursor(SampleCursor());
     connect(imgSpectrum, &ImageWidget::MouseMoved, this, &GradientEditor::imgSpectrumMouseMove);
     connect(imgSpectrum, &ImageWidget::MouseReleased, this, &GradientEditor::imgSpectrumMouseUp);
 
