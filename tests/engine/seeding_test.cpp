@@ -56,8 +56,6 @@ TEST(SeedTexture, NoiseOfSeedOneHasTheKnownFirstCell) {
     SeedTexture(engine, RandomNoise, ShapeTuning{});
     EXPECT_EQ(engine.InitialA[0], float(134775814.0L * 0x1p-32L * 12.0L));
     EXPECT_EQ(engine.InitialB[0], float(3698175007.0L * 0x1p-32L * 12.0L));
-    EXPECT_NEAR(engine.InitialA[0], 0.376559f, 5e-7f);
-    EXPECT_NEAR(engine.InitialB[0], 10.3326f, 5e-5f);
     EXPECT_EQ(engine.CurrentSeed, 1);
 }
 
