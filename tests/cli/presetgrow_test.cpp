@@ -1,29 +1,14 @@
+#include "clirun.h"
+
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliResult {
-    int Status = -1;
-    QString Out;
-    QString Err;
-};
-
-/// Runs the tool in `home`, which is also its data folder.
-CliResult RunCli(const QStringList& args, const QString& home) {
-    QProcess process;
-    process.setWorkingDirectory(home);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("MOTTLER_HOME", home);
-    process.setProcessEnvironment(environment);
-    process.start(MOTTLER_CLI_PATH, args);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+using mottler::test::CliResult;
+using mottler::test::RunCli;
 
 QByteArray Read(const QString& path) {
     QFile file(path);

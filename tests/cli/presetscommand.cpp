@@ -1,26 +1,16 @@
+#include "clirun.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliResult {
-    int Status;
-    QString Out;
-    QString Err;
-};
+using mottler::test::CliResult;
 
 CliResult RunPresets(const QStringList& args, const QString& home) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("MOTTLER_HOME", home);
-    process.setProcessEnvironment(environment);
-    process.start(MOTTLER_CLI_PATH, QStringList{"presets"} + args);
-    process.waitForFinished();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return mottler::test::RunCli(QStringList{"presets"} + args, home);
 }
 
 } // namespace

@@ -1,13 +1,12 @@
 #include "presets/inifile.h"
 
 #include "engine/errors.h"
+#include "filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace mottler;
 
@@ -27,25 +26,6 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-};
-
-/// Makes every write beyond `bytes` fail, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old);
-        previous = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, old.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, previous);
-    }
-
-private:
-    rlimit old{};
-    void (*previous)(int) = SIG_DFL;
 };
 
 } // namespace
@@ -157,7 +137,7 @@ TEST_F(IniFileTest, AWriteThatRunsOutOfSpaceLeavesTheOldFileWhole) {
     Store("[S]\r\nk=old\r\n");
     IniFile ini(path);
     {
-        const FileSizeLimit limit(64);
+        const test::FileSizeLimit limit(64);
         EXPECT_THROW(ini.WriteString("S", "k", QString(1000, 'v')), MottlerError);
     }
     EXPECT_EQ(Stored(), "[S]\r\nk=old\r\n");

@@ -1,15 +1,14 @@
 #include "avireadback.h"
 #include "engine/errors.h"
+#include "filesizelimit.h"
 #include "recording/aviwriter.h"
 #include "testenv.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
-#include <csignal>
 #include <gtest/gtest.h>
 #include <optional>
-#include <sys/resource.h>
 
 namespace mottler {
 namespace {
@@ -146,34 +145,13 @@ TEST(AviWriter, StopsBeforeTheSizeLimitWithAFinishedFileOfTheFramesSoFar) {
     EXPECT_EQ(QFileInfo(path).size(), 224 + 8 + 3 * 344);
 }
 
-// Holds the process's file-size limit at a value for its lifetime; writes beyond it fail
-// (EFBIG) instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit limited = previous;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit previous{};
-    void (*previousHandler)(int) = SIG_DFL;
-};
-
 TEST(AviWriter, FailedWriteReportsCouldNotAddFrameAndKeepsTheEarlierFramesPlayable) {
     REQUIRE_FFMPEG();
     const QString path = TempPath("failed-write.avi");
     std::optional<QString> message;
     {
         // Room for three 10 x 10 frames and their index, not for a fourth frame.
-        FileSizeLimit limit(224 + 3 * 328 + 100);
+        test::FileSizeLimit limit(224 + 3 * 328 + 100);
         const auto avi = CreateAviFile(path, AviStreamInfo{}, PatternBitmap(10, 10, 0));
         for (int i = 0; i < 3; ++i)
             AddAviFrame(PatternBitmap(10, 10, i), *avi);
