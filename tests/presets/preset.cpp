@@ -92,13 +92,9 @@ TEST_F(PresetTest, ReadsTheBuiltInPresetsWithTheirDefaults) {
     ASSERT_TRUE(ExtractResourceFile(path, BuiltInPresetsResource, message))
         << message.toStdString();
     const IniFile ini(path);
-    EXPECT_EQ(ReadPreset(ini, "Bigfoot Was Here ?").Seed, -1772316075);
-    const Preset scratched = ReadPreset(ini, "It Is Scratched");
-    ASSERT_EQ(scratched.MiddlePoints.size(), 2);
-    EXPECT_EQ(scratched.MiddlePoints[0], (PresetPoint{"1AFFAB", "17"}));
-    EXPECT_EQ(PointPosition(scratched.MiddlePoints[0], 1), 17);
+    // The shipped text of these sections is pinned in the data-folder test; here the empty
+    // preview colours and the keys left out read as their defaults.
     const Preset flame = ReadPreset(ini, "Flame On");
-    EXPECT_EQ(flame.MiddlePoints.size(), 5);
     EXPECT_EQ(flame.TextColour, "000000");
     EXPECT_EQ(flame.ActiveLinkColour, "FF0000");
     const Preset coins = ReadPreset(ini, "coin spots");
