@@ -5,7 +5,7 @@
 namespace mottler {
 namespace {
 
-TEST(PartsProgress, CountsAreClampedAndNotWrappedAt16Bits) {
+TEST(PartsProgress, CountsAreClampedNotWrappedAt16BitsAndAZeroTotalIsEmpty) {
     PartsProgress bar;
     bar.SetTotal(8);
     bar.SetComplete(7); // 87.5
@@ -17,13 +17,11 @@ TEST(PartsProgress, CountsAreClampedAndNotWrappedAt16Bits) {
     EXPECT_EQ(bar.percent, 0);
     bar.SetComplete(70000);
     EXPECT_EQ(bar.percent, 70);
-}
 
-TEST(PartsProgress, ZeroTotalIsAnEmptyBar) {
-    PartsProgress bar;
-    bar.SetComplete(5);
-    EXPECT_EQ(bar.complete, 0);
-    EXPECT_EQ(bar.percent, 0);
+    PartsProgress empty; // a zero total is an empty bar
+    empty.SetComplete(5);
+    EXPECT_EQ(empty.complete, 0);
+    EXPECT_EQ(empty.percent, 0);
     EXPECT_EQ(PartsPercent(3, 0), 0);
 }
 
