@@ -1,5 +1,6 @@
 #include "controls/palettefile.h"
 #include "engine/errors.h"
+#include "errortext.h"
 #include "output/bmpfile.h"
 #include "testenv.h"
 
@@ -36,15 +37,6 @@ QString WriteTestFile(const QString& name, const QByteArray& bytes) {
     const QString path = QDir(test::TestHome()).filePath(name);
     WriteFileAtomically(path, bytes);
     return path;
-}
-
-void ExpectError(const std::function<void()>& read, const QString& message) {
-    try {
-        read();
-        ADD_FAILURE() << "no error for " << message.toStdString();
-    } catch (const MottlerError& error) {
-        EXPECT_EQ(error.Message(), message);
-    }
 }
 
 TEST(JascPalette, CountIsCappedAt256AndEntriesBeyondItAreBlack) {
@@ -113,10 +105,13 @@ TEST(GifPalette, ReadsTheGlobalColourTable) {
 TEST(GifPalette, GivesTheGifMessageForEveryUnreadableFile) {
     const QString message = "An error occurred while reading this file.  It is either not a "
                             "valid GIF file or it has no Global Palette.";
-    ExpectError([] { ReadGifPalette(GifBytes(0x01, 4)); }, message); // no global table
-    ExpectError([] { ReadGifPalette(GifBytes(0x81, 3)); }, message); // table cut short
-    ExpectError([] { ReadGifPalette(GifBytes(0x81, 4).replace(0, 3, "PNG")); }, message);
-    ExpectError([] { ReadGifPalette("GIF89a"); }, message);
+    EXPECT_EQ(test::ErrorText([] { ReadGifPalette(GifBytes(0x01, 4)); }),
+              message); // no global table
+    EXPECT_EQ(test::ErrorText([] { ReadGifPalette(GifBytes(0x81, 3)); }),
+              message); // table cut short
+    EXPECT_EQ(test::ErrorText([] { ReadGifPalette(GifBytes(0x81, 4).replace(0, 3, "PNG")); }),
+              message);
+    EXPECT_EQ(test::ErrorText([] { ReadGifPalette("GIF89a"); }), message);
 }
 
 TEST(PaletteFile, ChoosesTheReaderByExtensionAndContent) {

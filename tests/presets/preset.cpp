@@ -1,6 +1,7 @@
 #include "presets/preset.h"
 
 #include "engine/errors.h"
+#include "errortext.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 
@@ -122,19 +123,12 @@ TEST_F(PresetTest, ValuesThatAreNoNumbersStopTheLoadWithAClearError) {
     EXPECT_EQ(FactorPosition("12.5", "A"), 12);
     EXPECT_EQ(FactorPosition("13.5", "A"), 14);
     EXPECT_EQ(FactorPosition("1e300", "A"), 2147483647);
-    try {
-        FactorPosition("abc", "B");
-        FAIL() << "no error";
-    } catch (const MottlerError& error) {
-        EXPECT_EQ(error.Message(), "The value \"abc\" of \"B\" is not a valid number.");
-    }
-    try {
-        PointPosition({"FFFFFF", "1.5"}, 2);
-        FAIL() << "no error";
-    } catch (const MottlerError& error) {
-        EXPECT_EQ(error.Message(),
-                  "The position \"1.5\" of \"Color2\" is not a valid whole number.");
-    }
+    EXPECT_EQ(test::ErrorText([] { FactorPosition("abc", "B"); }),
+              "The value \"abc\" of \"B\" is not a valid number.");
+    EXPECT_EQ(test::ErrorText([] {
+                  PointPosition({"FFFFFF", "1.5"}, 2);
+              }),
+              "The position \"1.5\" of \"Color2\" is not a valid whole number.");
     EXPECT_THROW(PointPosition({"FFFFFF17", ""}, 1), MottlerError);
     EXPECT_EQ(PointPosition({"FFFFFF", "300"}, 1), 255);
 }
