@@ -119,21 +119,6 @@ TEST(FrameToBitmap, ColoursThroughThePaletteGivenWithHalvesRoundedToEven) {
     }
 }
 
-TEST(FrameToBitmap, RecolouringAfterRecordingChangesEveryFrame) {
-    TextureEngine engine;
-    test::SeedLivelyTexture(engine, 8, 8);
-    FrameList frames;
-    RecordedIterations(frames, engine, 30, 1);
-    Palette inverted;
-    const Palette startup = StartupPalette();
-    for (std::size_t k = 0; k < 256; ++k)
-        inverted.Pixels[k] = startup.Pixels[255 - k];
-
-    ASSERT_EQ(frames.Count(), 30);
-    for (int k = 0; k < frames.Count(); ++k)
-        EXPECT_NE(FrameToBitmap(frames[k], startup), FrameToBitmap(frames[k], inverted)) << k;
-}
-
 TEST(FrameToBitmap, FramesFromBeforeASizeChangeKeepTheirOwnSize) {
     TextureEngine engine;
     engine.SetTextureSize(3, 2);
