@@ -1,4 +1,5 @@
 #include "clirun.h"
+#include "filebytes.h"
 
 #include <QFile>
 #include <QImage>
@@ -10,16 +11,8 @@ namespace {
 using mottler::test::CliResult;
 using mottler::test::RunCli;
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using mottler::test::ReadBytes;
+using mottler::test::WriteBytes;
 
 const QStringList MarbleByHand{"grow", "--seed", "35089380",   "--a",          "622",
                                "--b",  "1000",   "--gradient", "FFFFFF,009999"};
@@ -34,8 +27,8 @@ TEST(CliPresetGrow, APresetGrowsAsItsValuesGivenByHandAndOptionsOverrideThem) {
     ASSERT_EQ(
         RunCli(MarbleByHand + QStringList{"--iterations", "124", "-o", byHand}, home.path()).Status,
         0);
-    EXPECT_EQ(Read(preset), Read(byHand));
-    EXPECT_FALSE(Read(preset).isEmpty());
+    EXPECT_EQ(ReadBytes(preset), ReadBytes(byHand));
+    EXPECT_FALSE(ReadBytes(preset).isEmpty());
 
     ASSERT_EQ(
         RunCli({"grow", "--preset", "Marble", "--iterations", "7", "--width", "30", "-o", preset},
@@ -46,7 +39,7 @@ TEST(CliPresetGrow, APresetGrowsAsItsValuesGivenByHandAndOptionsOverrideThem) {
                      home.path())
                   .Status,
               0);
-    EXPECT_EQ(Read(preset), Read(byHand));
+    EXPECT_EQ(ReadBytes(preset), ReadBytes(byHand));
 }
 
 TEST(CliPresetGrow, APictureGivenOnTheCommandLineIsFoundInTheWorkingFolder) {
@@ -78,8 +71,8 @@ TEST(CliPresetGrow, AnUnknownPresetOrFileFailsClearly) {
 TEST(CliSheet, DrawsEveryPresetOfAFileIntoOneImage) {
     QTemporaryDir home;
     const QString presets = home.filePath("two.ini");
-    Write(presets, "[Small Spots]\r\nSeed=5\r\nIterations=9\r\nA=995\r\nB=0\r\nWidth=24\r\n"
-                   "Height=16\r\n\r\n[Broken]\r\nSeed=1\r\nA=many\r\n");
+    WriteBytes(presets, "[Small Spots]\r\nSeed=5\r\nIterations=9\r\nA=995\r\nB=0\r\nWidth=24\r\n"
+                        "Height=16\r\n\r\n[Broken]\r\nSeed=1\r\nA=many\r\n");
     const QString sheet = home.filePath("sheet.png");
     const CliResult run =
         RunCli({"sheet", "--presets", presets, "--columns", "3", "--size", "32", "-o", sheet},
@@ -92,7 +85,7 @@ TEST(CliSheet, DrawsEveryPresetOfAFileIntoOneImage) {
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), 2 * (32 + 8) + 8);
 
-    Write(presets, "[Small Spots]\r\nSeed=5\r\nIterations=9\r\nA=995\r\nB=0\r\nWidth=24\r\n");
+    WriteBytes(presets, "[Small Spots]\r\nSeed=5\r\nIterations=9\r\nA=995\r\nB=0\r\nWidth=24\r\n");
     EXPECT_EQ(
         RunCli({"sheet", "--presets", presets, "-o", home.filePath("s.jpg")}, home.path()).Status,
         0);

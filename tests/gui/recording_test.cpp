@@ -3,6 +3,7 @@
 #include "avireadback.h"
 #include "controls/ui/tquoredit.h"
 #include "engine/ui/agethumbnail.h"
+#include "filebytes.h"
 #include "mainwindowfixture.h"
 #include "palette/ui/gradienteditor.h"
 #include "recording/framebitmap.h"
@@ -192,10 +193,7 @@ TEST_F(RecordingTest, RecordingToAFileWritesEveryNthIterationAndKeepsNoFrames) {
         GTEST_SKIP() << "ffprobe and ffmpeg are needed to read the file back";
     QTemporaryDir folder;
     const QString path = folder.filePath("growth.avi");
-    QFile existing(path);
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.write("not a video");
-    existing.close();
+    WriteBytes(path, "not a video");
 
     RecordSmallTextureEvery(5);
     RecordToFile(path);

@@ -1,11 +1,12 @@
 #include "controls/palettefile.h"
 #include "controls/pickersettings.h"
+#include "controls/ui/colourbandsview.h"
 #include "controls/ui/colourgrid.h"
 #include "controls/ui/screengrab.h"
-#include "controls/ui/colourbandsview.h"
 #include "controls/ui/swatchstrip.h"
 #include "controls/ui/tfrmcolorpicker.h"
 #include "controls/ui/tquoredit.h"
+#include "filebytes.h"
 #include "palette/colourbands.h"
 #include "testenv.h"
 
@@ -57,9 +58,7 @@ protected:
     static QString WriteFile(const QString& name, const QByteArray& bytes) {
         QDir(test::TestHome()).mkpath("palettes");
         const QString path = test::TestHome() + "/palettes/" + name;
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
+        test::WriteBytes(path, bytes);
         return path;
     }
 

@@ -2,6 +2,7 @@
 
 #include "engine/errors.h"
 #include "errortext.h"
+#include "filebytes.h"
 #include "filesizelimit.h"
 
 #include <QDir>
@@ -18,15 +19,8 @@ protected:
     QTemporaryDir dir;
     QString path = dir.filePath("test.ini");
 
-    void Store(const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray Stored() {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    void Store(const QByteArray& bytes) { test::WriteBytes(path, bytes); }
+    QByteArray Stored() { return test::ReadBytes(path); }
 };
 
 } // namespace

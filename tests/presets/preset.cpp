@@ -2,6 +2,7 @@
 
 #include "engine/errors.h"
 #include "errortext.h"
+#include "filebytes.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 
@@ -19,16 +20,10 @@ protected:
     QString path = dir.filePath("save.ini");
 
     IniFile Holding(const QByteArray& bytes) {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        test::WriteBytes(path, bytes);
         return IniFile(path);
     }
-    QByteArray Stored() {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray Stored() { return test::ReadBytes(path); }
 };
 
 Preset EveryValueChanged() {

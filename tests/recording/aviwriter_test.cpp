@@ -1,6 +1,7 @@
 #include "avireadback.h"
 #include "engine/errors.h"
 #include "errortext.h"
+#include "filebytes.h"
 #include "filesizelimit.h"
 #include "recording/aviwriter.h"
 #include "testenv.h"
@@ -36,11 +37,6 @@ quint32 U32At(const QByteArray& bytes, qsizetype at) {
     return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(AviWriter, BitmapInfoHeaderOf99By10IsTwentyFourBitWithRowsPaddedToFourBytes) {
     const BitmapInfoHeader h = FillBitmapInfoHeader(QImage(99, 10, QImage::Format_BGR888));
     EXPECT_EQ(h.Size, 40u);
@@ -72,7 +68,7 @@ TEST(AviWriter, FiftyBitmapsGiveFiftyKeyFramesAtTenPerSecondThatDecodeToThePixel
     EXPECT_EQ(test::DecodeFrameBgr(path, 49), test::TopDownBgr(bitmaps[49]));
 
     // The index lists 50 key frames; both headers count 50.
-    const QByteArray bytes = ReadAll(path);
+    const QByteArray bytes = test::ReadBytes(path);
     const qsizetype idx1 = bytes.size() - 8 - 50 * 16;
     ASSERT_EQ(bytes.mid(idx1, 4), "idx1");
     for (int i = 0; i < 50; ++i) {
@@ -87,11 +83,7 @@ TEST(AviWriter, FiftyBitmapsGiveFiftyKeyFramesAtTenPerSecondThatDecodeToThePixel
 TEST(AviWriter, OneBitmapGivesAValidOneFrameFileReplacingAnExistingFile) {
     REQUIRE_FFMPEG();
     const QString path = TempPath("one.avi");
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(100000, 'x'));
-    }
+    test::WriteBytes(path, QByteArray(100000, 'x'));
     const QImage bitmap = PatternBitmap(5, 3, 1);
     SaveBitmapsAsAvi(path, {bitmap});
 
