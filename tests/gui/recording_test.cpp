@@ -10,11 +10,9 @@
 #include "recording/ui/tfrmrecordtofile.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -23,24 +21,6 @@
 
 namespace mottler::test {
 namespace {
-
-/// Closes the message boxes that open while it lives and keeps the text of the last one.
-class MessageBoxCatcher {
-public:
-    MessageBoxCatcher() {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                text = box->text();
-                box->close();
-            }
-        });
-        timer.start(5);
-    }
-    QString text;
-
-private:
-    QTimer timer;
-};
 
 class RecordingTest : public MainWindowTest {
 protected:

@@ -84,9 +84,7 @@ TEST_F(ColourPickerDialog, InitialColourFillsTheFieldsAndComesBackAfterOk) {
 TEST_F(ColourPickerDialog, WebSafeGridIsShownAndFindSelectsTheNearestCell) {
     TfrmColorPicker dialog(nullptr);
     EXPECT_EQ(dialog.cmbPal->itemText(0), "websafe.pal");
-    EXPECT_EQ(dialog.grid1->CellColour(0, 0), White);
-    EXPECT_EQ(dialog.grid1->CellColour(1, 0), PackRgb(255, 255, 204));
-    EXPECT_EQ(dialog.grid1->CellColour(15, 15), 0u);
+    EXPECT_EQ(dialog.grid1->CellColour(0, 0), White); // the palette itself is pinned in its test
     dialog.grid1->SelectCell(40);
     dialog.SetCurrentColour(PackRgb(250, 250, 250));
     dialog.btnFind->click();
