@@ -5,11 +5,17 @@
 namespace mottler {
 namespace {
 
-TEST(PartsProgress, CountsAreClampedNotWrappedAt16BitsAndAZeroTotalIsEmpty) {
+TEST(PartsProgress, PercentRoundsHalvesToEvenAndCountsAreClampedNotWrapped) {
     PartsProgress bar;
     bar.SetTotal(8);
-    bar.SetComplete(7); // 87.5
-    EXPECT_EQ(bar.percent, 88);
+    const std::pair<int, int> halves[] = {{1, 12}, {3, 38}, {7, 88}}; // 12.5, 37.5, 87.5
+    for (const auto& [parts, percent] : halves) {
+        bar.SetComplete(parts);
+        EXPECT_EQ(bar.percent, percent) << parts;
+    }
+    bar.SetComplete(9);
+    EXPECT_EQ(bar.complete, 8);
+    EXPECT_EQ(bar.percent, 100);
     bar.SetComplete(-1);
     EXPECT_EQ(bar.complete, 0);
     bar.SetTotal(100000); // beyond 16 bits, no wrap
