@@ -80,14 +80,6 @@ TEST_F(EntryFixture, SixCharactersWithADotKeepTheFlagButGiveTheButtonFace) {
     EXPECT_EQ(messages.size(), before + 1);
 }
 
-TEST_F(EntryFixture, SetColourWritesTheCurrentNotation) {
-    entry.SetColour(Orange);
-    EXPECT_EQ(entry.Text(), "FF8000");
-    entry.SetText("1,2,3");
-    entry.SetColour(Orange);
-    EXPECT_EQ(entry.Text(), "255,128,0");
-}
-
 TEST_F(EntryFixture, DropDownOffersBothNotationsAndSwitchesMode) {
     EXPECT_TRUE(entry.DropDownEntries().isEmpty());
     entry.SetText("ff8000");
