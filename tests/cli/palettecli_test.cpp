@@ -1,3 +1,4 @@
+#include "clirun.h"
 #include "engine/growth.h"
 #include "engine/random.h"
 #include "engine/render.h"
@@ -8,26 +9,13 @@
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace mottler;
+using test::CliResult;
+using test::RunCli;
 
 namespace {
-
-struct CliResult {
-    int Status = -1;
-    QString Out;
-    QString Err;
-};
-
-CliResult RunCli(const QStringList& args) {
-    QProcess process;
-    process.start(MOTTLER_CLI_PATH, args);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 class FlameObserver : public GrowthObserver {
 public:

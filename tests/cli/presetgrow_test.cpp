@@ -1,40 +1,18 @@
+#include "clirun.h"
+#include "filebytes.h"
+
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliResult {
-    int Status = -1;
-    QString Out;
-    QString Err;
-};
+using mottler::test::CliResult;
+using mottler::test::RunCli;
 
-/// Runs the tool in `home`, which is also its data folder.
-CliResult RunCli(const QStringList& args, const QString& home) {
-    QProcess process;
-    process.setWorkingDirectory(home);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("MOTTLER_HOME", home);
-    process.setProcessEnvironment(environment);
-    process.start(MOTTLER_CLI_PATH, args);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using mottler::test::ReadBytes;
+using mottler::test::WriteBytes;
 
 const QStringList MarbleByHand{"grow", "--seed", "35089380",   "--a",          "622",
                                "--b",  "1000",   "--gradient", "FFFFFF,009999"};
@@ -49,8 +27,8 @@ TEST(CliPresetGrow, APresetGrowsAsItsValuesGivenByHandAndOptionsOverrideThem) {
     ASSERT_EQ(
         RunCli(MarbleByHand + QStringList{"--iterations", "124", "-o", byHand}, home.path()).Status,
         0);
-    EXPECT_EQ(Read(preset), Read(byHand));
-    EXPECT_FALSE(Read(preset).isEmpty());
+    EXPECT_EQ(ReadBytes(preset), ReadBytes(byHand));
+    EXPECT_FALSE(ReadBytes(preset).isEmpty());
 
     ASSERT_EQ(
         RunCli({"grow", "--preset", "Marble", "--iterations", "7", "--width", "30", "-o", preset},
@@ -61,7 +39,7 @@ TEST(CliPresetGrow, APresetGrowsAsItsValuesGivenByHandAndOptionsOverrideThem) {
                      home.path())
                   .Status,
               0);
-    EXPECT_EQ(Read(preset), Read(byHand));
+    EXPECT_EQ(ReadBytes(preset), ReadBytes(byHand));
 }
 
 TEST(CliPresetGrow, APictureGivenOnTheCommandLineIsFoundInTheWorkingFolder) {
@@ -93,8 +71,8 @@ TEST(CliPresetGrow, AnUnknownPresetOrFileFailsClearly) {
 TEST(CliSheet, DrawsEveryPresetOfAFileIntoOneImage) {
     QTemporaryDir home;
     const QString presets = home.filePath("two.ini");
-    Write(presets, "[Small Spots]\r\nSeed=5\r\nIterations=9\r\nA=995\r\nB=0\r\nWidth=24\r\n"
-                   "Height=16\r\n\r\n[Broken]\r\nSeed=1\r\nA=many\r\n");
+    WriteBytes(presets, "[Small Spots]\r\nSeed=5\r\nIterations=9\r\nA=995\r\nB=0\r\nWidth=24\r\n"
+                        "Height=16\r\n\r\n[Broken]\r\nSeed=1\r\nA=many\r\n");
     const QString sheet = home.filePath("sheet.png");
     const CliResult run =
         RunCli({"sheet", "--presets", presets, "--columns", "3", "--size", "32", "-o", sheet},
@@ -107,7 +85,7 @@ TEST(CliSheet, DrawsEveryPresetOfAFileIntoOneImage) {
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), 2 * (32 + 8) + 8);
 
-    Write(presets, "[Small Spots]\r\nSeed=5\r\nIterations=9\r\nA=995\r\nB=0\r\nWidth=24\r\n");
+    WriteBytes(presets, "[Small Spots]\r\nSeed=5\r\nIterations=9\r\nA=995\r\nB=0\r\nWidth=24\r\n");
     EXPECT_EQ(
         RunCli({"sheet", "--presets", presets, "-o", home.filePath("s.jpg")}, home.path()).Status,
         0);

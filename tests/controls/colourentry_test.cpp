@@ -23,23 +23,6 @@ struct EntryFixture : testing::Test {
     int changes = 0;
 };
 
-TEST_F(EntryFixture, HashCodeIsStrippedAndSetsTheColour) {
-    entry.SetText("#ff8000");
-    EXPECT_EQ(entry.Text(), "ff8000");
-    EXPECT_TRUE(entry.IsColourSet());
-    EXPECT_EQ(entry.Color(), Orange);
-    EXPECT_EQ(entry.HtmlCode(), "FF8000");
-    EXPECT_EQ(changes, 1);
-    EXPECT_TRUE(messages.isEmpty());
-}
-
-TEST_F(EntryFixture, FiveHexCharactersGiveTheButtonFace) {
-    entry.SetText("ff800");
-    EXPECT_FALSE(entry.IsColourSet());
-    EXPECT_EQ(entry.Color(), ButtonFace);
-    EXPECT_EQ(entry.HtmlCode(), "");
-}
-
 TEST_F(EntryFixture, DecimalTextSetsTheColourAndOutOfRangeWarnsOnlyWithWarnings) {
     entry.SetText("255,128,0");
     EXPECT_TRUE(entry.IsDecimalMode());
@@ -60,27 +43,12 @@ TEST_F(EntryFixture, DecimalTextSetsTheColourAndOutOfRangeWarnsOnlyWithWarnings)
     EXPECT_EQ(messages.size(), 2);
 }
 
-TEST_F(EntryFixture, CommaConvertsAHexCodeWithoutInsertingItself) {
-    TypeText("FF8000,");
-    EXPECT_EQ(entry.Text(), "255,128,0");
-    EXPECT_TRUE(entry.IsDecimalMode());
-    EXPECT_EQ(entry.Color(), Orange);
-}
-
 TEST_F(EntryFixture, CommaAfterDigitsIsInsertedInDecimalMode) {
     TypeText("255,");
     EXPECT_EQ(entry.Text(), "255,");
     EXPECT_TRUE(entry.IsDecimalMode());
     TypeText("128,0");
     EXPECT_EQ(entry.Color(), Orange);
-}
-
-TEST_F(EntryFixture, HexLetterInDecimalModeReturnsToHexAsTheSixthCharacter) {
-    entry.SetText("255,128,0");
-    entry.Type('b');
-    EXPECT_FALSE(entry.IsDecimalMode());
-    EXPECT_EQ(entry.Text(), "25512b");
-    EXPECT_EQ(entry.Color(), PackRgb(0x25, 0x51, 0x2B));
 }
 
 TEST_F(EntryFixture, KeyFilterFollowsTheMode) {
@@ -110,14 +78,6 @@ TEST_F(EntryFixture, SixCharactersWithADotKeepTheFlagButGiveTheButtonFace) {
     EXPECT_EQ(entry.Text(), "12.456");
     EXPECT_FALSE(entry.IsDecimalMode());
     EXPECT_EQ(messages.size(), before + 1);
-}
-
-TEST_F(EntryFixture, SetColourWritesTheCurrentNotation) {
-    entry.SetColour(Orange);
-    EXPECT_EQ(entry.Text(), "FF8000");
-    entry.SetText("1,2,3");
-    entry.SetColour(Orange);
-    EXPECT_EQ(entry.Text(), "255,128,0");
 }
 
 TEST_F(EntryFixture, DropDownOffersBothNotationsAndSwitchesMode) {

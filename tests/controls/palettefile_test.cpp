@@ -1,5 +1,6 @@
 #include "controls/palettefile.h"
 #include "engine/errors.h"
+#include "errortext.h"
 #include "output/bmpfile.h"
 #include "testenv.h"
 
@@ -38,27 +39,15 @@ QString WriteTestFile(const QString& name, const QByteArray& bytes) {
     return path;
 }
 
-void ExpectError(const std::function<void()>& read, const QString& message) {
-    try {
-        read();
-        ADD_FAILURE() << "no error for " << message.toStdString();
-    } catch (const MottlerError& error) {
-        EXPECT_EQ(error.Message(), message);
-    }
-}
-
-TEST(JascPalette, UsesAtMost256ColoursOfALargerCount) {
-    const PaletteFileColours read = ReadJascPalette(JascText("300", 300));
-    EXPECT_EQ(read.Count, 256);
-    EXPECT_EQ(read.Colours[255], PackRgb(255, 1, 2));
-}
-
-TEST(JascPalette, LeavesEntriesBeyondTheCountBlack) {
-    const PaletteFileColours read = ReadJascPalette(JascText("10", 20));
-    EXPECT_EQ(read.Count, 10);
-    EXPECT_EQ(read.Colours[9], PackRgb(9, 1, 2));
+TEST(JascPalette, CountIsCappedAt256AndEntriesBeyondItAreBlack) {
+    const PaletteFileColours capped = ReadJascPalette(JascText("300", 300));
+    EXPECT_EQ(capped.Count, 256);
+    EXPECT_EQ(capped.Colours[255], PackRgb(255, 1, 2));
+    const PaletteFileColours ten = ReadJascPalette(JascText("10", 20));
+    EXPECT_EQ(ten.Count, 10);
+    EXPECT_EQ(ten.Colours[9], PackRgb(9, 1, 2));
     for (int i = 10; i < 256; ++i)
-        EXPECT_EQ(read.Colours[static_cast<std::size_t>(i)], 0u);
+        EXPECT_EQ(ten.Colours[static_cast<std::size_t>(i)], 0u) << i;
 }
 
 TEST(JascPalette, ReadsMissingLinesAsBlackAndAcceptsPlainLineFeeds) {
@@ -68,33 +57,27 @@ TEST(JascPalette, ReadsMissingLinesAsBlackAndAcceptsPlainLineFeeds) {
     EXPECT_EQ(read.Colours[2], 0u);
 }
 
-TEST(JascPalette, ReadsAnUnreadableCountAsZero) {
+TEST(JascPalette, ReadsAnUnreadableCountAsZeroAndRefusesBadColourLines) {
     EXPECT_EQ(ReadJascPalette(JascText("lots", 5)).Count, 0);
     EXPECT_EQ(ReadJascPalette(JascText("-3", 5)).Count, 0);
     EXPECT_EQ(ReadJascPalette("JASC-PAL").Count, 0);
+    for (const char* line : {"256 0 0", "1 2", "red 0 0"})
+        EXPECT_THROW(ReadJascPalette("JASC-PAL\r\n0100\r\n1\r\n" + QByteArray(line) + "\r\n"),
+                     MottlerError)
+            << line;
 }
 
-TEST(JascPalette, RefusesAColourLineOutOfRangeOrNotNumbers) {
-    EXPECT_THROW(ReadJascPalette("JASC-PAL\r\n0100\r\n1\r\n256 0 0\r\n"), MottlerError);
-    EXPECT_THROW(ReadJascPalette("JASC-PAL\r\n0100\r\n1\r\n1 2\r\n"), MottlerError);
-    EXPECT_THROW(ReadJascPalette("JASC-PAL\r\n0100\r\n1\r\nred 0 0\r\n"), MottlerError);
-}
-
-TEST(RiffPalette, ReadsEntriesWithTheFlagsAsTopByte) {
+TEST(RiffPalette, ReadsEntriesWithTheFlagsAsTopByteAndOnlyThosePresent) {
     const PaletteFileColours read = ReadRiffPalette(RiffBytes(2, 2));
     EXPECT_EQ(read.Count, 2);
     EXPECT_EQ(read.Colours[0], PackRgb(10, 20, 30) | 0x04000000u);
     EXPECT_EQ(read.Colours[1], PackRgb(10, 20, 30));
     EXPECT_EQ(read.Colours[2], 0u);
-}
 
-TEST(RiffPalette, ReadsOnlyTheEntriesPresentWhenTheCountIsLarger) {
-    QByteArray bytes = RiffBytes(300, 3);
-    bytes.append("\x01\x02", 2); // half an entry
-    const PaletteFileColours read = ReadRiffPalette(bytes);
-    EXPECT_EQ(read.Count, 3);
-    EXPECT_EQ(read.Colours[2], PackRgb(10, 20, 30));
-    EXPECT_EQ(read.Colours[3], 0u);
+    const PaletteFileColours cut = ReadRiffPalette(RiffBytes(300, 3) + QByteArray("\x01\x02", 2));
+    EXPECT_EQ(cut.Count, 3); // a stated 300, three whole entries and half of one
+    EXPECT_EQ(cut.Colours[2], PackRgb(10, 20, 30));
+    EXPECT_EQ(cut.Colours[3], 0u);
 }
 
 TEST(RiffPalette, RefusesAShortHeaderOrAnotherFormType) {
@@ -122,10 +105,13 @@ TEST(GifPalette, ReadsTheGlobalColourTable) {
 TEST(GifPalette, GivesTheGifMessageForEveryUnreadableFile) {
     const QString message = "An error occurred while reading this file.  It is either not a "
                             "valid GIF file or it has no Global Palette.";
-    ExpectError([] { ReadGifPalette(GifBytes(0x01, 4)); }, message); // no global table
-    ExpectError([] { ReadGifPalette(GifBytes(0x81, 3)); }, message); // table cut short
-    ExpectError([] { ReadGifPalette(GifBytes(0x81, 4).replace(0, 3, "PNG")); }, message);
-    ExpectError([] { ReadGifPalette("GIF89a"); }, message);
+    EXPECT_EQ(test::ErrorText([] { ReadGifPalette(GifBytes(0x01, 4)); }),
+              message); // no global table
+    EXPECT_EQ(test::ErrorText([] { ReadGifPalette(GifBytes(0x81, 3)); }),
+              message); // table cut short
+    EXPECT_EQ(test::ErrorText([] { ReadGifPalette(GifBytes(0x81, 4).replace(0, 3, "PNG")); }),
+              message);
+    EXPECT_EQ(test::ErrorText([] { ReadGifPalette("GIF89a"); }), message);
 }
 
 TEST(PaletteFile, ChoosesTheReaderByExtensionAndContent) {

@@ -5,11 +5,17 @@
 namespace mottler {
 namespace {
 
-TEST(PartsProgress, CountsAreClampedAndNotWrappedAt16Bits) {
+TEST(PartsProgress, PercentRoundsHalvesToEvenAndCountsAreClampedNotWrapped) {
     PartsProgress bar;
     bar.SetTotal(8);
-    bar.SetComplete(7); // 87.5
-    EXPECT_EQ(bar.percent, 88);
+    const std::pair<int, int> halves[] = {{1, 12}, {3, 38}, {7, 88}}; // 12.5, 37.5, 87.5
+    for (const auto& [parts, percent] : halves) {
+        bar.SetComplete(parts);
+        EXPECT_EQ(bar.percent, percent) << parts;
+    }
+    bar.SetComplete(9);
+    EXPECT_EQ(bar.complete, 8);
+    EXPECT_EQ(bar.percent, 100);
     bar.SetComplete(-1);
     EXPECT_EQ(bar.complete, 0);
     bar.SetTotal(100000); // beyond 16 bits, no wrap
@@ -17,13 +23,11 @@ TEST(PartsProgress, CountsAreClampedAndNotWrappedAt16Bits) {
     EXPECT_EQ(bar.percent, 0);
     bar.SetComplete(70000);
     EXPECT_EQ(bar.percent, 70);
-}
 
-TEST(PartsProgress, ZeroTotalIsAnEmptyBar) {
-    PartsProgress bar;
-    bar.SetComplete(5);
-    EXPECT_EQ(bar.complete, 0);
-    EXPECT_EQ(bar.percent, 0);
+    PartsProgress empty; // a zero total is an empty bar
+    empty.SetComplete(5);
+    EXPECT_EQ(empty.complete, 0);
+    EXPECT_EQ(empty.percent, 0);
     EXPECT_EQ(PartsPercent(3, 0), 0);
 }
 

@@ -54,6 +54,7 @@ TEST(FilterKey, DecimalPlacesLimitDigitsAfterThePointOnly) {
     EXPECT_EQ(Typed(rules, At("3.14", 3), "1"), "3.14");
     EXPECT_EQ(Typed(rules, At("3.14", 1), "."), "3.14");
     EXPECT_EQ(Typed(rules, At("3", 1), ".5"), "3.5");
+    EXPECT_EQ(Typed(rules, At("3.14", 0), "2"), "23.14");
     // A point that would leave three decimals behind it is dropped.
     EXPECT_EQ(Typed(rules, At("3141", 1), "."), "3141");
     EXPECT_EQ(Typed(rules, At("3141", 2), "."), "31.41");

@@ -8,17 +8,14 @@ namespace {
 const QRect Screen(0, 0, 1920, 1080);
 const QSize View(180, 176);
 
-TEST(ZoomGeometry, MagnificationOneCopiesTheViewSizeLessItsBorder) {
+TEST(ZoomGeometry, SourceAtMagnificationsOneAndSixteenIsTheViewSizeDivTheMagnification) {
     const ZoomGeometry zoom = ComputeZoomGeometry({500, 400}, View, 1, Screen);
     EXPECT_EQ(zoom.Source, QRect(410, 312, 180, 176));
     EXPECT_EQ(zoom.Copied, QRect(411, 313, 178, 174));
     EXPECT_EQ(zoom.Target, QRect(2, 2, 179, 175));
-}
-
-TEST(ZoomGeometry, MagnificationSixteenTakesTheViewSizeDivSixteen) {
-    const ZoomGeometry zoom = ComputeZoomGeometry({500, 400}, View, 16, Screen);
-    EXPECT_EQ(zoom.Source, QRect(495, 395, 11, 11));
-    EXPECT_EQ(zoom.Copied, QRect(496, 396, 9, 9));
+    const ZoomGeometry at16 = ComputeZoomGeometry({500, 400}, View, 16, Screen);
+    EXPECT_EQ(at16.Source, QRect(495, 395, 11, 11)); // the view size div 16
+    EXPECT_EQ(at16.Copied, QRect(496, 396, 9, 9));
 }
 
 TEST(ZoomGeometry, SourceStaysInsideTheScreen) {

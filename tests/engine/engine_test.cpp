@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 #include "engine/errors.h"
+#include "errortext.h"
 
 #include <gtest/gtest.h>
 
@@ -36,14 +37,10 @@ TEST(SetTextureSize, ImpossibleSizeKeepsThePreviousSizeAndFields) {
     const float* fieldA = engine.FieldA.Data();
     for (const auto& [w, h] : {std::pair{100000, 100000}, std::pair{1 << 20, 2000},
                                std::pair{0, 10}, std::pair{10, -1}}) {
-        try {
-            engine.SetTextureSize(w, h);
-            ADD_FAILURE() << w << " x " << h << " was allocated";
-        } catch (const MottlerError& error) {
-            EXPECT_EQ(error.Message(),
-                      "There is not enough memory to support textures of that size.  Please "
-                      "choose a smaller size (e.g. 100 X 100) for your textures.");
-        }
+        EXPECT_EQ(test::ErrorText([&] { engine.SetTextureSize(w, h); }),
+                  "There is not enough memory to support textures of that size.  Please "
+                  "choose a smaller size (e.g. 100 X 100) for your textures.")
+            << w << " x " << h;
     }
     EXPECT_EQ(engine.Width(), 7);
     EXPECT_EQ(engine.Height(), 5);

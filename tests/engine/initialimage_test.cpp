@@ -3,6 +3,7 @@
 #include "engine/random.h"
 #include "engine/seeding.h"
 #include "engine/texturesettings.h"
+#include "filebytes.h"
 
 #include <QTemporaryDir>
 #include <cstring>
@@ -47,10 +48,7 @@ TEST_F(InitialImage, StretchingKeepsTheTextureSize) {
 }
 
 TEST_F(InitialImage, UnreadablePictureIsAnErrorThatChangesNothing) {
-    QFile damaged(Path("damaged.jpg"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("\xFF\xD8\xFF\xE0 this is not a JPEG");
-    damaged.close();
+    test::WriteBytes(Path("damaged.jpg"), "\xFF\xD8\xFF\xE0 this is not a JPEG");
     const std::vector<float> before(engine.InitialA.Data(), engine.InitialA.Data() + 10000);
     for (const char* name : {"damaged.jpg", "missing.png"}) {
         try {

@@ -16,7 +16,7 @@ namespace {
 // Replays the draws of a shapes seeding on an independent generator, kind by kind, and then
 // the picture conversion's B noise (rows top to bottom, each right to left). Returns InitialB.
 std::vector<float> TallyShapesSeeding(test::RefGenerator& g, int w, int h, bool noise,
-                                      const ShapeTuning& t, int* filled = nullptr) {
+                                      const ShapeTuning& t) {
     g.Int(2); // background
     if (noise)
         for (int k = 0; k < 3 * w * h; ++k)
@@ -25,11 +25,8 @@ std::vector<float> TallyShapesSeeding(test::RefGenerator& g, int w, int h, bool 
     for (int s = 0; s < count; ++s) {
         const int kind = t.WhichShape == -1 ? int(g.Int(10)) : t.WhichShape;
         g.Step(), g.Step(), g.Step(); // pen colour
-        if (int(g.Int(std::uint32_t(t.ClearRange))) >= t.ClearThreshold) {
+        if (int(g.Int(std::uint32_t(t.ClearRange))) >= t.ClearThreshold)
             g.Step(), g.Step(), g.Step(); // brush colour
-            if (filled)
-                ++*filled;
-        }
         const int points[10] = {4, 4, 4, 4, 4, 2, 2, 3, 2, 3};
         if (kind >= 0 && kind <= 9)
             for (int p = 0; p < 2 * points[kind]; ++p)
@@ -49,17 +46,6 @@ TextureEngine Sized(int w, int h) {
 }
 
 } // namespace
-
-TEST(SeedTexture, NoiseOfSeedOneHasTheKnownFirstCell) {
-    TextureEngine engine = Sized(1, 1);
-    SetRandomSeed(1);
-    SeedTexture(engine, RandomNoise, ShapeTuning{});
-    EXPECT_EQ(engine.InitialA[0], float(134775814.0L * 0x1p-32L * 12.0L));
-    EXPECT_EQ(engine.InitialB[0], float(3698175007.0L * 0x1p-32L * 12.0L));
-    EXPECT_NEAR(engine.InitialA[0], 0.376559f, 5e-7f);
-    EXPECT_NEAR(engine.InitialB[0], 10.3326f, 5e-5f);
-    EXPECT_EQ(engine.CurrentSeed, 1);
-}
 
 TEST(SeedTexture, NoiseMatchesTheReferenceWhateverWasDrawnBefore) {
     for (int w : {1, 7, 16})
@@ -84,7 +70,9 @@ TEST(SeedTexture, ShapesConsumeExactlyTheListedDraws) {
         {NoiseAndShapes, {}},
         {ImageFile, {}}, // seeding while "Image File" is chosen draws shapes as type 1
         {RandomShapes, {20, 5, 6, 5, 3}},
-        {RandomShapes, {3, 2, 42, 5, 3}}, // no shape kind: colours still drawn, no points
+        {RandomShapes, {3, 2, 42, 5, 3}},  // no shape kind: colours still drawn, no points
+        {RandomShapes, {10, 5, -1, 0, 3}}, // every clear draw 0 < 3: outlines only
+        {RandomShapes, {10, 5, -1, 5, 0}}, // every shape filled
     };
     for (std::uint32_t seed : {1u, 2u, 35089380u})
         for (const Case& c : cases) {
@@ -97,24 +85,6 @@ TEST(SeedTexture, ShapesConsumeExactlyTheListedDraws) {
             EXPECT_EQ(RandomSeed(), g.state) << "type " << c.type << " seed " << seed;
             EXPECT_EQ(std::memcmp(engine.InitialB.Data(), b.data(), b.size() * 4), 0);
         }
-}
-
-TEST(SeedTexture, ClearRangeAndThresholdDecideOutlinesAndFills) {
-    const ShapeTuning outlined{10, 5, -1, 0, 3}; // every draw 0 < 3: outlines only
-    const ShapeTuning filledAll{10, 5, -1, 5, 0};
-    for (const ShapeTuning& t : {outlined, filledAll}) {
-        TextureEngine engine = Sized(30, 20);
-        SetRandomSeed(77);
-        SeedTexture(engine, RandomShapes, t);
-        test::RefGenerator g{77};
-        int filled = 0;
-        TallyShapesSeeding(g, 30, 20, false, t, &filled);
-        EXPECT_EQ(RandomSeed(), g.state);
-        test::RefGenerator count{77};
-        count.Int(2);
-        const int shapes = int(count.Int(10)) + 5;
-        EXPECT_EQ(filled, t.ClearRange == 0 ? 0 : shapes);
-    }
 }
 
 TEST(SeedTexture, RectanglesOnlyWhenWhichShapeIsSixInTheSettings) {

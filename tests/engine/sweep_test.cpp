@@ -110,24 +110,3 @@ TEST(Sweep, OverflowLeavesTheFieldsAsRowOrderLeavesThemAtTheFailingCell) {
             ASSERT_EQ(engine.FieldMax, ref.Max);
         }
 }
-
-TEST(Drift, WidthStepsLeftEqualOneRowUpAndRightUndoesLeft) {
-    TextureEngine engine;
-    engine.SetTextureSize(4, 3);
-    for (int k = 0; k < 12; ++k)
-        engine.FieldA[std::size_t(k)] = float(k);
-    TextureEngine up;
-    up.SetTextureSize(4, 3);
-    std::memcpy(up.FieldA.Data(), engine.FieldA.Data(), 12 * sizeof(float));
-    ApplyDrift(up, DriftUp);
-    for (int i = 0; i < 4; ++i)
-        ApplyDrift(engine, DriftLeft);
-    EXPECT_EQ(std::memcmp(engine.FieldA.Data(), up.FieldA.Data(), 12 * sizeof(float)), 0);
-    EXPECT_EQ(up.FieldA[0], 4.0f); // row 1 moved to row 0
-    EXPECT_EQ(up.FieldA[8], 0.0f); // former row 0 at the bottom
-    ApplyDrift(up, DriftDown);
-    ApplyDrift(engine, DriftRight);
-    EXPECT_EQ(up.FieldA[0], 0.0f);
-    EXPECT_EQ(engine.FieldA[0], 3.0f); // the last cell's value enters the first
-    EXPECT_EQ(engine.FieldA[11], 2.0f);
-}

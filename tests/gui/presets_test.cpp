@@ -128,8 +128,13 @@ TEST_F(PresetTest, PreservedSizeKeepsTheCurrentSize) {
 }
 
 TEST_F(PresetTest, HandWrittenValuesLoadAsTheDefaultsAndPointsSay) {
-    WriteSection("Edited", {{"Seed", "5"}, {"Iterations", "5"}, {"A", "600"}, {"B", "900"},
-                            {"Color1", "1AFFAB,17"}, {"ColorText", ""}, {"AMult", "4.0"}});
+    WriteSection("Edited", {{"Seed", "5"},
+                            {"Iterations", "5"},
+                            {"A", "600"},
+                            {"B", "900"},
+                            {"Color1", "1AFFAB,17"},
+                            {"ColorText", ""},
+                            {"AMult", "4.0"}});
     ASSERT_FALSE(W().Advanced().isVisible());
     Load("Edited");
     const auto points = PointsShown();
@@ -142,11 +147,9 @@ TEST_F(PresetTest, HandWrittenValuesLoadAsTheDefaultsAndPointsSay) {
 
 TEST_F(PresetTest, AFactorThatIsNoNumberStopsTheLoadAtItsStep) {
     WriteSection("Broken", {{"Seed", "5"}, {"Iterations", "77"}, {"A", "lots"}});
-    QTimer::singleShot(0, [] {
-        if (QWidget* box = QApplication::activeModalWidget())
-            box->close();
-    });
+    MessageBoxCatcher catcher;
     Load("Broken");
+    EXPECT_EQ(catcher.text, "The value \"lots\" of \"A\" is not a valid number.");
     EXPECT_EQ(P().tbIterations->value(), 77); // the step before stays done
     EXPECT_NE(P().txtRandomSeed->text(), "5");
 }

@@ -3,17 +3,16 @@
 #include "avireadback.h"
 #include "controls/ui/tquoredit.h"
 #include "engine/ui/agethumbnail.h"
+#include "filebytes.h"
 #include "mainwindowfixture.h"
 #include "palette/ui/gradienteditor.h"
 #include "recording/framebitmap.h"
 #include "recording/ui/tfrmrecordtofile.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -22,24 +21,6 @@
 
 namespace mottler::test {
 namespace {
-
-/// Closes the message boxes that open while it lives and keeps the text of the last one.
-class MessageBoxCatcher {
-public:
-    MessageBoxCatcher() {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                text = box->text();
-                box->close();
-            }
-        });
-        timer.start(5);
-    }
-    QString text;
-
-private:
-    QTimer timer;
-};
 
 class RecordingTest : public MainWindowTest {
 protected:
@@ -192,10 +173,7 @@ TEST_F(RecordingTest, RecordingToAFileWritesEveryNthIterationAndKeepsNoFrames) {
         GTEST_SKIP() << "ffprobe and ffmpeg are needed to read the file back";
     QTemporaryDir folder;
     const QString path = folder.filePath("growth.avi");
-    QFile existing(path);
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.write("not a video");
-    existing.close();
+    WriteBytes(path, "not a video");
 
     RecordSmallTextureEvery(5);
     RecordToFile(path);

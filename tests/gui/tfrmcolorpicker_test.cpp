@@ -1,11 +1,12 @@
 #include "controls/palettefile.h"
 #include "controls/pickersettings.h"
+#include "controls/ui/colourbandsview.h"
 #include "controls/ui/colourgrid.h"
 #include "controls/ui/screengrab.h"
-#include "controls/ui/colourbandsview.h"
 #include "controls/ui/swatchstrip.h"
 #include "controls/ui/tfrmcolorpicker.h"
 #include "controls/ui/tquoredit.h"
+#include "filebytes.h"
 #include "palette/colourbands.h"
 #include "testenv.h"
 
@@ -57,9 +58,7 @@ protected:
     static QString WriteFile(const QString& name, const QByteArray& bytes) {
         QDir(test::TestHome()).mkpath("palettes");
         const QString path = test::TestHome() + "/palettes/" + name;
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
+        test::WriteBytes(path, bytes);
         return path;
     }
 
@@ -85,9 +84,7 @@ TEST_F(ColourPickerDialog, InitialColourFillsTheFieldsAndComesBackAfterOk) {
 TEST_F(ColourPickerDialog, WebSafeGridIsShownAndFindSelectsTheNearestCell) {
     TfrmColorPicker dialog(nullptr);
     EXPECT_EQ(dialog.cmbPal->itemText(0), "websafe.pal");
-    EXPECT_EQ(dialog.grid1->CellColour(0, 0), White);
-    EXPECT_EQ(dialog.grid1->CellColour(1, 0), PackRgb(255, 255, 204));
-    EXPECT_EQ(dialog.grid1->CellColour(15, 15), 0u);
+    EXPECT_EQ(dialog.grid1->CellColour(0, 0), White); // the palette itself is pinned in its test
     dialog.grid1->SelectCell(40);
     dialog.SetCurrentColour(PackRgb(250, 250, 250));
     dialog.btnFind->click();

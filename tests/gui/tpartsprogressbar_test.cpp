@@ -7,21 +7,6 @@
 namespace mottler {
 namespace {
 
-TEST(TPartsProgressBar, PercentFollowsPartsAndRoundsHalvesToEven) {
-    TPartsProgressBar bar;
-    EXPECT_EQ(bar.size(), QSize(100, 24));
-    bar.SetTotalParts(8);
-    const std::pair<int, int> cases[] = {{1, 12}, {3, 38}, {4, 50}};
-    for (const auto& [parts, percent] : cases) {
-        bar.SetPartsComplete(parts);
-        EXPECT_EQ(bar.Percent(), percent) << parts;
-    }
-    bar.SetTotalParts(200);
-    bar.SetPartsComplete(300);
-    EXPECT_EQ(bar.PartsComplete(), 200);
-    EXPECT_EQ(bar.Percent(), 100);
-}
-
 TEST(TPartsProgressBar, ChangedIsRaisedOnlyWhenThePercentMoves) {
     TPartsProgressBar bar;
     QSignalSpy changed(&bar, &TPartsProgressBar::Changed);

@@ -49,21 +49,6 @@ TEST(TQuorColourPicker, FiveHexCharactersShowTheButtonFace) {
     EXPECT_EQ(t.picker.HtmlCode(), "");
 }
 
-TEST(TQuorColourPicker, DecimalTextGivesOrangeAndOutOfRangeStaysQuietWithoutWarnings) {
-    PickerUnderTest t;
-    QTest::keyClicks(t.picker.Entry(), "255,128,0");
-    EXPECT_EQ(t.Shown(), "255,128,0");
-    EXPECT_EQ(t.picker.Color(), Orange);
-    EXPECT_EQ(t.picker.HtmlCode(), "FF8000");
-
-    t.picker.SetText("256,0,0");
-    EXPECT_EQ(t.picker.HtmlCode(), "");
-    EXPECT_TRUE(t.messages.isEmpty());
-    t.picker.SetWarnings(true);
-    t.picker.SetText("0,300,0");
-    EXPECT_EQ(t.messages, QStringList{"All values must be between 0 and 255."});
-}
-
 TEST(TQuorColourPicker, CommaAfterHtmlCodeConvertsToDecimalAndLetterConvertsBack) {
     PickerUnderTest t;
     QTest::keyClicks(t.picker.Entry(), "FF8000,");
@@ -109,7 +94,6 @@ TEST(TQuorColourPicker, CtrlEnterOpensTheDialogWithTheColourOnlyWhenValid) {
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_FALSE(asked[0].has_value());
     EXPECT_EQ(asked[1], PackRgb(0, 0, 255));
-    EXPECT_EQ(t.picker.Version(), "1.4");
 }
 
 TEST(TQuorColourPicker, PartsFollowTheControlSize) {

@@ -22,33 +22,28 @@ void Leave(QWidget* box) {
     QApplication::sendEvent(box, &leaving);
 }
 
-TEST(TQuorEdit, NumericBoxWithUpperBoundDropsKeysThatBreakIt) {
+// The rules themselves are pinned case by case in the rules test; this checks the box applies
+// them to typed keys and reports only the keys that pass.
+TEST(TQuorEdit, TypedKeysGoThroughTheNumericRules) {
     TQuorEdit box;
     box.SetNumericOnly(true);
     box.SetMax(255);
-    QTest::keyClicks(&box, "256");
+    QSignalSpy keys(&box, &TQuorEdit::KeyPress);
+    QTest::keyClicks(&box, "2x56");
     EXPECT_EQ(box.text(), "25");
-    QTest::keyClicks(&box, "-x");
-    EXPECT_EQ(box.text(), "25");
+    EXPECT_EQ(keys.count(), 2);
     EXPECT_EQ(box.IntValue(), 25);
     // Control keys pass: backspace, then cursor Home and a leading minus.
     QTest::keyClick(&box, Qt::Key_Backspace);
     QTest::keyClick(&box, Qt::Key_Home);
     QTest::keyClicks(&box, "-");
     EXPECT_EQ(box.text(), "-2");
-}
-
-TEST(TQuorEdit, DecimalBoxKeepsTwoPlacesButTakesDigitsBeforeThePoint) {
-    TQuorEdit box;
-    box.SetNumericOnly(true);
+    EXPECT_FALSE(box.acceptDrops()); // dropped text would pass no rules
+    box.clear();
     box.SetAllowDecimal(true);
     EXPECT_EQ(box.DecimalPlaces(), 2);
     QTest::keyClicks(&box, "3.145");
     EXPECT_EQ(box.text(), "3.14");
-    QTest::keyClick(&box, Qt::Key_Home);
-    QTest::keyClicks(&box, "2");
-    EXPECT_EQ(box.text(), "23.14");
-    EXPECT_EQ(box.IntValue(), 0); // not an integer
     box.SetAllowDecimal(false);
     EXPECT_EQ(box.DecimalPlaces(), 0);
 }
@@ -62,18 +57,6 @@ TEST(TQuorEdit, LeavingRaisesTextBelowMinButKeepsEmptyText) {
     box.clear();
     Leave(&box);
     EXPECT_EQ(box.text(), "");
-}
-
-TEST(TQuorEdit, CharacterListsFilterTypingAndPasting) {
-    TQuorEdit box;
-    box.SetBlockChars("/");
-    QTest::keyClicks(&box, "a/b");
-    EXPECT_EQ(box.text(), "ab");
-    box.clear();
-    box.SetAllowChars("0123456789ABCDEF");
-    QTest::keyClicks(&box, "FFaa80");
-    EXPECT_EQ(box.text(), "FF80");
-    EXPECT_FALSE(box.acceptDrops());
 }
 
 TEST(TQuorEdit, PasteIntoNumericBoxKeepsOnlyTheDigitsThatFit) {
@@ -103,14 +86,6 @@ TEST(TQuorEdit, PasteIntoNumericBoxKeepsOnlyTheDigitsThatFit) {
     }
     menu->close();
     EXPECT_EQ(box.text(), "42");
-}
-
-TEST(TQuorEdit, KeyPressSignalSeesOnlyKeysThatPass) {
-    TQuorEdit box;
-    box.SetNumericOnly(true);
-    QSignalSpy keys(&box, &TQuorEdit::KeyPress);
-    QTest::keyClicks(&box, "1x2");
-    EXPECT_EQ(keys.count(), 2);
 }
 
 TEST(TQuorEdit, TextIsStoredAndLoadedUnderItsKey) {

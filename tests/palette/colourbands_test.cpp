@@ -1,4 +1,5 @@
 #include "engine/errors.h"
+#include "errortext.h"
 #include "palette/colourbands.h"
 #include "palette/strips.h"
 
@@ -29,12 +30,8 @@ TEST(PixelAt, ClampsNegativesGivesBlackBeyondAndRefusesOtherDepths) {
     EXPECT_EQ(PixelAt(image, -5, -1), PackRgb(1, 2, 3));
     EXPECT_EQ(PixelAt(image, 2, 0), PackRgb(0, 0, 0));
     EXPECT_EQ(PixelAt(image, 0, 2), PackRgb(0, 0, 0));
-    try {
-        PixelAt(QImage(2, 2, QImage::Format_RGB32), 0, 0);
-        FAIL() << "no error";
-    } catch (const MottlerError& e) {
-        EXPECT_EQ(e.Message(), "Cannot scan less than 24bit bitmap.");
-    }
+    EXPECT_EQ(test::ErrorText([] { PixelAt(QImage(2, 2, QImage::Format_RGB32), 0, 0); }),
+              "Cannot scan less than 24bit bitmap.");
 }
 
 TEST(DrawAdjustStrips, BrightnessRampAndContrastChecks) {

@@ -1,5 +1,6 @@
 #include "presets/datafolder.h"
 
+#include "filebytes.h"
 #include "testenv.h"
 
 #include <QDir>
@@ -10,14 +11,7 @@
 
 using namespace mottler;
 
-namespace {
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+using test::ReadBytes;
 
 TEST(DataFolderTest, IsMottlerHomeAndExists) {
     EXPECT_EQ(DataFolder(), test::TestHome() + "/data");
@@ -30,7 +24,7 @@ TEST(DataFolderTest, TheBuiltInPresetsHoldTheShippedSectionsWithCrLf) {
     const QString path = dir.filePath("new/folder/save.ini");
     QString message;
     ASSERT_TRUE(ExtractResourceFile(path, BuiltInPresetsResource, message));
-    const QByteArray stored = Read(path);
+    const QByteArray stored = ReadBytes(path);
     EXPECT_FALSE(QByteArray(stored).replace("\r\n", "").contains('\n'));
     EXPECT_TRUE(stored.contains("\r\n\r\n[Marble]\r\nSeed=35089380\r\nIterations=124\r\nA=622\r\n"
                                 "B=1000\r\nStart Color=FFFFFF\r\nEnd Color=009999\r\n\r\n"));
@@ -48,7 +42,7 @@ TEST(DataFolderTest, TheBuiltInPresetsHoldTheShippedSectionsWithCrLf) {
 TEST(DataFolderTest, ExtractionReportsItsFailureAndLeavesExistingFilesAlone) {
     QTemporaryDir dir;
     const QString blocker = dir.filePath("file");
-    QFile(blocker).open(QIODevice::WriteOnly);
+    test::WriteBytes(blocker, "");
     QString message;
     EXPECT_FALSE(ExtractResourceFile(blocker + "/save.ini", BuiltInPresetsResource, message));
     EXPECT_TRUE(message.startsWith("An error occurred while trying to extract :/presets/save.ini"
@@ -59,12 +53,9 @@ TEST(DataFolderTest, ExtractionReportsItsFailureAndLeavesExistingFilesAlone) {
     EXPECT_EQ(message, "An error occurred while trying to extract :/nothing/here to " +
                            dir.filePath("x") + ".\r\n\r\nThe resource does not exist.");
 
-    QFile mine(blocker);
-    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
-    mine.write("mine");
-    mine.close();
+    test::WriteBytes(blocker, "mine");
     EXPECT_TRUE(ExtractWhenMissing(blocker, BuiltInPresetsResource, message));
-    EXPECT_EQ(Read(blocker), "mine");
+    EXPECT_EQ(ReadBytes(blocker), "mine");
 }
 
 TEST(DataFolderTest, BuiltInFilesAreExtractedWhenMissingAndNeverOverwritten) {
@@ -72,20 +63,17 @@ TEST(DataFolderTest, BuiltInFilesAreExtractedWhenMissingAndNeverOverwritten) {
     const QByteArray previous = qgetenv("MOTTLER_HOME");
     qputenv("MOTTLER_HOME", home.path().toLocal8Bit());
     const QString picture = home.filePath("ripples.png");
-    QFile mine(home.filePath("loremipsum.txt"));
-    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
-    mine.write("my own text");
-    mine.close();
+    test::WriteBytes(home.filePath("loremipsum.txt"), "my own text");
 
     EXPECT_EQ(ExtractMissingBuiltInFiles(), QStringList());
     EXPECT_EQ(ProgramPresetFile(), home.filePath("save.ini"));
     EXPECT_EQ(QImage(picture).size(), QSize(128, 128));
-    EXPECT_EQ(Read(home.filePath("loremipsum.txt")), "my own text");
+    EXPECT_EQ(ReadBytes(home.filePath("loremipsum.txt")), "my own text");
 
     QFile::remove(home.filePath("loremipsum.txt"));
     QFile(picture).open(QIODevice::WriteOnly | QIODevice::Truncate);
     EXPECT_EQ(ExtractMissingBuiltInFiles(), QStringList());
-    EXPECT_TRUE(Read(home.filePath("loremipsum.txt")).startsWith("<p>Lorem ipsum "));
-    EXPECT_EQ(Read(picture), QByteArray()); // a file that is there stays, whatever it holds
+    EXPECT_TRUE(ReadBytes(home.filePath("loremipsum.txt")).startsWith("<p>Lorem ipsum "));
+    EXPECT_EQ(ReadBytes(picture), QByteArray()); // a file that is there stays, whatever it holds
     qputenv("MOTTLER_HOME", previous);
 }

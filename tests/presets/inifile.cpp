@@ -1,13 +1,14 @@
 #include "presets/inifile.h"
 
 #include "engine/errors.h"
+#include "errortext.h"
+#include "filebytes.h"
+#include "filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace mottler;
 
@@ -18,34 +19,8 @@ protected:
     QTemporaryDir dir;
     QString path = dir.filePath("test.ini");
 
-    void Store(const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray Stored() {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-};
-
-/// Makes every write beyond `bytes` fail, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old);
-        previous = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, old.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, previous);
-    }
-
-private:
-    rlimit old{};
-    void (*previous)(int) = SIG_DFL;
+    void Store(const QByteArray& bytes) { test::WriteBytes(path, bytes); }
+    QByteArray Stored() { return test::ReadBytes(path); }
 };
 
 } // namespace
@@ -157,7 +132,7 @@ TEST_F(IniFileTest, AWriteThatRunsOutOfSpaceLeavesTheOldFileWhole) {
     Store("[S]\r\nk=old\r\n");
     IniFile ini(path);
     {
-        const FileSizeLimit limit(64);
+        const test::FileSizeLimit limit(64);
         EXPECT_THROW(ini.WriteString("S", "k", QString(1000, 'v')), MottlerError);
     }
     EXPECT_EQ(Stored(), "[S]\r\nk=old\r\n");
@@ -168,11 +143,8 @@ TEST_F(IniFileTest, AWriteThatRunsOutOfSpaceLeavesTheOldFileWhole) {
 TEST_F(IniFileTest, AnUnwritablePathThrowsAClearError) {
     Store("not a folder");
     IniFile ini(path + "/inner.ini");
-    try {
-        ini.WriteString("S", "k", "v");
-        FAIL() << "no error";
-    } catch (const MottlerError& error) {
-        EXPECT_TRUE(error.Message().startsWith("Could not write \"" + path + "/inner.ini\""));
-    }
+    const QString error = test::ErrorText([&] { ini.WriteString("S", "k", "v"); });
+    EXPECT_TRUE(error.startsWith("Could not write \"" + path + "/inner.ini\""))
+        << qPrintable(error);
     EXPECT_FALSE(ini.SectionExists("S"));
 }

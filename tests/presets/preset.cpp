@@ -1,6 +1,8 @@
 #include "presets/preset.h"
 
 #include "engine/errors.h"
+#include "errortext.h"
+#include "filebytes.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 
@@ -18,16 +20,10 @@ protected:
     QString path = dir.filePath("save.ini");
 
     IniFile Holding(const QByteArray& bytes) {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        test::WriteBytes(path, bytes);
         return IniFile(path);
     }
-    QByteArray Stored() {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray Stored() { return test::ReadBytes(path); }
 };
 
 Preset EveryValueChanged() {
@@ -92,13 +88,9 @@ TEST_F(PresetTest, ReadsTheBuiltInPresetsWithTheirDefaults) {
     ASSERT_TRUE(ExtractResourceFile(path, BuiltInPresetsResource, message))
         << message.toStdString();
     const IniFile ini(path);
-    EXPECT_EQ(ReadPreset(ini, "Bigfoot Was Here ?").Seed, -1772316075);
-    const Preset scratched = ReadPreset(ini, "It Is Scratched");
-    ASSERT_EQ(scratched.MiddlePoints.size(), 2);
-    EXPECT_EQ(scratched.MiddlePoints[0], (PresetPoint{"1AFFAB", "17"}));
-    EXPECT_EQ(PointPosition(scratched.MiddlePoints[0], 1), 17);
+    // The shipped text of these sections is pinned in the data-folder test; here the empty
+    // preview colours and the keys left out read as their defaults.
     const Preset flame = ReadPreset(ini, "Flame On");
-    EXPECT_EQ(flame.MiddlePoints.size(), 5);
     EXPECT_EQ(flame.TextColour, "000000");
     EXPECT_EQ(flame.ActiveLinkColour, "FF0000");
     const Preset coins = ReadPreset(ini, "coin spots");
@@ -126,19 +118,12 @@ TEST_F(PresetTest, ValuesThatAreNoNumbersStopTheLoadWithAClearError) {
     EXPECT_EQ(FactorPosition("12.5", "A"), 12);
     EXPECT_EQ(FactorPosition("13.5", "A"), 14);
     EXPECT_EQ(FactorPosition("1e300", "A"), 2147483647);
-    try {
-        FactorPosition("abc", "B");
-        FAIL() << "no error";
-    } catch (const MottlerError& error) {
-        EXPECT_EQ(error.Message(), "The value \"abc\" of \"B\" is not a valid number.");
-    }
-    try {
-        PointPosition({"FFFFFF", "1.5"}, 2);
-        FAIL() << "no error";
-    } catch (const MottlerError& error) {
-        EXPECT_EQ(error.Message(),
-                  "The position \"1.5\" of \"Color2\" is not a valid whole number.");
-    }
+    EXPECT_EQ(test::ErrorText([] { FactorPosition("abc", "B"); }),
+              "The value \"abc\" of \"B\" is not a valid number.");
+    EXPECT_EQ(test::ErrorText([] {
+                  PointPosition({"FFFFFF", "1.5"}, 2);
+              }),
+              "The position \"1.5\" of \"Color2\" is not a valid whole number.");
     EXPECT_THROW(PointPosition({"FFFFFF17", ""}, 1), MottlerError);
     EXPECT_EQ(PointPosition({"FFFFFF", "300"}, 1), 255);
 }

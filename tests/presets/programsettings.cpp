@@ -16,18 +16,6 @@ protected:
 
 } // namespace
 
-TEST_F(ProgramSettingsTest, AFirstStartShowsTheDefaultsAndCloseStoresThemAsText) {
-    const ProgramSettings loaded = LoadSettings();
-    EXPECT_EQ(loaded.BorderSaveHeight, "10");
-    EXPECT_EQ(loaded.BorderSaveWidth, "1025");
-    EXPECT_FALSE(loaded.UseNewFilename);
-    SaveSettings(loaded);
-    store.sync();
-    EXPECT_EQ(store.value("BorderSaveHeight"), QVariant(QStringLiteral("10")));
-    EXPECT_EQ(store.value("BorderSaveWidth"), QVariant(QStringLiteral("1025")));
-    EXPECT_EQ(store.value("UseNewFilename"), QVariant(QStringLiteral("0")));
-}
-
 TEST_F(ProgramSettingsTest, AnEmptyWidthIsStoredAsZeroAndAnyNonZeroFlagIsTrue) {
     ProgramSettings settings;
     settings.BorderSaveWidth = "";

@@ -1,6 +1,7 @@
 #include "presets/texturepack.h"
 
 #include "engine/errors.h"
+#include "filebytes.h"
 #include "presets/inifile.h"
 
 #include <QFile>
@@ -23,14 +24,9 @@ protected:
         Store(packPath, "[Sand]\nSeed=7\nA=10\n[marble]\nSeed=8\nB=3\n[Dots]\nSeed=9\n");
     }
     static void Store(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        test::WriteBytes(path, bytes);
     }
-    static QByteArray Stored(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QByteArray Stored(const QString& path) { return test::ReadBytes(path); }
     /// Imports, answering the questions in turn.
     PackImport Import(QList<PackAnswer> answers) {
         IniFile presets(presetPath);

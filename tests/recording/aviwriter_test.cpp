@@ -1,15 +1,15 @@
 #include "avireadback.h"
 #include "engine/errors.h"
+#include "errortext.h"
+#include "filebytes.h"
+#include "filesizelimit.h"
 #include "recording/aviwriter.h"
 #include "testenv.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <optional>
-#include <sys/resource.h>
 
 namespace mottler {
 namespace {
@@ -37,11 +37,6 @@ quint32 U32At(const QByteArray& bytes, qsizetype at) {
     return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(AviWriter, BitmapInfoHeaderOf99By10IsTwentyFourBitWithRowsPaddedToFourBytes) {
     const BitmapInfoHeader h = FillBitmapInfoHeader(QImage(99, 10, QImage::Format_BGR888));
     EXPECT_EQ(h.Size, 40u);
@@ -51,12 +46,7 @@ TEST(AviWriter, BitmapInfoHeaderOf99By10IsTwentyFourBitWithRowsPaddedToFourBytes
     EXPECT_EQ(h.BitCount, 24);
     EXPECT_EQ(h.Compression, 0u);
     EXPECT_EQ(h.SizeImage, 3000u);
-    try {
-        FillBitmapInfoHeader(QImage());
-        FAIL() << "a null bitmap was accepted";
-    } catch (const MottlerError& error) {
-        EXPECT_EQ(error.Message().toStdString(), "Failed to create DIB.");
-    }
+    EXPECT_EQ(test::ErrorText([] { FillBitmapInfoHeader(QImage()); }), "Failed to create DIB.");
 }
 
 TEST(AviWriter, FiftyBitmapsGiveFiftyKeyFramesAtTenPerSecondThatDecodeToThePixelsWritten) {
@@ -78,7 +68,7 @@ TEST(AviWriter, FiftyBitmapsGiveFiftyKeyFramesAtTenPerSecondThatDecodeToThePixel
     EXPECT_EQ(test::DecodeFrameBgr(path, 49), test::TopDownBgr(bitmaps[49]));
 
     // The index lists 50 key frames; both headers count 50.
-    const QByteArray bytes = ReadAll(path);
+    const QByteArray bytes = test::ReadBytes(path);
     const qsizetype idx1 = bytes.size() - 8 - 50 * 16;
     ASSERT_EQ(bytes.mid(idx1, 4), "idx1");
     for (int i = 0; i < 50; ++i) {
@@ -93,11 +83,7 @@ TEST(AviWriter, FiftyBitmapsGiveFiftyKeyFramesAtTenPerSecondThatDecodeToThePixel
 TEST(AviWriter, OneBitmapGivesAValidOneFrameFileReplacingAnExistingFile) {
     REQUIRE_FFMPEG();
     const QString path = TempPath("one.avi");
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(100000, 'x'));
-    }
+    test::WriteBytes(path, QByteArray(100000, 'x'));
     const QImage bitmap = PatternBitmap(5, 3, 1);
     SaveBitmapsAsAvi(path, {bitmap});
 
@@ -114,12 +100,7 @@ TEST(AviWriter, RefusesClearlyWhatItCannotWrite) {
     EXPECT_THROW(SaveBitmapsAsAvi(TempPath("none.avi"), {}), MottlerError);
     const auto avi = CreateAviFile(TempPath("refuse.avi"), AviStreamInfo{}, bitmap);
     EXPECT_THROW(AddAviFrame(PatternBitmap(5, 4, 0), *avi), MottlerError);
-    try {
-        AddAviFrame(QImage(), *avi);
-        FAIL() << "a null bitmap was written";
-    } catch (const MottlerError& error) {
-        EXPECT_EQ(error.Message().toStdString(), "Failed to create DIB.");
-    }
+    EXPECT_EQ(test::ErrorText([&] { AddAviFrame(QImage(), *avi); }), "Failed to create DIB.");
     EXPECT_EQ(avi->FrameCount(), 0);
 }
 
@@ -131,13 +112,9 @@ TEST(AviWriter, StopsBeforeTheSizeLimitWithAFinishedFileOfTheFramesSoFar) {
         const auto avi = CreateAviFile(path, AviStreamInfo{}, bitmap, 224 + 8 + 3 * 344);
         for (int i = 0; i < 3; ++i)
             AddAviFrame(PatternBitmap(10, 10, i), *avi);
-        try {
-            AddAviFrame(bitmap, *avi);
-            FAIL() << "the limit was passed";
-        } catch (const MottlerError& error) {
-            EXPECT_TRUE(error.Message().contains("1 GB")) << error.Message().toStdString();
-            EXPECT_TRUE(error.Message().contains("the 3 frames written so far"));
-        }
+        const QString error = test::ErrorText([&] { AddAviFrame(bitmap, *avi); });
+        EXPECT_TRUE(error.contains("1 GB")) << error.toStdString();
+        EXPECT_TRUE(error.contains("the 3 frames written so far"));
     } // destroyed without Close: the destructor finishes the file
 
     const test::ProbedVideo video = test::ProbeVideo(path);
@@ -146,46 +123,20 @@ TEST(AviWriter, StopsBeforeTheSizeLimitWithAFinishedFileOfTheFramesSoFar) {
     EXPECT_EQ(QFileInfo(path).size(), 224 + 8 + 3 * 344);
 }
 
-// Holds the process's file-size limit at a value for its lifetime; writes beyond it fail
-// (EFBIG) instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit limited = previous;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit previous{};
-    void (*previousHandler)(int) = SIG_DFL;
-};
-
 TEST(AviWriter, FailedWriteReportsCouldNotAddFrameAndKeepsTheEarlierFramesPlayable) {
     REQUIRE_FFMPEG();
     const QString path = TempPath("failed-write.avi");
-    std::optional<QString> message;
+    QString message;
     {
         // Room for three 10 x 10 frames and their index, not for a fourth frame.
-        FileSizeLimit limit(224 + 3 * 328 + 100);
+        test::FileSizeLimit limit(224 + 3 * 328 + 100);
         const auto avi = CreateAviFile(path, AviStreamInfo{}, PatternBitmap(10, 10, 0));
         for (int i = 0; i < 3; ++i)
             AddAviFrame(PatternBitmap(10, 10, i), *avi);
-        try {
-            AddAviFrame(PatternBitmap(10, 10, 3), *avi);
-        } catch (const MottlerError& error) {
-            message = error.Message();
-        }
+        message = test::ErrorText([&] { AddAviFrame(PatternBitmap(10, 10, 3), *avi); });
         avi->Close();
     }
-    ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->toStdString(), "Could not add frame");
+    EXPECT_EQ(message, "Could not add frame");
     const test::ProbedVideo video = test::ProbeVideo(path);
     EXPECT_EQ(video.Frames, 3);
     EXPECT_EQ(video.Warnings, QByteArray());

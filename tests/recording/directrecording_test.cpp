@@ -1,5 +1,6 @@
 #include "avireadback.h"
 #include "engine/errors.h"
+#include "filebytes.h"
 #include "recording/directrecording.h"
 #include "recordingrun.h"
 #include "testenv.h"
@@ -39,11 +40,7 @@ TEST(DirectRecording, EveryFifthOfTwentyIterationsWritesTheImagesAfterZeroFiveTe
     if (!test::FfmpegAvailable())
         GTEST_SKIP() << "ffprobe/ffmpeg not installed";
     const QString path = test::TestHome() + "/direct.avi";
-    {
-        QFile old(path); // an existing file is replaced without asking
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("not a video");
-    }
+    test::WriteBytes(path, "not a video"); // an existing file is replaced without asking
     const QList<QImage> written = RecordRun(path);
 
     ASSERT_EQ(written.size(), 4);

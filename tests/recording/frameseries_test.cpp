@@ -5,15 +5,12 @@
 namespace mottler {
 namespace {
 
-TEST(NumberedBmpFileName, EveryDotBmpOfTheNameInAnyCaseBecomesTheFourDigitIndex) {
+TEST(NumberedBmpFileName, EveryDotBmpOfTheFileNameInAnyCaseBecomesTheFourDigitIndex) {
     EXPECT_EQ(NumberedBmpFileName("/out/frames.bmp", 0), "/out/frames0000.bmp");
-    EXPECT_EQ(NumberedBmpFileName("/out/frames.bmp", 1), "/out/frames0001.bmp");
     EXPECT_EQ(NumberedBmpFileName("frames.BMP", 42), "frames0042.bmp");
     EXPECT_EQ(NumberedBmpFileName("a.Bmp.bmp", 7), "a0007.bmp0007.bmp");
     EXPECT_EQ(NumberedBmpFileName("/out/f.bmp", 12345), "/out/f12345.bmp");
-}
-
-TEST(NumberedBmpFileName, LeavesTheFolderAloneAndNumbersANameWithoutDotBmp) {
+    // The folder is left alone, and a name without ".bmp" is numbered at its end.
     EXPECT_EQ(NumberedBmpFileName("/shots.bmp/f.bmp", 3), "/shots.bmp/f0003.bmp");
     EXPECT_EQ(NumberedBmpFileName("/shots.bmp/frames", 3), "/shots.bmp/frames0003.bmp");
 }

@@ -1,11 +1,24 @@
 #include "mainwindowfixture.h"
 
 #include "controls/ui/tquoredit.h"
+
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 
 namespace mottler::test {
+
+MessageBoxCatcher::MessageBoxCatcher() {
+    QObject::connect(&timer, &QTimer::timeout, [this] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->close();
+        }
+    });
+    timer.start(5);
+}
 
 void MainWindowTest::SetUp() {
     window = std::make_unique<TfrmThumb>();

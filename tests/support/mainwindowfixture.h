@@ -3,11 +3,22 @@
 #include "app/tfrmthumb.h"
 
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
 namespace mottler::test {
+
+/// Closes the message boxes that open while it lives and keeps the text of the last one.
+class MessageBoxCatcher {
+public:
+    MessageBoxCatcher();
+    QString text;
+
+private:
+    QTimer timer;
+};
 
 /// A main window created as at start-up, with helpers to drive its real controls.
 class MainWindowTest : public ::testing::Test {
