@@ -1,4 +1,5 @@
 // The gradient editor and the contrast and brightness pointers on the texture page.
+#include "controls/ui/tquoredit.h"
 #include "mainwindowfixture.h"
 #include "palette/ui/adjustpanel.h"
 #include "palette/ui/gradienteditor.h"
@@ -7,7 +8,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include "controls/ui/tquoredit.h"
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>

@@ -17,6 +17,8 @@ void IsolateUserFolders() {
     qputenv("HOME", home->path().toLocal8Bit());
 }
 
-QString TestHome() { return home->path(); }
+QString TestHome() {
+    return home->path();
+}
 
 } // namespace mottler::test
