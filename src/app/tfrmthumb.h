@@ -139,8 +139,6 @@ private:
     void ShowRunFailure(const RunResult& result);
     GrowthFactors ReadFactors() const;
     RunParameters ReadRunParameters(RunMode mode) const;
-    /// Runs a command that may fail with a message (shown in a message box).
-    template <typename F> void Guarded(F&& command);
 
     TextureEngine engine;
     GradientState gradient;

@@ -19,7 +19,6 @@ public:
     void Clear();
     /// Draws the texture stretched over the canvas; tag := iteration + 1 and the hint says so.
     void PaintFrom(const QImage& texture, int iteration);
-    const QImage& Canvas() const { return canvas; }
 
 Q_SIGNALS:
     void Clicked(mottler::AgeThumbnail* thumbnail);

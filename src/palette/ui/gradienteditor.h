@@ -46,7 +46,6 @@ public:
     TTriangle* Marker(int id) const;
     ImageWidget* GradientStrip() const { return imgGradient; }
     ImageWidget* Spectrum() const { return imgSpectrum; }
-    QFrame* ActiveColourPanel() const { return pnlActiveGPColour; }
     QToolButton* DeleteButton() const { return btnDeleteGradientPoint; }
     QToolButton* LockButton() const { return btnLockGradient; }
     QMenu* MarkerMenu() const { return mnuGCP; }
