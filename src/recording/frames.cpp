@@ -1,20 +1,14 @@
 #include "recording/frames.h"
 
 #include "engine/errors.h"
+#include "recording/memoryprobe.h"
 
 #include <algorithm>
 #include <new>
 
 namespace mottler {
-namespace {
 
-std::unique_ptr<float[]> AllocateFromHeap(std::size_t cells) {
-    return std::unique_ptr<float[]>(new (std::nothrow) float[cells]);
-}
-
-} // namespace
-
-FrameList::FrameList() : allocate(AllocateFromHeap) {}
+FrameList::FrameList() : allocate(AllocateFrameBlock) {}
 
 void FrameList::SetAllocator(FrameAllocator allocator) {
     allocate = std::move(allocator);

@@ -1,6 +1,7 @@
 #include "engine/errors.h"
 #include "recording/framebitmap.h"
 #include "recording/frames.h"
+#include "recording/memoryprobe.h"
 #include "recording/recordstep.h"
 #include "recordingrun.h"
 
@@ -136,6 +137,13 @@ TEST(FrameToBitmap, FramesFromBeforeASizeChangeKeepTheirOwnSize) {
     engine.SetTextureSize(3, 2);
     EXPECT_TRUE(CopyFrameToDisplayField(frames[0], engine));
     EXPECT_EQ(engine.DisplayField[5], 6.0f);
+}
+
+TEST(FrameMemory, AFrameLargerThanTheAvailableMemoryIsRefusedInsteadOfOvercommitted) {
+    const auto available = AvailableMemoryBytes();
+    ASSERT_TRUE(available.has_value()) << "/proc/meminfo has MemAvailable on Linux";
+    EXPECT_EQ(AllocateFrameBlock(static_cast<std::size_t>(*available / 2)), nullptr);
+    EXPECT_NE(AllocateFrameBlock(1024), nullptr);
 }
 
 } // namespace
