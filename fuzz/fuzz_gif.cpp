@@ -1,6 +1,6 @@
 // libFuzzer entry point for ReadGifPalette: any bytes must give colours or a MottlerError.
-#include "controls/palettefile.h"
-#include "engine/errors.h"
+#include "palette/palettefile.h"
+#include "base/errors.h"
 
 #include <cstddef>
 #include <cstdint>

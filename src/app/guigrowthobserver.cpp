@@ -1,8 +1,8 @@
 #include "app/guigrowthobserver.h"
 
 #include "app/runinputfilter.h"
-#include "app/tfrmthumb.h"
-#include "controls/ui/tpartsprogressbar.h"
+#include "app/mainwindow.h"
+#include "widgets/ui/partsprogressbar.h"
 #include "engine/render.h"
 
 #include <QApplication>
@@ -40,7 +40,7 @@ GrowthFactors GuiGrowthObserver::ReadFactors() {
 }
 
 void GuiGrowthObserver::ProgressShown() {
-    TPartsProgressBar* bar = window.preview.progressBar;
+    PartsProgressBar* bar = window.preview.progressBar;
     bar->show();
     bar->SetPartsComplete(0);
     bar->repaint();
@@ -85,7 +85,7 @@ void GuiGrowthObserver::FinishRun(int k) {
 void GuiGrowthObserver::RunEnded(double elapsedSeconds) {
     input.Stop();
     QApplication::restoreOverrideCursor();
-    TPartsProgressBar* bar = window.preview.progressBar;
+    PartsProgressBar* bar = window.preview.progressBar;
     bar->SetPartsComplete(0);
     bar->hide();
     window.lblTime->setText(QString::asprintf("%.2f", elapsedSeconds));

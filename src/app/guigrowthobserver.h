@@ -5,7 +5,7 @@
 
 namespace mottler {
 
-class TfrmThumb;
+class MainWindow;
 class RunInputFilter;
 
 /// The main window's side of a growth run: hourglass, progress bar, preview, ages, the
@@ -13,7 +13,7 @@ class RunInputFilter;
 class GuiGrowthObserver : public GrowthObserver {
 public:
     /// Reads the record-to-file option for the run (see RunRecorder).
-    GuiGrowthObserver(TfrmThumb& owner, RunInputFilter& runInput)
+    GuiGrowthObserver(MainWindow& owner, RunInputFilter& runInput)
         : window(owner), input(runInput), recorder(owner) {}
 
     void RunStarting() override;
@@ -33,7 +33,7 @@ public:
     void RunEnded(double elapsedSeconds) override;
 
 private:
-    TfrmThumb& window;
+    MainWindow& window;
     RunInputFilter& input;
     RunRecorder recorder;
 };

@@ -1,4 +1,4 @@
-#include "app/tfrmthumb.h"
+#include "app/mainwindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -7,7 +7,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Quorvex");
     QApplication::setApplicationName("Mottler");
-    mottler::TfrmThumb window;
+    mottler::MainWindow window;
     window.show();
     // Greet the user with a grown texture rather than an empty preview.
     QTimer::singleShot(0, &window, [&window] { window.GrowTexture(mottler::RunMode::Fresh); });

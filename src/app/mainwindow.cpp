@@ -1,20 +1,20 @@
-#include "app/tfrmthumb.h"
+#include "app/mainwindow.h"
 
 #include "app/messages.h"
 #include "app/runinputfilter.h"
-#include "controls/ui/tquoredit.h"
-#include "engine/errors.h"
+#include "widgets/ui/numericedit.h"
+#include "base/errors.h"
 #include "engine/random.h"
 #include "engine/ui/agethumbnail.h"
 #include "engine/ui/texturepreview.h"
-#include "engine/ui/tfrmadvanced.h"
+#include "engine/ui/advancedwindow.h"
 #include "palette/ui/adjustpanel.h"
 #include "palette/ui/gradienteditor.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 #include "presets/preset.h"
 #include "presets/programsettings.h"
-#include "recording/ui/tfrmrecordtofile.h"
+#include "recording/ui/recordtofilewindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,12 +33,12 @@
 
 namespace mottler {
 
-TfrmThumb::TfrmThumb(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmThumb");
     runInput = new RunInputFilter(this);
     BuildWindow();
-    frmAdvanced = new TfrmAdvanced(this);
-    frmRecordToFile = new TfrmRecordToFile(this);
+    frmAdvanced = new AdvancedWindow(this);
+    frmRecordToFile = new RecordToFileWindow(this);
     ConnectGeneration();
     ConnectTrackbars();
     ConnectAges();
@@ -52,9 +52,9 @@ TfrmThumb::TfrmThumb(QWidget* parent) : QMainWindow(parent) {
     FormCreate();
 }
 
-TfrmThumb::~TfrmThumb() = default;
+MainWindow::~MainWindow() = default;
 
-void TfrmThumb::BuildWindow() {
+void MainWindow::BuildWindow() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* columns = new QHBoxLayout(central);
@@ -114,7 +114,7 @@ void TfrmThumb::BuildWindow() {
     });
 }
 
-void TfrmThumb::FormCreate() {
+void MainWindow::FormCreate() {
     const ProgramSettings settings = LoadSettings();
     gradientPage.txtSaveHeight->setText(settings.BorderSaveHeight);
     gradientPage.txtSaveWidth->setText(settings.BorderSaveWidth);
@@ -140,7 +140,7 @@ void TfrmThumb::FormCreate() {
     SetPreviewMode(preview.chkTile->isChecked());
 }
 
-void TfrmThumb::WarnAboutColourDepth() {
+void MainWindow::WarnAboutColourDepth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr && screen->depth() < 9)
         ShowMessage(this, "Warning: You must be running at higher than 256 colors to use this "
@@ -151,7 +151,7 @@ void TfrmThumb::WarnAboutColourDepth() {
 
 // The built-in presets and their picture go into the data folder on the first start; a file
 // that cannot be written is reported and the program starts without it.
-void TfrmThumb::ExtractBuiltInFiles() {
+void MainWindow::ExtractBuiltInFiles() {
     try {
         for (const QString& message : ExtractMissingBuiltInFiles())
             ShowError(this, message);
@@ -160,7 +160,7 @@ void TfrmThumb::ExtractBuiltInFiles() {
     }
 }
 
-void TfrmThumb::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (running) {
         event->ignore();
         return;
@@ -174,14 +174,14 @@ void TfrmThumb::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-bool TfrmThumb::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (EnterRegenerates(watched, event) || RaisesRange(watched, event) || MovesTrackbar(event))
         return true;
     SelectsPointByDigit(watched, event);
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TfrmThumb::mousePressEvent(QMouseEvent* event) {
+void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && event->modifiers().testFlag(Qt::ShiftModifier))
         lblTime->setVisible(!lblTime->isVisible());
     QMainWindow::mousePressEvent(event);

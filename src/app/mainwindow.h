@@ -23,16 +23,16 @@ struct Preset;
 class AgeThumbnail;
 class GradientEditor;
 class RunInputFilter;
-class TfrmAdvanced;
-class TfrmRecordToFile;
+class AdvancedWindow;
+class RecordToFileWindow;
 
 /// The main window: the one texture, its settings and views. Its handlers are split by
 /// subsystem over the tfrmthumb_*.cpp files; the work they start lives in the core.
-class TfrmThumb : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfrmThumb(QWidget* parent = nullptr);
-    ~TfrmThumb() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     TextureEngine& Engine() { return engine; }
     GradientState& Gradient() { return gradient; }
@@ -40,10 +40,10 @@ public:
     AdjustPanel& Adjustments() { return *adjustPanel; }
     TexturePage& Page() { return page; }
     PreviewFrame& Preview() { return preview; }
-    TfrmAdvanced& Advanced() { return *frmAdvanced; }
+    AdvancedWindow& Advanced() { return *frmAdvanced; }
     RecordFrame& Recording() { return recording; }
     FrameList& Frames() { return frames; }
-    TfrmRecordToFile& RecordToFile() { return *frmRecordToFile; }
+    RecordToFileWindow& RecordToFile() { return *frmRecordToFile; }
     AgeThumbnail* Age(int index) const { return ages[static_cast<std::size_t>(index - 1)]; }
     QTabWidget* PageControl() const { return pgControl; }
     bool Running() const { return running; }
@@ -133,7 +133,7 @@ private:
     bool ShowRecordedAge(int tag);
     void ShowLastRecordedFrame();
     void UpdateSaveRecordingButton();
-    void ShowFrame(const TFrame& frame);
+    void ShowFrame(const Frame& frame);
     void ToggleEngineSwitch(AgeThumbnail* thumbnail);
     void PreviewResized();
     void ShowRunFailure(const RunResult& result);
@@ -154,11 +154,11 @@ private:
     bool updatingColours = false; ///< the colour boxes are being filled, not edited
     std::array<AgeThumbnail*, 9> ages{};
     QLabel* lblTime = nullptr;
-    TfrmAdvanced* frmAdvanced = nullptr;
+    AdvancedWindow* frmAdvanced = nullptr;
     RecordFrame recording;
     FrameList frames;
     int lastShownFrame = 0; ///< the frame trackbar position on display, 0 for none
-    TfrmRecordToFile* frmRecordToFile = nullptr;
+    RecordToFileWindow* frmRecordToFile = nullptr;
     RunInputFilter* runInput = nullptr;
     QString imageFile;
     bool running = false;

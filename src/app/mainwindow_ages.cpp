@@ -1,7 +1,7 @@
 // The nine age thumbnails: painting during a run, regrowing to a thumbnail's age on a click,
 // and the engine switches behind Shift+right-clicks.
 #include "app/messages.h"
-#include "app/tfrmthumb.h"
+#include "app/mainwindow.h"
 #include "engine/ui/agethumbnail.h"
 
 #include <QSlider>
@@ -17,7 +17,7 @@ QString TrueFalse(bool on) {
 
 } // namespace
 
-void TfrmThumb::ConnectAges() {
+void MainWindow::ConnectAges() {
     for (AgeThumbnail* age : ages) {
         connect(age, &AgeThumbnail::Clicked, this, [this](AgeThumbnail* t) { imgAge1Click(t); });
         connect(age, &AgeThumbnail::ShiftRightPressed, this,
@@ -25,18 +25,18 @@ void TfrmThumb::ConnectAges() {
     }
 }
 
-void TfrmThumb::ClearAges() {
+void MainWindow::ClearAges() {
     for (AgeThumbnail* age : ages)
         age->Clear();
 }
 
-void TfrmThumb::PaintAge(int index, int iteration) {
+void MainWindow::PaintAge(int index, int iteration) {
     if (index < 1 || index > 9)
         return;
     Age(index)->PaintFrom(engine.TextureBitmap, iteration);
 }
 
-void TfrmThumb::imgAge1Click(AgeThumbnail* thumbnail) {
+void MainWindow::imgAge1Click(AgeThumbnail* thumbnail) {
     if (running || pgControl->currentWidget() != page.tbBackground ||
         ShowRecordedAge(thumbnail->Tag()))
         return;
@@ -44,7 +44,7 @@ void TfrmThumb::imgAge1Click(AgeThumbnail* thumbnail) {
     GrowTexture(RunMode::Fresh);
 }
 
-void TfrmThumb::ToggleEngineSwitch(AgeThumbnail* thumbnail) {
+void MainWindow::ToggleEngineSwitch(AgeThumbnail* thumbnail) {
     EngineSwitches& switches = engine.Switches;
     switch (thumbnail->Index()) {
     case 1:

@@ -1,6 +1,6 @@
 // The gradient editor and the contrast and brightness pointers recolour the texture on
 // display without regrowing it.
-#include "app/tfrmthumb.h"
+#include "app/mainwindow.h"
 #include "palette/ui/adjustpanel.h"
 #include "palette/ui/gradienteditor.h"
 
@@ -9,7 +9,7 @@
 
 namespace mottler {
 
-void TfrmThumb::ConnectColours() {
+void MainWindow::ConnectColours() {
     connect(gradientEditor, &GradientEditor::RecolourTexture, this,
             [this] { RenderDisplayField(); });
     connect(adjustPanel, &AdjustPanel::Adjusted, this, [this] {
@@ -21,7 +21,7 @@ void TfrmThumb::ConnectColours() {
 // The window previews every key: a digit selects a control point, and the key still goes on
 // to the focused control. (A key a control ignores passes here again on its way to the
 // parents; selecting the same point again changes nothing.)
-bool TfrmThumb::SelectsPointByDigit(QObject* watched, QEvent* event) {
+bool MainWindow::SelectsPointByDigit(QObject* watched, QEvent* event) {
     auto* target = qobject_cast<QWidget*>(watched);
     if (event->type() != QEvent::KeyPress || target == nullptr ||
         (target != this && !isAncestorOf(target)))

@@ -1,15 +1,15 @@
 // The generation commands of the texture page: generate, randomize, continue, the texture
 // type and picture, and the mirrored trackbars and spin boxes.
 #include "app/messages.h"
-#include "app/tfrmthumb.h"
-#include "controls/quoreditrules.h"
-#include "controls/ui/tquoredit.h"
-#include "engine/errors.h"
+#include "app/mainwindow.h"
+#include "widgets/numericeditrules.h"
+#include "widgets/ui/numericedit.h"
+#include "base/errors.h"
 #include "engine/initialimage.h"
 #include "engine/random.h"
 #include "engine/texturesettings.h"
-#include "engine/ui/tfrmadvanced.h"
-#include "presets/usersettings.h"
+#include "engine/ui/advancedwindow.h"
+#include "base/usersettings.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -38,17 +38,17 @@ QString DifferentSizeQuestion(int w, int h, QSize picture) {
 
 } // namespace
 
-void TfrmThumb::ConnectGeneration() {
+void MainWindow::ConnectGeneration() {
     connect(page.btnGo, &QPushButton::clicked, this, [this] { btnGoClick(); });
     connect(page.btnRandomize, &QToolButton::clicked, this, [this] { btnRandomizeClick(); });
     connect(page.btnContinue, &QPushButton::clicked, this, [this] { btnContinueClick(); });
     connect(page.cmbTextureType, &QComboBox::activated, this, [this] { cmbTextureTypeClick(); });
     connect(page.btnOpenImage, &QToolButton::clicked, this, [this] { btnOpenImageClick(); });
     connect(page.btnChangeMode, &QPushButton::clicked, this, [this] { btnChangeModeClick(); });
-    connect(frmAdvanced, &TfrmAdvanced::GoClicked, this, [this] { GrowTexture(RunMode::Fresh); });
+    connect(frmAdvanced, &AdvancedWindow::GoClicked, this, [this] { GrowTexture(RunMode::Fresh); });
 }
 
-void TfrmThumb::btnGoClick() {
+void MainWindow::btnGoClick() {
     if (running)
         return;
     if (page.cmbTextureType->currentIndex() != ImageFile) {
@@ -58,7 +58,7 @@ void TfrmThumb::btnGoClick() {
     GrowTexture(RunMode::Fresh);
 }
 
-void TfrmThumb::btnRandomizeClick() {
+void MainWindow::btnRandomizeClick() {
     if (running)
         return;
     if (page.cmbTextureType->currentIndex() == ImageFile)
@@ -69,7 +69,7 @@ void TfrmThumb::btnRandomizeClick() {
     GrowTexture(RunMode::Fresh);
 }
 
-void TfrmThumb::btnContinueClick() {
+void MainWindow::btnContinueClick() {
     if (running || preview.lblFrameNumber->text().isEmpty())
         return;
     ShowLastRecordedFrame();
@@ -77,7 +77,7 @@ void TfrmThumb::btnContinueClick() {
     GrowTexture(RunMode::Continued);
 }
 
-void TfrmThumb::cmbTextureTypeClick() {
+void MainWindow::cmbTextureTypeClick() {
     if (running)
         return;
     if (page.cmbTextureType->currentIndex() >= ImageFile) {
@@ -90,7 +90,7 @@ void TfrmThumb::cmbTextureTypeClick() {
     page.btnOpenImage->setEnabled(false);
 }
 
-void TfrmThumb::btnOpenImageClick() {
+void MainWindow::btnOpenImageClick() {
     const QString file =
         QFileDialog::getOpenFileName(this, "Open", UserSettings::ReadString("Open Image Dir"),
                                      "GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)");
@@ -100,7 +100,7 @@ void TfrmThumb::btnOpenImageClick() {
     LoadInitialImage(file);
 }
 
-void TfrmThumb::LoadInitialImage(const QString& file) {
+void MainWindow::LoadInitialImage(const QString& file) {
     if (running)
         return;
     imageFile = file;
@@ -125,13 +125,13 @@ void TfrmThumb::LoadInitialImage(const QString& file) {
     GrowTexture(RunMode::Fresh);
 }
 
-void TfrmThumb::btnChangeModeClick() {
+void MainWindow::btnChangeModeClick() {
     frmAdvanced->setWindowIcon(windowIcon());
     frmAdvanced->show();
     frmAdvanced->raise();
 }
 
-bool TfrmThumb::EnterRegenerates(QObject* watched, QEvent* event) {
+bool MainWindow::EnterRegenerates(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress ||
         (watched != page.txtRandomSeed && watched != preview.txtAnimateMod))
         return false;

@@ -1,13 +1,13 @@
 // Texture presets from the main window: the list, loading a preset (which regrows it), saving
 // the current texture under a name, and importing texture packs.
 #include "app/messages.h"
-#include "app/tfrmthumb.h"
-#include "controls/quoreditrules.h"
-#include "controls/ui/tquorcolourpicker.h"
-#include "controls/ui/tquoredit.h"
-#include "engine/errors.h"
+#include "app/mainwindow.h"
+#include "widgets/numericeditrules.h"
+#include "widgets/ui/colourdropdown.h"
+#include "widgets/ui/numericedit.h"
+#include "base/errors.h"
 #include "engine/random.h"
-#include "engine/ui/tfrmadvanced.h"
+#include "engine/ui/advancedwindow.h"
 #include "palette/colourtext.h"
 #include "palette/ui/adjustpanel.h"
 #include "palette/ui/gradienteditor.h"
@@ -38,18 +38,18 @@ int SortedPlace(const QComboBox* list, const QString& name) {
     return i;
 }
 
-void ReadColourKey(TQuorColourPicker* box, const QString& value, const QString& fallback) {
-    box->SetColour(HexToColour(value.isEmpty() ? fallback : value));
+void ReadColourKey(ColourDropDown* box, const QString& value, const QString& fallback) {
+    box->SetColour(ColourFromPresetHex(value.isEmpty() ? fallback : value));
 }
 
 } // namespace
 
-void TfrmThumb::ConnectPresets() {
+void MainWindow::ConnectPresets() {
     connect(page.cmbPresets, &QComboBox::activated, this, [this] { cmbPresetsClick(); });
     connect(page.btnSavePreset, &QToolButton::clicked, this, [this] { btnSavePresetClick(); });
 }
 
-void TfrmThumb::LoadPresetNames() {
+void MainWindow::LoadPresetNames() {
     page.cmbPresets->clear();
     try {
         presetFile = std::make_unique<IniFile>(DataFile(PresetFileName));
@@ -60,7 +60,7 @@ void TfrmThumb::LoadPresetNames() {
     page.cmbPresets->setCurrentIndex(-1);
 }
 
-Preset TfrmThumb::CurrentPreset() const {
+Preset MainWindow::CurrentPreset() const {
     Preset p;
     p.Seed = engine.CurrentSeed;
     p.Iterations = IntValue(preview.lblFrameNumber->text());
@@ -91,7 +91,7 @@ Preset TfrmThumb::CurrentPreset() const {
     return p;
 }
 
-void TfrmThumb::btnSavePresetClick() {
+void MainWindow::btnSavePresetClick() {
     bool ok = false;
     const QString name =
         QInputDialog::getText(this, "Enter Name Of Preset", "What is the name of this preset ?",
@@ -111,7 +111,7 @@ void TfrmThumb::btnSavePresetClick() {
     }
 }
 
-void TfrmThumb::cmbPresetsClick() {
+void MainWindow::cmbPresetsClick() {
     if (running || !presetFile || page.cmbPresets->currentIndex() < 0)
         return;
     try {
@@ -124,7 +124,7 @@ void TfrmThumb::cmbPresetsClick() {
 
 // Applies a preset in the order that decides how it grows; a value that is not a number
 // stops the load at its step, keeping the steps already done.
-void TfrmThumb::LoadPreset(const Preset& preset) {
+void MainWindow::LoadPreset(const Preset& preset) {
     if (!preserveSize && (preset.Width != engine.Width() || preset.Height != engine.Height()))
         SetTextureSize(preset.Width, preset.Height);
     page.tbIterations->setValue(preset.Iterations);
@@ -151,7 +151,7 @@ void TfrmThumb::LoadPreset(const Preset& preset) {
         GrowTexture(RunMode::Fresh);
 }
 
-void TfrmThumb::LoadPresetColours(const Preset& preset) {
+void MainWindow::LoadPresetColours(const Preset& preset) {
     gradientEditor->ClearControlPoints();
     const int refused = AddPresetControlPoints(gradient.Points, preset);
     for (int i = 0; i < refused; ++i)
@@ -171,7 +171,7 @@ void TfrmThumb::LoadPresetColours(const Preset& preset) {
     gradientEditor->RebuildPalette();
 }
 
-void TfrmThumb::mnuFileImportTexturePackClick() {
+void MainWindow::mnuFileImportTexturePackClick() {
     const QString pack = QFileDialog::getOpenFileName(this, "Import Texture Pack", QString(),
                                                       "Texture Pack (*.txp);;All Files (*)");
     if (pack.isEmpty() || !presetFile)

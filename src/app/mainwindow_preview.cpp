@@ -1,8 +1,8 @@
 // The tile preview: colouring the state on display, tiling it (or a reduced copy) over the
 // preview, and the display options under it.
-#include "app/tfrmthumb.h"
-#include "controls/ui/tpartsprogressbar.h"
-#include "controls/ui/tquoredit.h"
+#include "app/mainwindow.h"
+#include "widgets/ui/partsprogressbar.h"
+#include "widgets/ui/numericedit.h"
 #include "engine/render.h"
 #include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
@@ -14,7 +14,7 @@
 
 namespace mottler {
 
-void TfrmThumb::ConnectPreview() {
+void MainWindow::ConnectPreview() {
     connect(preview.chkTile, &QCheckBox::clicked, this, [this] {
         SetPreviewMode(preview.chkTile->isChecked());
         ShowPreview();
@@ -24,14 +24,14 @@ void TfrmThumb::ConnectPreview() {
     connect(preview.imgTexture, &TexturePreview::Resized, this, [this] { PreviewResized(); });
 }
 
-void TfrmThumb::RenderDisplayField() {
+void MainWindow::RenderDisplayField() {
     if (!engine.HasFields())
         return;
     mottler::RenderDisplayField(engine, gradient.Colours);
     ShowPreview();
 }
 
-void TfrmThumb::ShowPreview() {
+void MainWindow::ShowPreview() {
     TexturePreview* view = preview.imgTexture;
     view->Show(ComposeTilePreview(engine.TextureBitmap, view->size(), DesignPreviewSize,
                                   preview.chkTile->isChecked()));
@@ -39,17 +39,17 @@ void TfrmThumb::ShowPreview() {
 
 // The composition follows the Tile option by itself; switching it only needs a white slate
 // until the next ShowPreview.
-void TfrmThumb::SetPreviewMode(bool) {
+void MainWindow::SetPreviewMode(bool) {
     preview.imgTexture->Clear();
 }
 
-void TfrmThumb::SizeTextureBitmap(int width, int height) {
+void MainWindow::SizeTextureBitmap(int width, int height) {
     preview.lblTextureSize->setText(QStringLiteral("%1 by %2").arg(width).arg(height));
     SetPreviewMode(preview.chkTile->isChecked());
 }
 
 // A resize recomposes the preview for the new size and says how much of it is shown.
-void TfrmThumb::PreviewResized() {
+void MainWindow::PreviewResized() {
     const QSize size = preview.imgTexture->size();
     preview.fraTilePreview->setTitle(
         QStringLiteral("Texture Preview (Double-click to expand) %1 by %2 currently shown")

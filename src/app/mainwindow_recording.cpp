@@ -1,12 +1,12 @@
 // Recorded frames: showing a frame from the trackbar, playback, the recording switches and the
 // record-to-file options, and the recording controls' update at the end of a run.
-#include "app/tfrmthumb.h"
-#include "controls/ui/tquoredit.h"
+#include "app/mainwindow.h"
+#include "widgets/ui/numericedit.h"
 #include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
 #include "recording/framebitmap.h"
 #include "recording/recordstep.h"
-#include "recording/ui/tfrmrecordtofile.h"
+#include "recording/ui/recordtofilewindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -19,7 +19,7 @@
 
 namespace mottler {
 
-void TfrmThumb::ConnectRecording() {
+void MainWindow::ConnectRecording() {
     const RecordFrame& r = recording;
     connect(r.tbFrames, &QSlider::valueChanged, this, [this] { tbFramesChange(); });
     connect(r.chkRecord, &QCheckBox::toggled, this, [this] { chkRecordClick(); });
@@ -32,19 +32,19 @@ void TfrmThumb::ConnectRecording() {
     connect(pgControl, &QTabWidget::currentChanged, this, [this] { UpdateSaveRecordingButton(); });
 }
 
-bool TfrmThumb::RecordsToMemory() const {
+bool MainWindow::RecordsToMemory() const {
     return recording.chkRecord->isChecked() && !frmRecordToFile->RecordsToFile();
 }
 
-bool TfrmThumb::RecordsToFile() const {
+bool MainWindow::RecordsToFile() const {
     return recording.chkRecord->isChecked() && frmRecordToFile->RecordsToFile();
 }
 
-int TfrmThumb::RecordEvery() const {
+int MainWindow::RecordEvery() const {
     return EffectiveRecordEvery(recording.txtRecordMod->IntValue());
 }
 
-void TfrmThumb::tbFramesChange() {
+void MainWindow::tbFramesChange() {
     QSlider* bar = recording.tbFrames;
     int p = bar->value();
     if (frames.IsEmpty())
@@ -60,7 +60,7 @@ void TfrmThumb::tbFramesChange() {
     ShowFrame(frames[p - 1]);
 }
 
-void TfrmThumb::ShowFrame(const TFrame& frame) {
+void MainWindow::ShowFrame(const Frame& frame) {
     preview.lblFrameNumber->setText(QString::number(frame.Iteration));
     if (CopyFrameToDisplayField(frame, engine)) {
         RenderDisplayField();
@@ -73,7 +73,7 @@ void TfrmThumb::ShowFrame(const TFrame& frame) {
                                   DesignPreviewSize, preview.chkTile->isChecked()));
 }
 
-void TfrmThumb::UpdateRecordingControls(int k) {
+void MainWindow::UpdateRecordingControls(int k) {
     const bool any = !frames.IsEmpty();
     for (QPushButton* button : {recording.btnSaveRecording, recording.btnBack, recording.btnPlay,
                                 recording.btnStop, recording.btnForward})
@@ -98,12 +98,12 @@ void TfrmThumb::UpdateRecordingControls(int k) {
     tbFramesChange();
 }
 
-void TfrmThumb::UpdateSaveRecordingButton() {
+void MainWindow::UpdateSaveRecordingButton() {
     recording.btnSaveRecording->setEnabled(pgControl->currentWidget() == page.tbBackground &&
                                            RecordsToMemory() && !frames.IsEmpty());
 }
 
-void TfrmThumb::chkRecordClick() {
+void MainWindow::chkRecordClick() {
     const bool on = recording.chkRecord->isChecked();
     const bool toFile = frmRecordToFile->RecordsToFile();
     recording.tbFrames->setEnabled(on && !toFile);
@@ -114,28 +114,28 @@ void TfrmThumb::chkRecordClick() {
     UpdateSaveRecordingButton();
 }
 
-void TfrmThumb::btnBackClick() {
+void MainWindow::btnBackClick() {
     QSlider* bar = recording.tbFrames;
     bar->setValue(bar->value() == 1 ? bar->maximum() : bar->value() - 1);
     tbFramesChange();
 }
 
-void TfrmThumb::btnForwardClick() {
+void MainWindow::btnForwardClick() {
     QSlider* bar = recording.tbFrames;
     bar->setValue(bar->value() == bar->maximum() ? 1 : bar->value() + 1);
     tbFramesChange();
 }
 
-void TfrmThumb::btnPlayClick() {
+void MainWindow::btnPlayClick() {
     recording.tmrPlayback->start();
 }
 
-void TfrmThumb::btnStopClick() {
+void MainWindow::btnStopClick() {
     recording.tmrPlayback->stop();
 }
 
 // Playback loops from the last frame back to the first until Stop is pressed.
-void TfrmThumb::tmrPlaybackTimer() {
+void MainWindow::tmrPlaybackTimer() {
     if (frames.IsEmpty())
         return;
     QSlider* bar = recording.tbFrames;
@@ -145,21 +145,21 @@ void TfrmThumb::tmrPlaybackTimer() {
 
 // The Export Animation window is not part of this version; until it is, the button only
 // follows its enabling rule.
-void TfrmThumb::btnSaveRecordingClick() {}
+void MainWindow::btnSaveRecordingClick() {}
 
-void TfrmThumb::mnuFileSetRecordingOptionsClick() {
+void MainWindow::mnuFileSetRecordingOptionsClick() {
     frmRecordToFile->exec();
     chkRecordClick();
 }
 
-void TfrmThumb::ShowLastRecordedFrame() {
+void MainWindow::ShowLastRecordedFrame() {
     if (!RecordsToMemory() || frames.IsEmpty())
         return;
     recording.tbFrames->setValue(frames.Count());
     tbFramesChange();
 }
 
-bool TfrmThumb::ShowRecordedAge(int tag) {
+bool MainWindow::ShowRecordedAge(int tag) {
     const int n = RecordEvery();
     if (frames.IsEmpty() || static_cast<long long>(n) * frames.Count() < tag)
         return false;

@@ -3,16 +3,16 @@
 #include "app/guigrowthobserver.h"
 #include "app/messages.h"
 #include "app/runinputfilter.h"
-#include "app/tfrmthumb.h"
-#include "controls/quoreditrules.h"
-#include "controls/ui/tpartsprogressbar.h"
-#include "controls/ui/tquoredit.h"
-#include "engine/errors.h"
+#include "app/mainwindow.h"
+#include "widgets/numericeditrules.h"
+#include "widgets/ui/partsprogressbar.h"
+#include "widgets/ui/numericedit.h"
+#include "base/errors.h"
 #include "engine/random.h"
 #include "engine/seeding.h"
 #include "engine/texturesettings.h"
 #include "engine/ui/texturepreview.h"
-#include "engine/ui/tfrmadvanced.h"
+#include "engine/ui/advancedwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,14 +26,14 @@
 
 namespace mottler {
 
-GrowthFactors TfrmThumb::ReadFactors() const {
+GrowthFactors MainWindow::ReadFactors() const {
     GrowthFactors factors;
     factors.FactorA = DecimalNumber(page.spFactorA->text());
     factors.FactorB = DecimalNumber(page.spFactorB->text());
     return frmAdvanced->ApplyTo(factors);
 }
 
-RunParameters TfrmThumb::ReadRunParameters(RunMode mode) const {
+RunParameters MainWindow::ReadRunParameters(RunMode mode) const {
     RunParameters params;
     params.Mode = mode;
     params.ContinueFrom = IntValue(preview.lblFrameNumber->text());
@@ -45,7 +45,7 @@ RunParameters TfrmThumb::ReadRunParameters(RunMode mode) const {
     return params;
 }
 
-void TfrmThumb::GrowTexture(RunMode mode) {
+void MainWindow::GrowTexture(RunMode mode) {
     if (running || !engine.HasFields())
         return;
     running = true;
@@ -62,7 +62,7 @@ void TfrmThumb::GrowTexture(RunMode mode) {
     ShowRunFailure(result);
 }
 
-void TfrmThumb::ShowRunFailure(const RunResult& result) {
+void MainWindow::ShowRunFailure(const RunResult& result) {
     if (result.Outcome == RunOutcome::Overflow || result.Outcome == RunOutcome::InternalError)
         ShowError(this, result.Message);
     // Recording ran out of memory: the run ended without its end-of-run update, but the
@@ -71,7 +71,7 @@ void TfrmThumb::ShowRunFailure(const RunResult& result) {
         FinishRun(frames.Last().Iteration);
 }
 
-void TfrmThumb::SeedTexture() {
+void MainWindow::SeedTexture() {
     if (running || !engine.HasFields())
         return;
     const int type = page.cmbTextureType->currentIndex();
@@ -84,7 +84,7 @@ void TfrmThumb::SeedTexture() {
     page.txtRandomSeed->repaint();
 }
 
-void TfrmThumb::SetTextureSize(int width, int height) {
+void MainWindow::SetTextureSize(int width, int height) {
     if (running)
         throw SilentAbort();
     repaint();
@@ -104,7 +104,7 @@ void TfrmThumb::SetTextureSize(int width, int height) {
     preview.imgTexture->Clear();
 }
 
-void TfrmThumb::FinishRun(int k) {
+void MainWindow::FinishRun(int k) {
     RenderDisplayField();
     preview.progressBar->SetText(QString());
     UpdateRecordingControls(k);
@@ -113,7 +113,7 @@ void TfrmThumb::FinishRun(int k) {
     page.btnSavePreset->setEnabled(true);
 }
 
-void TfrmThumb::UpdateContinueButton() {
+void MainWindow::UpdateContinueButton() {
     const bool grownLess = IntValue(page.spIterations->toolTip()) < page.tbIterations->value();
     page.btnContinue->setEnabled(grownLess && !preview.lblFrameNumber->text().isEmpty());
 }

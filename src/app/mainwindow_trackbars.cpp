@@ -1,6 +1,6 @@
 // The three trackbars and the spin boxes under them mirror each other; Shift+right-click on a
 // spin box raises the range of both by 1000; the mouse wheel moves a focused trackbar.
-#include "app/tfrmthumb.h"
+#include "app/mainwindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,7 +20,7 @@ void Mirror(QSlider* bar, QSpinBox* box) {
 
 } // namespace
 
-void TfrmThumb::ConnectTrackbars() {
+void MainWindow::ConnectTrackbars() {
     Mirror(page.tbFactorA, page.spFactorA);
     Mirror(page.tbFactorB, page.spFactorB);
     connect(page.tbIterations, &QSlider::valueChanged, this, [this] { tbIterationsChange(); });
@@ -30,12 +30,12 @@ void TfrmThumb::ConnectTrackbars() {
     });
 }
 
-void TfrmThumb::tbIterationsChange() {
+void MainWindow::tbIterationsChange() {
     page.spIterations->setValue(page.tbIterations->value());
     UpdateContinueButton();
 }
 
-bool TfrmThumb::RaisesRange(QObject* watched, QEvent* event) {
+bool MainWindow::RaisesRange(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::MouseButtonPress)
         return false;
     const auto* press = static_cast<QMouseEvent*>(event);
@@ -56,7 +56,7 @@ bool TfrmThumb::RaisesRange(QObject* watched, QEvent* event) {
     return false;
 }
 
-bool TfrmThumb::MovesTrackbar(QEvent* event) {
+bool MainWindow::MovesTrackbar(QEvent* event) {
     auto* bar = qobject_cast<QSlider*>(QApplication::focusWidget());
     if (event->type() != QEvent::Wheel || bar == nullptr || !isAncestorOf(bar))
         return false;

@@ -1,7 +1,7 @@
 #include "app/previewframe.h"
 
-#include "controls/ui/tpartsprogressbar.h"
-#include "controls/ui/tquoredit.h"
+#include "widgets/ui/partsprogressbar.h"
+#include "widgets/ui/numericedit.h"
 #include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
 
@@ -63,7 +63,7 @@ QHBoxLayout* OptionsRow(PreviewFrame& f) {
     f.chkAnimate->setObjectName("chkAnimate");
     f.chkAnimate->setToolTip("Display every frame while growing texture");
     f.chkAnimate->setChecked(true);
-    f.txtAnimateMod = new TQuorEdit(f.fraTilePreview);
+    f.txtAnimateMod = new NumericEdit(f.fraTilePreview);
     f.txtAnimateMod->setText("1");
     f.txtAnimateMod->SetNumericOnly(true);
     f.txtAnimateMod->setObjectName("txtAnimateMod");
@@ -88,7 +88,7 @@ PreviewFrame BuildPreviewFrame(QWidget* parent) {
     layout->addLayout(LabelsRow(f));
     layout->addLayout(OptionsRow(f));
 
-    f.progressBar = new TPartsProgressBar(f.fraTilePreview);
+    f.progressBar = new PartsProgressBar(f.fraTilePreview);
     f.progressBar->setObjectName("progressBar");
     f.progressBar->setGeometry(f.fraTilePreview->width() - 104, 14, 100, 19);
     f.progressBar->SetShowPercent(false);

@@ -8,8 +8,8 @@ class QWidget;
 namespace mottler {
 
 class TexturePreview;
-class TQuorEdit;
-class TPartsProgressBar;
+class NumericEdit;
+class PartsProgressBar;
 
 /// The tile-preview group: the preview image, the size and frame labels, the display options
 /// and the progress bar that a run drives.
@@ -21,8 +21,8 @@ struct PreviewFrame {
     QLabel* lblFrameNumber = nullptr;
     QCheckBox* chkTile = nullptr;
     QCheckBox* chkAnimate = nullptr;
-    TQuorEdit* txtAnimateMod = nullptr;
-    TPartsProgressBar* progressBar = nullptr;
+    NumericEdit* txtAnimateMod = nullptr;
+    PartsProgressBar* progressBar = nullptr;
 };
 
 PreviewFrame BuildPreviewFrame(QWidget* parent);

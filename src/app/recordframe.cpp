@@ -1,6 +1,6 @@
 #include "app/recordframe.h"
 
-#include "controls/ui/tquoredit.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -31,7 +31,7 @@ QHBoxLayout* RecordRow(RecordFrame& f) {
     f.chkRecord = new QCheckBox("&Record Every", f.fraRecord);
     f.chkRecord->setObjectName("chkRecord");
     f.chkRecord->setToolTip("Record the animation so you can review each frame afterwards");
-    f.txtRecordMod = new TQuorEdit(f.fraRecord);
+    f.txtRecordMod = new NumericEdit(f.fraRecord);
     f.txtRecordMod->setObjectName("txtRecordMod");
     f.txtRecordMod->SetNumericOnly(true);
     f.txtRecordMod->setText("1");

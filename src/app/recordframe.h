@@ -11,14 +11,14 @@ class QWidget;
 
 namespace mottler {
 
-class TQuorEdit;
+class NumericEdit;
 
 /// The "Frames" group under the age thumbnails: the recording switch and its "every n", the
 /// frame trackbar, the frame count and the playback buttons.
 struct RecordFrame {
     QGroupBox* fraRecord = nullptr;
     QCheckBox* chkRecord = nullptr;
-    TQuorEdit* txtRecordMod = nullptr;
+    NumericEdit* txtRecordMod = nullptr;
     QLabel* lblFramesCaption = nullptr;
     QLabel* lblRecordingToFile = nullptr;
     QSlider* tbFrames = nullptr;

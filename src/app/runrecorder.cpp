@@ -1,12 +1,12 @@
 #include "app/runrecorder.h"
 
 #include "app/messages.h"
-#include "app/tfrmthumb.h"
-#include "controls/ui/tpartsprogressbar.h"
-#include "controls/ui/tquoredit.h"
-#include "engine/errors.h"
+#include "app/mainwindow.h"
+#include "widgets/ui/partsprogressbar.h"
+#include "widgets/ui/numericedit.h"
+#include "base/errors.h"
 #include "recording/recordstep.h"
-#include "recording/ui/tfrmrecordtofile.h"
+#include "recording/ui/recordtofilewindow.h"
 
 #include <QSlider>
 
@@ -15,12 +15,12 @@ namespace {
 
 class ProgressBarSink : public PartsProgressSink {
 public:
-    explicit ProgressBarSink(TPartsProgressBar& progressBar) : bar(progressBar) {}
+    explicit ProgressBarSink(PartsProgressBar& progressBar) : bar(progressBar) {}
     void SetTotalParts(int total) override { bar.SetTotalParts(total); }
     void SetPartsComplete(int parts) override { bar.SetPartsComplete(parts); }
 
 private:
-    TPartsProgressBar& bar;
+    PartsProgressBar& bar;
 };
 
 class MessageBoxSink : public MessageSink {
@@ -34,7 +34,7 @@ private:
 
 } // namespace
 
-RunRecorder::RunRecorder(TfrmThumb& owner) : window(owner) {
+RunRecorder::RunRecorder(MainWindow& owner) : window(owner) {
     if (window.RecordsToFile())
         direct = std::make_unique<DirectRecording>(window.RecordToFile().FileName(),
                                                    window.Page().tbIterations->value());

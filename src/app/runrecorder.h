@@ -6,14 +6,14 @@
 
 namespace mottler {
 
-class TfrmThumb;
+class MainWindow;
 
 /// The recording side of one growth run started from the main window: frames into the
 /// window's frame list, or straight into the AVI file of the record-to-file options. Whether
 /// the run records into a file, and which, is read once, when the recorder is made.
 class RunRecorder {
 public:
-    explicit RunRecorder(TfrmThumb& window);
+    explicit RunRecorder(MainWindow& window);
 
     /// Fresh runs: frees the recorded frames, counting them down on the progress bar.
     void ClearFrames();
@@ -28,7 +28,7 @@ public:
 private:
     void ShowCloseFailure(const QString& text) noexcept;
 
-    TfrmThumb& window;
+    MainWindow& window;
     std::unique_ptr<DirectRecording> direct; ///< only while recording straight into a file
 };
 

@@ -1,7 +1,7 @@
 #include "app/settingspages.h"
 
-#include "controls/ui/tquorcolourpicker.h"
-#include "controls/ui/tquoredit.h"
+#include "widgets/ui/colourdropdown.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,16 +24,16 @@ void Label(QWidget* page, const QString& text, QWidget* buddy, int x, int y) {
     label->setBuddy(buddy);
 }
 
-TQuorColourPicker* ColourBox(QWidget* page, const char* name, const QString& label, int y) {
-    auto* box = Place<TQuorColourPicker>(page, name, QRect(110, y, 113, 27));
+ColourDropDown* ColourBox(QWidget* page, const char* name, const QString& label, int y) {
+    auto* box = Place<ColourDropDown>(page, name, QRect(110, y, 113, 27));
     box->SetWarnings(false);
     Label(page, label, box->Entry(), 8, y + 6);
     return box;
 }
 
-TQuorEdit* SizeBox(QWidget* page, const char* name, const QString& label, const QString& hint,
+NumericEdit* SizeBox(QWidget* page, const char* name, const QString& label, const QString& hint,
                    int y) {
-    auto* box = Place<TQuorEdit>(page, name, QRect(80, y, 80, 22));
+    auto* box = Place<NumericEdit>(page, name, QRect(80, y, 80, 22));
     box->SetNumericOnly(true);
     box->SetMin(1);
     box->setToolTip(hint);

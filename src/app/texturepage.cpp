@@ -1,6 +1,6 @@
 #include "app/texturepage.h"
 
-#include "controls/ui/tquoredit.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -49,7 +49,7 @@ QSpinBox* SpinBox(QWidget* page, const char* name, int x) {
 }
 
 void BuildSeedRow(QWidget* page, TexturePage& p) {
-    p.txtRandomSeed = Place<TQuorEdit>(page, "txtRandomSeed", 8, 24, 110, 22);
+    p.txtRandomSeed = Place<NumericEdit>(page, "txtRandomSeed", 8, 24, 110, 22);
     p.txtRandomSeed->SetNumericOnly(true);
     Caption(page, "Ra&ndom Seed", p.txtRandomSeed, 8, 8, 110);
     p.btnRandomize = Place<QToolButton>(page, "btnRandomize", 120, 23, 24, 24);

@@ -11,14 +11,14 @@ class QWidget;
 
 namespace mottler {
 
-class TQuorEdit;
+class NumericEdit;
 
 /// The controls of the "Texture Settings" page that make textures: seed, texture type,
 /// iterations and factors, drift and the generation commands. Placed by pixel coordinates;
 /// the gradient editor and presets take the right-hand part of the page.
 struct TexturePage {
     QWidget* tbBackground = nullptr;
-    TQuorEdit* txtRandomSeed = nullptr;
+    NumericEdit* txtRandomSeed = nullptr;
     QToolButton* btnRandomize = nullptr;
     QComboBox* cmbTextureType = nullptr;
     QToolButton* btnOpenImage = nullptr;

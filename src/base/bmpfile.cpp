@@ -1,6 +1,6 @@
-#include "output/bmpfile.h"
+#include "base/bmpfile.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 
 #include <QSaveFile>
 #include <QtEndian>

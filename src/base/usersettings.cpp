@@ -1,4 +1,4 @@
-#include "presets/usersettings.h"
+#include "base/usersettings.h"
 
 #include <QSettings>
 

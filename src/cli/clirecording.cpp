@@ -1,7 +1,7 @@
 #include "cli/clirecording.h"
 
 #include "engine/render.h"
-#include "output/bmpfile.h"
+#include "base/bmpfile.h"
 #include "recording/framebitmap.h"
 #include "recording/frameseries.h"
 #include "recording/recordstep.h"

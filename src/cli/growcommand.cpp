@@ -5,11 +5,11 @@
 #include "cli/growoptions.h"
 #include "cli/presetoverrides.h"
 #include "cli/presetsource.h"
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "engine/random.h"
 #include "engine/render.h"
 #include "engine/seeding.h"
-#include "output/bmpfile.h"
+#include "base/bmpfile.h"
 #include "output/imagefile.h"
 #include "presets/presetgrowth.h"
 

@@ -2,8 +2,8 @@
 
 #include "cli/arguments.h"
 #include "cli/colouroptions.h"
-#include "engine/errors.h"
-#include "output/bmpfile.h"
+#include "base/errors.h"
+#include "base/bmpfile.h"
 #include "palette/colourtext.h"
 
 #include <cstdio>
@@ -50,7 +50,7 @@ QByteArray PaletteListing(const Palette& palette) {
     for (int i = 0; i < 256; ++i)
         text += QStringLiteral("%1 %2\n")
                     .arg(i)
-                    .arg(ColourToHex(palette.Colors[static_cast<std::size_t>(i)]))
+                    .arg(ColourToHex(palette.Colours[static_cast<std::size_t>(i)]))
                     .toLatin1();
     return text;
 }

@@ -2,7 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/presetsource.h"
-#include "engine/errors.h"
+#include "base/errors.h"
 
 #include <cstdio>
 

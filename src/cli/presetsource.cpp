@@ -1,6 +1,6 @@
 #include "cli/presetsource.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "presets/datafolder.h"
 
 namespace mottler::cli {

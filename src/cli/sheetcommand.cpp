@@ -3,7 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/contactsheet.h"
 #include "cli/presetsource.h"
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "output/imagefile.h"
 #include "presets/presetgrowth.h"
 

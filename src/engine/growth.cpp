@@ -1,6 +1,6 @@
 #include "engine/growth.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "engine/scaling.h"
 #include "engine/sweep.h"
 

@@ -1,6 +1,6 @@
 #include "engine/initialimage.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "engine/seeding.h"
 
 #include <QFileInfo>

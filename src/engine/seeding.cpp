@@ -1,6 +1,6 @@
 #include "engine/seeding.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "engine/random.h"
 #include "engine/texturesettings.h"
 

@@ -1,7 +1,7 @@
 #include "engine/shapes.h"
 
 #include "engine/random.h"
-#include "presets/usersettings.h"
+#include "base/usersettings.h"
 
 #include <QPainter>
 #include <QPainterPath>

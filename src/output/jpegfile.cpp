@@ -1,7 +1,7 @@
 #include "output/jpegfile.h"
 
-#include "engine/errors.h"
-#include "output/bmpfile.h"
+#include "base/errors.h"
+#include "base/bmpfile.h"
 
 #include <csetjmp>
 #include <cstdio>

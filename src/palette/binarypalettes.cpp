@@ -1,5 +1,5 @@
-#include "controls/palettefile.h"
-#include "engine/errors.h"
+#include "palette/palettefile.h"
+#include "base/errors.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "palette/colourbands.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 
 #include <algorithm>
 #include <array>
@@ -19,9 +19,9 @@ constexpr std::array<PackedColour, 6> Hues{PackRgb(255, 0, 0), PackRgb(255, 255,
 void FillSpectrumRow(Palette& row, int width, PackedColour c) {
     const int half = (width - 1) / 2;
     InterpolateColours(row, 0, 6, Black, c);
-    InterpolateColours(row, 1, half, row.Colors[1], c);
+    InterpolateColours(row, 1, half, row.Colours[1], c);
     InterpolateColours(row, 249, 255, c, White);
-    InterpolateColours(row, half, width - 2, c, row.Colors[254]);
+    InterpolateColours(row, half, width - 2, c, row.Colours[254]);
     row.Pixels[static_cast<std::size_t>(width - 1)] = {255, 255, 255};
 }
 
@@ -38,7 +38,7 @@ QImage DrawSpectrum(int width, int n) {
         InterpolateColours(band, 0, n, Hues[static_cast<std::size_t>(k)],
                            Hues[static_cast<std::size_t>((k + 1) % 6)]);
         for (int r = n - 1; r >= 0; --r) {
-            FillSpectrumRow(row, width, band.Colors[static_cast<std::size_t>(r)]);
+            FillSpectrumRow(row, width, band.Colours[static_cast<std::size_t>(r)]);
             uchar* line = image.scanLine(k * n + r);
             for (int x = 0; x < width; ++x)
                 std::copy_n(row.Pixels[static_cast<std::size_t>(x)].data(), 3, line + 3 * x);

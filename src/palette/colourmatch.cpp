@@ -1,4 +1,4 @@
-#include "controls/colourmatch.h"
+#include "palette/colourmatch.h"
 
 #include <algorithm>
 #include <cmath>

@@ -24,7 +24,7 @@ QString ColourToHex(PackedColour colour) {
     return QString::asprintf("%02X%02X%02X", RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
-PackedColour HexToColour(const QString& text) {
+PackedColour ColourFromPresetHex(const QString& text) {
     const QStringView view(text);
     const auto red = HexByte(view.mid(0, 2));
     const auto green = HexByte(view.mid(2, 2));
@@ -40,6 +40,24 @@ PackedColour ButtonFaceColour() {
         return PackRgb(button.red(), button.green(), button.blue());
     }
     return PackRgb(240, 240, 240);
+}
+
+QString DecimalTextOf(PackedColour colour) {
+    return QStringLiteral("%1,%2,%3").arg(RedOf(colour)).arg(GreenOf(colour)).arg(BlueOf(colour));
+}
+
+bool IsHexDigits(const QString& text) {
+    for (const QChar c : text)
+        if (!QStringLiteral("0123456789abcdefABCDEF").contains(c))
+            return false;
+    return true;
+}
+
+std::optional<PackedColour> ColourFromHtmlCode(const QString& code) {
+    if (code.size() != 6 || !IsHexDigits(code))
+        return std::nullopt;
+    const auto channel = [&code](int at) { return code.mid(at, 2).toInt(nullptr, 16); };
+    return PackRgb(channel(0), channel(2), channel(4));
 }
 
 } // namespace mottler

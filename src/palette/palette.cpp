@@ -16,7 +16,7 @@ bool InterpolateColours(Palette& table, int s, int e, PackedColour start, Packed
         table.Pixels[static_cast<std::size_t>(j)] = {static_cast<std::uint8_t>(blue),
                                                      static_cast<std::uint8_t>(green),
                                                      static_cast<std::uint8_t>(red)};
-        table.Colors[static_cast<std::size_t>(j)] = PackRgb(red, green, blue);
+        table.Colours[static_cast<std::size_t>(j)] = PackRgb(red, green, blue);
     }
     return true;
 }

@@ -23,11 +23,11 @@ inline constexpr int BlueOf(PackedColour c) {
 }
 
 /// The 256-entry colour table every texture is coloured through, held twice in parallel:
-/// Pixels as blue, green, red bytes (copied straight into BGR888 scan lines) and Colors as
+/// Pixels as blue, green, red bytes (copied straight into BGR888 scan lines) and Colours as
 /// packed values. Entry 0 is the top of the gradient strip, 255 the bottom.
 struct Palette {
     std::array<std::array<std::uint8_t, 3>, 256> Pixels{};
-    std::array<PackedColour, 256> Colors{};
+    std::array<PackedColour, 256> Colours{};
 };
 
 /// Fills entries e down to s of both tables with a straight run from start to end: per

@@ -1,6 +1,6 @@
-#include "controls/palettefile.h"
+#include "palette/palettefile.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 
 #include <QFile>
 #include <QFileInfo>

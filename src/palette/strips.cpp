@@ -20,7 +20,7 @@ QImage DrawBrightnessStrip(int height) {
     InterpolateColours(ramp, 0, height - 1, Black, White);
     QImage strip(1, height, QImage::Format_BGR888);
     for (int y = 0; y < height; ++y)
-        SetPixel(strip, 0, y, ramp.Colors[static_cast<std::size_t>(y)]);
+        SetPixel(strip, 0, y, ramp.Colours[static_cast<std::size_t>(y)]);
     return strip;
 }
 

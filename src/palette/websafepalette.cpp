@@ -1,6 +1,6 @@
-#include "controls/websafepalette.h"
+#include "palette/websafepalette.h"
 
-#include "output/bmpfile.h"
+#include "base/bmpfile.h"
 
 #include <QFileInfo>
 #include <QtEndian>

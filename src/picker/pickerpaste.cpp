@@ -1,7 +1,7 @@
-#include "controls/pickerpaste.h"
+#include "picker/pickerpaste.h"
 
-#include "controls/colourtext.h"
-#include "engine/errors.h"
+#include "palette/colourtext.h"
+#include "base/errors.h"
 
 #include <QStringList>
 

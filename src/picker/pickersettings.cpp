@@ -1,4 +1,4 @@
-#include "controls/pickersettings.h"
+#include "picker/pickersettings.h"
 
 namespace mottler::PickerSettings {
 namespace {

@@ -1,7 +1,7 @@
 #include "presets/datafolder.h"
 
-#include "engine/errors.h"
-#include "output/bmpfile.h"
+#include "base/errors.h"
+#include "base/bmpfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "presets/inifile.h"
 
-#include "engine/errors.h"
-#include "output/bmpfile.h"
+#include "base/errors.h"
+#include "base/bmpfile.h"
 
 #include <QFile>
 #include <QFileInfo>

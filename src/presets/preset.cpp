@@ -1,8 +1,8 @@
 #include "presets/preset.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "presets/inifile.h"
-#include "presets/usersettings.h"
+#include "base/usersettings.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "presets/presetgrowth.h"
 
-#include "controls/quoreditrules.h"
+#include "widgets/numericeditrules.h"
 #include "engine/random.h"
 #include "engine/render.h"
 #include "engine/seeding.h"
@@ -47,13 +47,13 @@ void SeedFor(TextureEngine& engine, const Preset& preset, const ShapeTuning& tun
 } // namespace
 
 int AddPresetControlPoints(ControlPointList& points, const Preset& preset) {
-    points.AddControlPoint(0, HexToColour(preset.StartColour), false, PointKind::Start);
-    points.AddControlPoint(255, HexToColour(preset.EndColour), false, PointKind::End);
+    points.AddControlPoint(0, ColourFromPresetHex(preset.StartColour), false, PointKind::Start);
+    points.AddControlPoint(255, ColourFromPresetHex(preset.EndColour), false, PointKind::End);
     int refused = 0;
     for (int i = 0; i < preset.MiddlePoints.size(); ++i) {
         const PresetPoint& point = preset.MiddlePoints[i];
         const int position = PointPosition(point, i + 1);
-        if (!points.AddControlPoint(position, HexToColour(point.Colour), true, PointKind::Middle))
+        if (!points.AddControlPoint(position, ColourFromPresetHex(point.Colour), true, PointKind::Middle))
             ++refused;
     }
     return refused;

@@ -1,7 +1,7 @@
 #include "presets/programsettings.h"
 
-#include "controls/quoreditrules.h"
-#include "presets/usersettings.h"
+#include "widgets/numericeditrules.h"
+#include "base/usersettings.h"
 
 namespace mottler {
 namespace {

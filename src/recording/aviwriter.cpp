@@ -1,7 +1,7 @@
 #include "recording/aviwriter.h"
 
-#include "engine/errors.h"
-#include "output/bmpfile.h"
+#include "base/errors.h"
+#include "base/bmpfile.h"
 
 #include <QtEndian>
 #include <algorithm>

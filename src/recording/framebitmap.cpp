@@ -7,7 +7,7 @@
 
 namespace mottler {
 
-QImage FrameToBitmap(const TFrame& frame, const Palette& palette) {
+QImage FrameToBitmap(const Frame& frame, const Palette& palette) {
     QImage bitmap(frame.Width, frame.Height, QImage::Format_BGR888);
     if (bitmap.isNull())
         throw std::bad_alloc(); // QImage reports a failed allocation as a null image
@@ -15,7 +15,7 @@ QImage FrameToBitmap(const TFrame& frame, const Palette& palette) {
     return bitmap;
 }
 
-bool CopyFrameToDisplayField(const TFrame& frame, TextureEngine& engine) {
+bool CopyFrameToDisplayField(const Frame& frame, TextureEngine& engine) {
     if (frame.Width != engine.Width() || frame.Height != engine.Height())
         return false;
     std::copy_n(frame.Data.get(), frame.Cells(), engine.DisplayField.Data());

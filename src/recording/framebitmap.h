@@ -10,11 +10,11 @@ namespace mottler {
 
 /// The frame coloured through the palette: a 24-bit (BGR888) bitmap of the frame's own size,
 /// each cell's value rounded half-to-even to its palette entry.
-QImage FrameToBitmap(const TFrame& frame, const Palette& palette);
+QImage FrameToBitmap(const Frame& frame, const Palette& palette);
 
 /// Copies the frame into the display field when the frame has the texture's current size and
 /// returns true. A frame recorded at another size is not copied (false): show its
 /// FrameToBitmap instead, which keeps to the frame's own block.
-bool CopyFrameToDisplayField(const TFrame& frame, TextureEngine& engine);
+bool CopyFrameToDisplayField(const Frame& frame, TextureEngine& engine);
 
 } // namespace mottler

@@ -1,6 +1,6 @@
 #include "recording/frames.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "recording/memoryprobe.h"
 
 #include <algorithm>
@@ -15,7 +15,7 @@ void FrameList::SetAllocator(FrameAllocator allocator) {
 }
 
 void FrameList::AddFrame(const TextureEngine& engine, int iteration, MessageSink& messages) {
-    TFrame frame;
+    Frame frame;
     frame.Width = engine.Width();
     frame.Height = engine.Height();
     frame.Iteration = iteration;

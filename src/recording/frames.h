@@ -17,7 +17,7 @@ inline constexpr const char* NotEnoughMemoryForFramesMessage =
 /// One recorded state of a growth run: the palette indices (0 … 255) of every cell, coloured
 /// only when shown or exported. A frame keeps the size it was recorded at, so frames recorded
 /// before a change of texture size are still read within their own block.
-struct TFrame {
+struct Frame {
     std::unique_ptr<float[]> Data; ///< Width × Height floats, row-major; owned by the frame
     int Width = 0;
     int Height = 0;
@@ -48,11 +48,11 @@ public:
 
     int Count() const { return static_cast<int>(frames.size()); }
     bool IsEmpty() const { return frames.empty(); }
-    const TFrame& operator[](int index) const { return frames[static_cast<std::size_t>(index)]; }
-    const TFrame& Last() const { return frames.back(); }
+    const Frame& operator[](int index) const { return frames[static_cast<std::size_t>(index)]; }
+    const Frame& Last() const { return frames.back(); }
 
 private:
-    std::vector<TFrame> frames;
+    std::vector<Frame> frames;
     FrameAllocator allocate;
 };
 

@@ -1,6 +1,5 @@
-#include "controls/colourentry.h"
+#include "widgets/colourentry.h"
 
-#include "controls/colourtext.h"
 #include "palette/colourtext.h"
 
 #include <QStringList>
@@ -101,7 +100,7 @@ void ColourEntry::ApplyHexText() {
     colourSet = text.size() == 6;
     std::optional<PackedColour> parsed;
     if (colourSet) {
-        parsed = ColourFromHexCode(text);
+        parsed = ColourFromHtmlCode(text);
         if (!parsed)
             Report(HexadecimalErrorText());
     }

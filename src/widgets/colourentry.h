@@ -8,10 +8,10 @@
 
 namespace mottler {
 
-/// The text logic of the colour drop-down control `TQuorColourPicker`: one colour typed either
+/// The text logic of the colour drop-down control `ColourDropDown`: one colour typed either
 /// as an HTML code (six hexadecimal digits RRGGBB, "hex mode") or as "R,G,B" in decimal
 /// ("decimal mode"). The widget owns the entry box and the swatch; it forwards typed keys and
-/// edits here and shows Text() and Color() afterwards. Messages go to the message handler
+/// edits here and shows Text() and Colour() afterwards. Messages go to the message handler
 /// instead of a message box, so the model runs without a display.
 class ColourEntry {
 public:
@@ -44,7 +44,7 @@ public:
     void SetText(const QString& newText);
 
     /// The current colour, or the button-face colour when the text gives none.
-    PackedColour Color() const { return colour; }
+    PackedColour Colour() const { return colour; }
     /// True when the last hex-mode text was a complete six-character code (`IsColourSet`).
     bool IsColourSet() const { return colourSet; }
     bool IsDecimalMode() const { return decimalMode; }

@@ -1,6 +1,6 @@
-#include "controls/filebrowse.h"
+#include "widgets/filebrowse.h"
 
-#include "presets/usersettings.h"
+#include "base/usersettings.h"
 
 #include <QDir>
 #include <QStringList>

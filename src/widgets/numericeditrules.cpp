@@ -1,7 +1,7 @@
-#include "controls/quoreditrules.h"
+#include "widgets/numericeditrules.h"
 
-#include "engine/errors.h"
-#include "presets/usersettings.h"
+#include "base/errors.h"
+#include "base/usersettings.h"
 
 #include <cmath>
 
@@ -27,7 +27,7 @@ EditState WithoutSelection(const EditState& state) {
 /// The number rules: digits, one leading "-", one "." when decimals are allowed, the upper
 /// bound and the count of decimals. `base` is the box without the selection and `candidate`
 /// its text with the key inserted at the caret.
-bool PassesNumberRules(const QuorEditRules& rules, const EditState& base, QChar key,
+bool PassesNumberRules(const NumericEditRules& rules, const EditState& base, QChar key,
                        const QString& candidate) {
     if (!IsAsciiDigit(key) && key != u'-' && key != u'.')
         return false;
@@ -48,7 +48,7 @@ bool PassesNumberRules(const QuorEditRules& rules, const EditState& base, QChar 
     return true;
 }
 
-bool PassesCharacterLists(const QuorEditRules& rules, QChar key) {
+bool PassesCharacterLists(const NumericEditRules& rules, QChar key) {
     if (rules.blockChars.contains(key))
         return false;
     return rules.allowChars.isEmpty() || rules.allowChars.contains(key);
@@ -68,7 +68,7 @@ double NumberValue(const QString& text) {
     return ok && std::isfinite(value) ? value : 0.0;
 }
 
-KeyResult FilterKey(const QuorEditRules& rules, const EditState& state, QChar key) {
+KeyResult FilterKey(const NumericEditRules& rules, const EditState& state, QChar key) {
     const EditState base = WithoutSelection(state);
     QString candidate = base.text;
     candidate.insert(base.cursor, key);
@@ -88,7 +88,7 @@ KeyResult FilterKey(const QuorEditRules& rules, const EditState& state, QChar ke
     return result;
 }
 
-QString FilterInsertion(const QuorEditRules& rules, const EditState& state, const QString& text) {
+QString FilterInsertion(const NumericEditRules& rules, const EditState& state, const QString& text) {
     QString accepted;
     EditState current = state;
     for (const QChar key : text) {

@@ -16,8 +16,8 @@ double NumberValue(const QString& text);
 /// Throws MottlerError "'text' is not a valid floating point value" when it holds none.
 double DecimalNumber(const QString& text);
 
-/// What may be typed into a TQuorEdit.
-struct QuorEditRules {
+/// What may be typed into a NumericEdit.
+struct NumericEditRules {
     bool numericOnly = false;  ///< only digits, "-" and (with allowDecimal) one "."
     bool allowDecimal = false; ///< one decimal point allowed
     int decimalPlaces = 0;     ///< digits allowed after the point
@@ -44,12 +44,12 @@ struct KeyResult {
 /// a selection replaces it, so every check looks at the text with the selection removed and
 /// the caret where the selection was; a dropped key changes nothing. Control keys
 /// (backspace, delete, navigation, clipboard shortcuts) are not filtered and never come here.
-KeyResult FilterKey(const QuorEditRules& rules, const EditState& state, QChar key);
+KeyResult FilterKey(const NumericEditRules& rules, const EditState& state, QChar key);
 
 /// The characters of a pasted or dropped text that go in when typed one by one at the caret
 /// (over the selection), each checked by FilterKey; the others, and control characters such
 /// as line breaks, are left out.
-QString FilterInsertion(const QuorEditRules& rules, const EditState& state, const QString& text);
+QString FilterInsertion(const NumericEditRules& rules, const EditState& state, const QString& text);
 
 /// The text after leaving the box: a non-empty text whose value is below min becomes min in
 /// decimal. A min of 0 or less means no bound.

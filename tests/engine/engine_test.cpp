@@ -1,5 +1,5 @@
 #include "engine/engine.h"
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "errortext.h"
 
 #include <gtest/gtest.h>

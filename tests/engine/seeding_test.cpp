@@ -1,8 +1,8 @@
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "engine/random.h"
 #include "engine/seeding.h"
 #include "engine/texturesettings.h"
-#include "presets/usersettings.h"
+#include "base/usersettings.h"
 #include "referencegrowth.h"
 
 #include <QSettings>

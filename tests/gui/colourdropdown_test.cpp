@@ -1,4 +1,4 @@
-#include "controls/ui/tquorcolourpicker.h"
+#include "widgets/ui/colourdropdown.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -12,7 +12,7 @@ constexpr PackedColour Orange = PackRgb(255, 128, 0);
 
 /// A control whose messages are collected instead of shown.
 struct PickerUnderTest {
-    TQuorColourPicker picker;
+    ColourDropDown picker;
     QStringList messages;
     PickerUnderTest() {
         picker.SetMessageRunner([this](QWidget*, const QString& text) { messages << text; });
@@ -24,13 +24,13 @@ struct PickerUnderTest {
     }
 };
 
-TEST(TQuorColourPicker, TypedHtmlCodeDropsTheHashAndSetsOrange) {
+TEST(ColourDropDown, TypedHtmlCodeDropsTheHashAndSetsOrange) {
     PickerUnderTest t;
-    QSignalSpy changed(&t.picker, &TQuorColourPicker::Changed);
+    QSignalSpy changed(&t.picker, &ColourDropDown::Changed);
     QTest::keyClicks(t.picker.Entry(), "#ff8000");
     EXPECT_EQ(t.Shown(), "ff8000");
     EXPECT_TRUE(t.picker.IsColourSet());
-    EXPECT_EQ(t.picker.Color(), Orange);
+    EXPECT_EQ(t.picker.Colour(), Orange);
     EXPECT_EQ(t.Background(), Orange);
     EXPECT_EQ(t.picker.HtmlCode(), "FF8000");
     EXPECT_EQ(changed.count(), 6);
@@ -39,28 +39,28 @@ TEST(TQuorColourPicker, TypedHtmlCodeDropsTheHashAndSetsOrange) {
     EXPECT_EQ(t.Shown(), "ff8000");
 }
 
-TEST(TQuorColourPicker, FiveHexCharactersShowTheButtonFace) {
+TEST(ColourDropDown, FiveHexCharactersShowTheButtonFace) {
     PickerUnderTest t;
-    const PackedColour face = t.picker.Color();
+    const PackedColour face = t.picker.Colour();
     QTest::keyClicks(t.picker.Entry(), "ff800");
     EXPECT_FALSE(t.picker.IsColourSet());
-    EXPECT_EQ(t.picker.Color(), face);
+    EXPECT_EQ(t.picker.Colour(), face);
     EXPECT_EQ(t.Background(), face);
     EXPECT_EQ(t.picker.HtmlCode(), "");
 }
 
-TEST(TQuorColourPicker, CommaAfterHtmlCodeConvertsToDecimalAndLetterConvertsBack) {
+TEST(ColourDropDown, CommaAfterHtmlCodeConvertsToDecimalAndLetterConvertsBack) {
     PickerUnderTest t;
     QTest::keyClicks(t.picker.Entry(), "FF8000,");
     EXPECT_EQ(t.Shown(), "255,128,0");
-    EXPECT_EQ(t.picker.Color(), Orange);
+    EXPECT_EQ(t.picker.Colour(), Orange);
     // A hex letter in decimal mode: commas out, first five characters kept, letter sixth.
     QTest::keyClicks(t.picker.Entry(), "a");
     EXPECT_EQ(t.Shown(), "25512a");
-    EXPECT_EQ(t.picker.Color(), PackRgb(0x25, 0x51, 0x2A));
+    EXPECT_EQ(t.picker.Colour(), PackRgb(0x25, 0x51, 0x2A));
 }
 
-TEST(TQuorColourPicker, DropDownOffersBothNotationsAndSwitchesMode) {
+TEST(ColourDropDown, DropDownOffersBothNotationsAndSwitchesMode) {
     PickerUnderTest t;
     t.picker.SetText("ff8000");
     t.picker.Entry()->showPopup();
@@ -80,7 +80,7 @@ TEST(TQuorColourPicker, DropDownOffersBothNotationsAndSwitchesMode) {
     t.picker.Entry()->hidePopup();
 }
 
-TEST(TQuorColourPicker, CtrlEnterOpensTheDialogWithTheColourOnlyWhenValid) {
+TEST(ColourDropDown, CtrlEnterOpensTheDialogWithTheColourOnlyWhenValid) {
     PickerUnderTest t;
     std::vector<std::optional<PackedColour>> asked;
     t.picker.SetDialogRunner([&asked](QWidget*, std::optional<PackedColour> initial) {
@@ -96,8 +96,8 @@ TEST(TQuorColourPicker, CtrlEnterOpensTheDialogWithTheColourOnlyWhenValid) {
     EXPECT_EQ(asked[1], PackRgb(0, 0, 255));
 }
 
-TEST(TQuorColourPicker, PartsFollowTheControlSize) {
-    TQuorColourPicker picker;
+TEST(ColourDropDown, PartsFollowTheControlSize) {
+    ColourDropDown picker;
     EXPECT_EQ(picker.size(), QSize(113, 27));
     EXPECT_EQ(picker.Entry()->geometry(), QRect(3, 3, 84, 21));
     EXPECT_EQ(picker.DialogButton()->geometry(), QRect(89, 3, 21, 21));

@@ -1,11 +1,11 @@
-#include "controls/palettefile.h"
-#include "controls/pickersettings.h"
-#include "controls/ui/colourbandsview.h"
-#include "controls/ui/colourgrid.h"
-#include "controls/ui/screengrab.h"
-#include "controls/ui/swatchstrip.h"
-#include "controls/ui/tfrmcolorpicker.h"
-#include "controls/ui/tquoredit.h"
+#include "palette/palettefile.h"
+#include "picker/pickersettings.h"
+#include "picker/ui/colourbandsview.h"
+#include "picker/ui/colourgrid.h"
+#include "picker/ui/screengrab.h"
+#include "picker/ui/swatchstrip.h"
+#include "picker/ui/colourpickerdialog.h"
+#include "widgets/ui/numericedit.h"
 #include "filebytes.h"
 #include "palette/colourbands.h"
 #include "testenv.h"
@@ -29,12 +29,12 @@ constexpr PackedColour White = 0xFFFFFF;
 constexpr PackedColour Orange = PackRgb(255, 128, 0);
 
 /// Fresh picker settings, and prompts that record instead of blocking.
-class ColourPickerDialog : public testing::Test {
+class ColourPickerDialogTest : public testing::Test {
 protected:
     void SetUp() override {
         PickerSettings::Open().clear();
-        TfrmColorPicker::FadeGrid = false;
-        PickerPrompts& prompts = TfrmColorPicker::Prompts();
+        ColourPickerDialog::FadeGrid = false;
+        PickerPrompts& prompts = ColourPickerDialog::Prompts();
         saved = prompts;
         prompts.message = [this](QWidget*, const QString& text) { messages << text; };
         prompts.confirm = [this](QWidget*, const QString& text) {
@@ -49,9 +49,9 @@ protected:
             return fileToOpen;
         };
     }
-    void TearDown() override { TfrmColorPicker::Prompts() = saved; }
+    void TearDown() override { ColourPickerDialog::Prompts() = saved; }
 
-    static QStringList Fields(const TfrmColorPicker& d) {
+    static QStringList Fields(const ColourPickerDialog& d) {
         return {d.txtRed->text(),    d.txtGreen->text(),    d.txtBlue->text(),
                 d.txtHexRed->text(), d.txtHexGreen->text(), d.txtHexBlue->text()};
     }
@@ -72,8 +72,8 @@ protected:
     QString dialogSelected;
 };
 
-TEST_F(ColourPickerDialog, InitialColourFillsTheFieldsAndComesBackAfterOk) {
-    TfrmColorPicker dialog(nullptr);
+TEST_F(ColourPickerDialogTest, InitialColourFillsTheFieldsAndComesBackAfterOk) {
+    ColourPickerDialog dialog(nullptr);
     dialog.SetInitialColour(PackRgb(12, 34, 200));
     EXPECT_EQ(Fields(dialog), QStringList({"12", "34", "200", "0C", "22", "C8"}));
     dialog.btnOK->click();
@@ -81,8 +81,8 @@ TEST_F(ColourPickerDialog, InitialColourFillsTheFieldsAndComesBackAfterOk) {
     EXPECT_EQ(dialog.ChosenColour(), PackRgb(12, 34, 200));
 }
 
-TEST_F(ColourPickerDialog, WebSafeGridIsShownAndFindSelectsTheNearestCell) {
-    TfrmColorPicker dialog(nullptr);
+TEST_F(ColourPickerDialogTest, WebSafeGridIsShownAndFindSelectsTheNearestCell) {
+    ColourPickerDialog dialog(nullptr);
     EXPECT_EQ(dialog.cmbPal->itemText(0), "websafe.pal");
     EXPECT_EQ(dialog.grid1->CellColour(0, 0), White); // the palette itself is pinned in its test
     dialog.grid1->SelectCell(40);
@@ -98,8 +98,8 @@ TEST_F(ColourPickerDialog, WebSafeGridIsShownAndFindSelectsTheNearestCell) {
     EXPECT_EQ(dialog.grid1->CellColour(15, 15), White);
 }
 
-TEST_F(ColourPickerDialog, PastedHtmlCodeFillsAllSixFieldsAndBadCodeIsReported) {
-    TfrmColorPicker dialog(nullptr);
+TEST_F(ColourPickerDialogTest, PastedHtmlCodeFillsAllSixFieldsAndBadCodeIsReported) {
+    ColourPickerDialog dialog(nullptr);
     QGuiApplication::clipboard()->setText("#FF8000");
     QTest::keyClick(dialog.txtHexGreen, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Fields(dialog), QStringList({"255", "128", "0", "FF", "80", "00"}));
@@ -125,9 +125,9 @@ TEST_F(ColourPickerDialog, PastedHtmlCodeFillsAllSixFieldsAndBadCodeIsReported) 
     EXPECT_EQ(dialog.CurrentColour(), PackRgb(1, 2, 127));
 }
 
-TEST_F(ColourPickerDialog, CustomSchemeSurvivesANewDialogAndDefaultCannotBeDeleted) {
+TEST_F(ColourPickerDialogTest, CustomSchemeSurvivesANewDialogAndDefaultCannotBeDeleted) {
     {
-        TfrmColorPicker dialog(nullptr);
+        ColourPickerDialog dialog(nullptr);
         dialog.btnDeleteScheme->click();
         EXPECT_EQ(messages, QStringList{"The [Default] scheme cannot be deleted."});
         EXPECT_TRUE(questions.isEmpty());
@@ -141,7 +141,7 @@ TEST_F(ColourPickerDialog, CustomSchemeSurvivesANewDialogAndDefaultCannotBeDelet
         EXPECT_EQ(dialog.pnlCustom->Hint(3), "#FF8000\r\n255,128,0");
         dialog.btnCancel->click(); // the swatch was saved when set
     }
-    TfrmColorPicker again(nullptr);
+    ColourPickerDialog again(nullptr);
     EXPECT_EQ(again.cmbSchemes->currentText(), "Warm");
     EXPECT_EQ(again.pnlCustom->Colours()[3], Orange);
     EXPECT_EQ(again.pnlCustom->Colours()[2], White);
@@ -159,11 +159,11 @@ TEST_F(ColourPickerDialog, CustomSchemeSurvivesANewDialogAndDefaultCannotBeDelet
     EXPECT_EQ(PickerSettings::Open().value("Last Scheme").toString(), "[Default]");
 }
 
-TEST_F(ColourPickerDialog, UnreadablePaletteKeepsTheGridAndLoadedFileIsRemembered) {
+TEST_F(ColourPickerDialogTest, UnreadablePaletteKeepsTheGridAndLoadedFileIsRemembered) {
     const QString act = WriteFile("warm.act", QByteArray(3 * 256, '\x40'));
     // A GIF header whose screen descriptor has no global colour table.
     WriteFile("bad.gif", QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00", 13));
-    TfrmColorPicker dialog(nullptr);
+    ColourPickerDialog dialog(nullptr);
     fileToOpen = act;
     dialog.btnLoadFile->click();
     EXPECT_EQ(dialogSelected, "Palette Files (RIFF & JASC) (*.pal)");
@@ -182,7 +182,7 @@ TEST_F(ColourPickerDialog, UnreadablePaletteKeepsTheGridAndLoadedFileIsRemembere
 
     QFile::remove(act);
     messages.clear();
-    TfrmColorPicker next(nullptr);
+    ColourPickerDialog next(nullptr);
     EXPECT_EQ(messages, QStringList{"The file \"" + QDir::toNativeSeparators(act) +
                                     "\" does not exist.  The default websafe palette will be "
                                     "displayed instead."});
@@ -191,9 +191,9 @@ TEST_F(ColourPickerDialog, UnreadablePaletteKeepsTheGridAndLoadedFileIsRemembere
     EXPECT_EQ(next.cmbPal->findText("warm.act"), -1);
 }
 
-TEST_F(ColourPickerDialog, SpectrumFindsWhiteAndCtrlArrowUsesTheStoredStep) {
+TEST_F(ColourPickerDialogTest, SpectrumFindsWhiteAndCtrlArrowUsesTheStoredStep) {
     PickerSettings::Open().setValue(" Arrow Key Movement", "7");
-    TfrmColorPicker dialog(nullptr);
+    ColourPickerDialog dialog(nullptr);
     dialog.SetCurrentColour(White);
     dialog.btnMoreColor->click();
     EXPECT_FALSE(dialog.pnlSpectrum->isHidden());
@@ -205,14 +205,14 @@ TEST_F(ColourPickerDialog, SpectrumFindsWhiteAndCtrlArrowUsesTheStoredStep) {
     EXPECT_EQ(dialog.pnlSpectrum->Pick(), QPoint(83, 196));
     EXPECT_EQ(dialog.CurrentColour(), PixelAt(dialog.pnlSpectrum->Spectrum(), 83, 196));
 
-    TfrmColorPicker shownAgain(nullptr);
+    ColourPickerDialog shownAgain(nullptr);
     EXPECT_FALSE(shownAgain.pnlSpectrum->isHidden());
 }
 
-TEST_F(ColourPickerDialog, SamplingWithoutAReadableScreenSaysSoAndKeepsTheColour) {
+TEST_F(ColourPickerDialogTest, SamplingWithoutAReadableScreenSaysSoAndKeepsTheColour) {
     if (ReadScreenPixel(QPoint(0, 0)))
         GTEST_SKIP() << "this display can be read";
-    TfrmColorPicker dialog(nullptr);
+    ColourPickerDialog dialog(nullptr);
     dialog.SetCurrentColour(Orange);
     Q_EMIT dialog.btnSample->pressed();
     EXPECT_FALSE(dialog.Sampling());

@@ -1,10 +1,10 @@
 // The gradient editor and the contrast and brightness pointers on the texture page.
-#include "controls/ui/tquoredit.h"
+#include "widgets/ui/numericedit.h"
 #include "mainwindowfixture.h"
 #include "palette/ui/adjustpanel.h"
 #include "palette/ui/gradienteditor.h"
 #include "palette/ui/imagewidget.h"
-#include "palette/ui/ttriangle.h"
+#include "palette/ui/trianglemarker.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -52,7 +52,7 @@ TEST_F(GradientEditorTest, DoubleClickOnTheStripAddsThePointUnderItWithoutChangi
 }
 
 TEST_F(GradientEditorTest, DraggedMarkerStaysBesideTheStrip) {
-    TTriangle* marker = E().Marker(AddMiddlePoint(100, PackRgb(255, 0, 0)));
+    TriangleMarker* marker = E().Marker(AddMiddlePoint(100, PackRgb(255, 0, 0)));
     DragTo(marker, QPoint(5, -500));
     EXPECT_EQ(marker->y(), GradientEditor::StripTop);
     EXPECT_EQ(Points().Active()->Position(), 2);
@@ -97,7 +97,7 @@ TEST_F(GradientEditorTest, DeletingTheSecondPointSelectsTheStartPoint) {
 }
 
 TEST_F(GradientEditorTest, DuplicatingAMarkerNearTheTopPutsTheCopyNearTheBottom) {
-    TTriangle* marker = E().Marker(AddMiddlePoint(100, PackRgb(9, 8, 7)));
+    TriangleMarker* marker = E().Marker(AddMiddlePoint(100, PackRgb(9, 8, 7)));
     marker->move(marker->x(), 8);
     E().MarkerMenu()->actions().first()->trigger(); // "&Duplicate"
     EXPECT_EQ(Points().Count(), 4);

@@ -1,7 +1,7 @@
 // The main window's generation commands, driven through its real controls.
-#include "controls/ui/tquoredit.h"
+#include "widgets/ui/numericedit.h"
 #include "engine/ui/agethumbnail.h"
-#include "engine/ui/tfrmadvanced.h"
+#include "engine/ui/advancedwindow.h"
 #include "mainwindowfixture.h"
 
 #include <QCoreApplication>
@@ -18,7 +18,7 @@ namespace mottler::test {
 namespace {
 
 TEST(MainWindowStartUp, StartsAtOneHundredByOneHundredWithTheStartUpValues) {
-    TfrmThumb window;
+    MainWindow window;
     EXPECT_EQ(window.windowTitle(), "Mottler - [100 by 100]");
     EXPECT_EQ(window.Preview().lblTextureSize->text(), "100 by 100");
     EXPECT_FALSE(window.Page().btnContinue->isEnabled());

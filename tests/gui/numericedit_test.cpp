@@ -1,5 +1,5 @@
-#include "controls/ui/tquoredit.h"
-#include "presets/usersettings.h"
+#include "widgets/ui/numericedit.h"
+#include "base/usersettings.h"
 #include "testenv.h"
 
 #include <QAction>
@@ -24,11 +24,11 @@ void Leave(QWidget* box) {
 
 // The rules themselves are pinned case by case in the rules test; this checks the box applies
 // them to typed keys and reports only the keys that pass.
-TEST(TQuorEdit, TypedKeysGoThroughTheNumericRules) {
-    TQuorEdit box;
+TEST(NumericEdit, TypedKeysGoThroughTheNumericRules) {
+    NumericEdit box;
     box.SetNumericOnly(true);
     box.SetMax(255);
-    QSignalSpy keys(&box, &TQuorEdit::KeyPress);
+    QSignalSpy keys(&box, &NumericEdit::KeyPress);
     QTest::keyClicks(&box, "2x56");
     EXPECT_EQ(box.text(), "25");
     EXPECT_EQ(keys.count(), 2);
@@ -48,8 +48,8 @@ TEST(TQuorEdit, TypedKeysGoThroughTheNumericRules) {
     EXPECT_EQ(box.DecimalPlaces(), 0);
 }
 
-TEST(TQuorEdit, LeavingRaisesTextBelowMinButKeepsEmptyText) {
-    TQuorEdit box;
+TEST(NumericEdit, LeavingRaisesTextBelowMinButKeepsEmptyText) {
+    NumericEdit box;
     box.SetMin(1);
     box.setText("0");
     Leave(&box);
@@ -59,8 +59,8 @@ TEST(TQuorEdit, LeavingRaisesTextBelowMinButKeepsEmptyText) {
     EXPECT_EQ(box.text(), "");
 }
 
-TEST(TQuorEdit, PasteIntoNumericBoxKeepsOnlyTheDigitsThatFit) {
-    TQuorEdit box;
+TEST(NumericEdit, PasteIntoNumericBoxKeepsOnlyTheDigitsThatFit) {
+    NumericEdit box;
     box.SetNumericOnly(true);
     box.SetMax(500);
     QGuiApplication::clipboard()->setText("1,234 px");
@@ -88,17 +88,17 @@ TEST(TQuorEdit, PasteIntoNumericBoxKeepsOnlyTheDigitsThatFit) {
     EXPECT_EQ(box.text(), "42");
 }
 
-TEST(TQuorEdit, TextIsStoredAndLoadedUnderItsKey) {
-    TQuorEdit box;
+TEST(NumericEdit, TextIsStoredAndLoadedUnderItsKey) {
+    NumericEdit box;
     box.SetRegStore(true);
     box.SetRegPath("Export");
     EXPECT_EQ(box.RegPath(), "\\Export");
     box.SetRegValue("Name");
-    box.SetOptions(TQuorEdit::seOnChange);
+    box.SetOptions(NumericEdit::seOnChange);
     box.setText("frames");
     EXPECT_EQ(UserSettings::ReadString("Export/Name"), "frames");
 
-    TQuorEdit again;
+    NumericEdit again;
     again.SetRegStore(true);
     again.SetRegPath("\\Software\\Quorvex\\Mottler\\Export");
     again.SetRegValue("Name");
@@ -106,8 +106,8 @@ TEST(TQuorEdit, TextIsStoredAndLoadedUnderItsKey) {
     EXPECT_EQ(again.text(), "frames");
 }
 
-TEST(TQuorEdit, WriteWithoutKeyShowsInternalErrorAndWritesNothing) {
-    TQuorEdit box;
+TEST(NumericEdit, WriteWithoutKeyShowsInternalErrorAndWritesNothing) {
+    NumericEdit box;
     box.SetRegValue("Orphan");
     box.setText("lost");
     QString shown;
@@ -127,7 +127,7 @@ class BrowseTest : public testing::Test {
 protected:
     void SetUp() override {
         QDir(test::TestHome()).mkpath("textures");
-        box = new TQuorEdit(&window);
+        box = new NumericEdit(&window);
         box->setGeometry(10, 20, 150, 22);
         box->SetFileBrowser(true);
         box->SetFileFilter("Bitmaps|*.bmp");
@@ -140,7 +140,7 @@ protected:
         });
     }
     QWidget window;
-    TQuorEdit* box = nullptr;
+    NumericEdit* box = nullptr;
     std::vector<FileDialogRequest> requests;
     QString answer;
     const QString textures = test::TestHome() + "/textures/";

@@ -1,4 +1,4 @@
-#include "controls/ui/tpartsprogressbar.h"
+#include "widgets/ui/partsprogressbar.h"
 
 #include <QImage>
 #include <QSignalSpy>
@@ -7,9 +7,9 @@
 namespace mottler {
 namespace {
 
-TEST(TPartsProgressBar, ChangedIsRaisedOnlyWhenThePercentMoves) {
-    TPartsProgressBar bar;
-    QSignalSpy changed(&bar, &TPartsProgressBar::Changed);
+TEST(PartsProgressBar, ChangedIsRaisedOnlyWhenThePercentMoves) {
+    PartsProgressBar bar;
+    QSignalSpy changed(&bar, &PartsProgressBar::Changed);
     bar.SetTotalParts(10);
     EXPECT_EQ(changed.count(), 0); // already 0%
     bar.SetPartsComplete(3);
@@ -24,32 +24,32 @@ TEST(TPartsProgressBar, ChangedIsRaisedOnlyWhenThePercentMoves) {
     EXPECT_EQ(changed.count(), 0);
 }
 
-TEST(TPartsProgressBar, StatusControlStyleBringsItsOwnBorderWidth) {
-    TPartsProgressBar bar;
+TEST(PartsProgressBar, StatusControlStyleBringsItsOwnBorderWidth) {
+    PartsProgressBar bar;
     EXPECT_TRUE(bar.Ctl3D());
-    bar.SetBorderStyle(TPartsProgressBar::bsStatusControl);
+    bar.SetBorderStyle(PartsProgressBar::bsStatusControl);
     EXPECT_EQ(bar.BorderWidth(), 2);
     EXPECT_FALSE(bar.Ctl3D());
     bar.SetCtl3D(true);
-    EXPECT_EQ(bar.BorderStyle(), TPartsProgressBar::bsCtl3D);
+    EXPECT_EQ(bar.BorderStyle(), PartsProgressBar::bsCtl3D);
     EXPECT_EQ(bar.BorderWidth(), 0);
     bar.SetCtl3D(false);
-    EXPECT_EQ(bar.BorderStyle(), TPartsProgressBar::bsFlat);
+    EXPECT_EQ(bar.BorderStyle(), PartsProgressBar::bsFlat);
 }
 
 /// Renders the bar and returns the colour of each interior column on the middle row.
-QImage Render(TPartsProgressBar& bar) {
+QImage Render(PartsProgressBar& bar) {
     QImage image(bar.size(), QImage::Format_RGB32);
     bar.render(&image);
     return image;
 }
 
-TEST(TPartsProgressBar, FilledPartAndRestSplitAtTheRoundedFillEdge) {
-    TPartsProgressBar bar;
-    bar.SetBorderStyle(TPartsProgressBar::bsFlat);
+TEST(PartsProgressBar, FilledPartAndRestSplitAtTheRoundedFillEdge) {
+    PartsProgressBar bar;
+    bar.SetBorderStyle(PartsProgressBar::bsFlat);
     bar.SetShowPercent(false);
-    bar.SetBarColor(Qt::red);
-    bar.SetBackColor(Qt::blue);
+    bar.SetBarColour(Qt::red);
+    bar.SetBackColour(Qt::blue);
     bar.SetTotalParts(4);
     bar.SetPartsComplete(1); // interior 98 wide: 24.5 filled columns round to 24
     const QImage image = Render(bar);
@@ -63,11 +63,11 @@ TEST(TPartsProgressBar, FilledPartAndRestSplitAtTheRoundedFillEdge) {
         EXPECT_EQ(QColor(vertical.pixel(50, y)), y >= 17 ? QColor(Qt::red) : QColor(Qt::blue)) << y;
 }
 
-TEST(TPartsProgressBar, CaptionSwapsColoursAtTheFillEdge) {
-    TPartsProgressBar bar;
-    bar.SetBorderStyle(TPartsProgressBar::bsFlat);
-    bar.SetBarColor(Qt::black);
-    bar.SetBackColor(Qt::white);
+TEST(PartsProgressBar, CaptionSwapsColoursAtTheFillEdge) {
+    PartsProgressBar bar;
+    bar.SetBorderStyle(PartsProgressBar::bsFlat);
+    bar.SetBarColour(Qt::black);
+    bar.SetBackColour(Qt::white);
     bar.SetTotalParts(2);
     bar.SetPartsComplete(1); // "50%" straddles the edge at column 50
     const QImage image = Render(bar);

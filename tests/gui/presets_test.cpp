@@ -1,7 +1,7 @@
 // Presets from the main window: the built-in list, loading, saving and the program settings.
-#include "controls/ui/tquorcolourpicker.h"
-#include "controls/ui/tquoredit.h"
-#include "engine/ui/tfrmadvanced.h"
+#include "widgets/ui/colourdropdown.h"
+#include "widgets/ui/numericedit.h"
+#include "engine/ui/advancedwindow.h"
 #include "mainwindowfixture.h"
 #include "palette/colourtext.h"
 #include "palette/ui/gradienteditor.h"
@@ -76,7 +76,7 @@ TEST_F(PresetTest, ChoosingMarbleGrowsTheSameTextureAsTheHeadlessLoad) {
     EXPECT_EQ(W().Preview().lblFrameNumber->text(), "124");
     const auto points = PointsShown();
     ASSERT_EQ(points.size(), 2u);
-    EXPECT_EQ(points.back().first, HexToColour("009999"));
+    EXPECT_EQ(points.back().first, ColourFromPresetHex("009999"));
 
     TextureEngine headless;
     const IniFile file(DataFile(PresetFileName));
@@ -156,7 +156,7 @@ TEST_F(PresetTest, AFactorThatIsNoNumberStopsTheLoadAtItsStep) {
 
 TEST(ProgramSettingsWindow, FirstStartShowsTheDefaultsAndCloseStoresThemAsText) {
     {
-        TfrmThumb window;
+        MainWindow window;
         EXPECT_EQ(window.GradientSettings().txtSaveHeight->text(), "10");
         EXPECT_EQ(window.GradientSettings().txtSaveWidth->text(), "1025");
         EXPECT_FALSE(window.Text().chkUseNewFilename->isChecked());
@@ -169,7 +169,7 @@ TEST(ProgramSettingsWindow, FirstStartShowsTheDefaultsAndCloseStoresThemAsText) 
     EXPECT_EQ(settings.value("UseNewFilename").toString(), "0");
     settings.setValue("UseNewFilename", "2");
     settings.sync();
-    TfrmThumb again;
+    MainWindow again;
     EXPECT_TRUE(again.Text().chkUseNewFilename->isChecked());
     EXPECT_EQ(again.GradientSettings().txtSaveWidth->text(), "0");
 }

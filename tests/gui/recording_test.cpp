@@ -1,13 +1,13 @@
 // Recording in the main window: frames into memory or straight into an AVI file, the frame
 // trackbar, playback, and Continue and the age thumbnails with recorded frames.
 #include "avireadback.h"
-#include "controls/ui/tquoredit.h"
+#include "widgets/ui/numericedit.h"
 #include "engine/ui/agethumbnail.h"
 #include "filebytes.h"
 #include "mainwindowfixture.h"
 #include "palette/ui/gradienteditor.h"
 #include "recording/framebitmap.h"
-#include "recording/ui/tfrmrecordtofile.h"
+#include "recording/ui/recordtofilewindow.h"
 
 #include <QAction>
 #include <QCheckBox>

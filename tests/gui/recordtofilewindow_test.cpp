@@ -1,8 +1,8 @@
 // The record-to-file options window.
-#include "controls/filefilter.h"
-#include "controls/ui/tquoredit.h"
-#include "presets/usersettings.h"
-#include "recording/ui/tfrmrecordtofile.h"
+#include "widgets/filefilter.h"
+#include "widgets/ui/numericedit.h"
+#include "base/usersettings.h"
+#include "recording/ui/recordtofilewindow.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -11,8 +11,8 @@
 namespace mottler::test {
 namespace {
 
-TEST(TfrmRecordToFile, CloseNeedsAFileNameOnlyWhileRecordingToAFile) {
-    TfrmRecordToFile form(nullptr);
+TEST(RecordToFileWindow, CloseNeedsAFileNameOnlyWhileRecordingToAFile) {
+    RecordToFileWindow form(nullptr);
     EXPECT_EQ(form.windowTitle(), "Record To File");
     EXPECT_TRUE(form.btnClose->isEnabled());
     EXPECT_TRUE(form.btnClose->isDefault());
@@ -26,8 +26,8 @@ TEST(TfrmRecordToFile, CloseNeedsAFileNameOnlyWhileRecordingToAFile) {
     EXPECT_TRUE(form.btnClose->isEnabled());
 }
 
-TEST(TfrmRecordToFile, BrowsingAsksForAnAviFileAndKeepsItsFolderAsTheAviPath) {
-    TfrmRecordToFile form(nullptr);
+TEST(RecordToFileWindow, BrowsingAsksForAnAviFileAndKeepsItsFolderAsTheAviPath) {
+    RecordToFileWindow form(nullptr);
     FileDialogRequest asked;
     form.txtFile->SetFileDialogRunner([&asked](const FileDialogRequest& request) {
         asked = request;

@@ -1,4 +1,4 @@
-#include "controls/ui/screengrab.h"
+#include "picker/ui/screengrab.h"
 
 #include <QApplication>
 #include <QTest>

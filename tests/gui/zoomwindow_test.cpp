@@ -1,7 +1,7 @@
-#include "controls/pickersettings.h"
-#include "controls/ui/screengrab.h"
-#include "controls/ui/tfrmcolorpicker.h"
-#include "controls/ui/tfrmzoom.h"
+#include "picker/pickersettings.h"
+#include "picker/ui/screengrab.h"
+#include "picker/ui/colourpickerdialog.h"
+#include "picker/ui/zoomwindow.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -12,20 +12,20 @@
 namespace mottler {
 namespace {
 
-class ZoomWindow : public testing::Test {
+class ZoomWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         PickerSettings::Open().clear();
-        saved = TfrmColorPicker::Prompts();
-        TfrmColorPicker::Prompts().message = [](QWidget*, const QString&) {};
+        saved = ColourPickerDialog::Prompts();
+        ColourPickerDialog::Prompts().message = [](QWidget*, const QString&) {};
     }
-    void TearDown() override { TfrmColorPicker::Prompts() = saved; }
+    void TearDown() override { ColourPickerDialog::Prompts() = saved; }
     PickerPrompts saved;
 };
 
-TEST_F(ZoomWindow, SliderRunsFromOneToSixteenAndTheViewLeavesRoomForTheBorders) {
-    TfrmColorPicker picker(nullptr);
-    TfrmZoom zoom(&picker);
+TEST_F(ZoomWindowTest, SliderRunsFromOneToSixteenAndTheViewLeavesRoomForTheBorders) {
+    ColourPickerDialog picker(nullptr);
+    ZoomWindow zoom(&picker);
     zoom.show();
     zoom.client->resize(200, 180);
     EXPECT_EQ(zoom.trZoom->minimum(), 1);
@@ -36,10 +36,10 @@ TEST_F(ZoomWindow, SliderRunsFromOneToSixteenAndTheViewLeavesRoomForTheBorders) 
     EXPECT_EQ(view.width(), zoom.trZoom->x() - 3 - 2 - 2);
 }
 
-TEST_F(ZoomWindow, FirstClickShowsTheEyedropperSecondClosesWithOkWithoutTouchingTheColour) {
-    TfrmColorPicker picker(nullptr);
+TEST_F(ZoomWindowTest, FirstClickShowsTheEyedropperSecondClosesWithOkWithoutTouchingTheColour) {
+    ColourPickerDialog picker(nullptr);
     picker.SetCurrentColour(PackRgb(1, 2, 3));
-    TfrmZoom zoom(&picker);
+    ZoomWindow zoom(&picker);
     zoom.show();
     QTest::mouseClick(zoom.client, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_TRUE(zoom.SampleCursorShown());
@@ -50,10 +50,10 @@ TEST_F(ZoomWindow, FirstClickShowsTheEyedropperSecondClosesWithOkWithoutTouching
     EXPECT_EQ(picker.CurrentColour(), PackRgb(1, 2, 3));
 }
 
-TEST_F(ZoomWindow, EscapeClosesOnReleaseAndThePlaceIsKept) {
-    TfrmColorPicker picker(nullptr);
+TEST_F(ZoomWindowTest, EscapeClosesOnReleaseAndThePlaceIsKept) {
+    ColourPickerDialog picker(nullptr);
     {
-        TfrmZoom zoom(&picker);
+        ZoomWindow zoom(&picker);
         zoom.RestorePosition();
         zoom.show();
         zoom.move(40, 50);
@@ -68,7 +68,7 @@ TEST_F(ZoomWindow, EscapeClosesOnReleaseAndThePlaceIsKept) {
     settings.beginGroup("Form Positions/Color Picker Zoom");
     EXPECT_EQ(settings.value("Width").toString(), "260");
     EXPECT_EQ(settings.value("Window State").toString(), "Normal");
-    TfrmZoom again(&picker);
+    ZoomWindow again(&picker);
     again.RestorePosition();
     EXPECT_EQ(again.size(), QSize(260, 240));
     EXPECT_EQ(again.pos(), QPoint(settings.value("Left").toInt(), settings.value("Top").toInt()));
@@ -80,15 +80,15 @@ void SendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButtons held)
 }
 
 // Runs on a real X11 display (QT_QPA_PLATFORM=xcb, e.g. under xvfb-run); skipped offscreen.
-TEST_F(ZoomWindow, DragMagnifiesTheScreenAndTheNextClickPicksItsColour) {
+TEST_F(ZoomWindowTest, DragMagnifiesTheScreenAndTheNextClickPicksItsColour) {
     if (!ReadScreenPixel(QPoint(0, 0)))
         GTEST_SKIP() << "the screen cannot be read here";
     QWidget patch(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     patch.setStyleSheet("background: rgb(255, 128, 0)");
     patch.setGeometry(600, 400, 120, 120);
     patch.show();
-    TfrmColorPicker picker(nullptr);
-    TfrmZoom zoom(&picker);
+    ColourPickerDialog picker(nullptr);
+    ZoomWindow zoom(&picker);
     zoom.move(40, 40);
     zoom.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&zoom));

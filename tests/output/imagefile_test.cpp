@@ -1,4 +1,4 @@
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "output/imagefile.h"
 #include "output/jpegfile.h"
 #include "testenv.h"

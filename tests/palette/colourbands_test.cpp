@@ -1,4 +1,4 @@
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "errortext.h"
 #include "palette/colourbands.h"
 #include "palette/strips.h"

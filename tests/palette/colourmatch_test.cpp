@@ -1,6 +1,6 @@
-#include "controls/colourmatch.h"
-#include "controls/palettefile.h"
-#include "controls/websafepalette.h"
+#include "palette/colourmatch.h"
+#include "palette/palettefile.h"
+#include "palette/websafepalette.h"
 
 #include <gtest/gtest.h>
 

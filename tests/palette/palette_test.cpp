@@ -7,7 +7,7 @@ using namespace mottler;
 namespace {
 
 int RedAt(const Palette& p, int i) {
-    return RedOf(p.Colors[static_cast<std::size_t>(i)]);
+    return RedOf(p.Colours[static_cast<std::size_t>(i)]);
 }
 
 } // namespace
@@ -29,10 +29,10 @@ TEST(InterpolateColours, WorkedExamplesTruncateTowardTheStartColour) {
 TEST(InterpolateColours, StopsAtTheFirstEntryOutsideTheTable) {
     Palette p;
     EXPECT_TRUE(InterpolateColours(p, 9, 3, PackRgb(1, 1, 1), PackRgb(2, 2, 2)));
-    EXPECT_EQ(p.Colors[5], 0u) << "s > e writes nothing";
+    EXPECT_EQ(p.Colours[5], 0u) << "s > e writes nothing";
 
     EXPECT_FALSE(InterpolateColours(p, 250, 300, PackRgb(9, 9, 9), PackRgb(9, 9, 9)));
-    EXPECT_EQ(p.Colors[250], 0u) << "the segment fails at its first entry, 300";
+    EXPECT_EQ(p.Colours[250], 0u) << "the segment fails at its first entry, 300";
 
     EXPECT_FALSE(InterpolateColours(p, -2, 2, PackRgb(0, 0, 0), PackRgb(4, 4, 4)));
     EXPECT_EQ(RedAt(p, 0), 2) << "entries 2 … 0 are written before -1 fails";

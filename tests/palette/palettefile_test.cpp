@@ -1,7 +1,7 @@
-#include "controls/palettefile.h"
-#include "engine/errors.h"
+#include "palette/palettefile.h"
+#include "base/errors.h"
 #include "errortext.h"
-#include "output/bmpfile.h"
+#include "base/bmpfile.h"
 #include "testenv.h"
 
 #include <QDir>

@@ -7,7 +7,7 @@ using namespace mottler;
 namespace {
 
 PackedColour At(const Palette& p, int i) {
-    return p.Colors[static_cast<std::size_t>(i)];
+    return p.Colours[static_cast<std::size_t>(i)];
 }
 
 ControlPointList Gradient(PackedColour start, PackedColour end) {

@@ -1,5 +1,5 @@
-#include "controls/pickerpaste.h"
-#include "engine/errors.h"
+#include "picker/pickerpaste.h"
+#include "base/errors.h"
 
 #include <gtest/gtest.h>
 

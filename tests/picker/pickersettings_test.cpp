@@ -1,4 +1,4 @@
-#include "controls/pickersettings.h"
+#include "picker/pickersettings.h"
 
 #include <gtest/gtest.h>
 

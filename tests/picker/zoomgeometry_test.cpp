@@ -1,4 +1,4 @@
-#include "controls/zoomgeometry.h"
+#include "picker/zoomgeometry.h"
 
 #include <gtest/gtest.h>
 

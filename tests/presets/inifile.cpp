@@ -1,6 +1,6 @@
 #include "presets/inifile.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "errortext.h"
 #include "filebytes.h"
 #include "filesizelimit.h"

@@ -1,6 +1,6 @@
 #include "presets/presetgrowth.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 

@@ -1,6 +1,6 @@
 #include "presets/texturepack.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "filebytes.h"
 #include "presets/inifile.h"
 

@@ -1,5 +1,5 @@
 #include "avireadback.h"
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "errortext.h"
 #include "filebytes.h"
 #include "filesizelimit.h"

@@ -1,4 +1,4 @@
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "recording/framebitmap.h"
 #include "recording/frames.h"
 #include "recording/memoryprobe.h"
@@ -49,7 +49,7 @@ TEST(FrameList, RecordEveryThirdTakesMultiplesOfThreeAndValuesBelowOneRecordEver
     FrameList everyThird;
     EXPECT_THAT(RecordedIterations(everyThird, engine, 10, 3), ElementsAre(0, 3, 6, 9));
     // The last frame is the palette-index field of the last iteration, value for value.
-    const TFrame& last = everyThird.Last();
+    const Frame& last = everyThird.Last();
     EXPECT_TRUE(std::equal(last.Data.get(), last.Data.get() + 64, engine.PaletteIndexField.Data()));
     for (const int below : {0, -4}) {
         FrameList frames;

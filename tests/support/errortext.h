@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/errors.h"
+#include "base/errors.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "mainwindowfixture.h"
 
-#include "controls/ui/tquoredit.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,7 +21,7 @@ MessageBoxCatcher::MessageBoxCatcher() {
 }
 
 void MainWindowTest::SetUp() {
-    window = std::make_unique<TfrmThumb>();
+    window = std::make_unique<MainWindow>();
     P().spFactorA->setValue(622);
     P().spFactorB->setValue(1000);
 }

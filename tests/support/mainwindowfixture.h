@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tfrmthumb.h"
+#include "app/mainwindow.h"
 
 #include <QTest>
 #include <QTimer>
@@ -27,7 +27,7 @@ protected:
     /// long runs (the start-up factors let some seeds fade to a uniform field).
     void SetUp() override;
 
-    TfrmThumb& W() { return *window; }
+    MainWindow& W() { return *window; }
     TexturePage& P() { return window->Page(); }
 
     void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
@@ -40,7 +40,7 @@ protected:
         return {a, a + window->Engine().CellCount()};
     }
 
-    std::unique_ptr<TfrmThumb> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace mottler::test

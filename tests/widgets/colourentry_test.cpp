@@ -1,4 +1,4 @@
-#include "controls/colourentry.h"
+#include "widgets/colourentry.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -26,13 +26,13 @@ struct EntryFixture : testing::Test {
 TEST_F(EntryFixture, DecimalTextSetsTheColourAndOutOfRangeWarnsOnlyWithWarnings) {
     entry.SetText("255,128,0");
     EXPECT_TRUE(entry.IsDecimalMode());
-    EXPECT_EQ(entry.Color(), Orange);
+    EXPECT_EQ(entry.Colour(), Orange);
     EXPECT_EQ(entry.HtmlCode(), "FF8000");
     EXPECT_FALSE(entry.IsColourSet()); // only hex-mode text sets the flag
 
     entry.SetText("256,0,0");
     EXPECT_FALSE(entry.IsTextValid());
-    EXPECT_EQ(entry.Color(), ButtonFace);
+    EXPECT_EQ(entry.Colour(), ButtonFace);
     EXPECT_TRUE(messages.isEmpty());
     entry.SetWarnings(true);
     entry.SetText("256,0,0");
@@ -48,7 +48,7 @@ TEST_F(EntryFixture, CommaAfterDigitsIsInsertedInDecimalMode) {
     EXPECT_EQ(entry.Text(), "255,");
     EXPECT_TRUE(entry.IsDecimalMode());
     TypeText("128,0");
-    EXPECT_EQ(entry.Color(), Orange);
+    EXPECT_EQ(entry.Colour(), Orange);
 }
 
 TEST_F(EntryFixture, KeyFilterFollowsTheMode) {
@@ -68,7 +68,7 @@ TEST_F(EntryFixture, SixCharactersWithADotKeepTheFlagButGiveTheButtonFace) {
     TypeText("12.456");
     EXPECT_EQ(entry.Text(), "12.456");
     EXPECT_TRUE(entry.IsColourSet());
-    EXPECT_EQ(entry.Color(), ButtonFace);
+    EXPECT_EQ(entry.Colour(), ButtonFace);
     EXPECT_EQ(entry.HtmlCode(), "");
     EXPECT_EQ(messages.last(), "HTML colours must be entered using hexadecimal characters.  "
                                "This includes the numbers from 0 to 9 and the letters from A "
@@ -90,7 +90,7 @@ TEST_F(EntryFixture, DropDownOffersBothNotationsAndSwitchesMode) {
     entry.ChooseDropDownEntry(0);
     EXPECT_FALSE(entry.IsDecimalMode());
     EXPECT_EQ(entry.Text(), "FF8000");
-    EXPECT_EQ(entry.Color(), Orange);
+    EXPECT_EQ(entry.Colour(), Orange);
 }
 
 } // namespace

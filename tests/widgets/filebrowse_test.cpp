@@ -1,5 +1,5 @@
-#include "controls/filebrowse.h"
-#include "presets/usersettings.h"
+#include "widgets/filebrowse.h"
+#include "base/usersettings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "controls/filefilter.h"
+#include "widgets/filefilter.h"
 
 #include <gtest/gtest.h>
 

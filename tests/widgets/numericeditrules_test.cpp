@@ -1,4 +1,4 @@
-#include "controls/quoreditrules.h"
+#include "widgets/numericeditrules.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@ namespace mottler {
 namespace {
 
 /// Types each character of `keys` at the caret, as the box would, and returns the text.
-QString Typed(const QuorEditRules& rules, EditState state, const QString& keys) {
+QString Typed(const NumericEditRules& rules, EditState state, const QString& keys) {
     for (const QChar key : keys)
         state = FilterKey(rules, state, key).after;
     return state.text;
@@ -16,8 +16,8 @@ EditState At(const QString& text, int cursor) {
     return {text, cursor, cursor, 0};
 }
 
-QuorEditRules Numeric(int max = 0) {
-    QuorEditRules rules;
+NumericEditRules Numeric(int max = 0) {
+    NumericEditRules rules;
     rules.numericOnly = true;
     rules.max = max;
     return rules;
@@ -48,7 +48,7 @@ TEST(FilterKey, NumericBoxTakesOnlyDigitsAndOneLeadingMinus) {
 }
 
 TEST(FilterKey, DecimalPlacesLimitDigitsAfterThePointOnly) {
-    QuorEditRules rules = Numeric();
+    NumericEditRules rules = Numeric();
     rules.allowDecimal = true;
     rules.decimalPlaces = 2;
     EXPECT_EQ(Typed(rules, At("3.14", 3), "1"), "3.14");
@@ -76,7 +76,7 @@ TEST(FilterKey, KeyOverSelectionReplacesItAndDroppedKeyChangesNothing) {
 }
 
 TEST(FilterKey, BlockAndAllowListsAreCaseSensitive) {
-    QuorEditRules rules;
+    NumericEditRules rules;
     rules.blockChars = "\\/";
     EXPECT_EQ(Typed(rules, At("", 0), "a/b\\C"), "abC");
     rules.allowChars = "abc";
@@ -86,7 +86,7 @@ TEST(FilterKey, BlockAndAllowListsAreCaseSensitive) {
 TEST(FilterInsertion, PastedTextKeepsOnlyWhatCouldBeTyped) {
     EXPECT_EQ(FilterInsertion(Numeric(), At("", 0), "1,234 px\n"), "1234");
     EXPECT_EQ(FilterInsertion(Numeric(255), At("", 0), "2567"), "25");
-    EXPECT_EQ(FilterInsertion(QuorEditRules{}, At("x", 1), "a\tb\r\nc"), "abc");
+    EXPECT_EQ(FilterInsertion(NumericEditRules{}, At("x", 1), "a\tb\r\nc"), "abc");
 }
 
 TEST(ApplyMin, RaisesNonEmptyTextBelowTheBound) {

@@ -1,4 +1,4 @@
-#include "controls/partsprogress.h"
+#include "widgets/partsprogress.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "engine/ui/tfrmadvanced.h"
+#include "engine/ui/advancedwindow.h"
 
-#include "controls/quoreditrules.h"
-#include "controls/ui/tquoredit.h"
-#include "engine/errors.h"
+#include "widgets/numericeditrules.h"
+#include "widgets/ui/numericedit.h"
+#include "base/errors.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -15,10 +15,10 @@
 namespace mottler {
 namespace {
 
-TQuorEdit* Field(QVBoxLayout* layout, QWidget* parent, const char* name, const QString& label,
+NumericEdit* Field(QVBoxLayout* layout, QWidget* parent, const char* name, const QString& label,
                  const QString& text, int decimalPlaces) {
     auto* caption = new QLabel(label, parent);
-    auto* edit = new TQuorEdit(parent);
+    auto* edit = new NumericEdit(parent);
     edit->setObjectName(name);
     edit->setText(text);
     edit->SetNumericOnly(true);
@@ -32,7 +32,7 @@ TQuorEdit* Field(QVBoxLayout* layout, QWidget* parent, const char* name, const Q
 
 } // namespace
 
-TfrmAdvanced::TfrmAdvanced(QWidget* parent) : QDialog(parent, Qt::Tool) {
+AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setObjectName("frmAdvanced");
     setWindowTitle("Advanced Mottler Controls");
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -69,15 +69,15 @@ TfrmAdvanced::TfrmAdvanced(QWidget* parent) : QDialog(parent, Qt::Tool) {
     resize(271, 272);
 
     connect(btnRestoreDefaults, &QPushButton::clicked, this, [this] { btnRestoreDefaultsClick(); });
-    connect(btnGo, &QPushButton::clicked, this, &TfrmAdvanced::GoClicked);
+    connect(btnGo, &QPushButton::clicked, this, &AdvancedWindow::GoClicked);
     connect(btnClose, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-int TfrmAdvanced::ZeroActionIndex() const {
+int AdvancedWindow::ZeroActionIndex() const {
     return rgZeroAction->checkedId();
 }
 
-void TfrmAdvanced::SelectZeroAction(int index) {
+void AdvancedWindow::SelectZeroAction(int index) {
     if (QAbstractButton* button = rgZeroAction->button(index)) {
         button->setChecked(true);
         return;
@@ -88,7 +88,7 @@ void TfrmAdvanced::SelectZeroAction(int index) {
     rgZeroAction->setExclusive(true);
 }
 
-void TfrmAdvanced::btnRestoreDefaultsClick() {
+void AdvancedWindow::btnRestoreDefaultsClick() {
     txtCFactor->setText("12");
     txtDFactor->setText("16");
     txtAMultiplier->setText("4");
@@ -96,7 +96,7 @@ void TfrmAdvanced::btnRestoreDefaultsClick() {
     SelectZeroAction(0);
 }
 
-GrowthFactors TfrmAdvanced::ApplyTo(GrowthFactors factors) const {
+GrowthFactors AdvancedWindow::ApplyTo(GrowthFactors factors) const {
     if (!isVisible())
         return factors;
     factors.FactorC = IntValue(txtCFactor->text());

@@ -8,26 +8,26 @@ class QButtonGroup;
 class QPushButton;
 
 namespace mottler {
-class TQuorEdit;
+class NumericEdit;
 }
 
 namespace mottler {
 
 /// "Advanced Mottler Controls": the factors C and D, the two multipliers and the zero
 /// action. Created hidden at start-up; its values steer a run only while it is shown.
-class TfrmAdvanced : public QDialog {
+class AdvancedWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmAdvanced(QWidget* parent);
+    explicit AdvancedWindow(QWidget* parent);
 
     /// The values a run uses: the window's while it is shown, else the defaults. Throws
     /// MottlerError when a multiplier box does not hold a number.
     GrowthFactors ApplyTo(GrowthFactors factors) const;
 
-    TQuorEdit* txtCFactor = nullptr;
-    TQuorEdit* txtDFactor = nullptr;
-    TQuorEdit* txtAMultiplier = nullptr;
-    TQuorEdit* txtBMultiplier = nullptr;
+    NumericEdit* txtCFactor = nullptr;
+    NumericEdit* txtDFactor = nullptr;
+    NumericEdit* txtAMultiplier = nullptr;
+    NumericEdit* txtBMultiplier = nullptr;
     QButtonGroup* rgZeroAction = nullptr;
     QPushButton* btnRestoreDefaults = nullptr;
     QPushButton* btnGo = nullptr;

@@ -1,14 +1,14 @@
 #include "palette/ui/gradienteditor.h"
 
-#include "controls/ui/pickercursors.h"
-#include "controls/ui/tfrmcolorpicker.h"
-#include "engine/errors.h"
+#include "picker/ui/pickercursors.h"
+#include "picker/ui/colourpickerdialog.h"
+#include "base/errors.h"
 #include "engine/random.h"
 #include "palette/colourbands.h"
 #include "palette/colourtext.h"
 #include "palette/strips.h"
 #include "palette/ui/imagewidget.h"
-#include "palette/ui/ttriangle.h"
+#include "palette/ui/trianglemarker.h"
 
 #include <QFrame>
 #include <QMenu>
@@ -109,7 +109,7 @@ void GradientEditor::BuildMenu() {
     connect(mnuGCP, &QMenu::aboutToShow, this, &GradientEditor::mnuGCPPopup);
 }
 
-TTriangle* GradientEditor::Marker(int id) const {
+TriangleMarker* GradientEditor::Marker(int id) const {
     const auto found = markers.find(id);
     return found == markers.end() ? nullptr : found->second;
 }
@@ -146,17 +146,17 @@ void GradientEditor::SetPointColour(int id, PackedColour colour) {
 // Creates, moves, relabels and removes markers so that there is exactly one per point, each
 // showing its point's place, number, colour and whether it is the active one.
 void GradientEditor::SyncMarkers() {
-    std::map<int, TTriangle*> kept;
+    std::map<int, TriangleMarker*> kept;
     for (const ControlPoint& point : state.Points.Points()) {
-        TTriangle* marker = Marker(point.Id);
+        TriangleMarker* marker = Marker(point.Id);
         if (marker == nullptr) {
-            marker = new TTriangle(page);
+            marker = new TriangleMarker(page);
             marker->Id = point.Id;
             marker->MinTop = StripTop + ControlPointList::MinTop;
             marker->MaxTop = StripTop + ControlPointList::MaxTop;
-            connect(marker, &TTriangle::Pressed, this, &GradientEditor::MarkerPressed);
-            connect(marker, &TTriangle::Dragged, this, &GradientEditor::MarkerDragged);
-            connect(marker, &TTriangle::DoubleClicked, this, &GradientEditor::PickColourForActive);
+            connect(marker, &TriangleMarker::Pressed, this, &GradientEditor::MarkerPressed);
+            connect(marker, &TriangleMarker::Dragged, this, &GradientEditor::MarkerDragged);
+            connect(marker, &TriangleMarker::DoubleClicked, this, &GradientEditor::PickColourForActive);
             marker->show();
         }
         marker->Kind = static_cast<int>(point.Kind);
@@ -209,7 +209,7 @@ void GradientEditor::PickColourForActive() {
     const ControlPoint* active = state.Points.Active();
     if (active == nullptr)
         return;
-    TfrmColorPicker dialog(page->window());
+    ColourPickerDialog dialog(page->window());
     dialog.SetInitialColour(active->Colour);
     if (dialog.exec() == QDialog::Accepted)
         ApplyColourToActive(dialog.ChosenColour());
@@ -284,13 +284,13 @@ void GradientEditor::btnDeleteGradientPointClick() {
     Edited();
 }
 
-void GradientEditor::MarkerPressed(TTriangle* marker, Qt::MouseButton button) {
+void GradientEditor::MarkerPressed(TriangleMarker* marker, Qt::MouseButton button) {
     SelectControlPoint(marker->Id);
     if (button == Qt::RightButton)
         mnuGCP->popup(page->mapToGlobal(QPoint(marker->x() + 25, marker->y())));
 }
 
-void GradientEditor::MarkerDragged(TTriangle* marker) {
+void GradientEditor::MarkerDragged(TriangleMarker* marker) {
     state.Points.MoveMarker(marker->Id, marker->y() - StripTop);
     Edited();
 }
@@ -309,7 +309,7 @@ void GradientEditor::mnuCC0Click(int number) {
 
 void GradientEditor::mnuDuplicateClick() {
     const ControlPoint* active = state.Points.Active();
-    const TTriangle* marker = active ? Marker(active->Id) : nullptr;
+    const TriangleMarker* marker = active ? Marker(active->Id) : nullptr;
     if (marker == nullptr)
         return;
     int h = marker->y() / 2;

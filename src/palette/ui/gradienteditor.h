@@ -17,7 +17,7 @@ class QWidget;
 namespace mottler {
 
 class ImageWidget;
-class TTriangle;
+class TriangleMarker;
 
 /// The gradient editor on the texture page: the strip with a marker per control point, the
 /// spectrum to sample from, the active colour, delete and lock, the marker menu, digit keys,
@@ -43,7 +43,7 @@ public:
     /// A digit key pressed anywhere in the window: 1 … 9, 0 meaning 10, selects that point.
     void DigitKey(int digit);
 
-    TTriangle* Marker(int id) const;
+    TriangleMarker* Marker(int id) const;
     ImageWidget* GradientStrip() const { return imgGradient; }
     ImageWidget* Spectrum() const { return imgSpectrum; }
     QToolButton* DeleteButton() const { return btnDeleteGradientPoint; }
@@ -69,8 +69,8 @@ private:
     void imgSpectrumMouseMove(QMouseEvent* event);
     void imgSpectrumMouseUp(QMouseEvent* event);
     void btnDeleteGradientPointClick();
-    void MarkerPressed(TTriangle* marker, Qt::MouseButton button);
-    void MarkerDragged(TTriangle* marker);
+    void MarkerPressed(TriangleMarker* marker, Qt::MouseButton button);
+    void MarkerDragged(TriangleMarker* marker);
     void mnuGCPPopup();
     void mnuCC0Click(int number);
     void mnuDuplicateClick();
@@ -87,7 +87,7 @@ private:
     QMenu* mnuGCP = nullptr;
     QList<QAction*> copyColourItems;
     QImage spectrum;
-    std::map<int, TTriangle*> markers;
+    std::map<int, TriangleMarker*> markers;
 };
 
 } // namespace mottler

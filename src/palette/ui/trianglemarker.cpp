@@ -1,4 +1,4 @@
-#include "palette/ui/ttriangle.h"
+#include "palette/ui/trianglemarker.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +13,7 @@ QColor ToQColor(PackedColour c) {
 
 } // namespace
 
-TTriangle::TTriangle(QWidget* parent) : QWidget(parent) {
+TriangleMarker::TriangleMarker(QWidget* parent) : QWidget(parent) {
     QFont arial("Arial");
     arial.setPointSize(8);
     setFont(arial);
@@ -23,24 +23,24 @@ TTriangle::TTriangle(QWidget* parent) : QWidget(parent) {
     resize(24, 12);
 }
 
-void TTriangle::SetNumber(int value) {
+void TriangleMarker::SetNumber(int value) {
     if (number == value)
         return;
     number = value;
     update();
 }
 
-void TTriangle::SetColour(PackedColour value) {
+void TriangleMarker::SetColour(PackedColour value) {
     colour = value;
     update();
 }
 
-void TTriangle::SetActive(bool on) {
+void TriangleMarker::SetActive(bool on) {
     active = on;
     update();
 }
 
-QPolygon TTriangle::Triangle(int x0, int y0, int w, int h) const {
+QPolygon TriangleMarker::Triangle(int x0, int y0, int w, int h) const {
     if (Horizontal)
         return QPolygon(
             {QPoint(x0, y0), QPoint(x0 + w - 1, y0), QPoint((x0 + w - 1) / 2, y0 + h - 1)});
@@ -52,7 +52,7 @@ QPolygon TTriangle::Triangle(int x0, int y0, int w, int h) const {
     return QPolygon({QPoint(x0, y0), QPoint(x0, y0 + h - 1), third});
 }
 
-void TTriangle::paintEvent(QPaintEvent*) {
+void TriangleMarker::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor box = active ? Qt::white : Qt::black;
     const QColor digit = active ? Qt::black : Qt::white;
@@ -68,11 +68,11 @@ void TTriangle::paintEvent(QPaintEvent*) {
     painter.drawPolygon(Triangle(x0, 0, width() - digitWidth - 4, height()));
 }
 
-void TTriangle::mousePressEvent(QMouseEvent* event) {
+void TriangleMarker::mousePressEvent(QMouseEvent* event) {
     Q_EMIT Pressed(this, event->button());
 }
 
-void TTriangle::mouseMoveEvent(QMouseEvent* event) {
+void TriangleMarker::mouseMoveEvent(QMouseEvent* event) {
     if (!Movable || !(event->buttons() & Qt::LeftButton))
         return;
     const int y = static_cast<int>(event->position().y());
@@ -80,7 +80,7 @@ void TTriangle::mouseMoveEvent(QMouseEvent* event) {
     Q_EMIT Dragged(this);
 }
 
-void TTriangle::mouseDoubleClickEvent(QMouseEvent*) {
+void TriangleMarker::mouseDoubleClickEvent(QMouseEvent*) {
     Q_EMIT DoubleClicked(this);
 }
 

@@ -9,10 +9,10 @@ namespace mottler {
 /// The small marker beside the gradient strip for one control point: a box with the point's
 /// number and a triangle in the point's colour whose shape tells the kind (flat top for the
 /// start point, an arrow for middle points, flat bottom for the end point).
-class TTriangle : public QWidget {
+class TriangleMarker : public QWidget {
     Q_OBJECT
 public:
-    explicit TTriangle(QWidget* parent);
+    explicit TriangleMarker(QWidget* parent);
 
     bool Horizontal = false;
     bool Movable = false;
@@ -29,10 +29,10 @@ public:
     void SetActive(bool on);
 
 Q_SIGNALS:
-    void Pressed(mottler::TTriangle* marker, Qt::MouseButton button);
+    void Pressed(mottler::TriangleMarker* marker, Qt::MouseButton button);
     /// Left-button drag: the marker's top edge follows the pointer (already clamped).
-    void Dragged(mottler::TTriangle* marker);
-    void DoubleClicked(mottler::TTriangle* marker);
+    void Dragged(mottler::TriangleMarker* marker);
+    void DoubleClicked(mottler::TriangleMarker* marker);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,4 +1,4 @@
-#include "controls/ui/colourbandsview.h"
+#include "picker/ui/colourbandsview.h"
 
 #include "palette/colourbands.h"
 
@@ -20,7 +20,7 @@ QImage GreyRamp(int width) {
     InterpolateColours(ramp, 0, width - 1, PackRgb(0, 0, 0), PackRgb(255, 255, 255));
     QImage image(width, 1, QImage::Format_BGR888);
     for (int x = 0; x < width; ++x) {
-        const PackedColour c = ramp.Colors[x];
+        const PackedColour c = ramp.Colours[x];
         image.setPixelColor(x, 0, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
     }
     return image;

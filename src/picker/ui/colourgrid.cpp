@@ -1,4 +1,4 @@
-#include "controls/ui/colourgrid.h"
+#include "picker/ui/colourgrid.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -39,7 +39,7 @@ void ColourGrid::SetColours(const std::array<PackedColour, 256>& newColours, boo
             InterpolateColours(runs[i], 0, FadeSteps - 1, colours[i], newColours[i]);
         for (int step = 0; step < FadeSteps; ++step) {
             for (int i = 0; i < 256; ++i)
-                colours[i] = runs[i].Colors[step];
+                colours[i] = runs[i].Colours[step];
             repaint();
         }
     }

@@ -1,12 +1,12 @@
-#include "controls/ui/tfrmcolorpicker.h"
+#include "picker/ui/colourpickerdialog.h"
 
-#include "controls/ui/colourbandsview.h"
-#include "controls/ui/colourgrid.h"
-#include "controls/ui/pickercursors.h"
-#include "controls/ui/swatchstrip.h"
-#include "controls/ui/tquoredit.h"
-#include "controls/websafepalette.h"
-#include "engine/errors.h"
+#include "picker/ui/colourbandsview.h"
+#include "picker/ui/colourgrid.h"
+#include "picker/ui/pickercursors.h"
+#include "picker/ui/swatchstrip.h"
+#include "widgets/ui/numericedit.h"
+#include "palette/websafepalette.h"
+#include "base/errors.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -65,16 +65,16 @@ QToolButton* SpeedButton(QWidget* parent, const QString& hint) {
     return button;
 }
 
-TQuorEdit* ChannelEdit(QWidget* parent) {
-    auto* edit = new TQuorEdit(parent);
+NumericEdit* ChannelEdit(QWidget* parent) {
+    auto* edit = new NumericEdit(parent);
     edit->SetNumericOnly(true);
     edit->SetMax(255);
     edit->setFixedWidth(34);
     return edit;
 }
 
-TQuorEdit* HexEdit(QWidget* parent) {
-    auto* edit = new TQuorEdit(parent);
+NumericEdit* HexEdit(QWidget* parent) {
+    auto* edit = new NumericEdit(parent);
     edit->SetAllowChars(QStringLiteral("0123456789ABCDEFabcdef"));
     edit->setMaxLength(2);
     edit->setFixedWidth(34);
@@ -83,14 +83,14 @@ TQuorEdit* HexEdit(QWidget* parent) {
 
 } // namespace
 
-bool TfrmColorPicker::FadeGrid = false;
+bool ColourPickerDialog::FadeGrid = false;
 
-PickerPrompts& TfrmColorPicker::Prompts() {
+PickerPrompts& ColourPickerDialog::Prompts() {
     static PickerPrompts prompts = DefaultPrompts();
     return prompts;
 }
 
-TfrmColorPicker::TfrmColorPicker(QWidget* parent) : QDialog(parent) {
+ColourPickerDialog::ColourPickerDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Color Picker"));
     BuildParts();
     ConnectParts();
@@ -98,9 +98,9 @@ TfrmColorPicker::TfrmColorPicker(QWidget* parent) : QDialog(parent) {
     LoadSettings();
 }
 
-TfrmColorPicker::~TfrmColorPicker() = default;
+ColourPickerDialog::~ColourPickerDialog() = default;
 
-void TfrmColorPicker::BuildParts() {
+void ColourPickerDialog::BuildParts() {
     auto* layout = new QHBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(BuildPaletteColumn(), 0, Qt::AlignTop);
@@ -109,7 +109,7 @@ void TfrmColorPicker::BuildParts() {
     layout->addWidget(pnlSpectrum, 0, Qt::AlignTop);
 }
 
-QWidget* TfrmColorPicker::BuildPaletteColumn() {
+QWidget* ColourPickerDialog::BuildPaletteColumn() {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -153,7 +153,7 @@ QWidget* TfrmColorPicker::BuildPaletteColumn() {
     return column;
 }
 
-QWidget* TfrmColorPicker::BuildCurrentColourGroup() {
+QWidget* ColourPickerDialog::BuildCurrentColourGroup() {
     auto* group = new QGroupBox(QStringLiteral("Current Color"), this);
     auto* layout = new QGridLayout(group);
     shColor = new QFrame(group);
@@ -172,7 +172,7 @@ QWidget* TfrmColorPicker::BuildCurrentColourGroup() {
     txtHexRed = HexEdit(group);
     txtHexGreen = HexEdit(group);
     txtHexBlue = HexEdit(group);
-    const std::array<TQuorEdit*, 6> fields{txtRed,    txtGreen,    txtBlue,
+    const std::array<NumericEdit*, 6> fields{txtRed,    txtGreen,    txtBlue,
                                            txtHexRed, txtHexGreen, txtHexBlue};
     for (int i = 0; i < 6; ++i) {
         layout->addWidget(fields[i], i / 3, 2 + i % 3);
@@ -198,7 +198,7 @@ QWidget* TfrmColorPicker::BuildCurrentColourGroup() {
     return group;
 }
 
-QWidget* TfrmColorPicker::BuildSchemeGroup() {
+QWidget* ColourPickerDialog::BuildSchemeGroup() {
     auto* group = new QGroupBox(QStringLiteral("Custom Color Schemes"), this);
     auto* layout = new QVBoxLayout(group);
     auto* row = new QHBoxLayout;
@@ -221,16 +221,16 @@ QWidget* TfrmColorPicker::BuildSchemeGroup() {
     return group;
 }
 
-void TfrmColorPicker::ConnectParts() {
-    connect(cmbPal, &QComboBox::activated, this, &TfrmColorPicker::cmbPalClick);
-    connect(btnLoadFile, &QToolButton::clicked, this, &TfrmColorPicker::btnLoadFileClick);
-    connect(btnMoreColor, &QToolButton::clicked, this, &TfrmColorPicker::btnMoreColorClick);
+void ColourPickerDialog::ConnectParts() {
+    connect(cmbPal, &QComboBox::activated, this, &ColourPickerDialog::cmbPalClick);
+    connect(btnLoadFile, &QToolButton::clicked, this, &ColourPickerDialog::btnLoadFileClick);
+    connect(btnMoreColor, &QToolButton::clicked, this, &ColourPickerDialog::btnMoreColorClick);
     connect(cmbSort, &QComboBox::activated, this,
             [this] { ShowPalette(paletteFile, showingWebSafe); });
     connect(grid1, &ColourGrid::CellSelected, this,
             [this](int index) { SetCurrentColour(grid1->Colours()[index]); });
-    connect(grid1, &ColourGrid::DoubleClicked, this, &TfrmColorPicker::btnOKClick);
-    connect(pnlSpectrum, &SpectrumView::ColourPicked, this, &TfrmColorPicker::SetCurrentColour);
+    connect(grid1, &ColourGrid::DoubleClicked, this, &ColourPickerDialog::btnOKClick);
+    connect(pnlSpectrum, &SpectrumView::ColourPicked, this, &ColourPickerDialog::SetCurrentColour);
     connect(txtRed, &QLineEdit::textChanged, this,
             [this] { DecimalFieldChanged(txtRed, txtHexRed); });
     connect(txtGreen, &QLineEdit::textChanged, this,
@@ -243,21 +243,21 @@ void TfrmColorPicker::ConnectParts() {
             [this] { HexFieldChanged(txtHexGreen, txtGreen); });
     connect(txtHexBlue, &QLineEdit::textChanged, this,
             [this] { HexFieldChanged(txtHexBlue, txtBlue); });
-    connect(btnFind, &QToolButton::clicked, this, &TfrmColorPicker::btnFindClick);
-    connect(btnSample, &QToolButton::pressed, this, &TfrmColorPicker::btnSampleDown);
-    connect(btnZoom, &QToolButton::clicked, this, &TfrmColorPicker::btnZoomClick);
-    connect(cmbSchemes, &QComboBox::activated, this, &TfrmColorPicker::cmbSchemesClick);
-    connect(btnAddScheme, &QToolButton::clicked, this, &TfrmColorPicker::btnAddSchemeClick);
-    connect(btnDeleteScheme, &QToolButton::clicked, this, &TfrmColorPicker::btnDeleteSchemeClick);
+    connect(btnFind, &QToolButton::clicked, this, &ColourPickerDialog::btnFindClick);
+    connect(btnSample, &QToolButton::pressed, this, &ColourPickerDialog::btnSampleDown);
+    connect(btnZoom, &QToolButton::clicked, this, &ColourPickerDialog::btnZoomClick);
+    connect(cmbSchemes, &QComboBox::activated, this, &ColourPickerDialog::cmbSchemesClick);
+    connect(btnAddScheme, &QToolButton::clicked, this, &ColourPickerDialog::btnAddSchemeClick);
+    connect(btnDeleteScheme, &QToolButton::clicked, this, &ColourPickerDialog::btnDeleteSchemeClick);
     connect(pnlCustom, &SwatchStrip::SwatchClicked, this,
             [this](int index) { SetCurrentColour(pnlCustom->Colours()[index]); });
     connect(pnlCustom, &SwatchStrip::MenuRequested, this, [this](int index, QPoint at) {
         SetMenuSwatch(index);
         mnuPop->popup(at);
     });
-    connect(mnuSetColor, &QAction::triggered, this, &TfrmColorPicker::mnuSetColorClick);
-    connect(mnuDeleteColor, &QAction::triggered, this, &TfrmColorPicker::mnuDeleteColorClick);
-    connect(mnuClearAll, &QAction::triggered, this, &TfrmColorPicker::mnuClearAllClick);
+    connect(mnuSetColor, &QAction::triggered, this, &ColourPickerDialog::mnuSetColorClick);
+    connect(mnuDeleteColor, &QAction::triggered, this, &ColourPickerDialog::mnuDeleteColorClick);
+    connect(mnuClearAll, &QAction::triggered, this, &ColourPickerDialog::mnuClearAllClick);
     connect(shColor, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { mnuCool->popup(shColor->mapToGlobal(at)); });
     connect(mnuFade, &QAction::toggled, this, [this](bool on) {
@@ -265,11 +265,11 @@ void TfrmColorPicker::ConnectParts() {
         if (!loading)
             PickerSettings::Open().setValue(QStringLiteral("Fade"), PickerSettings::BoolText(on));
     });
-    connect(btnOK, &QPushButton::clicked, this, &TfrmColorPicker::btnOKClick);
+    connect(btnOK, &QPushButton::clicked, this, &ColourPickerDialog::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TfrmColorPicker::LoadSettings() {
+void ColourPickerDialog::LoadSettings() {
     loading = true;
     QSettings settings = PickerSettings::Open();
     cmbSchemes->addItems(PickerSettings::SchemeNames());
@@ -305,11 +305,11 @@ void TfrmColorPicker::LoadSettings() {
     loading = false;
 }
 
-void TfrmColorPicker::SetInitialColour(PackedColour colour) {
+void ColourPickerDialog::SetInitialColour(PackedColour colour) {
     SetCurrentColour(colour);
 }
 
-void TfrmColorPicker::btnOKClick() {
+void ColourPickerDialog::btnOKClick() {
     chosenColour = currentColour;
     SaveScheme();
     accept();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/pickersettings.h"
+#include "picker/pickersettings.h"
 #include "palette/palette.h"
 
 #include <QDialog>
@@ -21,8 +21,8 @@ namespace mottler {
 class ColourGrid;
 class SpectrumView;
 class SwatchStrip;
-class TQuorEdit;
-class TfrmZoom;
+class NumericEdit;
+class ZoomWindow;
 
 /// The modal questions and messages of the colour picker. Tests replace them so that nothing
 /// blocks; the defaults are message boxes, an input box and a file dialog.
@@ -43,11 +43,11 @@ struct PickerPrompts {
 /// custom colours per named scheme, the screen, the zoom window, or typed channel values.
 /// Set the initial colour, show it modally and read ChosenColour after OK. Its per-user values
 /// are in PickerSettings.
-class TfrmColorPicker : public QDialog {
+class ColourPickerDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmColorPicker(QWidget* parent);
-    ~TfrmColorPicker() override;
+    explicit ColourPickerDialog(QWidget* parent);
+    ~ColourPickerDialog() override;
 
     /// The process-wide prompts of every picker dialog.
     static PickerPrompts& Prompts();
@@ -74,12 +74,12 @@ public:
     ColourGrid* grid1 = nullptr;
     QComboBox* cmbSort = nullptr;
     QFrame* shColor = nullptr;
-    TQuorEdit* txtRed = nullptr;
-    TQuorEdit* txtGreen = nullptr;
-    TQuorEdit* txtBlue = nullptr;
-    TQuorEdit* txtHexRed = nullptr;
-    TQuorEdit* txtHexGreen = nullptr;
-    TQuorEdit* txtHexBlue = nullptr;
+    NumericEdit* txtRed = nullptr;
+    NumericEdit* txtGreen = nullptr;
+    NumericEdit* txtBlue = nullptr;
+    NumericEdit* txtHexRed = nullptr;
+    NumericEdit* txtHexGreen = nullptr;
+    NumericEdit* txtHexBlue = nullptr;
     QToolButton* btnFind = nullptr;
     QToolButton* btnSample = nullptr;
     QToolButton* btnZoom = nullptr;
@@ -139,8 +139,8 @@ private:
     void SetSpectrumShown(bool shown);
     void SearchSpectrum();
 
-    void DecimalFieldChanged(TQuorEdit* decimal, TQuorEdit* hex);
-    void HexFieldChanged(TQuorEdit* hex, TQuorEdit* decimal);
+    void DecimalFieldChanged(NumericEdit* decimal, NumericEdit* hex);
+    void HexFieldChanged(NumericEdit* hex, NumericEdit* decimal);
     bool PasteIntoField(QObject* field);
     void ShowColourSwatch();
     void SampleAt(QPoint globalPos);
@@ -156,7 +156,7 @@ private:
     bool loading = false;
     int menuSwatch = 0;
     /// Made on first use, freed with the dialog.
-    TfrmZoom* zoom = nullptr;
+    ZoomWindow* zoom = nullptr;
 };
 
 } // namespace mottler

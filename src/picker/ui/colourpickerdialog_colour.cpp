@@ -1,10 +1,10 @@
-#include "controls/pickerpaste.h"
-#include "controls/ui/pickercursors.h"
-#include "controls/ui/screengrab.h"
-#include "controls/ui/tfrmcolorpicker.h"
-#include "controls/ui/tfrmzoom.h"
-#include "controls/ui/tquoredit.h"
-#include "engine/errors.h"
+#include "picker/pickerpaste.h"
+#include "picker/ui/pickercursors.h"
+#include "picker/ui/screengrab.h"
+#include "picker/ui/colourpickerdialog.h"
+#include "picker/ui/zoomwindow.h"
+#include "widgets/ui/numericedit.h"
+#include "base/errors.h"
 
 #include <QClipboard>
 #include <QFrame>
@@ -16,7 +16,7 @@
 namespace mottler {
 namespace {
 
-int ChannelOf(const TQuorEdit* edit) {
+int ChannelOf(const NumericEdit* edit) {
     return std::clamp(edit->IntValue(), 0, 255);
 }
 
@@ -27,7 +27,7 @@ bool IsPasteKey(const QKeyEvent* key) {
 
 } // namespace
 
-void TfrmColorPicker::SetCurrentColour(PackedColour colour) {
+void ColourPickerDialog::SetCurrentColour(PackedColour colour) {
     txtRed->setText(QString::number(RedOf(colour)));
     txtGreen->setText(QString::number(GreenOf(colour)));
     txtBlue->setText(QString::number(BlueOf(colour)));
@@ -35,14 +35,14 @@ void TfrmColorPicker::SetCurrentColour(PackedColour colour) {
     ShowColourSwatch();
 }
 
-void TfrmColorPicker::ShowColourSwatch() {
+void ColourPickerDialog::ShowColourSwatch() {
     QPalette colours = shColor->palette();
     colours.setColor(QPalette::Window,
                      QColor(RedOf(currentColour), GreenOf(currentColour), BlueOf(currentColour)));
     shColor->setPalette(colours);
 }
 
-void TfrmColorPicker::DecimalFieldChanged(TQuorEdit* decimal, TQuorEdit* hex) {
+void ColourPickerDialog::DecimalFieldChanged(NumericEdit* decimal, NumericEdit* hex) {
     const QString hexText = QString::asprintf("%02X", ChannelOf(decimal));
     if (hex->text() != hexText)
         hex->setText(hexText);
@@ -50,7 +50,7 @@ void TfrmColorPicker::DecimalFieldChanged(TQuorEdit* decimal, TQuorEdit* hex) {
     ShowColourSwatch();
 }
 
-void TfrmColorPicker::HexFieldChanged(TQuorEdit* hex, TQuorEdit* decimal) {
+void ColourPickerDialog::HexFieldChanged(NumericEdit* hex, NumericEdit* decimal) {
     if (hex->text().size() != 2)
         return;
     bool ok = false;
@@ -63,13 +63,13 @@ void TfrmColorPicker::HexFieldChanged(TQuorEdit* hex, TQuorEdit* decimal) {
     ShowColourSwatch();
 }
 
-bool TfrmColorPicker::eventFilter(QObject* watched, QEvent* event) {
+bool ColourPickerDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && IsPasteKey(static_cast<QKeyEvent*>(event)))
         return PasteIntoField(watched);
     return QDialog::eventFilter(watched, event);
 }
 
-bool TfrmColorPicker::PasteIntoField(QObject* field) {
+bool ColourPickerDialog::PasteIntoField(QObject* field) {
     const QString text = QGuiApplication::clipboard()->text();
     if (field == txtHexRed || field == txtHexGreen || field == txtHexBlue) {
         try {
@@ -103,7 +103,7 @@ bool TfrmColorPicker::PasteIntoField(QObject* field) {
     }
     return false;
 }
-void TfrmColorPicker::btnSampleDown() {
+void ColourPickerDialog::btnSampleDown() {
     const std::optional<PackedColour> pixel = ReadScreenPixel(QCursor::pos());
     btnSample->setDown(false);
     if (!pixel) {
@@ -116,15 +116,15 @@ void TfrmColorPicker::btnSampleDown() {
     SetCurrentColour(*pixel);
 }
 
-void TfrmColorPicker::btnZoomClick() {
+void ColourPickerDialog::btnZoomClick() {
     if (zoom == nullptr)
-        zoom = new TfrmZoom(this);
+        zoom = new ZoomWindow(this);
     zoom->RestorePosition();
     zoom->exec();
     btnZoom->setDown(false);
 }
 
-void TfrmColorPicker::SampleAt(QPoint globalPos) {
+void ColourPickerDialog::SampleAt(QPoint globalPos) {
     if (const std::optional<PackedColour> pixel = ReadScreenPixel(globalPos)) {
         SetCurrentColour(*pixel);
         return;
@@ -134,20 +134,20 @@ void TfrmColorPicker::SampleAt(QPoint globalPos) {
     lblScreen->show();
 }
 
-void TfrmColorPicker::EndSampling() {
+void ColourPickerDialog::EndSampling() {
     if (!sampling)
         return;
     sampling = false;
     releaseMouse();
 }
 
-void TfrmColorPicker::mouseMoveEvent(QMouseEvent* event) {
+void ColourPickerDialog::mouseMoveEvent(QMouseEvent* event) {
     if (sampling || event->buttons().testFlag(Qt::LeftButton))
         SampleAt(event->globalPosition().toPoint());
     QDialog::mouseMoveEvent(event);
 }
 
-void TfrmColorPicker::mouseReleaseEvent(QMouseEvent* event) {
+void ColourPickerDialog::mouseReleaseEvent(QMouseEvent* event) {
     EndSampling();
     QDialog::mouseReleaseEvent(event);
 }

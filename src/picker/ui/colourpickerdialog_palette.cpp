@@ -1,11 +1,11 @@
-#include "controls/colourmatch.h"
-#include "controls/filefilter.h"
-#include "controls/palettefile.h"
-#include "controls/ui/colourbandsview.h"
-#include "controls/ui/colourgrid.h"
-#include "controls/ui/tfrmcolorpicker.h"
-#include "controls/websafepalette.h"
-#include "engine/errors.h"
+#include "palette/colourmatch.h"
+#include "widgets/filefilter.h"
+#include "palette/palettefile.h"
+#include "picker/ui/colourbandsview.h"
+#include "picker/ui/colourgrid.h"
+#include "picker/ui/colourpickerdialog.h"
+#include "palette/websafepalette.h"
+#include "base/errors.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,7 +26,7 @@ bool IsWebSafeName(const QString& name) {
 
 } // namespace
 
-void TfrmColorPicker::ListPaletteFolder(const QString& folder) {
+void ColourPickerDialog::ListPaletteFolder(const QString& folder) {
     paletteFolder = folder;
     cmbPal->clear();
     cmbPal->addItem(WebSafePaletteName());
@@ -40,7 +40,7 @@ void TfrmColorPicker::ListPaletteFolder(const QString& folder) {
             cmbPal->addItem(name);
 }
 
-void TfrmColorPicker::SelectPaletteName(const QString& name) {
+void ColourPickerDialog::SelectPaletteName(const QString& name) {
     int index = -1;
     for (int i = 0; i < cmbPal->count() && index < 0; ++i)
         if (cmbPal->itemText(i).compare(name, Qt::CaseInsensitive) == 0)
@@ -53,11 +53,11 @@ void TfrmColorPicker::SelectPaletteName(const QString& name) {
     cmbPal->setCurrentIndex(index);
 }
 
-void TfrmColorPicker::cmbPalClick() {
+void ColourPickerDialog::cmbPalClick() {
     ShowPaletteNamed(cmbPal->currentText());
 }
 
-void TfrmColorPicker::ShowPaletteNamed(const QString& name) {
+void ColourPickerDialog::ShowPaletteNamed(const QString& name) {
     QString shownName = name;
     QString path = QDir(QDir::tempPath()).filePath(WebSafePaletteName());
     bool webSafe = IsWebSafeName(name);
@@ -80,7 +80,7 @@ void TfrmColorPicker::ShowPaletteNamed(const QString& name) {
     PickerSettings::Open().setValue(QStringLiteral("Last File"), cmbPal->currentText());
 }
 
-bool TfrmColorPicker::ShowPalette(const QString& path, bool webSafe) {
+bool ColourPickerDialog::ShowPalette(const QString& path, bool webSafe) {
     PaletteFileColours read;
     try {
         read = webSafe ? ReadRiffPalette(WebSafePaletteBytes()) : ReadPaletteFile(path);
@@ -96,7 +96,7 @@ bool TfrmColorPicker::ShowPalette(const QString& path, bool webSafe) {
     return true;
 }
 
-void TfrmColorPicker::btnLoadFileClick() {
+void ColourPickerDialog::btnLoadFileClick() {
     const QStringList filters = QtFileFilter(QString::fromLatin1(PaletteFilter)).split(";;");
     const QString suffix = QFileInfo(paletteFile).suffix().toLower();
     const int filterIndex = suffix == "pal" ? 1 : suffix == "act" ? 2 : 0;
@@ -116,11 +116,11 @@ void TfrmColorPicker::btnLoadFileClick() {
     settings.setValue(QStringLiteral("Last File"), file.fileName());
 }
 
-void TfrmColorPicker::btnMoreColorClick() {
+void ColourPickerDialog::btnMoreColorClick() {
     SetSpectrumShown(btnMoreColor->isChecked());
 }
 
-void TfrmColorPicker::SetSpectrumShown(bool shown) {
+void ColourPickerDialog::SetSpectrumShown(bool shown) {
     pnlSpectrum->setVisible(shown);
     btnFind->setToolTip(shown ? QStringLiteral("Find nearest color in palette and spectrum")
                               : QStringLiteral("Find nearest color in palette"));
@@ -129,18 +129,18 @@ void TfrmColorPicker::SetSpectrumShown(bool shown) {
     PickerSettings::Open().setValue(QStringLiteral("Show "), PickerSettings::BoolText(shown));
 }
 
-void TfrmColorPicker::SearchSpectrum() {
+void ColourPickerDialog::SearchSpectrum() {
     if (const std::optional<QPoint> at = FindInSpectrum(pnlSpectrum->Spectrum(), currentColour))
         pnlSpectrum->MoveMarkers(*at);
 }
 
-void TfrmColorPicker::btnFindClick() {
+void ColourPickerDialog::btnFindClick() {
     if (pnlSpectrum->isVisible())
         SearchSpectrum();
     grid1->SelectCell(FindNearestColour(grid1->Colours(), currentColour));
 }
 
-void TfrmColorPicker::keyPressEvent(QKeyEvent* event) {
+void ColourPickerDialog::keyPressEvent(QKeyEvent* event) {
     const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
                        event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
     // Arrow keys no other part used move the spectrum pick while the spectrum is shown.

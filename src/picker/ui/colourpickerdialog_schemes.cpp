@@ -1,5 +1,5 @@
-#include "controls/ui/swatchstrip.h"
-#include "controls/ui/tfrmcolorpicker.h"
+#include "picker/ui/swatchstrip.h"
+#include "picker/ui/colourpickerdialog.h"
 
 #include <QComboBox>
 
@@ -10,20 +10,20 @@ constexpr PackedColour White = 0xFFFFFF;
 
 } // namespace
 
-void TfrmColorPicker::ShowScheme(const QString& name) {
+void ColourPickerDialog::ShowScheme(const QString& name) {
     pnlCustom->SetColours(PickerSettings::ReadScheme(name));
 }
 
-void TfrmColorPicker::SaveScheme() {
+void ColourPickerDialog::SaveScheme() {
     PickerSettings::WriteScheme(cmbSchemes->currentText(), pnlCustom->Colours());
 }
 
-void TfrmColorPicker::cmbSchemesClick() {
+void ColourPickerDialog::cmbSchemesClick() {
     PickerSettings::Open().setValue(QStringLiteral("Last Scheme"), cmbSchemes->currentText());
     ShowScheme(cmbSchemes->currentText());
 }
 
-void TfrmColorPicker::btnAddSchemeClick() {
+void ColourPickerDialog::btnAddSchemeClick() {
     const std::optional<QString> asked = Prompts().schemeName(this);
     if (!asked || asked->trimmed().isEmpty())
         return;
@@ -44,7 +44,7 @@ void TfrmColorPicker::btnAddSchemeClick() {
     cmbSchemesClick();
 }
 
-void TfrmColorPicker::btnDeleteSchemeClick() {
+void ColourPickerDialog::btnDeleteSchemeClick() {
     const QString name = cmbSchemes->currentText();
     if (name == PickerSettings::DefaultSchemeName()) {
         Prompts().message(this, QStringLiteral("The [Default] scheme cannot be deleted."));
@@ -58,17 +58,17 @@ void TfrmColorPicker::btnDeleteSchemeClick() {
     cmbSchemesClick();
 }
 
-void TfrmColorPicker::mnuSetColorClick() {
+void ColourPickerDialog::mnuSetColorClick() {
     pnlCustom->SetSwatch(menuSwatch, currentColour);
     SaveScheme();
 }
 
-void TfrmColorPicker::mnuDeleteColorClick() {
+void ColourPickerDialog::mnuDeleteColorClick() {
     pnlCustom->SetSwatch(menuSwatch, White);
     SaveScheme();
 }
 
-void TfrmColorPicker::mnuClearAllClick() {
+void ColourPickerDialog::mnuClearAllClick() {
     if (Prompts().confirm(this,
                           QStringLiteral("Are you sure you want to clear all custom colors ?")))
         pnlCustom->ClearAll();

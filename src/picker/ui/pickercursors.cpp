@@ -1,4 +1,4 @@
-#include "controls/ui/pickercursors.h"
+#include "picker/ui/pickercursors.h"
 
 #include <QPainter>
 #include <QPixmap>

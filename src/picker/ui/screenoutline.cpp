@@ -1,4 +1,4 @@
-#include "controls/ui/screenoutline.h"
+#include "picker/ui/screenoutline.h"
 
 #include <QPainter>
 

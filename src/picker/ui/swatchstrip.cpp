@@ -1,6 +1,5 @@
-#include "controls/ui/swatchstrip.h"
+#include "picker/ui/swatchstrip.h"
 
-#include "controls/colourtext.h"
 #include "palette/colourtext.h"
 
 #include <QContextMenuEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/pickersettings.h"
+#include "picker/pickersettings.h"
 
 #include <QWidget>
 #include <array>

@@ -1,10 +1,10 @@
-#include "controls/ui/tfrmzoom.h"
+#include "picker/ui/zoomwindow.h"
 
-#include "controls/pickersettings.h"
-#include "controls/ui/pickercursors.h"
-#include "controls/ui/screengrab.h"
-#include "controls/ui/tfrmcolorpicker.h"
-#include "controls/zoomgeometry.h"
+#include "picker/pickersettings.h"
+#include "picker/ui/pickercursors.h"
+#include "picker/ui/screengrab.h"
+#include "picker/ui/colourpickerdialog.h"
+#include "picker/zoomgeometry.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -63,7 +63,7 @@ QColor ButtonFace() {
 
 } // namespace
 
-TfrmZoom::TfrmZoom(TfrmColorPicker* ownerDialog)
+ZoomWindow::ZoomWindow(ColourPickerDialog* ownerDialog)
     : QDialog(ownerDialog, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       owner(ownerDialog) {
@@ -72,7 +72,7 @@ TfrmZoom::TfrmZoom(TfrmColorPicker* ownerDialog)
     tmrRefresh.setInterval(200);
     tmrDelayed.setInterval(1000);
     connect(&tmrRefresh, &QTimer::timeout, this, [this] { UpdateZoom(NoPoint, false); });
-    connect(&tmrDelayed, &QTimer::timeout, this, &TfrmZoom::tmrDelayedTimer);
+    connect(&tmrDelayed, &QTimer::timeout, this, &ZoomWindow::tmrDelayedTimer);
     connect(trZoom, &QSlider::valueChanged, this, [this] {
         UpdateZoom(NoPoint, true);
         tmrDelayed.start();
@@ -80,15 +80,15 @@ TfrmZoom::TfrmZoom(TfrmColorPicker* ownerDialog)
     resize(211, 223);
 }
 
-TfrmZoom::~TfrmZoom() = default;
+ZoomWindow::~ZoomWindow() = default;
 
-void TfrmZoom::BuildParts() {
+void ZoomWindow::BuildParts() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     menu = new QMenuBar(this);
     QMenu* help = menu->addMenu(QStringLiteral("&Help"));
     connect(help->addAction(QStringLiteral("&How To Use")), &QAction::triggered, this,
-            &TfrmZoom::mnuHowToUseClick);
+            &ZoomWindow::mnuHowToUseClick);
     layout->setMenuBar(menu);
 
     client = new QWidget(this);
@@ -116,7 +116,7 @@ void TfrmZoom::BuildParts() {
     lblHowTo->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-QString TfrmZoom::HowToUseText() {
+QString ZoomWindow::HowToUseText() {
     return QStringLiteral(
         "The Color Picker's Zoom Window allows you to magnify an area of the screen "
         "and easily select a pixel who's color you wish to use.\n\n"
@@ -130,11 +130,11 @@ QString TfrmZoom::HowToUseText() {
         "The slider bar on the side of the zoom window controls the level of magnification.");
 }
 
-QSize TfrmZoom::ViewSize() const {
+QSize ZoomWindow::ViewSize() const {
     return {bvlRight->x() - bvlLeft->width(), bvlBottom->y() - bvlTop->height()};
 }
 
-void TfrmZoom::PlaceParts() {
+void ZoomWindow::PlaceParts() {
     const int w = client->width();
     const int h = client->height();
     const int sliderWidth = trZoom->sizeHint().width();
@@ -155,7 +155,7 @@ void TfrmZoom::PlaceParts() {
     PlaceHint();
 }
 
-void TfrmZoom::PlaceHint() {
+void ZoomWindow::PlaceHint() {
     const int areaWidth = trZoom->x() - EdgeGap;
     const QPixmap picture = MousePicture(hintMouseDown);
     const int labelTop = 10 + picture.height() + 15;
@@ -165,7 +165,7 @@ void TfrmZoom::PlaceHint() {
     client->update();
 }
 
-void TfrmZoom::PaintClient() {
+void ZoomWindow::PaintClient() {
     QPainter painter(client);
     painter.drawImage(0, 0, canvas);
     if (hasZoom)
@@ -175,7 +175,7 @@ void TfrmZoom::PaintClient() {
     painter.drawPixmap((areaWidth - picture.width()) / 2, 10, picture);
 }
 
-void TfrmZoom::UpdateZoom(QPoint point, bool outline) {
+void ZoomWindow::UpdateZoom(QPoint point, bool outline) {
     if (!isVisible() || !shown)
         return;
     if (point != NoPoint)
@@ -209,14 +209,14 @@ void TfrmZoom::UpdateZoom(QPoint point, bool outline) {
     client->update();
 }
 
-void TfrmZoom::ShowOutline(bool on) {
+void ZoomWindow::ShowOutline(bool on) {
     if (on && !sourceRect.isEmpty())
         outlineWindows.Show(sourceRect);
     else if (outlineWindows.IsShown())
         outlineWindows.Hide();
 }
 
-bool TfrmZoom::eventFilter(QObject* watched, QEvent* event) {
+bool ZoomWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != client)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
@@ -243,7 +243,7 @@ bool TfrmZoom::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void TfrmZoom::ClientMouseDown(QMouseEvent* event) {
+void ZoomWindow::ClientMouseDown(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     client->grabMouse();
@@ -251,7 +251,7 @@ void TfrmZoom::ClientMouseDown(QMouseEvent* event) {
     dragging = true;
 }
 
-void TfrmZoom::ClientMouseMove(QMouseEvent* event) {
+void ZoomWindow::ClientMouseMove(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (dragging && event->buttons().testFlag(Qt::LeftButton)) {
         if (QApplication::overrideCursor() == nullptr)
@@ -273,7 +273,7 @@ void TfrmZoom::ClientMouseMove(QMouseEvent* event) {
     owner->SetCurrentColour(pixelColour);
 }
 
-void TfrmZoom::ClientMouseUp() {
+void ZoomWindow::ClientMouseUp() {
     client->releaseMouse();
     dragging = false;
     tmrRefresh.start();
@@ -292,7 +292,7 @@ void TfrmZoom::ClientMouseUp() {
     }
 }
 
-void TfrmZoom::tmrDelayedTimer() {
+void ZoomWindow::tmrDelayedTimer() {
     if (hasZoom) {
         ShowOutline(false);
         tmrDelayed.stop();
@@ -302,23 +302,23 @@ void TfrmZoom::tmrDelayedTimer() {
     PlaceHint();
 }
 
-void TfrmZoom::mnuHowToUseClick() {
+void ZoomWindow::mnuHowToUseClick() {
     // A window that stays on top would hide the message.
     setWindowFlag(Qt::WindowStaysOnTopHint, false);
     show();
-    TfrmColorPicker::Prompts().message(this, HowToUseText());
+    ColourPickerDialog::Prompts().message(this, HowToUseText());
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     show();
 }
 
-void TfrmZoom::showEvent(QShowEvent* event) {
+void ZoomWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     shown = true;
     tmrRefresh.start();
     tmrDelayed.start();
 }
 
-void TfrmZoom::hideEvent(QHideEvent* event) {
+void ZoomWindow::hideEvent(QHideEvent* event) {
     SavePosition();
     tmrRefresh.stop();
     tmrDelayed.stop();
@@ -329,13 +329,13 @@ void TfrmZoom::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
 }
 
-void TfrmZoom::keyPressEvent(QKeyEvent* event) {
+void ZoomWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         return; // closes on release
     QDialog::keyPressEvent(event);
 }
 
-void TfrmZoom::keyReleaseEvent(QKeyEvent* event) {
+void ZoomWindow::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
         reject();
         return;
@@ -343,7 +343,7 @@ void TfrmZoom::keyReleaseEvent(QKeyEvent* event) {
     QDialog::keyReleaseEvent(event);
 }
 
-void TfrmZoom::RestorePosition() {
+void ZoomWindow::RestorePosition() {
     QSettings settings = PickerSettings::Open();
     settings.beginGroup(PositionGroup());
     const auto read = [&settings](const char* name) {
@@ -367,7 +367,7 @@ void TfrmZoom::RestorePosition() {
         setWindowState(Qt::WindowMaximized);
 }
 
-void TfrmZoom::SavePosition() const {
+void ZoomWindow::SavePosition() const {
     QSettings settings = PickerSettings::Open();
     settings.beginGroup(PositionGroup());
     settings.setValue(QStringLiteral("Top"), QString::number(y()));

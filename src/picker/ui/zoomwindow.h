@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/ui/screenoutline.h"
+#include "picker/ui/screenoutline.h"
 #include "palette/palette.h"
 
 #include <QDialog>
@@ -14,19 +14,19 @@ class QSlider;
 
 namespace mottler {
 
-class TfrmColorPicker;
+class ColourPickerDialog;
 
 /// The colour picker's magnifier ("Zoom"): drag from the window to any place on the screen to
 /// magnify it, then point at a pixel of the enlarged picture and click to make its colour the
 /// picker's current colour (the release that ends the drag is the first click and turns the
 /// cursor into the eyedropper; the next click picks and closes with OK). Escape closes with
 /// Cancel. The picture follows the screen every 200 ms.
-class TfrmZoom : public QDialog {
+class ZoomWindow : public QDialog {
     Q_OBJECT
 public:
     /// `owner` receives the picked colours (SetCurrentColour).
-    explicit TfrmZoom(TfrmColorPicker* owner);
-    ~TfrmZoom() override;
+    explicit ZoomWindow(ColourPickerDialog* owner);
+    ~ZoomWindow() override;
 
     /// The "&How To Use" message.
     static QString HowToUseText();
@@ -76,7 +76,7 @@ private:
     void ShowOutline(bool on);
     void PlaceHint();
 
-    TfrmColorPicker* owner;
+    ColourPickerDialog* owner;
     ScreenOutline outlineWindows;
     QImage canvas;
     QPoint lastPoint{-1, -1};

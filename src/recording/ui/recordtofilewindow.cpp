@@ -1,6 +1,6 @@
-#include "recording/ui/tfrmrecordtofile.h"
+#include "recording/ui/recordtofilewindow.h"
 
-#include "controls/ui/tquoredit.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -21,8 +21,8 @@ const char* const RecordToFileHelp =
     "that name, and the frames play at 10 frames a second.\n\n"
     "Frames recorded this way cannot be played back or exported from the main window.";
 
-TQuorEdit* FileBox(QWidget* parent) {
-    auto* box = new TQuorEdit(parent);
+NumericEdit* FileBox(QWidget* parent) {
+    auto* box = new NumericEdit(parent);
     box->setObjectName("txtFile");
     box->SetFileBrowser(true);
     box->SetFileGlyph(BrowseGlyph::sgSave);
@@ -35,7 +35,7 @@ TQuorEdit* FileBox(QWidget* parent) {
 
 } // namespace
 
-TfrmRecordToFile::TfrmRecordToFile(QWidget* parent) : QDialog(parent) {
+RecordToFileWindow::RecordToFileWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("frmRecordToFile");
     setWindowTitle("Record To File");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -84,21 +84,21 @@ TfrmRecordToFile::TfrmRecordToFile(QWidget* parent) : QDialog(parent) {
     connect(txtFile, &QLineEdit::textChanged, this, [this] { UpdateCloseButton(); });
 }
 
-bool TfrmRecordToFile::RecordsToFile() const {
+bool RecordToFileWindow::RecordsToFile() const {
     return chkRecordFile->isChecked();
 }
 
-QString TfrmRecordToFile::FileName() const {
+QString RecordToFileWindow::FileName() const {
     return txtFile->text();
 }
 
 // A file must be named before the window closes on the option; the title-bar close box and
 // Escape are not held to this.
-void TfrmRecordToFile::UpdateCloseButton() {
+void RecordToFileWindow::UpdateCloseButton() {
     btnClose->setEnabled(!chkRecordFile->isChecked() || !txtFile->text().isEmpty());
 }
 
-void TfrmRecordToFile::btnHelpClick() {
+void RecordToFileWindow::btnHelpClick() {
     QMessageBox::information(this, windowTitle(), RecordToFileHelp);
 }
 

@@ -7,15 +7,15 @@ class QPushButton;
 
 namespace mottler {
 
-class TQuorEdit;
+class NumericEdit;
 
 /// "Record To File": switches the growth run from recording into memory to recording
 /// straight into an AVI file, and names the file. Created once at start-up and kept until
 /// the program ends; its choices are not stored anywhere.
-class TfrmRecordToFile : public QDialog {
+class RecordToFileWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmRecordToFile(QWidget* parent);
+    explicit RecordToFileWindow(QWidget* parent);
 
     /// True when the run records into the file instead of memory (the main window's
     /// "Record Every" must be on as well).
@@ -24,7 +24,7 @@ public:
     QString FileName() const;
 
     QCheckBox* chkRecordFile = nullptr;
-    TQuorEdit* txtFile = nullptr;
+    NumericEdit* txtFile = nullptr;
     QPushButton* btnClose = nullptr;
     QPushButton* btnHelp = nullptr;
 

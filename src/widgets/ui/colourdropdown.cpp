@@ -1,6 +1,6 @@
-#include "controls/ui/tquorcolourpicker.h"
+#include "widgets/ui/colourdropdown.h"
 
-#include "controls/ui/tfrmcolorpicker.h"
+#include "picker/ui/colourpickerdialog.h"
 #include "palette/colourtext.h"
 
 #include <QKeyEvent>
@@ -22,7 +22,7 @@ void ShowMessage(QWidget* parent, const QString& message) {
 }
 
 std::optional<PackedColour> RunPickerDialog(QWidget* parent, std::optional<PackedColour> initial) {
-    TfrmColorPicker dialog(parent);
+    ColourPickerDialog dialog(parent);
     if (initial)
         dialog.SetInitialColour(*initial);
     if (dialog.exec() != QDialog::Accepted)
@@ -73,7 +73,7 @@ void ColourCombo::keyPressEvent(QKeyEvent* event) {
     QComboBox::keyPressEvent(event);
 }
 
-TQuorColourPicker::TQuorColourPicker(QWidget* parent)
+ColourDropDown::ColourDropDown(QWidget* parent)
     : QFrame(parent), entry(ButtonFaceColour()), messageRunner(ShowMessage),
       dialogRunner(RunPickerDialog) {
     setFrameShape(QFrame::Panel);
@@ -84,7 +84,7 @@ TQuorColourPicker::TQuorColourPicker(QWidget* parent)
     combo->SetKeyFilter([this](QKeyEvent* event) { return FilterKey(event); });
     connect(combo->lineEdit(), &QLineEdit::textEdited, this,
             [this](const QString& text) { entry.SetText(text); });
-    connect(combo, &ColourCombo::AboutToShowPopup, this, &TQuorColourPicker::FillDropDown);
+    connect(combo, &ColourCombo::AboutToShowPopup, this, &ColourDropDown::FillDropDown);
     connect(combo, &QComboBox::activated, this, [this](int index) {
         entry.ChooseDropDownEntry(index);
         ShowEntryState();
@@ -95,7 +95,7 @@ TQuorColourPicker::TQuorColourPicker(QWidget* parent)
     button->setIcon(FourEllipseGlyph(button->size()));
     button->setIconSize(button->size() - QSize(3, 3));
     button->setAutoRaise(true);
-    connect(button, &QToolButton::clicked, this, &TQuorColourPicker::OpenDialog);
+    connect(button, &QToolButton::clicked, this, &ColourDropDown::OpenDialog);
 
     entry.SetMessageHandler([this](const QString& message) { messageRunner(this, message); });
     entry.SetChangeHandler([this] {
@@ -107,23 +107,23 @@ TQuorColourPicker::TQuorColourPicker(QWidget* parent)
     ShowEntryState();
 }
 
-void TQuorColourPicker::SetColour(PackedColour colour) {
+void ColourDropDown::SetColour(PackedColour colour) {
     entry.SetColour(colour);
 }
 
-void TQuorColourPicker::SetText(const QString& text) {
+void ColourDropDown::SetText(const QString& text) {
     entry.SetText(text);
 }
 
-void TQuorColourPicker::OpenDialog() {
+void ColourDropDown::OpenDialog() {
     const std::optional<PackedColour> initial =
-        entry.IsTextValid() ? std::optional<PackedColour>(entry.Color()) : std::nullopt;
+        entry.IsTextValid() ? std::optional<PackedColour>(entry.Colour()) : std::nullopt;
     if (const std::optional<PackedColour> chosen = dialogRunner(this, initial))
         SetColour(*chosen);
     combo->setFocus();
 }
 
-bool TQuorColourPicker::FilterKey(QKeyEvent* event) {
+bool ColourDropDown::FilterKey(QKeyEvent* event) {
     if (IsEnterKey(event) && event->modifiers().testFlag(Qt::ControlModifier)) {
         OpenDialog();
         return true;
@@ -142,19 +142,19 @@ bool TQuorColourPicker::FilterKey(QKeyEvent* event) {
     return entry.MaxLength() > 0 && kept >= entry.MaxLength();
 }
 
-void TQuorColourPicker::ShowEntryState() {
+void ColourDropDown::ShowEntryState() {
     QLineEdit* line = combo->lineEdit();
     if (line->text() != entry.Text()) {
         line->setText(entry.Text());
         line->end(false);
     }
     QPalette colours = palette();
-    const PackedColour shown = entry.Color();
+    const PackedColour shown = entry.Colour();
     colours.setColor(QPalette::Window, QColor(RedOf(shown), GreenOf(shown), BlueOf(shown)));
     setPalette(colours);
 }
 
-void TQuorColourPicker::FillDropDown() {
+void ColourDropDown::FillDropDown() {
     // Changing the items of an editable combo box rewrites its text: keep the entry's text.
     const QSignalBlocker blocker(combo);
     combo->clear();
@@ -163,12 +163,12 @@ void TQuorColourPicker::FillDropDown() {
     combo->lineEdit()->setText(entry.Text());
 }
 
-void TQuorColourPicker::resizeEvent(QResizeEvent* event) {
+void ColourDropDown::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     PlaceParts();
 }
 
-void TQuorColourPicker::PlaceParts() {
+void ColourDropDown::PlaceParts() {
     const QRect entryRect(EntryInset, EntryInset, width() - EntryWidthReserve,
                           height() - 2 * EntryInset);
     combo->setGeometry(entryRect);

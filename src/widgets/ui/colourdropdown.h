@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/colourentry.h"
+#include "widgets/colourentry.h"
 #include "palette/palette.h"
 
 #include <QComboBox>
@@ -11,7 +11,7 @@
 
 namespace mottler {
 
-/// The editable combo box inside TQuorColourPicker. Typed keys go to a filter before the combo
+/// The editable combo box inside ColourDropDown. Typed keys go to a filter before the combo
 /// box handles them, and the list is filled just before it opens.
 class ColourCombo : public QComboBox {
     Q_OBJECT
@@ -38,7 +38,7 @@ private:
 /// "R,G,B", shown as the control's own background around the entry box, with a button that
 /// opens the colour picker dialog (as does Ctrl+Enter in the entry). The text rules live in
 /// ColourEntry; this class shows them.
-class TQuorColourPicker : public QFrame {
+class ColourDropDown : public QFrame {
     Q_OBJECT
 public:
     /// Shows a message in a message box (replaceable so that tests never block).
@@ -49,10 +49,10 @@ public:
         std::function<std::optional<PackedColour>(QWidget* parent, std::optional<PackedColour>)>;
 
     /// Starts empty, in hex mode, with the colour not set and the button-face colour; 113 × 27.
-    explicit TQuorColourPicker(QWidget* parent = nullptr);
+    explicit ColourDropDown(QWidget* parent = nullptr);
 
     /// The current colour: the colour of the text, or the button-face colour when it gives none.
-    PackedColour Color() const { return entry.Color(); }
+    PackedColour Colour() const { return entry.Colour(); }
     /// True when the last hex-mode text was a complete six-character code.
     bool IsColourSet() const { return entry.IsColourSet(); }
     /// Six upper-case hex digits of the colour, or empty when the text gives no colour.

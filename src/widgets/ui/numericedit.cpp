@@ -1,10 +1,10 @@
-#include "controls/ui/tquoredit.h"
+#include "widgets/ui/numericedit.h"
 
-#include "controls/filebrowse.h"
-#include "controls/filefilter.h"
-#include "engine/errors.h"
+#include "widgets/filebrowse.h"
+#include "widgets/filefilter.h"
+#include "base/errors.h"
 #include "presets/datafolder.h"
-#include "presets/usersettings.h"
+#include "base/usersettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,23 +37,23 @@ bool IsEnterKey(const QKeyEvent* event) {
 
 } // namespace
 
-TQuorEdit::TQuorEdit(QWidget* parent) : QLineEdit(parent), dialogRunner(RunFileDialog) {
+NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent), dialogRunner(RunFileDialog) {
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (regStore && options.testFlag(seOnChange))
             WriteToRegistry();
     });
 }
 
-TQuorEdit::~TQuorEdit() {
+NumericEdit::~NumericEdit() {
     delete browseButton.data();
 }
 
-void TQuorEdit::SetNumericOnly(bool on) {
+void NumericEdit::SetNumericOnly(bool on) {
     rules.numericOnly = on;
     UpdateDropAcceptance();
 }
 
-void TQuorEdit::SetAllowDecimal(bool on) {
+void NumericEdit::SetAllowDecimal(bool on) {
     rules.allowDecimal = on;
     if (!on)
         rules.decimalPlaces = 0;
@@ -61,35 +61,35 @@ void TQuorEdit::SetAllowDecimal(bool on) {
         rules.decimalPlaces = 2;
 }
 
-void TQuorEdit::SetAllowChars(const QString& chars) {
+void NumericEdit::SetAllowChars(const QString& chars) {
     rules.allowChars = chars;
     UpdateDropAcceptance();
 }
 
-void TQuorEdit::SetBlockChars(const QString& chars) {
+void NumericEdit::SetBlockChars(const QString& chars) {
     rules.blockChars = chars;
     UpdateDropAcceptance();
 }
 
-void TQuorEdit::SetFileBrowser(bool on) {
+void NumericEdit::SetFileBrowser(bool on) {
     fileBrowser = on;
     PlaceBrowseButton();
 }
 
-void TQuorEdit::SetFileGlyph(BrowseGlyph kind) {
+void NumericEdit::SetFileGlyph(BrowseGlyph kind) {
     glyph = kind;
     PlaceBrowseButton();
 }
 
-void TQuorEdit::SetRegPath(const QString& key) {
+void NumericEdit::SetRegPath(const QString& key) {
     regPath = key.isEmpty() || key.startsWith(u'\\') ? key : u'\\' + key;
 }
 
-int TQuorEdit::IntValue() const {
+int NumericEdit::IntValue() const {
     return mottler::IntValue(text());
 }
 
-void TQuorEdit::WriteToRegistry() {
+void NumericEdit::WriteToRegistry() {
     if (regPath.isEmpty()) {
         QMessageBox::critical(this, QApplication::applicationName(),
                               QStringLiteral("TQuorEdit Internal Error : WriteToRegistry called "
@@ -99,7 +99,7 @@ void TQuorEdit::WriteToRegistry() {
     UserSettings::WriteString(SettingsNameOf(regPath, regValue), text());
 }
 
-void TQuorEdit::LoadFromRegistry() {
+void NumericEdit::LoadFromRegistry() {
     if (!regStore || regPath.isEmpty())
         return;
     const QString stored = UserSettings::ReadString(SettingsNameOf(regPath, regValue));
@@ -107,11 +107,11 @@ void TQuorEdit::LoadFromRegistry() {
         setText(stored);
 }
 
-void TQuorEdit::SetFileDialogRunner(FileDialogRunner runner) {
+void NumericEdit::SetFileDialogRunner(FileDialogRunner runner) {
     dialogRunner = std::move(runner);
 }
 
-void TQuorEdit::Browse() {
+void NumericEdit::Browse() {
     const bool open = glyph == BrowseGlyph::sgOpen;
     const QString settingsName = BrowseSettingsName();
     QString programFolder;
@@ -130,11 +130,11 @@ void TQuorEdit::Browse() {
         UserSettings::WriteString(settingsName, FolderOf(chosen));
 }
 
-void TQuorEdit::PasteFiltered() {
+void NumericEdit::PasteFiltered() {
     InsertFiltered(QGuiApplication::clipboard()->text());
 }
 
-bool TQuorEdit::event(QEvent* event) {
+bool NumericEdit::event(QEvent* event) {
     const bool result = QLineEdit::event(event);
     if (event->type() == QEvent::ParentChange) {
         if (browseButton)
@@ -146,7 +146,7 @@ bool TQuorEdit::event(QEvent* event) {
     return result;
 }
 
-void TQuorEdit::keyPressEvent(QKeyEvent* event) {
+void NumericEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
         Q_EMIT KeyPress(event);
         if (!isReadOnly())
@@ -166,7 +166,7 @@ void TQuorEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-void TQuorEdit::inputMethodEvent(QInputMethodEvent* event) {
+void NumericEdit::inputMethodEvent(QInputMethodEvent* event) {
     if (event->commitString().isEmpty()) {
         QLineEdit::inputMethodEvent(event);
         return;
@@ -177,7 +177,7 @@ void TQuorEdit::inputMethodEvent(QInputMethodEvent* event) {
     QLineEdit::inputMethodEvent(&filtered);
 }
 
-void TQuorEdit::focusOutEvent(QFocusEvent* event) {
+void NumericEdit::focusOutEvent(QFocusEvent* event) {
     // Only leaving for another control counts; a menu or another window taking focus does not.
     const bool leaving =
         event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
@@ -191,7 +191,7 @@ void TQuorEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
 }
 
-void TQuorEdit::mouseReleaseEvent(QMouseEvent* event) {
+void NumericEdit::mouseReleaseEvent(QMouseEvent* event) {
     // The X11 middle-button paste of the selection, put through the typing rules.
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
@@ -204,36 +204,36 @@ void TQuorEdit::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
-void TQuorEdit::contextMenuEvent(QContextMenuEvent* event) {
+void NumericEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     // The menu's Paste is the one action wired to QLineEdit::paste; rewire it to the rules.
     // Qt 6.4 wires it by name; later versions may use the member pointer.
     for (QAction* action : menu->actions()) {
         if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
             disconnect(action, &QAction::triggered, this, &QLineEdit::paste))
-            connect(action, &QAction::triggered, this, &TQuorEdit::PasteFiltered);
+            connect(action, &QAction::triggered, this, &NumericEdit::PasteFiltered);
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }
 
-void TQuorEdit::changeEvent(QEvent* event) {
+void NumericEdit::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
         PlaceBrowseButton();
 }
 
-void TQuorEdit::moveEvent(QMoveEvent* event) {
+void NumericEdit::moveEvent(QMoveEvent* event) {
     QLineEdit::moveEvent(event);
     PlaceBrowseButton();
 }
 
-void TQuorEdit::resizeEvent(QResizeEvent* event) {
+void NumericEdit::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
     PlaceBrowseButton();
 }
 
-EditState TQuorEdit::State() const {
+EditState NumericEdit::State() const {
     EditState state{text(), cursorPosition(), cursorPosition(), 0};
     if (hasSelectedText()) {
         state.selectionStart = selectionStart();
@@ -242,23 +242,23 @@ EditState TQuorEdit::State() const {
     return state;
 }
 
-void TQuorEdit::InsertFiltered(const QString& typed) {
+void NumericEdit::InsertFiltered(const QString& typed) {
     const QString accepted = FilterInsertion(rules, State(), typed);
     if (!accepted.isEmpty())
         insert(accepted);
 }
 
-void TQuorEdit::UpdateDropAcceptance() {
+void NumericEdit::UpdateDropAcceptance() {
     // A drop can neither be checked key by key nor sanitised in place, so a box with typing
     // rules takes none.
     setAcceptDrops(!rules.numericOnly && rules.allowChars.isEmpty() && rules.blockChars.isEmpty());
 }
 
-void TQuorEdit::PlaceBrowseButton() {
+void NumericEdit::PlaceBrowseButton() {
     if (!browseButton && fileBrowser && parentWidget()) {
         browseButton = new QToolButton(parentWidget());
         browseButton->setFocusPolicy(Qt::NoFocus);
-        connect(browseButton, &QToolButton::clicked, this, &TQuorEdit::Browse);
+        connect(browseButton, &QToolButton::clicked, this, &NumericEdit::Browse);
     }
     if (!browseButton)
         return;
@@ -269,7 +269,7 @@ void TQuorEdit::PlaceBrowseButton() {
     browseButton->setVisible(fileBrowser && !isHidden());
 }
 
-QString TQuorEdit::BrowseSettingsName() const {
+QString NumericEdit::BrowseSettingsName() const {
     if (initDirKey.isEmpty() || initDirValue.isEmpty())
         return {};
     return SettingsNameOf(initDirKey, initDirValue);

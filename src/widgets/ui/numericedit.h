@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/quoreditrules.h"
+#include "widgets/numericeditrules.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -9,7 +9,7 @@
 
 namespace mottler {
 
-/// The dialog behind a TQuorEdit's browse button.
+/// The dialog behind a NumericEdit's browse button.
 enum class BrowseGlyph { sgOpen, sgSave };
 
 /// What the browse button asks of a file dialog.
@@ -30,7 +30,7 @@ using FileDialogRunner = std::function<QString(const FileDialogRequest&)>;
 /// button that fills it with a file name. Pasted text is put through the same typing rules, so
 /// it can never bring a character in that could not be typed; boxes with typing rules accept
 /// no drops. textChanged and the other QLineEdit signals stay available to the owner.
-class TQuorEdit : public QLineEdit {
+class NumericEdit : public QLineEdit {
     Q_OBJECT
 public:
     /// When RegStore writes the text to the settings.
@@ -41,8 +41,8 @@ public:
     };
     Q_DECLARE_FLAGS(StoreOptions, StoreOption)
 
-    explicit TQuorEdit(QWidget* parent = nullptr);
-    ~TQuorEdit() override;
+    explicit NumericEdit(QWidget* parent = nullptr);
+    ~NumericEdit() override;
 
     bool NumericOnly() const { return rules.numericOnly; }
     void SetNumericOnly(bool on);
@@ -136,7 +136,7 @@ private:
     void PlaceBrowseButton();
     QString BrowseSettingsName() const;
 
-    QuorEditRules rules;
+    NumericEditRules rules;
     int min = 0;
     bool fileBrowser = false;
     BrowseGlyph glyph = BrowseGlyph::sgOpen;
@@ -154,4 +154,4 @@ private:
 
 } // namespace mottler
 
-Q_DECLARE_OPERATORS_FOR_FLAGS(mottler::TQuorEdit::StoreOptions)
+Q_DECLARE_OPERATORS_FOR_FLAGS(mottler::NumericEdit::StoreOptions)

@@ -1,4 +1,4 @@
-#include "controls/ui/tpartsprogressbar.h"
+#include "widgets/ui/partsprogressbar.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -33,20 +33,20 @@ void DrawCaption(QPainter& painter, const QRect& interior, const QRect& area, co
 
 } // namespace
 
-TPartsProgressBar::TPartsProgressBar(QWidget* parent)
-    : QWidget(parent), barColor(palette().color(QPalette::Highlight)) {
+PartsProgressBar::PartsProgressBar(QWidget* parent)
+    : QWidget(parent), barColour(palette().color(QPalette::Highlight)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(sizeHint());
 }
 
-template <typename T> void TPartsProgressBar::Store(T& field, const T& value) {
+template <typename T> void PartsProgressBar::Store(T& field, const T& value) {
     if (field == value)
         return;
     field = value;
     update();
 }
 
-void TPartsProgressBar::SetTotalParts(int parts) {
+void PartsProgressBar::SetTotalParts(int parts) {
     if (parts == progress.total)
         return;
     const int oldPercent = progress.percent;
@@ -54,7 +54,7 @@ void TPartsProgressBar::SetTotalParts(int parts) {
     RepaintAndAnnounce(oldPercent);
 }
 
-void TPartsProgressBar::SetPartsComplete(int parts) {
+void PartsProgressBar::SetPartsComplete(int parts) {
     const int oldComplete = progress.complete;
     const int oldPercent = progress.percent;
     progress.SetComplete(parts);
@@ -62,29 +62,29 @@ void TPartsProgressBar::SetPartsComplete(int parts) {
         RepaintAndAnnounce(oldPercent);
 }
 
-void TPartsProgressBar::RepaintAndAnnounce(int oldPercent) {
+void PartsProgressBar::RepaintAndAnnounce(int oldPercent) {
     update();
     if (progress.percent != oldPercent)
         Q_EMIT Changed(progress.percent);
 }
 
-void TPartsProgressBar::SetShowPercent(bool on) {
+void PartsProgressBar::SetShowPercent(bool on) {
     Store(showPercent, on);
 }
 
-void TPartsProgressBar::SetText(const QString& text) {
+void PartsProgressBar::SetText(const QString& text) {
     Store(caption, text);
 }
 
-void TPartsProgressBar::SetBackColor(const QColor& colour) {
-    Store(backColor, colour);
+void PartsProgressBar::SetBackColour(const QColor& colour) {
+    Store(backColour, colour);
 }
 
-void TPartsProgressBar::SetBarColor(const QColor& colour) {
-    Store(barColor, colour);
+void PartsProgressBar::SetBarColour(const QColor& colour) {
+    Store(barColour, colour);
 }
 
-void TPartsProgressBar::SetBorderStyle(TBorderStyle style) {
+void PartsProgressBar::SetBorderStyle(TBorderStyle style) {
     if (style == borderStyle)
         return;
     if (style == bsStatusControl && borderWidth == 0)
@@ -95,24 +95,24 @@ void TPartsProgressBar::SetBorderStyle(TBorderStyle style) {
     update();
 }
 
-void TPartsProgressBar::SetCtl3D(bool on) {
+void PartsProgressBar::SetCtl3D(bool on) {
     if (on != Ctl3D())
         SetBorderStyle(on ? bsCtl3D : bsFlat);
 }
 
-void TPartsProgressBar::SetBorderWidth(int width) {
+void PartsProgressBar::SetBorderWidth(int width) {
     Store(borderWidth, std::max(width, 0));
 }
 
-void TPartsProgressBar::SetInteriorOffset(int width) {
+void PartsProgressBar::SetInteriorOffset(int width) {
     Store(interiorOffset, std::clamp(width, 0, 255));
 }
 
-void TPartsProgressBar::SetOrientation(Qt::Orientation direction) {
+void PartsProgressBar::SetOrientation(Qt::Orientation direction) {
     Store(orientation, direction);
 }
 
-void TPartsProgressBar::paintEvent(QPaintEvent*) {
+void PartsProgressBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The whole control is painted, so the margins show the control's own colour.
     painter.fillRect(rect(), palette().color(QPalette::Window));
@@ -131,7 +131,7 @@ void TPartsProgressBar::paintEvent(QPaintEvent*) {
         DrawBar(painter, interior);
 }
 
-QRect TPartsProgressBar::DrawFrame(QPainter& painter) const {
+QRect PartsProgressBar::DrawFrame(QPainter& painter) const {
     const QRect outer = rect().adjusted(borderWidth, borderWidth, -borderWidth, -borderWidth);
     if (outer.width() <= 0 || outer.height() <= 0)
         return {};
@@ -158,7 +158,7 @@ QRect TPartsProgressBar::DrawFrame(QPainter& painter) const {
     return outer.adjusted(inset, inset, -inset, -inset);
 }
 
-void TPartsProgressBar::DrawBar(QPainter& painter, const QRect& interior) const {
+void PartsProgressBar::DrawBar(QPainter& painter, const QRect& interior) const {
     QRect filled = interior;
     QRect rest = interior;
     if (orientation == Qt::Horizontal) {
@@ -173,12 +173,12 @@ void TPartsProgressBar::DrawBar(QPainter& painter, const QRect& interior) const 
     const QString text = showPercent ? QStringLiteral("%1%").arg(progress.percent) : caption;
     painter.setFont(font());
     if (!filled.isEmpty()) {
-        painter.fillRect(filled, barColor);
-        DrawCaption(painter, interior, filled, text, backColor);
+        painter.fillRect(filled, barColour);
+        DrawCaption(painter, interior, filled, text, backColour);
     }
     if (!rest.isEmpty()) {
-        painter.fillRect(rest, backColor);
-        DrawCaption(painter, interior, rest, text, barColor);
+        painter.fillRect(rest, backColour);
+        DrawCaption(painter, interior, rest, text, barColour);
     }
 }
 

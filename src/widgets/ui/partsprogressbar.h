@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/partsprogress.h"
+#include "widgets/partsprogress.h"
 
 #include <QColor>
 #include <QWidget>
@@ -11,13 +11,13 @@ namespace mottler {
 /// or a caption centred over the bar, the caption drawn in swapped colours where it overlaps
 /// the filled part. Every setter does nothing when the value is unchanged; otherwise it stores
 /// the value and repaints.
-class TPartsProgressBar : public QWidget {
+class PartsProgressBar : public QWidget {
     Q_OBJECT
 public:
     /// The frame drawn around the bar.
     enum TBorderStyle { bsFlat, bsCtl3D, bsStatusControl };
 
-    explicit TPartsProgressBar(QWidget* parent = nullptr);
+    explicit PartsProgressBar(QWidget* parent = nullptr);
 
     /// The number of parts of the job; setting it starts a new job at 0 parts and 0%.
     int TotalParts() const { return progress.total; }
@@ -35,12 +35,12 @@ public:
     QString Text() const { return caption; }
     void SetText(const QString& text);
     /// The unfilled part, and the caption colour over the filled part. Default white.
-    QColor BackColor() const { return backColor; }
-    void SetBackColor(const QColor& colour);
+    QColor BackColour() const { return backColour; }
+    void SetBackColour(const QColor& colour);
     /// The filled part, and the caption colour over the unfilled part. Default: the palette's
     /// highlight colour.
-    QColor BarColor() const { return barColor; }
-    void SetBarColor(const QColor& colour);
+    QColor BarColour() const { return barColour; }
+    void SetBarColour(const QColor& colour);
     /// Switching to bsStatusControl with BorderWidth 0 sets BorderWidth 2; leaving it resets
     /// a BorderWidth of 2 to 0.
     TBorderStyle BorderStyle() const { return borderStyle; }
@@ -76,8 +76,8 @@ private:
     PartsProgress progress;
     bool showPercent = true;
     QString caption;
-    QColor backColor = Qt::white;
-    QColor barColor;
+    QColor backColour = Qt::white;
+    QColor barColour;
     TBorderStyle borderStyle = bsCtl3D;
     int borderWidth = 0;
     int interiorOffset = 0;
