@@ -28,7 +28,7 @@ namespace {
 
 QString DifferentSizeQuestion(int w, int h, QSize picture) {
     return QStringLiteral("The picture being loaded is a different size to the current "
-                          "texture. \r\nWould you like to resize the picture to %1 by %2.  "
+                          "texture. \nWould you like to resize the picture to %1 by %2.  "
                           "Choose \"No\" to retain the pictures original size of %3 by %4")
         .arg(w)
         .arg(h)

@@ -1,6 +1,7 @@
 // Growth runs started from the main window: seeding, resizing and the run itself, with the
 // end-of-run update and the run's error messages.
 #include "app/guigrowthobserver.h"
+#include "presets/shapetuning.h"
 #include "app/messages.h"
 #include "app/runinputfilter.h"
 #include "app/mainwindow.h"
@@ -77,7 +78,7 @@ void MainWindow::SeedTexture() {
     const int type = page.cmbTextureType->currentIndex();
     if (type >= RandomShapes)
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    mottler::SeedTexture(engine, type, ShapeTuning::FromUserSettings());
+    mottler::SeedTexture(engine, type, ReadShapeTuning());
     if (type >= RandomShapes)
         QApplication::restoreOverrideCursor();
     page.txtRandomSeed->setText(QString::number(engine.CurrentSeed));

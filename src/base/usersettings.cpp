@@ -1,5 +1,7 @@
 #include "base/usersettings.h"
 
+#include "base/numbers.h"
+
 #include <QSettings>
 
 namespace mottler::UserSettings {
@@ -10,14 +12,6 @@ QSettings Store() {
 }
 
 } // namespace
-
-bool ParseDecimal(const QString& text, int& value) {
-    bool ok = false;
-    const int parsed = text.trimmed().toInt(&ok, 10);
-    if (ok)
-        value = parsed;
-    return ok;
-}
 
 QString ReadString(const QString& name, const QString& fallback) {
     const QVariant v = Store().value(name);

@@ -17,8 +17,5 @@ void WriteString(const QString& name, const QString& value);
 void WriteInt(const QString& name, int value);
 void WriteBool(const QString& name, bool value);
 
-/// The text of a stored integer: decimal, optional sign, surrounding blanks allowed.
-bool ParseDecimal(const QString& text, int& value);
-
 } // namespace UserSettings
 } // namespace mottler

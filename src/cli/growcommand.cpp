@@ -1,4 +1,5 @@
 #include "cli/growcommand.h"
+#include "presets/shapetuning.h"
 
 #include "cli/arguments.h"
 #include "cli/clirecording.h"
@@ -35,7 +36,7 @@ void Seed(TextureEngine& engine, const GrowOptions& o) {
         picture = ReadPicture(o.Texture.ImageFile);
     SetRandomSeed(static_cast<std::uint32_t>(*o.Seed));
     if (picture.isNull()) {
-        SeedTexture(engine, o.Texture.Type, ShapeTuning::FromUserSettings());
+        SeedTexture(engine, o.Texture.Type, ReadShapeTuning());
         return;
     }
     engine.CurrentSeed = *o.Seed;
@@ -79,7 +80,7 @@ GrowPlan PlanFromPreset(TextureEngine& engine, GrowOptions& o) {
     const Preset preset =
         OverridePreset(NamedPreset(OpenPresetFile(o.PresetFile), o.PresetName), o);
     const PreparedPreset prepared =
-        PreparePreset(engine, preset, ShapeTuning::FromUserSettings(), PresetPictureFit(o));
+        PreparePreset(engine, preset, ReadShapeTuning(), PresetPictureFit(o));
     for (int i = 0; i < prepared.RefusedPoints; ++i)
         PrintError(TooManyControlPointsMessage);
     o.Seed = preset.Seed;
@@ -126,7 +127,7 @@ int Execute(GrowOptions& o) {
     CliRecording recording(o.Recording, plan.Run.Iterations);
     const RunResult result = Grow(engine, o, plan, recording);
     if (result.Outcome == RunOutcome::Overflow || result.Outcome == RunOutcome::InternalError) {
-        PrintError(QString(result.Message).replace("\r\n", "\n"));
+        PrintError(result.Message);
         return ExitFailed;
     }
     Print(QStringLiteral("seed: %1").arg(*o.Seed));

@@ -54,7 +54,7 @@ int RunPresetsCommand(const QStringList& args) {
             std::fputs(qPrintable(name + QLatin1Char('\n')), stdout);
         return ExitOk;
     } catch (const MottlerError& error) {
-        std::fputs(qPrintable(QString(error.Message()).replace("\r\n", "\n") + '\n'), stderr);
+        std::fputs(qPrintable(error.Message() + '\n'), stderr);
         return ExitFailed;
     }
 }

@@ -1,4 +1,5 @@
 #include "cli/sheetcommand.h"
+#include "presets/shapetuning.h"
 
 #include "cli/arguments.h"
 #include "cli/contactsheet.h"
@@ -86,16 +87,16 @@ QImage GrowForSheet(const IniFile& file, const QString& name) {
     try {
         TextureEngine engine;
         const PresetGrowth growth =
-            GrowPreset(engine, ReadPreset(file, name), ShapeTuning::FromUserSettings());
+            GrowPreset(engine, ReadPreset(file, name), ReadShapeTuning());
         const RunOutcome outcome = growth.Result.Outcome;
         if (outcome == RunOutcome::Overflow || outcome == RunOutcome::InternalError) {
-            PrintError(name + ": " + QString(growth.Result.Message).replace("\r\n", "\n"));
+            PrintError(name + ": " + growth.Result.Message);
             return {};
         }
         Print(Describe(name, engine, growth.Result));
         return engine.TextureBitmap;
     } catch (const MottlerError& error) {
-        PrintError(name + ": " + QString(error.Message()).replace("\r\n", "\n"));
+        PrintError(name + ": " + error.Message());
         return {};
     }
 }
@@ -127,7 +128,7 @@ int RunSheetCommand(const QStringList& args) {
     try {
         return Execute(options);
     } catch (const MottlerError& error) {
-        PrintError(QString(error.Message()).replace("\r\n", "\n"));
+        PrintError(error.Message());
         return ExitFailed;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/presetkeys.h"
 #include "engine/engine.h"
 
 #include <QString>
@@ -9,22 +10,22 @@ namespace mottler {
 /// Shown when a value leaves the range of a 32-bit float during a run.
 inline constexpr const char* OverflowMessage =
     "The mathematics involved in this calculation have gone outside the range this computer "
-    "can handle.  Texture growth will be stopped here.  \r\n\r\nPlease choose some new "
+    "can handle.  Texture growth will be stopped here.  \n\nPlease choose some new "
     "settings and try again.";
 
 /// Put before the text of any other failure during a run.
 inline constexpr const char* InternalErrorPrefix =
-    "An internal error has occurred while growing this texture.\r\n\r\n";
+    "An internal error has occurred while growing this texture.\n\n";
 
 /// The factors a run reads once, at its start (after its frames and ages are cleared).
 struct GrowthFactors {
-    double FactorA = 995; ///< the A factor box's number; the run uses it × 0.05
-    double FactorB = 0;
-    int FactorC = 12;
-    int FactorD = 16;
-    double MultiplierA = 4.0;
-    double MultiplierB = 4.0;
-    int Zero = 0;
+    double FactorA = PresetValues::FactorA.Startup; ///< the A factor box's number; the run uses it × 0.05
+    double FactorB = PresetValues::FactorB.Startup;
+    int FactorC = PresetValues::FactorC.Startup;
+    int FactorD = PresetValues::FactorD.Startup;
+    double MultiplierA = PresetValues::MultiplierA.Startup;
+    double MultiplierB = PresetValues::MultiplierB.Startup;
+    int Zero = PresetValues::ZeroAction.Startup;
 };
 
 /// What a run does beside the arithmetic, called at fixed points of each iteration. The GUI

@@ -1,7 +1,6 @@
 #include "engine/shapes.h"
 
 #include "engine/random.h"
-#include "base/usersettings.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -135,16 +134,6 @@ void DrawOneShape(QPainter& painter, int width, int height, const ShapeTuning& t
 }
 
 } // namespace
-
-ShapeTuning ShapeTuning::FromUserSettings() {
-    ShapeTuning t;
-    t.ExtraShapes = std::max(UserSettings::ReadInt("Extra Shapes", t.ExtraShapes), 0);
-    t.MinShapes = UserSettings::ReadInt("Min Shapes", t.MinShapes);
-    t.WhichShape = UserSettings::ReadInt("Which Shape", t.WhichShape);
-    t.ClearRange = std::max(UserSettings::ReadInt("Clear Range", t.ClearRange), 0);
-    t.ClearThreshold = UserSettings::ReadInt("Clear Threshold", t.ClearThreshold);
-    return t;
-}
 
 QImage DrawShapesPicture(int width, int height, bool withNoise, const ShapeTuning& tuning) {
     QImage image(width, height, QImage::Format_RGB32);

@@ -4,19 +4,14 @@
 
 namespace mottler {
 
-/// Tuning values of the random-shapes seeding, read from the user settings (never written
-/// by the program; an edited settings file sets them).
+/// Tuning values of the random-shapes seeding. The engine takes them from its caller, which
+/// reads them from the user settings (ReadShapeTuning, presets/shapetuning.h).
 struct ShapeTuning {
     int ExtraShapes = 20; ///< shapes = MinShapes + RandomInt(ExtraShapes)
     int MinShapes = 5;    ///< least number of shapes
     int WhichShape = -1;  ///< −1 a random kind per shape, 0 … 9 that kind, else no shape
     int ClearRange = 5;   ///< a shape is filled when RandomInt(ClearRange) ≥ ClearThreshold
     int ClearThreshold = 3;
-
-    /// Reads "Extra Shapes", "Min Shapes", "Which Shape", "Clear Range" and
-    /// "Clear Threshold"; negative "Extra Shapes" and "Clear Range" read as 0 (the draw
-    /// would otherwise ask for billions of shapes).
-    static ShapeTuning FromUserSettings();
 };
 
 /// Draws the random-shapes picture of a W × H texture from the process-wide generator, in

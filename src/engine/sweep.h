@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/presetkeys.h"
 #include "engine/engine.h"
 
 namespace mottler {
@@ -7,10 +8,10 @@ namespace mottler {
 /// The coefficients of one run, each held as a 32-bit float as the sweep uses them.
 struct SweepCoefficients {
     float Dt = 0.01f;
-    float FactorC = 12.0f;
-    float FactorD = 16.0f;
-    float MultiplierA = 4.0f;
-    float MultiplierB = 4.0f;
+    float FactorC = static_cast<float>(PresetValues::FactorC.Startup);
+    float FactorD = static_cast<float>(PresetValues::FactorD.Startup);
+    float MultiplierA = static_cast<float>(PresetValues::MultiplierA.Startup);
+    float MultiplierB = static_cast<float>(PresetValues::MultiplierB.Startup);
     float DiffusionA = 0.0f; ///< float(FactorA × 0.05)
     float DiffusionB = 0.0f; ///< float(FactorB × 0.05)
     int Zero = 0;            ///< ZeroAction; any value outside 0 … 2 leaves negative A alone

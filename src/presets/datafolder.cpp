@@ -52,7 +52,7 @@ bool ExtractResourceFile(const QString& file, const QString& resourceName, QStri
         }
     }
     message = QStringLiteral("An error occurred while trying to extract ") + resourceName +
-              QStringLiteral(" to ") + file + QStringLiteral(".\r\n\r\n") + reason;
+              QStringLiteral(" to ") + file + QStringLiteral(".\n\n") + reason;
     return false;
 }
 

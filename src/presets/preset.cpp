@@ -2,7 +2,7 @@
 
 #include "base/errors.h"
 #include "presets/inifile.h"
-#include "base/usersettings.h"
+#include "base/numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -64,15 +64,15 @@ void WriteColours(PresetWriter& out, const Preset& p) {
 }
 
 void WriteAdvanced(PresetWriter& out, const Preset& p) {
-    if (DiffersFromNumber(p.FactorC, 12.0))
+    if (DiffersFromNumber(p.FactorC, PresetValues::FactorC.Missing))
         out.Write(PresetKey::FactorC, p.FactorC);
-    if (DiffersFromNumber(p.FactorD, 16.0))
+    if (DiffersFromNumber(p.FactorD, PresetValues::FactorD.Missing))
         out.Write(PresetKey::FactorD, p.FactorD);
-    if (DiffersFromNumber(p.MultiplierA, 4.0))
+    if (DiffersFromNumber(p.MultiplierA, PresetValues::MultiplierA.Missing))
         out.Write(PresetKey::MultiplierA, p.MultiplierA);
-    if (DiffersFromNumber(p.MultiplierB, 4.0))
+    if (DiffersFromNumber(p.MultiplierB, PresetValues::MultiplierB.Missing))
         out.Write(PresetKey::MultiplierB, p.MultiplierB);
-    if (p.Zero != 0)
+    if (p.Zero != PresetValues::ZeroAction.Missing)
         out.Write(PresetKey::ZeroAction, p.Zero);
 }
 
@@ -87,9 +87,9 @@ void WriteKeys(PresetWriter& out, const Preset& p) {
     out.Write(PresetKey::EndColour, p.EndColour);
     for (int i = 0; i < p.MiddlePoints.size(); ++i)
         out.Write(PointKey(i + 1), PointValue(p.MiddlePoints[i]));
-    if (p.Width != 100)
+    if (p.Width != PresetValues::Width.Missing)
         out.Write(PresetKey::Width, p.Width);
-    if (p.Height != 100)
+    if (p.Height != PresetValues::Height.Missing)
         out.Write(PresetKey::Height, p.Height);
     WriteColours(out, p);
     if (p.Type > 0)
@@ -123,7 +123,7 @@ Preset ReadPreset(const IniFile& file, const QString& name) {
     };
     const auto size = [&](const char* key, int fallback) {
         const int value = number(key, fallback);
-        return value >= 1 ? value : fallback;
+        return value >= PresetValues::Width.Min ? value : fallback;
     };
     const auto colour = [&](const char* key, const QString& fallback) {
         const QString value = text(key, fallback);
@@ -133,7 +133,7 @@ Preset ReadPreset(const IniFile& file, const QString& name) {
     p.Iterations = number(PresetKey::Iterations, p.Iterations);
     p.FactorA = text(PresetKey::FactorA, p.FactorA);
     p.FactorB = text(PresetKey::FactorB, p.FactorB);
-    p.DriftKind = WithinList(number(PresetKey::Drift, p.DriftKind), DriftDown);
+    p.DriftKind = WithinList(number(PresetKey::Drift, p.DriftKind), PresetValues::Drift.Max);
     p.StartColour = text(PresetKey::StartColour, p.StartColour);
     p.EndColour = text(PresetKey::EndColour, p.EndColour);
     for (int i = 1;; ++i) {
@@ -148,15 +148,17 @@ Preset ReadPreset(const IniFile& file, const QString& name) {
     p.LinkColour = colour(PresetKey::LinkColour, p.LinkColour);
     p.VisitedLinkColour = colour(PresetKey::VisitedLinkColour, p.VisitedLinkColour);
     p.ActiveLinkColour = colour(PresetKey::ActiveLinkColour, p.ActiveLinkColour);
-    p.Type = WithinList(number(PresetKey::TextureType, p.Type), ImageFile);
-    p.Contrast = std::clamp(number(PresetKey::Contrast, p.Contrast), -255, 255);
-    p.Brightness = std::clamp(number(PresetKey::Brightness, p.Brightness), -255, 255);
+    p.Type = WithinList(number(PresetKey::TextureType, p.Type), PresetValues::TextureType.Max);
+    p.Contrast = std::clamp(number(PresetKey::Contrast, p.Contrast), PresetValues::Contrast.Min,
+                            PresetValues::Contrast.Max);
+    p.Brightness = std::clamp(number(PresetKey::Brightness, p.Brightness),
+                              PresetValues::Brightness.Min, PresetValues::Brightness.Max);
     p.ImageFile = text(PresetKey::File, p.ImageFile);
     p.FactorC = text(PresetKey::FactorC, p.FactorC);
     p.FactorD = text(PresetKey::FactorD, p.FactorD);
     p.MultiplierA = text(PresetKey::MultiplierA, p.MultiplierA);
     p.MultiplierB = text(PresetKey::MultiplierB, p.MultiplierB);
-    p.Zero = WithinList(number(PresetKey::ZeroAction, p.Zero), ZeroActionAbs);
+    p.Zero = WithinList(number(PresetKey::ZeroAction, p.Zero), PresetValues::ZeroAction.Max);
     return p;
 }
 
@@ -179,7 +181,7 @@ int FactorPosition(const QString& text, const QString& key) {
 
 int PointPosition(const PresetPoint& point, int number) {
     int position = 0;
-    if (!UserSettings::ParseDecimal(point.Position, position))
+    if (!ParseDecimal(point.Position, position))
         throw MottlerError(
             QStringLiteral("The position \"%1\" of \"%2\" is not a valid whole number.")
                 .arg(point.Position, PointKey(number)));
@@ -191,7 +193,7 @@ bool NeedsAdvancedWindow(const Preset& preset) {
     const Preset standard;
     return preset.FactorC != standard.FactorC || preset.FactorD != standard.FactorD ||
            preset.MultiplierA != standard.MultiplierA ||
-           preset.MultiplierB != standard.MultiplierB || preset.Zero != 0;
+           preset.MultiplierB != standard.MultiplierB || preset.Zero != standard.Zero;
 }
 
 QStringList PresetNames(const IniFile& file) {

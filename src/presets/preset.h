@@ -22,46 +22,34 @@ struct PresetPoint {
 /// Everything one preset section holds. The member values are those a load uses for a
 /// missing key; texts are kept exactly as stored, so that the controls show them unchanged.
 struct Preset {
-    std::int32_t Seed = 0;
-    int Iterations = 100;
-    QString FactorA = QStringLiteral("50");
-    QString FactorB = QStringLiteral("50");
-    int DriftKind = NoDrift;
+    std::int32_t Seed = PresetValues::Seed.Missing;
+    int Iterations = PresetValues::Iterations.Missing;
+    QString FactorA = QString::number(PresetValues::FactorA.Missing);
+    QString FactorB = QString::number(PresetValues::FactorB.Missing);
+    int DriftKind = PresetValues::Drift.Missing;
     QString StartColour = QStringLiteral("000000");
     QString EndColour = QStringLiteral("FFFFFF");
     QList<PresetPoint> MiddlePoints; ///< "Color1", "Color2", ... in list order
-    int Width = 100;
-    int Height = 100;
+    int Width = PresetValues::Width.Missing;
+    int Height = PresetValues::Height.Missing;
     /// Preview colours of the web page; an empty text stands for "no valid colour".
     QString TextColour = QStringLiteral("000000");
     QString LinkColour = QStringLiteral("0000FF");
     QString VisitedLinkColour = QStringLiteral("CC00CC");
     QString ActiveLinkColour = QStringLiteral("FF0000");
-    int Type = RandomNoise;
-    int Contrast = 0;
-    int Brightness = 0;
+    int Type = PresetValues::TextureType.Missing;
+    int Contrast = PresetValues::Contrast.Missing;
+    int Brightness = PresetValues::Brightness.Missing;
     QString ImageFile;
     /// The Advanced window's texts.
-    QString FactorC = QStringLiteral("12");
-    QString FactorD = QStringLiteral("16");
-    QString MultiplierA = QStringLiteral("4");
-    QString MultiplierB = QStringLiteral("4");
-    int Zero = ZeroActionZero;
+    QString FactorC = QString::number(PresetValues::FactorC.Missing);
+    QString FactorD = QString::number(PresetValues::FactorD.Missing);
+    QString MultiplierA = QString::number(PresetValues::MultiplierA.Missing);
+    QString MultiplierB = QString::number(PresetValues::MultiplierB.Missing);
+    int Zero = PresetValues::ZeroAction.Missing;
 
     friend bool operator==(const Preset&, const Preset&) = default;
 };
-
-namespace PresetKey {
-inline constexpr const char* StartColour = "Start Color";
-inline constexpr const char* EndColour = "End Color";
-inline constexpr const char* PointPrefix = "Color";
-inline constexpr const char* TextColour = "ColorText";
-inline constexpr const char* LinkColour = "ColorLink";
-inline constexpr const char* VisitedLinkColour = "ColorVLink";
-inline constexpr const char* ActiveLinkColour = "ColorALink";
-inline constexpr const char* Contrast = "Contrast";
-inline constexpr const char* Brightness = "Brightness";
-} // namespace PresetKey
 
 /// Replaces the section `name` with the preset's keys, in their fixed order, leaving out the
 /// keys whose value a load would give anyway (see the file's table of keys). One atomic file
@@ -91,8 +79,8 @@ int FactorPosition(const QString& text, const QString& key);
 /// 0..255. Throws MottlerError with the conversion error when it is not a whole number.
 int PointPosition(const PresetPoint& point, int number);
 
-/// Whether loading the preset must show the Advanced window: an advanced text differs from
-/// "12", "16", "4", "4", or the zero action is not 0.
+/// Whether loading the preset must show the Advanced window: an advanced text or the zero
+/// action differs from its value for a missing key.
 bool NeedsAdvancedWindow(const Preset& preset);
 
 /// The section names of the file, sorted alphabetically without regard to case.

@@ -1,6 +1,6 @@
 #include "presets/presetgrowth.h"
 
-#include "widgets/numericeditrules.h"
+#include "base/numbers.h"
 #include "engine/random.h"
 #include "engine/render.h"
 #include "engine/seeding.h"

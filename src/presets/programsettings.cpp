@@ -1,6 +1,6 @@
 #include "presets/programsettings.h"
 
-#include "widgets/numericeditrules.h"
+#include "base/numbers.h"
 #include "base/usersettings.h"
 
 namespace mottler {

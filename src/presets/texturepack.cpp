@@ -51,9 +51,9 @@ PackImport ImportTexturePack(const QString& packPath, IniFile& presets, const Pa
 
 QString ImportSummary(const QStringList& installed) {
     QString text =
-        QString::number(installed.size()) + QStringLiteral(" patterns have been installed.\r\n");
+        QString::number(installed.size()) + QStringLiteral(" patterns have been installed.\n");
     for (const QString& name : installed)
-        text += name + QStringLiteral("\r\n");
+        text += name + QStringLiteral("\n");
     return text;
 }
 

@@ -1,9 +1,5 @@
 #include "widgets/numericeditrules.h"
 
-#include "base/errors.h"
-#include "base/usersettings.h"
-
-#include <cmath>
 
 namespace mottler {
 namespace {
@@ -56,18 +52,6 @@ bool PassesCharacterLists(const NumericEditRules& rules, QChar key) {
 
 } // namespace
 
-int IntValue(const QString& text) {
-    int value = 0;
-    UserSettings::ParseDecimal(text, value);
-    return value;
-}
-
-double NumberValue(const QString& text) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
-}
-
 KeyResult FilterKey(const NumericEditRules& rules, const EditState& state, QChar key) {
     const EditState base = WithoutSelection(state);
     QString candidate = base.text;
@@ -107,14 +91,6 @@ QString ApplyMin(const QString& text, int min) {
     if (min > 0 && !text.isEmpty() && NumberValue(text) < min)
         return QString::number(min);
     return text;
-}
-
-double DecimalNumber(const QString& text) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok)
-        throw MottlerError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
-    return value;
 }
 
 } // namespace mottler

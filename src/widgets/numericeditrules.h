@@ -1,20 +1,10 @@
 #pragma once
 
+#include "base/numbers.h"
+
 #include <QString>
 
 namespace mottler {
-
-/// The integer a box reads as: its text as a decimal integer (surrounding blanks allowed),
-/// 0 when the text is empty or not an integer. Every caller that reads a numeric field uses it.
-int IntValue(const QString& text);
-
-/// The number a numeric box holds, decimals included: 0 when the text is empty or not a
-/// finite number. Used for the bounds so that "5.5" is not mistaken for 0.
-double NumberValue(const QString& text);
-
-/// The decimal number a box must hold for a computation (a growth factor, a multiplier).
-/// Throws MottlerError "'text' is not a valid floating point value" when it holds none.
-double DecimalNumber(const QString& text);
 
 /// What may be typed into a NumericEdit.
 struct NumericEditRules {

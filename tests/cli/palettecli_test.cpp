@@ -1,4 +1,5 @@
 #include "clirun.h"
+#include "presets/shapetuning.h"
 #include "engine/growth.h"
 #include "engine/random.h"
 #include "engine/render.h"
@@ -32,7 +33,7 @@ QImage FlameInProcess() {
     TextureEngine engine;
     engine.SetTextureSize(100, 100);
     SetRandomSeed(27057650u);
-    SeedTexture(engine, RandomNoise, ShapeTuning::FromUserSettings());
+    SeedTexture(engine, RandomNoise, ReadShapeTuning());
     RunParameters params;
     params.Iterations = 42;
     params.Animate = false;

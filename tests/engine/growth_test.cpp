@@ -223,7 +223,7 @@ TEST(GrowTexture, OverflowStopsWithItsMessageAndSkipsFinishRun) {
     EXPECT_EQ(result.Outcome, RunOutcome::Overflow);
     EXPECT_EQ(result.Message,
               "The mathematics involved in this calculation have gone outside the range this "
-              "computer can handle.  Texture growth will be stopped here.  \r\n\r\nPlease "
+              "computer can handle.  Texture growth will be stopped here.  \n\nPlease "
               "choose some new settings and try again.");
     EXPECT_TRUE(observer.finished.empty());
     EXPECT_EQ(observer.events.back(), std::string("ended"));
@@ -253,7 +253,7 @@ TEST(GrowTexture, ObserverErrorIsReportedAsAnInternalError) {
     EXPECT_EQ(result.Outcome, RunOutcome::InternalError);
     EXPECT_EQ(
         result.Message,
-        "An internal error has occurred while growing this texture.\r\n\r\nCould not add frame");
+        "An internal error has occurred while growing this texture.\n\nCould not add frame");
     EXPECT_TRUE(observer.finished.empty());
 }
 

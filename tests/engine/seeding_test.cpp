@@ -1,4 +1,5 @@
 #include "base/errors.h"
+#include "presets/shapetuning.h"
 #include "engine/random.h"
 #include "engine/seeding.h"
 #include "engine/texturesettings.h"
@@ -91,7 +92,7 @@ TEST(SeedTexture, RectanglesOnlyWhenWhichShapeIsSixInTheSettings) {
     UserSettings::WriteInt("Which Shape", 6);
     UserSettings::WriteInt("Extra Shapes", -5); // clamped to 0: exactly "Min Shapes" shapes
     UserSettings::WriteInt("Min Shapes", 4);
-    const ShapeTuning tuning = ShapeTuning::FromUserSettings();
+    const ShapeTuning tuning = ReadShapeTuning();
     QSettings("Quorvex", "Mottler").clear();
     EXPECT_EQ(tuning.WhichShape, 6);
     EXPECT_EQ(tuning.ExtraShapes, 0);

@@ -90,25 +90,25 @@ TEST(NumericEdit, PasteIntoNumericBoxKeepsOnlyTheDigitsThatFit) {
 
 TEST(NumericEdit, TextIsStoredAndLoadedUnderItsKey) {
     NumericEdit box;
-    box.SetRegStore(true);
-    box.SetRegPath("Export");
-    EXPECT_EQ(box.RegPath(), "\\Export");
-    box.SetRegValue("Name");
+    box.SetStoreInSettings(true);
+    box.SetSettingsKey("Export");
+    EXPECT_EQ(box.SettingsKey(), "\\Export");
+    box.SetSettingsValueName("Name");
     box.SetOptions(NumericEdit::seOnChange);
     box.setText("frames");
     EXPECT_EQ(UserSettings::ReadString("Export/Name"), "frames");
 
     NumericEdit again;
-    again.SetRegStore(true);
-    again.SetRegPath("\\Software\\Quorvex\\Mottler\\Export");
-    again.SetRegValue("Name");
-    again.LoadFromRegistry();
+    again.SetStoreInSettings(true);
+    again.SetSettingsKey("\\Software\\Quorvex\\Mottler\\Export");
+    again.SetSettingsValueName("Name");
+    again.LoadFromSettings();
     EXPECT_EQ(again.text(), "frames");
 }
 
 TEST(NumericEdit, WriteWithoutKeyShowsInternalErrorAndWritesNothing) {
     NumericEdit box;
-    box.SetRegValue("Orphan");
+    box.SetSettingsValueName("Orphan");
     box.setText("lost");
     QString shown;
     QTimer::singleShot(0, [&shown] {
@@ -117,7 +117,7 @@ TEST(NumericEdit, WriteWithoutKeyShowsInternalErrorAndWritesNothing) {
             message->accept();
         }
     });
-    box.WriteToRegistry();
+    box.WriteToSettings();
     EXPECT_EQ(shown, "TQuorEdit Internal Error : WriteToRegistry called while sRegPath was "
                      "blank !");
     EXPECT_EQ(UserSettings::ReadString("Orphan", "none"), "none");
@@ -132,8 +132,8 @@ protected:
         box->SetFileBrowser(true);
         box->SetFileFilter("Bitmaps|*.bmp");
         box->SetFileDefaultExt(".bmp");
-        box->SetFileBrowserInitDirRegPath("\\Software\\Quorvex\\Mottler\\Browse");
-        box->SetFileBrowserInitDirRegValue("InitDir");
+        box->SetFileBrowserStartFolderKey("\\Software\\Quorvex\\Mottler\\Browse");
+        box->SetFileBrowserStartFolderName("InitDir");
         box->SetFileDialogRunner([this](const FileDialogRequest& request) {
             requests.push_back(request);
             return answer;

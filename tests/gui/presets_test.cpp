@@ -1,5 +1,6 @@
 // Presets from the main window: the built-in list, loading, saving and the program settings.
 #include "widgets/ui/colourdropdown.h"
+#include "presets/shapetuning.h"
 #include "widgets/ui/numericedit.h"
 #include "engine/ui/advancedwindow.h"
 #include "mainwindowfixture.h"
@@ -80,7 +81,7 @@ TEST_F(PresetTest, ChoosingMarbleGrowsTheSameTextureAsTheHeadlessLoad) {
 
     TextureEngine headless;
     const IniFile file(DataFile(PresetFileName));
-    GrowPreset(headless, ReadPreset(file, "Marble"), ShapeTuning::FromUserSettings());
+    GrowPreset(headless, ReadPreset(file, "Marble"), ReadShapeTuning());
     const float* a = headless.FieldA.Data();
     EXPECT_EQ(FieldA(), std::vector<float>(a, a + headless.CellCount()));
     EXPECT_EQ(W().Engine().TextureBitmap, headless.TextureBitmap);

@@ -47,11 +47,11 @@ TEST(DataFolderTest, ExtractionReportsItsFailureAndLeavesExistingFilesAlone) {
     EXPECT_FALSE(ExtractResourceFile(blocker + "/save.ini", BuiltInPresetsResource, message));
     EXPECT_TRUE(message.startsWith("An error occurred while trying to extract :/presets/save.ini"
                                    " to " +
-                                   blocker + "/save.ini.\r\n\r\n"));
-    EXPECT_GT(message.size(), message.indexOf("\r\n\r\n") + 4);
+                                   blocker + "/save.ini.\n\n"));
+    EXPECT_GT(message.size(), message.indexOf("\n\n") + 2);
     EXPECT_FALSE(ExtractResourceFile(dir.filePath("x"), ":/nothing/here", message));
     EXPECT_EQ(message, "An error occurred while trying to extract :/nothing/here to " +
-                           dir.filePath("x") + ".\r\n\r\nThe resource does not exist.");
+                           dir.filePath("x") + ".\n\nThe resource does not exist.");
 
     test::WriteBytes(blocker, "mine");
     EXPECT_TRUE(ExtractWhenMissing(blocker, BuiltInPresetsResource, message));

@@ -44,7 +44,7 @@ TEST_F(TexturePackTest, InstallsNewPresetsAndSummarisesThem) {
     const PackImport result = Import({});
     EXPECT_FALSE(result.Cancelled);
     EXPECT_EQ(ImportSummary(result.Installed),
-              "3 patterns have been installed.\r\nSand\r\nmarble\r\nDots\r\n");
+              "3 patterns have been installed.\nSand\nmarble\nDots\n");
     EXPECT_EQ(Stored(presetPath), "[Old]\r\nSeed=5\r\n\r\n[Sand]\r\nSeed=7\r\nA=10\r\n\r\n"
                                   "[marble]\r\nSeed=8\r\nB=3\r\n\r\n[Dots]\r\nSeed=9\r\n");
 }
@@ -57,7 +57,7 @@ TEST_F(TexturePackTest, AnsweringNoKeepsTheExistingPresetWhateverItsCase) {
     EXPECT_EQ(questions, QStringList({"A pattern called Sand already exists. Overwrite ?",
                                       "A pattern called marble already exists. Overwrite ?",
                                       "A pattern called Dots already exists. Overwrite ?"}));
-    EXPECT_EQ(ImportSummary(again.Installed), "0 patterns have been installed.\r\n");
+    EXPECT_EQ(ImportSummary(again.Installed), "0 patterns have been installed.\n");
     EXPECT_EQ(Stored(presetPath), before);
 }
 
@@ -78,7 +78,7 @@ TEST_F(TexturePackTest, ADamagedPackInstallsNothingAndLeavesThePresetsAlone) {
     Store(packPath, garbage);
     const QByteArray before = Stored(presetPath);
     const PackImport result = Import({});
-    EXPECT_EQ(ImportSummary(result.Installed), "0 patterns have been installed.\r\n");
+    EXPECT_EQ(ImportSummary(result.Installed), "0 patterns have been installed.\n");
     EXPECT_TRUE(questions.isEmpty());
     EXPECT_EQ(Stored(presetPath), before);
 

@@ -3,6 +3,7 @@
 #include "widgets/numericeditrules.h"
 #include "widgets/ui/numericedit.h"
 #include "base/errors.h"
+#include "base/presetkeys.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -41,10 +42,17 @@ AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     auto* intro = new QLabel("Change these numbers and see what happens !", this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
-    txtCFactor = Field(layout, this, "txtCFactor", "C Factor (Default=12)", "12", 2);
-    txtDFactor = Field(layout, this, "txtDFactor", "D Factor (Default=16)", "16", 2);
-    txtAMultiplier = Field(layout, this, "txtAMultiplier", "A Multiplier (Default=4.0)", "4.0", 3);
-    txtBMultiplier = Field(layout, this, "txtBMultiplier", "B Multiplier (Default=4.0)", "4.0", 3);
+    // The boxes start with the defaults of base/presetkeys.h; the multipliers show one decimal.
+    const QString c = QString::number(PresetValues::FactorC.Startup);
+    const QString d = QString::number(PresetValues::FactorD.Startup);
+    const QString aMult = QString::number(PresetValues::MultiplierA.Startup) + ".0";
+    const QString bMult = QString::number(PresetValues::MultiplierB.Startup) + ".0";
+    txtCFactor = Field(layout, this, "txtCFactor", "C Factor (Default=" + c + ")", c, 2);
+    txtDFactor = Field(layout, this, "txtDFactor", "D Factor (Default=" + d + ")", d, 2);
+    txtAMultiplier =
+        Field(layout, this, "txtAMultiplier", "A Multiplier (Default=" + aMult + ")", aMult, 3);
+    txtBMultiplier =
+        Field(layout, this, "txtBMultiplier", "B Multiplier (Default=" + bMult + ")", bMult, 3);
 
     auto* group = new QGroupBox("On Negative Value, set A = ", this);
     auto* row = new QHBoxLayout(group);
@@ -89,11 +97,11 @@ void AdvancedWindow::SelectZeroAction(int index) {
 }
 
 void AdvancedWindow::btnRestoreDefaultsClick() {
-    txtCFactor->setText("12");
-    txtDFactor->setText("16");
-    txtAMultiplier->setText("4");
-    txtBMultiplier->setText("4");
-    SelectZeroAction(0);
+    txtCFactor->setText(QString::number(PresetValues::FactorC.Startup));
+    txtDFactor->setText(QString::number(PresetValues::FactorD.Startup));
+    txtAMultiplier->setText(QString::number(PresetValues::MultiplierA.Startup));
+    txtBMultiplier->setText(QString::number(PresetValues::MultiplierB.Startup));
+    SelectZeroAction(PresetValues::ZeroAction.Startup);
 }
 
 GrowthFactors AdvancedWindow::ApplyTo(GrowthFactors factors) const {

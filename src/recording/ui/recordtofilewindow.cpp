@@ -28,8 +28,8 @@ NumericEdit* FileBox(QWidget* parent) {
     box->SetFileGlyph(BrowseGlyph::sgSave);
     box->SetFileFilter("*.avi|*.avi");
     box->SetFileDefaultExt("avi");
-    box->SetFileBrowserInitDirRegPath("\\Software\\Quorvex\\Mottler");
-    box->SetFileBrowserInitDirRegValue("AVI Path");
+    box->SetFileBrowserStartFolderKey("\\Software\\Quorvex\\Mottler");
+    box->SetFileBrowserStartFolderName("AVI Path");
     return box;
 }
 

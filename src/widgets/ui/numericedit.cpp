@@ -39,8 +39,8 @@ bool IsEnterKey(const QKeyEvent* event) {
 
 NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent), dialogRunner(RunFileDialog) {
     connect(this, &QLineEdit::textChanged, this, [this] {
-        if (regStore && options.testFlag(seOnChange))
-            WriteToRegistry();
+        if (storeInSettings && options.testFlag(seOnChange))
+            WriteToSettings();
     });
 }
 
@@ -81,28 +81,28 @@ void NumericEdit::SetFileGlyph(BrowseGlyph kind) {
     PlaceBrowseButton();
 }
 
-void NumericEdit::SetRegPath(const QString& key) {
-    regPath = key.isEmpty() || key.startsWith(u'\\') ? key : u'\\' + key;
+void NumericEdit::SetSettingsKey(const QString& key) {
+    settingsKey = key.isEmpty() || key.startsWith(u'\\') ? key : u'\\' + key;
 }
 
 int NumericEdit::IntValue() const {
     return mottler::IntValue(text());
 }
 
-void NumericEdit::WriteToRegistry() {
-    if (regPath.isEmpty()) {
+void NumericEdit::WriteToSettings() {
+    if (settingsKey.isEmpty()) {
         QMessageBox::critical(this, QApplication::applicationName(),
                               QStringLiteral("TQuorEdit Internal Error : WriteToRegistry called "
                                              "while sRegPath was blank !"));
         return;
     }
-    UserSettings::WriteString(SettingsNameOf(regPath, regValue), text());
+    UserSettings::WriteString(SettingsNameOf(settingsKey, settingsValueName), text());
 }
 
-void NumericEdit::LoadFromRegistry() {
-    if (!regStore || regPath.isEmpty())
+void NumericEdit::LoadFromSettings() {
+    if (!storeInSettings || settingsKey.isEmpty())
         return;
-    const QString stored = UserSettings::ReadString(SettingsNameOf(regPath, regValue));
+    const QString stored = UserSettings::ReadString(SettingsNameOf(settingsKey, settingsValueName));
     if (!stored.isEmpty())
         setText(stored);
 }
@@ -160,8 +160,8 @@ void NumericEdit::keyPressEvent(QKeyEvent* event) {
         event->accept(); // a dropped key goes nowhere, not even to the window
         return;
     }
-    if (IsEnterKey(event) && regStore && options.testFlag(seOnCarriageReturn))
-        WriteToRegistry();
+    if (IsEnterKey(event) && storeInSettings && options.testFlag(seOnCarriageReturn))
+        WriteToSettings();
     Q_EMIT KeyPress(event);
     QLineEdit::keyPressEvent(event);
 }
@@ -185,8 +185,8 @@ void NumericEdit::focusOutEvent(QFocusEvent* event) {
         const QString bounded = ApplyMin(text(), min);
         if (bounded != text())
             setText(bounded);
-        if (regStore && options.testFlag(seOnExit))
-            WriteToRegistry();
+        if (storeInSettings && options.testFlag(seOnExit))
+            WriteToSettings();
     }
     QLineEdit::focusOutEvent(event);
 }

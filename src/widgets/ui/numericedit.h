@@ -33,7 +33,7 @@ using FileDialogRunner = std::function<QString(const FileDialogRequest&)>;
 class NumericEdit : public QLineEdit {
     Q_OBJECT
 public:
-    /// When RegStore writes the text to the settings.
+    /// When StoreInSettings writes the text to the settings.
     enum StoreOption {
         seOnExit = 0x1,           ///< when the box loses focus
         seOnCarriageReturn = 0x2, ///< when Enter is pressed in the box
@@ -76,19 +76,19 @@ public:
     QString FileDefaultExt() const { return fileDefaultExt; }
     void SetFileDefaultExt(const QString& extension) { fileDefaultExt = extension; }
     /// Settings key and value name of the browse dialog's start folder (see SettingsNameOf).
-    QString FileBrowserInitDirRegPath() const { return initDirKey; }
-    void SetFileBrowserInitDirRegPath(const QString& key) { initDirKey = key; }
-    QString FileBrowserInitDirRegValue() const { return initDirValue; }
-    void SetFileBrowserInitDirRegValue(const QString& name) { initDirValue = name; }
+    QString FileBrowserStartFolderKey() const { return initDirKey; }
+    void SetFileBrowserStartFolderKey(const QString& key) { initDirKey = key; }
+    QString FileBrowserStartFolderName() const { return initDirValue; }
+    void SetFileBrowserStartFolderName(const QString& name) { initDirValue = name; }
 
-    /// Keeps the text in the settings as value RegValue under key RegPath.
-    bool RegStore() const { return regStore; }
-    void SetRegStore(bool on) { regStore = on; }
-    QString RegPath() const { return regPath; }
+    /// Keeps the text in the settings as value SettingsValueName under key SettingsKey.
+    bool StoreInSettings() const { return storeInSettings; }
+    void SetStoreInSettings(bool on) { storeInSettings = on; }
+    QString SettingsKey() const { return settingsKey; }
     /// A key not starting with "\" gets one prepended.
-    void SetRegPath(const QString& key);
-    QString RegValue() const { return regValue; }
-    void SetRegValue(const QString& name) { regValue = name; }
+    void SetSettingsKey(const QString& key);
+    QString SettingsValueName() const { return settingsValueName; }
+    void SetSettingsValueName(const QString& name) { settingsValueName = name; }
     StoreOptions Options() const { return options; }
     void SetOptions(StoreOptions when) { options = when; }
     /// The control's version; always "1.5".
@@ -96,12 +96,12 @@ public:
 
     /// The text as an integer: 0 when empty or not an integer.
     int IntValue() const;
-    /// Writes the text to the settings; with an empty RegPath it shows an internal error
+    /// Writes the text to the settings; with an empty SettingsKey it shows an internal error
     /// instead and writes nothing.
-    void WriteToRegistry();
-    /// With RegStore on and RegPath set, a non-empty stored text becomes the text. Call once the
+    void WriteToSettings();
+    /// With StoreInSettings on and SettingsKey set, a non-empty stored text becomes the text. Call once the
     /// properties are set.
-    void LoadFromRegistry();
+    void LoadFromSettings();
 
     /// Replaces the file dialog of the browse button (tests, or a caller's own dialog).
     void SetFileDialogRunner(FileDialogRunner runner);
@@ -144,9 +144,9 @@ private:
     QString fileDefaultExt;
     QString initDirKey;
     QString initDirValue;
-    bool regStore = false;
-    QString regPath;
-    QString regValue;
+    bool storeInSettings = false;
+    QString settingsKey;
+    QString settingsValueName;
     StoreOptions options;
     FileDialogRunner dialogRunner;
     QPointer<QToolButton> browseButton;

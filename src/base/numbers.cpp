@@ -1,0 +1,37 @@
+#include "base/numbers.h"
+
+#include "base/errors.h"
+
+#include <cmath>
+
+namespace mottler {
+
+bool ParseDecimal(const QString& text, int& value) {
+    bool ok = false;
+    const int parsed = text.trimmed().toInt(&ok, 10);
+    if (ok)
+        value = parsed;
+    return ok;
+}
+
+int IntValue(const QString& text) {
+    int value = 0;
+    ParseDecimal(text, value);
+    return value;
+}
+
+double NumberValue(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0.0;
+}
+
+double DecimalNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok)
+        throw MottlerError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return value;
+}
+
+} // namespace mottler
