@@ -6,6 +6,9 @@
 #include <cstring>
 #include <limits>
 
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "the sweep needs x87 extended precision: a long double with a 64-bit significand");
+
 namespace mottler {
 namespace {
 
