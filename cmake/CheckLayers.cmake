@@ -16,9 +16,11 @@ set(ALLOWED_recording "base;palette;engine;presets")
 set(ALLOWED_output    "base;palette;engine;presets;recording")
 set(ALLOWED_gradients "base;palette;engine;presets;recording;output")
 set(ALLOWED_preview   "base;palette;engine;presets;recording;output;gradients")
-set(ALLOWED_picker    "base;palette;engine;presets;recording;output;gradients;preview")
-set(ALLOWED_widgets   "base;palette;engine;presets;recording;output;gradients;preview;picker")
-set(CORE_FOLDERS base palette engine presets recording output gradients preview picker widgets)
+set(ALLOWED_document  "base;palette;engine;presets;recording;output;gradients;preview")
+set(ALLOWED_picker    "base;palette;engine;presets;recording;output;gradients;preview;document")
+set(ALLOWED_widgets   "base;palette;engine;presets;recording;output;gradients;preview;document;picker")
+set(CORE_FOLDERS
+    base palette engine presets recording output gradients preview document picker widgets)
 set(TOP_FOLDERS app cli)
 
 # Qt Widgets headers a core file must not include (the core links Qt Core and Gui only).

@@ -68,9 +68,8 @@ void GuiGrowthObserver::ShowPreview(int) {
 }
 
 void GuiGrowthObserver::PaintAge(int ageIndex, int iteration) {
-    QLabel* frameNumber = window.preview.lblFrameNumber;
-    frameNumber->setText(QString::number(iteration));
-    frameNumber->repaint();
+    window.ShowIteration(iteration);
+    window.preview.lblFrameNumber->repaint();
     window.PaintAge(ageIndex, iteration);
 }
 

@@ -4,10 +4,8 @@
 #include "app/recordframe.h"
 #include "app/settingspages.h"
 #include "app/texturepage.h"
-#include "engine/engine.h"
+#include "document/texturedocument.h"
 #include "engine/growth.h"
-#include "palette/gradientstate.h"
-#include "recording/frames.h"
 
 #include <QMainWindow>
 #include <array>
@@ -26,27 +24,25 @@ class RunInputFilter;
 class AdvancedWindow;
 class RecordToFileWindow;
 
-/// The main window: the one texture, its settings and views. Its handlers are split by
-/// subsystem over the tfrmthumb_*.cpp files; the work they start lives in the core.
+/// The main window: it displays and edits the one TextureDocument. Its handlers are split by
+/// subsystem over the mainwindow_*.cpp files; the work they start lives in the core.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    TextureEngine& Engine() { return engine; }
-    GradientState& Gradient() { return gradient; }
+    /// The texture on display: engine, gradient, recorded frames and run state.
+    TextureDocument& Document() { return document; }
     GradientEditor& Editor() { return *gradientEditor; }
     AdjustPanel& Adjustments() { return *adjustPanel; }
     TexturePage& Page() { return page; }
     PreviewFrame& Preview() { return preview; }
     AdvancedWindow& Advanced() { return *frmAdvanced; }
     RecordFrame& Recording() { return recording; }
-    FrameList& Frames() { return frames; }
     RecordToFileWindow& RecordToFile() { return *frmRecordToFile; }
     AgeThumbnail* Age(int index) const { return ages[static_cast<std::size_t>(index - 1)]; }
     QTabWidget* PageControl() const { return pgControl; }
-    bool Running() const { return running; }
 
     // Generation commands.
     void btnGoClick();
@@ -64,6 +60,8 @@ public:
     /// Called by the run's observer at the end of a run (k: the reported iteration).
     void FinishRun(int k);
     void UpdateContinueButton();
+    /// Shows the iteration of the texture on display (the document's ShownIteration).
+    void ShowIteration(int iteration);
 
     // Views.
     void RenderDisplayField();
@@ -140,8 +138,13 @@ private:
     GrowthFactors ReadFactors() const;
     RunParameters ReadRunParameters(RunMode mode) const;
 
-    TextureEngine engine;
-    GradientState gradient;
+    TextureDocument document;
+    // Short names for the parts of the document the handlers use most.
+    TextureEngine& engine = document.Engine;
+    GradientState& gradient = document.Gradient;
+    FrameList& frames = document.Frames;
+    bool& running = document.Running;
+    QString& imageFile = document.ImageFile;
     GradientEditor* gradientEditor = nullptr;
     AdjustPanel* adjustPanel = nullptr;
     QTabWidget* pgControl = nullptr;
@@ -156,12 +159,9 @@ private:
     QLabel* lblTime = nullptr;
     AdvancedWindow* frmAdvanced = nullptr;
     RecordFrame recording;
-    FrameList frames;
     int lastShownFrame = 0; ///< the frame trackbar position on display, 0 for none
     RecordToFileWindow* frmRecordToFile = nullptr;
     RunInputFilter* runInput = nullptr;
-    QString imageFile;
-    bool running = false;
     friend class GuiGrowthObserver;
 };
 

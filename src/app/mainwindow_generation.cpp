@@ -46,13 +46,16 @@ void MainWindow::ConnectGeneration() {
     connect(page.btnOpenImage, &QToolButton::clicked, this, [this] { btnOpenImageClick(); });
     connect(page.btnChangeMode, &QPushButton::clicked, this, [this] { btnChangeModeClick(); });
     connect(frmAdvanced, &AdvancedWindow::GoClicked, this, [this] { GrowTexture(RunMode::Fresh); });
+    // The seed box edits the document's seed; seedings and preset loads fill the box.
+    connect(page.txtRandomSeed, &QLineEdit::textChanged, this,
+            [this](const QString& text) { document.Seed = IntValue(text); });
 }
 
 void MainWindow::btnGoClick() {
     if (running)
         return;
     if (page.cmbTextureType->currentIndex() != ImageFile) {
-        SetRandomSeed(static_cast<std::uint32_t>(IntValue(page.txtRandomSeed->text())));
+        SetRandomSeed(static_cast<std::uint32_t>(document.Seed));
         SeedTexture();
     }
     GrowTexture(RunMode::Fresh);
@@ -70,7 +73,7 @@ void MainWindow::btnRandomizeClick() {
 }
 
 void MainWindow::btnContinueClick() {
-    if (running || preview.lblFrameNumber->text().isEmpty())
+    if (running || !document.ShownIteration)
         return;
     ShowLastRecordedFrame();
     tbIterationsChange();
@@ -84,7 +87,7 @@ void MainWindow::cmbTextureTypeClick() {
         page.btnOpenImage->setEnabled(true);
         return;
     }
-    SetRandomSeed(static_cast<std::uint32_t>(IntValue(page.txtRandomSeed->text())));
+    SetRandomSeed(static_cast<std::uint32_t>(document.Seed));
     SeedTexture();
     GrowTexture(RunMode::Fresh);
     page.btnOpenImage->setEnabled(false);
@@ -139,7 +142,7 @@ bool MainWindow::EnterRegenerates(QObject* watched, QEvent* event) {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
     if (!running) {
-        SetRandomSeed(static_cast<std::uint32_t>(IntValue(page.txtRandomSeed->text())));
+        SetRandomSeed(static_cast<std::uint32_t>(document.Seed));
         SeedTexture();
         GrowTexture(RunMode::Fresh);
     }

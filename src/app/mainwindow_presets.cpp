@@ -63,7 +63,7 @@ void MainWindow::LoadPresetNames() {
 Preset MainWindow::CurrentPreset() const {
     Preset p;
     p.Seed = engine.CurrentSeed;
-    p.Iterations = IntValue(preview.lblFrameNumber->text());
+    p.Iterations = document.ShownIteration.value_or(0);
     p.FactorA = page.spFactorA->text();
     p.FactorB = page.spFactorB->text();
     p.DriftKind = page.cmbDrift->currentIndex();
@@ -143,7 +143,7 @@ void MainWindow::LoadPreset(const Preset& preset) {
     page.cmbTextureType->setCurrentIndex(preset.Type);
     page.btnOpenImage->setEnabled(preset.Type >= ImageFile);
     page.txtRandomSeed->setText(QString::number(preset.Seed));
-    SetRandomSeed(static_cast<std::uint32_t>(IntValue(page.txtRandomSeed->text())));
+    SetRandomSeed(static_cast<std::uint32_t>(document.Seed));
     SeedTexture();
     if (preset.Type == ImageFile)
         LoadInitialImage(PresetPicturePath(preset));

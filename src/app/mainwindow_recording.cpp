@@ -61,7 +61,7 @@ void MainWindow::tbFramesChange() {
 }
 
 void MainWindow::ShowFrame(const Frame& frame) {
-    preview.lblFrameNumber->setText(QString::number(frame.Iteration));
+    ShowIteration(frame.Iteration);
     if (CopyFrameToDisplayField(frame, engine)) {
         RenderDisplayField();
         return;
@@ -79,7 +79,7 @@ void MainWindow::UpdateRecordingControls(int k) {
                                 recording.btnStop, recording.btnForward})
         button->setEnabled(any);
     UpdateSaveRecordingButton();
-    preview.lblFrameNumber->setText(QString::number(k));
+    ShowIteration(k);
     if (!RecordsToMemory())
         return;
     const int count = frames.Count();

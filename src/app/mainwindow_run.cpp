@@ -37,7 +37,7 @@ GrowthFactors MainWindow::ReadFactors() const {
 RunParameters MainWindow::ReadRunParameters(RunMode mode) const {
     RunParameters params;
     params.Mode = mode;
-    params.ContinueFrom = IntValue(preview.lblFrameNumber->text());
+    params.ContinueFrom = document.ShownIteration.value_or(0);
     params.Iterations = page.tbIterations->value();
     params.Animate = preview.chkAnimate->isChecked();
     params.AnimateEvery = IntValue(preview.txtAnimateMod->text());
@@ -109,14 +109,19 @@ void MainWindow::FinishRun(int k) {
     RenderDisplayField();
     preview.progressBar->SetText(QString());
     UpdateRecordingControls(k);
-    page.spIterations->setToolTip(QString::number(k));
+    document.IterationsGrown = k;
+    page.spIterations->setToolTip(QString::number(document.IterationsGrown));
     UpdateContinueButton();
     page.btnSavePreset->setEnabled(true);
 }
 
 void MainWindow::UpdateContinueButton() {
-    const bool grownLess = IntValue(page.spIterations->toolTip()) < page.tbIterations->value();
-    page.btnContinue->setEnabled(grownLess && !preview.lblFrameNumber->text().isEmpty());
+    page.btnContinue->setEnabled(document.CanContinue(page.tbIterations->value()));
+}
+
+void MainWindow::ShowIteration(int iteration) {
+    document.ShownIteration = iteration;
+    preview.lblFrameNumber->setText(QString::number(iteration));
 }
 
 } // namespace mottler

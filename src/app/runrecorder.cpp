@@ -42,17 +42,19 @@ RunRecorder::RunRecorder(MainWindow& owner) : window(owner) {
 
 void RunRecorder::ClearFrames() {
     ProgressBarSink progress(*window.Preview().progressBar);
-    window.Frames().ClearFrames(&progress);
+    window.Document().Frames.ClearFrames(&progress);
 }
 
 void RunRecorder::RecordStep(int iteration, bool firstOfRun) {
     const int recordEvery = window.Recording().txtRecordMod->IntValue();
     if (direct) {
-        direct->RecordStep(window.Engine().TextureBitmap, iteration, firstOfRun, recordEvery);
+        direct->RecordStep(window.Document().Engine.TextureBitmap, iteration, firstOfRun,
+                           recordEvery);
         return;
     }
     MessageBoxSink messages(&window);
-    RecordFrameStep(window.Frames(), window.Engine(), iteration, recordEvery, messages);
+    TextureDocument& document = window.Document();
+    RecordFrameStep(document.Frames, document.Engine, iteration, recordEvery, messages);
 }
 
 void RunRecorder::CloseFile() noexcept {

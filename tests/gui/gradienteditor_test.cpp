@@ -19,7 +19,7 @@ namespace {
 class GradientEditorTest : public MainWindowTest {
 protected:
     GradientEditor& E() { return W().Editor(); }
-    const ControlPointList& Points() { return W().Gradient().Points; }
+    const ControlPointList& Points() { return W().Document().Gradient.Points; }
 
     int AddMiddlePoint(int position, PackedColour colour) {
         E().AddControlPoint(position, colour, true, PointKind::Middle);
@@ -42,13 +42,13 @@ protected:
 };
 
 TEST_F(GradientEditorTest, DoubleClickOnTheStripAddsThePointUnderItWithoutChangingThePalette) {
-    const Palette before = W().Gradient().Colours;
+    const Palette before = W().Document().Gradient.Colours;
     QTest::mouseDClick(E().GradientStrip(), Qt::LeftButton, {}, QPoint(4, 100));
     ASSERT_EQ(Points().Count(), 3);
     const ControlPoint* added = Points().Active();
     EXPECT_EQ(added->Colour, PackRgb(155, 155, 155));
     EXPECT_EQ(added->Position(), 100);
-    EXPECT_EQ(W().Gradient().Colours.Pixels, before.Pixels);
+    EXPECT_EQ(W().Document().Gradient.Colours.Pixels, before.Pixels);
 }
 
 TEST_F(GradientEditorTest, DraggedMarkerStaysBesideTheStrip) {
@@ -109,12 +109,12 @@ TEST_F(GradientEditorTest, ContrastPointerMapsItsMiddleOntoTheStrip) {
     QLabel* pointer = W().Adjustments().ContrastPointer();
     Press(pointer, QPoint(5, 7));
     DragTo(pointer, QPoint(5, 7)); // no travel from the centred start
-    EXPECT_EQ(W().Gradient().Contrast, -2);
+    EXPECT_EQ(W().Document().Gradient.Contrast, -2);
     EXPECT_EQ(pointer->toolTip(), "Contrast: -2");
     DragTo(pointer, QPoint(5, 400));
-    EXPECT_EQ(W().Gradient().Contrast, 255);
+    EXPECT_EQ(W().Document().Gradient.Contrast, 255);
     DragTo(pointer, QPoint(5, -800));
-    EXPECT_EQ(W().Gradient().Contrast, -255);
+    EXPECT_EQ(W().Document().Gradient.Contrast, -255);
 }
 
 TEST_F(GradientEditorTest, FullNegativeContrastTurnsTheTextureGrey) {
@@ -122,7 +122,7 @@ TEST_F(GradientEditorTest, FullNegativeContrastTurnsTheTextureGrey) {
     QLabel* pointer = W().Adjustments().ContrastPointer();
     Press(pointer, QPoint(5, 7));
     DragTo(pointer, QPoint(5, -800));
-    const QImage& texture = W().Engine().TextureBitmap;
+    const QImage& texture = W().Document().Engine.TextureBitmap;
     for (int y = 0; y < texture.height(); y += 7)
         for (int x = 0; x < texture.width(); x += 7)
             ASSERT_EQ(texture.pixelColor(x, y), QColor(127, 127, 127)) << x << "," << y;
@@ -132,21 +132,21 @@ TEST_F(GradientEditorTest, DraggingOverTheBrightnessStripLeavesThePointerWhereIt
     QLabel* pointer = W().Adjustments().BrightnessPointer();
     const QPoint before = pointer->pos();
     DragTo(W().Adjustments().BrightnessStrip(), QPoint(3, 0));
-    EXPECT_EQ(W().Gradient().Brightness, -255);
+    EXPECT_EQ(W().Document().Gradient.Brightness, -255);
     DragTo(W().Adjustments().BrightnessStrip(), QPoint(3, 122));
-    EXPECT_EQ(W().Gradient().Brightness, 255);
+    EXPECT_EQ(W().Document().Gradient.Brightness, 255);
     EXPECT_EQ(pointer->pos(), before);
     W().Adjustments().ResetButton()->click();
-    EXPECT_EQ(W().Gradient().Brightness, 0);
+    EXPECT_EQ(W().Document().Gradient.Brightness, 0);
 }
 
 TEST_F(GradientEditorTest, ColourCycleEndsWhereItStarted) {
     Generate(31, 20);
-    const Palette before = W().Gradient().Colours;
-    const QImage texture = W().Engine().TextureBitmap.copy();
+    const Palette before = W().Document().Gradient.Colours;
+    const QImage texture = W().Document().Engine.TextureBitmap.copy();
     QTest::mouseClick(E().GradientStrip(), Qt::LeftButton, Qt::ShiftModifier, QPoint(4, 10));
-    EXPECT_EQ(W().Gradient().Colours.Pixels, before.Pixels);
-    EXPECT_EQ(W().Engine().TextureBitmap, texture);
+    EXPECT_EQ(W().Document().Gradient.Colours.Pixels, before.Pixels);
+    EXPECT_EQ(W().Document().Engine.TextureBitmap, texture);
 }
 
 TEST_F(GradientEditorTest, RightClickMakesARandomGradientWithoutTouchingTheSeed) {

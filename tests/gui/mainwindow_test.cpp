@@ -30,10 +30,10 @@ TEST(MainWindowStartUp, StartsAtOneHundredByOneHundredWithTheStartUpValues) {
 TEST_F(MainWindowTest, GeneratingTwiceWithTheSameSeedGivesTheSameTexture) {
     Generate(12345, 30);
     const std::vector<float> first = FieldA();
-    const QImage firstImage = W().Engine().TextureBitmap.copy();
+    const QImage firstImage = W().Document().Engine.TextureBitmap.copy();
     Generate(12345, 30);
     EXPECT_EQ(FieldA(), first);
-    EXPECT_EQ(W().Engine().TextureBitmap, firstImage);
+    EXPECT_EQ(W().Document().Engine.TextureBitmap, firstImage);
     EXPECT_EQ(W().Preview().lblFrameNumber->text(), "30");
 }
 
@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, RandomizeWritesTheNewSeedIntoTheSeedBox) {
     P().txtRandomSeed->setText("12345");
     Click(P().btnRandomize);
     EXPECT_NE(P().txtRandomSeed->text(), "12345");
-    EXPECT_EQ(P().txtRandomSeed->text().toInt(), W().Engine().CurrentSeed);
+    EXPECT_EQ(P().txtRandomSeed->text().toInt(), W().Document().Engine.CurrentSeed);
 }
 
 TEST_F(MainWindowTest, ContinueGrowsExactlyTheAddedIterations) {
@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, EscapeBeforeTheRunDoesNotCountButDuringTheRunStopsIt) {
     EXPECT_LT(reported, 299);
     const std::vector<float> stopped = FieldA();
     if (reported < 0) { // stopped before the first iteration: the seeded state stays
-        const float* initial = W().Engine().InitialA.Data();
+        const float* initial = W().Document().Engine.InitialA.Data();
         EXPECT_EQ(stopped, std::vector<float>(initial, initial + stopped.size()));
         return;
     }

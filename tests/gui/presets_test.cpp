@@ -54,7 +54,7 @@ protected:
 
     std::vector<std::pair<PackedColour, int>> PointsShown() {
         std::vector<std::pair<PackedColour, int>> points;
-        for (const ControlPoint& p : W().Gradient().Points.Points())
+        for (const ControlPoint& p : W().Document().Gradient.Points.Points())
             points.emplace_back(p.Colour, p.Position());
         return points;
     }
@@ -84,13 +84,13 @@ TEST_F(PresetTest, ChoosingMarbleGrowsTheSameTextureAsTheHeadlessLoad) {
     GrowPreset(headless, ReadPreset(file, "Marble"), ReadShapeTuning());
     const float* a = headless.FieldA.Data();
     EXPECT_EQ(FieldA(), std::vector<float>(a, a + headless.CellCount()));
-    EXPECT_EQ(W().Engine().TextureBitmap, headless.TextureBitmap);
+    EXPECT_EQ(W().Document().Engine.TextureBitmap, headless.TextureBitmap);
 }
 
 TEST_F(PresetTest, SavedPresetLoadsBackItsColoursAndTexture) {
     W().Editor().RandomGradient();
-    W().Gradient().Contrast = 40;
-    W().Gradient().Brightness = -30;
+    W().Document().Gradient.Contrast = 40;
+    W().Document().Gradient.Brightness = -30;
     W().Editor().RebuildPalette();
     Generate(2468, 35);
     const auto points = PointsShown();
@@ -102,15 +102,15 @@ TEST_F(PresetTest, SavedPresetLoadsBackItsColoursAndTexture) {
     Generate(1, 10);
     Load("my texture"); // names are found without regard to case
     EXPECT_EQ(PointsShown(), points);
-    EXPECT_EQ(W().Gradient().Contrast, 40);
-    EXPECT_EQ(W().Gradient().Brightness, -30);
+    EXPECT_EQ(W().Document().Gradient.Contrast, 40);
+    EXPECT_EQ(W().Document().Gradient.Brightness, -30);
     EXPECT_EQ(FieldA(), texture);
 }
 
 TEST_F(PresetTest, NegativeSeedLoadsAsNegative) {
     Load("Bigfoot Was Here ?");
     EXPECT_EQ(P().txtRandomSeed->text(), "-1772316075");
-    EXPECT_EQ(W().Engine().CurrentSeed, -1772316075);
+    EXPECT_EQ(W().Document().Engine.CurrentSeed, -1772316075);
 }
 
 TEST_F(PresetTest, LockedPaletteKeepsTheGradientWhileTheRestLoads) {
@@ -124,8 +124,8 @@ TEST_F(PresetTest, LockedPaletteKeepsTheGradientWhileTheRestLoads) {
 TEST_F(PresetTest, PreservedSizeKeepsTheCurrentSize) {
     W().SetPreserveSize(true);
     Load("Huge 1 (800 X 600)");
-    EXPECT_EQ(W().Engine().Width(), 100);
-    EXPECT_EQ(W().Engine().Height(), 100);
+    EXPECT_EQ(W().Document().Engine.Width(), 100);
+    EXPECT_EQ(W().Document().Engine.Height(), 100);
 }
 
 TEST_F(PresetTest, HandWrittenValuesLoadAsTheDefaultsAndPointsSay) {

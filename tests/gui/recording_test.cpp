@@ -48,9 +48,9 @@ protected:
 TEST_F(RecordingTest, AThousandIterationRunRecordedEveryIterationKeepsEveryFrame) {
     RecordSmallTextureEvery(1);
     Generate(31, 1000);
-    ASSERT_EQ(W().Frames().Count(), 1000);
+    ASSERT_EQ(W().Document().Frames.Count(), 1000);
     for (int i = 0; i < 1000; ++i)
-        ASSERT_EQ(W().Frames()[i].Iteration, i);
+        ASSERT_EQ(W().Document().Frames[i].Iteration, i);
     EXPECT_EQ(R().tbFrames->maximum(), 1000);
     EXPECT_EQ(R().tbFrames->value(), 1000);
     EXPECT_EQ(R().tbFrames->pageStep(), 52); // round(1000 / 20) + 2
@@ -100,12 +100,12 @@ TEST_F(RecordingTest, AFrameShownAfterAGradientChangeTakesTheNewColours) {
     RecordSmallTextureEvery(1);
     Generate(31, 10);
     R().tbFrames->setValue(5);
-    const QImage before = W().Engine().TextureBitmap.copy();
+    const QImage before = W().Document().Engine.TextureBitmap.copy();
     W().Editor().RandomGradient();
     R().tbFrames->setValue(6);
     R().tbFrames->setValue(5);
-    EXPECT_NE(W().Engine().TextureBitmap, before);
-    EXPECT_EQ(W().Engine().TextureBitmap, FrameToBitmap(W().Frames()[4], W().Gradient().Colours));
+    EXPECT_NE(W().Document().Engine.TextureBitmap, before);
+    EXPECT_EQ(W().Document().Engine.TextureBitmap, FrameToBitmap(W().Document().Frames[4], W().Document().Gradient.Colours));
 }
 
 TEST_F(RecordingTest, AFrameOfAnotherTextureSizeIsShownWithoutTouchingTheDisplayField) {
@@ -113,14 +113,14 @@ TEST_F(RecordingTest, AFrameOfAnotherTextureSizeIsShownWithoutTouchingTheDisplay
     Generate(31, 10);
     W().SetTextureSize(30, 30);
     const auto display = [this] { // compared as bytes: a fresh field may hold anything
-        return QByteArray(reinterpret_cast<const char*>(W().Engine().DisplayField.Data()),
-                          W().Engine().CellCount() * qsizetype(sizeof(float)));
+        return QByteArray(reinterpret_cast<const char*>(W().Document().Engine.DisplayField.Data()),
+                          W().Document().Engine.CellCount() * qsizetype(sizeof(float)));
     };
     const QByteArray before = display();
     R().tbFrames->setValue(3);
     EXPECT_EQ(FrameNumber(), "2");
     EXPECT_EQ(display(), before);
-    EXPECT_EQ(W().Engine().TextureBitmap.size(), QSize(30, 30));
+    EXPECT_EQ(W().Document().Engine.TextureBitmap.size(), QSize(30, 30));
 }
 
 TEST_F(RecordingTest, ContinueStartsFromTheLastRecordedFrameNotTheOneOnDisplay) {
@@ -129,9 +129,9 @@ TEST_F(RecordingTest, ContinueStartsFromTheLastRecordedFrameNotTheOneOnDisplay) 
     R().tbFrames->setValue(3);
     P().tbIterations->setValue(30);
     Click(P().btnContinue);
-    ASSERT_EQ(W().Frames().Count(), 31); // 0 … 19, then 19 … 29
-    EXPECT_EQ(W().Frames()[20].Iteration, 19);
-    EXPECT_EQ(W().Frames().Last().Iteration, 29);
+    ASSERT_EQ(W().Document().Frames.Count(), 31); // 0 … 19, then 19 … 29
+    EXPECT_EQ(W().Document().Frames[20].Iteration, 19);
+    EXPECT_EQ(W().Document().Frames.Last().Iteration, 29);
 }
 
 TEST_F(RecordingTest, AnAgeClickShowsARecordedFrameInsteadOfRegrowing) {
@@ -155,14 +155,14 @@ TEST_F(RecordingTest, AnAgeClickShowsARecordedFrameInsteadOfRegrowing) {
 TEST_F(RecordingTest, RunningOutOfMemoryKeepsTheEarlierFramesAndEndsTheRunSilently) {
     RecordSmallTextureEvery(1);
     int allowed = 3;
-    W().Frames().SetAllocator([&allowed](std::size_t cells) {
+    W().Document().Frames.SetAllocator([&allowed](std::size_t cells) {
         return allowed-- > 0 ? std::make_unique<float[]>(cells) : nullptr;
     });
     MessageBoxCatcher catcher;
     Generate(31, 10);
     EXPECT_EQ(catcher.text, "There is not enough memory to record this number of frames at the "
                             "current frame size.");
-    EXPECT_EQ(W().Frames().Count(), 3);
+    EXPECT_EQ(W().Document().Frames.Count(), 3);
     EXPECT_TRUE(R().tbFrames->isEnabled()) << "the frames kept can be stepped through";
     EXPECT_EQ(R().tbFrames->maximum(), 3);
     EXPECT_EQ(W().Preview().lblFrameNumber->text(), "2");
@@ -179,7 +179,7 @@ TEST_F(RecordingTest, RecordingToAFileWritesEveryNthIterationAndKeepsNoFrames) {
     RecordToFile(path);
     EXPECT_TRUE(R().lblRecordingToFile->isVisibleTo(&W()));
     Generate(31, 20);
-    EXPECT_TRUE(W().Frames().IsEmpty());
+    EXPECT_TRUE(W().Document().Frames.IsEmpty());
     EXPECT_FALSE(R().tbFrames->isEnabled());
     EXPECT_FALSE(R().btnSaveRecording->isEnabled());
     const ProbedVideo video = ProbeVideo(path);
@@ -189,10 +189,10 @@ TEST_F(RecordingTest, RecordingToAFileWritesEveryNthIterationAndKeepsNoFrames) {
     W().RecordToFile().chkRecordFile->setChecked(false); // the same run into memory
     W().chkRecordClick();
     Generate(31, 20);
-    ASSERT_EQ(W().Frames().Count(), 4);
+    ASSERT_EQ(W().Document().Frames.Count(), 4);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(DecodeFrameBgr(path, i),
-                  TopDownBgr(FrameToBitmap(W().Frames()[i], W().Gradient().Colours)))
+                  TopDownBgr(FrameToBitmap(W().Document().Frames[i], W().Document().Gradient.Colours)))
             << "frame " << i;
 }
 

@@ -36,8 +36,8 @@ protected:
     void Generate(int seed, int iterations);
 
     std::vector<float> FieldA() {
-        const float* a = window->Engine().FieldA.Data();
-        return {a, a + window->Engine().CellCount()};
+        const float* a = window->Document().Engine.FieldA.Data();
+        return {a, a + window->Document().Engine.CellCount()};
     }
 
     std::unique_ptr<MainWindow> window;
