@@ -136,6 +136,7 @@ private:
     void PreviewResized();
     void ShowRunFailure(const RunResult& result);
     GrowthFactors ReadFactors() const;
+    class PresetLoad; // the window's steps of the one preset load
     RunParameters ReadRunParameters(RunMode mode) const;
 
     TextureDocument document;

@@ -122,33 +122,54 @@ void MainWindow::cmbPresetsClick() {
     ReseedFromClock(); // later random choices do not repeat the preset's seed
 }
 
-// Applies a preset in the order that decides how it grows; a value that is not a number
-// stops the load at its step, keeping the steps already done.
+// The steps of the one preset load (presets/presetgrowth.h) applied to the window: each
+// shows its values in the controls and the document.
+class MainWindow::PresetLoad : public PresetLoadSteps {
+public:
+    explicit PresetLoad(MainWindow& owner) : w(owner) {}
+
+    void Size(int width, int height) override {
+        if (!w.preserveSize && (width != w.engine.Width() || height != w.engine.Height()))
+            w.SetTextureSize(width, height);
+    }
+    void Factors(const Preset& preset) override {
+        w.page.tbIterations->setValue(preset.Iterations);
+        w.tbIterationsChange();
+        w.page.tbFactorA->setValue(FactorPosition(preset.FactorA, PresetKey::FactorA));
+        w.page.tbFactorB->setValue(FactorPosition(preset.FactorB, PresetKey::FactorB));
+        w.page.cmbDrift->setCurrentIndex(preset.DriftKind);
+    }
+    void Colours(const Preset& preset) override {
+        if (!w.gradient.PaletteLocked)
+            w.LoadPresetColours(preset);
+    }
+    void PreviewColours(const Preset& preset) override {
+        const Preset standard;
+        w.updatingColours = true;
+        ReadColourKey(w.textPage.scpText, preset.TextColour, standard.TextColour);
+        ReadColourKey(w.textPage.scpVisitedLink, preset.VisitedLinkColour,
+                      standard.VisitedLinkColour);
+        ReadColourKey(w.textPage.scpLink, preset.LinkColour, standard.LinkColour);
+        ReadColourKey(w.textPage.scpActive, preset.ActiveLinkColour, standard.ActiveLinkColour);
+        w.updatingColours = false;
+    }
+    void Seed(const Preset& preset) override {
+        w.page.cmbTextureType->setCurrentIndex(preset.Type);
+        w.page.btnOpenImage->setEnabled(preset.Type >= ImageFile);
+        w.page.txtRandomSeed->setText(QString::number(preset.Seed)); // sets document.Seed
+        SetRandomSeed(static_cast<std::uint32_t>(w.document.Seed));
+        w.SeedTexture();
+    }
+    void Picture(const QString& path) override { w.LoadInitialImage(path); }
+    void Grow() override { w.GrowTexture(RunMode::Fresh); }
+
+private:
+    MainWindow& w;
+};
+
 void MainWindow::LoadPreset(const Preset& preset) {
-    if (!preserveSize && (preset.Width != engine.Width() || preset.Height != engine.Height()))
-        SetTextureSize(preset.Width, preset.Height);
-    page.tbIterations->setValue(preset.Iterations);
-    tbIterationsChange();
-    page.tbFactorA->setValue(FactorPosition(preset.FactorA, PresetKey::FactorA));
-    page.tbFactorB->setValue(FactorPosition(preset.FactorB, PresetKey::FactorB));
-    page.cmbDrift->setCurrentIndex(preset.DriftKind);
-    if (!gradient.PaletteLocked)
-        LoadPresetColours(preset);
-    updatingColours = true;
-    ReadColourKey(textPage.scpText, preset.TextColour, "000000");
-    ReadColourKey(textPage.scpVisitedLink, preset.VisitedLinkColour, "CC00CC");
-    ReadColourKey(textPage.scpLink, preset.LinkColour, "0000FF");
-    ReadColourKey(textPage.scpActive, preset.ActiveLinkColour, "FF0000");
-    updatingColours = false;
-    page.cmbTextureType->setCurrentIndex(preset.Type);
-    page.btnOpenImage->setEnabled(preset.Type >= ImageFile);
-    page.txtRandomSeed->setText(QString::number(preset.Seed));
-    SetRandomSeed(static_cast<std::uint32_t>(document.Seed));
-    SeedTexture();
-    if (preset.Type == ImageFile)
-        LoadInitialImage(PresetPicturePath(preset));
-    else
-        GrowTexture(RunMode::Fresh);
+    PresetLoad steps(*this);
+    mottler::LoadPreset(preset, steps);
 }
 
 void MainWindow::LoadPresetColours(const Preset& preset) {

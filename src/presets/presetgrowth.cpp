@@ -22,11 +22,6 @@ private:
     GrowthFactors factors;
 };
 
-void SizeFor(TextureEngine& engine, const Preset& preset) {
-    if (!engine.HasFields() || preset.Width != engine.Width() || preset.Height != engine.Height())
-        engine.SetTextureSize(preset.Width, preset.Height);
-}
-
 RunParameters RunFor(const Preset& preset) {
     RunParameters run;
     run.Mode = RunMode::Fresh;
@@ -36,13 +31,40 @@ RunParameters RunFor(const Preset& preset) {
     return run;
 }
 
-void SeedFor(TextureEngine& engine, const Preset& preset, const ShapeTuning& tuning,
-             PictureFit fit) {
-    SetRandomSeed(static_cast<std::uint32_t>(preset.Seed));
-    SeedTexture(engine, preset.Type, tuning);
-    if (preset.Type == ImageFile)
-        UsePictureAsInitialTexture(engine, ReadPicture(PresetPicturePath(preset)), fit);
-}
+/// The load's steps on an engine without windows; the run itself is left to the caller.
+class HeadlessLoad : public PresetLoadSteps {
+public:
+    HeadlessLoad(TextureEngine& target, PreparedPreset& result, const ShapeTuning& shapes,
+                 PictureFit pictureFit)
+        : engine(target), prepared(result), tuning(shapes), fit(pictureFit) {}
+
+    void Size(int width, int height) override {
+        if (!engine.HasFields() || width != engine.Width() || height != engine.Height())
+            engine.SetTextureSize(width, height);
+    }
+    void Factors(const Preset& preset) override {
+        prepared.Run = RunFor(preset);
+        prepared.Factors = PresetFactors(preset);
+    }
+    void Colours(const Preset& preset) override {
+        prepared.RefusedPoints = AddPresetControlPoints(prepared.Points, preset);
+        prepared.Records = RebuildPalette(prepared.Points, preset.Contrast, preset.Brightness,
+                                          prepared.Colours);
+    }
+    void Seed(const Preset& preset) override {
+        SetRandomSeed(static_cast<std::uint32_t>(preset.Seed));
+        SeedTexture(engine, preset.Type, tuning);
+    }
+    void Picture(const QString& path) override {
+        UsePictureAsInitialTexture(engine, ReadPicture(path), fit);
+    }
+
+private:
+    TextureEngine& engine;
+    PreparedPreset& prepared;
+    const ShapeTuning& tuning;
+    PictureFit fit;
+};
 
 } // namespace
 
@@ -81,16 +103,23 @@ QString PresetPicturePath(const Preset& preset) {
     return QDir(DataFolder()).filePath(preset.ImageFile);
 }
 
+void LoadPreset(const Preset& preset, PresetLoadSteps& steps) {
+    steps.Size(preset.Width, preset.Height);
+    steps.Factors(preset);
+    steps.Colours(preset);
+    steps.PreviewColours(preset);
+    steps.Seed(preset);
+    if (preset.Type == ImageFile)
+        steps.Picture(PresetPicturePath(preset));
+    else
+        steps.Grow();
+}
+
 PreparedPreset PreparePreset(TextureEngine& engine, const Preset& preset, const ShapeTuning& tuning,
                              PictureFit fit) {
     PreparedPreset prepared;
-    SizeFor(engine, preset);
-    prepared.Run = RunFor(preset);
-    prepared.Factors = PresetFactors(preset);
-    prepared.RefusedPoints = AddPresetControlPoints(prepared.Points, preset);
-    prepared.Records =
-        RebuildPalette(prepared.Points, preset.Contrast, preset.Brightness, prepared.Colours);
-    SeedFor(engine, preset, tuning, fit);
+    HeadlessLoad steps(engine, prepared, tuning, fit);
+    LoadPreset(preset, steps);
     return prepared;
 }
 

@@ -32,6 +32,33 @@ GrowthFactors PresetFactors(const Preset& preset);
 /// relative to the data folder (the built-in pictures live beside "save.ini").
 QString PresetPicturePath(const Preset& preset);
 
+/// The steps of a preset load. LoadPresetSteps calls them in the one order that decides how a
+/// preset grows; the main window applies each to its document and controls, PreparePreset to
+/// an engine without windows. A step that throws (a value that is no number) stops the load
+/// there, keeping the steps already done.
+class PresetLoadSteps {
+public:
+    virtual ~PresetLoadSteps() = default;
+    /// The texture size (each target decides whether it changes).
+    virtual void Size(int width, int height) = 0;
+    /// Iterations, the A and B factors and the drift.
+    virtual void Factors(const Preset& preset) = 0;
+    /// The gradient with contrast and brightness, and the advanced values.
+    virtual void Colours(const Preset& preset) = 0;
+    /// The preview page's colours.
+    virtual void PreviewColours(const Preset&) {}
+    /// The texture type, RandomSeed := Seed, and the seeding.
+    virtual void Seed(const Preset& preset) = 0;
+    /// "Image File" presets: the picture as initial texture.
+    virtual void Picture(const QString& path) = 0;
+    /// The fresh run the load ends with (not for "Image File", whose picture load grows).
+    virtual void Grow() {}
+};
+
+/// The one preset load: size, factors, colours, preview colours, seed and seeding, then the
+/// picture (PresetPicturePath) for "Image File" presets or else the fresh run.
+void LoadPreset(const Preset& preset, PresetLoadSteps& steps);
+
 /// A preset applied to the engine and ready to grow.
 struct PreparedPreset {
     ControlPointList Points;            ///< the gradient, sorted by the rebuild
@@ -43,8 +70,8 @@ struct PreparedPreset {
                                         ///< without animation
 };
 
-/// Loads the preset into the engine as choosing it in the main window does, in the same
-/// order and without the windows: the texture size (when it differs from the engine's),
+/// Loads the preset into the engine as choosing it in the main window does, through the same
+/// LoadPreset and without the windows: the texture size (when it differs from the engine's),
 /// the factors, the gradient with contrast and brightness, then RandomSeed := Seed and
 /// SeedTexture, and for "Image File" the picture (PresetPicturePath) as initial texture.
 /// A picture of another size is fitted by `fit`: the window asks the user, headless callers
