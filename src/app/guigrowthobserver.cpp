@@ -13,9 +13,9 @@ namespace mottler {
 
 void GuiGrowthObserver::RunStarting() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    window.preview.progressBar->SetText("Press ESC to stop");
-    window.recording.tbFrames->setTickPosition(QSlider::NoTicks);
-    input.Start(window.engine.Switches.ProcessMessagesDuringGrowth);
+    window.Preview().progressBar->SetText("Press ESC to stop");
+    window.Recording().tbFrames->setTickPosition(QSlider::NoTicks);
+    input.Start(window.Document().Engine.Switches.ProcessMessagesDuringGrowth);
 }
 
 void GuiGrowthObserver::ClearFrames() {
@@ -29,10 +29,10 @@ void GuiGrowthObserver::ClearAges() {
 void GuiGrowthObserver::IterationsPlanned(int n) {
     // The frame trackbar starts over without showing a frame: the run takes over the display,
     // and its end shows the last frame again.
-    const QSignalBlocker quiet(window.recording.tbFrames);
-    window.recording.tbFrames->setValue(1);
-    window.lastShownFrame = 0;
-    window.preview.progressBar->SetTotalParts(n);
+    const QSignalBlocker quiet(window.Recording().tbFrames);
+    window.Recording().tbFrames->setValue(1);
+    window.ForgetShownFrame();
+    window.Preview().progressBar->SetTotalParts(n);
 }
 
 GrowthFactors GuiGrowthObserver::ReadFactors() {
@@ -40,7 +40,7 @@ GrowthFactors GuiGrowthObserver::ReadFactors() {
 }
 
 void GuiGrowthObserver::ProgressShown() {
-    PartsProgressBar* bar = window.preview.progressBar;
+    PartsProgressBar* bar = window.Preview().progressBar;
     bar->show();
     bar->SetPartsComplete(0);
     bar->repaint();
@@ -51,12 +51,12 @@ bool GuiGrowthObserver::EscapePressed() {
 }
 
 void GuiGrowthObserver::Progress(int iteration) {
-    window.preview.progressBar->SetPartsComplete(iteration);
-    window.preview.progressBar->repaint();
+    window.Preview().progressBar->SetPartsComplete(iteration);
+    window.Preview().progressBar->repaint();
 }
 
 void GuiGrowthObserver::RenderFrame(int) {
-    RenderGrowthFrame(window.engine, window.gradient.Colours);
+    RenderGrowthFrame(window.Document().Engine, window.Document().Gradient.Colours);
 }
 
 void GuiGrowthObserver::RecordStep(int iteration, bool firstOfRun) {
@@ -69,7 +69,7 @@ void GuiGrowthObserver::ShowPreview(int) {
 
 void GuiGrowthObserver::PaintAge(int ageIndex, int iteration) {
     window.ShowIteration(iteration);
-    window.preview.lblFrameNumber->repaint();
+    window.Preview().lblFrameNumber->repaint();
     window.PaintAge(ageIndex, iteration);
 }
 
@@ -84,10 +84,10 @@ void GuiGrowthObserver::FinishRun(int k) {
 void GuiGrowthObserver::RunEnded(double elapsedSeconds) {
     input.Stop();
     QApplication::restoreOverrideCursor();
-    PartsProgressBar* bar = window.preview.progressBar;
+    PartsProgressBar* bar = window.Preview().progressBar;
     bar->SetPartsComplete(0);
     bar->hide();
-    window.lblTime->setText(QString::asprintf("%.2f", elapsedSeconds));
+    window.ShowRunTime(elapsedSeconds);
     recorder.CloseFile();
 }
 

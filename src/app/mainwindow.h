@@ -62,6 +62,13 @@ public:
     void UpdateContinueButton();
     /// Shows the iteration of the texture on display (the document's ShownIteration).
     void ShowIteration(int iteration);
+    /// The factors a run reads at its start: A and B from their boxes, the rest from the
+    /// Advanced window while it is shown.
+    GrowthFactors ReadFactors() const;
+    /// Shows how long the last run took.
+    void ShowRunTime(double seconds);
+    /// The frame trackbar shows no recorded frame (a run has taken over the display).
+    void ForgetShownFrame() { lastShownFrame = 0; }
 
     // Views.
     void RenderDisplayField();
@@ -135,7 +142,6 @@ private:
     void ToggleEngineSwitch(AgeThumbnail* thumbnail);
     void PreviewResized();
     void ShowRunFailure(const RunResult& result);
-    GrowthFactors ReadFactors() const;
     class PresetLoad; // the window's steps of the one preset load
     RunParameters ReadRunParameters(RunMode mode) const;
 
@@ -163,7 +169,6 @@ private:
     int lastShownFrame = 0; ///< the frame trackbar position on display, 0 for none
     RecordToFileWindow* frmRecordToFile = nullptr;
     RunInputFilter* runInput = nullptr;
-    friend class GuiGrowthObserver;
 };
 
 } // namespace mottler

@@ -119,6 +119,10 @@ void MainWindow::UpdateContinueButton() {
     page.btnContinue->setEnabled(document.CanContinue(page.tbIterations->value()));
 }
 
+void MainWindow::ShowRunTime(double seconds) {
+    lblTime->setText(QString::asprintf("%.2f", seconds));
+}
+
 void MainWindow::ShowIteration(int iteration) {
     document.ShownIteration = iteration;
     preview.lblFrameNumber->setText(QString::number(iteration));
