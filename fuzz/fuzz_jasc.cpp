@@ -1,6 +1,6 @@
 // libFuzzer entry point for ReadJascPalette: any bytes must give colours or a MottlerError.
-#include "palette/palettefile.h"
 #include "base/errors.h"
+#include "palette/palettefile.h"
 
 #include <cstddef>
 #include <cstdint>

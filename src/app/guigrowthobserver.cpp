@@ -1,9 +1,9 @@
 #include "app/guigrowthobserver.h"
 
-#include "app/runinputfilter.h"
 #include "app/mainwindow.h"
-#include "widgets/ui/partsprogressbar.h"
+#include "app/runinputfilter.h"
 #include "engine/render.h"
+#include "widgets/ui/partsprogressbar.h"
 
 #include <QApplication>
 #include <QLabel>

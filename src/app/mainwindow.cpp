@@ -2,12 +2,11 @@
 
 #include "app/messages.h"
 #include "app/runinputfilter.h"
-#include "widgets/ui/numericedit.h"
 #include "base/errors.h"
 #include "engine/random.h"
+#include "engine/ui/advancedwindow.h"
 #include "engine/ui/agethumbnail.h"
 #include "engine/ui/texturepreview.h"
-#include "engine/ui/advancedwindow.h"
 #include "palette/ui/adjustpanel.h"
 #include "palette/ui/gradienteditor.h"
 #include "presets/datafolder.h"
@@ -15,6 +14,7 @@
 #include "presets/preset.h"
 #include "presets/programsettings.h"
 #include "recording/ui/recordtofilewindow.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The nine age thumbnails: painting during a run, regrowing to a thumbnail's age on a click,
 // and the engine switches behind Shift+right-clicks.
-#include "app/messages.h"
 #include "app/mainwindow.h"
+#include "app/messages.h"
 #include "engine/ui/agethumbnail.h"
 
 #include <QSlider>

@@ -1,15 +1,15 @@
 // The generation commands of the texture page: generate, randomize, continue, the texture
 // type and picture, and the mirrored trackbars and spin boxes.
-#include "app/messages.h"
 #include "app/mainwindow.h"
-#include "widgets/numericeditrules.h"
-#include "widgets/ui/numericedit.h"
+#include "app/messages.h"
 #include "base/errors.h"
+#include "base/usersettings.h"
 #include "engine/initialimage.h"
 #include "engine/random.h"
 #include "engine/texturesettings.h"
 #include "engine/ui/advancedwindow.h"
-#include "base/usersettings.h"
+#include "widgets/numericeditrules.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QComboBox>
 #include <QFileDialog>

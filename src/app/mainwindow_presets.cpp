@@ -1,10 +1,7 @@
 // Texture presets from the main window: the list, loading a preset (which regrows it), saving
 // the current texture under a name, and importing texture packs.
-#include "app/messages.h"
 #include "app/mainwindow.h"
-#include "widgets/numericeditrules.h"
-#include "widgets/ui/colourdropdown.h"
-#include "widgets/ui/numericedit.h"
+#include "app/messages.h"
 #include "base/errors.h"
 #include "engine/random.h"
 #include "engine/ui/advancedwindow.h"
@@ -16,6 +13,9 @@
 #include "presets/preset.h"
 #include "presets/presetgrowth.h"
 #include "presets/texturepack.h"
+#include "widgets/numericeditrules.h"
+#include "widgets/ui/colourdropdown.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 // The tile preview: colouring the state on display, tiling it (or a reduced copy) over the
 // preview, and the display options under it.
 #include "app/mainwindow.h"
-#include "widgets/ui/partsprogressbar.h"
-#include "widgets/ui/numericedit.h"
 #include "engine/render.h"
 #include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
+#include "widgets/ui/numericedit.h"
+#include "widgets/ui/partsprogressbar.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

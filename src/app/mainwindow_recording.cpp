@@ -1,12 +1,12 @@
 // Recorded frames: showing a frame from the trackbar, playback, the recording switches and the
 // record-to-file options, and the recording controls' update at the end of a run.
 #include "app/mainwindow.h"
-#include "widgets/ui/numericedit.h"
 #include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
 #include "recording/framebitmap.h"
 #include "recording/recordstep.h"
 #include "recording/ui/recordtofilewindow.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,19 +1,19 @@
 // Growth runs started from the main window: seeding, resizing and the run itself, with the
 // end-of-run update and the run's error messages.
 #include "app/guigrowthobserver.h"
-#include "presets/shapetuning.h"
+#include "app/mainwindow.h"
 #include "app/messages.h"
 #include "app/runinputfilter.h"
-#include "app/mainwindow.h"
-#include "widgets/numericeditrules.h"
-#include "widgets/ui/partsprogressbar.h"
-#include "widgets/ui/numericedit.h"
 #include "base/errors.h"
 #include "engine/random.h"
 #include "engine/seeding.h"
 #include "engine/texturesettings.h"
-#include "engine/ui/texturepreview.h"
 #include "engine/ui/advancedwindow.h"
+#include "engine/ui/texturepreview.h"
+#include "presets/shapetuning.h"
+#include "widgets/numericeditrules.h"
+#include "widgets/ui/numericedit.h"
+#include "widgets/ui/partsprogressbar.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "app/previewframe.h"
 
-#include "widgets/ui/partsprogressbar.h"
-#include "widgets/ui/numericedit.h"
 #include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
+#include "widgets/ui/numericedit.h"
+#include "widgets/ui/partsprogressbar.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,12 +1,12 @@
 #include "app/runrecorder.h"
 
-#include "app/messages.h"
 #include "app/mainwindow.h"
-#include "widgets/ui/partsprogressbar.h"
-#include "widgets/ui/numericedit.h"
+#include "app/messages.h"
 #include "base/errors.h"
 #include "recording/recordstep.h"
 #include "recording/ui/recordtofilewindow.h"
+#include "widgets/ui/numericedit.h"
+#include "widgets/ui/partsprogressbar.h"
 
 #include <QSlider>
 

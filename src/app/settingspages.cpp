@@ -32,7 +32,7 @@ ColourDropDown* ColourBox(QWidget* page, const char* name, const QString& label,
 }
 
 NumericEdit* SizeBox(QWidget* page, const char* name, const QString& label, const QString& hint,
-                   int y) {
+                     int y) {
     auto* box = Place<NumericEdit>(page, name, QRect(80, y, 80, 22));
     box->SetNumericOnly(true);
     box->SetMin(1);

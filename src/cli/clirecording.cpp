@@ -1,7 +1,7 @@
 #include "cli/clirecording.h"
 
-#include "engine/render.h"
 #include "base/bmpfile.h"
+#include "engine/render.h"
 #include "recording/framebitmap.h"
 #include "recording/frameseries.h"
 #include "recording/recordstep.h"

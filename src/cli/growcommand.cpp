@@ -1,18 +1,18 @@
 #include "cli/growcommand.h"
-#include "presets/shapetuning.h"
 
+#include "base/bmpfile.h"
+#include "base/errors.h"
 #include "cli/arguments.h"
 #include "cli/clirecording.h"
 #include "cli/growoptions.h"
 #include "cli/presetoverrides.h"
 #include "cli/presetsource.h"
-#include "base/errors.h"
 #include "engine/random.h"
 #include "engine/render.h"
 #include "engine/seeding.h"
-#include "base/bmpfile.h"
 #include "output/imagefile.h"
 #include "presets/presetgrowth.h"
+#include "presets/shapetuning.h"
 
 #include <QByteArray>
 #include <QtEndian>

@@ -1,9 +1,9 @@
 #include "cli/palettecommand.h"
 
+#include "base/bmpfile.h"
+#include "base/errors.h"
 #include "cli/arguments.h"
 #include "cli/colouroptions.h"
-#include "base/errors.h"
-#include "base/bmpfile.h"
 #include "palette/colourtext.h"
 
 #include <cstdio>

@@ -1,8 +1,8 @@
 #include "cli/presetscommand.h"
 
+#include "base/errors.h"
 #include "cli/arguments.h"
 #include "cli/presetsource.h"
-#include "base/errors.h"
 
 #include <cstdio>
 

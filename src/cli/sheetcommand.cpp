@@ -1,12 +1,12 @@
 #include "cli/sheetcommand.h"
-#include "presets/shapetuning.h"
 
+#include "base/errors.h"
 #include "cli/arguments.h"
 #include "cli/contactsheet.h"
 #include "cli/presetsource.h"
-#include "base/errors.h"
 #include "output/imagefile.h"
 #include "presets/presetgrowth.h"
+#include "presets/shapetuning.h"
 
 #include <cstdio>
 
@@ -86,8 +86,7 @@ QString Describe(const QString& name, const TextureEngine& engine, const RunResu
 QImage GrowForSheet(const IniFile& file, const QString& name) {
     try {
         TextureEngine engine;
-        const PresetGrowth growth =
-            GrowPreset(engine, ReadPreset(file, name), ReadShapeTuning());
+        const PresetGrowth growth = GrowPreset(engine, ReadPreset(file, name), ReadShapeTuning());
         const RunOutcome outcome = growth.Result.Outcome;
         if (outcome == RunOutcome::Overflow || outcome == RunOutcome::InternalError) {
             PrintError(name + ": " + growth.Result.Message);

@@ -1,7 +1,7 @@
 #include "output/imagefile.h"
 
-#include "base/errors.h"
 #include "base/bmpfile.h"
+#include "base/errors.h"
 #include "output/jpegfile.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #include "output/jpegfile.h"
 
-#include "base/errors.h"
 #include "base/bmpfile.h"
+#include "base/errors.h"
 
 #include <csetjmp>
 #include <cstdio>

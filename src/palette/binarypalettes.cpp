@@ -1,5 +1,5 @@
-#include "palette/palettefile.h"
 #include "base/errors.h"
+#include "palette/palettefile.h"
 
 #include <algorithm>
 

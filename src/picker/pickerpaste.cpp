@@ -1,7 +1,7 @@
 #include "picker/pickerpaste.h"
 
-#include "palette/colourtext.h"
 #include "base/errors.h"
+#include "palette/colourtext.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "presets/datafolder.h"
 
-#include "base/errors.h"
 #include "base/bmpfile.h"
+#include "base/errors.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "presets/inifile.h"
 
-#include "base/errors.h"
 #include "base/bmpfile.h"
+#include "base/errors.h"
 
 #include <QFile>
 #include <QFileInfo>

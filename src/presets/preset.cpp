@@ -1,8 +1,8 @@
 #include "presets/preset.h"
 
 #include "base/errors.h"
-#include "presets/inifile.h"
 #include "base/numbers.h"
+#include "presets/inifile.h"
 
 #include <algorithm>
 #include <cmath>

@@ -48,8 +48,8 @@ public:
     }
     void Colours(const Preset& preset) override {
         prepared.RefusedPoints = AddPresetControlPoints(prepared.Points, preset);
-        prepared.Records = RebuildPalette(prepared.Points, preset.Contrast, preset.Brightness,
-                                          prepared.Colours);
+        prepared.Records =
+            RebuildPalette(prepared.Points, preset.Contrast, preset.Brightness, prepared.Colours);
     }
     void Seed(const Preset& preset) override {
         SetRandomSeed(static_cast<std::uint32_t>(preset.Seed));
@@ -75,7 +75,8 @@ int AddPresetControlPoints(ControlPointList& points, const Preset& preset) {
     for (int i = 0; i < preset.MiddlePoints.size(); ++i) {
         const PresetPoint& point = preset.MiddlePoints[i];
         const int position = PointPosition(point, i + 1);
-        if (!points.AddControlPoint(position, ColourFromPresetHex(point.Colour), true, PointKind::Middle))
+        if (!points.AddControlPoint(position, ColourFromPresetHex(point.Colour), true,
+                                    PointKind::Middle))
             ++refused;
     }
     return refused;

@@ -1,7 +1,7 @@
 #include "recording/aviwriter.h"
 
-#include "base/errors.h"
 #include "base/bmpfile.h"
+#include "base/errors.h"
 
 #include <QtEndian>
 #include <algorithm>

@@ -1,6 +1,5 @@
 #include "widgets/numericeditrules.h"
 
-
 namespace mottler {
 namespace {
 
@@ -72,7 +71,8 @@ KeyResult FilterKey(const NumericEditRules& rules, const EditState& state, QChar
     return result;
 }
 
-QString FilterInsertion(const NumericEditRules& rules, const EditState& state, const QString& text) {
+QString FilterInsertion(const NumericEditRules& rules, const EditState& state,
+                        const QString& text) {
     QString accepted;
     EditState current = state;
     for (const QChar key : text) {

@@ -1,11 +1,11 @@
 #include "clirun.h"
-#include "presets/shapetuning.h"
 #include "engine/growth.h"
 #include "engine/random.h"
 #include "engine/render.h"
 #include "engine/seeding.h"
 #include "engine/texturesettings.h"
 #include "palette/rebuild.h"
+#include "presets/shapetuning.h"
 #include "testenv.h"
 
 #include <QFile>

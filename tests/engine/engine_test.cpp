@@ -1,5 +1,5 @@
-#include "engine/engine.h"
 #include "base/errors.h"
+#include "engine/engine.h"
 #include "errortext.h"
 
 #include <gtest/gtest.h>

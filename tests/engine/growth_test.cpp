@@ -251,9 +251,8 @@ TEST(GrowTexture, ObserverErrorIsReportedAsAnInternalError) {
     Failing observer(engine);
     const RunResult result = GrowTexture(engine, Fresh(10), observer);
     EXPECT_EQ(result.Outcome, RunOutcome::InternalError);
-    EXPECT_EQ(
-        result.Message,
-        "An internal error has occurred while growing this texture.\n\nCould not add frame");
+    EXPECT_EQ(result.Message,
+              "An internal error has occurred while growing this texture.\n\nCould not add frame");
     EXPECT_TRUE(observer.finished.empty());
 }
 

@@ -1,9 +1,9 @@
 #include "base/errors.h"
-#include "presets/shapetuning.h"
+#include "base/usersettings.h"
 #include "engine/random.h"
 #include "engine/seeding.h"
 #include "engine/texturesettings.h"
-#include "base/usersettings.h"
+#include "presets/shapetuning.h"
 #include "referencegrowth.h"
 
 #include <QSettings>

@@ -1,14 +1,14 @@
+#include "filebytes.h"
+#include "palette/colourbands.h"
 #include "palette/palettefile.h"
 #include "picker/pickersettings.h"
 #include "picker/ui/colourbandsview.h"
 #include "picker/ui/colourgrid.h"
+#include "picker/ui/colourpickerdialog.h"
 #include "picker/ui/screengrab.h"
 #include "picker/ui/swatchstrip.h"
-#include "picker/ui/colourpickerdialog.h"
-#include "widgets/ui/numericedit.h"
-#include "filebytes.h"
-#include "palette/colourbands.h"
 #include "testenv.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,10 +1,10 @@
 // The gradient editor and the contrast and brightness pointers on the texture page.
-#include "widgets/ui/numericedit.h"
 #include "mainwindowfixture.h"
 #include "palette/ui/adjustpanel.h"
 #include "palette/ui/gradienteditor.h"
 #include "palette/ui/imagewidget.h"
 #include "palette/ui/trianglemarker.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // The main window's generation commands, driven through its real controls.
-#include "widgets/ui/numericedit.h"
-#include "engine/ui/agethumbnail.h"
 #include "engine/ui/advancedwindow.h"
+#include "engine/ui/agethumbnail.h"
 #include "mainwindowfixture.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "widgets/ui/numericedit.h"
 #include "base/usersettings.h"
 #include "testenv.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,4 @@
 // Presets from the main window: the built-in list, loading, saving and the program settings.
-#include "widgets/ui/colourdropdown.h"
-#include "presets/shapetuning.h"
-#include "widgets/ui/numericedit.h"
 #include "engine/ui/advancedwindow.h"
 #include "mainwindowfixture.h"
 #include "palette/colourtext.h"
@@ -10,6 +7,9 @@
 #include "presets/inifile.h"
 #include "presets/preset.h"
 #include "presets/presetgrowth.h"
+#include "presets/shapetuning.h"
+#include "widgets/ui/colourdropdown.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

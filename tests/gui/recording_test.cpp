@@ -1,13 +1,13 @@
 // Recording in the main window: frames into memory or straight into an AVI file, the frame
 // trackbar, playback, and Continue and the age thumbnails with recorded frames.
 #include "avireadback.h"
-#include "widgets/ui/numericedit.h"
 #include "engine/ui/agethumbnail.h"
 #include "filebytes.h"
 #include "mainwindowfixture.h"
 #include "palette/ui/gradienteditor.h"
 #include "recording/framebitmap.h"
 #include "recording/ui/recordtofilewindow.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -105,7 +105,8 @@ TEST_F(RecordingTest, AFrameShownAfterAGradientChangeTakesTheNewColours) {
     R().tbFrames->setValue(6);
     R().tbFrames->setValue(5);
     EXPECT_NE(W().Document().Engine.TextureBitmap, before);
-    EXPECT_EQ(W().Document().Engine.TextureBitmap, FrameToBitmap(W().Document().Frames[4], W().Document().Gradient.Colours));
+    EXPECT_EQ(W().Document().Engine.TextureBitmap,
+              FrameToBitmap(W().Document().Frames[4], W().Document().Gradient.Colours));
 }
 
 TEST_F(RecordingTest, AFrameOfAnotherTextureSizeIsShownWithoutTouchingTheDisplayField) {
@@ -191,8 +192,9 @@ TEST_F(RecordingTest, RecordingToAFileWritesEveryNthIterationAndKeepsNoFrames) {
     Generate(31, 20);
     ASSERT_EQ(W().Document().Frames.Count(), 4);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(DecodeFrameBgr(path, i),
-                  TopDownBgr(FrameToBitmap(W().Document().Frames[i], W().Document().Gradient.Colours)))
+        EXPECT_EQ(
+            DecodeFrameBgr(path, i),
+            TopDownBgr(FrameToBitmap(W().Document().Frames[i], W().Document().Gradient.Colours)))
             << "frame " << i;
 }
 

@@ -1,8 +1,8 @@
 // The record-to-file options window.
-#include "widgets/filefilter.h"
-#include "widgets/ui/numericedit.h"
 #include "base/usersettings.h"
 #include "recording/ui/recordtofilewindow.h"
+#include "widgets/filefilter.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "picker/pickersettings.h"
-#include "picker/ui/screengrab.h"
 #include "picker/ui/colourpickerdialog.h"
+#include "picker/ui/screengrab.h"
 #include "picker/ui/zoomwindow.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "palette/palettefile.h"
+#include "base/bmpfile.h"
 #include "base/errors.h"
 #include "errortext.h"
-#include "base/bmpfile.h"
+#include "palette/palettefile.h"
 #include "testenv.h"
 
 #include <QDir>

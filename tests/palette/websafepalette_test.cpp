@@ -1,6 +1,6 @@
+#include "base/bmpfile.h"
 #include "palette/palettefile.h"
 #include "palette/websafepalette.h"
-#include "base/bmpfile.h"
 #include "testenv.h"
 
 #include <QDir>

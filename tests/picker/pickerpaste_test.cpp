@@ -1,5 +1,5 @@
-#include "picker/pickerpaste.h"
 #include "base/errors.h"
+#include "picker/pickerpaste.h"
 
 #include <gtest/gtest.h>
 

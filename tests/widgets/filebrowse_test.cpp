@@ -1,5 +1,5 @@
-#include "widgets/filebrowse.h"
 #include "base/usersettings.h"
+#include "widgets/filebrowse.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "engine/ui/advancedwindow.h"
 
-#include "widgets/numericeditrules.h"
-#include "widgets/ui/numericedit.h"
 #include "base/errors.h"
 #include "base/presetkeys.h"
+#include "widgets/numericeditrules.h"
+#include "widgets/ui/numericedit.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -17,7 +17,7 @@ namespace mottler {
 namespace {
 
 NumericEdit* Field(QVBoxLayout* layout, QWidget* parent, const char* name, const QString& label,
-                 const QString& text, int decimalPlaces) {
+                   const QString& text, int decimalPlaces) {
     auto* caption = new QLabel(label, parent);
     auto* edit = new NumericEdit(parent);
     edit->setObjectName(name);

@@ -1,7 +1,5 @@
 #include "palette/ui/gradienteditor.h"
 
-#include "picker/ui/pickercursors.h"
-#include "picker/ui/colourpickerdialog.h"
 #include "base/errors.h"
 #include "engine/random.h"
 #include "palette/colourbands.h"
@@ -9,6 +7,8 @@
 #include "palette/strips.h"
 #include "palette/ui/imagewidget.h"
 #include "palette/ui/trianglemarker.h"
+#include "picker/ui/colourpickerdialog.h"
+#include "picker/ui/pickercursors.h"
 
 #include <QFrame>
 #include <QMenu>
@@ -156,7 +156,8 @@ void GradientEditor::SyncMarkers() {
             marker->MaxTop = StripTop + ControlPointList::MaxTop;
             connect(marker, &TriangleMarker::Pressed, this, &GradientEditor::MarkerPressed);
             connect(marker, &TriangleMarker::Dragged, this, &GradientEditor::MarkerDragged);
-            connect(marker, &TriangleMarker::DoubleClicked, this, &GradientEditor::PickColourForActive);
+            connect(marker, &TriangleMarker::DoubleClicked, this,
+                    &GradientEditor::PickColourForActive);
             marker->show();
         }
         marker->Kind = static_cast<int>(point.Kind);

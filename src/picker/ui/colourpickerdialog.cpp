@@ -1,12 +1,12 @@
 #include "picker/ui/colourpickerdialog.h"
 
+#include "base/errors.h"
+#include "palette/websafepalette.h"
 #include "picker/ui/colourbandsview.h"
 #include "picker/ui/colourgrid.h"
 #include "picker/ui/pickercursors.h"
 #include "picker/ui/swatchstrip.h"
 #include "widgets/ui/numericedit.h"
-#include "palette/websafepalette.h"
-#include "base/errors.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -173,7 +173,7 @@ QWidget* ColourPickerDialog::BuildCurrentColourGroup() {
     txtHexGreen = HexEdit(group);
     txtHexBlue = HexEdit(group);
     const std::array<NumericEdit*, 6> fields{txtRed,    txtGreen,    txtBlue,
-                                           txtHexRed, txtHexGreen, txtHexBlue};
+                                             txtHexRed, txtHexGreen, txtHexBlue};
     for (int i = 0; i < 6; ++i) {
         layout->addWidget(fields[i], i / 3, 2 + i % 3);
         fields[i]->installEventFilter(this);
@@ -248,7 +248,8 @@ void ColourPickerDialog::ConnectParts() {
     connect(btnZoom, &QToolButton::clicked, this, &ColourPickerDialog::btnZoomClick);
     connect(cmbSchemes, &QComboBox::activated, this, &ColourPickerDialog::cmbSchemesClick);
     connect(btnAddScheme, &QToolButton::clicked, this, &ColourPickerDialog::btnAddSchemeClick);
-    connect(btnDeleteScheme, &QToolButton::clicked, this, &ColourPickerDialog::btnDeleteSchemeClick);
+    connect(btnDeleteScheme, &QToolButton::clicked, this,
+            &ColourPickerDialog::btnDeleteSchemeClick);
     connect(pnlCustom, &SwatchStrip::SwatchClicked, this,
             [this](int index) { SetCurrentColour(pnlCustom->Colours()[index]); });
     connect(pnlCustom, &SwatchStrip::MenuRequested, this, [this](int index, QPoint at) {

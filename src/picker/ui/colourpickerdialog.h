@@ -1,7 +1,7 @@
 #pragma once
 
-#include "picker/pickersettings.h"
 #include "palette/palette.h"
+#include "picker/pickersettings.h"
 
 #include <QDialog>
 #include <array>

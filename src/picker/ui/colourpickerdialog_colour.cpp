@@ -1,10 +1,10 @@
+#include "base/errors.h"
 #include "picker/pickerpaste.h"
+#include "picker/ui/colourpickerdialog.h"
 #include "picker/ui/pickercursors.h"
 #include "picker/ui/screengrab.h"
-#include "picker/ui/colourpickerdialog.h"
 #include "picker/ui/zoomwindow.h"
 #include "widgets/ui/numericedit.h"
-#include "base/errors.h"
 
 #include <QClipboard>
 #include <QFrame>

@@ -1,11 +1,11 @@
+#include "base/errors.h"
 #include "palette/colourmatch.h"
-#include "widgets/filefilter.h"
 #include "palette/palettefile.h"
+#include "palette/websafepalette.h"
 #include "picker/ui/colourbandsview.h"
 #include "picker/ui/colourgrid.h"
 #include "picker/ui/colourpickerdialog.h"
-#include "palette/websafepalette.h"
-#include "base/errors.h"
+#include "widgets/filefilter.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

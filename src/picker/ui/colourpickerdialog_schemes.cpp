@@ -1,5 +1,5 @@
-#include "picker/ui/swatchstrip.h"
 #include "picker/ui/colourpickerdialog.h"
+#include "picker/ui/swatchstrip.h"
 
 #include <QComboBox>
 

@@ -1,9 +1,9 @@
 #include "picker/ui/zoomwindow.h"
 
 #include "picker/pickersettings.h"
+#include "picker/ui/colourpickerdialog.h"
 #include "picker/ui/pickercursors.h"
 #include "picker/ui/screengrab.h"
-#include "picker/ui/colourpickerdialog.h"
 #include "picker/zoomgeometry.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "picker/ui/screenoutline.h"
 #include "palette/palette.h"
+#include "picker/ui/screenoutline.h"
 
 #include <QDialog>
 #include <QImage>

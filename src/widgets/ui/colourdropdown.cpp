@@ -1,7 +1,7 @@
 #include "widgets/ui/colourdropdown.h"
 
-#include "picker/ui/colourpickerdialog.h"
 #include "palette/colourtext.h"
+#include "picker/ui/colourpickerdialog.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/colourentry.h"
 #include "palette/palette.h"
+#include "widgets/colourentry.h"
 
 #include <QComboBox>
 #include <QFrame>

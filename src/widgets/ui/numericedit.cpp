@@ -1,10 +1,10 @@
 #include "widgets/ui/numericedit.h"
 
+#include "base/errors.h"
+#include "base/usersettings.h"
+#include "presets/datafolder.h"
 #include "widgets/filebrowse.h"
 #include "widgets/filefilter.h"
-#include "base/errors.h"
-#include "presets/datafolder.h"
-#include "base/usersettings.h"
 
 #include <QAction>
 #include <QApplication>

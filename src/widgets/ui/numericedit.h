@@ -99,8 +99,8 @@ public:
     /// Writes the text to the settings; with an empty SettingsKey it shows an internal error
     /// instead and writes nothing.
     void WriteToSettings();
-    /// With StoreInSettings on and SettingsKey set, a non-empty stored text becomes the text. Call once the
-    /// properties are set.
+    /// With StoreInSettings on and SettingsKey set, a non-empty stored text becomes the text. Call
+    /// once the properties are set.
     void LoadFromSettings();
 
     /// Replaces the file dialog of the browse button (tests, or a caller's own dialog).
