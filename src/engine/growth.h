@@ -19,8 +19,8 @@ inline constexpr const char* InternalErrorPrefix =
 
 /// The factors a run reads once, at its start (after its frames and ages are cleared).
 struct GrowthFactors {
-    double FactorA =
-        PresetValues::FactorA.Startup; ///< the A factor box's number; the run uses it × 0.05
+    /// The A factor box's number; the run uses it × 0.05 (B the same way).
+    double FactorA = PresetValues::FactorA.Startup;
     double FactorB = PresetValues::FactorB.Startup;
     int FactorC = PresetValues::FactorC.Startup;
     int FactorD = PresetValues::FactorD.Startup;
