@@ -37,9 +37,9 @@ void FillFromColumn(QImage& image, int x, PackedColour colour) {
 /// A BGR888 image of that size. Linux promises memory it may not have and kills the program
 /// when it is touched, so a size beyond the memory still available is refused up front.
 QImage AllocateImage(int width, int height) {
-    const double stride = (double(width) * BytesPerPixel + 3) / 4 * 4;
+    const double bytes = double(width) * height * BytesPerPixel;
     const std::optional<std::uint64_t> available = AvailableMemoryBytes();
-    if (available && stride * height > double(*available))
+    if (available && bytes > double(*available))
         throw MottlerError(FadingBorderMemoryMessage);
     QImage image(width, height, QImage::Format_BGR888);
     if (image.isNull())
