@@ -1,0 +1,21 @@
+#include "gradients/gradientsettings.h"
+
+#include "controls/quoreditrules.h"
+#include "presets/usersettings.h"
+
+#include <cstdlib>
+
+namespace mottler {
+
+int SavedGradientWidth(const QString& gradientWidthText) {
+    int width = 100;
+    UserSettings::ParseDecimal(gradientWidthText, width);
+    return width;
+}
+
+bool IsOnGradientEdge(int x, const QString& gradientWidthText) {
+    constexpr qint64 grip = 6;
+    return std::llabs(qint64{x} - IntValue(gradientWidthText)) <= grip;
+}
+
+} // namespace mottler
