@@ -35,10 +35,8 @@ Options:
 
 const std::map<QString, std::function<int(const QStringList&)>>& Commands() {
     static const std::map<QString, std::function<int(const QStringList&)>> commands{
-        {"contrast", RunContrastCommand},
-        {"grow", RunGrowCommand},
-        {"palette", RunPaletteCommand},
-        {"presets", RunPresetsCommand},
+        {"contrast", RunContrastCommand}, {"grow", RunGrowCommand},
+        {"palette", RunPaletteCommand},   {"presets", RunPresetsCommand},
         {"sheet", RunSheetCommand},
     };
     return commands;
