@@ -120,12 +120,8 @@ void PrintFigures(const ContrastOptions& o, const QImage& background) {
     for (const NamedColour& c : o.Colours) {
         if (!c.Colour)
             continue;
-        const TextReadability r = measured.Readability(*c.Colour);
-        std::printf("%s #%s: %s %s against the average, %s %s against the worst pixel\n", c.Name,
-                    qPrintable(ColourToHex(*c.Colour)), qPrintable(RatioText(r.AgainstAverage)),
-                    qPrintable(VerdictName(VerdictForNormalText(r.AgainstAverage))),
-                    qPrintable(RatioText(r.AgainstWorstPixel)),
-                    qPrintable(VerdictName(VerdictForNormalText(r.AgainstWorstPixel))));
+        std::printf("%s #%s: %s\n", c.Name, qPrintable(ColourToHex(*c.Colour)),
+                    qPrintable(ReadabilityText(measured.Readability(*c.Colour))));
     }
 }
 

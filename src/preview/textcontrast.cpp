@@ -69,6 +69,14 @@ QString RatioText(double ratio) {
     return QString::number(std::floor(ratio * 100) / 100, 'f', 2) + QStringLiteral(":1");
 }
 
+QString ReadabilityText(const TextReadability& readability) {
+    const auto figure = [](double ratio) {
+        return RatioText(ratio) + QLatin1Char(' ') + VerdictName(VerdictForNormalText(ratio));
+    };
+    return figure(readability.AgainstAverage) + QStringLiteral(" against the average, ") +
+           figure(readability.AgainstWorstPixel) + QStringLiteral(" against the worst pixel");
+}
+
 BackgroundContrast::BackgroundContrast(const QImage& tile) {
     if (tile.isNull() || tile.width() == 0 || tile.height() == 0)
         throw MottlerError(QStringLiteral("The background image is empty."));

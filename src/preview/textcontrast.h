@@ -36,6 +36,10 @@ struct TextReadability {
     double AgainstWorstPixel = 1; ///< the lowest ratio against any pixel of the background
 };
 
+/// Both ratios with their verdicts: "4.47:1 fail against the average, 1.00:1 fail against
+/// the worst pixel".
+QString ReadabilityText(const TextReadability& readability);
+
 /// What the readability of any text colour over one background needs, measured once per
 /// image so that each text colour then costs one binary search.
 class BackgroundContrast {

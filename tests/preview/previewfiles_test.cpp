@@ -22,6 +22,14 @@ PreviewBackground Background() {
     return {image, BackgroundSource::Texture};
 }
 
+/// Settings that preview the user's own page, written into `site` first.
+PreviewSettings OwnPage(const QTemporaryDir& site, const QString& name, const QByteArray& text) {
+    PreviewSettings settings;
+    settings.TestPage = site.filePath(name);
+    WriteBytes(settings.TestPage, text);
+    return settings;
+}
+
 QStringList PagesIn(const QString& folder) {
     return QDir(folder).entryList({"~*.htm"}, QDir::Files);
 }
@@ -43,11 +51,8 @@ TEST(PreviewPageFiles, PreviewingTwiceRewritesTheSameFileAndCloseDeletesIt) {
 
 TEST(PreviewPageFiles, NewFilenamesDeleteThePreviousPageBeforeWritingTheNext) {
     QTemporaryDir site;
-    const QString own = site.filePath("index.htm");
-    WriteBytes(own, "<body>hello</body>");
+    PreviewSettings settings = OwnPage(site, "index.htm", "<body>hello</body>");
     PreviewPageFiles files;
-    PreviewSettings settings;
-    settings.TestPage = own;
     settings.UseNewFilename = true;
     SetRandomSeed(7);
     const std::uint32_t number = RandomInt(PreviewNumberCount);
@@ -57,28 +62,22 @@ TEST(PreviewPageFiles, NewFilenamesDeleteThePreviousPageBeforeWritingTheNext) {
     const QString second = files.Preview(settings, Background());
     EXPECT_NE(second, first);
     EXPECT_EQ(PagesIn(site.path()), QStringList{QFileInfo(second).fileName()});
-    EXPECT_EQ(ReadBytes(own), "<body>hello</body>");
+    EXPECT_EQ(ReadBytes(settings.TestPage), "<body>hello</body>");
 }
 
 TEST(PreviewPageFiles, RefusesToWriteOverTheUsersOwnPage) {
     QTemporaryDir site;
-    const QString own = site.filePath("~motdemo.htm");
-    WriteBytes(own, "<body>mine</body>");
+    const PreviewSettings settings = OwnPage(site, "~motdemo.htm", "<body>mine</body>");
     PreviewPageFiles files;
-    PreviewSettings settings;
-    settings.TestPage = own;
     EXPECT_THROW(files.Preview(settings, Background()), MottlerError);
-    EXPECT_EQ(ReadBytes(own), "<body>mine</body>");
+    EXPECT_EQ(ReadBytes(settings.TestPage), "<body>mine</body>");
 }
 
 TEST(PreviewPageFiles, AFailedPreviewKeepsThePreviousPage) {
     QTemporaryDir site;
-    const QString own = site.filePath("plain.htm");
-    WriteBytes(own, "<p>no tag</p>");
     PreviewPageFiles files;
     const QString demo = files.Preview({}, Background());
-    PreviewSettings settings;
-    settings.TestPage = own;
+    const PreviewSettings settings = OwnPage(site, "plain.htm", "<p>no tag</p>");
     EXPECT_THROW(files.Preview(settings, Background()), MottlerError);
     EXPECT_TRUE(QFileInfo::exists(demo));
     EXPECT_TRUE(PagesIn(site.path()).isEmpty());
