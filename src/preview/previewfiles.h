@@ -9,7 +9,7 @@
 
 namespace mottler {
 
-/// The largest number "Use a new filename for each preview" appends (0 … 999998).
+/// How many numbers "Use a new filename for each preview" draws from: 0 … 999998.
 inline constexpr std::uint32_t PreviewNumberCount = 999999;
 
 /// The file the preview page is written to: "~motdemo" beside the user's own page, else
