@@ -72,14 +72,3 @@ TEST(PreviewPageFiles, RefusesToWriteOverTheUsersOwnPage) {
     EXPECT_THROW(files.Preview(settings, Background()), MottlerError);
     EXPECT_EQ(ReadBytes(settings.TestPage), "<body>mine</body>");
 }
-
-TEST(PreviewPageFiles, AFailedPreviewKeepsThePreviousPage) {
-    QTemporaryDir site;
-    PreviewPageFiles files;
-    const QString demo = files.Preview({}, Background());
-    const PreviewSettings settings = OwnPage(site, "plain.htm", "<p>no tag</p>");
-    EXPECT_THROW(files.Preview(settings, Background()), MottlerError);
-    EXPECT_TRUE(QFileInfo::exists(demo));
-    EXPECT_TRUE(PagesIn(site.path()).isEmpty());
-    files.DeleteLastPreview();
-}

@@ -53,7 +53,3 @@ TEST(BackgroundContrast, TheWorstPixelIsTheNearestInLuminanceNotAnExtreme) {
     EXPECT_DOUBLE_EQ(r.AgainstWorstPixel, ContrastRatio(Grey77, PackRgb(0x70, 0x80, 0x70)));
     EXPECT_LT(r.AgainstWorstPixel, 1.1);
 }
-
-TEST(BackgroundContrast, AnEmptyImageIsRefused) {
-    EXPECT_THROW(BackgroundContrast{QImage()}, MottlerError);
-}
