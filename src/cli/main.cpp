@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/bordercommand.h"
+#include "cli/contrastcommand.h"
 #include "cli/growcommand.h"
 #include "cli/palettecommand.h"
 #include "cli/presetscommand.h"
@@ -23,6 +24,7 @@ Grows seamless, tileable reaction-diffusion textures without a screen.
 
 Commands:
   border      write a fading-border background image (gradient, border, background)
+  contrast    measure how readable text colours are over a background image
   grow        seed a texture, grow it and write the result
   palette     list the 256 colours of a gradient
   presets     list the names of the texture presets
@@ -36,6 +38,7 @@ Options:
 const std::map<QString, std::function<int(const QStringList&)>>& Commands() {
     static const std::map<QString, std::function<int(const QStringList&)>> commands{
         {"border", RunBorderCommand},
+        {"contrast", RunContrastCommand},
         {"grow", RunGrowCommand},
         {"palette", RunPaletteCommand},
         {"presets", RunPresetsCommand},
