@@ -2,7 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/colouroptions.h"
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "gradients/gradientstore.h"
 #include "gradients/gradientstrip.h"
 #include "output/imagefile.h"

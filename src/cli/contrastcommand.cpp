@@ -2,8 +2,8 @@
 
 #include "cli/arguments.h"
 #include "cli/growcommand.h"
-#include "controls/colourtext.h"
-#include "engine/errors.h"
+#include "palette/colourtext.h"
+#include "base/errors.h"
 #include "engine/initialimage.h"
 #include "palette/colourtext.h"
 #include "preview/textcontrast.h"
@@ -70,7 +70,7 @@ bool GrowsTexture(const QStringList& args) {
 PackedColour ParseColour(const QString& option, QString text) {
     if (text.startsWith(QLatin1Char('#')))
         text.remove(0, 1);
-    const std::optional<PackedColour> colour = ColourFromHexCode(text);
+    const std::optional<PackedColour> colour = ColourFromHtmlCode(text);
     if (!colour)
         throw UsageError(QStringLiteral("option %1: \"%2\" is not RRGGBB").arg(option, text));
     return *colour;

@@ -1,7 +1,7 @@
 #include "gradients/gradientsettings.h"
 
-#include "controls/quoreditrules.h"
-#include "presets/usersettings.h"
+#include "base/numbers.h"
+#include "base/usersettings.h"
 
 #include <cstdlib>
 

@@ -1,10 +1,10 @@
 #include "gradients/gradientstore.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 #include "presets/preset.h"
-#include "presets/usersettings.h"
+#include "base/usersettings.h"
 
 namespace mottler {
 namespace {

@@ -1,7 +1,7 @@
 #include "gradients/gradientstrip.h"
 
-#include "controls/quoreditrules.h"
-#include "engine/errors.h"
+#include "base/numbers.h"
+#include "base/errors.h"
 #include "recording/memoryprobe.h"
 
 #include <QColor>

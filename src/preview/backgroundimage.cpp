@@ -1,6 +1,6 @@
 #include "preview/backgroundimage.h"
 
-#include "output/bmpfile.h"
+#include "base/bmpfile.h"
 #include "output/jpegfile.h"
 #include "presets/datafolder.h"
 

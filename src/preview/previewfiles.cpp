@@ -1,8 +1,8 @@
 #include "preview/previewfiles.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "engine/random.h"
-#include "output/bmpfile.h"
+#include "base/bmpfile.h"
 #include "presets/datafolder.h"
 #include "preview/previewpage.h"
 

@@ -1,6 +1,6 @@
 #include "preview/previewpage.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "presets/datafolder.h"
 #include "preview/backgroundimage.h"
 #include "preview/bodyattributes.h"

@@ -1,6 +1,6 @@
 #include "preview/textcontrast.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "gradients/gradientstrip.h"
 
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "errortext.h"
 #include "palette/palette.h"
 

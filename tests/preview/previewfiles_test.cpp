@@ -1,4 +1,4 @@
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "engine/random.h"
 #include "filebytes.h"
 #include "presets/datafolder.h"

@@ -1,4 +1,4 @@
-#include "engine/errors.h"
+#include "base/errors.h"
 #include "filebytes.h"
 #include "output/jpegfile.h"
 #include "presets/datafolder.h"
