@@ -1,5 +1,6 @@
 #include "avireadback.h"
 #include "gifreadback.h"
+#include "smallgrow.h"
 #include "testenv.h"
 
 #include <QDir>
@@ -8,13 +9,6 @@
 
 namespace mottler {
 namespace {
-
-test::ToolResult Grow(const QStringList& extra) {
-    return test::RunTool(MOTTLER_CLI_PATH,
-                         QStringList{"grow", "--seed", "3", "--width", "16", "--height", "12",
-                                     "--iterations", "20", "--a", "50", "--b", "200"} +
-                             extra);
-}
 
 QString Folder(const char* name) {
     const QString folder = test::TestHome() + "/" + name;
@@ -25,8 +19,9 @@ QString Folder(const char* name) {
 TEST(GrowGif, EverySecondRecordedFramePingPongedMatchesTheBmpSeries) {
     const QString folder = Folder("cli-gif");
     const QString gif = folder + "/grow.gif";
-    const test::ToolResult run = Grow({"--record-every", "4", "--frames-bmp", folder + "/f.bmp",
-                                       "--gif", gif, "--every", "2", "--ping-pong"});
+    const test::ToolResult run =
+        test::GrowSmallTexture({"--record-every", "4", "--frames-bmp", folder + "/f.bmp", "--gif",
+                                gif, "--every", "2", "--ping-pong"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const test::GifInfo info = test::ReadGifInfo(gif);
     ASSERT_EQ(info.Images.size(), 4u); // frames 0, 2, 4 of five, then 2 again
@@ -42,8 +37,9 @@ TEST(GrowGif, EverySecondRecordedFramePingPongedMatchesTheBmpSeries) {
 
 TEST(GrowGif, TransparentWhiteIsTheIndexOfWhiteAndSingleImagesGoByExtension) {
     const QString folder = Folder("cli-gif-transparent");
-    const test::ToolResult run = Grow({"--record-every", "5", "--gif", folder + "/t.gif", "--blend",
-                                       "2", "--transparent", "ffffff", "-o", folder + "/tile.gif"});
+    const test::ToolResult run =
+        test::GrowSmallTexture({"--record-every", "5", "--gif", folder + "/t.gif", "--blend", "2",
+                                "--transparent", "ffffff", "-o", folder + "/tile.gif"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const test::GifInfo animation = test::ReadGifInfo(folder + "/t.gif");
     ASSERT_EQ(animation.Images.size(), 4u);
@@ -64,7 +60,7 @@ TEST(GrowGif, AnimationOptionsWithoutGifOrInConflictAreUsageErrors) {
          {QStringList{"--every", "2"}, QStringList{"--gif", "a.gif", "--every", "0"},
           QStringList{"--gif", "a.gif", "--ping-pong", "--blend", "3"},
           QStringList{"--gif", "a.gif", "--transparent", "white"}}) {
-        const test::ToolResult run = Grow(args);
+        const test::ToolResult run = test::GrowSmallTexture(args);
         EXPECT_EQ(run.ExitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.Err.contains("--")) << run.Err.toStdString();
     }
