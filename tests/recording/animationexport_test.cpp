@@ -1,3 +1,4 @@
+#include "avireadback.h"
 #include "engine/errors.h"
 #include "errortext.h"
 #include "recording/animationexport.h"
@@ -6,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -134,6 +136,23 @@ TEST(AnimationExport, CancellingAnAviOrGifWritesNoFileAndKeepsTheEarlierOne) {
         EXPECT_EQ(back.readAll(), "earlier");
     }
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 2); // no temporary file is left
+}
+
+TEST(AnimationExport, AviIsWrittenFrameByFrameAndReplacesTheEarlierFile) {
+    const FrameList frames = MakeFrames(4);
+    const QString path = Folder("export-avi") + "/anim.avi";
+    ExportOptions options;
+    options.Format = AnimationFormat::Avi;
+    options.Looping = true; // ping-pong: 0 1 2 3 2 1
+    ASSERT_EQ(ExportAnimation(path, options, frames, RampPalette()), ExportOutcome::Written);
+    options.SkipText = "3"; // 0 3
+    ASSERT_EQ(ExportAnimation(path, options, frames, RampPalette()), ExportOutcome::Written);
+    if (!test::FfmpegAvailable())
+        GTEST_SKIP() << "ffmpeg not installed";
+    EXPECT_EQ(test::ProbeVideo(path).Frames, 2);
+    EXPECT_EQ(test::DecodeFrameBgr(path, 1),
+              test::TopDownBgr(ExportEntryBitmap(frames, RampPalette(), {3})));
+    EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files), QStringList("anim.avi"));
 }
 
 TEST(AnimationExport, BmpSeriesIsNumberedByPositionAndACancelStopsTheLaterFiles) {
