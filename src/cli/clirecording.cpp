@@ -2,7 +2,7 @@
 
 #include "engine/render.h"
 #include "base/bmpfile.h"
-#include "recording/animationexport.h"
+#include "output/animationexport.h"
 #include "recording/framebitmap.h"
 #include "recording/frameseries.h"
 #include "recording/recordstep.h"

@@ -1,4 +1,4 @@
-#include "recording/animationexport.h"
+#include "output/animationexport.h"
 
 #include "base/errors.h"
 #include "output/animatedgif.h"

@@ -1,7 +1,7 @@
 #include "avireadback.h"
 #include "base/errors.h"
 #include "errortext.h"
-#include "recording/animationexport.h"
+#include "output/animationexport.h"
 #include "recording/exportbitmap.h"
 #include "testenv.h"
 
