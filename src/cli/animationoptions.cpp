@@ -16,7 +16,7 @@ PackedColour ColourValue(Arguments& args) {
     if (!hex.match(text).hasMatch())
         throw UsageError(
             QStringLiteral("option %1: \"%2\" is not RRGGBB").arg(args.Option(), text));
-    return HexToColour(text);
+    return ColourFromPresetHex(text);
 }
 
 } // namespace

@@ -76,7 +76,7 @@ PackedColour ColourArgument(Arguments& a) {
     const QString text = a.Text();
     if (!pattern.match(text).hasMatch())
         throw UsageError(QStringLiteral("option %1: \"%2\" is not RRGGBB").arg(a.Option(), text));
-    return HexToColour(text);
+    return ColourFromPresetHex(text);
 }
 
 QString IntegerText(Arguments& a, qint64 min, qint64 max) {

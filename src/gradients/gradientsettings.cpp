@@ -1,7 +1,6 @@
 #include "gradients/gradientsettings.h"
 
 #include "base/numbers.h"
-#include "base/usersettings.h"
 
 #include <cstdlib>
 
@@ -9,7 +8,7 @@ namespace mottler {
 
 int SavedGradientWidth(const QString& gradientWidthText) {
     int width = 100;
-    UserSettings::ParseDecimal(gradientWidthText, width);
+    ParseDecimal(gradientWidthText, width);
     return width;
 }
 

@@ -4,7 +4,7 @@
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 #include "presets/preset.h"
-#include "base/usersettings.h"
+#include "base/numbers.h"
 
 namespace mottler {
 namespace {
@@ -27,7 +27,7 @@ std::optional<QStringList> PresetFields(const QString& value) {
 /// A colour field as a decimal integer; a 24-bit colour is all a picker can hold.
 PackedColour FieldColour(const QString& field, const char* what, const QString& preset) {
     int colour = 0;
-    if (!UserSettings::ParseDecimal(field, colour) || colour < 0 || colour > LargestColour)
+    if (!ParseDecimal(field, colour) || colour < 0 || colour > LargestColour)
         throw MottlerError(
             QStringLiteral("The %1 \"%2\" of the gradient \"%3\" is not a valid colour number.")
                 .arg(QLatin1String(what), field, preset));

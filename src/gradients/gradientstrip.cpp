@@ -70,7 +70,7 @@ std::vector<PackedColour> GradientColumnColours(int width, PackedColour start, P
         table = *textureGradient;
     else
         InterpolateColours(table, 0, last, start, end);
-    return {table.Colors.begin(), table.Colors.begin() + last + 1};
+    return {table.Colours.begin(), table.Colours.begin() + last + 1};
 }
 
 int DrawGradientColumns(QImage& preview, int x, int width, PackedColour start, PackedColour end,

@@ -78,12 +78,12 @@ TEST(GradientStripTest, TextureGradientTakesPaletteEntriesForGradientAndBorder) 
     s.BorderWidth = "2";
     Palette palette;
     for (int i = 0; i < 256; ++i)
-        palette.Colors[std::size_t(i)] = PackRgb(i, 255 - i, 7);
+        palette.Colours[std::size_t(i)] = PackRgb(i, 255 - i, 7);
     QImage preview(10, 2, QImage::Format_BGR888);
     RedrawGradient(preview, s, palette);
     const int expected[] = {0, 1, 2, 3, 0, 1, 2};
     for (int x = 0; x < 7; ++x)
-        EXPECT_EQ(ColumnColour(preview, x), palette.Colors[std::size_t(expected[x])]) << x;
+        EXPECT_EQ(ColumnColour(preview, x), palette.Colours[std::size_t(expected[x])]) << x;
     EXPECT_EQ(ColumnColour(preview, 7), Red);
 }
 
