@@ -2,6 +2,7 @@
 
 #include "base/bmpfile.h"
 #include "engine/render.h"
+#include "output/animationexport.h"
 #include "recording/framebitmap.h"
 #include "recording/frameseries.h"
 #include "recording/recordstep.h"
@@ -28,7 +29,7 @@ CliRecording::CliRecording(const RecordingOptions& o, int iterations) : options(
 void CliRecording::RecordStep(const TextureEngine& engine, int iteration, bool firstOfRun) {
     if (avi)
         avi->RecordStep(engine.TextureBitmap, iteration, firstOfRun, options.Every);
-    if (!options.FramesBmp.isEmpty()) {
+    if (options.InMemory()) {
         StderrMessages messages;
         RecordFrameStep(Frames, engine, iteration, options.Every, messages);
     }
@@ -37,6 +38,8 @@ void CliRecording::RecordStep(const TextureEngine& engine, int iteration, bool f
 void CliRecording::WriteFiles(const Palette& palette) {
     if (avi)
         avi->Close();
+    if (!options.Animation.Gif.isEmpty())
+        ExportAnimation(options.Animation.Gif, options.Animation.Export, Frames, palette);
     if (options.FramesBmp.isEmpty())
         return;
     for (int index = 0; index < Frames.Count(); ++index)

@@ -21,8 +21,9 @@ public:
     /// (SilentAbort).
     void RecordStep(const TextureEngine& engine, int iteration, bool firstOfRun);
 
-    /// After the run: closes the AVI file and writes the frames as numbered BMP files coloured
-    /// through the palette. Throws MottlerError when a file cannot be written.
+    /// After the run: closes the AVI file and writes the frames as an animated GIF and as
+    /// numbered BMP files coloured through the palette. Throws MottlerError when a file cannot
+    /// be written.
     void WriteFiles(const Palette& palette);
 
     FrameList Frames;

@@ -119,7 +119,9 @@ QString FloatText(float v) {
     return QString::asprintf("%.9g", static_cast<double>(v));
 }
 
-int Execute(GrowOptions& o) {
+} // namespace
+
+int ExecuteGrow(GrowOptions& o, QImage* coloured) {
     TextureEngine engine;
     const GrowPlan plan =
         o.PresetName.isEmpty() ? PlanFromOptions(engine, o) : PlanFromPreset(engine, o);
@@ -137,6 +139,10 @@ int Execute(GrowOptions& o) {
     if (result.Outcome == RunOutcome::UniformField)
         Print("stopped: the field of A became uniform");
     WriteOutputs(engine, o, palette);
+    if (coloured) {
+        RenderDisplayField(engine, palette);
+        *coloured = engine.TextureBitmap;
+    }
     recording.WriteFiles(palette);
     if (result.Outcome == RunOutcome::Aborted)
         return ExitFailed; // recording ran out of memory; its message is on stderr
@@ -147,8 +153,6 @@ int Execute(GrowOptions& o) {
     return ExitOk;
 }
 
-} // namespace
-
 int RunGrowCommand(const QStringList& args) {
     GrowOptions options = ParseGrowOptions(args);
     if (options.Help) {
@@ -158,7 +162,7 @@ int RunGrowCommand(const QStringList& args) {
         return ExitOk;
     }
     try {
-        return Execute(options);
+        return ExecuteGrow(options);
     } catch (const MottlerError& error) {
         PrintError(error.Message());
         return ExitFailed;

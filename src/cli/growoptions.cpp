@@ -18,7 +18,9 @@ const QStringList FitNames{"stretch", "keep"};
 
 void Validate(const GrowOptions& o) {
     if (!o.Output.isEmpty() && ImageFormatOf(o.Output) == ImageFormat::Unknown)
-        throw UsageError("option --output: the file name must end in .bmp, .png, .jpg or .jpeg");
+        throw UsageError(
+            "option --output: the file name must end in .bmp, .png, .jpg, .jpeg or .gif");
+    CheckAnimationOptions(o.Recording.Animation, o.Given);
     if (!o.PresetFile.isEmpty() && o.PresetName.isEmpty())
         throw UsageError("option --presets needs --preset NAME");
     if (!o.PresetName.isEmpty())
@@ -67,8 +69,9 @@ Colours:
 
 const char* const GrowOutputHelp = R"(
 Output:
-  -o, --output FILE    the texture coloured through the gradient: a 24-bit BMP, PNG or
-                       JPEG by the name's extension (.bmp, .png, .jpg, .jpeg)
+  -o, --output FILE    the texture coloured through the gradient: a 24-bit BMP, PNG,
+                       JPEG or GIF (216 web-safe colours) by the name's extension (.bmp,
+                       .png, .jpg, .jpeg, .gif)
   --quality N          JPEG quality, 1 to 100 (default 80)
   --raw-a FILE         final chemical A: little-endian float32, row-major, no header
   --raw-b FILE         final chemical B, the same way
@@ -80,6 +83,14 @@ Recording (colours as for --output):
   --frames-bmp FILE    keep them in memory, then write numbered 24-bit BMP files: every
                        ".bmp" in the name becomes the frame number and ".bmp"
                        (frames.bmp gives frames0000.bmp, frames0001.bmp, ...)
+  --gif FILE           keep them in memory, then write an animated GIF that loops
+                       forever, 10 frames a second, as the Export Animation window does
+  --every N            the GIF takes every N-th recorded frame (default 1)
+  --ping-pong          the GIF plays forward, then back to the start
+  --blend N            the GIF's last N frames cross-fade toward its first N: the k-th of
+                       them (from 0) mixes in the GIF's frame k with weight (k+1)/(N+1)
+  --transparent RRGGBB the GIF shows this colour as transparent when its colour table
+                       holds it exactly
 
 Prints the seed, the reported iteration number and the range of A. Exit status 0 on
 success, 1 when the run failed, 2 for a usage error. Ctrl+C stops the run like Escape does
@@ -148,11 +159,13 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
             o.Recording.Avi = a.Text();
         else if (opt == "--frames-bmp")
             o.Recording.FramesBmp = a.Text();
+        else if (TakeAnimationOption(a, o.Recording.Animation))
+            continue;
         else
             throw UsageError(QStringLiteral("unknown option %1").arg(opt));
     }
     if (recordEvery && !o.Recording.Enabled() && !o.Help)
-        throw UsageError("option --record-every needs --avi or --frames-bmp");
+        throw UsageError("option --record-every needs --avi, --frames-bmp or --gif");
     o.Recording.Every = recordEvery.value_or(1);
     if (!o.Help)
         Validate(o);

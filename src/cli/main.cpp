@@ -1,4 +1,6 @@
 #include "cli/arguments.h"
+#include "cli/bordercommand.h"
+#include "cli/contrastcommand.h"
 #include "cli/growcommand.h"
 #include "cli/palettecommand.h"
 #include "cli/presetscommand.h"
@@ -21,6 +23,8 @@ const char* const MainHelp = R"(Usage: mottler-cli COMMAND [options]
 Grows seamless, tileable reaction-diffusion textures without a screen.
 
 Commands:
+  border      write a fading-border background image (gradient, border, background)
+  contrast    measure how readable text colours are over a background image
   grow        seed a texture, grow it and write the result
   palette     list the 256 colours of a gradient
   presets     list the names of the texture presets
@@ -33,6 +37,8 @@ Options:
 
 const std::map<QString, std::function<int(const QStringList&)>>& Commands() {
     static const std::map<QString, std::function<int(const QStringList&)>> commands{
+        {"border", RunBorderCommand},
+        {"contrast", RunContrastCommand},
         {"grow", RunGrowCommand},
         {"palette", RunPaletteCommand},
         {"presets", RunPresetsCommand},

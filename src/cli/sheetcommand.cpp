@@ -23,7 +23,7 @@ iterations and range of A goes to stdout; a preset that cannot be grown is repor
 stderr, shown crossed out, and makes the exit status 1.
 
 Options:
-  -o, --output FILE  the sheet: PNG, JPEG or BMP by the name's extension
+  -o, --output FILE  the sheet: PNG, JPEG, BMP or GIF by the name's extension
                      (default presets.png)
   --presets FILE     draw the presets of FILE (a preset file or texture pack) instead of the
                      data folder's "save.ini" (written from the built-in presets when missing)
@@ -58,7 +58,8 @@ SheetOptions ParseOptions(const QStringList& args) {
             throw UsageError(QStringLiteral("unknown option %1").arg(opt));
     }
     if (ImageFormatOf(o.Output) == ImageFormat::Unknown)
-        throw UsageError("option --output: the file name must end in .bmp, .png, .jpg or .jpeg");
+        throw UsageError(
+            "option --output: the file name must end in .bmp, .png, .jpg, .jpeg or .gif");
     return o;
 }
 

@@ -3,6 +3,7 @@
 #include "base/bmpfile.h"
 #include "base/errors.h"
 #include "output/jpegfile.h"
+#include "output/webgif.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -17,6 +18,8 @@ ImageFormat ImageFormatOf(const QString& path) {
         return ImageFormat::Png;
     if (suffix == "jpg" || suffix == "jpeg")
         return ImageFormat::Jpeg;
+    if (suffix == "gif")
+        return ImageFormat::Gif;
     return ImageFormat::Unknown;
 }
 
@@ -37,11 +40,14 @@ void WriteImage(const QImage& image, const QString& path, int quality) {
         return WriteFileAtomically(path, EncodePng(image));
     case ImageFormat::Jpeg:
         return WriteJpeg(image, path, quality);
+    case ImageFormat::Gif:
+        return WriteWebSafeGif(image, path);
     case ImageFormat::Unknown:
         break;
     }
     throw MottlerError(
-        QStringLiteral("Cannot save \"%1\": the file name must end in .bmp, .png, .jpg or .jpeg.")
+        QStringLiteral(
+            "Cannot save \"%1\": the file name must end in .bmp, .png, .jpg, .jpeg or .gif.")
             .arg(path));
 }
 

@@ -22,6 +22,17 @@ void AppendLe16(QByteArray& bytes, quint16 value) {
 
 } // namespace
 
+std::array<PackedColour, 216> WebSafeColours() {
+    constexpr int Levels[6] = {255, 204, 153, 102, 51, 0};
+    std::array<PackedColour, 216> colours{};
+    std::size_t index = 0;
+    for (int red : Levels)
+        for (int green : Levels)
+            for (int blue : Levels)
+                colours[index++] = PackRgb(red, green, blue);
+    return colours;
+}
+
 QByteArray WebSafePaletteBytes() {
     constexpr quint32 EntryBytes = 256 * 4;
     constexpr quint32 DataChunkSize = 4 + EntryBytes; // version, count, entries
@@ -32,13 +43,10 @@ QByteArray WebSafePaletteBytes() {
     AppendLe32(bytes, DataChunkSize);
     AppendLe16(bytes, 0x0300); // the palette version every RIFF palette carries
     AppendLe16(bytes, 256);
-    constexpr char Levels[6] = {char(255), char(204), char(153), char(102), char(51), char(0)};
-    for (char red : Levels)
-        for (char green : Levels)
-            for (char blue : Levels) {
-                const char entry[4] = {red, green, blue, 0};
-                bytes.append(entry, 4);
-            }
+    for (PackedColour colour : WebSafeColours()) {
+        const char entry[4] = {char(RedOf(colour)), char(GreenOf(colour)), char(BlueOf(colour)), 0};
+        bytes.append(entry, 4);
+    }
     bytes.append(static_cast<qsizetype>(40 * 4), char(0));
     return bytes;
 }

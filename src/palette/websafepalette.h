@@ -1,10 +1,17 @@
 #pragma once
 
+#include "palette/palette.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QString>
+#include <array>
 
 namespace mottler {
+
+/// The 216 web-safe colours: channels 255, 204, 153, 102, 51, 0 with red outermost and blue
+/// innermost (entry 0 white, 215 black).
+std::array<PackedColour, 216> WebSafeColours();
 
 /// The colour picker's default palette as a 256-entry RIFF palette file: entries 0–215 are the
 /// web-safe colours, channels 255, 204, 153, 102, 51, 0 with red outermost and blue innermost

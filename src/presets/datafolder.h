@@ -18,16 +18,21 @@ QString DataFile(const QString& name);
 inline constexpr const char* PresetFileName = "save.ini";
 inline constexpr const char* BuiltInPresetsResource = ":/presets/save.ini";
 
+/// The gradient preset file "gradients.ini" and the resource of the built-in gradients.
+inline constexpr const char* GradientFileName = "gradients.ini";
+inline constexpr const char* BuiltInGradientsResource = ":/presets/gradients.ini";
+
 /// A file the program ships as a resource and writes into the data folder when missing.
 struct BuiltInFile {
     const char* Name;     ///< the file's name in the data folder
     const char* Resource; ///< the Qt resource it comes from
 };
 
-/// The built-in files: the presets, the picture the "Image File" presets grow from (their
-/// "File" names it relative to the data folder) and the preview page's body text.
+/// The built-in files: the presets, the gradients, the picture the "Image File" presets grow from
+/// (their "File" names it relative to the data folder) and the preview page's body text.
 inline constexpr BuiltInFile BuiltInFiles[] = {
     {PresetFileName, BuiltInPresetsResource},
+    {GradientFileName, BuiltInGradientsResource},
     {"ripples.png", ":/presets/ripples.png"},
     {"loremipsum.txt", ":/presets/loremipsum.txt"},
 };

@@ -197,7 +197,10 @@ bool NeedsAdvancedWindow(const Preset& preset) {
 }
 
 QStringList PresetNames(const IniFile& file) {
-    QStringList names = file.SectionNames();
+    return SortedPresetNames(file.SectionNames());
+}
+
+QStringList SortedPresetNames(QStringList names) {
     std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });

@@ -86,4 +86,8 @@ bool NeedsAdvancedWindow(const Preset& preset);
 /// The section names of the file, sorted alphabetically without regard to case.
 QStringList PresetNames(const IniFile& file);
 
+/// The names sorted alphabetically without regard to case, as the sorted preset lists show
+/// them; names equal but for case keep their order.
+QStringList SortedPresetNames(QStringList names);
+
 } // namespace mottler

@@ -1,4 +1,5 @@
 #include "avireadback.h"
+#include "smallgrow.h"
 #include "testenv.h"
 
 #include <QDir>
@@ -9,21 +10,14 @@
 namespace mottler {
 namespace {
 
-test::ToolResult Grow(const QStringList& extra) {
-    return test::RunTool(MOTTLER_CLI_PATH,
-                         QStringList{"grow", "--seed", "3", "--width", "16", "--height", "12",
-                                     "--iterations", "20", "--a", "50", "--b", "200"} +
-                             extra);
-}
-
 TEST(GrowRecording, RecordEveryFiveIntoAnAviAndABmpSeriesGivesTheSameFourFrames) {
     if (!test::FfmpegAvailable())
         GTEST_SKIP() << "ffprobe/ffmpeg not installed";
     const QString folder = test::TestHome() + "/cli-record";
     QDir().mkpath(folder);
     const QString avi = folder + "/grow.avi";
-    const test::ToolResult run =
-        Grow({"--record-every", "5", "--avi", avi, "--frames-bmp", folder + "/shot.BMP"});
+    const test::ToolResult run = test::GrowSmallTexture(
+        {"--record-every", "5", "--avi", avi, "--frames-bmp", folder + "/shot.BMP"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
 
     const test::ProbedVideo video = test::ProbeVideo(avi);
@@ -42,12 +36,13 @@ TEST(GrowRecording, RecordEveryFiveIntoAnAviAndABmpSeriesGivesTheSameFourFrames)
 }
 
 TEST(GrowRecording, BadRecordingOptionsAreUsageErrorsAndAnUncreatableAviFailsClearly) {
-    const test::ToolResult alone = Grow({"--record-every", "5"});
+    const test::ToolResult alone = test::GrowSmallTexture({"--record-every", "5"});
     EXPECT_EQ(alone.ExitCode, 2);
     EXPECT_TRUE(alone.Err.contains("--record-every")) << alone.Err.toStdString();
-    EXPECT_EQ(Grow({"--record-every", "0", "--avi", "x.avi"}).ExitCode, 2);
+    EXPECT_EQ(test::GrowSmallTexture({"--record-every", "0", "--avi", "x.avi"}).ExitCode, 2);
 
-    const test::ToolResult missing = Grow({"--avi", test::TestHome() + "/no-folder/grow.avi"});
+    const test::ToolResult missing =
+        test::GrowSmallTexture({"--avi", test::TestHome() + "/no-folder/grow.avi"});
     EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_TRUE(missing.Err.contains("Could not create the AVI file")) << missing.Err.toStdString();
 }

@@ -76,7 +76,7 @@ TEST(CliGrow, WritesJpegByExtensionAndRejectsUnknownOnes) {
     const CliResult run = RunCli({"grow", "--iterations", "3", "--quality", "1", "-o", out});
     ASSERT_EQ(run.Status, 0) << qPrintable(run.Err);
     EXPECT_EQ(QImage(out, "JPEG").size(), QSize(100, 100));
-    EXPECT_EQ(RunCli({"grow", "-o", test::TestHome() + "/x.gif"}).Status, 2);
+    EXPECT_EQ(RunCli({"grow", "-o", test::TestHome() + "/x.tif"}).Status, 2);
 }
 
 TEST(CliPalette, ListsTheEntriesOrWritesThemToAFile) {

@@ -90,7 +90,7 @@ TEST(CliSheet, DrawsEveryPresetOfAFileIntoOneImage) {
         RunCli({"sheet", "--presets", presets, "-o", home.filePath("s.jpg")}, home.path()).Status,
         0);
     EXPECT_FALSE(QImage(home.filePath("s.jpg")).isNull());
-    EXPECT_EQ(RunCli({"sheet", "-o", home.filePath("sheet.gif")}, home.path()).Status, 2);
+    EXPECT_EQ(RunCli({"sheet", "-o", home.filePath("sheet.tif")}, home.path()).Status, 2);
 }
 
 } // namespace

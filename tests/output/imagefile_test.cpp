@@ -67,8 +67,8 @@ TEST(EncodeJpeg, LowQualityIsSmallerAndQualityIsChecked) {
 TEST(WriteImage, RefusesOtherExtensionsAndKeepsTheOldFileOnFailure) {
     EXPECT_EQ(ImageFormatOf("a.JPG"), ImageFormat::Jpeg);
     EXPECT_EQ(ImageFormatOf("jpg"), ImageFormat::Unknown);
-    EXPECT_THROW(WriteImage(Pattern(), PathOf("picture.gif"), 80), MottlerError);
-    EXPECT_FALSE(QFileInfo::exists(PathOf("picture.gif")));
+    EXPECT_THROW(WriteImage(Pattern(), PathOf("picture.tif"), 80), MottlerError);
+    EXPECT_FALSE(QFileInfo::exists(PathOf("picture.tif")));
 
     const QString kept = PathOf("kept.jpg");
     WriteImage(Pattern(), kept, 80);

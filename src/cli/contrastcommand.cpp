@@ -1,0 +1,157 @@
+#include "cli/contrastcommand.h"
+
+#include "cli/arguments.h"
+#include "cli/growcommand.h"
+#include "palette/colourtext.h"
+#include "base/errors.h"
+#include "engine/initialimage.h"
+#include "palette/colourtext.h"
+#include "preview/textcontrast.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace mottler::cli {
+namespace {
+
+const char* const ContrastHelp =
+    R"(Usage: mottler-cli contrast --text RRGGBB [--link RRGGBB] [--vlink RRGGBB]
+                           [--alink RRGGBB] (--image FILE | grow options)
+
+Prints how readable text in each colour is over a web-page background: the WCAG contrast
+ratio against the background's average colour and against its worst pixel (the lowest
+ratio over all pixels of the tile), each with its verdict for normal text: AAA (7:1),
+AA (4.5:1) or fail.
+
+  --text RRGGBB        the text colour (six hexadecimal digits, red first; a leading #
+                       is allowed)
+  --link RRGGBB        the colour of links
+  --vlink RRGGBB       the colour of visited links
+  --alink RRGGBB       the colour of active links
+  --image FILE         measure this picture (BMP, JPEG, GIF, PNG, ...)
+
+Without --image (or with --type image or --preset, where --image is the picture the
+texture grows from) the options of `mottler-cli grow` grow a texture, which is then
+measured coloured through its gradient; see `mottler-cli grow --help`.
+
+Exit status 0 on success, 1 when the image could not be read or grown, 2 for a usage error.
+)";
+
+/// One text colour to measure and the name it is printed with.
+struct NamedColour {
+    const char* Name;
+    const char* Option;
+    std::optional<PackedColour> Colour;
+};
+
+struct ContrastOptions {
+    std::vector<NamedColour> Colours{{"text", "--text", {}},
+                                     {"link", "--link", {}},
+                                     {"vlink", "--vlink", {}},
+                                     {"alink", "--alink", {}}};
+    QString Image;
+    QStringList GrowArgs;
+    bool Help = false;
+};
+
+/// The option's name without any "=value".
+QString OptionName(const QString& arg) {
+    return arg.section(QLatin1Char('='), 0, 0);
+}
+
+/// --image names the picture a texture grows from when --type or --preset is given too.
+bool GrowsTexture(const QStringList& args) {
+    for (const QString& arg : args)
+        if (OptionName(arg) == "--type" || OptionName(arg) == "--preset")
+            return true;
+    return false;
+}
+
+PackedColour ParseColour(const QString& option, QString text) {
+    if (text.startsWith(QLatin1Char('#')))
+        text.remove(0, 1);
+    const std::optional<PackedColour> colour = ColourFromHtmlCode(text);
+    if (!colour)
+        throw UsageError(QStringLiteral("option %1: \"%2\" is not RRGGBB").arg(option, text));
+    return *colour;
+}
+
+/// Takes this command's own options (with their values) out of the arguments; the rest are
+/// the options of `grow`.
+ContrastOptions ParseContrastOptions(const QStringList& args) {
+    ContrastOptions o;
+    const bool grows = GrowsTexture(args);
+    QStringList own;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString name = OptionName(args[i]);
+        const bool isOwn = name == "--text" || name == "--link" || name == "--vlink" ||
+                           name == "--alink" || (name == "--image" && !grows);
+        if (name == "--help" || name == "-h")
+            o.Help = true;
+        QStringList& target = isOwn ? own : o.GrowArgs;
+        target.append(args[i]);
+        if (isOwn && !args[i].contains(QLatin1Char('=')) && i + 1 < args.size())
+            target.append(args[++i]);
+    }
+    Arguments a(own);
+    for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
+        if (opt == "--image") {
+            o.Image = a.Text();
+            continue;
+        }
+        for (NamedColour& c : o.Colours)
+            if (opt == c.Option)
+                c.Colour = ParseColour(opt, a.Text());
+    }
+    if (o.Help)
+        return o;
+    if (!o.Colours.front().Colour)
+        throw UsageError("option --text RRGGBB is needed");
+    if (!o.Image.isEmpty() && !o.GrowArgs.isEmpty())
+        throw UsageError(QStringLiteral("option %1 cannot be used with --image FILE alone; "
+                                        "give --type image to grow from the picture")
+                             .arg(OptionName(o.GrowArgs.front())));
+    return o;
+}
+
+void PrintFigures(const ContrastOptions& o, const QImage& background) {
+    const BackgroundContrast measured(background);
+    std::printf("average colour: #%s\n", qPrintable(ColourToHex(measured.AverageColour())));
+    for (const NamedColour& c : o.Colours) {
+        if (!c.Colour)
+            continue;
+        std::printf("%s #%s: %s\n", c.Name, qPrintable(ColourToHex(*c.Colour)),
+                    qPrintable(ReadabilityText(measured.Readability(*c.Colour))));
+    }
+}
+
+int Measure(const ContrastOptions& o) {
+    if (!o.Image.isEmpty()) {
+        PrintFigures(o, ReadPicture(o.Image));
+        return ExitOk;
+    }
+    GrowOptions grow = ParseGrowOptions(o.GrowArgs);
+    QImage texture;
+    const int status = ExecuteGrow(grow, &texture);
+    if (status == ExitOk)
+        PrintFigures(o, texture);
+    return status;
+}
+
+} // namespace
+
+int RunContrastCommand(const QStringList& args) {
+    const ContrastOptions options = ParseContrastOptions(args);
+    if (options.Help) {
+        std::fputs(ContrastHelp, stdout);
+        return ExitOk;
+    }
+    try {
+        return Measure(options);
+    } catch (const MottlerError& error) {
+        std::fputs(qPrintable(error.Message() + '\n'), stderr);
+        return ExitFailed;
+    }
+}
+
+} // namespace mottler::cli

@@ -1,0 +1,90 @@
+#include "output/animationexport.h"
+
+#include "base/errors.h"
+#include "output/animatedgif.h"
+#include "base/bmpfile.h"
+#include "output/pendingfile.h"
+#include "recording/aviwriter.h"
+#include "recording/exportbitmap.h"
+#include "recording/frameseries.h"
+
+namespace mottler {
+namespace {
+
+int Length(const std::vector<ExportEntry>& sequence) {
+    if (sequence.empty())
+        throw MottlerError(EmptySequenceMessage);
+    return static_cast<int>(sequence.size());
+}
+
+} // namespace
+
+ExportOutcome ExportAvi(const QString& path, const FrameList& frames, const Palette& palette,
+                        const std::vector<ExportEntry>& sequence, const ExportFeedback& feedback) {
+    const int count = Length(sequence);
+    PendingFile pending(path);
+    std::unique_ptr<AviFile> avi;
+    for (int position = 0; position < count; ++position) {
+        if (feedback.IsCancelled())
+            return ExportOutcome::Cancelled; // the pending file is removed
+        feedback.Report(ExportStage::Writing, position, count);
+        const QImage bitmap = ExportEntryBitmap(frames, palette, sequence[position]);
+        if (!avi) {
+            AviStreamInfo info;
+            info.Length = static_cast<std::uint32_t>(count);
+            avi = CreateAviFile(pending.Path(), info, bitmap);
+        }
+        AddAviFrame(bitmap, *avi);
+    }
+    avi->Close();
+    pending.Commit();
+    return ExportOutcome::Written;
+}
+
+ExportOutcome ExportAnimatedGif(const QString& path, const FrameList& frames,
+                                const Palette& palette, const std::vector<ExportEntry>& sequence,
+                                std::optional<PackedColour> transparent,
+                                const ExportFeedback& feedback) {
+    const int count = Length(sequence);
+    const auto bitmapAt = [&](int position) {
+        return ExportEntryBitmap(frames, palette, sequence[position]);
+    };
+    const std::optional<QByteArray> gif = EncodeAnimatedGif(count, bitmapAt, transparent, feedback);
+    if (!gif)
+        return ExportOutcome::Cancelled;
+    WriteFileAtomically(path, *gif);
+    return ExportOutcome::Written;
+}
+
+ExportOutcome ExportBmpSeries(const QString& path, const FrameList& frames, const Palette& palette,
+                              const std::vector<ExportEntry>& sequence,
+                              const ExportFeedback& feedback) {
+    const int count = Length(sequence);
+    for (int position = 0; position < count; ++position) {
+        if (feedback.IsCancelled())
+            return ExportOutcome::Cancelled;
+        feedback.Report(ExportStage::Writing, position, count);
+        WriteBmp24(ExportEntryBitmap(frames, palette, sequence[position]),
+                   NumberedBmpFileName(path, position));
+    }
+    return ExportOutcome::Written;
+}
+
+ExportOutcome ExportAnimation(const QString& path, const ExportOptions& options,
+                              const FrameList& frames, const Palette& palette,
+                              const ExportFeedback& feedback) {
+    const std::vector<ExportEntry> sequence = BuildFrameSequence(options, frames.Count());
+    switch (options.Format) {
+    case AnimationFormat::Avi:
+        return ExportAvi(path, frames, palette, sequence, feedback);
+    case AnimationFormat::Bmp:
+        return ExportBmpSeries(path, frames, palette, sequence, feedback);
+    case AnimationFormat::Gif:
+        break;
+    }
+    const auto transparent =
+        options.Transparent ? std::optional(options.TransparentColour) : std::nullopt;
+    return ExportAnimatedGif(path, frames, palette, sequence, transparent, feedback);
+}
+
+} // namespace mottler
