@@ -18,7 +18,9 @@ const QStringList FitNames{"stretch", "keep"};
 
 void Validate(const GrowOptions& o) {
     if (!o.Output.isEmpty() && ImageFormatOf(o.Output) == ImageFormat::Unknown)
-        throw UsageError("option --output: the file name must end in .bmp, .png, .jpg or .jpeg");
+        throw UsageError(
+            "option --output: the file name must end in .bmp, .png, .jpg, .jpeg or .webp");
+    CheckImageOutputOptions(o.Image, !o.Output.isEmpty());
     if (!o.PresetFile.isEmpty() && o.PresetName.isEmpty())
         throw UsageError("option --presets needs --preset NAME");
     if (!o.PresetName.isEmpty())
@@ -67,9 +69,10 @@ Colours:
 
 const char* const GrowOutputHelp = R"(
 Output:
-  -o, --output FILE    the texture coloured through the gradient: a 24-bit BMP, PNG or
-                       JPEG by the name's extension (.bmp, .png, .jpg, .jpeg)
-  --quality N          JPEG quality, 1 to 100 (default 80)
+  -o, --output FILE    the texture coloured through the gradient: a 24-bit BMP, PNG, JPEG
+                       or WebP by the name's extension (.bmp, .png, .jpg, .jpeg, .webp)
+  --quality N          JPEG and WebP quality, 1 to 100 (default 80); WebP at 100 is
+                       lossless
   --raw-a FILE         final chemical A: little-endian float32, row-major, no header
   --raw-b FILE         final chemical B, the same way
 
@@ -133,7 +136,7 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
             o.Output = a.Text();
         else if (opt == "--quality")
             o.Quality = a.Integer(1, 100);
-        else if (TakeColourOption(a, o.Colours))
+        else if (TakeColourOption(a, o.Colours) || TakeImageOutputOption(a, o.Image))
             continue;
         else if (opt == "--raw-a")
             o.RawA = a.Text();
