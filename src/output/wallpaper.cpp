@@ -77,6 +77,8 @@ QString GatherDetails(WallpaperMechanism mechanism, const QProcessEnvironment& e
 
 WallpaperResult SetDesktopWallpaper(const QImage& texture, const QString& folder,
                                     const QProcessEnvironment& environment) {
+    if (texture.isNull())
+        return {false, QString(), "There is no texture to use as wallpaper."};
     const WallpaperMechanism mechanism = WallpaperMechanismFor(environment);
     const QString file = QDir(folder).filePath(WallpaperFileName(mechanism));
     try {
