@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev libjpeg62-turbo-dev libgif-dev libimagequant-dev ffmpeg
-          chromium imagemagick)
+          chromium qt6-image-formats-plugins imagemagick)
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do

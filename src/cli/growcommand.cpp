@@ -107,8 +107,9 @@ void WriteRaw(const ChemicalField& field, const QString& path) {
 void WriteOutputs(TextureEngine& engine, const GrowOptions& o, const Palette& palette) {
     if (!o.Output.isEmpty()) {
         RenderDisplayField(engine, palette);
-        WriteImage(engine.TextureBitmap, o.Output, o.Quality);
+        WriteImage(OutputImage(engine.TextureBitmap, o.Image), o.Output, o.Quality);
     }
+    WriteHeightMapOutput(engine, o.Image);
     if (!o.RawA.isEmpty())
         WriteRaw(engine.FieldA, o.RawA);
     if (!o.RawB.isEmpty())
@@ -158,6 +159,7 @@ int RunGrowCommand(const QStringList& args) {
     if (options.Help) {
         std::fputs(GrowHelp, stdout);
         std::fputs(ColourOptionsHelp, stdout);
+        std::fputs(ImageOutputOptionsHelp, stdout);
         std::fputs(GrowOutputHelp, stdout);
         return ExitOk;
     }

@@ -19,8 +19,9 @@ const QStringList FitNames{"stretch", "keep"};
 void Validate(const GrowOptions& o) {
     if (!o.Output.isEmpty() && ImageFormatOf(o.Output) == ImageFormat::Unknown)
         throw UsageError(
-            "option --output: the file name must end in .bmp, .png, .jpg, .jpeg or .gif");
+            "option --output: the file name must end in .bmp, .png, .jpg, .jpeg, .gif or .webp");
     CheckAnimationOptions(o.Recording.Animation, o.Given);
+    CheckImageOutputOptions(o.Image, !o.Output.isEmpty());
     if (!o.PresetFile.isEmpty() && o.PresetName.isEmpty())
         throw UsageError("option --presets needs --preset NAME");
     if (!o.PresetName.isEmpty())
@@ -69,10 +70,11 @@ Colours:
 
 const char* const GrowOutputHelp = R"(
 Output:
-  -o, --output FILE    the texture coloured through the gradient: a 24-bit BMP, PNG,
-                       JPEG or GIF (216 web-safe colours) by the name's extension (.bmp,
-                       .png, .jpg, .jpeg, .gif)
-  --quality N          JPEG quality, 1 to 100 (default 80)
+  -o, --output FILE    the texture coloured through the gradient: a 24-bit BMP, PNG, JPEG,
+                       GIF (216 web-safe colours) or WebP by the name's extension (.bmp,
+                       .png, .jpg, .jpeg, .gif, .webp)
+  --quality N          JPEG and WebP quality, 1 to 100 (default 80); WebP at 100 is
+                       lossless
   --raw-a FILE         final chemical A: little-endian float32, row-major, no header
   --raw-b FILE         final chemical B, the same way
 
@@ -144,7 +146,7 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
             o.Output = a.Text();
         else if (opt == "--quality")
             o.Quality = a.Integer(1, 100);
-        else if (TakeColourOption(a, o.Colours))
+        else if (TakeColourOption(a, o.Colours) || TakeImageOutputOption(a, o.Image))
             continue;
         else if (opt == "--raw-a")
             o.RawA = a.Text();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/colouroptions.h"
+#include "cli/imageoutputoptions.h"
 #include "cli/recordingoptions.h"
 #include "engine/initialimage.h"
 #include "engine/texturesettings.h"
@@ -22,7 +23,8 @@ struct GrowOptions {
     PictureFit Fit = PictureFit::KeepOwnSize;
     ColourOptions Colours; ///< the palette the output is coloured through
     QString Output;
-    int Quality = DefaultJpegQuality; ///< JPEG output only
+    int Quality = DefaultJpegQuality; ///< JPEG and WebP output only
+    ImageOutputOptions Image;         ///< turning and mirroring the output, the height map
     QString RawA;
     QString RawB;
     RecordingOptions Recording;
@@ -39,7 +41,7 @@ struct GrowOptions {
 /// Throws UsageError naming the bad option.
 GrowOptions ParseGrowOptions(const QStringList& args);
 
-/// The help text: GrowHelp, then ColourOptionsHelp, then GrowOutputHelp.
+/// The help text: GrowHelp, ColourOptionsHelp, ImageOutputOptionsHelp, then GrowOutputHelp.
 extern const char* const GrowHelp;
 extern const char* const GrowOutputHelp;
 

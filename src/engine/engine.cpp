@@ -1,6 +1,7 @@
 #include "engine/engine.h"
 
 #include "base/errors.h"
+#include "base/memoryprobe.h"
 
 #include <algorithm>
 #include <array>
@@ -16,19 +17,23 @@ double BytesNeeded(double cells) {
     return cells * (FieldCount * 4.0 + 3.0);
 }
 
-// Physical memory: fields are touched by the seeding straight away, so a size that only
-// fits in overcommitted address space would end in the kernel killing the program.
 double PhysicalMemory() {
     const long pages = sysconf(_SC_PHYS_PAGES);
     const long pageSize = sysconf(_SC_PAGESIZE);
     return pages > 0 && pageSize > 0 ? double(pages) * double(pageSize) : 0.0;
 }
 
+// Fields are touched by the seeding straight away, so a size that only fits in overcommitted
+// address space would end in the kernel killing the program: the new fields must fit into
+// physical memory and into what is available now beside the fields they replace (those are
+// freed only once the new ones exist, so a failure can leave them as they were).
 bool SizeFitsMemory(int w, int h) {
     if (w < 1 || h < 1)
         return false;
     const double cells = double(w) * double(h);
-    return cells <= 2147483647.0 && BytesNeeded(cells) <= PhysicalMemory();
+    const double bytes = BytesNeeded(cells);
+    return cells <= 2147483647.0 && bytes <= PhysicalMemory() &&
+           FitsAvailableMemory(static_cast<std::uint64_t>(bytes));
 }
 
 } // namespace

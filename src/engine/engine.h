@@ -26,10 +26,11 @@ public:
     /// The highest palette index, the numerator of the render scale.
     static constexpr int PaletteTop = 255;
 
-    /// Replaces all six fields and resizes the texture bitmap (filled white). On failure it
-    /// throws MottlerError(NotEnoughMemoryMessage) and the previous size, fields and bitmap
-    /// stay exactly as they were. The chemical fields are undefined afterwards (seed next);
-    /// the display and palette-index fields start at 0.
+    /// Replaces all six fields and resizes the texture bitmap (filled white). A size whose
+    /// fields would not fit into the memory available now is refused before anything is
+    /// allocated. On failure it throws MottlerError(NotEnoughMemoryMessage) and the previous
+    /// size, fields and bitmap stay exactly as they were. The chemical fields are undefined
+    /// afterwards (seed next); the display and palette-index fields start at 0.
     void SetTextureSize(int width, int height);
 
     bool HasFields() const { return FieldA.IsAllocated(); }

@@ -5,6 +5,18 @@
 #include <cstring>
 
 namespace mottler {
+namespace {
+
+// A quarter turn in the save window swaps the bitmap's sides; the next rendering draws the
+// texture upright again at its own size, so rows of the field never run past a turned image.
+void FitTextureBitmap(TextureEngine& engine) {
+    const QSize size(engine.Width(), engine.Height());
+    if (engine.TextureBitmap.size() != size ||
+        engine.TextureBitmap.format() != QImage::Format_BGR888)
+        engine.TextureBitmap = QImage(size, QImage::Format_BGR888);
+}
+
+} // namespace
 
 void ColourField(const float* field, const Palette& palette, QImage& bitmap) {
     const int w = bitmap.width();
@@ -19,10 +31,12 @@ void ColourField(const float* field, const Palette& palette, QImage& bitmap) {
 
 void RenderGrowthFrame(TextureEngine& engine, const Palette& palette) {
     ScaleToPaletteIndexField(engine);
+    FitTextureBitmap(engine);
     ColourField(engine.PaletteIndexField.Data(), palette, engine.TextureBitmap);
 }
 
 void RenderDisplayField(TextureEngine& engine, const Palette& palette) {
+    FitTextureBitmap(engine);
     ColourField(engine.DisplayField.Data(), palette, engine.TextureBitmap);
 }
 

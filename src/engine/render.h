@@ -9,10 +9,13 @@ namespace mottler {
 /// per pixel through direct scan-line access, nothing allocated.
 void ColourField(const float* field, const Palette& palette, QImage& bitmap);
 
-/// Scales FieldA into the palette-index field and colours it into the texture bitmap.
+/// Scales FieldA into the palette-index field and colours it into the texture bitmap. A
+/// bitmap of another size than the texture's (a quarter turn swaps its sides) is made W × H
+/// again first.
 void RenderGrowthFrame(TextureEngine& engine, const Palette& palette);
 
-/// Colours the display field into the texture bitmap (the views are the caller's).
+/// Colours the display field into the texture bitmap, made W × H again first like
+/// RenderGrowthFrame does (the views are the caller's).
 void RenderDisplayField(TextureEngine& engine, const Palette& palette);
 
 } // namespace mottler

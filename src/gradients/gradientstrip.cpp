@@ -2,7 +2,7 @@
 
 #include "base/numbers.h"
 #include "base/errors.h"
-#include "recording/memoryprobe.h"
+#include "base/memoryprobe.h"
 
 #include <QColor>
 #include <QPainter>

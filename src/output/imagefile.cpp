@@ -4,6 +4,7 @@
 #include "base/errors.h"
 #include "output/jpegfile.h"
 #include "output/webgif.h"
+#include "output/webpfile.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -20,7 +21,27 @@ ImageFormat ImageFormatOf(const QString& path) {
         return ImageFormat::Jpeg;
     if (suffix == "gif")
         return ImageFormat::Gif;
+    if (suffix == "webp")
+        return ImageFormat::Webp;
     return ImageFormat::Unknown;
+}
+
+QString ImageFormatExtension(ImageFormat format) {
+    switch (format) {
+    case ImageFormat::Bmp:
+        return "bmp";
+    case ImageFormat::Png:
+        return "png";
+    case ImageFormat::Jpeg:
+        return "jpg";
+    case ImageFormat::Gif:
+        return "gif";
+    case ImageFormat::Webp:
+        return "webp";
+    case ImageFormat::Unknown:
+        break;
+    }
+    return QString();
 }
 
 QByteArray EncodePng(const QImage& image) {
@@ -32,23 +53,31 @@ QByteArray EncodePng(const QImage& image) {
     return bytes;
 }
 
-void WriteImage(const QImage& image, const QString& path, int quality) {
-    switch (ImageFormatOf(path)) {
+QByteArray EncodeImage(const QImage& image, ImageFormat format, int quality) {
+    switch (format) {
     case ImageFormat::Bmp:
-        return WriteBmp24(image, path);
+        return EncodeBmp24(image);
     case ImageFormat::Png:
-        return WriteFileAtomically(path, EncodePng(image));
+        return EncodePng(image);
     case ImageFormat::Jpeg:
-        return WriteJpeg(image, path, quality);
+        return EncodeJpeg(image, quality);
     case ImageFormat::Gif:
-        return WriteWebSafeGif(image, path);
+        return EncodeWebSafeGif(image);
+    case ImageFormat::Webp:
+        return EncodeWebp(image, quality);
     case ImageFormat::Unknown:
         break;
     }
-    throw MottlerError(
-        QStringLiteral(
-            "Cannot save \"%1\": the file name must end in .bmp, .png, .jpg, .jpeg or .gif.")
-            .arg(path));
+    throw MottlerError("The image format is not known.");
+}
+
+void WriteImage(const QImage& image, const QString& path, int quality) {
+    const ImageFormat format = ImageFormatOf(path);
+    if (format == ImageFormat::Unknown)
+        throw MottlerError(QStringLiteral("Cannot save \"%1\": the file name must end in .bmp, "
+                                          ".png, .jpg, .jpeg, .gif or .webp.")
+                               .arg(path));
+    WriteFileAtomically(path, EncodeImage(image, format, quality));
 }
 
 } // namespace mottler

@@ -1,7 +1,7 @@
 #include "recording/frames.h"
 
 #include "base/errors.h"
-#include "recording/memoryprobe.h"
+#include "base/memoryprobe.h"
 
 #include <algorithm>
 #include <new>

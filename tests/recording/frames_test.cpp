@@ -1,7 +1,7 @@
 #include "base/errors.h"
 #include "recording/framebitmap.h"
 #include "recording/frames.h"
-#include "recording/memoryprobe.h"
+#include "base/memoryprobe.h"
 #include "recording/recordstep.h"
 #include "recordingrun.h"
 

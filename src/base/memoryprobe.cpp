@@ -1,4 +1,4 @@
-#include "recording/memoryprobe.h"
+#include "base/memoryprobe.h"
 
 #include <cstdio>
 #include <cstring>
@@ -28,10 +28,16 @@ std::optional<std::uint64_t> AvailableMemoryBytes() {
     return available;
 }
 
+bool FitsAvailableMemory(std::uint64_t bytes, std::optional<std::uint64_t> available) {
+    return !available || (*available >= ReserveBytes && bytes <= *available - ReserveBytes);
+}
+
+bool FitsAvailableMemory(std::uint64_t bytes) {
+    return FitsAvailableMemory(bytes, AvailableMemoryBytes());
+}
+
 std::unique_ptr<float[]> AllocateFrameBlock(std::size_t cells) {
-    const std::uint64_t bytes = std::uint64_t{cells} * sizeof(float);
-    const std::optional<std::uint64_t> available = AvailableMemoryBytes();
-    if (available && bytes + ReserveBytes > *available)
+    if (!FitsAvailableMemory(std::uint64_t{cells} * sizeof(float)))
         return nullptr;
     return std::unique_ptr<float[]>(new (std::nothrow) float[cells]);
 }

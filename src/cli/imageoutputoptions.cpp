@@ -1,0 +1,68 @@
+#include "cli/imageoutputoptions.h"
+
+#include "base/bmpfile.h"
+#include "output/heightmap.h"
+#include "output/imagefile.h"
+#include "output/quarterturn.h"
+#include "output/savetile.h"
+
+namespace mottler::cli {
+namespace {
+
+constexpr int DegreesPerTurn = 90;
+
+int ParseTurns(const QString& degrees) {
+    for (int turns = 1; turns <= 3; ++turns)
+        if (degrees == QString::number(turns * DegreesPerTurn))
+            return turns;
+    throw UsageError(QStringLiteral("option --rotate: \"%1\" is not 90, 180 or 270").arg(degrees));
+}
+
+} // namespace
+
+const char* const ImageOutputOptionsHelp = R"(
+Turning and mirroring (--output), height map:
+  --rotate 90|180|270  turn the --output image clockwise by that many degrees
+  --mirror             write the seamless mirrored tile instead: a half-size copy of the
+                       texture with its three mirror images (the texture's size for even
+                       sides), after any --rotate
+  --height-map FILE    chemical A as a 16-bit greyscale PNG, its least value black and its
+                       greatest white, for bump or displacement maps (a uniform field
+                       gives all black)
+)";
+
+bool TakeImageOutputOption(Arguments& args, ImageOutputOptions& options) {
+    const QString& option = args.Option();
+    if (option == "--rotate")
+        options.QuarterTurns = ParseTurns(args.Text());
+    else if (option == "--mirror") {
+        args.NoValue();
+        options.Mirror = true;
+    } else if (option == "--height-map") {
+        options.HeightMap = args.Text();
+        if (ImageFormatOf(options.HeightMap) != ImageFormat::Png)
+            throw UsageError("option --height-map: the file name must end in .png");
+    } else
+        return false;
+    return true;
+}
+
+void CheckImageOutputOptions(const ImageOutputOptions& options, bool hasOutput) {
+    if (hasOutput)
+        return;
+    if (options.QuarterTurns != 0)
+        throw UsageError("option --rotate needs --output FILE");
+    if (options.Mirror)
+        throw UsageError("option --mirror needs --output FILE");
+}
+
+QImage OutputImage(const QImage& texture, const ImageOutputOptions& options) {
+    return SaveTilePreview(TurnedBy(texture, options.QuarterTurns), options.Mirror);
+}
+
+void WriteHeightMapOutput(const TextureEngine& engine, const ImageOutputOptions& options) {
+    if (!options.HeightMap.isEmpty())
+        WriteFileAtomically(options.HeightMap, EncodePng(HeightMap(engine)));
+}
+
+} // namespace mottler::cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cli/arguments.h"
+#include "engine/engine.h"
+
+#include <QImage>
+#include <QString>
+
+namespace mottler::cli {
+
+/// How `mottler-cli grow` turns and mirrors its --output image, and the height map it writes.
+struct ImageOutputOptions {
+    int QuarterTurns = 0; ///< clockwise: --rotate 90, 180 or 270 gives 1, 2 or 3
+    bool Mirror = false;  ///< the save window's mirrored tile
+    QString HeightMap;    ///< a 16-bit greyscale PNG of chemical A
+};
+
+/// Reads --rotate, --mirror or --height-map when that is the current option; returns false
+/// for any other option. Throws UsageError for a bad value.
+bool TakeImageOutputOption(Arguments& args, ImageOutputOptions& options);
+
+/// Throws UsageError when --rotate or --mirror is given without an --output to apply to.
+void CheckImageOutputOptions(const ImageOutputOptions& options, bool hasOutput);
+
+/// The texture as --output writes it: turned first, then mirrored.
+QImage OutputImage(const QImage& texture, const ImageOutputOptions& options);
+
+/// Writes the height map when one was asked for. Throws MottlerError when writing fails.
+void WriteHeightMapOutput(const TextureEngine& engine, const ImageOutputOptions& options);
+
+/// The help lines of the three options.
+extern const char* const ImageOutputOptionsHelp;
+
+} // namespace mottler::cli

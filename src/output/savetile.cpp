@@ -1,0 +1,54 @@
+#include "output/savetile.h"
+
+#include "base/bmpfile.h"
+#include "output/mirrortile.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace mottler {
+
+QString WorkFilePath(const QString& folder, ImageFormat format) {
+    return QDir(folder).filePath("workpic." + ImageFormatExtension(format));
+}
+
+QImage SaveTilePreview(const QImage& texture, bool mirror) {
+    const QImage bgr = texture.convertToFormat(QImage::Format_BGR888);
+    if (!mirror || bgr.isNull())
+        return bgr;
+    // A side of 1 would halve to nothing; keep one pixel so the mirror still has a source.
+    const QSize half(std::max(1, bgr.width() / 2), std::max(1, bgr.height() / 2));
+    return MirrorTile(bgr.scaled(half, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+bool CarriesMirror(ImageFormat format) {
+    return format == ImageFormat::Bmp || format == ImageFormat::Png || format == ImageFormat::Webp;
+}
+
+QByteArray EncodeTile(const QImage& texture, const SaveTileChoices& choices) {
+    const bool mirror = choices.Mirror && CarriesMirror(choices.Format);
+    return EncodeImage(SaveTilePreview(texture, mirror), choices.Format, choices.Quality);
+}
+
+WorkFile WriteWorkFile(const QImage& texture, const SaveTileChoices& choices,
+                       const QString& folder) {
+    const QByteArray bytes = EncodeTile(texture, choices);
+    WorkFile work{WorkFilePath(folder, choices.Format), bytes.size(), QImage::fromData(bytes)};
+    WriteFileAtomically(work.Path, bytes);
+    return work;
+}
+
+QString FileSizeText(qint64 bytes) {
+    return QStringLiteral("Current File Size : %1 bytes").arg(bytes);
+}
+
+void SaveTile(const QImage& texture, const SaveTileChoices& choices, const QString& path) {
+    WriteFileAtomically(path, EncodeTile(texture, choices));
+}
+
+QString SaveTileFilter(ImageFormat format) {
+    const QString ext = ImageFormatExtension(format);
+    return QStringLiteral("%1 Files (*.%1);;All Files (*)").arg(ext);
+}
+
+} // namespace mottler

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "output/imagefile.h"
+#include "output/jpegfile.h"
+
+#include <QImage>
+#include <QString>
+
+namespace mottler {
+
+/// Textures smaller than this in both directions are small enough to re-encode while the
+/// quality slider moves; larger ones wait for "C&alculate Size".
+inline constexpr int LiveSizeLimit = 200;
+
+/// The choices of the "Save Tile" window.
+struct SaveTileChoices {
+    ImageFormat Format = ImageFormat::Jpeg;
+    int Quality = DefaultJpegQuality; ///< JPEG and WebP, 1 … 100; WebP at 100 is lossless
+    bool Mirror = false;              ///< the half-size copy and its three mirror images
+};
+
+/// The work file the window keeps in step with its choices, and its size in bytes.
+struct WorkFile {
+    QString Path;
+    qint64 Size = 0;
+    QImage Look; ///< the file decoded again: what a lossy format will really look like
+};
+
+/// "workpic." and the format's extension in the folder.
+QString WorkFilePath(const QString& folder, ImageFormat format);
+
+/// What the window previews and what the mirror-carrying formats are written from: the
+/// texture, or with `mirror` a half-size copy (at least 1 × 1) with its three mirror images,
+/// which gives a tile of the texture's size for even sides.
+QImage SaveTilePreview(const QImage& texture, bool mirror);
+
+/// Whether a file of the format carries the mirror. BMP, PNG and WebP are written from the
+/// preview; JPEG (and GIF) from the texture itself, as the window has always done.
+bool CarriesMirror(ImageFormat format);
+
+/// The bytes of the file the choices ask for. Throws MottlerError from the encoders.
+QByteArray EncodeTile(const QImage& texture, const SaveTileChoices& choices);
+
+/// Encodes the tile into the folder's work file (replacing it atomically) and reports its
+/// size and look. Throws MottlerError when encoding or writing fails.
+WorkFile WriteWorkFile(const QImage& texture, const SaveTileChoices& choices,
+                       const QString& folder);
+
+/// "Current File Size : " and the size in bytes.
+QString FileSizeText(qint64 bytes);
+
+/// Writes the tile the choices ask for to the chosen file, replacing it atomically: encoded
+/// afresh, so the file always has the choices shown even when the work file was last
+/// written before the quality slider moved. Throws MottlerError naming the file on failure.
+void SaveTile(const QImage& texture, const SaveTileChoices& choices, const QString& path);
+
+/// The file dialog's filter for the format: "jpg Files (*.jpg);;All Files (*)".
+QString SaveTileFilter(ImageFormat format);
+
+} // namespace mottler

@@ -1,0 +1,89 @@
+#include "filebytes.h"
+#include "base/bmpfile.h"
+#include "output/jpegfile.h"
+#include "output/quarterturn.h"
+#include "output/savetile.h"
+#include "testenv.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace mottler;
+
+namespace {
+
+QImage Pattern(int w, int h) {
+    QImage image(w, h, QImage::Format_BGR888);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y,
+                           qRgb((x * 37 + y * 11) % 256, (x * y) % 256, x < w / 2 ? 20 : 230));
+    return image;
+}
+
+} // namespace
+
+TEST(SaveTile, WorkFileFollowsTheFormatAndReportsItsSize) {
+    const QString folder = test::TestHome();
+    const QImage texture = Pattern(101, 60);
+
+    const WorkFile jpeg = WriteWorkFile(texture, SaveTileChoices{}, folder);
+    EXPECT_EQ(jpeg.Path, folder + "/workpic.jpg");
+    EXPECT_EQ(test::ReadBytes(jpeg.Path), EncodeJpeg(texture, 80));
+    EXPECT_EQ(jpeg.Size, QFileInfo(jpeg.Path).size());
+    EXPECT_EQ(jpeg.Look.size(), texture.size());
+    EXPECT_EQ(FileSizeText(jpeg.Size),
+              QStringLiteral("Current File Size : %1 bytes").arg(jpeg.Size));
+
+    // An uncompressed 24-bit BMP: 54 header bytes and rows padded to 304 bytes.
+    const WorkFile bmp = WriteWorkFile(texture, {ImageFormat::Bmp, 80, false}, folder);
+    EXPECT_EQ(bmp.Path, folder + "/workpic.bmp");
+    EXPECT_EQ(bmp.Size, 54 + 304 * 60);
+    EXPECT_EQ(bmp.Look.convertToFormat(QImage::Format_BGR888), texture);
+    EXPECT_EQ(SaveTileFilter(ImageFormat::Bmp), "bmp Files (*.bmp);;All Files (*)");
+}
+
+TEST(SaveTile, MirrorBuildsTheTileFromAHalfSizeCopyForBmpOnlyNotJpeg) {
+    const QImage texture = Pattern(100, 100);
+    const QString path = test::TestHome() + "/mirrored.bmp";
+    SaveTile(texture, {ImageFormat::Bmp, 80, true}, path);
+    const QImage tile = QImage(path).convertToFormat(QImage::Format_BGR888);
+    ASSERT_EQ(tile.size(), QSize(100, 100));
+    EXPECT_EQ(tile.copy(0, 0, 50, 50),
+              texture.scaled(50, 50, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x) {
+            ASSERT_EQ(tile.pixel(x, y), tile.pixel(99 - x, y));
+            ASSERT_EQ(tile.pixel(x, y), tile.pixel(x, 99 - y));
+            ASSERT_EQ(tile.pixel(x, y), tile.pixel(99 - x, 99 - y));
+        }
+    EXPECT_EQ(EncodeTile(texture, {ImageFormat::Jpeg, 80, true}), EncodeJpeg(texture, 80));
+    // A side of one pixel still gives a tile instead of an empty image.
+    EXPECT_EQ(SaveTilePreview(Pattern(1, 5), true).size(), QSize(2, 4));
+}
+
+TEST(SaveTile, SaveEncodesTheCurrentChoicesNotAStaleWorkFile) {
+    const QImage texture = Pattern(300, 250);
+    const QString folder = test::TestHome();
+    WriteWorkFile(texture, SaveTileChoices{}, folder);
+    const QString target = folder + "/saved.jpg";
+    SaveTile(texture, {ImageFormat::Jpeg, 20, false}, target);
+    EXPECT_EQ(test::ReadBytes(target), EncodeJpeg(texture, 20));
+}
+
+TEST(QuarterTurn, TurnsMapPixelsAndFourTurnsGiveBackTheImage) {
+    const QImage image = Pattern(100, 50);
+    const QImage right = TurnedRight(image);
+    ASSERT_EQ(right.size(), QSize(50, 100));
+    EXPECT_EQ(right.pixel(0, 0), image.pixel(0, 49));
+    EXPECT_EQ(right.pixel(49, 0), image.pixel(0, 0));
+    EXPECT_EQ(right.pixel(7, 93), image.pixel(93, 42));
+    const QImage left = TurnedLeft(image);
+    EXPECT_EQ(left.pixel(0, 0), image.pixel(99, 0));
+    EXPECT_EQ(left.pixel(7, 93), image.pixel(6, 7));
+
+    EXPECT_EQ(TurnedRight(TurnedRight(TurnedRight(right))), image);
+    EXPECT_EQ(TurnedLeft(TurnedLeft(TurnedLeft(left))), image);
+    EXPECT_EQ(TurnedBy(image, -1), left);
+    EXPECT_EQ(TurnedBy(image, 4), image);
+}
