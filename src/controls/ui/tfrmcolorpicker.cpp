@@ -7,6 +7,7 @@
 #include "controls/ui/tquoredit.h"
 #include "controls/websafepalette.h"
 #include "engine/errors.h"
+#include "help/ui/showhelp.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -96,6 +97,7 @@ TfrmColorPicker::TfrmColorPicker(QWidget* parent) : QDialog(parent) {
     ConnectParts();
     SetCurrentColour(PackRgb(0, 0, 0));
     LoadSettings();
+    InstallHelpKey(this, HelpContext::ColourPicker);
 }
 
 TfrmColorPicker::~TfrmColorPicker() = default;

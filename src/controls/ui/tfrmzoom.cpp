@@ -5,6 +5,7 @@
 #include "controls/ui/screengrab.h"
 #include "controls/ui/tfrmcolorpicker.h"
 #include "controls/zoomgeometry.h"
+#include "help/ui/showhelp.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -68,6 +69,7 @@ TfrmZoom::TfrmZoom(TfrmColorPicker* ownerDialog)
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       owner(ownerDialog) {
     setWindowTitle(QStringLiteral("Zoom"));
+    InstallHelpKey(this, HelpContext::ZoomHowToUse);
     BuildParts();
     tmrRefresh.setInterval(200);
     tmrDelayed.setInterval(1000);

@@ -3,6 +3,7 @@
 #include "controls/quoreditrules.h"
 #include "controls/ui/tquoredit.h"
 #include "engine/errors.h"
+#include "help/ui/showhelp.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -71,6 +72,7 @@ TfrmAdvanced::TfrmAdvanced(QWidget* parent) : QDialog(parent, Qt::Tool) {
     connect(btnRestoreDefaults, &QPushButton::clicked, this, [this] { btnRestoreDefaultsClick(); });
     connect(btnGo, &QPushButton::clicked, this, &TfrmAdvanced::GoClicked);
     connect(btnClose, &QPushButton::clicked, this, &QWidget::hide);
+    InstallHelpKey(this, HelpContext::Advanced);
 }
 
 int TfrmAdvanced::ZeroActionIndex() const {
