@@ -1,5 +1,7 @@
 #include "app/aboutdialog.h"
 
+#include "app/applicationicon.h"
+
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFontDatabase>
@@ -20,16 +22,6 @@
 
 #define MOTTLER_TEXT(x) #x
 #define MOTTLER_MACRO_TEXT(x) MOTTLER_TEXT(x)
-
-// The resources live in a static library, whose registration the linker would drop unless
-// something refers to it.
-static void InitAboutResources() {
-    static const bool done = [] {
-        Q_INIT_RESOURCE(about);
-        return true;
-    }();
-    (void)done;
-}
 
 namespace mottler {
 namespace {
@@ -52,7 +44,7 @@ QWidget* Heading(QWidget* parent) {
     auto* row = new QHBoxLayout(heading);
     row->setContentsMargins(0, 0, 0, 0);
     auto* icon = new QLabel(heading);
-    icon->setPixmap(QPixmap(":/about/mottler-64.png"));
+    icon->setPixmap(ApplicationIcon().pixmap(64));
     icon->setAlignment(Qt::AlignTop);
     row->addWidget(icon);
     auto* text = new QLabel(QStringLiteral("<h2>Mottler</h2>"
@@ -72,7 +64,7 @@ QWidget* Heading(QWidget* parent) {
 } // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    InitAboutResources();
+    RegisterShellResources();
     setObjectName("frmAbout");
     setWindowTitle("About Mottler");
     auto* layout = new QVBoxLayout(this);
