@@ -4,7 +4,8 @@
 set -euo pipefail
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libjpeg62-turbo-dev libgif-dev libimagequant-dev ffmpeg)
+          libbenchmark-dev libjpeg62-turbo-dev libgif-dev libimagequant-dev ffmpeg
+          desktop-file-utils appstream)
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do
