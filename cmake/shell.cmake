@@ -51,6 +51,32 @@ add_test(NAME appstream-validate
 set_tests_properties(desktop-file-validate appstream-validate PROPERTIES
                      FAIL_REGULAR_EXPRESSION "error|warning")
 
+# The screensaver, and its place among XScreenSaver's display modes: the module and its
+# settings file where XScreenSaver looks for them under the prefix (/usr: its own folders),
+# and, for an installation into the home folder, an entry in the user's ~/.xscreensaver.
+add_subdirectory(${CMAKE_SOURCE_DIR}/src/saver ${CMAKE_BINARY_DIR}/saver)
+install(TARGETS mottler-saver RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${MOTTLER_DESKTOP_DIR}/mottler-saver.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/man/mottler-saver.6
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(CODE "
+    set(module \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\")
+    file(MAKE_DIRECTORY \"\${module}\")
+    file(CREATE_LINK ../../${CMAKE_INSTALL_BINDIR}/mottler-saver \"\${module}/mottler-saver\"
+         SYMBOLIC)
+    if(\"\$ENV{DESTDIR}\" STREQUAL \"\" AND \"\${CMAKE_INSTALL_PREFIX}/\" MATCHES \"^\$ENV{HOME}/\")
+        set(SETTINGS \"\$ENV{HOME}/.xscreensaver\")
+        set(COMMAND \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/mottler-saver -root\")
+        include(\"${CMAKE_SOURCE_DIR}/cmake/addtoxscreensaver.cmake\")
+    endif()")
+
+if(TARGET mottler-tests)
+    target_link_libraries(mottler-tests PRIVATE mottler_saver_parts)
+endif()
+add_test(NAME xscreensaver-list
+         COMMAND ${CMAKE_COMMAND} -DWORK=${CMAKE_BINARY_DIR}/xscreensaver-list-test
+                 -P ${CMAKE_SOURCE_DIR}/tests/install/xscreensaverlist_test.cmake)
 add_test(NAME install
          COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR}
                  -DWORK=${CMAKE_BINARY_DIR}/install-test
