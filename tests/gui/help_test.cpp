@@ -62,7 +62,10 @@ TEST(HelpWindow, HelpButtonAndF1OfAModalDialogOpenItsTopicInAWindowTheDialogDoes
     });
     form.exec();
     EXPECT_TRUE(checked);
-    // The dialog lives on in the program, so the window stays; once it goes, a new one comes.
+    // Closing the dialog gives the help window back, still open.
+    ASSERT_NE(OpenHelpWindow(), nullptr);
+    EXPECT_EQ(OpenHelpWindow()->parentWidget(), nullptr);
+    EXPECT_TRUE(OpenHelpWindow()->isVisible());
     ShowHelpTopic(HelpContext::Contents);
     ASSERT_NE(OpenHelpWindow(), nullptr);
     EXPECT_EQ(OpenHelpWindow()->Source().fileName(), "index.html");

@@ -3,6 +3,7 @@
 #include "help/ui/helpwindow.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QShortcut>
 
@@ -14,16 +15,43 @@ QPointer<HelpWindow>& TheHelpWindow() {
     return window;
 }
 
+void MoveTo(HelpWindow* window, QWidget* parent) {
+    const QRect geometry = window->geometry();
+    const bool shown = window->isVisible();
+    window->setParent(parent, Qt::Window);
+    window->setGeometry(geometry);
+    window->setVisible(shown);
+}
+
+/// Gives the help window back to the program when the modal dialog it was lent to closes,
+/// so that it stays open (and alive: a freed dialog would take its children with it).
+class HelpWindowReturn : public QObject {
+public:
+    HelpWindowReturn(QWidget* modal, HelpWindow* help) : QObject(modal), window(help) {
+        modal->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide && !window.isNull()) {
+            MoveTo(window, nullptr);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<HelpWindow> window;
+};
+
 // A modal dialog blocks every window but its own children, so the help window becomes a
-// child of the modal dialog that asks for it. When that dialog is destroyed the help window
-// goes with it, and the next request makes a new one.
+// child of the modal dialog that asks for it until that dialog closes.
 void LendToModalDialog(HelpWindow* window) {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || modal == window->parentWidget() || window->isAncestorOf(modal))
         return;
-    const QRect geometry = window->geometry();
-    window->setParent(modal, Qt::Window);
-    window->setGeometry(geometry);
+    MoveTo(window, modal);
+    new HelpWindowReturn(modal, window);
 }
 
 } // namespace

@@ -15,8 +15,7 @@ void ShowHelpTopic(HelpContext context);
 /// Makes F1 in `window` open the context's page.
 void InstallHelpKey(QWidget* window, HelpContext context);
 
-/// The help window, or null before the first ShowHelpTopic (and after a modal dialog it
-/// was lent to was destroyed).
+/// The help window, or null before the first ShowHelpTopic.
 HelpWindow* OpenHelpWindow();
 
 } // namespace mottler
