@@ -23,7 +23,7 @@ QSet<QString> Captures(const QString& text, const QString& pattern) {
     return found;
 }
 
-QSet<QString> Anchors(const QString& page){
+QSet<QString> Anchors(const QString& page) {
     return Captures(PageText(page), R"re((?:\bid|\bname)="([^"]+)")re");
 }
 
