@@ -23,7 +23,7 @@ public:
     bool EscapePressed() override { return growth.Stopping(); }
     void RenderFrame(int) override { RenderGrowthFrame(growth.engine, prepared.Colours); }
     void ShowPreview(int) override {
-        std::this_thread::sleep_until(lastShown + SaverGrowth::FrameInterval);
+        std::this_thread::sleep_until(lastShown + growth.frameInterval);
         lastShown = std::chrono::steady_clock::now();
         Q_EMIT growth.FrameReady(growth.engine.TextureBitmap.copy(), fresh);
         fresh = false;
@@ -44,7 +44,8 @@ constexpr int ShownStates = 200;
 
 } // namespace
 
-SaverGrowth::SaverGrowth(std::chrono::milliseconds hold) : holdTime(hold) {}
+SaverGrowth::SaverGrowth(std::chrono::milliseconds hold, std::chrono::milliseconds pace)
+    : holdTime(hold), frameInterval(pace) {}
 
 void SaverGrowth::Run() {
     try {

@@ -19,17 +19,16 @@ namespace mottler::saver {
 class SaverGrowth : public QObject {
     Q_OBJECT
 public:
-    /// `hold`: how long a grown texture stays before the next preset starts.
-    explicit SaverGrowth(std::chrono::milliseconds hold);
+    /// `hold`: how long a grown texture stays before the next preset starts; `pace`: the
+    /// least time between two shown states, so that the growth can be watched.
+    explicit SaverGrowth(std::chrono::milliseconds hold,
+                         std::chrono::milliseconds pace = std::chrono::milliseconds(40));
 
     /// The loop; returns once Stop was called.
     void Run();
     /// Ends Run soon, from any thread.
     void Stop() { stopping = true; }
     bool Stopping() const { return stopping; }
-
-    /// Paces the animation: shows a state no sooner than this after the previous one.
-    static constexpr std::chrono::milliseconds FrameInterval{40};
 
 Q_SIGNALS:
     /// A state of the growing texture; `fresh` for the first state of a preset.
@@ -43,6 +42,7 @@ private:
 
     TextureEngine engine;
     std::chrono::milliseconds holdTime;
+    std::chrono::milliseconds frameInterval;
     std::atomic<bool> stopping{false};
     friend class SaverObserver;
 };

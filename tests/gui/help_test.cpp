@@ -1,5 +1,8 @@
 // The help window, the Help menu, the windows' Help keys and the about box.
 #include "app/aboutdialog.h"
+#include "controls/ui/tfrmcolorpicker.h"
+#include "controls/ui/tfrmzoom.h"
+#include "engine/ui/tfrmadvanced.h"
 #include "help/ui/helpwindow.h"
 #include "help/ui/showhelp.h"
 #include "mainwindowfixture.h"
@@ -10,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -70,6 +74,28 @@ TEST(HelpWindow, HelpButtonAndF1OfAModalDialogOpenItsTopicInAWindowTheDialogDoes
     ASSERT_NE(OpenHelpWindow(), nullptr);
     EXPECT_EQ(OpenHelpWindow()->Source().fileName(), "index.html");
     EXPECT_FALSE(OpenHelpWindow()->testAttribute(Qt::WA_QuitOnClose));
+    OpenHelpWindow()->close();
+}
+
+// F1 in each window opens that window's page.
+TEST(HelpWindow, F1InEachWindowOpensItsTopic) {
+    TfrmAdvanced advanced(nullptr);
+    TfrmColorPicker picker(nullptr);
+    TfrmZoom zoom(&picker);
+    const std::pair<QWidget*, HelpContext> windows[] = {{&advanced, HelpContext::Advanced},
+                                                        {&picker, HelpContext::ColourPicker},
+                                                        {&zoom, HelpContext::ZoomHowToUse}};
+    for (const auto& [window, context] : windows) {
+        SCOPED_TRACE(window->windowTitle().toStdString());
+        QShortcut* f1 = nullptr;
+        for (QShortcut* key : window->findChildren<QShortcut*>(Qt::FindDirectChildrenOnly))
+            if (key->key() == QKeySequence(Qt::Key_F1))
+                f1 = key;
+        ASSERT_NE(f1, nullptr);
+        Q_EMIT f1->activated();
+        ASSERT_NE(OpenHelpWindow(), nullptr);
+        EXPECT_EQ(OpenHelpWindow()->Source(), HelpTopicUrl(context));
+    }
     OpenHelpWindow()->close();
 }
 
