@@ -19,9 +19,11 @@ set(ALLOWED_preview   "base;palette;engine;presets;recording;output;gradients")
 set(ALLOWED_document  "base;palette;engine;presets;recording;output;gradients;preview")
 set(ALLOWED_picker    "base;palette;engine;presets;recording;output;gradients;preview;document")
 set(ALLOWED_widgets   "base;palette;engine;presets;recording;output;gradients;preview;document;picker")
+set(ALLOWED_help      "base;palette;engine;presets;recording;output;gradients;preview;document;picker;widgets")
 set(CORE_FOLDERS
-    base palette engine presets recording output gradients preview document picker widgets)
-set(TOP_FOLDERS app cli)
+    base palette engine presets recording output gradients preview document picker widgets help)
+# Programs over the core: the desktop program, the command-line tool and the screensaver.
+set(TOP_FOLDERS app cli saver)
 
 # Qt Widgets headers a core file must not include (the core links Qt Core and Gui only).
 set(WIDGETS_HEADER_REGEX
@@ -82,9 +84,9 @@ foreach(file IN LISTS files)
             if(tfolder STREQUAL "cli")
                 string(APPEND problems "  src/${file}: GUI code includes ${target} from cli/\n")
             endif()
-        elseif(folder STREQUAL "cli")
+        elseif(folder STREQUAL "cli" OR folder STREQUAL "saver")
             if(target_gui)
-                string(APPEND problems "  src/${file}: the command-line tool includes GUI code ${target}\n")
+                string(APPEND problems "  src/${file}: ${folder}/ includes GUI code ${target}\n")
             endif()
         else()
             if(target_gui OR tfolder IN_LIST TOP_FOLDERS)

@@ -5,7 +5,8 @@ set -euo pipefail
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev libjpeg62-turbo-dev libgif-dev libimagequant-dev ffmpeg
-          chromium qt6-image-formats-plugins imagemagick)
+          chromium qt6-image-formats-plugins imagemagick desktop-file-utils appstream
+          libxcb1-dev)
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do

@@ -1,3 +1,4 @@
+#include "app/applicationicon.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Quorvex");
     QApplication::setApplicationName("Mottler");
+    mottler::IdentifyApplication();
     mottler::MainWindow window;
     window.show();
     // Greet the user with a grown texture rather than an empty preview.

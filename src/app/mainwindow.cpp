@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/helpmenu.h"
 #include "app/messages.h"
 #include "app/runinputfilter.h"
 #include "base/errors.h"
@@ -24,7 +25,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
@@ -105,13 +105,7 @@ void MainWindow::BuildWindow() {
     QMenu* texture = menuBar()->addMenu("Te&xture");
     texture->addAction("&Generate Texture", this, [this] { btnGoClick(); });
     texture->addAction("Ad&vanced", this, [this] { btnChangeModeClick(); });
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->addAction("&About Mottler", this, [this] {
-        QMessageBox::about(this, "About Mottler",
-                           QStringLiteral("Mottler %1\nSeamless, tileable textures for web-page "
-                                          "backgrounds.")
-                               .arg(MOTTLER_VERSION));
-    });
+    AddHelpMenu(this);
 }
 
 void MainWindow::FormCreate() {

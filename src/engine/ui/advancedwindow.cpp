@@ -4,6 +4,7 @@
 #include "base/presetkeys.h"
 #include "widgets/numericeditrules.h"
 #include "widgets/ui/numericedit.h"
+#include "help/ui/showhelp.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -79,6 +80,7 @@ AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     connect(btnRestoreDefaults, &QPushButton::clicked, this, [this] { btnRestoreDefaultsClick(); });
     connect(btnGo, &QPushButton::clicked, this, &AdvancedWindow::GoClicked);
     connect(btnClose, &QPushButton::clicked, this, &QWidget::hide);
+    InstallHelpKey(this, HelpContext::Advanced);
 }
 
 int AdvancedWindow::ZeroActionIndex() const {

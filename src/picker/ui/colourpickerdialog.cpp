@@ -1,6 +1,7 @@
 #include "picker/ui/colourpickerdialog.h"
 
 #include "base/errors.h"
+#include "help/ui/showhelp.h"
 #include "palette/websafepalette.h"
 #include "picker/ui/colourbandsview.h"
 #include "picker/ui/colourgrid.h"
@@ -96,6 +97,7 @@ ColourPickerDialog::ColourPickerDialog(QWidget* parent) : QDialog(parent) {
     ConnectParts();
     SetCurrentColour(PackRgb(0, 0, 0));
     LoadSettings();
+    InstallHelpKey(this, HelpContext::ColourPicker);
 }
 
 ColourPickerDialog::~ColourPickerDialog() = default;

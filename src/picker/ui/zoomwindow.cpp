@@ -1,5 +1,6 @@
 #include "picker/ui/zoomwindow.h"
 
+#include "help/ui/showhelp.h"
 #include "picker/pickersettings.h"
 #include "picker/ui/colourpickerdialog.h"
 #include "picker/ui/pickercursors.h"
@@ -68,6 +69,7 @@ ZoomWindow::ZoomWindow(ColourPickerDialog* ownerDialog)
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       owner(ownerDialog) {
     setWindowTitle(QStringLiteral("Zoom"));
+    InstallHelpKey(this, HelpContext::ZoomHowToUse);
     BuildParts();
     tmrRefresh.setInterval(200);
     tmrDelayed.setInterval(1000);

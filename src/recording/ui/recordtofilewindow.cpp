@@ -1,25 +1,17 @@
 #include "recording/ui/recordtofilewindow.h"
 
+#include "help/ui/showhelp.h"
 #include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace mottler {
 namespace {
-
-const char* const RecordToFileHelp =
-    "Tick \"Record Directly to AVI File\" and name a file to have the next growth runs write "
-    "their recorded frames straight into that AVI file instead of keeping them in memory.\n\n"
-    "\"Record Every\" in the main window must be ticked as well; its number chooses which "
-    "iterations are written.  Every run starts the file anew, replacing an existing file of "
-    "that name, and the frames play at 10 frames a second.\n\n"
-    "Frames recorded this way cannot be played back or exported from the main window.";
 
 NumericEdit* FileBox(QWidget* parent) {
     auto* box = new NumericEdit(parent);
@@ -80,6 +72,7 @@ RecordToFileWindow::RecordToFileWindow(QWidget* parent) : QDialog(parent) {
 
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnHelp, &QPushButton::clicked, this, [this] { btnHelpClick(); });
+    InstallHelpKey(this, HelpContext::RecordToFile);
     connect(chkRecordFile, &QCheckBox::toggled, this, [this] { UpdateCloseButton(); });
     connect(txtFile, &QLineEdit::textChanged, this, [this] { UpdateCloseButton(); });
 }
@@ -99,7 +92,7 @@ void RecordToFileWindow::UpdateCloseButton() {
 }
 
 void RecordToFileWindow::btnHelpClick() {
-    QMessageBox::information(this, windowTitle(), RecordToFileHelp);
+    ShowHelpTopic(HelpContext::RecordToFile);
 }
 
 } // namespace mottler

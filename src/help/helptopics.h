@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <vector>
+
+namespace mottler {
+
+/// The help contexts: which page of the manual a window's Help button and F1 open. The
+/// record-to-file options, animation export and save windows carry the numbers 12, 13 and
+/// 14; the other windows have numbers of their own.
+enum class HelpContext {
+    Contents = 0,
+    MainWindow = 1,
+    Advanced = 2,
+    TextureSize = 3,
+    FullSizeView = 4,
+    GradientMaker = 5,
+    WebPreview = 6,
+    ColourPicker = 7,
+    ZoomHowToUse = 8,
+    Presets = 9,
+    ColourGradient = 10,
+    RecordToFile = 12,
+    ExportAnimation = 13,
+    SaveImage = 14,
+};
+
+/// One entry of the help map: a context, a short name, and its page and anchor in the
+/// manual (the anchor empty for the top of the page).
+struct HelpTopic {
+    HelpContext Context;
+    QString Name;
+    QString Page;
+    QString Anchor;
+};
+
+/// Every help context with its page, in the order of the enumeration.
+const std::vector<HelpTopic>& HelpTopics();
+
+/// The topic of a context.
+const HelpTopic& HelpTopicOf(HelpContext context);
+
+/// The manual's resource folder (":/help"), and the address of a topic inside it
+/// ("qrc:/help/recording.html#record-to-file").
+QString HelpResourceFolder();
+QUrl HelpTopicUrl(HelpContext context);
+
+} // namespace mottler

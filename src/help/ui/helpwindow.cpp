@@ -1,0 +1,62 @@
+#include "help/ui/helpwindow.h"
+
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace mottler {
+namespace {
+
+QToolButton* NavigationButton(QWidget* parent, const QString& text, QKeySequence key) {
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setShortcut(key);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("frmHelp");
+    setWindowTitle("Mottler Help");
+    // An open manual must not keep the program running after its main window closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto* layout = new QVBoxLayout(this);
+    auto* bar = new QHBoxLayout;
+    btnBack = NavigationButton(this, "&Back", QKeySequence::Back);
+    btnForward = NavigationButton(this, "&Forward", QKeySequence::Forward);
+    auto* btnContents = NavigationButton(this, "&Contents", QKeySequence(Qt::ALT | Qt::Key_Home));
+    bar->addWidget(btnBack);
+    bar->addWidget(btnForward);
+    bar->addWidget(btnContents);
+    bar->addStretch();
+    layout->addLayout(bar);
+    browser = new QTextBrowser(this);
+    browser->setObjectName("txtHelp");
+    browser->setOpenExternalLinks(true);
+    layout->addWidget(browser);
+    resize(640, 560);
+
+    btnBack->setEnabled(false);
+    btnForward->setEnabled(false);
+    connect(btnBack, &QToolButton::clicked, browser, &QTextBrowser::backward);
+    connect(btnForward, &QToolButton::clicked, browser, &QTextBrowser::forward);
+    connect(btnContents, &QToolButton::clicked, this, [this] { ShowTopic(HelpContext::Contents); });
+    connect(browser, &QTextBrowser::backwardAvailable, btnBack, &QToolButton::setEnabled);
+    connect(browser, &QTextBrowser::forwardAvailable, btnForward, &QToolButton::setEnabled);
+    connect(browser, &QTextBrowser::sourceChanged, this,
+            [this] { setWindowTitle("Mottler Help - " + browser->documentTitle()); });
+}
+
+void HelpWindow::ShowTopic(HelpContext context) {
+    browser->setSource(HelpTopicUrl(context));
+}
+
+QUrl HelpWindow::Source() const {
+    return browser->source();
+}
+
+} // namespace mottler

@@ -1,0 +1,79 @@
+#include "help/ui/showhelp.h"
+
+#include "help/ui/helpwindow.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QShortcut>
+
+namespace mottler {
+namespace {
+
+QPointer<HelpWindow>& TheHelpWindow() {
+    static QPointer<HelpWindow> window;
+    return window;
+}
+
+void MoveTo(HelpWindow* window, QWidget* parent) {
+    const QRect geometry = window->geometry();
+    const bool shown = window->isVisible();
+    window->setParent(parent, Qt::Window);
+    window->setGeometry(geometry);
+    window->setVisible(shown);
+}
+
+/// Gives the help window back to the program when the modal dialog it was lent to closes,
+/// so that it stays open (and alive: a freed dialog would take its children with it).
+class HelpWindowReturn : public QObject {
+public:
+    HelpWindowReturn(QWidget* modal, HelpWindow* help) : QObject(modal), window(help) {
+        modal->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide && !window.isNull()) {
+            MoveTo(window, nullptr);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<HelpWindow> window;
+};
+
+// A modal dialog blocks every window but its own children, so the help window becomes a
+// child of the modal dialog that asks for it until that dialog closes.
+void LendToModalDialog(HelpWindow* window) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == window->parentWidget() || window->isAncestorOf(modal))
+        return;
+    MoveTo(window, modal);
+    new HelpWindowReturn(modal, window);
+}
+
+} // namespace
+
+void ShowHelpTopic(HelpContext context) {
+    QPointer<HelpWindow>& window = TheHelpWindow();
+    if (window.isNull())
+        window = new HelpWindow;
+    LendToModalDialog(window);
+    window->ShowTopic(context);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void InstallHelpKey(QWidget* window, HelpContext context) {
+    auto* key = new QShortcut(QKeySequence::HelpContents, window);
+    QObject::connect(key, &QShortcut::activated, window, [context] { ShowHelpTopic(context); });
+}
+
+HelpWindow* OpenHelpWindow() {
+    return TheHelpWindow().data();
+}
+
+} // namespace mottler

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "help/helptopics.h"
+
+class QWidget;
+
+namespace mottler {
+
+class HelpWindow;
+
+/// Opens the manual at the context's page in the program's one help window, in front of
+/// whatever window is active (also above a modal dialog, which would otherwise block it).
+void ShowHelpTopic(HelpContext context);
+
+/// Makes F1 in `window` open the context's page.
+void InstallHelpKey(QWidget* window, HelpContext context);
+
+/// The help window, or null before the first ShowHelpTopic.
+HelpWindow* OpenHelpWindow();
+
+} // namespace mottler
