@@ -6,6 +6,7 @@
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 #include "presets/presetgrowth.h"
+#include "presets/shapetuning.h"
 
 #include <algorithm>
 #include <thread>
@@ -68,7 +69,7 @@ void SaverGrowth::Run() {
 
 void SaverGrowth::GrowOne(const IniFile& presets, const QString& name) {
     const PreparedPreset prepared =
-        PreparePreset(engine, ReadPreset(presets, name), ShapeTuning::FromUserSettings());
+        PreparePreset(engine, ReadPreset(presets, name), ReadShapeTuning());
     engine.Switches.PaintAges = false;
     engine.Switches.ShowProgress = false;
     RunParameters run = prepared.Run;
