@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QTabWidget>
 #include <QToolButton>
+#include <vector>
 
 namespace mottler {
 
@@ -170,11 +171,18 @@ void MainWindow::pgControlChange() {
     }
 }
 
-// The age thumbnails and the recording controls belong to the texture.
+// The age thumbnails and the recording controls belong to the texture. Their place stays
+// empty while they are hidden, so the tabs and the preview keep their size.
 void MainWindow::ShowTextureControls(bool shown) {
+    std::vector<QWidget*> controls{recording.fraRecord};
     for (AgeThumbnail* age : ages)
-        age->parentWidget()->setVisible(shown);
-    recording.fraRecord->setVisible(shown);
+        controls.push_back(age->parentWidget());
+    for (QWidget* control : controls) {
+        QSizePolicy policy = control->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        control->setSizePolicy(policy);
+        control->setVisible(shown);
+    }
 }
 
 // The first preset is loaded when none is shown yet; otherwise the strip is drawn as it was.
