@@ -28,6 +28,13 @@ QColor ColourOf(PackedColour colour) {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
+bool InsideColourBox(const QWidget* widget) {
+    for (QWidget* p = widget->parentWidget(); p != nullptr; p = p->parentWidget())
+        if (qobject_cast<ColourDropDown*>(p))
+            return true;
+    return false;
+}
+
 class GradientTabTest : public MainWindowTest {
 protected:
     GradientPage& G() { return W().GradientSettings(); }
@@ -200,6 +207,31 @@ TEST_F(GradientTabTest, EveryCaptionLeadsToItsControlAndEscapeChangesNothing) {
     EXPECT_EQ(G().txtGradientWidth->text(), "77");
     EXPECT_EQ(Column(77), ColourOf(W().Document().FadingBorder.EndColour));
     EXPECT_TRUE(W().isEnabled());
+}
+
+// Every control of the tab gets at least the size its contents ask for and lies inside its
+// parent, at the default font and at one a quarter larger.
+TEST(GradientTabLayout, NothingIsClippedAtTheDefaultAndALargerFont) {
+    const QFont standard = QApplication::font();
+    for (const double scale : {1.0, 1.25}) {
+        QFont font = standard;
+        font.setPointSizeF(standard.pointSizeF() * scale);
+        QApplication::setFont(font);
+        MainWindow window;
+        window.show();
+        window.PageControl()->setCurrentWidget(window.GradientSettings().tbGradient);
+        QApplication::processEvents();
+        for (QWidget* w : window.GradientSettings().tbGradient->findChildren<QWidget*>()) {
+            if (!w->isVisible() || InsideColourBox(w))
+                continue; // the colour box places its own parts
+            const QSize needed = w->minimumSizeHint();
+            EXPECT_GE(w->width(), needed.width()) << w->metaObject()->className() << scale;
+            EXPECT_GE(w->height(), needed.height()) << w->metaObject()->className() << scale;
+            EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()))
+                << w->objectName().toStdString() << scale;
+        }
+    }
+    QApplication::setFont(standard);
 }
 
 } // namespace

@@ -56,6 +56,15 @@ NumericEdit* NumberBox(QWidget* parent, const char* name, const QString& hint, i
     return box;
 }
 
+// A word-wrapped label at least `characters` wide and as high as its text wrapped there.
+// The tabs do not pass a height-for-width on, so the page reserves that height itself.
+void FitWrappedText(QLabel* label, int characters) {
+    const QFontMetrics metrics = label->fontMetrics();
+    const int width = characters * metrics.averageCharWidth();
+    const QRect text = metrics.boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, label->text());
+    label->setMinimumSize(width, text.height());
+}
+
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
     auto* row = new QHBoxLayout;
     for (QWidget* widget : widgets)
@@ -151,6 +160,7 @@ GradientPage BuildGradientPage(QWidget* parent) {
                        "button in the \"Tile Preview\" window, or by using the \"Width\" box "
                        "above.");
     p.Label21->setWordWrap(true);
+    FitWrappedText(p.Label21, 55);
     layout->addWidget(p.Label21);
     p.chkAddBorder = Named<QCheckBox>(p.tbGradient, "chkAddBorder");
     p.chkAddBorder->setText("&Add Border");
