@@ -1,6 +1,7 @@
 // The "Gradient Settings" tab driven as a user would: presets drawn in the tile preview,
 // dragging the strip's edge, the border, the texture's gradient, and saving a preset that a
 // new window finds again.
+#include "clirun.h"
 #include "engine/ui/agethumbnail.h"
 #include "engine/ui/texturepreview.h"
 #include "gradients/gradientstore.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 namespace mottler::test {
@@ -191,6 +193,18 @@ TEST_F(GradientTabTest, SavedPresetIsFoundAgainByANewWindow) {
     EXPECT_EQ(G().txtGradientWidth->text(), "30");
     EXPECT_EQ(G().scpEndColour->Colour(), PackRgb(0, 255, 0));
     EXPECT_EQ(W().CurrentImage(), saved);
+}
+
+TEST_F(GradientTabTest, ThePresetsImageIsTheOneMottlerCliBorderWrites) {
+    EnterTab();
+    Choose("Sea And The Sky");
+    const QTemporaryDir folder;
+    const QString file = folder.filePath("border.png");
+    ASSERT_EQ(RunCli({"border", "--preset", "Sea And The Sky", "-o", file}).Status, 0);
+    const QImage fromCli(file);
+    EXPECT_EQ(fromCli.size(), QSize(1025, 10));
+    EXPECT_EQ(W().CurrentImage().convertToFormat(QImage::Format_RGB32),
+              fromCli.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(GradientTabTest, EveryCaptionLeadsToItsControlAndEscapeChangesNothing) {
