@@ -46,6 +46,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     ConnectColours();
     ConnectPresets();
     ConnectRecording();
+    ConnectGradient();
     // Keys and clicks the window handles before its controls (Enter in the seed box, digit
     // keys, Shift+right-click on a spin box, the wheel over a trackbar).
     QApplication::instance()->installEventFilter(this);
@@ -120,6 +121,7 @@ void MainWindow::FormCreate() {
     WarnAboutColourDepth();
     ExtractBuiltInFiles();
     LoadPresetNames();
+    LoadGradientPresetNames();
     ReseedFromClock();
     SetTextureSize(100, 100);
     SeedTexture();
@@ -171,6 +173,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (EnterRegenerates(watched, event) || RaisesRange(watched, event) || MovesTrackbar(event))
         return true;
+    if (watched == preview.imgTexture)
+        imgTextureMouse(event);
     SelectsPointByDigit(watched, event);
     return QMainWindow::eventFilter(watched, event);
 }

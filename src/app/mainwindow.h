@@ -6,16 +6,20 @@
 #include "app/texturepage.h"
 #include "document/texturedocument.h"
 #include "engine/growth.h"
+#include "gradients/ui/gradientpage.h"
 
 #include <QMainWindow>
 #include <array>
 #include <memory>
 
+class QKeyEvent;
+class QMouseEvent;
 class QTabWidget;
 
 namespace mottler {
 
 class AdjustPanel;
+class ColourDropDown;
 class IniFile;
 struct Preset;
 class AgeThumbnail;
@@ -88,6 +92,25 @@ public:
     GradientPage& GradientSettings() { return gradientPage; }
     void SetPreserveSize(bool on) { preserveSize = on; }
 
+    // The "Gradient Settings" tab (mainwindow_gradient.cpp).
+    /// The image of the tab shown last (the texture or the fading border), for saving,
+    /// copying and previewing; throws MottlerError with the fading border's messages.
+    QImage CurrentImage() const { return document.CurrentImage(); }
+    void LoadGradientPresetNames();
+    void LoadGradient(const QString& name);
+    void RedrawGradient();
+    void cmbGradientsClick();
+    void btnSaveGradientClick();
+    void txtGradientWidthChange();
+    void txtGradientWidthKeyPress(const QKeyEvent* event);
+    void udWidthClick();
+    void txtBorderWidthChange();
+    void udBorderWidthClick();
+    void chkAddBorderClick();
+    void scpStartColourChange(const ColourDropDown* picker, PackedColour& colour);
+    void chkUseTextureGradientClick();
+    void pgControlChange();
+
     // Age thumbnails.
     void ClearAges();
     void PaintAge(int index, int iteration);
@@ -142,6 +165,12 @@ private:
     void ToggleEngineSwitch(AgeThumbnail* thumbnail);
     void PreviewResized();
     void ShowRunFailure(const RunResult& result);
+    void ConnectGradient();
+    void imgTextureMouse(const QEvent* event);
+    void imgTextureMouseMove(const QMouseEvent* event);
+    void ShowTextureControls(bool shown);
+    void EnterGradientTab();
+    void ShowGradientPresetNames(const QString& selected);
     class PresetLoad; // the window's steps of the one preset load
     RunParameters ReadRunParameters(RunMode mode) const;
 
@@ -169,6 +198,9 @@ private:
     int lastShownFrame = 0; ///< the frame trackbar position on display, 0 for none
     RecordToFileWindow* frmRecordToFile = nullptr;
     RunInputFilter* runInput = nullptr;
+    std::unique_ptr<IniFile> gradientFile;
+    int savedGradientWidth = 100; ///< the width before "Use Texture gradient" was checked
+    bool loadingGradient = false; ///< a gradient preset is being shown, not edited
 };
 
 } // namespace mottler

@@ -31,7 +31,12 @@ void MainWindow::RenderDisplayField() {
     ShowPreview();
 }
 
+// The preview shows the image of the tab shown last: the texture or the gradient strip.
 void MainWindow::ShowPreview() {
+    if (document.LastImageTab == ImageTab::Gradient) {
+        RedrawGradient();
+        return;
+    }
     TexturePreview* view = preview.imgTexture;
     view->Show(ComposeTilePreview(engine.TextureBitmap, view->size(), DesignPreviewSize,
                                   preview.chkTile->isChecked()));

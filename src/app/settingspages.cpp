@@ -1,7 +1,6 @@
 #include "app/settingspages.h"
 
 #include "widgets/ui/colourdropdown.h"
-#include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,16 +30,6 @@ ColourDropDown* ColourBox(QWidget* page, const char* name, const QString& label,
     return box;
 }
 
-NumericEdit* SizeBox(QWidget* page, const char* name, const QString& label, const QString& hint,
-                     int y) {
-    auto* box = Place<NumericEdit>(page, name, QRect(80, y, 80, 22));
-    box->SetNumericOnly(true);
-    box->SetMin(1);
-    box->setToolTip(hint);
-    Label(page, label, box, 8, y + 3);
-    return box;
-}
-
 } // namespace
 
 TextPage BuildTextPage(QWidget* parent) {
@@ -59,19 +48,6 @@ TextPage BuildTextPage(QWidget* parent) {
     p.chkUseNewFilename->setText("Use a new filename for each preview");
     p.chkUseNewFilename->setToolTip("New filenames will give instant refresh on a preview, but a "
                                     "new browser window may be created for each preview");
-    return p;
-}
-
-GradientPage BuildGradientPage(QWidget* parent) {
-    GradientPage p;
-    p.tbGradient = new QWidget(parent);
-    p.tbGradient->setObjectName("tbGradient");
-    p.txtSaveWidth =
-        SizeBox(p.tbGradient, "txtSaveWidth", "Width", "The width of the gradient", 12);
-    p.txtSaveHeight =
-        SizeBox(p.tbGradient, "txtSaveHeight", "Height", "The height of the gradient", 40);
-    p.txtSaveWidth->setText("1025");
-    p.txtSaveHeight->setText("10");
     return p;
 }
 

@@ -2,14 +2,23 @@
 
 #include "base/presetkeys.h"
 #include "engine/engine.h"
+#include "gradients/gradientsettings.h"
+#include "gradients/gradientstrip.h"
 #include "palette/gradientstate.h"
 #include "recording/frames.h"
 
+#include <QImage>
 #include <QString>
 #include <cstdint>
 #include <optional>
 
 namespace mottler {
+
+/// The two tabs whose image the main window saves, copies and previews.
+enum class ImageTab {
+    Texture,  ///< "Texture Settings": the texture
+    Gradient, ///< "Gradient Settings": the fading-border strip
+};
 
 /// The texture the main window shows, as plain data: the engine with its fields, the
 /// gradient, the recorded frames and the state of the runs. The window displays it and edits
@@ -32,6 +41,22 @@ public:
     std::optional<int> ShownIteration;
     /// A run has the thread.
     bool Running = false;
+
+    /// The values of the "Gradient Settings" tab.
+    GradientSettings FadingBorder;
+    /// The image tab shown last: its image is the one saved, copied and previewed.
+    ImageTab LastImageTab = ImageTab::Texture;
+
+    /// The current image: the texture bitmap, or with the gradient tab shown last the
+    /// fading-border output image. The strip is drawn in full for it, so the image never
+    /// depends on the size of the window. Throws MottlerError with MakeGradientImage's
+    /// messages.
+    QImage CurrentImage() const {
+        if (LastImageTab == ImageTab::Texture)
+            return Engine.TextureBitmap;
+        return MakeGradientImage(DrawFullGradientStrip(FadingBorder, Gradient.Colours),
+                                 FadingBorder);
+    }
 
     /// Continue can grow on: a texture is shown and it has grown fewer than `iterations`.
     bool CanContinue(int iterations) const {

@@ -1,0 +1,189 @@
+#include "gradients/ui/gradientpage.h"
+
+#include "widgets/ui/colourdropdown.h"
+#include "widgets/ui/numericedit.h"
+#include "widgets/ui/updown.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace mottler {
+namespace {
+
+template <typename W> W* Named(QWidget* parent, const char* name) {
+    auto* widget = new W(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// The colour box keeps its design size while its entry fits; a larger font widens and
+// heightens it by what the entry needs beyond that.
+ColourDropDown* ColourBox(QWidget* parent, const char* name) {
+    auto* box = Named<ColourDropDown>(parent, name);
+    const QSize growth = (box->Entry()->sizeHint() - box->Entry()->size()).expandedTo(QSize(0, 0));
+    box->setMinimumSize(box->sizeHint() + growth);
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return box;
+}
+
+// A numeric box wide enough for `digits` digits in its own font.
+NumericEdit* NumberBox(QWidget* parent, const char* name, const QString& hint, int digits) {
+    auto* box = Named<NumericEdit>(parent, name);
+    box->SetNumericOnly(true);
+    box->setToolTip(hint);
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    const QFontMetrics metrics = box->fontMetrics();
+    const QSize text(metrics.horizontalAdvance(QString(digits, '0')) + metrics.averageCharWidth(),
+                     metrics.height());
+    box->setFixedWidth(
+        box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, box).width());
+    return box;
+}
+
+// A word-wrapped label at least `characters` wide and as high as its text wrapped there.
+// The tabs do not pass a height-for-width on, so the page reserves that height itself.
+void FitWrappedText(QLabel* label, int characters) {
+    const QFontMetrics metrics = label->fontMetrics();
+    const int width = characters * metrics.averageCharWidth();
+    const QRect text = metrics.boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, label->text());
+    label->setMinimumSize(width, text.height());
+}
+
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    row->addStretch();
+    return row;
+}
+
+void AddRow(QGridLayout* grid, QLabel* label, QLayout* field) {
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addLayout(field, row, 1);
+}
+
+QGridLayout* BuildGradientRows(QWidget* page, GradientPage& p) {
+    auto* grid = new QGridLayout;
+    p.cmbGradients = Named<QComboBox>(page, "cmbGradients");
+    p.cmbGradients->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    p.btnSaveGradient = Named<QToolButton>(page, "btnSaveGradient");
+    p.btnSaveGradient->setIcon(page->style()->standardIcon(QStyle::SP_DialogSaveButton));
+    p.btnSaveGradient->setToolTip("Save this pattern");
+    AddRow(grid, Caption(page, "&Presets", p.cmbGradients),
+           Row({p.cmbGradients, p.btnSaveGradient}));
+
+    p.scpStartColour = ColourBox(page, "scpStartColour");
+    AddRow(grid, Caption(page, "Gradient &Start Color", p.scpStartColour->Entry()),
+           Row({p.scpStartColour}));
+    p.scpEndColour = ColourBox(page, "scpEndColour");
+    AddRow(grid, Caption(page, "Gradient &End Color", p.scpEndColour->Entry()),
+           Row({p.scpEndColour}));
+
+    p.chkUseTextureGradient = Named<QCheckBox>(page, "chkUseTextureGradient");
+    p.chkUseTextureGradient->setText("Use Texture gradient (Forces Width=256)");
+    p.chkUseTextureGradient->setToolTip("Uses the color gradient from the Texture Settings tab");
+    grid->addWidget(p.chkUseTextureGradient, grid->rowCount(), 0, 1, 2);
+
+    p.txtGradientWidth = NumberBox(page, "txtGradientWidth", "The width of the gradient", 5);
+    p.udWidth = Named<UpDown>(page, "udWidth");
+    p.udWidth->SetRange(1, 10000);
+    p.udWidth->SetPosition(1);
+    AddRow(grid, Caption(page, "&Width", p.txtGradientWidth), Row({p.txtGradientWidth, p.udWidth}));
+
+    p.scpBGColour = ColourBox(page, "scpBGColour");
+    AddRow(grid, Caption(page, "&Background Color", p.scpBGColour->Entry()), Row({p.scpBGColour}));
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
+QGroupBox* BuildBorderGroup(QWidget* page, GradientPage& p) {
+    p.fraBorder = Named<QGroupBox>(page, "fraBorder");
+    auto* grid = new QGridLayout(p.fraBorder);
+    p.txtBorderWidth = NumberBox(p.fraBorder, "txtBorderWidth",
+                                 "The width of the border between the gradient and background", 3);
+    p.udBorderWidth = Named<UpDown>(p.fraBorder, "udBorderWidth");
+    p.udBorderWidth->SetRange(1, 999);
+    p.udBorderWidth->SetPosition(1);
+    AddRow(grid, Caption(p.fraBorder, "Border Width", p.txtBorderWidth),
+           Row({p.txtBorderWidth, p.udBorderWidth}));
+    p.scpBorderColour = ColourBox(p.fraBorder, "scpBorderColour");
+    AddRow(grid, Caption(p.fraBorder, "Border Color", p.scpBorderColour->Entry()),
+           Row({p.scpBorderColour}));
+    grid->setColumnStretch(1, 1);
+    p.fraBorder->setEnabled(false);
+    return p.fraBorder;
+}
+
+QGroupBox* BuildOutputSizeGroup(QWidget* page, GradientPage& p) {
+    p.fraBorderOutputSize = Named<QGroupBox>(page, "fraBorderOutputSize");
+    p.fraBorderOutputSize->setTitle("&Output Size for Fading Border");
+    QWidget* group = p.fraBorderOutputSize;
+    p.txtSaveWidth = NumberBox(group, "txtSaveWidth", "The width of the gradient", 6);
+    p.txtSaveHeight = NumberBox(group, "txtSaveHeight", "The height of the gradient", 6);
+    auto* row = new QHBoxLayout(group);
+    for (NumericEdit* box : {p.txtSaveWidth, p.txtSaveHeight}) {
+        box->SetMin(1);
+        row->addWidget(Caption(group, box == p.txtSaveWidth ? "Width" : "Height", box));
+        row->addWidget(box);
+    }
+    row->addStretch();
+    return p.fraBorderOutputSize;
+}
+
+} // namespace
+
+GradientPage BuildGradientPage(QWidget* parent) {
+    GradientPage p;
+    p.tbGradient = new QWidget(parent);
+    p.tbGradient->setObjectName("tbGradient");
+    auto* layout = new QVBoxLayout(p.tbGradient);
+    layout->addLayout(BuildGradientRows(p.tbGradient, p));
+    p.Label21 = Named<QLabel>(p.tbGradient, "Label21");
+    p.Label21->setText("You can adjust the width of the gradient by holding down the left mouse "
+                       "button in the \"Tile Preview\" window, or by using the \"Width\" box "
+                       "above.");
+    p.Label21->setWordWrap(true);
+    FitWrappedText(p.Label21, 55);
+    layout->addWidget(p.Label21);
+    p.chkAddBorder = Named<QCheckBox>(p.tbGradient, "chkAddBorder");
+    p.chkAddBorder->setText("&Add Border");
+    p.chkAddBorder->setToolTip("Display a graduated border to the right of the main gradient");
+    layout->addWidget(p.chkAddBorder);
+    layout->addWidget(BuildBorderGroup(p.tbGradient, p));
+    layout->addWidget(BuildOutputSizeGroup(p.tbGradient, p));
+    layout->addStretch();
+    ShowGradientSettings(p, GradientSettings{});
+    return p;
+}
+
+void ShowGradientSettings(const GradientPage& page, const GradientSettings& settings) {
+    page.scpStartColour->SetColour(settings.StartColour);
+    page.scpEndColour->SetColour(settings.EndColour);
+    page.scpBorderColour->SetColour(settings.BorderColour);
+    page.txtBorderWidth->setText(settings.BorderWidth);
+    page.chkAddBorder->setChecked(settings.AddBorder);
+    page.fraBorder->setEnabled(settings.AddBorder);
+    page.scpBGColour->SetColour(settings.BackgroundColour);
+    page.txtGradientWidth->setText(settings.GradientWidth);
+    page.txtSaveWidth->setText(settings.SaveWidth);
+    page.txtSaveHeight->setText(settings.SaveHeight);
+}
+
+} // namespace mottler
