@@ -6,6 +6,7 @@
 #include "app/texturepage.h"
 #include "document/texturedocument.h"
 #include "engine/growth.h"
+#include "output/ui/savetiledialog.h"
 
 #include <QMainWindow>
 #include <array>
@@ -23,6 +24,7 @@ class GradientEditor;
 class RunInputFilter;
 class AdvancedWindow;
 class RecordToFileWindow;
+class FullSizeView;
 
 /// The main window: it displays and edits the one TextureDocument. Its handlers are split by
 /// subsystem over the mainwindow_*.cpp files; the work they start lives in the core.
@@ -88,6 +90,16 @@ public:
     GradientPage& GradientSettings() { return gradientPage; }
     void SetPreserveSize(bool on) { preserveSize = on; }
 
+    // Getting the image out: saving, size, full-size view, clipboard and wallpaper.
+    void mnuSaveImageClick();
+    void btnSaveImageClick();
+    void mnuTextureSizeClick();
+    void imgTextureDblClick();
+    void mnuCopyToClipboardClick();
+    void mnuSetAsWallpaperClick();
+    FullSizeView& FullView() { return *frmTrueImage; }
+    bool PreserveSize() const { return preserveSize; }
+
     // Age thumbnails.
     void ClearAges();
     void PaintAge(int index, int iteration);
@@ -142,6 +154,15 @@ private:
     void ToggleEngineSwitch(AgeThumbnail* thumbnail);
     void PreviewResized();
     void ShowRunFailure(const RunResult& result);
+    void AddOutputCommands(QMenu* file, QMenu* texture);
+    void ConnectOutput();
+    /// The gradient strip when it is the current image (the gradient tab was the last image
+    /// tab shown); nothing while the texture is.
+    std::optional<GradientStripImage> CurrentGradientStrip() const;
+    void ChangeTextureSize(int width, int height);
+    void FollowInFullView(const QImage& picture);
+    void frmTrueImageRightClick();
+    void frmTrueImageHide();
     class PresetLoad; // the window's steps of the one preset load
     RunParameters ReadRunParameters(RunMode mode) const;
 
@@ -169,6 +190,7 @@ private:
     int lastShownFrame = 0; ///< the frame trackbar position on display, 0 for none
     RecordToFileWindow* frmRecordToFile = nullptr;
     RunInputFilter* runInput = nullptr;
+    FullSizeView* frmTrueImage = nullptr;
 };
 
 } // namespace mottler

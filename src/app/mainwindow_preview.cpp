@@ -32,6 +32,7 @@ void MainWindow::RenderDisplayField() {
 }
 
 void MainWindow::ShowPreview() {
+    FollowInFullView(engine.TextureBitmap);
     TexturePreview* view = preview.imgTexture;
     view->Show(ComposeTilePreview(engine.TextureBitmap, view->size(), DesignPreviewSize,
                                   preview.chkTile->isChecked()));
