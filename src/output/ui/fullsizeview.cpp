@@ -19,8 +19,6 @@ FullSizeView::FullSizeView(QWidget* parent, std::function<int()> typeIndex)
     setWindowTitle(FullSizeInitialCaption);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(193, 198);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void FullSizeView::ShowFullSize(const QImage& shown) {
@@ -29,8 +27,25 @@ void FullSizeView::ShowFullSize(const QImage& shown) {
     showsInitial = false;
     UpdateCaption();
     update();
-    if (isHidden())
-        show();
+    if (!isHidden())
+        return;
+    if (!shownBefore)
+        FitTwoTiles();
+    shownBefore = true;
+    show();
+    raise();
+    activateWindow();
+}
+
+// The first showing makes room for two tiles each way, so that the seams are in view; later
+// showings keep the size the user gave the window.
+void FullSizeView::FitTwoTiles() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect available = screen->availableGeometry();
+    resize((2 * picture.size()).boundedTo(available.size() * 9 / 10).expandedTo(size()));
+    move(available.center() - rect().center());
 }
 
 void FullSizeView::SetFrameNumber(int number) {

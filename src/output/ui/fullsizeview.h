@@ -17,8 +17,9 @@ public:
     /// picture on a right click.
     FullSizeView(QWidget* parent, std::function<int()> textureTypeIndex);
 
-    /// Takes a copy of the picture, shows it (without changing the window's size) and forgets
-    /// the frame number and the initial-picture state.
+    /// Takes a copy of the picture, shows it and forgets the frame number and the
+    /// initial-picture state. Only the first showing sizes the window (to two tiles each
+    /// way, within the screen).
     void ShowFullSize(const QImage& picture);
     /// The recorded frame on show (0: none).
     void SetFrameNumber(int number);
@@ -44,11 +45,13 @@ protected:
 
 private:
     void UpdateCaption();
+    void FitTwoTiles();
 
     std::function<int()> textureTypeIndex;
     QImage picture;
     int frameNumber = 0;
     bool showsInitial = false;
+    bool shownBefore = false;
 };
 
 } // namespace mottler

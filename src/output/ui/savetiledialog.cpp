@@ -78,6 +78,7 @@ SaveTileDialog::SaveTileDialog(QWidget* parent, QImage& tile,
     }
     rbBMPClick();
     ShowQuality();
+    rbJpeg->setFocus();
 }
 
 QGroupBox* SaveTileDialog::BuildTileGroup() {
@@ -109,9 +110,11 @@ QGroupBox* SaveTileDialog::BuildTileGroup() {
     pnlRotatelabel->setAlignment(Qt::AlignCenter);
     btnRotateRight = Named(new QPushButton(QStringLiteral("\u21b7"), fraTile), "btnRotateRight");
     btnRotateRight->setToolTip("Rotate a quarter turn to the right");
+    rotate->addStretch();
     rotate->addWidget(btnRotateLeft);
-    rotate->addWidget(pnlRotatelabel, 1);
+    rotate->addWidget(pnlRotatelabel);
     rotate->addWidget(btnRotateRight);
+    rotate->addStretch();
     layout->addLayout(rotate);
     return fraTile;
 }
