@@ -6,6 +6,7 @@
 #include "output/ui/fullsizeview.h"
 #include "output/ui/texturesizedialog.h"
 #include "presets/datafolder.h"
+#include "testenv.h"
 #include "widgets/ui/numericedit.h"
 
 #include <QApplication>
@@ -14,7 +15,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSlider>
 #include <functional>
 
 namespace mottler::test {
@@ -120,6 +123,42 @@ TEST_F(ImageOutputTest, TheFullSizeViewTilesTheTextureAndFollowsTheRendering) {
     EXPECT_FALSE(view.isVisible());
 }
 
+TEST_F(ImageOutputTest, TheFullSizeViewNamesTheRecordedFrameOnlyUntilItIsHidden) {
+    W().SetTextureSize(20, 20);
+    W().Recording().chkRecord->setChecked(true);
+    Generate(31, 5);
+    W().imgTextureDblClick();
+    FullSizeView& view = W().FullView();
+    W().Recording().tbFrames->setValue(2);
+    EXPECT_TRUE(view.windowTitle().endsWith(" Frame 2")) << view.windowTitle().toStdString();
+    EXPECT_EQ(view.Picture(), Engine().TextureBitmap);
+    W().btnBackClick();
+    EXPECT_TRUE(view.windowTitle().endsWith(" Frame 1"));
+    QTest::mouseClick(&view, Qt::LeftButton);
+    EXPECT_FALSE(view.isVisible());
+    W().imgTextureDblClick();
+    EXPECT_FALSE(view.windowTitle().contains("Frame"));
+}
+
+TEST(FullSizeView, OffersTheInitialPictureOnlyForTextureTypesThatHaveOne) {
+    int typeIndex = 0;
+    FullSizeView view(nullptr, [&typeIndex] { return typeIndex; });
+    int rightClicks = 0;
+    QObject::connect(&view, &FullSizeView::RightClicked, [&rightClicks] { ++rightClicks; });
+    view.ShowFullSize(QImage(100, 100, QImage::Format_BGR888));
+    view.resize(90, 250);
+    EXPECT_EQ(view.windowTitle(), "0 by 2 tiles");
+    QTest::mouseClick(&view, Qt::RightButton);
+    EXPECT_EQ(rightClicks, 0);
+    typeIndex = 2;
+    view.resize(450, 320);
+    EXPECT_EQ(view.windowTitle(), "4 by 3 tiles (Right-click for original image)");
+    QTest::mouseClick(&view, Qt::RightButton);
+    EXPECT_EQ(rightClicks, 1);
+    view.close();
+    EXPECT_FALSE(view.isVisible()) << "closing hides";
+}
+
 TEST_F(ImageOutputTest, F4PutsExactlyTheTextureOnTheClipboard) {
     Generate(35089380, 10);
     MessageBoxCatcher catcher;
@@ -134,6 +173,32 @@ TEST_F(ImageOutputTest, NoToTheWallpaperQuestionWritesNothing) {
     W().mnuSetAsWallpaperClick();
     EXPECT_EQ(catcher.text, "Would you like to make this texture your desktop wallpaper ?");
     EXPECT_TRUE(QDir(DataFolder()).entryList({"desktop.*"}).isEmpty());
+}
+
+TEST_F(ImageOutputTest, AWallpaperNoDesktopTookIsReportedWithTheFilesPlace) {
+    qputenv("XDG_CURRENT_DESKTOP", "");
+    qputenv("PATH", TestHome().toLocal8Bit()); // no wallpaper program to be found
+    QString question;
+    QString report;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        if (question.isEmpty()) {
+            question = box->text();
+            box->button(QMessageBox::Yes)->click();
+        } else {
+            report = box->text();
+            box->close();
+        }
+    });
+    answer.start(5);
+    W().mnuSetAsWallpaperClick();
+    EXPECT_EQ(question, "Would you like to make this texture your desktop wallpaper ?");
+    const QString file = QDir(DataFolder()).filePath("desktop.bmp");
+    EXPECT_TRUE(report.contains(file)) << report.toStdString();
+    EXPECT_EQ(QImage(file).size(), QSize(100, 100));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The "Save Tile" window: the work file follows the format and quality, quarter turns replace
 // the texture, and Save writes the chosen file.
 #include "base/usersettings.h"
+#include "gradients/gradientsettings.h"
 #include "output/jpegfile.h"
 #include "output/quarterturn.h"
 #include "output/ui/savetiledialog.h"
@@ -126,6 +127,28 @@ TEST(SaveTileDialog, SaveWritesTheChosenFileAndRemembersOnlyAConfirmedFolder) {
     ASSERT_EQ(saved.size(), QSize(100, 100));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_BGR888), SaveTilePreview(texture, true));
     EXPECT_EQ(UserSettings::ReadString("Save Dir"), TestHome() + "/tiles/");
+}
+
+TEST(SaveTileDialog, AGradientStripIsSavedAsTheGifOfItsOutputImage) {
+    QImage texture = Pattern(100, 50);
+    GradientStripImage strip{Pattern(400, 200), GradientSettings{}};
+    strip.Settings.SaveWidth = "300";
+    SaveTileDialog dialog(nullptr, texture, strip);
+    EXPECT_FALSE(dialog.rbJpeg->isEnabled());
+    EXPECT_FALSE(dialog.tbJPEGQuality->isEnabled());
+    EXPECT_TRUE(dialog.chkMirror->isHidden());
+    EXPECT_TRUE(dialog.btnRotateLeft->isHidden());
+    const QString path = TestHome() + "/border.gif";
+    FileDialogRequest asked;
+    dialog.SetFileDialogRunner([&](const FileDialogRequest& request) {
+        asked = request;
+        return path;
+    });
+    Click(dialog.btnSave);
+    EXPECT_EQ(asked.defaultSuffix, "gif");
+    const QImage saved(path, "GIF");
+    EXPECT_EQ(saved.size(), QSize(300, 10));
+    EXPECT_EQ(texture, Pattern(100, 50)) << "the texture is not touched";
 }
 
 } // namespace
