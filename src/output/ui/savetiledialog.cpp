@@ -277,17 +277,17 @@ void SaveTileDialog::ShowPreviewImage(const QImage& image, int side) {
 }
 
 void SaveTileDialog::btnRotateLeftClick() {
-    {
-        const BusyCursor busy;
-        texture = TurnedLeft(texture);
-    }
-    rbBMPClick();
+    TurnTexture(-1);
 }
 
 void SaveTileDialog::btnRotateRightClick() {
+    TurnTexture(1);
+}
+
+void SaveTileDialog::TurnTexture(int quarterTurns) {
     {
         const BusyCursor busy;
-        texture = TurnedRight(texture);
+        texture = TurnedBy(texture, quarterTurns);
     }
     rbBMPClick();
 }

@@ -77,6 +77,7 @@ private:
     void ShowPreviewImage(const QImage& image, int side);
     void btnRotateLeftClick();
     void btnRotateRightClick();
+    void TurnTexture(int quarterTurns);
     void tbJPEGQualityChange();
     void ShowQuality();
     void btnCalculateSizeClick();
