@@ -8,6 +8,7 @@
 #include "engine/ui/advancedwindow.h"
 #include "engine/ui/agethumbnail.h"
 #include "engine/ui/texturepreview.h"
+#include "output/ui/fullsizeview.h"
 #include "palette/ui/adjustpanel.h"
 #include "palette/ui/gradienteditor.h"
 #include "presets/datafolder.h"
@@ -47,13 +48,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     ConnectPresets();
     ConnectRecording();
     ConnectGradient();
+    ConnectOutput();
     // Keys and clicks the window handles before its controls (Enter in the seed box, digit
     // keys, Shift+right-click on a spin box, the wheel over a trackbar).
     QApplication::instance()->installEventFilter(this);
     FormCreate();
 }
 
-MainWindow::~MainWindow() = default;
+// The full-size view is a child window: it must not report its hiding to a window that is
+// being destroyed.
+MainWindow::~MainWindow() {
+    frmTrueImage->blockSignals(true);
+}
 
 void MainWindow::BuildWindow() {
     auto* central = new QWidget(this);
@@ -106,6 +112,7 @@ void MainWindow::BuildWindow() {
     QMenu* texture = menuBar()->addMenu("Te&xture");
     texture->addAction("&Generate Texture", this, [this] { btnGoClick(); });
     texture->addAction("Ad&vanced", this, [this] { btnChangeModeClick(); });
+    AddOutputCommands(file, texture);
     AddHelpMenu(this);
 }
 
@@ -165,6 +172,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     SaveSettings({gradientPage.txtSaveHeight->text(), gradientPage.txtSaveWidth->text(),
                   textPage.chkUseNewFilename->isChecked()});
     frmAdvanced->hide();
+    frmTrueImage->hide();
     frames.ClearFrames();
     QApplication::restoreOverrideCursor();
     QMainWindow::closeEvent(event);

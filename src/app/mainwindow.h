@@ -7,6 +7,7 @@
 #include "document/texturedocument.h"
 #include "engine/growth.h"
 #include "gradients/ui/gradientpage.h"
+#include "output/ui/savetiledialog.h"
 
 #include <QMainWindow>
 #include <array>
@@ -27,6 +28,7 @@ class GradientEditor;
 class RunInputFilter;
 class AdvancedWindow;
 class RecordToFileWindow;
+class FullSizeView;
 
 /// The main window: it displays and edits the one TextureDocument. Its handlers are split by
 /// subsystem over the mainwindow_*.cpp files; the work they start lives in the core.
@@ -110,6 +112,15 @@ public:
     void scpStartColourChange(const ColourDropDown* picker, PackedColour& colour);
     void chkUseTextureGradientClick();
     void pgControlChange();
+    // Getting the image out: saving, size, full-size view, clipboard and wallpaper.
+    void mnuSaveImageClick();
+    void btnSaveImageClick();
+    void mnuTextureSizeClick();
+    void imgTextureDblClick();
+    void mnuCopyToClipboardClick();
+    void mnuSetAsWallpaperClick();
+    FullSizeView& FullView() { return *frmTrueImage; }
+    bool PreserveSize() const { return preserveSize; }
 
     // Age thumbnails.
     void ClearAges();
@@ -171,6 +182,15 @@ private:
     void ShowTextureControls(bool shown);
     void EnterGradientTab();
     void ShowGradientPresetNames(const QString& selected);
+    void AddOutputCommands(QMenu* file, QMenu* texture);
+    void ConnectOutput();
+    /// The gradient strip when it is the current image (the gradient tab was the last image
+    /// tab shown); nothing while the texture is.
+    std::optional<GradientStripImage> CurrentGradientStrip() const;
+    void ChangeTextureSize(int width, int height);
+    void FollowInFullView(const QImage& picture);
+    void frmTrueImageRightClick();
+    void frmTrueImageHide();
     class PresetLoad; // the window's steps of the one preset load
     RunParameters ReadRunParameters(RunMode mode) const;
 
@@ -201,6 +221,7 @@ private:
     std::unique_ptr<IniFile> gradientFile;
     int savedGradientWidth = 100; ///< the width before "Use Texture gradient" was checked
     bool loadingGradient = false; ///< a gradient preset is being shown, not edited
+    FullSizeView* frmTrueImage = nullptr;
 };
 
 } // namespace mottler

@@ -37,6 +37,7 @@ void MainWindow::ShowPreview() {
         RedrawGradient();
         return;
     }
+    FollowInFullView(engine.TextureBitmap);
     TexturePreview* view = preview.imgTexture;
     view->Show(ComposeTilePreview(engine.TextureBitmap, view->size(), DesignPreviewSize,
                                   preview.chkTile->isChecked()));

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
+#include "output/ui/fullsizeview.h"
 #include "recording/framebitmap.h"
 #include "recording/recordstep.h"
 #include "recording/ui/recordtofilewindow.h"
@@ -58,6 +59,8 @@ void MainWindow::tbFramesChange() {
         return;
     lastShownFrame = p;
     ShowFrame(frames[p - 1]);
+    if (frmTrueImage->isVisible())
+        frmTrueImage->SetFrameNumber(p);
 }
 
 void MainWindow::ShowFrame(const Frame& frame) {
@@ -68,9 +71,11 @@ void MainWindow::ShowFrame(const Frame& frame) {
     }
     // Recorded before the texture size changed: shown at its own size, read only within its
     // own block, while the display field and the texture bitmap keep the current size.
+    const QImage bitmap = FrameToBitmap(frame, gradient.Colours);
+    FollowInFullView(bitmap);
     TexturePreview* view = preview.imgTexture;
-    view->Show(ComposeTilePreview(FrameToBitmap(frame, gradient.Colours), view->size(),
-                                  DesignPreviewSize, preview.chkTile->isChecked()));
+    view->Show(ComposeTilePreview(bitmap, view->size(), DesignPreviewSize,
+                                  preview.chkTile->isChecked()));
 }
 
 void MainWindow::UpdateRecordingControls(int k) {

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace mottler {
@@ -50,6 +51,9 @@ QHBoxLayout* LabelsRow(PreviewFrame& f) {
     row->addWidget(f.lblFrameNumber);
     row->addStretch();
     row->addWidget(f.lblTextureSize);
+    f.btnChangeSize = new QPushButton("Change Si&ze", f.fraTilePreview);
+    f.btnChangeSize->setObjectName("btnChangeSize");
+    row->addWidget(f.btnChangeSize);
     return row;
 }
 
@@ -70,6 +74,11 @@ QHBoxLayout* OptionsRow(PreviewFrame& f) {
     f.txtAnimateMod->setToolTip("Show every 'n'th frame while growing.");
     f.txtAnimateMod->setMaximumWidth(40);
     row->addWidget(f.chkTile);
+    row->addStretch();
+    f.btnSaveImage = new QPushButton("&Save Image", f.fraTilePreview);
+    f.btnSaveImage->setObjectName("btnSaveImage");
+    f.btnSaveImage->setToolTip("Save this image for use in your web pages");
+    row->addWidget(f.btnSaveImage);
     row->addStretch();
     row->addWidget(f.chkAnimate);
     row->addWidget(f.txtAnimateMod);

@@ -3,6 +3,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace mottler {
@@ -17,6 +18,8 @@ struct PreviewFrame {
     QGroupBox* fraTilePreview = nullptr;
     TexturePreview* imgTexture = nullptr;
     QLabel* lblTextureSize = nullptr;
+    QPushButton* btnChangeSize = nullptr;
+    QPushButton* btnSaveImage = nullptr;
     QLabel* lblFrameHeading = nullptr;
     QLabel* lblFrameNumber = nullptr;
     QCheckBox* chkTile = nullptr;

@@ -1,0 +1,47 @@
+// The current image to the clipboard, and the texture as the desktop wallpaper.
+#include "app/mainwindow.h"
+#include "app/messages.h"
+#include "base/errors.h"
+#include "gradients/gradientstrip.h"
+#include "output/wallpaper.h"
+#include "presets/datafolder.h"
+#include "widgets/ui/busycursor.h"
+
+#include <QClipboard>
+#include <QMessageBox>
+#include <QTabWidget>
+
+namespace mottler {
+
+// The texture page copies the texture; elsewhere the current image is copied, the gradient
+// strip's output image when the gradient tab was the last image tab shown.
+void MainWindow::mnuCopyToClipboardClick() {
+    const std::optional<GradientStripImage> strip = CurrentGradientStrip();
+    QImage image = engine.TextureBitmap;
+    if (pgControl->currentWidget() != page.tbBackground && strip) {
+        try {
+            image = MakeGradientImage(strip->Strip, strip->Settings);
+        } catch (const MottlerError& error) {
+            ShowError(this, error.Message());
+            return;
+        }
+    }
+    QGuiApplication::clipboard()->setImage(image);
+    ShowMessage(this, "Your image has been copied to the clipboard.");
+}
+
+void MainWindow::mnuSetAsWallpaperClick() {
+    if (QMessageBox::question(this, QStringLiteral("Mottler"),
+                              "Would you like to make this texture your desktop wallpaper ?") !=
+        QMessageBox::Yes)
+        return;
+    WallpaperResult result;
+    {
+        const BusyCursor busy;
+        result = SetDesktopWallpaper(engine.TextureBitmap, DataFolder());
+    }
+    if (!result.Changed)
+        ShowError(this, result.Message);
+}
+
+} // namespace mottler

@@ -1,0 +1,341 @@
+#include "output/ui/savetiledialog.h"
+
+#include "base/bmpfile.h"
+#include "base/errors.h"
+#include "base/numbers.h"
+#include "gradients/gradientstrip.h"
+#include "help/ui/showhelp.h"
+#include "output/quarterturn.h"
+#include "output/savedirectory.h"
+#include "presets/datafolder.h"
+#include "widgets/ui/busycursor.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace mottler {
+namespace {
+
+/// The preview's side without and with the mirror, which doubles the tile.
+constexpr int PlainPreviewSide = 100;
+constexpr int MirrorPreviewSide = 200;
+/// What the preview shows of the gradient strip beyond its gradient columns.
+constexpr int GradientPreviewMargin = 30;
+
+bool HasQuality(ImageFormat format) {
+    return format == ImageFormat::Jpeg || format == ImageFormat::Webp;
+}
+
+template <typename T> T* Named(T* widget, const char* name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+NumericEdit* SizeBox(const char* name, QWidget* parent) {
+    auto* box = Named(new NumericEdit(parent), name);
+    box->setText("100");
+    box->setEnabled(false); // shows the texture's size, never edited
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance("000000") + 12);
+    return box;
+}
+
+QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+SaveTileDialog::SaveTileDialog(QWidget* parent, QImage& tile,
+                               std::optional<GradientStripImage> strip)
+    : QDialog(parent), texture(tile), gradient(std::move(strip)) {
+    setObjectName("frmPicture");
+    setWindowTitle("Save Tile");
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(BuildTileGroup());
+    groups->addWidget(BuildOptionsGroup(), 1);
+    layout->addLayout(groups);
+    layout->addLayout(BuildButtonRow());
+    Connect();
+    InstallHelpKey(this, HelpContext::SaveImage);
+    if (gradient) {
+        EnterGradientMode();
+        return;
+    }
+    rbBMPClick();
+    ShowQuality();
+    rbJpeg->setFocus();
+}
+
+QGroupBox* SaveTileDialog::BuildTileGroup() {
+    fraTile = Named(new QGroupBox("Your Tile", this), "fraTile");
+    auto* layout = new QVBoxLayout(fraTile);
+    // The panel changes between the plain and the mirrored size; its place keeps the larger.
+    auto* place = new QWidget(fraTile);
+    place->setMinimumSize(MirrorPreviewSide + 8, MirrorPreviewSide + 8);
+    auto* centred = new QGridLayout(place);
+    centred->setContentsMargins(0, 0, 0, 0);
+    auto* panel = Named(new QFrame(place), "pnlTile");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* inPanel = new QVBoxLayout(panel);
+    inPanel->setContentsMargins(1, 1, 1, 1);
+    imgImage = Named(new QLabel(panel), "imgImage");
+    imgImage->setScaledContents(true);
+    inPanel->addWidget(imgImage);
+    pnlTile = panel;
+    centred->addWidget(panel, 0, 0, Qt::AlignCenter);
+    layout->addWidget(place, 1);
+
+    chkMirror = Named(new QCheckBox("Mirror", fraTile), "chkMirror");
+    chkMirror->setToolTip("Build a seamless tile up to 200 X 200 pixels");
+    layout->addWidget(chkMirror, 0, Qt::AlignHCenter);
+    auto* rotate = new QHBoxLayout;
+    btnRotateLeft = Named(new QPushButton(QStringLiteral("\u21b6"), fraTile), "btnRotateLeft");
+    btnRotateLeft->setToolTip("Rotate a quarter turn to the left");
+    pnlRotatelabel = Named(new QLabel("Rotate", fraTile), "pnlRotatelabel");
+    pnlRotatelabel->setAlignment(Qt::AlignCenter);
+    btnRotateRight = Named(new QPushButton(QStringLiteral("\u21b7"), fraTile), "btnRotateRight");
+    btnRotateRight->setToolTip("Rotate a quarter turn to the right");
+    rotate->addStretch();
+    rotate->addWidget(btnRotateLeft);
+    rotate->addWidget(pnlRotatelabel);
+    rotate->addWidget(btnRotateRight);
+    rotate->addStretch();
+    layout->addLayout(rotate);
+    return fraTile;
+}
+
+QGroupBox* SaveTileDialog::BuildOptionsGroup() {
+    fraOptions = Named(new QGroupBox("Options", this), "fraOptions");
+    auto* layout = new QVBoxLayout(fraOptions);
+    layout->addWidget(Named(new QLabel("Image Dimensions", fraOptions), "Label6"));
+    layout->addLayout(BuildSizeRow(fraOptions));
+    layout->addSpacing(fontMetrics().height() / 2);
+    layout->addWidget(Named(new QLabel("File Format", fraOptions), "Label1"));
+    layout->addLayout(BuildFormatButtons(fraOptions));
+    auto* quality = new QHBoxLayout;
+    tbJPEGQuality = Named(new QSlider(Qt::Horizontal, fraOptions), "tbJPEGQuality");
+    tbJPEGQuality->setRange(1, 100);
+    tbJPEGQuality->setValue(DefaultJpegQuality);
+    tbJPEGQuality->setPageStep(10);
+    tbJPEGQuality->setTickInterval(10);
+    tbJPEGQuality->setTickPosition(QSlider::TicksBelow);
+    tbJPEGQuality->setToolTip("Quality of JPEG and WebP files (WebP at 100 % is lossless)");
+    lblJpegQuality = Named(new QLabel(fraOptions), "lblJpegQuality");
+    lblJpegQuality->setMinimumWidth(fontMetrics().horizontalAdvance("100 %"));
+    quality->addWidget(tbJPEGQuality, 1);
+    quality->addWidget(lblJpegQuality);
+    layout->addLayout(quality);
+    btnCalculateSize = Named(new QPushButton("C&alculate Size", fraOptions), "btnCalculateSize");
+    layout->addWidget(btnCalculateSize, 0, Qt::AlignLeft);
+    stFileSize = Named(new QLabel(fraOptions), "stFileSize");
+    stFileSize->setMinimumWidth(fontMetrics().horizontalAdvance(FileSizeText(99999999)));
+    layout->addWidget(stFileSize);
+    layout->addStretch();
+    return fraOptions;
+}
+
+QLayout* SaveTileDialog::BuildSizeRow(QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    txtWidth = SizeBox("txtWidth", parent);
+    txtHeight = SizeBox("txtHeight", parent);
+    row->addWidget(BuddyLabel("&Width", txtWidth, parent));
+    row->addWidget(txtWidth);
+    row->addWidget(new QLabel("X", parent));
+    row->addWidget(BuddyLabel("&Height", txtHeight, parent));
+    row->addWidget(txtHeight);
+    row->addWidget(new QLabel("pixels", parent));
+    row->addStretch();
+    return row;
+}
+
+QLayout* SaveTileDialog::BuildFormatButtons(QWidget* parent) {
+    auto* grid = new QGridLayout;
+    rbBMP = Named(new QRadioButton("&BMP", parent), "rbBMP");
+    rbGIF = Named(new QRadioButton("&GIF", parent), "rbGIF");
+    rbJpeg = Named(new QRadioButton("&JPEG", parent), "rbJpeg");
+    rbPNG = Named(new QRadioButton("&PNG", parent), "rbPNG");
+    rbWebP = Named(new QRadioButton("W&ebP", parent), "rbWebP");
+    rbJpeg->setChecked(true);
+    grid->addWidget(rbBMP, 0, 0);
+    grid->addWidget(rbGIF, 0, 1);
+    grid->addWidget(rbJpeg, 0, 2);
+    grid->addWidget(rbPNG, 1, 0);
+    grid->addWidget(rbWebP, 1, 1);
+    return grid;
+}
+
+QLayout* SaveTileDialog::BuildButtonRow() {
+    auto* row = new QHBoxLayout;
+    btnSave = Named(new QPushButton("&Save", this), "btnSave");
+    btnClose = Named(new QPushButton("&Close", this), "btnClose");
+    btnHelp = Named(new QPushButton("&Help", this), "btnHelp");
+    btnSave->setDefault(true);
+    row->addStretch();
+    row->addWidget(btnSave);
+    row->addWidget(btnClose);
+    row->addWidget(btnHelp);
+    return row;
+}
+
+void SaveTileDialog::Connect() {
+    for (QRadioButton* button : {rbBMP, rbGIF, rbJpeg, rbPNG, rbWebP})
+        connect(button, &QRadioButton::clicked, this, [this] { rbBMPClick(); });
+    connect(chkMirror, &QCheckBox::clicked, this, [this] { rbBMPClick(); });
+    connect(btnRotateLeft, &QPushButton::clicked, this, [this] { btnRotateLeftClick(); });
+    connect(btnRotateRight, &QPushButton::clicked, this, [this] { btnRotateRightClick(); });
+    connect(tbJPEGQuality, &QSlider::valueChanged, this, [this] { tbJPEGQualityChange(); });
+    connect(btnCalculateSize, &QPushButton::clicked, this, [this] { btnCalculateSizeClick(); });
+    connect(btnSave, &QPushButton::clicked, this, [this] { btnSaveClick(); });
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnHelp, &QPushButton::clicked, this, [] { ShowHelpTopic(HelpContext::SaveImage); });
+}
+
+// The strip is saved as the GIF its output image makes; nothing of the texture applies.
+void SaveTileDialog::EnterGradientMode() {
+    for (QWidget* option : fraOptions->findChildren<QWidget*>())
+        option->setEnabled(false);
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{chkMirror, btnRotateLeft, btnRotateRight, pnlRotatelabel})
+        hidden->hide();
+    rbGIF->setChecked(true);
+    const GradientSettings& settings = gradient->Settings;
+    const int shown = IntValue(settings.GradientWidth) +
+                      (settings.AddBorder ? IntValue(settings.BorderWidth) : 0) +
+                      GradientPreviewMargin;
+    const QImage& strip = gradient->Strip;
+    ShowPreviewImage(strip.copy(0, 0, std::clamp(shown, 1, MirrorPreviewSide),
+                                std::min(strip.height(), MirrorPreviewSide)),
+                     0);
+}
+
+SaveTileChoices SaveTileDialog::Choices() const {
+    SaveTileChoices choices;
+    choices.Format = rbBMP->isChecked()    ? ImageFormat::Bmp
+                     : rbGIF->isChecked()  ? ImageFormat::Gif
+                     : rbPNG->isChecked()  ? ImageFormat::Png
+                     : rbWebP->isChecked() ? ImageFormat::Webp
+                                           : ImageFormat::Jpeg;
+    choices.Quality = tbJPEGQuality->value();
+    choices.Mirror = chkMirror->isChecked();
+    return choices;
+}
+
+// The format change, also the refresh after a turn or the mirror: only the formats written
+// from the mirrored preview offer the mirror, and only the lossy ones a quality.
+void SaveTileDialog::rbBMPClick() {
+    const ImageFormat format = Choices().Format;
+    chkMirror->setEnabled(CarriesMirror(format));
+    tbJPEGQuality->setEnabled(HasQuality(format));
+    lblJpegQuality->setEnabled(HasQuality(format));
+    btnCalculateSize->setEnabled(HasQuality(format));
+    RefreshWorkFile(false);
+}
+
+void SaveTileDialog::RefreshWorkFile(bool showLook) {
+    const BusyCursor busy;
+    PreparePreview();
+    try {
+        work = WriteWorkFile(texture, Choices(), DataFolder());
+    } catch (const MottlerError& error) {
+        stFileSize->clear();
+        ShowFailure(error.Message());
+        return;
+    }
+    stFileSize->setText(FileSizeText(work.Size));
+    if (showLook)
+        ShowPreviewImage(work.Look, imgImage->width());
+}
+
+void SaveTileDialog::PreparePreview() {
+    txtWidth->setText(QString::number(texture.width()));
+    txtHeight->setText(QString::number(texture.height()));
+    const SaveTileChoices choices = Choices();
+    const bool mirror = choices.Mirror && CarriesMirror(choices.Format);
+    ShowPreviewImage(SaveTilePreview(texture, mirror),
+                     mirror ? MirrorPreviewSide : PlainPreviewSide);
+}
+
+// side 0: the image at its own size.
+void SaveTileDialog::ShowPreviewImage(const QImage& image, int side) {
+    imgImage->setPixmap(QPixmap::fromImage(image));
+    imgImage->setFixedSize(side > 0 ? QSize(side, side) : image.size());
+}
+
+void SaveTileDialog::btnRotateLeftClick() {
+    TurnTexture(-1);
+}
+
+void SaveTileDialog::btnRotateRightClick() {
+    TurnTexture(1);
+}
+
+void SaveTileDialog::TurnTexture(int quarterTurns) {
+    {
+        const BusyCursor busy;
+        texture = TurnedBy(texture, quarterTurns);
+    }
+    rbBMPClick();
+}
+
+// Small textures encode fast enough to follow the slider; larger ones wait for the button.
+void SaveTileDialog::tbJPEGQualityChange() {
+    ShowQuality();
+    if (txtWidth->IntValue() < LiveSizeLimit && txtHeight->IntValue() < LiveSizeLimit &&
+        HasQuality(Choices().Format))
+        btnCalculateSizeClick();
+}
+
+void SaveTileDialog::ShowQuality() {
+    lblJpegQuality->setText(QStringLiteral("%1%").arg(tbJPEGQuality->value()));
+}
+
+void SaveTileDialog::btnCalculateSizeClick() {
+    if (HasQuality(Choices().Format))
+        RefreshWorkFile(true);
+}
+
+void SaveTileDialog::btnSaveClick() {
+    const ImageFormat format = gradient ? ImageFormat::Gif : Choices().Format;
+    const QString path = fileDialog(
+        {this, true, SaveDirectory(), SaveTileFilter(format), ImageFormatExtension(format)});
+    if (path.isEmpty())
+        return;
+    try {
+        SaveChosenFile(path);
+    } catch (const MottlerError& error) {
+        ShowFailure(error.Message());
+        return;
+    }
+    RememberSaveDirectory(path);
+}
+
+void SaveTileDialog::SaveChosenFile(const QString& path) {
+    const BusyCursor busy;
+    if (!gradient) {
+        SaveTile(texture, Choices(), path);
+        return;
+    }
+    const QImage image = MakeGradientImage(gradient->Strip, gradient->Settings);
+    WriteFileAtomically(path, EncodeImage(image, ImageFormat::Gif, 0));
+}
+
+void SaveTileDialog::ShowFailure(const QString& message) {
+    QMessageBox::critical(this, QStringLiteral("Mottler"), message);
+}
+
+} // namespace mottler

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "gradients/gradientsettings.h"
+#include "output/savetile.h"
+#include "widgets/ui/numericedit.h"
+
+#include <QDialog>
+#include <optional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace mottler {
+
+/// The gradient strip as the main window's preview shows it and the settings it was drawn
+/// with: what the output commands take instead of the texture in gradient mode.
+struct GradientStripImage {
+    QImage Strip;
+    GradientSettings Settings;
+};
+
+/// "Save Tile": saves the texture as BMP, GIF, JPEG, PNG or WebP, after quarter turns and an
+/// optional mirror, keeping the choices encoded in the work file "workpic.*" of the data
+/// folder so that its size is always on show. Given a gradient strip it saves the strip's
+/// output image as a GIF instead, with the texture's options hidden or disabled.
+class SaveTileDialog : public QDialog {
+    Q_OBJECT
+public:
+    /// `texture` is the main window's texture bitmap: the quarter turns replace it.
+    SaveTileDialog(QWidget* parent, QImage& texture,
+                   std::optional<GradientStripImage> gradient = std::nullopt);
+
+    /// Replaces the save-file dialog (tests, or a caller's own dialog).
+    void SetFileDialogRunner(FileDialogRunner runner) { fileDialog = std::move(runner); }
+    /// The work file as last written (empty in gradient mode).
+    const WorkFile& Work() const { return work; }
+
+    QGroupBox* fraTile = nullptr;
+    QWidget* pnlTile = nullptr;
+    QLabel* imgImage = nullptr;
+    QCheckBox* chkMirror = nullptr;
+    QPushButton* btnRotateLeft = nullptr;
+    QPushButton* btnRotateRight = nullptr;
+    QLabel* pnlRotatelabel = nullptr;
+    QGroupBox* fraOptions = nullptr;
+    NumericEdit* txtWidth = nullptr;
+    NumericEdit* txtHeight = nullptr;
+    QRadioButton* rbBMP = nullptr;
+    QRadioButton* rbGIF = nullptr;
+    QRadioButton* rbJpeg = nullptr;
+    QRadioButton* rbPNG = nullptr;
+    QRadioButton* rbWebP = nullptr;
+    QSlider* tbJPEGQuality = nullptr;
+    QLabel* lblJpegQuality = nullptr;
+    QPushButton* btnCalculateSize = nullptr;
+    QLabel* stFileSize = nullptr;
+    QPushButton* btnSave = nullptr;
+    QPushButton* btnClose = nullptr;
+    QPushButton* btnHelp = nullptr;
+
+private:
+    QGroupBox* BuildTileGroup();
+    QGroupBox* BuildOptionsGroup();
+    QLayout* BuildSizeRow(QWidget* parent);
+    QLayout* BuildFormatButtons(QWidget* parent);
+    QLayout* BuildButtonRow();
+    void Connect();
+    void EnterGradientMode();
+    SaveTileChoices Choices() const;
+    void rbBMPClick();
+    void RefreshWorkFile(bool showLook);
+    void PreparePreview();
+    void ShowPreviewImage(const QImage& image, int side);
+    void btnRotateLeftClick();
+    void btnRotateRightClick();
+    void TurnTexture(int quarterTurns);
+    void tbJPEGQualityChange();
+    void ShowQuality();
+    void btnCalculateSizeClick();
+    void btnSaveClick();
+    void SaveChosenFile(const QString& path);
+    void ShowFailure(const QString& message);
+
+    QImage& texture;
+    std::optional<GradientStripImage> gradient;
+    FileDialogRunner fileDialog = RunFileDialog;
+    WorkFile work;
+};
+
+} // namespace mottler

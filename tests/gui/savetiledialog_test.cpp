@@ -1,0 +1,155 @@
+// The "Save Tile" window: the work file follows the format and quality, quarter turns replace
+// the texture, and Save writes the chosen file.
+#include "base/usersettings.h"
+#include "gradients/gradientsettings.h"
+#include "output/jpegfile.h"
+#include "output/quarterturn.h"
+#include "output/ui/savetiledialog.h"
+#include "presets/datafolder.h"
+#include "testenv.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <gtest/gtest.h>
+
+namespace mottler::test {
+namespace {
+
+QImage Pattern(int width, int height) {
+    QImage image(width, height, QImage::Format_BGR888);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixelColor(x, y, QColor((x * 7) % 256, (y * 13) % 256, (x * y) % 256));
+    return image;
+}
+
+qint64 WorkFileSize(const SaveTileDialog& dialog) {
+    return QFileInfo(dialog.Work().Path).size();
+}
+
+void Click(QAbstractButton* button) {
+    button->click();
+}
+
+TEST(SaveTileDialog, OpensWithAJpegWorkFileAtQuality80AndItsSize) {
+    QImage texture = Pattern(100, 50);
+    SaveTileDialog dialog(nullptr, texture);
+    EXPECT_EQ(dialog.windowTitle(), "Save Tile");
+    EXPECT_EQ(dialog.Work().Path, QDir(DataFolder()).filePath("workpic.jpg"));
+    const qint64 size = EncodeJpeg(texture, 80).size();
+    EXPECT_EQ(WorkFileSize(dialog), size);
+    EXPECT_EQ(dialog.stFileSize->text(), "Current File Size : " + QString::number(size) + " bytes");
+    EXPECT_EQ(dialog.lblJpegQuality->text(), "80%");
+    EXPECT_EQ(dialog.txtWidth->text(), "100");
+    EXPECT_EQ(dialog.txtHeight->text(), "50");
+}
+
+TEST(SaveTileDialog, EachFormatGetsItsOwnWorkFileSizeAndOptions) {
+    QImage texture = Pattern(100, 50);
+    SaveTileDialog dialog(nullptr, texture);
+    Click(dialog.rbBMP);
+    EXPECT_TRUE(dialog.Work().Path.endsWith("/workpic.bmp"));
+    EXPECT_EQ(WorkFileSize(dialog), 54 + 100 * 3 * 50); // uncompressed 24-bit rows
+    EXPECT_TRUE(dialog.chkMirror->isEnabled());
+    EXPECT_FALSE(dialog.tbJPEGQuality->isEnabled());
+    for (QRadioButton* button : {dialog.rbGIF, dialog.rbPNG, dialog.rbWebP}) {
+        Click(button);
+        const QFileInfo work(dialog.Work().Path);
+        EXPECT_TRUE(work.exists()) << work.fileName().toStdString();
+        EXPECT_GT(work.size(), 0);
+        EXPECT_EQ(dialog.stFileSize->text(), FileSizeText(work.size()));
+    }
+    EXPECT_TRUE(dialog.Work().Path.endsWith("/workpic.webp"));
+    EXPECT_TRUE(dialog.tbJPEGQuality->isEnabled());
+    Click(dialog.rbGIF);
+    EXPECT_TRUE(dialog.Work().Path.endsWith("/workpic.gif"));
+    EXPECT_FALSE(dialog.chkMirror->isEnabled()) << "a GIF is written without the mirror";
+}
+
+TEST(SaveTileDialog, TheQualityFollowsTheSliderOnlyBelow200By200) {
+    QImage small = Pattern(100, 50);
+    SaveTileDialog live(nullptr, small);
+    live.tbJPEGQuality->setValue(20);
+    EXPECT_EQ(live.lblJpegQuality->text(), "20%");
+    EXPECT_EQ(WorkFileSize(live), EncodeJpeg(small, 20).size());
+
+    QImage large = Pattern(200, 200);
+    SaveTileDialog waiting(nullptr, large);
+    waiting.tbJPEGQuality->setValue(20);
+    EXPECT_EQ(WorkFileSize(waiting), EncodeJpeg(large, 80).size());
+    Click(waiting.btnCalculateSize);
+    EXPECT_EQ(WorkFileSize(waiting), EncodeJpeg(large, 20).size());
+    EXPECT_EQ(waiting.imgImage->pixmap().toImage().size(), QSize(200, 200))
+        << "the preview shows the JPEG as it will be saved";
+}
+
+TEST(SaveTileDialog, QuarterTurnsReplaceTheTextureAndItsShownSize) {
+    const QImage original = Pattern(100, 50);
+    QImage texture = original;
+    SaveTileDialog dialog(nullptr, texture);
+    Click(dialog.btnRotateRight);
+    EXPECT_EQ(dialog.txtWidth->text(), "50");
+    EXPECT_EQ(dialog.txtHeight->text(), "100");
+    EXPECT_EQ(texture, TurnedRight(original));
+    Click(dialog.btnRotateRight);
+    Click(dialog.btnRotateRight);
+    Click(dialog.btnRotateRight);
+    EXPECT_EQ(texture, original.convertToFormat(QImage::Format_BGR888));
+    Click(dialog.btnRotateLeft);
+    EXPECT_EQ(texture, TurnedLeft(original));
+}
+
+TEST(SaveTileDialog, SaveWritesTheChosenFileAndRemembersOnlyAConfirmedFolder) {
+    QImage texture = Pattern(100, 100);
+    SaveTileDialog dialog(nullptr, texture);
+    Click(dialog.rbBMP);
+    dialog.chkMirror->click();
+    FileDialogRequest asked;
+    QString answer;
+    dialog.SetFileDialogRunner([&](const FileDialogRequest& request) {
+        asked = request;
+        return answer;
+    });
+    Click(dialog.btnSave);
+    EXPECT_EQ(asked.filter, SaveTileFilter(ImageFormat::Bmp));
+    EXPECT_EQ(asked.defaultSuffix, "bmp");
+    EXPECT_TRUE(UserSettings::ReadString("Save Dir").isEmpty()) << "a cancelled dialog";
+
+    QDir(TestHome()).mkpath("tiles");
+    answer = TestHome() + "/tiles/mirror.bmp";
+    Click(dialog.btnSave);
+    const QImage saved(answer);
+    ASSERT_EQ(saved.size(), QSize(100, 100));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_BGR888), SaveTilePreview(texture, true));
+    EXPECT_EQ(UserSettings::ReadString("Save Dir"), TestHome() + "/tiles/");
+}
+
+TEST(SaveTileDialog, AGradientStripIsSavedAsTheGifOfItsOutputImage) {
+    QImage texture = Pattern(100, 50);
+    GradientStripImage strip{Pattern(400, 200), GradientSettings{}};
+    strip.Settings.SaveWidth = "300";
+    SaveTileDialog dialog(nullptr, texture, strip);
+    EXPECT_FALSE(dialog.rbJpeg->isEnabled());
+    EXPECT_FALSE(dialog.tbJPEGQuality->isEnabled());
+    EXPECT_TRUE(dialog.chkMirror->isHidden());
+    EXPECT_TRUE(dialog.btnRotateLeft->isHidden());
+    const QString path = TestHome() + "/border.gif";
+    FileDialogRequest asked;
+    dialog.SetFileDialogRunner([&](const FileDialogRequest& request) {
+        asked = request;
+        return path;
+    });
+    Click(dialog.btnSave);
+    EXPECT_EQ(asked.defaultSuffix, "gif");
+    const QImage saved(path, "GIF");
+    EXPECT_EQ(saved.size(), QSize(300, 10));
+    EXPECT_EQ(texture, Pattern(100, 50)) << "the texture is not touched";
+}
+
+} // namespace
+} // namespace mottler::test
