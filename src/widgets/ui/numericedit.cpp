@@ -21,6 +21,12 @@ namespace {
 
 constexpr int BrowseButtonWidth = 24;
 
+bool IsEnterKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
 QString RunFileDialog(const FileDialogRequest& request) {
     QFileDialog dialog(request.parent, QString(), request.startFolder, request.filter);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -30,12 +36,6 @@ QString RunFileDialog(const FileDialogRequest& request) {
         return {};
     return dialog.selectedFiles().constFirst();
 }
-
-bool IsEnterKey(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-} // namespace
 
 NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent), dialogRunner(RunFileDialog) {
     connect(this, &QLineEdit::textChanged, this, [this] {

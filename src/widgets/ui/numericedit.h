@@ -24,6 +24,9 @@ struct FileDialogRequest {
 /// Shows a file dialog and returns the chosen full path, or an empty text when cancelled.
 using FileDialogRunner = std::function<QString(const FileDialogRequest&)>;
 
+/// The program's file dialog (QFileDialog) for a request: the default FileDialogRunner.
+QString RunFileDialog(const FileDialogRequest& request);
+
 /// The one-line edit box of the program's windows. On top of QLineEdit it can restrict typing
 /// to a number (with a count of decimals and an upper bound) or to given characters, apply a
 /// lower bound when the user leaves it, keep its text in the settings, and carry a browse
