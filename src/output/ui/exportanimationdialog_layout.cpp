@@ -63,6 +63,7 @@ void ExportAnimationDialog::BuildControls() {
     layout->addLayout(columns);
 
     lblStatus = Named(new QLabel(this), "lblStatus");
+    lblStatus->setMinimumWidth(fontMetrics().horizontalAdvance("Analysing Frame 00000"));
     pbExport = Named(new PartsProgressBar(this), "pbExport");
     pbExport->SetShowPercent(true);
     pbExport->setFixedHeight(fontMetrics().height() + 4);
@@ -70,8 +71,6 @@ void ExportAnimationDialog::BuildControls() {
     keepRoom.setRetainSizeWhenHidden(true); // the window keeps its size when it shows
     pbExport->setSizePolicy(keepRoom);
     pbExport->hide();
-    layout->addWidget(lblStatus);
-    layout->addWidget(pbExport);
     layout->addLayout(BuildButtonRow());
 
     tmrShow = Named(new QTimer(this), "tmrShow");
@@ -175,8 +174,10 @@ QLayout* ExportAnimationDialog::BuildButtonRow() {
     btnSave = Named(new QPushButton("&Save", this), "btnSave");
     btnClose = Named(new QPushButton("&Close", this), "btnClose");
     btnHelp = Named(new QPushButton("&Help", this), "btnHelp");
+    // The export's status and progress sit left of the buttons.
     auto* row = new QHBoxLayout;
-    row->addStretch();
+    row->addWidget(lblStatus);
+    row->addWidget(pbExport, 1);
     for (QPushButton* button : {btnSave, btnClose, btnHelp})
         row->addWidget(button);
     return row;
