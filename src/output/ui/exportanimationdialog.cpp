@@ -140,17 +140,20 @@ ExportOptions ExportAnimationDialog::Options() const {
     return options;
 }
 
-// Every change of range, step or looping rebuilds the sequence and restarts the preview.
+// Every change of range, step or looping rebuilds the sequence and restarts the preview from
+// its first entry.
 void ExportAnimationDialog::UpdateFrameRange() {
     if (loading)
         return;
     previewPosition = 0;
     sequence = BuildFrameSequence(Options(), frames.Count());
     lblLength->setText(QStringLiteral("%1 Frames").arg(sequence.size()));
-    if (sequence.empty())
+    if (sequence.empty()) {
         tmrShow->stop();
-    else if (!tmrShow->isActive())
-        tmrShow->start();
+        return;
+    }
+    tmrShowTimer(); // the new sequence's first entry at once, not a quarter second later
+    tmrShow->start();
 }
 
 void ExportAnimationDialog::rbSaveGIFClick() {

@@ -95,7 +95,7 @@ private:
     void chkLoopingClick();
 
     // The export (exportanimationdialog_save.cpp).
-    QString AskForFile() const;
+    QString AskForFile();
     void Export(const QString& path);
     ExportFeedback Feedback();
     void SetExporting(bool on);

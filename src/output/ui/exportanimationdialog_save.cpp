@@ -60,10 +60,10 @@ void ExportAnimationDialog::btnSaveClick() {
     tmrShow->start();
 }
 
-QString ExportAnimationDialog::AskForFile() const {
+QString ExportAnimationDialog::AskForFile() {
     const QString extension = Extension(Options().Format);
     FileDialogRequest request;
-    request.parent = const_cast<ExportAnimationDialog*>(this);
+    request.parent = this;
     request.save = true;
     request.startFolder = UserSettings::ReadString(ExportDir);
     request.filter = QtFileFilter(QStringLiteral("*.%1|*.%1").arg(extension));
