@@ -8,7 +8,6 @@
 #include "widgets/ui/colourdropdown.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -192,11 +191,6 @@ void ExportAnimationDialog::done(int result) {
     QDialog::done(result);
 }
 
-void ExportAnimationDialog::reject() {
-    if (!exporting)
-        QDialog::reject();
-}
-
 // Escape abandons an export in progress; otherwise it closes the window.
 void ExportAnimationDialog::keyPressEvent(QKeyEvent* event) {
     if (exporting && event->key() == Qt::Key_Escape) {
@@ -205,13 +199,6 @@ void ExportAnimationDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void ExportAnimationDialog::closeEvent(QCloseEvent* event) {
-    if (exporting)
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
 }
 
 } // namespace mottler

@@ -70,11 +70,9 @@ public:
 
 public Q_SLOTS:
     void done(int result) override;
-    void reject() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Building the window (exportanimationdialog_layout.cpp).
