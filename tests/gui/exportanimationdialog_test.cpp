@@ -101,9 +101,15 @@ TEST_F(ExportAnimationTest, ClosingStoresTheOptionsAndTheNextOpeningShowsThem) {
         dialog->rbBetween->setChecked(true);
         dialog->txtStart->setText("3");
         dialog->txtSkip->setText("2");
+        dialog->chkTransparent->setChecked(true);
+        EXPECT_FALSE(dialog->Options().Transparent) << "no colour chosen yet";
+        dialog->scpTransparentColour->SetText("FF8000");
+        EXPECT_TRUE(dialog->Options().Transparent);
+        EXPECT_EQ(dialog->Options().TransparentColour, dialog->scpTransparentColour->Colour());
         dialog->rbSaveAVI->setChecked(true);
         Click(dialog->btnClose);
     }
+    EXPECT_EQ(UserSettings::ReadString("Export/Tran Colour"), "FF8000");
     EXPECT_EQ(UserSettings::ReadString("Export/Start Frame"), "3");
     EXPECT_EQ(UserSettings::ReadString("Export/End Frame"), "10");
     EXPECT_TRUE(UserSettings::ReadBool("Export/As AVI", false));
