@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
+#include "output/ui/exportanimationdialog.h"
 #include "output/ui/fullsizeview.h"
 #include "recording/framebitmap.h"
 #include "recording/recordstep.h"
@@ -148,9 +149,10 @@ void MainWindow::tmrPlaybackTimer() {
     tbFramesChange();
 }
 
-// The Export Animation window is not part of this version; until it is, the button only
-// follows its enabling rule.
-void MainWindow::btnSaveRecordingClick() {}
+void MainWindow::btnSaveRecordingClick() {
+    ExportAnimationDialog dialog(frames, gradient.Colours, this);
+    dialog.exec();
+}
 
 void MainWindow::mnuFileSetRecordingOptionsClick() {
     frmRecordToFile->exec();

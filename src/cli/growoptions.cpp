@@ -90,7 +90,9 @@ Recording (colours as for --output):
   --every N            the GIF takes every N-th recorded frame (default 1)
   --ping-pong          the GIF plays forward, then back to the start
   --blend N            the GIF's last N frames cross-fade toward its first N: the k-th of
-                       them (from 0) mixes in the GIF's frame k with weight (k+1)/(N+1)
+                       them (from 0) mixes in the GIF's frame k with weight (k+1)/(N+1);
+                       the first N are then left out, so the loop closes without a jump
+                       (N is at most half the frames)
   --transparent RRGGBB the GIF shows this colour as transparent when its colour table
                        holds it exactly
 

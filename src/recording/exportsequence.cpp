@@ -28,15 +28,20 @@ void AppendPingPong(std::vector<ExportEntry>& entries) {
     }
 }
 
+// The last b entries fade toward the first b, and the first b are then left out: the loop
+// runs from entry b to the end, whose last entry is mostly entry b − 1, so playing entry b
+// next continues without a jump. At most half the entries blend, so that every faded entry
+// stays in the loop.
 void BlendEnds(std::vector<ExportEntry>& entries, int blendCount) {
     const int count = static_cast<int>(entries.size());
-    const int blended = std::min(blendCount, count);
+    const int blended = std::clamp(blendCount, 0, count / 2);
     for (int k = 0; k < blended; ++k) {
         ExportEntry& entry = entries[static_cast<std::size_t>(count - blended + k)];
         entry.BlendFrame = entries[static_cast<std::size_t>(k)].Frame;
         entry.BlendWeight = k + 1;
         entry.BlendDenominator = blended + 1;
     }
+    entries.erase(entries.begin(), entries.begin() + blended);
 }
 
 } // namespace

@@ -50,8 +50,10 @@ struct ExportEntry {
 /// - range: All is 0 … count − 1; Between is max(Start, 0) … min(End, count − 1);
 /// - every step-th position of the range from its start, step = max(Skip, 1);
 /// - looping with ping-pong appends the entries n − 2 down to 1 (nothing when n ≤ 2);
-/// - looping with blending: with b = min(blend count, n), entry n − b + k (k = 0 … b − 1)
-///   mixes its frame with the frame of entry k, weight (k + 1) / (b + 1) on the latter.
+/// - looping with blending: with b = the blend count limited to 0 … n / 2, entry n − b + k
+///   (k = 0 … b − 1) mixes its frame with the frame of entry k, weight (k + 1) / (b + 1) on
+///   the latter, and the first b entries are left out: the loop closes without a jump, since
+///   its last entry is mostly the frame of entry b − 1 and it starts again at entry b.
 /// Empty when the range holds no frame.
 std::vector<ExportEntry> BuildFrameSequence(const ExportOptions& options, int frameCount);
 

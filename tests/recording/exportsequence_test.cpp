@@ -1,5 +1,6 @@
 #include "recording/exportsequence.h"
 
+#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -63,31 +64,46 @@ TEST(BuildFrameSequence, PingPongOverOneOrTwoEntriesAddsNothing) {
     EXPECT_THAT(Frames(options, 10), ElementsAre(2, 3, 4, 3));
 }
 
-TEST(BuildFrameSequence, BlendingMixesTheLastEntriesWithTheFirstWithRisingWeights) {
+TEST(BuildFrameSequence, BlendingFadesTheLastEntriesIntoTheFirstAndLeavesTheFirstOut) {
     ExportOptions options;
     options.SkipText = "2";
     options.Looping = true;
     options.Loop = LoopStyle::BlendFrames;
     options.BlendCountText = "2";
-    // Frames 0, 2, 4, 6, 8, 10: the last two take entries 0 and 1 at 1/3 and 2/3.
+    // Frames 0, 2, 4, 6, 8, 10: the last two take frames 0 and 2 at 1/3 and 2/3, and the
+    // loop starts at frame 4.
     EXPECT_THAT(BuildFrameSequence(options, 11),
-                ElementsAre(ExportEntry{0}, ExportEntry{2}, ExportEntry{4}, ExportEntry{6},
-                            ExportEntry{8, 0, 1, 3}, ExportEntry{10, 2, 2, 3}));
+                ElementsAre(ExportEntry{4}, ExportEntry{6}, ExportEntry{8, 0, 1, 3},
+                            ExportEntry{10, 2, 2, 3}));
 
-    // More than the entries blends all of them; none, text or a blend without looping
-    // leaves the sequence as it is.
+    // More than half the entries blends half of them; none, text or a blend without
+    // looping leaves the sequence as it is.
     options.BlendCountText = "9";
-    EXPECT_THAT(
-        BuildFrameSequence(options, 5),
-        ElementsAre(ExportEntry{0, 0, 1, 4}, ExportEntry{2, 2, 2, 4}, ExportEntry{4, 4, 3, 4}));
+    EXPECT_THAT(BuildFrameSequence(options, 5),
+                ElementsAre(ExportEntry{2}, ExportEntry{4, 0, 1, 2}));
     const std::vector<ExportEntry> plain{{0}, {2}, {4}};
-    for (const char* count : {"0", "", "five"}) {
+    for (const char* count : {"0", "", "five", "-2"}) {
         options.BlendCountText = count;
         EXPECT_THAT(BuildFrameSequence(options, 5), ElementsAreArray(plain)) << count;
     }
     options.BlendCountText = "2";
     options.Looping = false;
     EXPECT_THAT(BuildFrameSequence(options, 5), ElementsAreArray(plain));
+}
+
+TEST(BuildFrameSequence, ABlendedLoopContinuesAfterItsLastEntryWithTheFrameAfterTheBlendTarget) {
+    ExportOptions options;
+    options.Looping = true;
+    options.Loop = LoopStyle::BlendFrames;
+    for (int n = 1; n <= 12; ++n) {
+        options.BlendCountText = QString::number(n);
+        const std::vector<ExportEntry> sequence = BuildFrameSequence(options, 12);
+        const ExportEntry& last = sequence.back();
+        const int blended = std::min(n, 6);
+        ASSERT_EQ(sequence.size(), std::size_t(12 - blended)) << n;
+        EXPECT_EQ(last.BlendWeight * 1.0 / last.BlendDenominator, blended / (blended + 1.0));
+        EXPECT_EQ(sequence.front().Frame, last.BlendFrame + 1) << n;
+    }
 }
 
 } // namespace

@@ -1,0 +1,186 @@
+// The Export Animation window's controls and layout. Every size comes from the layouts and the
+// font, so the window grows with a larger font or scale factor instead of clipping.
+#include "help/ui/showhelp.h"
+#include "output/ui/exportanimationdialog.h"
+#include "widgets/ui/colourdropdown.h"
+#include "widgets/ui/partsprogressbar.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace mottler {
+namespace {
+
+template <typename Widget> Widget* Named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* Label(const QString& text, QWidget* parent, const char* name, QWidget* buddy = nullptr) {
+    auto* label = Named(new QLabel(text, parent), name);
+    label->setBuddy(buddy);
+    return label;
+}
+
+/// A box wide enough for `digits` digits at its own font.
+NumericEdit* NumberBox(QWidget* parent, const char* name, int digits) {
+    auto* box = Named(new NumericEdit(parent), name);
+    const QFontMetrics metrics = box->fontMetrics();
+    box->setFixedWidth(metrics.horizontalAdvance(QString(digits, QChar('0'))) + metrics.height());
+    return box;
+}
+
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    row->addStretch();
+    return row;
+}
+
+} // namespace
+
+void ExportAnimationDialog::BuildControls() {
+    setObjectName("frmExportAnim");
+    setWindowTitle("Export Animation");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(BuildOptionsGroup(), 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(BuildFormatGroup());
+    right->addWidget(BuildPreviewGroup());
+    columns->addLayout(right);
+    layout->addLayout(columns);
+
+    lblStatus = Named(new QLabel(this), "lblStatus");
+    lblStatus->setMinimumWidth(fontMetrics().horizontalAdvance("Analysing Frame 00000"));
+    pbExport = Named(new PartsProgressBar(this), "pbExport");
+    pbExport->SetShowPercent(true);
+    pbExport->setFixedHeight(fontMetrics().height() + 4);
+    QSizePolicy keepRoom = pbExport->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true); // the window keeps its size when it shows
+    pbExport->setSizePolicy(keepRoom);
+    pbExport->hide();
+    layout->addLayout(BuildButtonRow());
+
+    tmrShow = Named(new QTimer(this), "tmrShow");
+    tmrShow->setInterval(250);
+    InstallHelpKey(this, HelpContext::ExportAnimation);
+}
+
+QGroupBox* ExportAnimationDialog::BuildOptionsGroup() {
+    fraOptions = Named(new QGroupBox("&Export Options", this), "fraOptions");
+    auto* inGroup = new QVBoxLayout(fraOptions);
+    rbAll = Named(new QRadioButton("All", fraOptions), "rbAll");
+    rbAll->setChecked(true);
+    inGroup->addWidget(
+        Label("Which frames are in the exported animation?", fraOptions, "Label1", rbAll));
+    inGroup->addWidget(rbAll);
+    rbBetween = Named(new QRadioButton("Between Frame #", fraOptions), "rbBetween");
+    txtStart = NumberBox(fraOptions, "txtStart", 6);
+    txtStart->SetNumericOnly(true);
+    txtStart->SetMin(1);
+    txtStart->setEnabled(false);
+    txtEnd = NumberBox(fraOptions, "txtEnd", 6);
+    txtEnd->SetNumericOnly(true);
+    txtEnd->setEnabled(false);
+    inGroup->addLayout(
+        Row({rbBetween, txtStart, Label("and", fraOptions, "Label2", txtEnd), txtEnd}));
+    txtSkip = NumberBox(fraOptions, "txtSkip", 4);
+    txtSkip->setText("1");
+    inGroup->addLayout(Row({txtSkip, Label("Include every 'n'th frame (1=every frame)", fraOptions,
+                                           "Label3", txtSkip)}));
+    chkLooping = Named(new QCheckBox("&Looping", fraOptions), "chkLooping");
+    inGroup->addWidget(chkLooping);
+    inGroup->addWidget(BuildLoopingGroup(fraOptions));
+    inGroup->addStretch();
+    return fraOptions;
+}
+
+QGroupBox* ExportAnimationDialog::BuildLoopingGroup(QGroupBox* parent) {
+    fraLooping = Named(new QGroupBox(parent), "fraLooping");
+    auto* inGroup = new QVBoxLayout(fraLooping);
+    rbPingPong = Named(new QRadioButton("Ping Pong all frames", fraLooping), "rbPingPong");
+    rbPingPong->setChecked(true);
+    rbBlendFrames =
+        Named(new QRadioButton("Blend first/last \"n\" frames", fraLooping), "rbBlendFrames");
+    txtBlendFrameCount = NumberBox(fraLooping, "txtBlendFrameCount", 4);
+    txtBlendFrameCount->setText("5");
+    inGroup->addWidget(rbPingPong);
+    inGroup->addLayout(Row({rbBlendFrames, txtBlendFrameCount}));
+    return fraLooping;
+}
+
+QGroupBox* ExportAnimationDialog::BuildFormatGroup() {
+    GroupBox2 = Named(new QGroupBox("S&ave Format", this), "GroupBox2");
+    auto* inGroup = new QVBoxLayout(GroupBox2);
+    rbSaveGIF = Named(new QRadioButton("Animated GIF", GroupBox2), "rbSaveGIF");
+    rbSaveGIF->setChecked(true);
+    chkTransparent = Named(new QCheckBox("Transparent", GroupBox2), "chkTransparent");
+    scpTransparentColour = Named(new ColourDropDown(GroupBox2), "scpTransparentColour");
+    scpTransparentColour->setEnabled(false);
+    // Room for "255,255,255" beside the combo box's arrow, plus the drop-down's own frame
+    // (3 pixels around the entry) and its dialog button (29 pixels).
+    const QFontMetrics metrics = fontMetrics();
+    const QSize entry = scpTransparentColour->Entry()->sizeHint();
+    scpTransparentColour->setFixedSize(scpTransparentColour->sizeHint().expandedTo(
+        {metrics.horizontalAdvance("255,255,255") + entry.height() + 29, entry.height() + 6}));
+    rbSaveBMP = Named(new QRadioButton("BMP Files", GroupBox2), "rbSaveBMP");
+    rbSaveAVI = Named(new QRadioButton("AVI", GroupBox2), "rbSaveAVI");
+    inGroup->addWidget(rbSaveGIF);
+    auto* transparency = Row({chkTransparent, scpTransparentColour});
+    transparency->insertSpacing(0, metrics.height());
+    inGroup->addLayout(transparency);
+    inGroup->addWidget(rbSaveBMP);
+    inGroup->addWidget(rbSaveAVI);
+    return GroupBox2;
+}
+
+QGroupBox* ExportAnimationDialog::BuildPreviewGroup() {
+    GroupBox1 = Named(new QGroupBox("Preview", this), "GroupBox1");
+    auto* inGroup = new QHBoxLayout(GroupBox1);
+    auto* panel = Named(new QFrame(GroupBox1), "pnlPreview");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* inPanel = new QVBoxLayout(panel);
+    inPanel->setContentsMargins(1, 1, 1, 1);
+    img = Named(new QLabel(panel), "img");
+    img->setScaledContents(true);
+    img->setFixedSize(6 * fontMetrics().height(), 6 * fontMetrics().height());
+    inPanel->addWidget(img);
+    inGroup->addWidget(panel, 0, Qt::AlignTop);
+
+    auto* numbers = new QVBoxLayout;
+    lblFrameNumber = Named(new QLabel(GroupBox1), "lblFrameNumber");
+    lblLength = Named(new QLabel(GroupBox1), "lblLength");
+    numbers->addLayout(Row({Label("Frame ", GroupBox1, "Label4"), lblFrameNumber}));
+    numbers->addWidget(Label("Current Length", GroupBox1, "Label6"));
+    numbers->addWidget(lblLength);
+    numbers->addStretch();
+    inGroup->addLayout(numbers);
+    return GroupBox1;
+}
+
+QLayout* ExportAnimationDialog::BuildButtonRow() {
+    btnSave = Named(new QPushButton("&Save", this), "btnSave");
+    btnClose = Named(new QPushButton("&Close", this), "btnClose");
+    btnHelp = Named(new QPushButton("&Help", this), "btnHelp");
+    // The export's status and progress sit left of the buttons.
+    auto* row = new QHBoxLayout;
+    row->addWidget(lblStatus);
+    row->addWidget(pbExport, 1);
+    for (QPushButton* button : {btnSave, btnClose, btnHelp})
+        row->addWidget(button);
+    return row;
+}
+
+} // namespace mottler

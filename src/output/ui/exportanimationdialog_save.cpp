@@ -1,0 +1,129 @@
+// Saving from the Export Animation window: the file dialog, the export with its progress and
+// the Escape poll, and the messages.
+#include "app/messages.h"
+#include "base/errors.h"
+#include "base/usersettings.h"
+#include "output/ui/exportanimationdialog.h"
+#include "widgets/filebrowse.h"
+#include "widgets/filefilter.h"
+#include "widgets/ui/partsprogressbar.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace mottler {
+namespace {
+
+const QString ExportDir = QStringLiteral("Export Dir");
+
+QString Extension(AnimationFormat format) {
+    switch (format) {
+    case AnimationFormat::Avi:
+        return QStringLiteral("avi");
+    case AnimationFormat::Bmp:
+        return QStringLiteral("bmp");
+    case AnimationFormat::Gif:
+        break;
+    }
+    return QStringLiteral("gif");
+}
+
+QString WrittenMessage(AnimationFormat format, const QString& path) {
+    switch (format) {
+    case AnimationFormat::Avi:
+        return QFileInfo(path).fileName() + " has been created.";
+    case AnimationFormat::Bmp:
+        return "The animation frames have been written to " + FolderOf(path);
+    case AnimationFormat::Gif:
+        break;
+    }
+    return path + " has been created.";
+}
+
+} // namespace
+
+void ExportAnimationDialog::btnSaveClick() {
+    if (sequence.empty()) {
+        ShowError(this, EmptySequenceMessage);
+        return;
+    }
+    const QString path = AskForFile();
+    if (path.isEmpty())
+        return;
+    tmrShow->stop();
+    Export(path);
+    UserSettings::WriteString(ExportDir, FolderOf(path));
+    tmrShow->start();
+}
+
+QString ExportAnimationDialog::AskForFile() {
+    const QString extension = Extension(Options().Format);
+    FileDialogRequest request;
+    request.parent = this;
+    request.save = true;
+    request.startFolder = UserSettings::ReadString(ExportDir);
+    request.filter = QtFileFilter(QStringLiteral("*.%1|*.%1").arg(extension));
+    request.defaultSuffix = extension;
+    return fileDialog(request);
+}
+
+void ExportAnimationDialog::Export(const QString& path) {
+    const AnimationFormat format = Options().Format;
+    SetExporting(true);
+    ExportOutcome outcome = ExportOutcome::Cancelled;
+    try {
+        outcome = ExportAnimation(path, Options(), frames, palette, Feedback());
+    } catch (const MottlerError& error) {
+        SetExporting(false);
+        ShowError(this, error.Message());
+        return;
+    } catch (...) {
+        SetExporting(false);
+        throw;
+    }
+    SetExporting(false);
+    if (outcome == ExportOutcome::Written)
+        ShowMessage(this, WrittenMessage(format, path));
+}
+
+// The export polls for Escape before every frame; the window handles the pending events
+// then, and nothing but Escape reaches its disabled controls.
+ExportFeedback ExportAnimationDialog::Feedback() {
+    const int stages = Options().Format == AnimationFormat::Gif ? 2 : 1;
+    pbExport->SetTotalParts(stages * static_cast<int>(sequence.size()));
+    ExportFeedback feedback;
+    feedback.Cancelled = [this] {
+        QCoreApplication::processEvents();
+        return escapePressed;
+    };
+    feedback.Progress = [this, stages](ExportStage stage, int position, int count) {
+        const bool analysing = stage == ExportStage::Analysing;
+        lblStatus->setText((analysing ? "Analysing Frame " : "Saving Frame ") +
+                           QString::number(position + 1));
+        pbExport->SetPartsComplete((stages == 2 && !analysing ? count : 0) + position);
+    };
+    return feedback;
+}
+
+void ExportAnimationDialog::SetExporting(bool on) {
+    exporting = on;
+    escapePressed = false; // a press before the export does not count
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{fraOptions, GroupBox2, btnSave, btnClose, btnHelp})
+        part->setEnabled(!on);
+    pbExport->setVisible(on);
+    lblStatus->setText(on ? QStringLiteral("Initializing...") : QString());
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        setFocus();
+    } else {
+        QApplication::restoreOverrideCursor();
+        btnSave->setFocus();
+    }
+}
+
+} // namespace mottler
