@@ -1,6 +1,5 @@
 #include "app/previewframe.h"
 
-#include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/partsprogressbar.h"
@@ -32,15 +31,18 @@ QFrame* LoweredPanel(PreviewFrame& f) {
     auto* inner = new QVBoxLayout(pnlTexture);
     inner->setContentsMargins(2, 2, 2, 2);
     f.imgTexture = new TexturePreview(pnlTexture);
-    f.imgTexture->setMinimumSize(64, 64);
-    f.imgTexture->resize(DesignPreviewSize);
     inner->addWidget(f.imgTexture);
-    pnlTexture->setMinimumSize(DesignPreviewSize + QSize(8, 8));
     return pnlTexture;
 }
 
+// The progress bar of a run shares the row with the labels, so it never covers the caption.
 QHBoxLayout* LabelsRow(PreviewFrame& f) {
     auto* row = new QHBoxLayout;
+    f.progressBar = new PartsProgressBar(f.fraTilePreview);
+    f.progressBar->setObjectName("progressBar");
+    f.progressBar->SetShowPercent(false);
+    f.progressBar->SetText("Press ESC to stop");
+    f.progressBar->hide();
     f.lblFrameHeading = BoldLabel("Frame", "lblFrameHeading", f.fraTilePreview);
     f.lblFrameNumber = BoldLabel("", "lblFrameNumber", f.fraTilePreview);
     f.lblFrameNumber->setMinimumWidth(50);
@@ -49,6 +51,7 @@ QHBoxLayout* LabelsRow(PreviewFrame& f) {
     row->addWidget(f.lblFrameHeading);
     row->addWidget(f.lblFrameNumber);
     row->addStretch();
+    row->addWidget(f.progressBar);
     row->addWidget(f.lblTextureSize);
     return row;
 }
@@ -83,16 +86,9 @@ PreviewFrame BuildPreviewFrame(QWidget* parent) {
     f.fraTilePreview = new QGroupBox(parent);
     f.fraTilePreview->setObjectName("fraTilePreview");
     auto* layout = new QVBoxLayout(f.fraTilePreview);
-    layout->setContentsMargins(6, 36, 6, 6);
     layout->addWidget(LoweredPanel(f), 1);
     layout->addLayout(LabelsRow(f));
     layout->addLayout(OptionsRow(f));
-
-    f.progressBar = new PartsProgressBar(f.fraTilePreview);
-    f.progressBar->setObjectName("progressBar");
-    f.progressBar->setGeometry(f.fraTilePreview->width() - 104, 14, 100, 19);
-    f.progressBar->SetShowPercent(false);
-    f.progressBar->hide();
     return f;
 }
 
