@@ -42,6 +42,10 @@ QHBoxLayout* LabelsRow(PreviewFrame& f) {
     f.progressBar->setObjectName("progressBar");
     f.progressBar->SetShowPercent(false);
     f.progressBar->SetText("Press ESC to stop");
+    // Its place is kept while hidden: a run shows it without waiting for a new layout.
+    QSizePolicy policy = f.progressBar->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    f.progressBar->setSizePolicy(policy);
     f.progressBar->hide();
     f.lblFrameHeading = BoldLabel("Frame", "lblFrameHeading", f.fraTilePreview);
     f.lblFrameNumber = BoldLabel("", "lblFrameNumber", f.fraTilePreview);

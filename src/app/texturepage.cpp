@@ -173,6 +173,16 @@ QLayout* BuildPresetColumn(QWidget* page, TexturePage& p) {
     return column;
 }
 
+// Down the left column, each trackbar followed by its box, then the presets on the right.
+void SetTabOrder(const TexturePage& p) {
+    const QList<QWidget*> order{p.txtRandomSeed, p.btnRandomize, p.cmbTextureType, p.btnOpenImage,
+                                p.tbIterations,  p.spIterations, p.tbFactorA,      p.spFactorA,
+                                p.tbFactorB,     p.spFactorB,    p.cmbDrift,       p.btnChangeMode,
+                                p.btnGo,         p.btnContinue,  p.cmbPresets,     p.btnSavePreset};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 } // namespace
 
 TexturePage BuildTexturePage(QWidget* parent) {
@@ -187,6 +197,7 @@ TexturePage BuildTexturePage(QWidget* parent) {
     auto* columns = new QHBoxLayout(p.tbBackground);
     columns->addLayout(left);
     columns->addLayout(BuildPresetColumn(p.tbBackground, p));
+    SetTabOrder(p);
     return p;
 }
 

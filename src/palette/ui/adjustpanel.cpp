@@ -81,6 +81,7 @@ AdjustPanel::AdjustPanel(QWidget* page, GradientState& gradient) : QObject(page)
     btnResetCB->setAutoRaise(true);
     btnResetCB->setIcon(ToolIcon("edit-undo", QStyle::SP_DialogResetButton));
     btnResetCB->setToolTip("Reset contrast and brightness");
+    btnResetCB->setAccessibleName(btnResetCB->toolTip());
     connect(btnResetCB, &QToolButton::clicked, this, [this] {
         ResetContrastBrightness();
         Q_EMIT Adjusted();

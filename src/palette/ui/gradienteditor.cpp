@@ -31,6 +31,7 @@ QToolButton* Button(QWidget* page, const char* name, int x, const QIcon& icon,
     button->setGeometry(x, 271, 24, 24);
     button->setIcon(icon);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     button->setAutoRaise(true);
     return button;
 }
