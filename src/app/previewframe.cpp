@@ -41,8 +41,11 @@ QHBoxLayout* LabelsRow(PreviewFrame& f) {
     f.progressBar = new PartsProgressBar(f.fraTilePreview);
     f.progressBar->setObjectName("progressBar");
     f.progressBar->SetShowPercent(false);
-    f.progressBar->SetText("Press ESC to stop");
-    // Its place is kept while hidden: a run shows it without waiting for a new layout.
+    // Wide enough for either caption of a run ("Allocating memory", "Press ESC to stop"),
+    // and its place is kept while hidden: a run shows it without waiting for a new layout.
+    const QFontMetrics metrics = f.progressBar->fontMetrics();
+    f.progressBar->setMinimumWidth(metrics.horizontalAdvance("Allocating memory") +
+                                   4 * metrics.averageCharWidth());
     QSizePolicy policy = f.progressBar->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     f.progressBar->setSizePolicy(policy);

@@ -7,6 +7,7 @@
 #include "picker/ui/colourpickerdialog.h"
 #include "picker/ui/zoomwindow.h"
 #include "recording/ui/recordtofilewindow.h"
+#include "widgets/ui/partsprogressbar.h"
 
 #include <QApplication>
 #include <QTest>
@@ -35,6 +36,15 @@ Shown Zoom() {
     return {std::move(picker), zoom};
 }
 
+// The main window during a run, with the progress bar shown beside the preview's labels.
+Shown RunningMainWindow() {
+    Shown shown = Alone<MainWindow>();
+    PartsProgressBar* bar = static_cast<MainWindow*>(shown.window)->Preview().progressBar;
+    bar->SetText("Press ESC to stop");
+    bar->show();
+    return shown;
+}
+
 struct WindowCase {
     const char* name;
     std::function<Shown()> make;
@@ -46,6 +56,7 @@ const WindowCase Windows[] = {
     {"MainWindow", Alone<MainWindow>, {}},
     {"MainWindowSmallest", Alone<MainWindow>, {1, 1}},
     {"MainWindowLarge", Alone<MainWindow>, {1260, 980}},
+    {"MainWindowRunning", RunningMainWindow, {1, 1}},
     {"AdvancedWindow", Alone<AdvancedWindow>, {}},
     {"RecordToFileWindow", Alone<RecordToFileWindow>, {}},
     {"ColourPickerDialog", Alone<ColourPickerDialog>, {}},
