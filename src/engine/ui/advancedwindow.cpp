@@ -76,7 +76,6 @@ AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     buttons->addWidget(btnGo);
     buttons->addWidget(btnClose);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     connect(btnRestoreDefaults, &QPushButton::clicked, this, [this] { btnRestoreDefaultsClick(); });
     connect(btnGo, &QPushButton::clicked, this, &AdvancedWindow::GoClicked);
