@@ -110,6 +110,7 @@ QLayout* BuildFactorColumns(QWidget* page, TexturePage& p) {
     for (int i = 0; i < 3; ++i) {
         QLabel* caption = Caption(page, captions[i], boxes[i]);
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        bars[i]->setAccessibleName(caption->text().remove('&'));
         grid->addWidget(caption, 0, i);
         grid->addWidget(bars[i], 1, i, Qt::AlignHCenter);
         grid->addWidget(boxes[i], 2, i);

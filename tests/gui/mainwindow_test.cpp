@@ -4,7 +4,9 @@
 #include "mainwindowfixture.h"
 #include "widgets/ui/numericedit.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
+#include <QSet>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
@@ -162,6 +165,34 @@ TEST_F(MainWindowTest, EveryToolButtonHasAHintAndItsOwnIcon) {
         icons.insert(key, button->objectName());
     }
     EXPECT_GE(icons.size(), 7);
+}
+
+TEST_F(MainWindowTest, TabRunsDownTheColumnsAndEveryControlIsLabelled) {
+    const QList<QWidget*> expected{
+        P().txtRandomSeed, P().btnRandomize, P().cmbTextureType, P().btnOpenImage,
+        P().tbIterations,  P().spIterations, P().tbFactorA,      P().spFactorA,
+        P().tbFactorB,     P().spFactorB,    P().cmbDrift,       P().btnChangeMode,
+        P().btnGo,         P().btnContinue,  P().cmbPresets,     P().btnSavePreset};
+    QList<QWidget*> chain;
+    for (QWidget* w = P().txtRandomSeed; chain.size() < expected.size(); w = w->nextInFocusChain())
+        if (expected.contains(w))
+            chain.append(w);
+    EXPECT_EQ(chain, expected);
+
+    QSet<QWidget*> labelled;
+    for (QLabel* label : P().tbBackground->findChildren<QLabel*>())
+        labelled.insert(label->buddy());
+    for (QWidget* control : P().tbBackground->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        // Controls of the window itself, not the parts of compound ones or their popups.
+        if (!(control->focusPolicy() & Qt::TabFocus) || control->window() != &W() ||
+            control->parentWidget()->inherits("QAbstractSpinBox"))
+            continue;
+        const bool named = labelled.contains(control) || !control->accessibleName().isEmpty() ||
+                           (button != nullptr && !button->text().isEmpty());
+        EXPECT_TRUE(named) << control->metaObject()->className() << " "
+                           << control->objectName().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, ShiftClickOnTheBackgroundTogglesTheRunTime) {
