@@ -1,6 +1,7 @@
 // Every window, shown at the default font, at a font a quarter larger and (run again by CTest
 // with QT_SCALE_FACTOR=2) at double scale: nothing is cut off, squeezed below its size hint or
 // drawn over a neighbour. The screenshots land in the build folder's layout-shots/.
+// Escape closes each of them that is a dialog.
 #include "app/mainwindow.h"
 #include "engine/ui/advancedwindow.h"
 #include "layoutcheck.h"
@@ -10,6 +11,7 @@
 #include "widgets/ui/partsprogressbar.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -106,6 +108,20 @@ TEST_P(WindowLayout, ShowsEveryControlWhole) {
 std::string CaseName(const testing::TestParamInfo<WindowLayout::ParamType>& info) {
     return std::string(std::get<0>(info.param).name) + "Font" +
            std::to_string(std::get<1>(info.param));
+}
+
+TEST(WindowKeys, EscapeClosesEveryDialog) {
+    for (const WindowCase& windowCase : Windows) {
+        Shown shown = windowCase.make();
+        auto* dialog = qobject_cast<QDialog*>(shown.window);
+        if (dialog == nullptr)
+            continue;
+        dialog->show();
+        QApplication::setActiveWindow(dialog);
+        QWidget* focus = dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog;
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_FALSE(dialog->isVisible()) << windowCase.name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowLayout,
