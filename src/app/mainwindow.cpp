@@ -69,8 +69,8 @@ void MainWindow::BuildWindow() {
     pgControl = new QTabWidget(central);
     pgControl->setObjectName("pgControl");
     page = BuildTexturePage(pgControl);
-    gradientEditor = new GradientEditor(page.tbBackground, gradient);
-    adjustPanel = new AdjustPanel(page.tbBackground, gradient);
+    gradientEditor = new GradientEditor(page.pnlGradient, gradient);
+    adjustPanel = new AdjustPanel(page.pnlGradient, gradient);
     pgControl->addTab(page.tbBackground, "Texture Settings");
     gradientPage = BuildGradientPage(pgControl);
     pgControl->addTab(gradientPage.tbGradient, "Gradient Settings");

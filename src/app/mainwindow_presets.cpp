@@ -38,6 +38,27 @@ int SortedPlace(const QComboBox* list, const QString& name) {
     return i;
 }
 
+// Asks for the preset's name until the user gives a new one, agrees to replace the preset of
+// that name (then the name as listed), or cancels (an empty result).
+QString AskPresetName(QWidget* parent, const QComboBox* list) {
+    QString name = list->currentText();
+    for (;;) {
+        bool ok = false;
+        name = QInputDialog::getText(parent, "Enter Name Of Preset",
+                                     "What is the name of this preset ?", QLineEdit::Normal, name,
+                                     &ok);
+        if (!ok || name.isEmpty())
+            return {};
+        const int existing = list->findText(name, Qt::MatchFixedString);
+        if (existing < 0)
+            return name;
+        const QString question =
+            QStringLiteral("Replace the preset \"%1\"?").arg(list->itemText(existing));
+        if (QMessageBox::question(parent, "Mottler", question) == QMessageBox::Yes)
+            return list->itemText(existing);
+    }
+}
+
 void ReadColourKey(ColourDropDown* box, const QString& value, const QString& fallback) {
     box->SetColour(ColourFromPresetHex(value.isEmpty() ? fallback : value));
 }
@@ -92,11 +113,10 @@ Preset MainWindow::CurrentPreset() const {
 }
 
 void MainWindow::btnSavePresetClick() {
-    bool ok = false;
-    const QString name =
-        QInputDialog::getText(this, "Enter Name Of Preset", "What is the name of this preset ?",
-                              QLineEdit::Normal, page.cmbPresets->currentText(), &ok);
-    if (!ok || name.isEmpty() || !presetFile)
+    if (!presetFile)
+        return;
+    const QString name = AskPresetName(this, page.cmbPresets);
+    if (name.isEmpty())
         return;
     try {
         SavePreset(*presetFile, name, CurrentPreset());

@@ -61,7 +61,6 @@ void MainWindow::PreviewResized() {
         QStringLiteral("Texture Preview (Double-click to expand) %1 by %2 currently shown")
             .arg(size.width())
             .arg(size.height()));
-    preview.progressBar->move(preview.fraTilePreview->width() - 104, 14);
     if (engine.HasFields())
         ShowPreview();
 }

@@ -36,10 +36,11 @@ void MainWindow::tbIterationsChange() {
 }
 
 bool MainWindow::RaisesRange(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseButtonPress)
-        return false;
-    const auto* press = static_cast<QMouseEvent*>(event);
-    if (press->button() != Qt::RightButton || !press->modifiers().testFlag(Qt::ShiftModifier))
+    const bool press = event->type() == QEvent::MouseButtonPress &&
+                       static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    const bool menu = event->type() == QEvent::ContextMenu;
+    if ((!press && !menu) ||
+        !static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier))
         return false;
     const std::pair<QSpinBox*, QSlider*> pairs[] = {{page.spIterations, page.tbIterations},
                                                     {page.spFactorA, page.tbFactorA},
@@ -48,9 +49,11 @@ bool MainWindow::RaisesRange(QObject* watched, QEvent* event) {
     for (const auto& [box, bar] : pairs) {
         if (target == nullptr || (target != box && !box->isAncestorOf(target)))
             continue;
-        box->setMaximum(box->maximum() + 1000);
-        bar->setTickInterval(bar->maximum() / 10);
-        bar->setMaximum(box->maximum());
+        if (press) { // the context menu that follows the press is swallowed
+            box->setMaximum(box->maximum() + 1000);
+            bar->setTickInterval(bar->maximum() / 10);
+            bar->setMaximum(box->maximum());
+        }
         return true;
     }
     return false;

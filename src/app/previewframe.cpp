@@ -1,6 +1,5 @@
 #include "app/previewframe.h"
 
-#include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/partsprogressbar.h"
@@ -33,15 +32,25 @@ QFrame* LoweredPanel(PreviewFrame& f) {
     auto* inner = new QVBoxLayout(pnlTexture);
     inner->setContentsMargins(2, 2, 2, 2);
     f.imgTexture = new TexturePreview(pnlTexture);
-    f.imgTexture->setMinimumSize(64, 64);
-    f.imgTexture->resize(DesignPreviewSize);
     inner->addWidget(f.imgTexture);
-    pnlTexture->setMinimumSize(DesignPreviewSize + QSize(8, 8));
     return pnlTexture;
 }
 
+// The progress bar of a run shares the row with the labels, so it never covers the caption.
 QHBoxLayout* LabelsRow(PreviewFrame& f) {
     auto* row = new QHBoxLayout;
+    f.progressBar = new PartsProgressBar(f.fraTilePreview);
+    f.progressBar->setObjectName("progressBar");
+    f.progressBar->SetShowPercent(false);
+    // Wide enough for either caption of a run ("Allocating memory", "Press ESC to stop"),
+    // and its place is kept while hidden: a run shows it without waiting for a new layout.
+    const QFontMetrics metrics = f.progressBar->fontMetrics();
+    f.progressBar->setMinimumWidth(metrics.horizontalAdvance("Allocating memory") +
+                                   4 * metrics.averageCharWidth());
+    QSizePolicy policy = f.progressBar->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    f.progressBar->setSizePolicy(policy);
+    f.progressBar->hide();
     f.lblFrameHeading = BoldLabel("Frame", "lblFrameHeading", f.fraTilePreview);
     f.lblFrameNumber = BoldLabel("", "lblFrameNumber", f.fraTilePreview);
     f.lblFrameNumber->setMinimumWidth(50);
@@ -50,6 +59,7 @@ QHBoxLayout* LabelsRow(PreviewFrame& f) {
     row->addWidget(f.lblFrameHeading);
     row->addWidget(f.lblFrameNumber);
     row->addStretch();
+    row->addWidget(f.progressBar);
     row->addWidget(f.lblTextureSize);
     f.btnChangeSize = new QPushButton("Change Si&ze", f.fraTilePreview);
     f.btnChangeSize->setObjectName("btnChangeSize");
@@ -92,16 +102,9 @@ PreviewFrame BuildPreviewFrame(QWidget* parent) {
     f.fraTilePreview = new QGroupBox(parent);
     f.fraTilePreview->setObjectName("fraTilePreview");
     auto* layout = new QVBoxLayout(f.fraTilePreview);
-    layout->setContentsMargins(6, 36, 6, 6);
     layout->addWidget(LoweredPanel(f), 1);
     layout->addLayout(LabelsRow(f));
     layout->addLayout(OptionsRow(f));
-
-    f.progressBar = new PartsProgressBar(f.fraTilePreview);
-    f.progressBar->setObjectName("progressBar");
-    f.progressBar->setGeometry(f.fraTilePreview->width() - 104, 14, 100, 19);
-    f.progressBar->SetShowPercent(false);
-    f.progressBar->hide();
     return f;
 }
 

@@ -1,6 +1,7 @@
 #include "app/recordframe.h"
 
 #include "widgets/ui/numericedit.h"
+#include "widgets/ui/toolicons.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -16,11 +17,12 @@
 namespace mottler {
 namespace {
 
-QPushButton* GlyphButton(QStyle::StandardPixmap glyph, const char* name, const QString& hint,
+QPushButton* GlyphButton(const QIcon& glyph, const char* name, const QString& hint,
                          QWidget* parent) {
     auto* button = new QPushButton(parent);
     button->setObjectName(name);
-    button->setIcon(parent->style()->standardIcon(glyph));
+    button->setIcon(glyph);
+    button->setAccessibleName(hint);
     button->setToolTip(hint);
     button->setEnabled(false);
     return button;
@@ -75,16 +77,20 @@ QHBoxLayout* TrackbarRow(RecordFrame& f) {
 
 QHBoxLayout* ButtonsRow(RecordFrame& f) {
     auto* row = new QHBoxLayout;
-    f.btnSaveRecording =
-        GlyphButton(QStyle::SP_DialogSaveButton, "btnSaveRecording", "Save recording", f.fraRecord);
+    f.btnSaveRecording = GlyphButton(ToolIcon("document-save", QStyle::SP_DialogSaveButton),
+                                     "btnSaveRecording", "Save recording", f.fraRecord);
     f.pnlVideo = new QFrame(f.fraRecord);
     f.pnlVideo->setObjectName("pnlVideo");
     auto* video = new QHBoxLayout(f.pnlVideo);
     video->setContentsMargins(0, 0, 0, 0);
-    f.btnBack = GlyphButton(QStyle::SP_MediaSkipBackward, "btnBack", "Previous frame", f.pnlVideo);
-    f.btnPlay = GlyphButton(QStyle::SP_MediaPlay, "btnPlay", "Play", f.pnlVideo);
-    f.btnStop = GlyphButton(QStyle::SP_MediaStop, "btnStop", "Stop", f.pnlVideo);
-    f.btnForward = GlyphButton(QStyle::SP_MediaSkipForward, "btnForward", "Next frame", f.pnlVideo);
+    f.btnBack = GlyphButton(ToolIcon("media-skip-backward", QStyle::SP_MediaSkipBackward),
+                            "btnBack", "Previous frame", f.pnlVideo);
+    f.btnPlay = GlyphButton(ToolIcon("media-playback-start", QStyle::SP_MediaPlay), "btnPlay",
+                            "Play", f.pnlVideo);
+    f.btnStop = GlyphButton(ToolIcon("media-playback-stop", QStyle::SP_MediaStop), "btnStop",
+                            "Stop", f.pnlVideo);
+    f.btnForward = GlyphButton(ToolIcon("media-skip-forward", QStyle::SP_MediaSkipForward),
+                               "btnForward", "Next frame", f.pnlVideo);
     for (QPushButton* button : {f.btnBack, f.btnPlay, f.btnStop, f.btnForward})
         video->addWidget(button);
     row->addWidget(f.btnSaveRecording);

@@ -1,36 +1,58 @@
 #include "app/texturepage.h"
 
 #include "widgets/ui/numericedit.h"
+#include "widgets/ui/toolicons.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-#include <QStyle>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace mottler {
 namespace {
 
-template <typename W> W* Place(QWidget* page, const char* name, int x, int y, int w, int h) {
+// The gradient editor and the contrast and brightness strips draw in an area of this size.
+constexpr QSize GradientAreaSize(168, 298);
+
+template <typename W> W* Make(QWidget* page, const char* name) {
     auto* widget = new W(page);
     widget->setObjectName(name);
-    widget->setGeometry(x, y, w, h);
     return widget;
 }
 
-QLabel* Caption(QWidget* page, const QString& text, QWidget* buddy, int x, int y, int w,
-                int h = 16) {
+QLabel* Caption(QWidget* page, const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text, page);
-    label->setGeometry(x, y, w, h);
-    label->setWordWrap(h > 16);
     label->setBuddy(buddy);
     return label;
 }
 
-QSlider* Trackbar(QWidget* page, const char* name, int x, int position) {
-    auto* bar = Place<QSlider>(page, name, x, 120, 30, 124);
+QToolButton* ToolButton(QWidget* page, const char* name, const QIcon& icon, const QString& hint) {
+    auto* button = Make<QToolButton>(page, name);
+    button->setIcon(icon);
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    return button;
+}
+
+// A box with a tool button beside it, under its caption.
+QVBoxLayout* CaptionedRow(QLabel* caption, QWidget* box, QToolButton* button) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(box, 1);
+    row->addWidget(button);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(2);
+    column->addWidget(caption);
+    column->addLayout(row);
+    return column;
+}
+
+QSlider* Trackbar(QWidget* page, const char* name, int position) {
+    auto* bar = Make<QSlider>(page, name);
     bar->setOrientation(Qt::Vertical);
     bar->setInvertedAppearance(true); // minimum at the top, as on a vertical trackbar
     bar->setInvertedControls(true);
@@ -39,83 +61,144 @@ QSlider* Trackbar(QWidget* page, const char* name, int x, int position) {
     bar->setTickInterval(100);
     bar->setTickPosition(QSlider::TicksBothSides);
     bar->setValue(position);
+    bar->setMinimumHeight(124);
     return bar;
 }
 
-QSpinBox* SpinBox(QWidget* page, const char* name, int x) {
-    auto* box = Place<QSpinBox>(page, name, x, 248, 68, 22);
+QSpinBox* SpinBox(QWidget* page, const char* name) {
+    auto* box = Make<QSpinBox>(page, name);
     box->setRange(0, 1000);
     return box;
 }
 
-void BuildSeedRow(QWidget* page, TexturePage& p) {
-    p.txtRandomSeed = Place<NumericEdit>(page, "txtRandomSeed", 8, 24, 110, 22);
+QLayout* BuildSeedRow(QWidget* page, TexturePage& p) {
+    p.txtRandomSeed = Make<NumericEdit>(page, "txtRandomSeed");
     p.txtRandomSeed->SetNumericOnly(true);
-    Caption(page, "Ra&ndom Seed", p.txtRandomSeed, 8, 8, 110);
-    p.btnRandomize = Place<QToolButton>(page, "btnRandomize", 120, 23, 24, 24);
-    p.btnRandomize->setIcon(page->style()->standardIcon(QStyle::SP_BrowserReload));
-    p.btnRandomize->setToolTip("Create a variation on the current image");
+    p.txtRandomSeed->setMinimumWidth(
+        p.txtRandomSeed->fontMetrics().horizontalAdvance("-2147483648") + 12);
+    p.btnRandomize =
+        ToolButton(page, "btnRandomize", ToolIcon("view-refresh", QStyle::SP_BrowserReload),
+                   "Create a variation on the current image");
+    return CaptionedRow(Caption(page, "Ra&ndom Seed", p.txtRandomSeed), p.txtRandomSeed,
+                        p.btnRandomize);
+}
 
-    p.cmbTextureType = Place<QComboBox>(page, "cmbTextureType", 8, 66, 136, 22);
+QLayout* BuildTextureTypeRow(QWidget* page, TexturePage& p) {
+    p.cmbTextureType = Make<QComboBox>(page, "cmbTextureType");
     p.cmbTextureType->addItems({"Random Noise", "Random Shapes", "Noise and Shapes", "Image File"});
-    Caption(page, "Initial T&extureType", p.cmbTextureType, 8, 50, 140);
-    p.btnOpenImage = Place<QToolButton>(page, "btnOpenImage", 148, 65, 24, 24);
-    p.btnOpenImage->setIcon(page->style()->standardIcon(QStyle::SP_DialogOpenButton));
-    p.btnOpenImage->setToolTip("Open an image");
+    p.btnOpenImage =
+        ToolButton(page, "btnOpenImage", ToolIcon("document-open", QStyle::SP_DialogOpenButton),
+                   "Open an image");
     p.btnOpenImage->setEnabled(false);
+    return CaptionedRow(Caption(page, "Initial T&extureType", p.cmbTextureType), p.cmbTextureType,
+                        p.btnOpenImage);
 }
 
-void BuildFactorColumns(QWidget* page, TexturePage& p) {
-    p.tbIterations = Trackbar(page, "tbIterations", 27, 9);
-    p.tbFactorA = Trackbar(page, "tbFactorA", 99, 995);
-    p.tbFactorB = Trackbar(page, "tbFactorB", 171, 0);
-    p.spIterations = SpinBox(page, "spIterations", 8);
-    p.spFactorA = SpinBox(page, "spFactorA", 80);
-    p.spFactorB = SpinBox(page, "spFactorB", 152);
-    Caption(page, "&Iterations", p.spIterations, 8, 90, 70, 30);
-    Caption(page, "The '&A' Factor", p.spFactorA, 80, 90, 72, 30);
-    Caption(page, "The '&B' Factor", p.spFactorB, 152, 90, 72, 30);
+// Three columns, each a caption over a vertical trackbar over its spin box.
+QLayout* BuildFactorColumns(QWidget* page, TexturePage& p) {
+    p.tbIterations = Trackbar(page, "tbIterations", 9);
+    p.tbFactorA = Trackbar(page, "tbFactorA", 995);
+    p.tbFactorB = Trackbar(page, "tbFactorB", 0);
+    p.spIterations = SpinBox(page, "spIterations");
+    p.spFactorA = SpinBox(page, "spFactorA");
+    p.spFactorB = SpinBox(page, "spFactorB");
+    const QString captions[] = {"&Iterations", "The '&A' Factor", "The '&B' Factor"};
+    QSlider* bars[] = {p.tbIterations, p.tbFactorA, p.tbFactorB};
+    QSpinBox* boxes[] = {p.spIterations, p.spFactorA, p.spFactorB};
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
+    for (int i = 0; i < 3; ++i) {
+        QLabel* caption = Caption(page, captions[i], boxes[i]);
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        bars[i]->setAccessibleName(caption->text().remove('&'));
+        grid->addWidget(caption, 0, i);
+        grid->addWidget(bars[i], 1, i, Qt::AlignHCenter);
+        grid->addWidget(boxes[i], 2, i);
+        grid->setColumnStretch(i, 1);
+    }
+    grid->setRowStretch(1, 1);
+    return grid;
 }
 
-void BuildCommands(QWidget* page, TexturePage& p) {
-    p.cmbDrift = Place<QComboBox>(page, "cmbDrift", 8, 296, 100, 22);
+QLayout* BuildCommands(QWidget* page, TexturePage& p) {
+    p.cmbDrift = Make<QComboBox>(page, "cmbDrift");
     p.cmbDrift->addItems({"No drift", "Left", "Right", "Up", "Down"});
-    Caption(page, "&Drift Texture", p.cmbDrift, 8, 280, 100);
-    p.btnChangeMode = Place<QPushButton>(page, "btnChangeMode", 116, 295, 100, 24);
+    p.btnChangeMode = Make<QPushButton>(page, "btnChangeMode");
     p.btnChangeMode->setText("Ad&vanced");
     p.btnChangeMode->setToolTip("Alter more of Mottler's growth factors !");
+    auto* drift = new QGridLayout;
+    drift->setVerticalSpacing(2);
+    drift->addWidget(Caption(page, "&Drift Texture", p.cmbDrift), 0, 0);
+    drift->addWidget(p.cmbDrift, 1, 0);
+    drift->addWidget(p.btnChangeMode, 1, 1);
 
-    p.btnGo = Place<QPushButton>(page, "btnGo", 8, 324, 128, 26);
+    p.btnGo = Make<QPushButton>(page, "btnGo");
     p.btnGo->setText("&Generate Texture");
     p.btnGo->setToolTip("This is probably the best button to push");
     QFont bold = p.btnGo->font();
     bold.setBold(true);
     p.btnGo->setFont(bold);
-    p.btnContinue = Place<QPushButton>(page, "btnContinue", 140, 324, 76, 26);
+    p.btnContinue = Make<QPushButton>(page, "btnContinue");
     p.btnContinue->setText("C&ontinue");
     p.btnContinue->setEnabled(false);
+    auto* go = new QHBoxLayout;
+    go->addWidget(p.btnGo, 1);
+    go->addWidget(p.btnContinue);
+
+    auto* column = new QVBoxLayout;
+    column->addLayout(drift);
+    column->addLayout(go);
+    return column;
+}
+
+// The preset list over the area where the gradient editor draws.
+QLayout* BuildPresetColumn(QWidget* page, TexturePage& p) {
+    p.cmbPresets = Make<QComboBox>(page, "cmbPresets");
+    // Wide enough for the longest built-in name; a longer one is cut short and shown whole
+    // in the hint.
+    p.cmbPresets->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    p.cmbPresets->setMinimumContentsLength(24);
+    QObject::connect(p.cmbPresets, &QComboBox::currentTextChanged, p.cmbPresets,
+                     &QWidget::setToolTip);
+    p.btnSavePreset =
+        ToolButton(page, "btnSavePreset", ToolIcon("document-save", QStyle::SP_DialogSaveButton),
+                   "Save this pattern");
+    p.btnSavePreset->setEnabled(false);
+    p.pnlGradient = Make<QWidget>(page, "pnlGradient");
+    p.pnlGradient->setFixedSize(GradientAreaSize);
+    auto* column = new QVBoxLayout;
+    column->addLayout(
+        CaptionedRow(Caption(page, "&Presets", p.cmbPresets), p.cmbPresets, p.btnSavePreset));
+    column->addWidget(p.pnlGradient, 0, Qt::AlignLeft);
+    column->addStretch();
+    return column;
+}
+
+// Down the left column, each trackbar followed by its box, then the presets on the right.
+void SetTabOrder(const TexturePage& p) {
+    const QList<QWidget*> order{p.txtRandomSeed, p.btnRandomize, p.cmbTextureType, p.btnOpenImage,
+                                p.tbIterations,  p.spIterations, p.tbFactorA,      p.spFactorA,
+                                p.tbFactorB,     p.spFactorB,    p.cmbDrift,       p.btnChangeMode,
+                                p.btnGo,         p.btnContinue,  p.cmbPresets,     p.btnSavePreset};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 } // namespace
-
-void BuildPresetRow(QWidget* page, TexturePage& p) {
-    p.cmbPresets = Place<QComboBox>(page, "cmbPresets", 232, 24, 140, 22);
-    Caption(page, "&Presets", p.cmbPresets, 232, 8, 140);
-    p.btnSavePreset = Place<QToolButton>(page, "btnSavePreset", 376, 23, 24, 24);
-    p.btnSavePreset->setIcon(page->style()->standardIcon(QStyle::SP_DialogSaveButton));
-    p.btnSavePreset->setToolTip("Save this pattern");
-    p.btnSavePreset->setEnabled(false);
-}
 
 TexturePage BuildTexturePage(QWidget* parent) {
     TexturePage p;
     p.tbBackground = new QWidget(parent);
     p.tbBackground->setObjectName("tbBackground");
-    p.tbBackground->setMinimumSize(410, 356);
-    BuildSeedRow(p.tbBackground, p);
-    BuildFactorColumns(p.tbBackground, p);
-    BuildCommands(p.tbBackground, p);
-    BuildPresetRow(p.tbBackground, p);
+    auto* left = new QVBoxLayout;
+    left->addLayout(BuildSeedRow(p.tbBackground, p));
+    left->addLayout(BuildTextureTypeRow(p.tbBackground, p));
+    left->addLayout(BuildFactorColumns(p.tbBackground, p), 1);
+    left->addLayout(BuildCommands(p.tbBackground, p));
+    auto* columns = new QHBoxLayout(p.tbBackground);
+    columns->addLayout(left);
+    columns->addLayout(BuildPresetColumn(p.tbBackground, p));
+    SetTabOrder(p);
     return p;
 }
 

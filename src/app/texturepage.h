@@ -14,8 +14,8 @@ namespace mottler {
 class NumericEdit;
 
 /// The controls of the "Texture Settings" page that make textures: seed, texture type,
-/// iterations and factors, drift and the generation commands. Placed by pixel coordinates;
-/// the gradient editor and presets take the right-hand part of the page.
+/// iterations and factors, drift and the generation commands on the left; the presets and the
+/// area the gradient editor draws in on the right.
 struct TexturePage {
     QWidget* tbBackground = nullptr;
     NumericEdit* txtRandomSeed = nullptr;
@@ -34,6 +34,7 @@ struct TexturePage {
     QPushButton* btnChangeMode = nullptr;
     QComboBox* cmbPresets = nullptr;
     QToolButton* btnSavePreset = nullptr;
+    QWidget* pnlGradient = nullptr; ///< where the gradient editor and adjust panel draw
 };
 
 /// Creates the page and its controls with their captions, hints and start-up values.

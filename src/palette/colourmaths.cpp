@@ -59,4 +59,10 @@ PackedColour BlendColours(PackedColour a, PackedColour b, float t) {
                    blend(BlueOf(a), BlueOf(b)));
 }
 
+PackedColour TextColourOn(PackedColour background) {
+    const int brightness =
+        299 * RedOf(background) + 587 * GreenOf(background) + 114 * BlueOf(background);
+    return brightness >= 128 * 1000 ? PackRgb(0, 0, 0) : PackRgb(255, 255, 255);
+}
+
 } // namespace mottler

@@ -23,4 +23,7 @@ int MapRange(int v, int inLo, int inHi, int outA, int outB);
 /// Each channel a + R((b − a) × t).
 PackedColour BlendColours(PackedColour a, PackedColour b, float t);
 
+/// Black or white, whichever reads better on the colour (by its perceived brightness).
+PackedColour TextColourOn(PackedColour background);
+
 } // namespace mottler

@@ -98,13 +98,24 @@ TEST(ColourDropDown, CtrlEnterOpensTheDialogWithTheColourOnlyWhenValid) {
 
 TEST(ColourDropDown, PartsFollowTheControlSize) {
     ColourDropDown picker;
-    EXPECT_EQ(picker.size(), QSize(113, 27));
-    EXPECT_EQ(picker.Entry()->geometry(), QRect(3, 3, 84, 21));
-    EXPECT_EQ(picker.DialogButton()->geometry(), QRect(89, 3, 21, 21));
+    const QSize start = picker.size();
+    EXPECT_EQ(start, picker.sizeHint());
+    EXPECT_GE(start.width(), 113);
+    EXPECT_GE(start.height(), 27);
+    EXPECT_EQ(picker.Entry()->geometry(), QRect(3, 3, start.width() - 29, start.height() - 6));
+    EXPECT_EQ(picker.DialogButton()->geometry(), QRect(start.width() - 24, 3, 21, 21));
     picker.show();
     picker.resize(200, 30);
     EXPECT_EQ(picker.Entry()->geometry(), QRect(3, 3, 171, 24));
     EXPECT_EQ(picker.DialogButton()->geometry(), QRect(176, 3, 21, 21));
+}
+
+TEST(ColourDropDown, EntryShowsTheWidestDecimalColourWhole) {
+    ColourDropDown picker;
+    picker.SetText("255,255,255");
+    picker.resize(picker.minimumSizeHint());
+    QLineEdit* line = picker.Entry()->lineEdit();
+    EXPECT_GE(line->width(), line->fontMetrics().horizontalAdvance("255,255,255"));
 }
 
 } // namespace

@@ -158,5 +158,17 @@ TEST_F(GradientEditorTest, RightClickMakesARandomGradientWithoutTouchingTheSeed)
     EXPECT_EQ(P().txtRandomSeed->text(), "4321");
 }
 
+TEST(TriangleMarker, NumberReadsOnAWhitePoint) {
+    TriangleMarker marker(nullptr);
+    marker.SetColour(PackRgb(255, 255, 255));
+    marker.SetNumber(8);
+    const QImage image = marker.grab().toImage();
+    int darkest = 255;
+    for (int y = 2; y < 10; ++y)
+        for (int x = 1; x < 6; ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    EXPECT_LT(darkest, 100);
+}
+
 } // namespace
 } // namespace mottler::test

@@ -4,11 +4,17 @@
 #include "mainwindowfixture.h"
 #include "widgets/ui/numericedit.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
+#include <QSet>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
@@ -127,6 +133,66 @@ TEST_F(MainWindowTest, ShiftRightClickOnASpinBoxRaisesItsRangeByOneThousand) {
         QTest::mouseClick(P().spIterations, Qt::RightButton, Qt::ShiftModifier);
     EXPECT_EQ(P().spIterations->maximum(), 4000);
     EXPECT_EQ(P().tbIterations->maximum(), 4000);
+
+    // The edit box's own menu, which follows the click, does not open.
+    W().show();
+    bool menuOpened = false;
+    QTimer::singleShot(50, [&menuOpened] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            menuOpened = true;
+            popup->close();
+        }
+    });
+    QLineEdit* edit = P().spIterations->findChild<QLineEdit*>();
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(4, 4), edit->mapToGlobal(QPoint(4, 4)),
+                           Qt::ShiftModifier);
+    QApplication::sendEvent(edit, &menu);
+    QTest::qWait(100);
+    EXPECT_FALSE(menuOpened);
+    EXPECT_EQ(P().spIterations->maximum(), 4000);
+}
+
+TEST_F(MainWindowTest, EveryToolButtonHasAHintAndItsOwnIcon) {
+    QMap<qint64, QString> icons;
+    for (QToolButton* button : P().tbBackground->findChildren<QToolButton*>()) {
+        EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
+        ASSERT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
+        const QImage picture = button->icon().pixmap(16).toImage();
+        const qint64 key = qHash(
+            QByteArray(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes()));
+        EXPECT_FALSE(icons.contains(key)) << button->objectName().toStdString() << " looks like "
+                                          << icons.value(key).toStdString();
+        icons.insert(key, button->objectName());
+    }
+    EXPECT_GE(icons.size(), 7);
+}
+
+TEST_F(MainWindowTest, TabRunsDownTheColumnsAndEveryControlIsLabelled) {
+    const QList<QWidget*> expected{
+        P().txtRandomSeed, P().btnRandomize, P().cmbTextureType, P().btnOpenImage,
+        P().tbIterations,  P().spIterations, P().tbFactorA,      P().spFactorA,
+        P().tbFactorB,     P().spFactorB,    P().cmbDrift,       P().btnChangeMode,
+        P().btnGo,         P().btnContinue,  P().cmbPresets,     P().btnSavePreset};
+    QList<QWidget*> chain;
+    for (QWidget* w = P().txtRandomSeed; chain.size() < expected.size(); w = w->nextInFocusChain())
+        if (expected.contains(w))
+            chain.append(w);
+    EXPECT_EQ(chain, expected);
+
+    QSet<QWidget*> labelled;
+    for (QLabel* label : P().tbBackground->findChildren<QLabel*>())
+        labelled.insert(label->buddy());
+    for (QWidget* control : P().tbBackground->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        // Controls of the window itself, not the parts of compound ones or their popups.
+        if (!(control->focusPolicy() & Qt::TabFocus) || control->window() != &W() ||
+            control->parentWidget()->inherits("QAbstractSpinBox"))
+            continue;
+        const bool named = labelled.contains(control) || !control->accessibleName().isEmpty() ||
+                           (button != nullptr && !button->text().isEmpty());
+        EXPECT_TRUE(named) << control->metaObject()->className() << " "
+                           << control->objectName().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, ShiftClickOnTheBackgroundTogglesTheRunTime) {

@@ -84,5 +84,21 @@ TEST(PartsProgressBar, CaptionSwapsColoursAtTheFillEdge) {
     EXPECT_TRUE(blackInRest);
 }
 
+TEST(PartsProgressBar, CaptionIsDarkOnALightBarAndFitsTheBar) {
+    PartsProgressBar bar;
+    bar.SetShowPercent(false);
+    bar.SetBarColour(QColor(160, 200, 255));
+    bar.SetBackColour(Qt::white);
+    bar.SetText("Press ESC to stop");
+    EXPECT_GE(bar.sizeHint().width(), bar.fontMetrics().horizontalAdvance("Press ESC to stop") + 4);
+    bar.resize(bar.sizeHint());
+    const QImage image = Render(bar);
+    int darkest = 255;
+    for (int y = 2; y < image.height() - 2; ++y)
+        for (int x = 2; x < image.width() - 2; ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    EXPECT_LT(darkest, 60); // the caption, not light blue on white
+}
+
 } // namespace
 } // namespace mottler

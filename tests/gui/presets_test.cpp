@@ -15,6 +15,8 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
@@ -50,6 +52,33 @@ protected:
             prompt->accept();
         });
         W().btnSavePresetClick();
+    }
+
+    // Answers the dialogs of one "Save this pattern", in order: a name for the name prompt
+    // (an empty one cancels it), "Yes" or "No" for a question. Keeps what each one showed.
+    QStringList SaveAnswering(QStringList answers) {
+        QStringList shown;
+        QTimer script;
+        QObject::connect(&script, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* prompt = qobject_cast<QInputDialog*>(modal)) {
+                shown.append("prompt: " + prompt->textValue());
+                const QString name = answers.isEmpty() ? QString() : answers.takeFirst();
+                prompt->setTextValue(name);
+                name.isEmpty() ? prompt->reject() : prompt->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                shown.append("question: " + box->text());
+                const bool yes = !answers.isEmpty() && answers.takeFirst() == "Yes";
+                box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+            }
+        });
+        script.start(5);
+        W().btnSavePresetClick();
+        return shown;
+    }
+
+    QString SavedSeed(const QString& name) {
+        return QString::number(ReadPreset(IniFile(DataFile(PresetFileName)), name).Seed);
     }
 
     std::vector<std::pair<PackedColour, int>> PointsShown() {
@@ -105,6 +134,26 @@ TEST_F(PresetTest, SavedPresetLoadsBackItsColoursAndTexture) {
     EXPECT_EQ(W().Document().Gradient.Contrast, 40);
     EXPECT_EQ(W().Document().Gradient.Brightness, -30);
     EXPECT_EQ(FieldA(), texture);
+}
+
+TEST_F(PresetTest, SavingUnderAnExistingNameAsksFirst) {
+    Generate(2468, 35);
+    SaveAs("Mine");
+    const QString first = SavedSeed("Mine");
+    Generate(1357, 20);
+    // "No" goes back to the name box, still holding the name; cancelling there keeps the file.
+    EXPECT_EQ(SaveAnswering({"Mine", "No", ""}),
+              QStringList({"prompt: ", "question: Replace the preset \"Mine\"?", "prompt: Mine"}));
+    EXPECT_EQ(SavedSeed("Mine"), first);
+
+    EXPECT_EQ(SaveAnswering({"mine", "Yes"}).size(), 2);
+    EXPECT_NE(SavedSeed("Mine"), first);
+    int listed = 0;
+    for (int i = 0; i < P().cmbPresets->count(); ++i)
+        listed += P().cmbPresets->itemText(i).compare("mine", Qt::CaseInsensitive) == 0;
+    EXPECT_EQ(listed, 1);
+
+    EXPECT_EQ(SaveAnswering({"Marble", "Yes"}).last(), "question: Replace the preset \"Marble\"?");
 }
 
 TEST_F(PresetTest, NegativeSeedLoadsAsNegative) {

@@ -52,3 +52,12 @@ TEST(BlendColours, MovesEachChannelByTheRoundedShare) {
               PackRgb(223, 223, 223));
     EXPECT_EQ(BlendColours(PackRgb(0, 10, 255), PackRgb(1, 20, 0), 0.5f), PackRgb(0, 15, 127));
 }
+
+TEST(TextColourOn, DarkOnLightColoursAndLightOnDarkOnes) {
+    for (PackedColour light :
+         {PackRgb(255, 255, 255), PackRgb(255, 255, 0), PackRgb(0, 255, 0), PackRgb(160, 200, 255)})
+        EXPECT_EQ(TextColourOn(light), PackRgb(0, 0, 0));
+    for (PackedColour dark :
+         {PackRgb(0, 0, 0), PackRgb(0, 0, 128), PackRgb(255, 0, 0), PackRgb(204, 0, 204)})
+        EXPECT_EQ(TextColourOn(dark), PackRgb(255, 255, 255));
+}

@@ -22,6 +22,8 @@ MessageBoxCatcher::MessageBoxCatcher() {
 
 void MainWindowTest::SetUp() {
     window = std::make_unique<MainWindow>();
+    // Shown, so that its layouts give every control its place and clicks land on them.
+    window->show();
     P().spFactorA->setValue(622);
     P().spFactorB->setValue(1000);
 }

@@ -2,9 +2,9 @@
 
 #include "base/errors.h"
 #include "base/presetkeys.h"
+#include "help/ui/showhelp.h"
 #include "widgets/numericeditrules.h"
 #include "widgets/ui/numericedit.h"
-#include "help/ui/showhelp.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -40,8 +40,9 @@ AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel("Change these numbers and see what happens !", this);
-    intro->setWordWrap(true);
+    // The window is as wide as this line; the "!" stays with its word.
+    auto* intro =
+        new QLabel(QStringLiteral("Change these numbers and see what happens\u00A0!"), this);
     layout->addWidget(intro);
     // The boxes start with the defaults of base/presetkeys.h; the multipliers show one decimal.
     const QString c = QString::number(PresetValues::FactorC.Startup);
@@ -75,7 +76,6 @@ AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     buttons->addWidget(btnGo);
     buttons->addWidget(btnClose);
     layout->addLayout(buttons);
-    resize(271, 272);
 
     connect(btnRestoreDefaults, &QPushButton::clicked, this, [this] { btnRestoreDefaultsClick(); });
     connect(btnGo, &QPushButton::clicked, this, &AdvancedWindow::GoClicked);

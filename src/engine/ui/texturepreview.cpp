@@ -22,8 +22,14 @@ void TexturePreview::Clear() {
 void TexturePreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (!shown.Picture.isNull())
-        painter.drawImage(shown.Target, shown.Picture);
+    if (shown.Picture.isNull())
+        return;
+    // A texture larger than the preview is shrunk smoothly; at full size every pixel is exact.
+    const QSize picture = shown.Picture.size();
+    const bool shrunk =
+        shown.Target.width() < picture.width() || shown.Target.height() < picture.height();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, shrunk);
+    painter.drawImage(shown.Target, shown.Picture);
 }
 
 void TexturePreview::mouseDoubleClickEvent(QMouseEvent*) {

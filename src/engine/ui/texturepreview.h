@@ -17,6 +17,9 @@ public:
     /// A white control, as after a texture-size change.
     void Clear();
     const TilePreview& Shown() const { return shown; }
+    /// The preview starts at its design size and may shrink to a small square.
+    QSize sizeHint() const override { return DesignPreviewSize; }
+    QSize minimumSizeHint() const override { return {160, 160}; }
 
 Q_SIGNALS:
     void DoubleClicked();

@@ -3,6 +3,7 @@
 #include "palette/colourmaths.h"
 #include "palette/strips.h"
 #include "palette/ui/imagewidget.h"
+#include "widgets/ui/toolicons.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -15,7 +16,7 @@
 namespace mottler {
 namespace {
 
-constexpr int PointerLeft = 377;
+constexpr int PointerLeft = 153;
 constexpr int PointerHeight = 14;
 constexpr int Half = PointerHeight / 2;
 
@@ -32,11 +33,11 @@ QPixmap PointerPicture() {
 
 ImageWidget* Strip(QWidget* page, const char* name, int top, int height, const QString& hint) {
     auto* frame = new QFrame(page);
-    frame->setGeometry(366, top - 1, 10, height + 2);
+    frame->setGeometry(142, top - 1, 10, height + 2);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
     auto* strip = new ImageWidget(page);
     strip->setObjectName(name);
-    strip->setGeometry(367, top, 8, height);
+    strip->setGeometry(143, top, 8, height);
     strip->setToolTip(hint);
     return strip;
 }
@@ -55,9 +56,9 @@ QLabel* Pointer(QWidget* page, const char* name) {
 AdjustPanel::AdjustPanel(QWidget* page, GradientState& gradient) : QObject(page), state(gradient) {
     const AdjustStrips pictures = DrawAdjustStrips();
     imgContrast =
-        Strip(page, "imgContrast", 61, ContrastStripHeight, "Adjust the contrast of the colors");
+        Strip(page, "imgContrast", 11, ContrastStripHeight, "Adjust the contrast of the colors");
     imgContrast->SetImage(pictures.Contrast);
-    imgBrightness = Strip(page, "imgBrightness", 195, BrightnessStripHeight,
+    imgBrightness = Strip(page, "imgBrightness", 145, BrightnessStripHeight,
                           "Adjust the brightness of the colors");
     imgBrightness->SetImage(pictures.Brightness);
     imgContrastPointer = Pointer(page, "imgContrastPointer");
@@ -76,10 +77,11 @@ AdjustPanel::AdjustPanel(QWidget* page, GradientState& gradient) : QObject(page)
 
     btnResetCB = new QToolButton(page);
     btnResetCB->setObjectName("btnResetCB");
-    btnResetCB->setGeometry(363, 321, 24, 24);
+    btnResetCB->setGeometry(139, 271, 24, 24);
     btnResetCB->setAutoRaise(true);
-    btnResetCB->setIcon(page->style()->standardIcon(QStyle::SP_DialogResetButton));
+    btnResetCB->setIcon(ToolIcon("edit-undo", QStyle::SP_DialogResetButton));
     btnResetCB->setToolTip("Reset contrast and brightness");
+    btnResetCB->setAccessibleName(btnResetCB->toolTip());
     connect(btnResetCB, &QToolButton::clicked, this, [this] {
         ResetContrastBrightness();
         Q_EMIT Adjusted();

@@ -9,6 +9,7 @@
 #include "palette/ui/trianglemarker.h"
 #include "picker/ui/colourpickerdialog.h"
 #include "picker/ui/pickercursors.h"
+#include "widgets/ui/toolicons.h"
 
 #include <QFrame>
 #include <QMenu>
@@ -23,13 +24,14 @@ namespace {
 
 constexpr int MarkerLeft = GradientEditor::StripLeft - 25;
 
-QToolButton* Button(QWidget* page, const char* name, int x, QStyle::StandardPixmap icon,
+QToolButton* Button(QWidget* page, const char* name, int x, const QIcon& icon,
                     const QString& hint) {
     auto* button = new QToolButton(page);
     button->setObjectName(name);
-    button->setGeometry(x, 321, 24, 24);
-    button->setIcon(page->style()->standardIcon(icon));
+    button->setGeometry(x, 271, 24, 24);
+    button->setIcon(icon);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     button->setAutoRaise(true);
     return button;
 }
@@ -55,7 +57,7 @@ void GradientEditor::BuildWidgets(QWidget* p) {
     spectrum = DrawSpectrum(52, 43);
     imgSpectrum = new ImageWidget(p);
     imgSpectrum->setObjectName("imgSpectrum");
-    imgSpectrum->setGeometry(232, 60, spectrum.width(), spectrum.height());
+    imgSpectrum->setGeometry(8, 10, spectrum.width(), spectrum.height());
     imgSpectrum->SetImage(spectrum);
     imgSpectrum->setCursor(SampleCursor());
     connect(imgSpectrum, &ImageWidget::MouseMoved, this, &GradientEditor::imgSpectrumMouseMove);
@@ -73,20 +75,22 @@ void GradientEditor::BuildWidgets(QWidget* p) {
 
     pnlActiveGPColour = new QFrame(p);
     pnlActiveGPColour->setObjectName("pnlActiveGPColour");
-    pnlActiveGPColour->setGeometry(231, 321, 25, 23);
+    pnlActiveGPColour->setGeometry(7, 271, 25, 23);
     pnlActiveGPColour->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlActiveGPColour->setAutoFillBackground(true);
     pnlActiveGPColour->installEventFilter(this);
 
-    btnPickEnd = Button(p, "btnPickEnd", 258, QStyle::SP_DialogOpenButton, "");
+    btnPickEnd =
+        Button(p, "btnPickEnd", 34, QIcon::fromTheme("color-select", SampleCursor().pixmap()),
+               "Choose the color of the selected point");
     btnPickEnd->setAutoRaise(false);
     connect(btnPickEnd, &QToolButton::clicked, this, &GradientEditor::PickColourForActive);
     btnDeleteGradientPoint =
-        Button(p, "btnDeleteGradientPoint", 295, QStyle::SP_TrashIcon, "Delete control point");
+        Button(p, "btnDeleteGradientPoint", 71, ToolIcon("edit-delete", QStyle::SP_TrashIcon),
+               "Delete control point");
     connect(btnDeleteGradientPoint, &QToolButton::clicked, this,
             &GradientEditor::btnDeleteGradientPointClick);
-    btnLockGradient =
-        Button(p, "btnLockGradient", 328, QStyle::SP_DialogSaveButton, "Lock palette");
+    btnLockGradient = Button(p, "btnLockGradient", 104, LockIcon(), "Lock palette");
     btnLockGradient->setCheckable(true);
     connect(btnLockGradient, &QToolButton::clicked, this, [this] {
         state.PaletteLocked = !state.PaletteLocked;

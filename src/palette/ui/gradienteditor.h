@@ -28,8 +28,9 @@ class GradientEditor : public QObject {
 public:
     GradientEditor(QWidget* page, GradientState& state);
 
-    static constexpr int StripLeft = 320;
-    static constexpr int StripTop = 59;
+    // The strip's place in the editor's area (TexturePage::pnlGradient).
+    static constexpr int StripLeft = 96;
+    static constexpr int StripTop = 9;
 
     void AddControlPoint(int position, PackedColour colour, bool movable, PointKind kind);
     void RemoveControlPoint(int id);

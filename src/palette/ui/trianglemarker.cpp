@@ -1,5 +1,7 @@
 #include "palette/ui/trianglemarker.h"
 
+#include "palette/colourmaths.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -55,7 +57,7 @@ QPolygon TriangleMarker::Triangle(int x0, int y0, int w, int h) const {
 void TriangleMarker::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor box = active ? Qt::white : Qt::black;
-    const QColor digit = active ? Qt::black : Qt::white;
+    const QColor digit = active ? QColor(Qt::black) : ToQColor(TextColourOn(colour));
     painter.setPen(box);
     painter.setBrush(active ? QColor(Qt::white) : ToQColor(colour));
     painter.drawRect(0, 0, digitWidth + 1, digitHeight + 1);

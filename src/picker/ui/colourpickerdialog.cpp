@@ -8,6 +8,7 @@
 #include "picker/ui/pickercursors.h"
 #include "picker/ui/swatchstrip.h"
 #include "widgets/ui/numericedit.h"
+#include "widgets/ui/toolicons.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -122,7 +123,7 @@ QWidget* ColourPickerDialog::BuildPaletteColumn() {
     cmbPal->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbPal->setMinimumContentsLength(12);
     btnLoadFile = SpeedButton(column, QStringLiteral("Load palette"));
-    btnLoadFile->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    btnLoadFile->setIcon(ToolIcon("document-open", QStyle::SP_DialogOpenButton));
     btnMoreColor = SpeedButton(column, QStringLiteral("More colors"));
     btnMoreColor->setText(QStringLiteral(">>"));
     btnMoreColor->setCheckable(true);

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 namespace mottler {
 namespace {
@@ -161,6 +163,24 @@ void ColourDropDown::FillDropDown() {
     combo->addItems(entry.DropDownEntries());
     combo->setCurrentIndex(-1);
     combo->lineEdit()->setText(entry.Text());
+}
+
+QSize ColourDropDown::minimumSizeHint() const {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = true;
+    const QFontMetrics metrics = combo->fontMetrics();
+    const QSize text(metrics.horizontalAdvance(QStringLiteral("255,255,255")) +
+                         metrics.averageCharWidth(),
+                     metrics.height());
+    const int entryWidth =
+        combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width();
+    const int entryHeight = std::max(ButtonSize, metrics.height() + 6);
+    return {entryWidth + EntryWidthReserve, entryHeight + 2 * EntryInset};
+}
+
+QSize ColourDropDown::sizeHint() const {
+    return minimumSizeHint().expandedTo(QSize(113, 27));
 }
 
 void ColourDropDown::resizeEvent(QResizeEvent* event) {

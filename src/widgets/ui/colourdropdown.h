@@ -48,7 +48,8 @@ public:
     using DialogRunner =
         std::function<std::optional<PackedColour>(QWidget* parent, std::optional<PackedColour>)>;
 
-    /// Starts empty, in hex mode, with the colour not set and the button-face colour; 113 × 27.
+    /// Starts empty, in hex mode, with the colour not set and the button-face colour, at its
+    /// size hint.
     explicit ColourDropDown(QWidget* parent = nullptr);
 
     /// The current colour: the colour of the text, or the button-face colour when it gives none.
@@ -77,7 +78,9 @@ public:
     void SetMessageRunner(MessageRunner runner) { messageRunner = std::move(runner); }
     void SetDialogRunner(DialogRunner runner) { dialogRunner = std::move(runner); }
 
-    QSize sizeHint() const override { return {113, 27}; }
+    /// Room for the longest text, "255,255,255", beside the button; at least 113 × 27.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
     /// Opens the colour picker dialog; after OK the chosen colour becomes the text.

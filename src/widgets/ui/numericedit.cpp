@@ -5,6 +5,7 @@
 #include "presets/datafolder.h"
 #include "widgets/filebrowse.h"
 #include "widgets/filefilter.h"
+#include "widgets/ui/toolicons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -262,9 +263,13 @@ void NumericEdit::PlaceBrowseButton() {
     }
     if (!browseButton)
         return;
-    browseButton->setIcon(style()->standardIcon(
-        glyph == BrowseGlyph::sgOpen ? QStyle::SP_DialogOpenButton : QStyle::SP_DialogSaveButton));
+    const bool opens = glyph == BrowseGlyph::sgOpen;
+    browseButton->setIcon(opens ? ToolIcon("document-open", QStyle::SP_DialogOpenButton)
+                                : ToolIcon("document-save-as", QStyle::SP_DialogSaveButton));
+    browseButton->setToolTip(opens ? "Choose the file to open" : "Choose where to save");
     browseButton->setGeometry(geometry().right() + 1, y(), BrowseButtonWidth, height());
+    const int side = std::min(16, height() - 8); // the icon fits the button beside the box
+    browseButton->setIconSize(QSize(side, side));
     browseButton->setEnabled(isEnabled());
     browseButton->setVisible(fileBrowser && !isHidden());
 }

@@ -1,5 +1,7 @@
 #include "widgets/ui/partsprogressbar.h"
 
+#include "palette/colourmaths.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -29,6 +31,12 @@ void DrawCaption(QPainter& painter, const QRect& interior, const QRect& area, co
     painter.setPen(colour);
     painter.drawText(x, y + metrics.ascent(), text);
     painter.restore();
+}
+
+/// Black or white, whichever reads on the fill.
+QColor CaptionColourOn(const QColor& fill) {
+    const PackedColour text = TextColourOn(PackRgb(fill.red(), fill.green(), fill.blue()));
+    return QColor(RedOf(text), GreenOf(text), BlueOf(text));
 }
 
 } // namespace
@@ -73,7 +81,24 @@ void PartsProgressBar::SetShowPercent(bool on) {
 }
 
 void PartsProgressBar::SetText(const QString& text) {
-    Store(caption, text);
+    if (text == caption)
+        return;
+    caption = text;
+    updateGeometry(); // a longer caption asks for a wider bar
+    update();
+}
+
+QSize PartsProgressBar::minimumSizeHint() const {
+    const QFontMetrics metrics = fontMetrics();
+    const int frame = 2 * (borderWidth + interiorOffset + 2);
+    const int text = std::max(metrics.horizontalAdvance(caption),
+                              metrics.horizontalAdvance(QStringLiteral("100%")));
+    return {text + frame + metrics.averageCharWidth() * 2, metrics.height() + frame};
+}
+
+QSize PartsProgressBar::sizeHint() const {
+    const QSize least = minimumSizeHint();
+    return {std::max(100, least.width()), std::max(24, least.height())};
 }
 
 void PartsProgressBar::SetBackColour(const QColor& colour) {
@@ -174,11 +199,11 @@ void PartsProgressBar::DrawBar(QPainter& painter, const QRect& interior) const {
     painter.setFont(font());
     if (!filled.isEmpty()) {
         painter.fillRect(filled, barColour);
-        DrawCaption(painter, interior, filled, text, backColour);
+        DrawCaption(painter, interior, filled, text, CaptionColourOn(barColour));
     }
     if (!rest.isEmpty()) {
         painter.fillRect(rest, backColour);
-        DrawCaption(painter, interior, rest, text, barColour);
+        DrawCaption(painter, interior, rest, text, CaptionColourOn(backColour));
     }
 }
 

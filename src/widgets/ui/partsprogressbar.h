@@ -8,8 +8,8 @@
 namespace mottler {
 
 /// A light progress bar that counts completed parts out of a total and shows the percentage
-/// or a caption centred over the bar, the caption drawn in swapped colours where it overlaps
-/// the filled part. Every setter does nothing when the value is unchanged; otherwise it stores
+/// or a caption centred over the bar, the caption drawn in black or white, whichever reads on
+/// the part beneath it. Every setter does nothing when the value is unchanged; otherwise it stores
 /// the value and repaints.
 class PartsProgressBar : public QWidget {
     Q_OBJECT
@@ -34,11 +34,10 @@ public:
     /// The caption shown when ShowPercent is off.
     QString Text() const { return caption; }
     void SetText(const QString& text);
-    /// The unfilled part, and the caption colour over the filled part. Default white.
+    /// The unfilled part. Default white.
     QColor BackColour() const { return backColour; }
     void SetBackColour(const QColor& colour);
-    /// The filled part, and the caption colour over the unfilled part. Default: the palette's
-    /// highlight colour.
+    /// The filled part. Default: the palette's highlight colour.
     QColor BarColour() const { return barColour; }
     void SetBarColour(const QColor& colour);
     /// Switching to bsStatusControl with BorderWidth 0 sets BorderWidth 2; leaving it resets
@@ -58,7 +57,8 @@ public:
     Qt::Orientation Orientation() const { return orientation; }
     void SetOrientation(Qt::Orientation direction);
 
-    QSize sizeHint() const override { return {100, 24}; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 Q_SIGNALS:
     /// Raised whenever Percent changes.

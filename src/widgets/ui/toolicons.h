@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QStyle>
+
+namespace mottler {
+
+/// The icon of a tool button: the desktop icon theme's icon of that name where the theme has
+/// one, else the style's built-in picture, so every button shows what it does on any desktop.
+QIcon ToolIcon(const QString& themeName, QStyle::StandardPixmap builtIn);
+
+/// A closed padlock ("changes-prevent" in the icon theme, else drawn here).
+QIcon LockIcon();
+
+} // namespace mottler

@@ -1,0 +1,132 @@
+// Every window, shown at the default font, at a font a quarter larger and (run again by CTest
+// with QT_SCALE_FACTOR=2) at double scale: nothing is cut off, squeezed below its size hint or
+// drawn over a neighbour. The screenshots land in the build folder's layout-shots/.
+// Escape closes each of them that is a dialog.
+#include "app/mainwindow.h"
+#include "engine/ui/advancedwindow.h"
+#include "layoutcheck.h"
+#include "picker/ui/colourpickerdialog.h"
+#include "picker/ui/zoomwindow.h"
+#include "recording/ui/recordtofilewindow.h"
+#include "widgets/ui/partsprogressbar.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace mottler::test {
+namespace {
+
+/// A window to check and what keeps it alive (the window itself or its owner).
+struct Shown {
+    std::unique_ptr<QWidget> owner;
+    QWidget* window = nullptr;
+};
+
+template <typename W> Shown Alone() {
+    auto window = std::make_unique<W>(nullptr);
+    QWidget* shown = window.get();
+    return {std::move(window), shown};
+}
+
+Shown Zoom() {
+    auto picker = std::make_unique<ColourPickerDialog>(nullptr);
+    auto* zoom = new ZoomWindow(picker.get());
+    return {std::move(picker), zoom};
+}
+
+// The main window during a run, with the progress bar shown beside the preview's labels.
+Shown RunningMainWindow() {
+    Shown shown = Alone<MainWindow>();
+    PartsProgressBar* bar = static_cast<MainWindow*>(shown.window)->Preview().progressBar;
+    bar->SetText("Press ESC to stop");
+    bar->show();
+    return shown;
+}
+
+struct WindowCase {
+    const char* name;
+    std::function<Shown()> make;
+    QSize size; ///< the size to show it at; empty for the window's own start size
+};
+
+// One line per window. A size smaller than the window's minimum shows it at its minimum.
+const WindowCase Windows[] = {
+    {"MainWindow", Alone<MainWindow>, {}},
+    {"MainWindowSmallest", Alone<MainWindow>, {1, 1}},
+    {"MainWindowLarge", Alone<MainWindow>, {1260, 980}},
+    {"MainWindowRunning", RunningMainWindow, {1, 1}},
+    {"AdvancedWindow", Alone<AdvancedWindow>, {}},
+    {"RecordToFileWindow", Alone<RecordToFileWindow>, {}},
+    {"ColourPickerDialog", Alone<ColourPickerDialog>, {}},
+    {"ZoomWindow", Zoom, {}},
+};
+
+void PrintTo(const WindowCase& window, std::ostream* out) {
+    *out << window.name;
+}
+
+class WindowLayout : public testing::TestWithParam<std::tuple<WindowCase, int>> {
+protected:
+    void SetUp() override {
+        const int percent = std::get<1>(GetParam());
+        QFont font = QApplication::font();
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(standardFont.pointSizeF() * percent / 100.0);
+        else
+            font.setPixelSize(standardFont.pixelSize() * percent / 100);
+        QApplication::setFont(font);
+    }
+    void TearDown() override { QApplication::setFont(standardFont); }
+
+    const QFont standardFont = QApplication::font();
+};
+
+QString ShotName(const WindowCase& window, int percent) {
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
+    return QStringLiteral("%1-font%2-scale%3").arg(window.name).arg(percent).arg(scale);
+}
+
+TEST_P(WindowLayout, ShowsEveryControlWhole) {
+    const auto& [windowCase, percent] = GetParam();
+    Shown shown = windowCase.make();
+    QWidget* window = shown.window;
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    if (windowCase.size.isValid()) {
+        window->resize(windowCase.size.expandedTo(window->minimumSize()));
+        QApplication::processEvents();
+    }
+    SaveScreenshot(window, ShotName(windowCase, percent));
+    const QStringList faults = LayoutFaults(window);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString();
+}
+
+std::string CaseName(const testing::TestParamInfo<WindowLayout::ParamType>& info) {
+    return std::string(std::get<0>(info.param).name) + "Font" +
+           std::to_string(std::get<1>(info.param));
+}
+
+TEST(WindowKeys, EscapeClosesEveryDialog) {
+    for (const WindowCase& windowCase : Windows) {
+        Shown shown = windowCase.make();
+        auto* dialog = qobject_cast<QDialog*>(shown.window);
+        if (dialog == nullptr)
+            continue;
+        dialog->show();
+        QApplication::setActiveWindow(dialog);
+        QWidget* focus = dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog;
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_FALSE(dialog->isVisible()) << windowCase.name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, WindowLayout,
+                         testing::Combine(testing::ValuesIn(Windows), testing::Values(100, 125)),
+                         CaseName);
+
+} // namespace
+} // namespace mottler::test

@@ -1,0 +1,33 @@
+#include "engine/ui/texturepreview.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace mottler {
+namespace {
+
+QImage Checkerboard(int side) {
+    QImage board(side, side, QImage::Format_RGB32);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            board.setPixel(x, y, (x + y) % 2 != 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    return board;
+}
+
+TEST(TexturePreview, ShrunkPictureIsSmoothedWhileFullSizeStaysExact) {
+    const QImage board = Checkerboard(200);
+    TexturePreview view(nullptr);
+    view.resize(100, 100);
+    view.Show({board, QRect(0, 0, 100, 100)});
+    const int grey = qGray(view.grab().toImage().pixel(50, 50));
+    EXPECT_GT(grey, 60); // black and white pixels blend, not one of them picked
+    EXPECT_LT(grey, 200);
+
+    view.resize(200, 200);
+    view.Show({board, QRect(0, 0, 200, 200)});
+    const QImage full = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(full, board);
+}
+
+} // namespace
+} // namespace mottler
