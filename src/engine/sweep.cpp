@@ -1,9 +1,12 @@
 #include "engine/sweep.h"
 
+#include "engine/texturesettings.h"
+
 #include <algorithm>
-#include <cfloat>
-#include <cmath>
+#include <bit>
+#include <cstdint>
 #include <cstring>
+#include <immintrin.h>
 #include <limits>
 
 namespace mottler {
@@ -11,151 +14,243 @@ namespace {
 
 using Ext = long double; // the 80-bit x87 format on x86-64: 64-bit significand
 
-// Whether a value rounded to float on its store fits (is finite); one that does not stops
-// the run.
+// Bit 31 is set when a float is infinite or NaN (all exponent bits set). OR-ed over a group
+// of cells, one test at the group's end checks every value the group stored.
+inline std::uint32_t NotFiniteBit(float f) {
+    return (std::bit_cast<std::uint32_t>(f) & 0x7f800000u) + 0x00800000u;
+}
+constexpr std::uint32_t NotFiniteMask = 0x80000000u;
+
 inline bool Fits(float f) {
-    return std::fabs(f) <= FLT_MAX;
+    return (NotFiniteBit(f) & NotFiniteMask) == 0;
 }
 
-struct SweepState {
-    float* a;
-    float* b;
-    SweepCoefficients k;
-    float fieldMin;
-    float fieldMax;
+// v < 0 ? 0 : v without a branch (the sign of B's update is unpredictable). MAXSS returns
+// its second operand unless the first is greater, so −0.0, which is not below 0, stays −0.0.
+inline float ZeroIfNegative(float v) {
+    return _mm_cvtss_f32(_mm_max_ss(_mm_setzero_ps(), _mm_set_ss(v)));
+}
+
+// The zero action on a new A below 0, without a branch. Any action other than 0 … 2 leaves
+// the value alone; −0.0 is not below 0 and stays as it is under every action.
+template <int Zero> inline float ApplyZeroAction(float newA, float oldB) {
+    if constexpr (Zero == ZeroActionZero) {
+        return ZeroIfNegative(newA);
+    } else if constexpr (Zero == ZeroActionB || Zero == ZeroActionAbs) {
+        const __m128 v = _mm_set_ss(newA);
+        const __m128 negative = _mm_cmplt_ss(v, _mm_setzero_ps());
+        if constexpr (Zero == ZeroActionB)
+            return _mm_cvtss_f32(
+                _mm_or_ps(_mm_and_ps(negative, _mm_set_ss(oldB)), _mm_andnot_ps(negative, v)));
+        else
+            return _mm_cvtss_f32(_mm_xor_ps(v, _mm_and_ps(negative, _mm_set_ss(-0.0f))));
+    } else {
+        (void)oldB;
+        return newA;
+    }
+}
+
+// Cell offsets of one cell and its four wrapped neighbours.
+struct Cell {
+    int j, up, down, left, right;
 };
 
-// Updates cell j in place from its four neighbours; earlier cells already hold this sweep's
-// values, later ones the previous sweep's. Returns false when a value does not fit a float:
-// the value is not stored (A keeps its new value when only B's overflowed).
-inline bool UpdateCell(SweepState& s, int j, int up, int down, int left, int right) {
-    float* const A = s.a;
-    float* const B = s.b;
-    const float a = A[j];
-    const float b = B[j];
-    const auto p = static_cast<float>(Ext(a) * Ext(b));
-    if (!Fits(p)) [[unlikely]]
-        return false;
+// The least and greatest new A of the cells folded in so far.
+struct Range {
+    float min = std::numeric_limits<float>::infinity();
+    float max = -std::numeric_limits<float>::infinity();
 
+    void Add(float v) {
+        min = std::min(min, v);
+        max = std::max(max, v);
+    }
+    // Folds a later part of the sweep in: on ties (+0.0 against −0.0) the earlier value
+    // stays, as it does cell by cell.
+    void Add(const Range& later) {
+        min = std::min(min, later.min);
+        max = std::max(max, later.max);
+    }
+};
+
+// One cell's arithmetic before anything is stored: the product p, and A and B before the
+// zero action and the clamp. Every read comes before the cell's stores, so a cell that is
+// its own neighbour (width or height 1) reads its previous value.
+struct CellValues {
+    float p, a, b;
+};
+
+inline CellValues Compute(const float* A, const float* B, const SweepCoefficients& k,
+                          const Cell& c) {
+    const float a = A[c.j];
+    const float b = B[c.j];
+    const auto p = static_cast<float>(Ext(a) * Ext(b));
     const Ext lapA =
-        (((Ext(A[down]) - Ext(s.k.MultiplierA) * Ext(a)) + Ext(A[up])) + Ext(A[right])) +
-        Ext(A[left]);
-    auto newA = static_cast<float>(
-        (((Ext(p) - Ext(a)) - Ext(s.k.FactorC)) + lapA * Ext(s.k.DiffusionA)) * Ext(s.k.Dt) +
-        Ext(a));
-    if (!Fits(newA)) [[unlikely]]
-        return false;
-    if (newA < 0.0f) {
-        switch (s.k.Zero) {
-        case 0:
-            newA = 0.0f;
-            break;
-        case 1:
-            newA = b;
-            break;
-        case 2:
-            newA = std::fabs(newA);
-            break;
-        default:
-            break;
+        (((Ext(A[c.down]) - Ext(k.MultiplierA) * Ext(a)) + Ext(A[c.up])) + Ext(A[c.right])) +
+        Ext(A[c.left]);
+    const auto newA = static_cast<float>(
+        (((Ext(p) - Ext(a)) - Ext(k.FactorC)) + lapA * Ext(k.DiffusionA)) * Ext(k.Dt) + Ext(a));
+    const Ext lapB =
+        (((Ext(B[c.down]) - Ext(k.MultiplierB) * Ext(b)) + Ext(B[c.left])) + Ext(B[c.right])) +
+        Ext(B[c.up]);
+    const auto newB = static_cast<float>(
+        ((Ext(k.FactorD) - Ext(p)) + lapB * Ext(k.DiffusionB)) * Ext(k.Dt) + Ext(b));
+    return {p, newA, newB};
+}
+
+// The cell as the wavefront does it: everything stored, no branch; returns the not-finite
+// bits of the three values, which the group tests once.
+template <int Zero>
+inline std::uint32_t UpdateCell(float* A, float* B, const SweepCoefficients& k, const Cell& c,
+                                Range& range) {
+    const float oldB = B[c.j];
+    const CellValues v = Compute(A, B, k, c);
+    const float newA = ApplyZeroAction<Zero>(v.a, oldB);
+    A[c.j] = newA;
+    range.Add(newA);
+    B[c.j] = ZeroIfNegative(v.b);
+    return NotFiniteBit(v.p) | NotFiniteBit(v.a) | NotFiniteBit(v.b);
+}
+
+// The cell as the plain row order does it: a value that does not fit is not stored and the
+// sweep ends there (A keeps its new value when only B's overflowed).
+template <int Zero>
+inline void UpdateOrThrow(float* A, float* B, const SweepCoefficients& k, const Cell& c,
+                          Range& range) {
+    const float oldB = B[c.j];
+    const CellValues v = Compute(A, B, k, c);
+    if (!Fits(v.p) || !Fits(v.a))
+        throw GrowthOverflow();
+    const float newA = ApplyZeroAction<Zero>(v.a, oldB);
+    A[c.j] = newA;
+    range.Add(newA);
+    if (!Fits(v.b))
+        throw GrowthOverflow();
+    B[c.j] = ZeroIfNegative(v.b);
+}
+
+// Rows updated together as a skewed wavefront. Four chains of dependent x87 operations
+// reach the unit's limit of about one add or multiply a cycle; five, six or eight rows
+// measured no faster.
+constexpr int WavefrontRows = 4;
+
+// The fields, the run's coefficients and the range of one sweep.
+struct SweepContext {
+    float* a;
+    float* b;
+    const SweepCoefficients& k;
+    int w;
+    int h;
+    float* scratch; // A and B of one group of rows, as they were before the group
+    Range range;
+};
+
+// Offsets of the rows of a group and of the rows above and below each of them.
+template <int Rows> struct GroupRows {
+    int row[Rows];
+    int up[Rows];
+    int down[Rows];
+
+    GroupRows(int y, int w, int h) {
+        for (int r = 0; r < Rows; ++r) {
+            row[r] = (y + r) * w;
+            up[r] = (y + r == 0 ? h - 1 : y + r - 1) * w;
+            down[r] = (y + r + 1 == h ? 0 : y + r + 1) * w;
         }
     }
-    A[j] = newA;
-    s.fieldMin = std::min(s.fieldMin, newA);
-    s.fieldMax = std::max(s.fieldMax, newA);
-
-    const Ext lapB =
-        (((Ext(B[down]) - Ext(s.k.MultiplierB) * Ext(b)) + Ext(B[left])) + Ext(B[right])) +
-        Ext(B[up]);
-    const auto newB = static_cast<float>(
-        ((Ext(s.k.FactorD) - Ext(p)) + lapB * Ext(s.k.DiffusionB)) * Ext(s.k.Dt) + Ext(b));
-    if (!Fits(newB)) [[unlikely]]
-        return false;
-    B[j] = newB < 0.0f ? 0.0f : newB;
-    return true;
-}
-
-// UpdateCell in the sweep's plain row order: an overflow ends the sweep.
-inline void UpdateOrThrow(SweepState& s, int j, int up, int down, int left, int right) {
-    if (!UpdateCell(s, j, up, down, left, right)) [[unlikely]]
-        throw GrowthOverflow();
-}
-
-// One row: the first and last columns wrap, the columns between need no wrap at all.
-inline void SweepRow(SweepState& s, int rowStart, int upStart, int downStart, int w) {
-    const int last = w - 1;
-    if (last == 0) {
-        UpdateOrThrow(s, rowStart, upStart, downStart, rowStart, rowStart);
-        return;
-    }
-    UpdateOrThrow(s, rowStart, upStart, downStart, rowStart + last, rowStart + 1);
-    for (int x = 1; x < last; ++x)
-        UpdateOrThrow(s, rowStart + x, upStart + x, downStart + x, rowStart + x - 1,
-                      rowStart + x + 1);
-    UpdateOrThrow(s, rowStart + last, upStart + last, downStart + last, rowStart + last - 1,
-                  rowStart);
-}
-
-// Two neighbouring rows y and y + 1 and the rows above and below them (cell offsets).
-struct RowPair {
-    int up, row, next, down, w;
+    int Cells(int w) const { return Rows * w; }
 };
 
 // Cell x of a row, wrapping at the row's first and last column.
-inline bool UpdateAt(SweepState& s, int w, int row, int up, int down, int x) {
+inline Cell WrappedCell(int w, int row, int up, int down, int x) {
     const int left = x == 0 ? w - 1 : x - 1;
     const int right = x == w - 1 ? 0 : x + 1;
-    return UpdateCell(s, row + x, up + x, down + x, row + left, row + right);
+    return {row + x, up + x, down + x, row + left, row + right};
 }
 
-// Puts cells 0 … count − 1 of row y + 1 back to their values before the pair.
-void RestoreNextRow(const SweepState& s, const RowPair& r, const float* saved, int count) {
-    const auto bytes = static_cast<std::size_t>(std::max(count, 0)) * sizeof(float);
-    std::memcpy(s.a + r.next, saved, bytes);
-    std::memcpy(s.b + r.next, saved + r.w, bytes);
+// The group in the plain row order, from the state before it: throws at the first value
+// that does not fit, leaving the fields and the range exactly as the row order does.
+template <int Zero, int Rows> void ReplayGroup(SweepContext& s, const GroupRows<Rows>& g) {
+    const auto bytes = static_cast<std::size_t>(g.Cells(s.w)) * sizeof(float);
+    std::memcpy(s.a + g.row[0], s.scratch, bytes);
+    std::memcpy(s.b + g.row[0], s.scratch + g.Cells(s.w), bytes);
+    for (int r = 0; r < Rows; ++r)
+        for (int x = 0; x < s.w; ++x)
+            UpdateOrThrow<Zero>(s.a, s.b, s.k, WrappedCell(s.w, g.row[r], g.up[r], g.down[r], x),
+                                s.range);
 }
 
-// After an overflow inside a pair, leaves the fields and the range found so far exactly as
-// the plain row order would have left them at its first overflowing cell, then throws. Cells 0 … x
-// − 2 of row y + 1 are done; row y is done up to x, or up to x − 1 when (x, y) overflowed.
-[[noreturn]] void RecoverPair(SweepState& s, const SweepState& t, const RowPair& r,
-                              const float* saved, int x, bool inNextRow) {
-    // Row order finishes row y before it reaches (x − 1, y + 1), which overflows again.
-    bool rowDone = inNextRow;
-    for (int c = x + 1; rowDone && c < r.w; ++c)
-        rowDone = UpdateAt(s, r.w, r.row, r.up, r.next, c);
-    if (rowDone) {
-        s.fieldMin = std::min(s.fieldMin, t.fieldMin);
-        s.fieldMax = std::max(s.fieldMax, t.fieldMax);
-    } else {
-        RestoreNextRow(s, r, saved, x - 1);
+// Step x of the wavefront near a row's ends: cell x − r of each row r that has one there.
+template <int Zero, int Rows>
+inline std::uint32_t EdgeStep(SweepContext& s, const GroupRows<Rows>& g, Range* ranges, int x) {
+    std::uint32_t bits = 0;
+    for (int r = 0; r < Rows; ++r) {
+        const int column = x - r;
+        if (column >= 0 && column < s.w)
+            bits |= UpdateCell<Zero>(
+                s.a, s.b, s.k, WrappedCell(s.w, g.row[r], g.up[r], g.down[r], column), ranges[r]);
     }
-    throw GrowthOverflow();
+    return bits;
 }
 
-// Rows y and y + 1 as a wavefront, cell (x, y) then cell (x − 1, y + 1). Each cell still
-// sees exactly the neighbour values of the plain row order: (x − 1, y + 1) reads only cells
-// of row y that are already done, and row y reads cells of row y + 1 not yet touched. Two
-// independent chains of dependent extended-precision operations keep the FPU busy where a
-// single row waits on each cell's left neighbour. Row y + 1's range is folded in after row
-// y's, so FieldMin/FieldMax come out as in row order (ties included).
-inline void SweepRowPair(SweepState& s, const RowPair& r, float* saved) {
-    std::memcpy(saved, s.a + r.next, static_cast<std::size_t>(r.w) * sizeof(float));
-    std::memcpy(saved + r.w, s.b + r.next, static_cast<std::size_t>(r.w) * sizeof(float));
-    SweepState t{s.a, s.b, s.k, std::numeric_limits<float>::infinity(),
-                 -std::numeric_limits<float>::infinity()};
-    if (!UpdateAt(s, r.w, r.row, r.up, r.next, 0)) [[unlikely]]
-        RecoverPair(s, t, r, saved, 0, false);
-    for (int x = 1; x < r.w; ++x) {
-        if (!UpdateAt(s, r.w, r.row, r.up, r.next, x)) [[unlikely]]
-            RecoverPair(s, t, r, saved, x, false);
-        if (!UpdateAt(t, r.w, r.next, r.row, r.down, x - 1)) [[unlikely]]
-            RecoverPair(s, t, r, saved, x, true);
+// Step x of the wavefront away from the ends, where no neighbour wraps.
+template <int Zero, int Rows>
+inline std::uint32_t InteriorStep(SweepContext& s, const GroupRows<Rows>& g, Range* ranges, int x) {
+    std::uint32_t bits = 0;
+#pragma GCC unroll 8
+    for (int r = 0; r < Rows; ++r) {
+        const int c = x - r;
+        const int j = g.row[r] + c;
+        bits |= UpdateCell<Zero>(s.a, s.b, s.k, {j, g.up[r] + c, g.down[r] + c, j - 1, j + 1},
+                                 ranges[r]);
     }
-    if (!UpdateAt(t, r.w, r.next, r.row, r.down, r.w - 1)) [[unlikely]]
-        RecoverPair(s, t, r, saved, r.w, true);
-    s.fieldMin = std::min(s.fieldMin, t.fieldMin);
-    s.fieldMax = std::max(s.fieldMax, t.fieldMax);
+    return bits;
+}
+
+// Rows y … y + Rows − 1 as a skewed wavefront: step x updates cell (x − r, y + r) of every
+// row r. Each cell sees exactly the neighbour values of the plain row order: the cell above
+// was done one step earlier, the cell below is done one step later, and the row's own left
+// and right cells are as in row order. The overflow test is one branch per group: a group
+// with a value that does not fit is put back and replayed in row order, which stops at the
+// right cell. The rows' ranges are folded in row order, so FieldMin and FieldMax come out
+// as in row order, ties included.
+template <int Zero, int Rows> void SweepGroup(SweepContext& s, int y) {
+    const GroupRows<Rows> g(y, s.w, s.h);
+    const auto bytes = static_cast<std::size_t>(g.Cells(s.w)) * sizeof(float);
+    std::memcpy(s.scratch, s.a + g.row[0], bytes);
+    std::memcpy(s.scratch + g.Cells(s.w), s.b + g.row[0], bytes);
+    Range ranges[Rows];
+    std::uint32_t bits = 0;
+    const int steps = s.w + Rows - 1;
+    int x = 0;
+    for (; x < Rows; ++x)
+        bits |= EdgeStep<Zero>(s, g, ranges, x);
+    for (; x <= s.w - 2; ++x)
+        bits |= InteriorStep<Zero>(s, g, ranges, x);
+    for (; x < steps; ++x)
+        bits |= EdgeStep<Zero>(s, g, ranges, x);
+    if (bits & NotFiniteMask) [[unlikely]]
+        return ReplayGroup<Zero>(s, g);
+    for (const Range& r : ranges)
+        s.range.Add(r);
+}
+
+template <int Zero> void SweepAllRows(SweepContext& s) {
+    int y = 0;
+    for (; y + WavefrontRows <= s.h; y += WavefrontRows)
+        SweepGroup<Zero, WavefrontRows>(s, y);
+    switch (s.h - y) {
+    case 1:
+        SweepGroup<Zero, 1>(s, y);
+        break;
+    case 2:
+        SweepGroup<Zero, 2>(s, y);
+        break;
+    case 3:
+        SweepGroup<Zero, 3>(s, y);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace
@@ -164,28 +259,33 @@ float DiffusionFromFactor(double factor) {
     return static_cast<float>(Ext(factor) * 0.05L);
 }
 
+std::size_t SweepScratchCells(int width) {
+    return 2 * WavefrontRows * static_cast<std::size_t>(width);
+}
+
 void Sweep(TextureEngine& engine, const SweepCoefficients& k) {
-    const int w = engine.Width();
-    const int h = engine.Height();
-    SweepState s{engine.FieldA.Data(), engine.FieldB.Data(), k, 9999999.0f, 0.0f};
-    float* const saved = engine.ScratchRows.Data();
+    SweepContext s{engine.FieldA.Data(), engine.FieldB.Data(),      k, engine.Width(),
+                   engine.Height(),      engine.ScratchRows.Data(), {}};
+    s.range = {9999999.0f, 0.0f};
     // The range is the one found so far in every outcome, an overflow included.
     struct PublishRange {
         TextureEngine& engine;
-        const SweepState& s;
+        const SweepContext& s;
         ~PublishRange() {
-            engine.FieldMin = s.fieldMin;
-            engine.FieldMax = s.fieldMax;
+            engine.FieldMin = s.range.min;
+            engine.FieldMax = s.range.max;
         }
     } publish{engine, s};
-    int y = 0;
-    for (; y + 1 < h; y += 2) {
-        const int upRow = (y == 0 ? h - 1 : y - 1);
-        const int downRow = (y + 2 == h ? 0 : y + 2);
-        SweepRowPair(s, {upRow * w, y * w, (y + 1) * w, downRow * w, w}, saved);
+    switch (k.Zero) {
+    case ZeroActionZero:
+        return SweepAllRows<ZeroActionZero>(s);
+    case ZeroActionB:
+        return SweepAllRows<ZeroActionB>(s);
+    case ZeroActionAbs:
+        return SweepAllRows<ZeroActionAbs>(s);
+    default:
+        return SweepAllRows<-1>(s);
     }
-    if (y < h) // the last row of an odd height; the row below it is row 0
-        SweepRow(s, y * w, (y == 0 ? 0 : y - 1) * w, 0, w);
 }
 
 void ApplyDrift(TextureEngine& engine, int drift) {

@@ -91,10 +91,11 @@ TEST(Sweep, NegativeAIsReplacedByTheCellsBBeforeBsUpdate) {
     EXPECT_GT(engine.FieldB[0], 5.0f); // B grew by (16 − 0) × 0.01 after A took its old value
 }
 
-// Cells where A × B overflows, placed anywhere (one or two of them): the sweep throws and
-// leaves the fields and the range exactly as row order leaves them at the first such cell.
+// Cells where A × B overflows, placed anywhere (one or two of them, in the same group of
+// rows or in different ones, at the wrapping columns or between): the sweep throws and leaves
+// the fields and the range exactly as row order leaves them at the first such cell.
 TEST(Sweep, OverflowLeavesTheFieldsAsRowOrderLeavesThemAtTheFailingCell) {
-    const int w = 5, h = 4, n = w * h;
+    const int w = 9, h = 6, n = w * h;
     const test::RefFactors f{622, 1000, 12, 16, 4.0, 4.0, 0, 0};
     for (int first = 0; first < n; ++first)
         for (int second = first; second < n; ++second) {
