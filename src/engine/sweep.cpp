@@ -128,10 +128,10 @@ inline void UpdateOrThrow(float* A, float* B, const SweepCoefficients& k, const 
     B[c.j] = ZeroIfNegative(v.b);
 }
 
-// Rows updated together as a skewed wavefront. Four chains of dependent x87 operations
-// reach the unit's limit of about one add or multiply a cycle; five, six or eight rows
-// measured no faster.
-constexpr int WavefrontRows = 4;
+// Rows updated together as a skewed wavefront: independent chains of dependent x87
+// operations that overlap. Three measured fastest (bench/sweep_bench.cpp): two leave the unit
+// waiting, four to six were about a fifth slower again as the compiler runs out of registers.
+constexpr int WavefrontRows = 3;
 
 // The fields, the run's coefficients and the range of one sweep.
 struct SweepContext {
@@ -234,23 +234,20 @@ template <int Zero, int Rows> void SweepGroup(SweepContext& s, int y) {
         s.range.Add(r);
 }
 
+// The last rows, fewer than a whole group, as one smaller group.
+template <int Zero, int Rows> void SweepLastRows(SweepContext& s, int y) {
+    if constexpr (Rows > 0) {
+        if (s.h - y == Rows)
+            return SweepGroup<Zero, Rows>(s, y);
+        SweepLastRows<Zero, Rows - 1>(s, y);
+    }
+}
+
 template <int Zero> void SweepAllRows(SweepContext& s) {
     int y = 0;
     for (; y + WavefrontRows <= s.h; y += WavefrontRows)
         SweepGroup<Zero, WavefrontRows>(s, y);
-    switch (s.h - y) {
-    case 1:
-        SweepGroup<Zero, 1>(s, y);
-        break;
-    case 2:
-        SweepGroup<Zero, 2>(s, y);
-        break;
-    case 3:
-        SweepGroup<Zero, 3>(s, y);
-        break;
-    default:
-        break;
-    }
+    SweepLastRows<Zero, WavefrontRows - 1>(s, y);
 }
 
 } // namespace
