@@ -1,0 +1,49 @@
+#include "engine/sweeper.h"
+
+#include <thread>
+
+namespace mottler {
+namespace {
+
+// Below this many cells a second thread costs more than it saves: the groups are short, so
+// the threads wait on each other and pass cache lines back and forth more than they sweep.
+constexpr double LargeTextureCells = 400.0 * 300.0;
+
+} // namespace
+
+std::optional<SweepEngine> SweepEngineNamed(const QString& name) {
+    if (name == QLatin1String("auto"))
+        return SweepEngine::Auto;
+    if (name == QLatin1String("x87"))
+        return SweepEngine::X87;
+    return std::nullopt;
+}
+
+SweepOptions WithEnvironmentEngine(SweepOptions options) {
+    const std::optional<SweepEngine> pinned =
+        SweepEngineNamed(qEnvironmentVariable("MOTTLER_ENGINE"));
+    if (pinned)
+        options.Engine = *pinned;
+    return options;
+}
+
+int AutomaticSweepThreads(int width, int height) {
+    const bool large = double(width) * double(height) >= LargeTextureCells;
+    return large && std::thread::hardware_concurrency() >= 2 ? 2 : 1;
+}
+
+Sweeper::Sweeper(const SweepOptions& options, int width, int height) {
+    const int threads =
+        options.Threads > 0 ? options.Threads : AutomaticSweepThreads(width, height);
+    if (threads > 1)
+        team = std::make_unique<SweepTeam>(threads);
+}
+
+void Sweeper::Sweep(TextureEngine& engine, const SweepCoefficients& k) {
+    if (team)
+        team->Sweep(engine, k);
+    else
+        mottler::Sweep(engine, k);
+}
+
+} // namespace mottler
