@@ -3,6 +3,7 @@
 #include "cli/colouroptions.h"
 #include "cli/recordingoptions.h"
 #include "engine/initialimage.h"
+#include "engine/sweeper.h"
 #include "engine/texturesettings.h"
 #include "output/jpegfile.h"
 
@@ -26,6 +27,7 @@ struct GrowOptions {
     QString RawA;
     QString RawB;
     RecordingOptions Recording;
+    SweepOptions Sweeping;
     bool Progress = false;
     bool Help = false;
     QString PresetName;  ///< --preset: grow this preset, the options given override its values

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/engine.h"
+#include "engine/sweeper.h"
 
 #include <QString>
 
@@ -83,6 +84,7 @@ struct RunParameters {
     int AnimateEvery = 1;
     bool Record = false;
     int DriftKind = 0;
+    SweepOptions Sweeping; ///< engine and threads; every choice grows the same fields
 };
 
 enum class RunOutcome { Completed, Escaped, UniformField, Aborted, Overflow, InternalError };
