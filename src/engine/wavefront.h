@@ -133,9 +133,10 @@ inline void UpdateOrThrow(float* A, float* B, const SweepCoefficients& k, const 
 }
 
 // Rows updated together as a skewed wavefront: independent chains of dependent x87
-// operations that overlap. Three measured fastest (bench/sweep_bench.cpp): two leave the unit
-// waiting, four to six were about a fifth slower again as the compiler runs out of registers.
-constexpr int WavefrontRows = 3;
+// operations that overlap, up to the unit's limit of about one add or multiply a cycle.
+// Three to five rows measured alike (bench/sweep_bench.cpp), two slower, six slower again as
+// the compiler runs out of registers.
+constexpr int WavefrontRows = 4;
 
 // The fields, the run's coefficients and the range of one sweep.
 struct SweepContext {
@@ -239,14 +240,19 @@ template <int Zero, int Rows> void ReplayGroup(SweepContext& s, const GroupRows<
 // not-finite bits of every value stored.
 template <int Zero, int Rows>
 std::uint32_t RunSteps(SweepContext& s, const GroupRows<Rows>& g, Range* ranges, int x0, int x1) {
+    // A local copy stays in registers: the fields' stores could otherwise alias the ranges
+    // and force a load and a store of each range at every cell.
+    Range local[Rows];
+    std::copy_n(ranges, Rows, local);
     std::uint32_t bits = 0;
     int x = x0;
     for (; x < std::min(x1, Rows); ++x)
-        bits |= EdgeStep<Zero>(s, g, ranges, x);
+        bits |= EdgeStep<Zero>(s, g, local, x);
     for (; x < std::min(x1, s.w - 1); ++x)
-        bits |= InteriorStep<Zero>(s, g, ranges, x);
+        bits |= InteriorStep<Zero>(s, g, local, x);
     for (; x < x1; ++x)
-        bits |= EdgeStep<Zero>(s, g, ranges, x);
+        bits |= EdgeStep<Zero>(s, g, local, x);
+    std::copy_n(local, Rows, ranges);
     return bits;
 }
 
