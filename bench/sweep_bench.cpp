@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 #include "engine/growth.h"
 #include "engine/random.h"
+#include "engine/render.h"
 #include "engine/seeding.h"
 #include "engine/sweep.h"
 #include "engine/sweepteam.h"
@@ -179,6 +180,25 @@ static void BM_GrowRun(benchmark::State& state) {
            WallSeconds() - start, ReferenceRate(w, h, RunIterations));
 }
 
+// Rendering one frame of a run: FieldA scaled into the palette-index field and coloured
+// into the texture bitmap (CPU time).
+static void BM_RenderGrowthFrame(benchmark::State& state) {
+    const int w = static_cast<int>(state.range(0));
+    const int h = static_cast<int>(state.range(1));
+    TextureEngine engine;
+    SeedEngine(engine, w, h);
+    Restart(engine);
+    SweepCoefficients k;
+    k.DiffusionA = DiffusionFromFactor(FactorA);
+    k.DiffusionB = DiffusionFromFactor(FactorB);
+    Sweep(engine, k);
+    const Palette palette;
+    for (auto _ : state) {
+        RenderGrowthFrame(engine, palette);
+        benchmark::DoNotOptimize(engine.TextureBitmap.constBits());
+    }
+}
+
 #define MOTTLER_SIZES(b) b->Args({100, 100})->Args({400, 300})->Args({800, 600})
 MOTTLER_SIZES(BENCHMARK(BM_Reference))->Unit(benchmark::kMillisecond);
 MOTTLER_SIZES(BENCHMARK(BM_SweepX87))->Unit(benchmark::kMillisecond);
@@ -188,6 +208,7 @@ BENCHMARK(BM_SweepX87Threads)
     ->ArgsProduct({{800}, {600}, {2, 3}})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
+MOTTLER_SIZES(BENCHMARK(BM_RenderGrowthFrame))->Unit(benchmark::kMillisecond);
 MOTTLER_SIZES(BENCHMARK(BM_GrowRun))->UseRealTime()->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
