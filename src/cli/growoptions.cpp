@@ -66,8 +66,8 @@ Growth:
   --engine E           the sweep's code: auto (default: the fastest this build has) or
                        x87; MOTTLER_ENGINE in the environment overrides it
   --threads N          threads for the sweep, 1 to 64; default: two on large textures
-                       when the machine has two cores. Every engine and thread count
-                       grows the same texture bit for bit
+                       (800 x 600 and up) when the machine has a core to spare. Every
+                       engine and thread count grows the same texture bit for bit
 
 Colours:
 )";

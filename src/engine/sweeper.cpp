@@ -1,13 +1,22 @@
 #include "engine/sweeper.h"
 
+#include <cstdlib>
 #include <thread>
 
 namespace mottler {
 namespace {
 
-// Below this many cells a second thread costs more than it saves: the groups are short, so
+// Below this many cells a second thread costs more than it saves: each group is short, so
 // the threads wait on each other and pass cache lines back and forth more than they sweep.
-constexpr double LargeTextureCells = 400.0 * 300.0;
+constexpr double LargeTextureCells = 800.0 * 600.0;
+
+// Whether a core is free for a second thread: a thread that waits on a busy machine's
+// scheduler holds the whole wavefront up.
+bool CoreToSpare() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    double load = 0;
+    return cores >= 2 && getloadavg(&load, 1) == 1 && load <= double(cores) - 1.5;
+}
 
 } // namespace
 
@@ -29,7 +38,7 @@ SweepOptions WithEnvironmentEngine(SweepOptions options) {
 
 int AutomaticSweepThreads(int width, int height) {
     const bool large = double(width) * double(height) >= LargeTextureCells;
-    return large && std::thread::hardware_concurrency() >= 2 ? 2 : 1;
+    return large && CoreToSpare() ? 2 : 1;
 }
 
 Sweeper::Sweeper(const SweepOptions& options, int width, int height) {

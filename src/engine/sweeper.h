@@ -25,8 +25,8 @@ struct SweepOptions {
 /// tests can pin an engine under every caller; any other value is ignored.
 SweepOptions WithEnvironmentEngine(SweepOptions options);
 
-/// The threads that pay for themselves at this size: one unless the texture is large and the
-/// machine has a second core.
+/// The threads that pay for themselves: one unless the texture is large and the machine has
+/// a second core that is not busy (by the load average of the last minute).
 int AutomaticSweepThreads(int width, int height);
 
 /// The sweep of one run, with the engine and threads its options choose.
