@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/certifiedsweep.h"
 #include "engine/sweep.h"
 #include "engine/sweepteam.h"
 
@@ -9,8 +10,9 @@
 
 namespace mottler {
 
-/// Which code sweeps. Every engine gives the same fields bit for bit; Auto takes the fastest
-/// this build has, which is the x87 sweep.
+/// Which code sweeps. Every engine gives the same fields bit for bit. X87 is the extended-
+/// precision wavefront, on one thread or several; Auto is the certified double-precision
+/// sweep in the widest vector lanes this machine has, unless several threads are asked for.
 enum class SweepEngine { Auto, X87 };
 
 /// "auto" or "x87"; nothing for any other name.
@@ -18,7 +20,7 @@ std::optional<SweepEngine> SweepEngineNamed(const QString& name);
 
 struct SweepOptions {
     SweepEngine Engine = SweepEngine::Auto;
-    int Threads = 0; ///< 0: chosen by the texture size
+    int Threads = 0; ///< 0: chosen by the engine and the texture size
 };
 
 /// The options with the environment's MOTTLER_ENGINE ("auto" or "x87") over their engine, so
@@ -39,6 +41,7 @@ public:
 
 private:
     std::unique_ptr<SweepTeam> team;
+    std::optional<VectorWidth> vectors; ///< the certified sweep's width, when it sweeps
 };
 
 } // namespace mottler
