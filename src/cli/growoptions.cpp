@@ -63,15 +63,11 @@ Growth:
   --zero 0-2           negative A becomes 0 (0), B (1) or |A| (2); default 0
   --drift D            none, left, right, up, down (or 0-4); default none
   --progress           report every tenth iteration on stderr
-  --engine E           the sweep's code: auto (default: double precision in the widest
-                       vector lanes the processor has, each cell checked and redone in
-                       extended precision where that could differ) or x87 (extended
-                       precision throughout); MOTTLER_ENGINE in the environment
-                       overrides it
-  --threads N          threads for the sweep, 1 to 64; more than one sweeps with x87.
-                       With --engine x87 the default is two on large textures (800 x 600
-                       and up) when the machine has a core to spare. Every engine and
-                       thread count grows the same texture bit for bit
+  --engine E           the sweep's code: auto (default: the fastest this build has) or
+                       x87; MOTTLER_ENGINE in the environment overrides it
+  --threads N          threads for the sweep, 1 to 64; default: two on large textures
+                       (800 x 600 and up) when the machine has a core to spare. Every
+                       engine and thread count grows the same texture bit for bit
 
 Colours:
 )";

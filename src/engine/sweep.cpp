@@ -14,7 +14,7 @@ float DiffusionFromFactor(double factor) {
 }
 
 std::size_t SweepScratchCells(int width) {
-    return 2 * std::max(WavefrontRows, CertifiedRows) * static_cast<std::size_t>(width);
+    return 2 * WavefrontRows * static_cast<std::size_t>(width);
 }
 
 void Sweep(TextureEngine& engine, const SweepCoefficients& k) {

@@ -42,10 +42,6 @@ int AutomaticSweepThreads(int width, int height) {
 }
 
 Sweeper::Sweeper(const SweepOptions& options, int width, int height) {
-    if (options.Engine == SweepEngine::Auto && options.Threads <= 1) {
-        vectors = WidestVectorWidth();
-        return;
-    }
     const int threads =
         options.Threads > 0 ? options.Threads : AutomaticSweepThreads(width, height);
     if (threads > 1)
@@ -53,9 +49,7 @@ Sweeper::Sweeper(const SweepOptions& options, int width, int height) {
 }
 
 void Sweeper::Sweep(TextureEngine& engine, const SweepCoefficients& k) {
-    if (vectors)
-        CertifiedSweep(engine, k, *vectors);
-    else if (team)
+    if (team)
         team->Sweep(engine, k);
     else
         mottler::Sweep(engine, k);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/certifiedsweep.h"
 #include "engine/sweep.h"
 #include "engine/sweepteam.h"
 
@@ -10,9 +9,8 @@
 
 namespace mottler {
 
-/// Which code sweeps. Every engine gives the same fields bit for bit. X87 is the extended-
-/// precision wavefront, on one thread or several; Auto is the certified double-precision
-/// sweep in the widest vector lanes this machine has, unless several threads are asked for.
+/// Which code sweeps. Every engine gives the same fields bit for bit; Auto takes the fastest
+/// this build has, which is the x87 sweep.
 enum class SweepEngine { Auto, X87 };
 
 /// "auto" or "x87"; nothing for any other name.
@@ -20,7 +18,7 @@ std::optional<SweepEngine> SweepEngineNamed(const QString& name);
 
 struct SweepOptions {
     SweepEngine Engine = SweepEngine::Auto;
-    int Threads = 0; ///< 0: chosen by the engine and the texture size
+    int Threads = 0; ///< 0: chosen by the texture size
 };
 
 /// The options with the environment's MOTTLER_ENGINE ("auto" or "x87") over their engine, so
@@ -41,7 +39,6 @@ public:
 
 private:
     std::unique_ptr<SweepTeam> team;
-    std::optional<VectorWidth> vectors; ///< the certified sweep's width, when it sweeps
 };
 
 } // namespace mottler

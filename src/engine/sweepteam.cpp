@@ -180,7 +180,7 @@ template <int Zero, int Rows> bool SweepTeam::Crew::PacedGroup(int t, int group)
         const int x1 = std::min(x0 + StepsPerReport, steps);
         if (group > 0 && !Await(group - 1, std::min(x1 - 1 + WavefrontRows, fullSteps)))
             return false;
-        if (RunSteps<Zero>(s, g, ranges, x0, x1, X87Interior{}) & NotFiniteMask) {
+        if (RunSteps<Zero>(s, g, ranges, x0, x1) & NotFiniteMask) {
             failed.store(true, std::memory_order_relaxed);
             return false;
         }
