@@ -73,15 +73,24 @@ double ReferenceRate(int w, int h, int sweeps) {
     return rates[{w, h, sweeps}] = double(w) * double(h) * double(done) / elapsed;
 }
 
+void Restart(TextureEngine& engine) {
+    std::copy_n(engine.InitialA.Data(), engine.CellCount(), engine.FieldA.Data());
+    std::copy_n(engine.InitialB.Data(), engine.CellCount(), engine.FieldB.Data());
+}
+
+// A w × h texture seeded with noise, its fields at the seeded state.
 void SeedEngine(TextureEngine& engine, int w, int h) {
     engine.SetTextureSize(w, h);
     SetRandomSeed(Seed);
     SeedTexture(engine, RandomNoise, ShapeTuning{});
+    Restart(engine);
 }
 
-void Restart(TextureEngine& engine) {
-    std::copy_n(engine.InitialA.Data(), engine.CellCount(), engine.FieldA.Data());
-    std::copy_n(engine.InitialB.Data(), engine.CellCount(), engine.FieldB.Data());
+SweepCoefficients BenchCoefficients() {
+    SweepCoefficients k;
+    k.DiffusionA = DiffusionFromFactor(FactorA);
+    k.DiffusionB = DiffusionFromFactor(FactorB);
+    return k;
 }
 
 // Sets "cells/s" and "x reference" from `cells` swept in `seconds`.
@@ -97,10 +106,7 @@ void TimeSweeps(benchmark::State& state, SweepFunction&& sweep, bool wallClock) 
     const int h = static_cast<int>(state.range(1));
     TextureEngine engine;
     SeedEngine(engine, w, h);
-    Restart(engine);
-    SweepCoefficients k;
-    k.DiffusionA = DiffusionFromFactor(FactorA);
-    k.DiffusionB = DiffusionFromFactor(FactorB);
+    const SweepCoefficients k = BenchCoefficients();
     int sweeps = 0;
     const double start = wallClock ? WallSeconds() : ThreadSeconds();
     for (auto _ : state) {
@@ -161,8 +167,8 @@ static void BM_SweepX87Threads(benchmark::State& state) {
         state, [&](TextureEngine& e, const SweepCoefficients& k) { team.Sweep(e, k); }, true);
 }
 
-// A whole run as `mottler-cli grow` does it (no rendering), threads chosen automatically
-// (wall time), against the plain implementation's run of as many iterations.
+// A whole run as `mottler-cli grow --threads 1` does it (no rendering; CPU time), against
+// the plain implementation's run of as many iterations.
 static void BM_GrowRun(benchmark::State& state) {
     const int w = static_cast<int>(state.range(0));
     const int h = static_cast<int>(state.range(1));
@@ -172,12 +178,13 @@ static void BM_GrowRun(benchmark::State& state) {
     RunParameters params;
     params.Iterations = RunIterations;
     params.Animate = false;
+    params.Sweeping.Threads = 1;
     QuietObserver observer;
-    const double start = WallSeconds();
+    const double start = ThreadSeconds();
     for (auto _ : state)
         GrowTexture(engine, params, observer);
     Report(state, double(w) * double(h) * RunIterations * double(state.iterations()),
-           WallSeconds() - start, ReferenceRate(w, h, RunIterations));
+           ThreadSeconds() - start, ReferenceRate(w, h, RunIterations));
 }
 
 // Rendering one frame of a run: FieldA scaled into the palette-index field and coloured
@@ -187,11 +194,7 @@ static void BM_RenderGrowthFrame(benchmark::State& state) {
     const int h = static_cast<int>(state.range(1));
     TextureEngine engine;
     SeedEngine(engine, w, h);
-    Restart(engine);
-    SweepCoefficients k;
-    k.DiffusionA = DiffusionFromFactor(FactorA);
-    k.DiffusionB = DiffusionFromFactor(FactorB);
-    Sweep(engine, k);
+    Sweep(engine, BenchCoefficients());
     const Palette palette;
     for (auto _ : state) {
         RenderGrowthFrame(engine, palette);
@@ -209,6 +212,6 @@ BENCHMARK(BM_SweepX87Threads)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 MOTTLER_SIZES(BENCHMARK(BM_RenderGrowthFrame))->Unit(benchmark::kMillisecond);
-MOTTLER_SIZES(BENCHMARK(BM_GrowRun))->UseRealTime()->Unit(benchmark::kMillisecond);
+MOTTLER_SIZES(BENCHMARK(BM_GrowRun))->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 #include "engine/sweepteam.h"
 #include "engine/texturesettings.h"
 #include "referencegrowth.h"
+#include "referencesweep.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -9,30 +10,10 @@ using namespace mottler;
 
 namespace {
 
-SweepCoefficients CoefficientsOf(const test::RefFactors& f) {
-    SweepCoefficients k;
-    k.FactorC = float(f.FactorC);
-    k.FactorD = float(f.FactorD);
-    k.MultiplierA = float(f.MultiplierA);
-    k.MultiplierB = float(f.MultiplierB);
-    k.DiffusionA = DiffusionFromFactor(double(f.FactorA));
-    k.DiffusionB = DiffusionFromFactor(double(f.FactorB));
-    k.Zero = f.Zero;
-    return k;
-}
-
-void LoadInto(TextureEngine& engine, const test::RefTexture& t) {
-    engine.SetTextureSize(t.W, t.H);
-    std::memcpy(engine.FieldA.Data(), t.A.data(), t.A.size() * sizeof(float));
-    std::memcpy(engine.FieldB.Data(), t.B.data(), t.B.size() * sizeof(float));
-}
-
 ::testing::AssertionResult SameAsReference(const TextureEngine& engine, const test::RefTexture& t) {
-    const std::size_t bytes = t.A.size() * sizeof(float);
-    if (std::memcmp(engine.FieldA.Data(), t.A.data(), bytes) != 0)
-        return ::testing::AssertionFailure() << "FieldA differs";
-    if (std::memcmp(engine.FieldB.Data(), t.B.data(), bytes) != 0)
-        return ::testing::AssertionFailure() << "FieldB differs";
+    const ::testing::AssertionResult fields = test::SameFields(engine, t);
+    if (!fields)
+        return fields;
     if (std::memcmp(&engine.FieldMin, &t.Min, sizeof(float)) != 0 ||
         std::memcmp(&engine.FieldMax, &t.Max, sizeof(float)) != 0)
         return ::testing::AssertionFailure() << "range differs";
@@ -66,10 +47,10 @@ TEST(SweepTeam, MatchesTheReferenceBitForBitForEveryThreadCount) {
                     f.Zero = zero;
                     test::RefTexture ref = test::RefSeedNoise(size.w, size.h, 35089380);
                     TextureEngine engine;
-                    LoadInto(engine, ref);
+                    test::LoadInto(engine, ref);
                     for (int i = 0; i < 6; ++i) {
                         ASSERT_TRUE(test::RefSweep(ref, f));
-                        team.Sweep(engine, CoefficientsOf(f));
+                        team.Sweep(engine, test::CoefficientsOf(f));
                         ASSERT_TRUE(SameAsReference(engine, ref)) << "after sweep " << i;
                     }
                 }
@@ -85,13 +66,11 @@ TEST(SweepTeam, OverflowLeavesTheFieldsAsRowOrderLeavesThemAtTheFailingCell) {
         SweepTeam team(threads);
         for (int first = 0; first < n; first += 7)
             for (int second = first; second < n; second += 23) {
-                test::RefTexture ref = test::RefSeedNoise(w, h, std::uint32_t(first * n + second));
-                for (int bomb : {first, second})
-                    ref.A[std::size_t(bomb)] = ref.B[std::size_t(bomb)] = 1e20f;
+                test::RefTexture ref = test::WithOverflowingCells(w, h, first, second);
                 TextureEngine engine;
-                LoadInto(engine, ref);
+                test::LoadInto(engine, ref);
                 ASSERT_FALSE(test::RefSweep(ref, f));
-                EXPECT_THROW(team.Sweep(engine, CoefficientsOf(f)), GrowthOverflow);
+                EXPECT_THROW(team.Sweep(engine, test::CoefficientsOf(f)), GrowthOverflow);
                 ASSERT_TRUE(SameAsReference(engine, ref))
                     << threads << " threads, cells " << first << ", " << second;
             }
