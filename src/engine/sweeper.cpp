@@ -1,6 +1,7 @@
 #include "engine/sweeper.h"
 
 #include <cstdlib>
+#include <system_error>
 #include <thread>
 
 namespace mottler {
@@ -44,8 +45,13 @@ int AutomaticSweepThreads(int width, int height) {
 Sweeper::Sweeper(const SweepOptions& options, int width, int height) {
     const int threads =
         options.Threads > 0 ? options.Threads : AutomaticSweepThreads(width, height);
-    if (threads > 1)
+    if (threads <= 1)
+        return;
+    try {
         team = std::make_unique<SweepTeam>(threads);
+    } catch (const std::system_error&) {
+        // No threads to be had: one thread grows the same texture, only slower.
+    }
 }
 
 void Sweeper::Sweep(TextureEngine& engine, const SweepCoefficients& k) {

@@ -35,6 +35,7 @@ public:
 
 private:
     void Prepare(TextureEngine& engine, const SweepCoefficients& k);
+    void Stop();
     void Work(int t);
     void RunBand(int t);
     template <int Zero> void Band(int t);
@@ -73,11 +74,20 @@ private:
 SweepTeam::Crew::Crew(int n)
     : threads(n), progress(std::make_unique<Progress[]>(static_cast<std::size_t>(n))),
       scratch(static_cast<std::size_t>(n)), underWay(static_cast<std::size_t>(n), -1) {
-    for (int t = 1; t < threads; ++t)
-        workers.emplace_back([this, t] { Work(t); });
+    try {
+        for (int t = 1; t < threads; ++t)
+            workers.emplace_back([this, t] { Work(t); });
+    } catch (...) {
+        Stop(); // the workers already started must not outlive a team that never was
+        throw;
+    }
 }
 
 SweepTeam::Crew::~Crew() {
+    Stop();
+}
+
+void SweepTeam::Crew::Stop() {
     {
         std::lock_guard lock(mutex);
         quitting = true;
