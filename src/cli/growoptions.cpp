@@ -63,11 +63,12 @@ Growth:
   --zero 0-2           negative A becomes 0 (0), B (1) or |A| (2); default 0
   --drift D            none, left, right, up, down (or 0-4); default none
   --progress           report every tenth iteration on stderr
-  --engine E           the sweep's code: auto (default: the fastest this build has) or
-                       x87; MOTTLER_ENGINE in the environment overrides it
-  --threads N          threads for the sweep, 1 to 64; default: two on large textures
-                       (800 x 600 and up) when the machine has a core to spare. Every
-                       engine and thread count grows the same texture bit for bit
+  --engine E           the sweep's code: auto (default: the fastest this build has, with
+                       two threads on large textures, 800 x 600 and up, when the machine
+                       has a core to spare) or x87 (the extended-precision sweep on one
+                       thread); MOTTLER_ENGINE in the environment overrides it
+  --threads N          threads for the sweep, 1 to 64, with either engine. Every engine
+                       and thread count grows the same texture bit for bit
 
 Colours:
 )";

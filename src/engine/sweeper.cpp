@@ -43,8 +43,9 @@ int AutomaticSweepThreads(int width, int height) {
 }
 
 Sweeper::Sweeper(const SweepOptions& options, int width, int height) {
-    const int threads =
-        options.Threads > 0 ? options.Threads : AutomaticSweepThreads(width, height);
+    int threads = options.Threads;
+    if (threads < 1)
+        threads = options.Engine == SweepEngine::Auto ? AutomaticSweepThreads(width, height) : 1;
     if (threads <= 1)
         return;
     try {

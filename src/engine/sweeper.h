@@ -9,8 +9,9 @@
 
 namespace mottler {
 
-/// Which code sweeps. Every engine gives the same fields bit for bit; Auto takes the fastest
-/// this build has, which is the x87 sweep.
+/// Which code sweeps. Every engine gives the same fields bit for bit. X87 is the
+/// extended-precision wavefront on one thread unless threads are asked for; Auto is the
+/// fastest way this build has, the same wavefront with threads chosen by the texture size.
 enum class SweepEngine { Auto, X87 };
 
 /// "auto" or "x87"; nothing for any other name.
@@ -18,7 +19,7 @@ std::optional<SweepEngine> SweepEngineNamed(const QString& name);
 
 struct SweepOptions {
     SweepEngine Engine = SweepEngine::Auto;
-    int Threads = 0; ///< 0: chosen by the texture size
+    int Threads = 0; ///< 0: chosen by the engine and the texture size
 };
 
 /// The options with the environment's MOTTLER_ENGINE ("auto" or "x87") over their engine, so

@@ -27,6 +27,7 @@ TEST(CliGrowEngine, EveryEngineAndThreadCountGivesTheSameRawFieldsAndOutcome) {
                                    {"--threads", "1"},
                                    {"--threads", "2"},
                                    {"--threads", "3"},
+                                   {"--engine", "x87"},
                                    {"--engine", "x87", "--threads", "2"}};
     QByteArray firstA, firstB;
     QString firstOut;
