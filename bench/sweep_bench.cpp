@@ -1,55 +1,217 @@
-// Speed of the growth sweep in cells per second at the sizes users grow most.
+// Speed of the growth sweep in cells per second at the sizes users grow most, for every way
+// of sweeping, and in the same run each one's speed against the plain one-cell-at-a-time
+// implementation the tests check the engine with ("x reference").
 #include "engine/engine.h"
+#include "engine/growth.h"
 #include "engine/random.h"
+#include "engine/render.h"
 #include "engine/seeding.h"
 #include "engine/sweep.h"
+#include "engine/sweepteam.h"
 #include "engine/texturesettings.h"
+#include "referencegrowth.h"
 
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <ctime>
+#include <map>
+#include <tuple>
 
 using namespace mottler;
 
 namespace {
+
+constexpr std::uint32_t Seed = 35089380;
+constexpr double FactorA = 622;
+constexpr double FactorB = 1000;
+constexpr int RunIterations = 300;
 
 // These factors grow without bound; restarting from the seeded state every so many sweeps
 // keeps the values (and so the timing) in the range a real run of a few hundred iterations
 // sees, and far from overflow.
 constexpr int SweepsPerRestart = 100;
 
+// CPU time of this thread: a fairer clock than the wall on a machine others are using.
+double ThreadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+double WallSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+test::RefFactors ReferenceFactors() {
+    test::RefFactors f;
+    f.FactorA = FactorA;
+    f.FactorB = FactorB;
+    return f;
+}
+
+// Cells a second of the plain implementation, sweeping w × h cells `sweeps` at a time from
+// the seeded state (a whole run when sweeps is RunIterations); measured once per shape, in
+// this thread's CPU time, over at least half a second.
+double ReferenceRate(int w, int h, int sweeps) {
+    static std::map<std::tuple<int, int, int>, double> rates;
+    const auto known = rates.find({w, h, sweeps});
+    if (known != rates.end())
+        return known->second;
+    const test::RefTexture seeded = test::RefSeedNoise(w, h, Seed);
+    const test::RefFactors f = ReferenceFactors();
+    long done = 0;
+    const double start = ThreadSeconds();
+    double elapsed = 0;
+    for (; elapsed < 0.5; elapsed = ThreadSeconds() - start) {
+        test::RefTexture t = seeded;
+        for (int i = 0; i < sweeps; ++i)
+            test::RefSweep(t, f);
+        benchmark::DoNotOptimize(t.A.data());
+        done += sweeps;
+    }
+    return rates[{w, h, sweeps}] = double(w) * double(h) * double(done) / elapsed;
+}
+
 void Restart(TextureEngine& engine) {
     std::copy_n(engine.InitialA.Data(), engine.CellCount(), engine.FieldA.Data());
     std::copy_n(engine.InitialB.Data(), engine.CellCount(), engine.FieldB.Data());
 }
 
-} // namespace
-
-static void BM_Sweep(benchmark::State& state) {
-    TextureEngine engine;
-    engine.SetTextureSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    SetRandomSeed(35089380);
+// A w × h texture seeded with noise, its fields at the seeded state.
+void SeedEngine(TextureEngine& engine, int w, int h) {
+    engine.SetTextureSize(w, h);
+    SetRandomSeed(Seed);
     SeedTexture(engine, RandomNoise, ShapeTuning{});
     Restart(engine);
+}
+
+SweepCoefficients BenchCoefficients() {
     SweepCoefficients k;
-    k.DiffusionA = DiffusionFromFactor(622);
-    k.DiffusionB = DiffusionFromFactor(1000);
+    k.DiffusionA = DiffusionFromFactor(FactorA);
+    k.DiffusionB = DiffusionFromFactor(FactorB);
+    return k;
+}
+
+// Sets "cells/s" and "x reference" from `cells` swept in `seconds`.
+void Report(benchmark::State& state, double cells, double seconds, double referenceRate) {
+    state.counters["cells/s"] = cells / seconds;
+    state.counters["x reference"] = cells / seconds / referenceRate;
+}
+
+// Sweeps with `sweep` from the seeded state, restarting every SweepsPerRestart sweeps.
+template <class SweepFunction>
+void TimeSweeps(benchmark::State& state, SweepFunction&& sweep, bool wallClock) {
+    const int w = static_cast<int>(state.range(0));
+    const int h = static_cast<int>(state.range(1));
+    TextureEngine engine;
+    SeedEngine(engine, w, h);
+    const SweepCoefficients k = BenchCoefficients();
     int sweeps = 0;
+    const double start = wallClock ? WallSeconds() : ThreadSeconds();
     for (auto _ : state) {
         if (++sweeps == SweepsPerRestart) {
-            state.PauseTiming();
             Restart(engine);
             sweeps = 0;
-            state.ResumeTiming();
         }
-        Sweep(engine, k);
+        sweep(engine, k);
         benchmark::DoNotOptimize(engine.FieldA.Data());
     }
-    state.counters["cells/s"] = benchmark::Counter(
-        double(engine.CellCount()) * double(state.iterations()), benchmark::Counter::kIsRate);
+    const double seconds = (wallClock ? WallSeconds() : ThreadSeconds()) - start;
+    Report(state, double(w) * double(h) * double(state.iterations()), seconds,
+           ReferenceRate(w, h, SweepsPerRestart));
 }
-BENCHMARK(BM_Sweep)
-    ->Args({100, 100})
-    ->Args({400, 300})
-    ->Args({800, 600})
+
+class QuietObserver : public GrowthObserver {
+public:
+    GrowthFactors ReadFactors() override {
+        GrowthFactors f;
+        f.FactorA = FactorA;
+        f.FactorB = FactorB;
+        return f;
+    }
+};
+
+} // namespace
+
+static void BM_Reference(benchmark::State& state) {
+    const int w = static_cast<int>(state.range(0));
+    const int h = static_cast<int>(state.range(1));
+    const test::RefTexture seeded = test::RefSeedNoise(w, h, Seed);
+    const test::RefFactors f = ReferenceFactors();
+    test::RefTexture t = seeded;
+    int sweeps = 0;
+    const double start = ThreadSeconds();
+    for (auto _ : state) {
+        if (++sweeps == SweepsPerRestart) {
+            t = seeded;
+            sweeps = 0;
+        }
+        test::RefSweep(t, f);
+        benchmark::DoNotOptimize(t.A.data());
+    }
+    Report(state, double(w) * double(h) * double(state.iterations()), ThreadSeconds() - start,
+           ReferenceRate(w, h, SweepsPerRestart));
+}
+
+// The x87 sweep on one thread (CPU time).
+static void BM_SweepX87(benchmark::State& state) {
+    TimeSweeps(
+        state, [](TextureEngine& e, const SweepCoefficients& k) { Sweep(e, k); }, false);
+}
+
+// The x87 sweep on a team of threads (wall time: the figures suffer when the machine is busy).
+static void BM_SweepX87Threads(benchmark::State& state) {
+    SweepTeam team(static_cast<int>(state.range(2)));
+    TimeSweeps(
+        state, [&](TextureEngine& e, const SweepCoefficients& k) { team.Sweep(e, k); }, true);
+}
+
+// A whole run as `mottler-cli grow --threads 1` does it (no rendering; CPU time), against
+// the plain implementation's run of as many iterations.
+static void BM_GrowRun(benchmark::State& state) {
+    const int w = static_cast<int>(state.range(0));
+    const int h = static_cast<int>(state.range(1));
+    TextureEngine engine;
+    SeedEngine(engine, w, h);
+    engine.Switches.PaintAges = false;
+    RunParameters params;
+    params.Iterations = RunIterations;
+    params.Animate = false;
+    params.Sweeping.Threads = 1;
+    QuietObserver observer;
+    const double start = ThreadSeconds();
+    for (auto _ : state)
+        GrowTexture(engine, params, observer);
+    Report(state, double(w) * double(h) * RunIterations * double(state.iterations()),
+           ThreadSeconds() - start, ReferenceRate(w, h, RunIterations));
+}
+
+// Rendering one frame of a run: FieldA scaled into the palette-index field and coloured
+// into the texture bitmap (CPU time).
+static void BM_RenderGrowthFrame(benchmark::State& state) {
+    const int w = static_cast<int>(state.range(0));
+    const int h = static_cast<int>(state.range(1));
+    TextureEngine engine;
+    SeedEngine(engine, w, h);
+    Sweep(engine, BenchCoefficients());
+    const Palette palette;
+    for (auto _ : state) {
+        RenderGrowthFrame(engine, palette);
+        benchmark::DoNotOptimize(engine.TextureBitmap.constBits());
+    }
+}
+
+#define MOTTLER_SIZES(b) b->Args({100, 100})->Args({400, 300})->Args({800, 600})
+MOTTLER_SIZES(BENCHMARK(BM_Reference))->Unit(benchmark::kMillisecond);
+MOTTLER_SIZES(BENCHMARK(BM_SweepX87))->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SweepX87Threads)
+    ->ArgsProduct({{100}, {100}, {2, 3}})
+    ->ArgsProduct({{400}, {300}, {2, 3}})
+    ->ArgsProduct({{800}, {600}, {2, 3}})
+    ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
+MOTTLER_SIZES(BENCHMARK(BM_RenderGrowthFrame))->Unit(benchmark::kMillisecond);
+MOTTLER_SIZES(BENCHMARK(BM_GrowRun))->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -91,6 +91,7 @@ RunResult Grow(TextureEngine& engine, const GrowOptions& o, const GrowPlan& plan
                CliRecording& recording) {
     RunParameters params = plan.Run;
     params.Record = o.Recording.Enabled();
+    params.Sweeping = o.Sweeping;
     engine.Switches.PaintAges = false;
     engine.Switches.ShowProgress = o.Progress;
     CliRecordingObserver observer(engine, plan.Colours, recording, plan.Factors, o.Progress,

@@ -4,6 +4,7 @@
 #include "cli/imageoutputoptions.h"
 #include "cli/recordingoptions.h"
 #include "engine/initialimage.h"
+#include "engine/sweeper.h"
 #include "engine/texturesettings.h"
 #include "output/jpegfile.h"
 
@@ -28,6 +29,7 @@ struct GrowOptions {
     QString RawA;
     QString RawB;
     RecordingOptions Recording;
+    SweepOptions Sweeping;
     bool Progress = false;
     bool Help = false;
     QString PresetName;  ///< --preset: grow this preset, the options given override its values

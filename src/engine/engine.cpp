@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 #include "base/memoryprobe.h"
+#include "engine/sweep.h"
 
 #include <algorithm>
 #include <array>
@@ -48,7 +49,7 @@ void TextureEngine::SetTextureSize(int w, int h) {
     for (auto& field : fresh)
         if (!field.Allocate(cells))
             throw MottlerError(NotEnoughMemoryMessage);
-    if (!row.Allocate(2 * static_cast<std::size_t>(w)))
+    if (!row.Allocate(SweepScratchCells(w)))
         throw MottlerError(NotEnoughMemoryMessage);
     QImage bitmap(w, h, QImage::Format_BGR888);
     if (bitmap.isNull())

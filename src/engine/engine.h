@@ -47,7 +47,7 @@ public:
     ChemicalField InitialB;          ///< B as seeded
     ChemicalField DisplayField;      ///< the state on display, scaled to 0 … 255
     ChemicalField PaletteIndexField; ///< the scaled copy made during a run (frames copy it)
-    ChemicalField ScratchRows;       ///< two rows of scratch for the sweep and vertical drift
+    ChemicalField ScratchRows;       ///< scratch rows for the sweep and vertical drift
 
     float FieldMin = 0.0f; ///< least value of A in the latest sweep
     float FieldMax = 0.0f; ///< greatest value of A in the latest sweep

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace mottler {
 namespace {
@@ -49,6 +50,7 @@ private:
     const RunParameters& params;
     GrowthObserver& observer;
     SweepCoefficients coefficients;
+    std::optional<Sweeper> sweeper;
     int start = 0;
     int ageIndex = 1;
     int ageInterval = 1;
@@ -72,6 +74,7 @@ void Run::Prepare() {
     }
     observer.IterationsPlanned(params.Iterations);
     coefficients = CoefficientsFrom(observer.ReadFactors());
+    sweeper.emplace(WithEnvironmentEngine(params.Sweeping), engine.Width(), engine.Height());
     observer.EscapePressed(); // an Escape pressed before the run does not count
     observer.ProgressShown();
 }
@@ -91,7 +94,7 @@ void Run::Iterate(int i) {
     const EngineSwitches& switches = engine.Switches;
     if (switches.ShowProgress && i % 10 == 0)
         observer.Progress(i);
-    Sweep(engine, coefficients);
+    sweeper->Sweep(engine, coefficients);
     if (engine.FieldMin == engine.FieldMax) {
         stopReason = RunOutcome::UniformField;
         Finish(i - 1);

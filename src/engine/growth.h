@@ -2,6 +2,7 @@
 
 #include "base/presetkeys.h"
 #include "engine/engine.h"
+#include "engine/sweeper.h"
 
 #include <QString>
 
@@ -85,6 +86,7 @@ struct RunParameters {
     int AnimateEvery = 1;
     bool Record = false;
     int DriftKind = 0;
+    SweepOptions Sweeping; ///< engine and threads; every choice grows the same fields
 };
 
 enum class RunOutcome { Completed, Escaped, UniformField, Aborted, Overflow, InternalError };

@@ -29,10 +29,26 @@ void ColourField(const float* field, const Palette& palette, QImage& bitmap) {
     }
 }
 
+// Scaling and colouring in one pass over the cells: each scaled value is coloured while it
+// is still in a register, rather than written out and read back from memory.
 void RenderGrowthFrame(TextureEngine& engine, const Palette& palette) {
-    ScaleToPaletteIndexField(engine);
     FitTextureBitmap(engine);
-    ColourField(engine.PaletteIndexField.Data(), palette, engine.TextureBitmap);
+    const float* a = engine.FieldA.Data();
+    float* scaled = engine.PaletteIndexField.Data();
+    const float low = engine.FieldMin;
+    const float scale = DisplayScale(engine);
+    QImage& bitmap = engine.TextureBitmap;
+    const int w = bitmap.width();
+    for (int y = 0; y < bitmap.height(); ++y) {
+        uchar* row = bitmap.scanLine(y);
+        const std::ptrdiff_t first = static_cast<std::ptrdiff_t>(y) * w;
+        for (int x = w - 1; x >= 0; --x) {
+            const float v = ScaledCell(a[first + x], low, scale);
+            scaled[first + x] = v;
+            std::memcpy(row + 3 * x,
+                        palette.Pixels[static_cast<std::size_t>(PaletteIndex(v))].data(), 3);
+        }
+    }
 }
 
 void RenderDisplayField(TextureEngine& engine, const Palette& palette) {

@@ -5,20 +5,21 @@
 namespace mottler {
 namespace {
 
-using Ext = long double;
-
 void ScaleInto(const TextureEngine& engine, float* target) {
     const float* a = engine.FieldA.Data();
-    const Ext low = engine.FieldMin;
-    const auto scale =
-        static_cast<float>(Ext(TextureEngine::PaletteTop) / (Ext(engine.FieldMax) - low));
-    for (int k = engine.LastIndex(); k >= 0; --k) {
-        const auto v = static_cast<float>((Ext(a[k]) - low) * Ext(scale));
-        target[k] = v < 0.0f ? 0.0f : v;
-    }
+    const float low = engine.FieldMin;
+    const float scale = DisplayScale(engine);
+    for (int k = engine.LastIndex(); k >= 0; --k)
+        target[k] = ScaledCell(a[k], low, scale);
 }
 
 } // namespace
+
+float DisplayScale(const TextureEngine& engine) {
+    using Ext = long double;
+    return static_cast<float>(Ext(TextureEngine::PaletteTop) /
+                              (Ext(engine.FieldMax) - Ext(engine.FieldMin)));
+}
 
 void ScaleToDisplayField(TextureEngine& engine) {
     float* display = engine.DisplayField.Data();
@@ -26,10 +27,6 @@ void ScaleToDisplayField(TextureEngine& engine) {
         std::fill(display, display + engine.CellCount(), 0.0f);
     else
         ScaleInto(engine, display);
-}
-
-void ScaleToPaletteIndexField(TextureEngine& engine) {
-    ScaleInto(engine, engine.PaletteIndexField.Data());
 }
 
 } // namespace mottler

@@ -26,8 +26,11 @@ float DiffusionFromFactor(double factor);
 /// precision in exactly the defined order, each stored value rounded to a 32-bit float.
 /// Throws GrowthOverflow when a stored value or the product p does not fit a float; the fields
 /// are then exactly as the row order leaves them at that cell (which keeps its previous
-/// value). Needs ScratchRows of two rows.
+/// value). Needs ScratchRows of SweepScratchCells(width) floats.
 void Sweep(TextureEngine& engine, const SweepCoefficients& k);
+
+/// Floats of scratch the sweep needs beside the fields of a texture of the given width.
+std::size_t SweepScratchCells(int width);
 
 /// Shifts FieldA by one step of the given drift (1 left, 2 right, 3 up, 4 down; others none).
 void ApplyDrift(TextureEngine& engine, int drift);

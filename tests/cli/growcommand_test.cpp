@@ -99,6 +99,7 @@ TEST_F(GrowCommand, UsageErrorsExitTwoNamingTheOption) {
         {{"grow", "--height", "0"}, "--height"},    {{"grow", "--drift", "sideways"}, "--drift"},
         {{"grow", "--iterations"}, "--iterations"}, {{"grow", "--progress=yes"}, "--progress"},
         {{"grow", "--image", "x.png"}, "--image"},  {{"shrink"}, "shrink"},
+        {{"grow", "--threads", "0"}, "--threads"},  {{"grow", "--engine", "sse"}, "--engine"},
     };
     for (const auto& [args, option] : cases) {
         const CliResult r = RunCli(args);

@@ -2,6 +2,7 @@
 #include "engine/scaling.h"
 #include "palette/colourbands.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace mottler;
@@ -46,4 +47,25 @@ TEST(RenderDisplayField, ScalesTheRangeOfAOntoThePalette) {
     RenderDisplayField(engine, StartupPalette());
     for (int x = 0; x < 3; ++x)
         EXPECT_EQ(IndexAt(engine, x), 0);
+}
+
+// The run's one-pass render gives the same scaled field and pixels as scaling into the
+// display field and colouring that, over values spread across the range and at its ends.
+TEST(RenderGrowthFrame, MatchesScalingThenColouring) {
+    TextureEngine engine;
+    engine.SetTextureSize(37, 11);
+    float* a = engine.FieldA.Data();
+    for (int k = 0; k < engine.CellCount(); ++k)
+        a[k] = -3.0f + 0.0371f * float(k % 211) + 1e-7f * float(k);
+    engine.FieldMin = -3.0f;
+    engine.FieldMax = a[210];
+    const Palette palette = StartupPalette();
+    RenderGrowthFrame(engine, palette);
+    const QImage rendered = engine.TextureBitmap.copy();
+    ScaleToDisplayField(engine);
+    RenderDisplayField(engine, palette);
+    EXPECT_EQ(std::memcmp(engine.PaletteIndexField.Data(), engine.DisplayField.Data(),
+                          sizeof(float) * std::size_t(engine.CellCount())),
+              0);
+    EXPECT_EQ(rendered, engine.TextureBitmap);
 }

@@ -3,6 +3,7 @@
 #include "engine/sweep.h"
 #include "engine/texturesettings.h"
 #include "referencegrowth.h"
+#include "referencesweep.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -14,34 +15,7 @@ namespace {
 struct Size {
     int w, h;
 };
-const Size Sizes[] = {{1, 1}, {1, 7}, {7, 1}, {2, 2}, {5, 3}, {16, 9}};
-
-SweepCoefficients CoefficientsOf(const test::RefFactors& f) {
-    SweepCoefficients k;
-    k.FactorC = float(f.FactorC);
-    k.FactorD = float(f.FactorD);
-    k.MultiplierA = float(f.MultiplierA);
-    k.MultiplierB = float(f.MultiplierB);
-    k.DiffusionA = DiffusionFromFactor(double(f.FactorA));
-    k.DiffusionB = DiffusionFromFactor(double(f.FactorB));
-    k.Zero = f.Zero;
-    return k;
-}
-
-void LoadInto(TextureEngine& engine, const test::RefTexture& t) {
-    engine.SetTextureSize(t.W, t.H);
-    std::memcpy(engine.FieldA.Data(), t.A.data(), t.A.size() * sizeof(float));
-    std::memcpy(engine.FieldB.Data(), t.B.data(), t.B.size() * sizeof(float));
-}
-
-::testing::AssertionResult SameBits(const TextureEngine& engine, const test::RefTexture& t) {
-    const std::size_t bytes = t.A.size() * sizeof(float);
-    if (std::memcmp(engine.FieldA.Data(), t.A.data(), bytes) != 0)
-        return ::testing::AssertionFailure() << "FieldA differs";
-    if (std::memcmp(engine.FieldB.Data(), t.B.data(), bytes) != 0)
-        return ::testing::AssertionFailure() << "FieldB differs";
-    return ::testing::AssertionSuccess();
-}
+const Size Sizes[] = {{1, 1}, {1, 7}, {7, 1}, {2, 2}, {5, 3}, {16, 9}, {11, 6}};
 
 } // namespace
 
@@ -65,8 +39,8 @@ TEST(Sweep, MatchesTheReferenceBitForBitOnEveryGeometryZeroActionAndDrift) {
                         f.Drift = drift;
                         test::RefTexture ref = test::RefSeedNoise(size.w, size.h, seed);
                         TextureEngine engine;
-                        LoadInto(engine, ref);
-                        const SweepCoefficients k = CoefficientsOf(f);
+                        test::LoadInto(engine, ref);
+                        const SweepCoefficients k = test::CoefficientsOf(f);
                         for (int i = 0; i < 12; ++i) {
                             ASSERT_TRUE(test::RefSweep(ref, f));
                             Sweep(engine, k);
@@ -74,7 +48,7 @@ TEST(Sweep, MatchesTheReferenceBitForBitOnEveryGeometryZeroActionAndDrift) {
                             ASSERT_EQ(engine.FieldMax, ref.Max);
                             test::RefDrift(ref, drift);
                             ApplyDrift(engine, drift);
-                            ASSERT_TRUE(SameBits(engine, ref)) << "after sweep " << i;
+                            ASSERT_TRUE(test::SameFields(engine, ref)) << "after sweep " << i;
                         }
                     }
 }
@@ -91,21 +65,20 @@ TEST(Sweep, NegativeAIsReplacedByTheCellsBBeforeBsUpdate) {
     EXPECT_GT(engine.FieldB[0], 5.0f); // B grew by (16 − 0) × 0.01 after A took its old value
 }
 
-// Cells where A × B overflows, placed anywhere (one or two of them): the sweep throws and
-// leaves the fields and the range exactly as row order leaves them at the first such cell.
+// Cells where A × B overflows, placed anywhere (one or two of them, in the same group of
+// rows or in different ones, at the wrapping columns or between): the sweep throws and leaves
+// the fields and the range exactly as row order leaves them at the first such cell.
 TEST(Sweep, OverflowLeavesTheFieldsAsRowOrderLeavesThemAtTheFailingCell) {
-    const int w = 5, h = 4, n = w * h;
+    const int w = 9, h = 6, n = w * h;
     const test::RefFactors f{622, 1000, 12, 16, 4.0, 4.0, 0, 0};
     for (int first = 0; first < n; ++first)
         for (int second = first; second < n; ++second) {
-            test::RefTexture ref = test::RefSeedNoise(w, h, std::uint32_t(first * n + second));
-            for (int bomb : {first, second})
-                ref.A[std::size_t(bomb)] = ref.B[std::size_t(bomb)] = 1e20f;
+            test::RefTexture ref = test::WithOverflowingCells(w, h, first, second);
             TextureEngine engine;
-            LoadInto(engine, ref);
+            test::LoadInto(engine, ref);
             ASSERT_FALSE(test::RefSweep(ref, f));
-            EXPECT_THROW(Sweep(engine, CoefficientsOf(f)), GrowthOverflow);
-            ASSERT_TRUE(SameBits(engine, ref)) << "cells " << first << ", " << second;
+            EXPECT_THROW(Sweep(engine, test::CoefficientsOf(f)), GrowthOverflow);
+            ASSERT_TRUE(test::SameFields(engine, ref)) << "cells " << first << ", " << second;
             ASSERT_EQ(engine.FieldMin, ref.Min);
             ASSERT_EQ(engine.FieldMax, ref.Max);
         }
