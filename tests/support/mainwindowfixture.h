@@ -2,6 +2,8 @@
 
 #include "app/mainwindow.h"
 
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -30,7 +32,14 @@ protected:
     MainWindow& W() { return *window; }
     TexturePage& P() { return window->Page(); }
 
-    void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    /// Clicks where a user would: the middle of a button, the box of a check box or radio
+    /// button (they answer only on their box and text, which a layout may leave short of the
+    /// widget's middle).
+    void Click(QWidget* widget) {
+        const bool box = qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget);
+        const int middle = widget->height() / 2;
+        QTest::mouseClick(widget, Qt::LeftButton, {}, box ? QPoint(middle, middle) : QPoint());
+    }
 
     /// Sets seed and iteration count, then presses "Generate Texture".
     void Generate(int seed, int iterations);
