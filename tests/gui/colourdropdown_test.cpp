@@ -102,12 +102,21 @@ TEST(ColourDropDown, PartsFollowTheControlSize) {
     EXPECT_EQ(start, picker.sizeHint());
     EXPECT_GE(start.width(), 113);
     EXPECT_GE(start.height(), 27);
-    EXPECT_EQ(picker.Entry()->geometry(), QRect(3, 3, start.width() - 29, start.height() - 6));
-    EXPECT_EQ(picker.DialogButton()->geometry(), QRect(start.width() - 24, 3, 21, 21));
+    // The dialog button is square, at least 21 pixels and never below what its style needs.
+    const int side = picker.DialogButton()->width();
+    EXPECT_EQ(picker.DialogButton()->height(), side);
+    EXPECT_GE(side, 21);
+    EXPECT_TRUE(picker.DialogButton()->size().expandedTo(
+                    picker.DialogButton()->minimumSizeHint()) == picker.DialogButton()->size());
+    auto expectParts = [&](QSize size) {
+        EXPECT_EQ(picker.Entry()->geometry(),
+                  QRect(3, 3, size.width() - side - 8, size.height() - 6));
+        EXPECT_EQ(picker.DialogButton()->geometry(), QRect(size.width() - side - 3, 3, side, side));
+    };
+    expectParts(start);
     picker.show();
-    picker.resize(200, 30);
-    EXPECT_EQ(picker.Entry()->geometry(), QRect(3, 3, 171, 24));
-    EXPECT_EQ(picker.DialogButton()->geometry(), QRect(176, 3, 21, 21));
+    picker.resize(200, start.height() + 3);
+    expectParts(QSize(200, start.height() + 3));
 }
 
 TEST(ColourDropDown, EntryShowsTheWidestDecimalColourWhole) {

@@ -15,9 +15,11 @@ namespace mottler {
 namespace {
 
 constexpr int EntryInset = 3;
+/// The dialog button's side at the least; the style may ask for more (larger fonts, scale).
 constexpr int ButtonSize = 21;
-/// The entry is this much narrower than the control: the button and the gaps around it.
-constexpr int EntryWidthReserve = 29;
+/// The gaps around the button: the entry is the button's side and this much narrower than
+/// the control.
+constexpr int ButtonGaps = 8;
 
 void ShowMessage(QWidget* parent, const QString& message) {
     QMessageBox::warning(parent, QString(), message);
@@ -93,9 +95,11 @@ ColourDropDown::ColourDropDown(QWidget* parent)
     });
 
     button = new QToolButton(this);
-    button->setFixedSize(ButtonSize, ButtonSize);
-    button->setIcon(FourEllipseGlyph(button->size()));
-    button->setIconSize(button->size() - QSize(3, 3));
+    button->setIcon(FourEllipseGlyph(QSize(ButtonSize, ButtonSize)));
+    button->setIconSize(QSize(ButtonSize - 3, ButtonSize - 3));
+    const QSize needed = button->minimumSizeHint();
+    const int side = std::max({ButtonSize, needed.width(), needed.height()});
+    button->setFixedSize(side, side);
     button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, this, &ColourDropDown::OpenDialog);
 
@@ -175,8 +179,8 @@ QSize ColourDropDown::minimumSizeHint() const {
                      metrics.height());
     const int entryWidth =
         combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width();
-    const int entryHeight = std::max(ButtonSize, metrics.height() + 6);
-    return {entryWidth + EntryWidthReserve, entryHeight + 2 * EntryInset};
+    const int entryHeight = std::max(button->height(), metrics.height() + 6);
+    return {entryWidth + button->width() + ButtonGaps, entryHeight + 2 * EntryInset};
 }
 
 QSize ColourDropDown::sizeHint() const {
@@ -189,7 +193,7 @@ void ColourDropDown::resizeEvent(QResizeEvent* event) {
 }
 
 void ColourDropDown::PlaceParts() {
-    const QRect entryRect(EntryInset, EntryInset, width() - EntryWidthReserve,
+    const QRect entryRect(EntryInset, EntryInset, width() - button->width() - ButtonGaps,
                           height() - 2 * EntryInset);
     combo->setGeometry(entryRect);
     button->move(entryRect.right() + 1 + 2, EntryInset);

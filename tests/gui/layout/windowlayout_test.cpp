@@ -5,6 +5,9 @@
 #include "app/mainwindow.h"
 #include "engine/ui/advancedwindow.h"
 #include "layoutcheck.h"
+#include "output/ui/exportanimationdialog.h"
+#include "output/ui/savetiledialog.h"
+#include "output/ui/texturesizedialog.h"
 #include "picker/ui/colourpickerdialog.h"
 #include "picker/ui/zoomwindow.h"
 #include "recording/ui/recordtofilewindow.h"
@@ -12,6 +15,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QTabWidget>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -47,6 +51,34 @@ Shown RunningMainWindow() {
     return shown;
 }
 
+// The main window with the given tab of its settings current.
+template <int Tab> Shown MainWindowOnTab() {
+    Shown shown = Alone<MainWindow>();
+    static_cast<MainWindow*>(shown.window)->PageControl()->setCurrentIndex(Tab);
+    return shown;
+}
+
+Shown Own(std::unique_ptr<QWidget> window) {
+    QWidget* shown = window.get();
+    return {std::move(window), shown};
+}
+
+Shown SaveTile() {
+    static QImage texture(100, 100, QImage::Format_BGR888);
+    texture.fill(Qt::gray);
+    return Own(std::make_unique<SaveTileDialog>(nullptr, texture));
+}
+
+Shown TextureSize() {
+    return Own(std::make_unique<TextureSizeDialog>(nullptr, 100, 100, false));
+}
+
+Shown ExportAnimation() {
+    static const FrameList frames;
+    static const Palette palette;
+    return Own(std::make_unique<ExportAnimationDialog>(frames, palette, nullptr));
+}
+
 struct WindowCase {
     const char* name;
     std::function<Shown()> make;
@@ -63,6 +95,10 @@ const WindowCase Windows[] = {
     {"RecordToFileWindow", Alone<RecordToFileWindow>, {}},
     {"ColourPickerDialog", Alone<ColourPickerDialog>, {}},
     {"ZoomWindow", Zoom, {}},
+    {"MainWindowGradientTab", MainWindowOnTab<1>, {1, 1}},
+    {"SaveTileDialog", SaveTile, {}},
+    {"TextureSizeDialog", TextureSize, {}},
+    {"ExportAnimationDialog", ExportAnimation, {}},
 };
 
 void PrintTo(const WindowCase& window, std::ostream* out) {
