@@ -6,12 +6,19 @@
 #include "app/texturepage.h"
 #include "document/texturedocument.h"
 #include "engine/growth.h"
+#include "preview/previewfiles.h"
+#include "preview/textcontrast.h"
+#include "preview/ui/previewsettingspage.h"
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QTabWidget;
+class QTimer;
+class QUrl;
 
 namespace mottler {
 
@@ -23,6 +30,7 @@ class GradientEditor;
 class RunInputFilter;
 class AdvancedWindow;
 class RecordToFileWindow;
+class TextColourOverlay;
 
 /// The main window: it displays and edits the one TextureDocument. Its handlers are split by
 /// subsystem over the mainwindow_*.cpp files; the work they start lives in the core.
@@ -84,9 +92,24 @@ public:
     void mnuFileImportTexturePackClick();
     /// The current texture as a preset would store it.
     Preset CurrentPreset() const;
-    TextPage& Text() { return textPage; }
+    PreviewSettingsPage& Text() { return textPage; }
     GradientPage& GradientSettings() { return gradientPage; }
     void SetPreserveSize(bool on) { preserveSize = on; }
+
+    // The web-page preview and the colour codes (mainwindow_webpreview.cpp).
+    /// Opens a page in the desktop's browser; false when that failed.
+    using UrlOpener = std::function<bool(const QUrl& url)>;
+    void btnPreviewClick();
+    void btnCopyToClipboardClick();
+    void btnToClipboardClick();
+    void btnCopyAsCssClick();
+    /// Enters or leaves the sample words over the tile preview and the page's other changes
+    /// to the window.
+    void ShowTextColourPreview(bool show);
+    /// The texture or its colours changed: the readability figures are measured again.
+    void BackgroundChanged();
+    void SetUrlOpener(UrlOpener opener) { urlOpener = std::move(opener); }
+    TextColourOverlay& TextColours() { return *textColours; }
 
     // Age thumbnails.
     void ClearAges();
@@ -142,6 +165,14 @@ private:
     void ToggleEngineSwitch(AgeThumbnail* thumbnail);
     void PreviewResized();
     void ShowRunFailure(const RunResult& result);
+    void ConnectWebPreview();
+    void scpTextChange();
+    void cmbFontsClick();
+    void SetDefaultPreviewColours();
+    void SetTextureOnlyControlsVisible(bool visible);
+    PreviewBackground CurrentPreviewBackground() const;
+    void UpdateTextColours();
+    void UpdateReadability();
     class PresetLoad; // the window's steps of the one preset load
     RunParameters ReadRunParameters(RunMode mode) const;
 
@@ -157,7 +188,7 @@ private:
     QTabWidget* pgControl = nullptr;
     TexturePage page;
     PreviewFrame preview;
-    TextPage textPage;
+    PreviewSettingsPage textPage;
     GradientPage gradientPage;
     std::unique_ptr<IniFile> presetFile;
     bool preserveSize = false;
@@ -169,6 +200,12 @@ private:
     int lastShownFrame = 0; ///< the frame trackbar position on display, 0 for none
     RecordToFileWindow* frmRecordToFile = nullptr;
     RunInputFilter* runInput = nullptr;
+    // The web-page preview.
+    PreviewPageFiles previewFiles;
+    UrlOpener urlOpener;
+    TextColourOverlay* textColours = nullptr;
+    std::optional<BackgroundContrast> backgroundContrast; ///< empty: measure again
+    QTimer* readabilityTimer = nullptr;
 };
 
 } // namespace mottler

@@ -35,6 +35,7 @@ void MainWindow::ShowPreview() {
     TexturePreview* view = preview.imgTexture;
     view->Show(ComposeTilePreview(engine.TextureBitmap, view->size(), DesignPreviewSize,
                                   preview.chkTile->isChecked()));
+    BackgroundChanged();
 }
 
 // The composition follows the Tile option by itself; switching it only needs a white slate
