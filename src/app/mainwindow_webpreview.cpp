@@ -10,7 +10,6 @@
 #include "preview/colourcodes.h"
 #include "preview/ui/textcolouroverlay.h"
 #include "widgets/ui/colourdropdown.h"
-#include "widgets/ui/numericedit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,10 +30,6 @@ namespace {
 /// A texture change during a run or a drag of the pointers comes in bursts; the background is
 /// measured once the burst is over.
 constexpr int ReadabilityDelayMs = 200;
-
-QColor ToQColor(PackedColour colour) {
-    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
-}
 
 } // namespace
 
@@ -99,8 +94,10 @@ void MainWindow::scpTextChange() {
 void MainWindow::UpdateTextColours() {
     std::array<QColor, 4> colours;
     const auto pickers = textPage.Pickers();
-    for (std::size_t i = 0; i < pickers.size(); ++i)
-        colours[i] = ToQColor(pickers[i]->Colour());
+    for (std::size_t i = 0; i < pickers.size(); ++i) {
+        const PackedColour colour = pickers[i]->Colour();
+        colours[i] = QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+    }
     textColours->SetColours(colours);
     UpdateReadability();
 }

@@ -9,6 +9,7 @@
 #include "widgets/ui/numericedit.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -52,6 +53,8 @@ TEST_F(WebPreviewTest, ShowingThePageFillsEmptyPickersAndSwapsTheSaveItemForTheS
     EXPECT_FALSE(W().TextColours().isHidden());
     EXPECT_EQ(W().TextColours().Colours()[1], QColor(0x12, 0x34, 0x56));
     EXPECT_TRUE(W().Recording().fraRecord->isHidden());
+    T().cmbFonts->setCurrentIndex(0);
+    EXPECT_EQ(W().TextColours().WordFont().family(), T().cmbFonts->itemText(0));
 
     W().PageControl()->setCurrentWidget(P().tbBackground);
     EXPECT_TRUE(saveImage->isVisible());
@@ -96,6 +99,7 @@ TEST_F(WebPreviewTest, PreviewInBrowserWritesThePageOpensItAndItGoesAtClose) {
         opened << url;
         return opens;
     });
+    T().chkUseNewFilename->setChecked(false);
     ShowTab();
     W().Preview().btnPreview->click();
     ASSERT_EQ(opened.size(), 1);
