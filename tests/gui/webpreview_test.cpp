@@ -80,6 +80,12 @@ TEST_F(WebPreviewTest, ColourCodesGoToTheClipboard) {
     EXPECT_TRUE(Clipboard().startsWith("body {")) << Clipboard().toStdString();
     EXPECT_TRUE(Clipboard().contains("color: #000000;")) << Clipboard().toStdString();
 
+    // An R,G,B text out of range keeps the box's colour-set flag but gives no colour: no
+    // attribute without its digits.
+    T().scpText->SetText("300,0,0");
+    T().btnCopyToClipboard->click();
+    EXPECT_EQ(Clipboard(), Defaults.mid(QStringLiteral(R"( TEXT="#000000")").size()));
+
     for (ColourDropDown* picker : T().Pickers())
         picker->SetText("");
     T().btnCopyToClipboard->click();
