@@ -32,10 +32,10 @@ void MainWindow::RenderDisplayField() {
 }
 
 void MainWindow::ShowPreview() {
+    BackgroundChanged(); // whatever the preview shows, the readability figures follow it
     TexturePreview* view = preview.imgTexture;
     view->Show(ComposeTilePreview(engine.TextureBitmap, view->size(), DesignPreviewSize,
                                   preview.chkTile->isChecked()));
-    BackgroundChanged();
 }
 
 // The composition follows the Tile option by itself; switching it only needs a white slate

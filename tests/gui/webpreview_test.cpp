@@ -9,12 +9,14 @@
 #include "widgets/ui/numericedit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -179,6 +181,47 @@ TEST_F(WebPreviewTest, F1OnThePageOpensItsTopicAndTheWindowsF1StaysElsewhere) {
     QTest::keyClick(P().txtRandomSeed, Qt::Key_F1);
     EXPECT_EQ(OpenHelpWindow()->Source().fileName(), "index.html");
     OpenHelpWindow()->close();
+}
+
+// Lays the page out at its least size: every control gets at least its own least size and
+// every wrapped text the height it needs.
+void ExpectNothingSqueezed(MainWindow& window) {
+    window.resize(window.minimumSizeHint());
+    window.show();
+    window.PageControl()->setCurrentWidget(window.Text().tbText);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QApplication::processEvents();
+    // The page at its own least size, whatever room the window gives it.
+    QWidget* page = window.Text().tbText;
+    page->layout()->setGeometry(QRect(QPoint(), page->minimumSizeHint()));
+    const auto controls = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QWidget* control : controls) {
+        if (control == window.Text().txtTestPage->BrowseButton())
+            continue; // as high as its box by design
+        SCOPED_TRACE(control->objectName().toStdString() + " " +
+                     control->metaObject()->className());
+        EXPECT_GE(control->width(), control->minimumSizeHint().width());
+        EXPECT_GE(control->height(), control->minimumSizeHint().height());
+        const auto* label = qobject_cast<const QLabel*>(control);
+        if (label != nullptr && label->wordWrap()) {
+            EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+                << label->text().toStdString();
+        }
+    }
+}
+
+TEST_F(WebPreviewTest, NothingOnThePageIsSqueezedAtTheDefaultOrALargerFont) {
+    T().scpText->SetText("777777"); // the longest figures: two ratios with "fail"
+    ExpectNothingSqueezed(W());
+    const QFont standard = QApplication::font();
+    QFont larger = standard;
+    larger.setPointSizeF(standard.pointSizeF() * 1.25);
+    QApplication::setFont(larger);
+    {
+        MainWindow big;
+        ExpectNothingSqueezed(big);
+    }
+    QApplication::setFont(standard);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "preview/ui/previewsettingspage.h"
 
+#include "preview/textcontrast.h"
 #include "widgets/ui/colourdropdown.h"
 #include "widgets/ui/numericedit.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace mottler {
 namespace {
@@ -18,10 +20,22 @@ namespace {
 /// The control's design size, which a larger font widens.
 constexpr QSize PickerDesignSize{113, 27};
 
+/// How wide the page's wrapped texts are at least, in characters.
+constexpr int WrappedTextCharacters = 50;
+
+/// A tab passes no height-for-width on to its page, so a wrapped label reserves the height of
+/// its text wrapped at its least width itself.
+void ReserveWrappedHeight(QLabel* label, int width) {
+    const QRect text =
+        label->fontMetrics().boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, label->text());
+    label->setMinimumSize(width, text.height());
+}
+
 QLabel* WrappedLabel(QWidget* page, const char* name, const QString& text) {
     auto* label = new QLabel(text, page);
     label->setObjectName(name);
     label->setWordWrap(true);
+    ReserveWrappedHeight(label, label->fontMetrics().averageCharWidth() * WrappedTextCharacters);
     return label;
 }
 
@@ -79,6 +93,17 @@ ColourDropDown* ColourRow(QGridLayout* grid, const char* name, const QString& ca
 QLabel* ReadabilityLabel(QWidget* page, const char* name) {
     auto* label = new QLabel(page);
     label->setObjectName(name);
+    // A readability text wraps into two lines, each no wider than its worst-pixel half at the
+    // widest figures of each verdict.
+    const QFontMetrics metrics = label->fontMetrics();
+    int width = 0;
+    for (const double ratio : {4.49, 6.99, 21.0}) {
+        const QString text = ReadabilityText({ratio, ratio});
+        width = std::max(width,
+                         metrics.horizontalAdvance(text.section(QStringLiteral(", "), 1) + u' '));
+    }
+    label->setMinimumSize(width, 2 * metrics.lineSpacing());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
