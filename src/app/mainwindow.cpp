@@ -49,6 +49,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     ConnectRecording();
     ConnectGradient();
     ConnectOutput();
+    ConnectWebPreview();
     // Keys and clicks the window handles before its controls (Enter in the seed box, digit
     // keys, Shift+right-click on a spin box, the wheel over a trackbar).
     QApplication::instance()->installEventFilter(this);
@@ -74,7 +75,7 @@ void MainWindow::BuildWindow() {
     pgControl->addTab(page.tbBackground, "Texture Settings");
     gradientPage = BuildGradientPage(pgControl);
     pgControl->addTab(gradientPage.tbGradient, "Gradient Settings");
-    textPage = BuildTextPage(pgControl);
+    textPage = BuildPreviewSettingsPage(pgControl);
     pgControl->addTab(textPage.tbText, "Preview Settings");
     left->addWidget(pgControl);
 
@@ -174,6 +175,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     frmAdvanced->hide();
     frmTrueImage->hide();
     frames.ClearFrames();
+    previewFiles.DeleteLastPreview();
     QApplication::restoreOverrideCursor();
     QMainWindow::closeEvent(event);
 }

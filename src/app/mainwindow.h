@@ -2,20 +2,26 @@
 
 #include "app/previewframe.h"
 #include "app/recordframe.h"
-#include "app/settingspages.h"
 #include "app/texturepage.h"
 #include "document/texturedocument.h"
 #include "engine/growth.h"
 #include "gradients/ui/gradientpage.h"
 #include "output/ui/savetiledialog.h"
+#include "preview/previewfiles.h"
+#include "preview/textcontrast.h"
+#include "preview/ui/previewsettingspage.h"
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QKeyEvent;
 class QMouseEvent;
 class QTabWidget;
+class QTimer;
+class QUrl;
 
 namespace mottler {
 
@@ -29,6 +35,7 @@ class RunInputFilter;
 class AdvancedWindow;
 class RecordToFileWindow;
 class FullSizeView;
+class TextColourOverlay;
 
 /// The main window: it displays and edits the one TextureDocument. Its handlers are split by
 /// subsystem over the mainwindow_*.cpp files; the work they start lives in the core.
@@ -90,7 +97,7 @@ public:
     void mnuFileImportTexturePackClick();
     /// The current texture as a preset would store it.
     Preset CurrentPreset() const;
-    TextPage& Text() { return textPage; }
+    PreviewSettingsPage& Text() { return textPage; }
     GradientPage& GradientSettings() { return gradientPage; }
     void SetPreserveSize(bool on) { preserveSize = on; }
 
@@ -121,6 +128,20 @@ public:
     void mnuSetAsWallpaperClick();
     FullSizeView& FullView() { return *frmTrueImage; }
     bool PreserveSize() const { return preserveSize; }
+    // The web-page preview and the colour codes (mainwindow_webpreview.cpp).
+    /// Opens a page in the desktop's browser; false when that failed.
+    using UrlOpener = std::function<bool(const QUrl& url)>;
+    void btnPreviewClick();
+    void btnCopyToClipboardClick();
+    void btnToClipboardClick();
+    void btnCopyAsCssClick();
+    /// Enters or leaves the sample words over the tile preview and the page's other changes
+    /// to the window.
+    void ShowTextColourPreview(bool show);
+    /// The texture or its colours changed: the readability figures are measured again.
+    void BackgroundChanged();
+    void SetUrlOpener(UrlOpener opener) { urlOpener = std::move(opener); }
+    TextColourOverlay& TextColours() { return *textColours; }
 
     // Age thumbnails.
     void ClearAges();
@@ -191,6 +212,13 @@ private:
     void FollowInFullView(const QImage& picture);
     void frmTrueImageRightClick();
     void frmTrueImageHide();
+    void ConnectWebPreview();
+    void scpTextChange();
+    void cmbFontsClick();
+    void SetDefaultPreviewColours();
+    PreviewBackground CurrentPreviewBackground() const;
+    void UpdateTextColours();
+    void UpdateReadability();
     class PresetLoad; // the window's steps of the one preset load
     RunParameters ReadRunParameters(RunMode mode) const;
 
@@ -206,7 +234,7 @@ private:
     QTabWidget* pgControl = nullptr;
     TexturePage page;
     PreviewFrame preview;
-    TextPage textPage;
+    PreviewSettingsPage textPage;
     GradientPage gradientPage;
     std::unique_ptr<IniFile> presetFile;
     bool preserveSize = false;
@@ -222,6 +250,12 @@ private:
     int savedGradientWidth = 100; ///< the width before "Use Texture gradient" was checked
     bool loadingGradient = false; ///< a gradient preset is being shown, not edited
     FullSizeView* frmTrueImage = nullptr;
+    // The web-page preview.
+    PreviewPageFiles previewFiles;
+    UrlOpener urlOpener;
+    TextColourOverlay* textColours = nullptr;
+    std::optional<BackgroundContrast> backgroundContrast; ///< empty: measure again
+    QTimer* readabilityTimer = nullptr;
 };
 
 } // namespace mottler

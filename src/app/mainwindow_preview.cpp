@@ -33,6 +33,7 @@ void MainWindow::RenderDisplayField() {
 
 // The preview shows the image of the tab shown last: the texture or the gradient strip.
 void MainWindow::ShowPreview() {
+    BackgroundChanged(); // whatever the preview shows, the readability figures follow it
     if (document.LastImageTab == ImageTab::Gradient) {
         RedrawGradient();
         return;

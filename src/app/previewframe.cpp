@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace mottler {
@@ -95,6 +96,24 @@ QHBoxLayout* OptionsRow(PreviewFrame& f) {
     return row;
 }
 
+QHBoxLayout* WebPreviewRow(PreviewFrame& f) {
+    f.btnPreview = new QPushButton("Preview In Browser", f.fraTilePreview);
+    f.btnPreview->setObjectName("btnPreview");
+    f.btnPreview->setToolTip("Uses your web browser to preview your texture as a background");
+    f.btnToClipboard = new QToolButton(f.fraTilePreview);
+    f.btnToClipboard->setObjectName("btnToClipboard");
+    f.btnToClipboard->setText("Copy To Clipboard");
+    f.btnToClipboard->setToolTip("Copy To Clipboard");
+    f.btnToClipboard->setIcon(QIcon::fromTheme("edit-copy"));
+    f.btnToClipboard->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    f.btnToClipboard->hide();
+    auto* row = new QHBoxLayout;
+    row->addWidget(f.btnPreview);
+    row->addWidget(f.btnToClipboard);
+    row->addStretch();
+    return row;
+}
+
 } // namespace
 
 PreviewFrame BuildPreviewFrame(QWidget* parent) {
@@ -105,6 +124,7 @@ PreviewFrame BuildPreviewFrame(QWidget* parent) {
     layout->addWidget(LoweredPanel(f), 1);
     layout->addLayout(LabelsRow(f));
     layout->addLayout(OptionsRow(f));
+    layout->addLayout(WebPreviewRow(f));
     return f;
 }
 

@@ -4,6 +4,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QToolButton;
 class QWidget;
 
 namespace mottler {
@@ -26,6 +27,8 @@ struct PreviewFrame {
     QCheckBox* chkAnimate = nullptr;
     NumericEdit* txtAnimateMod = nullptr;
     PartsProgressBar* progressBar = nullptr;
+    QPushButton* btnPreview = nullptr;     ///< "Preview In Browser"
+    QToolButton* btnToClipboard = nullptr; ///< the colour codes; shown on the preview page
 };
 
 PreviewFrame BuildPreviewFrame(QWidget* parent);

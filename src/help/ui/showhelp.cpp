@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QShortcut>
 
@@ -54,6 +55,30 @@ void LendToModalDialog(HelpWindow* window) {
     new HelpWindowReturn(modal, window);
 }
 
+/// F1 inside a page: claimed before the window's shortcuts see it (ShortcutOverride), then
+/// handled when the key press reaches the page.
+class PageHelpKey : public QObject {
+public:
+    PageHelpKey(QWidget* page, HelpContext topic) : QObject(page), context(topic) {
+        page->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const auto type = event->type();
+        if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) ||
+            !static_cast<QKeyEvent*>(event)->matches(QKeySequence::HelpContents))
+            return false;
+        event->accept();
+        if (type == QEvent::KeyPress)
+            ShowHelpTopic(context);
+        return true;
+    }
+
+private:
+    HelpContext context;
+};
+
 } // namespace
 
 void ShowHelpTopic(HelpContext context) {
@@ -70,6 +95,10 @@ void ShowHelpTopic(HelpContext context) {
 void InstallHelpKey(QWidget* window, HelpContext context) {
     auto* key = new QShortcut(QKeySequence::HelpContents, window);
     QObject::connect(key, &QShortcut::activated, window, [context] { ShowHelpTopic(context); });
+}
+
+void InstallPageHelpKey(QWidget* page, HelpContext context) {
+    new PageHelpKey(page, context);
 }
 
 HelpWindow* OpenHelpWindow() {

@@ -15,6 +15,10 @@ void ShowHelpTopic(HelpContext context);
 /// Makes F1 in `window` open the context's page.
 void InstallHelpKey(QWidget* window, HelpContext context);
 
+/// Makes F1 open the context's page while the keyboard focus is inside `page` (a page of a
+/// tab control, say), in preference to the F1 of the window around it.
+void InstallPageHelpKey(QWidget* page, HelpContext context);
+
 /// The help window, or null before the first ShowHelpTopic.
 HelpWindow* OpenHelpWindow();
 

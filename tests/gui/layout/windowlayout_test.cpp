@@ -96,6 +96,7 @@ const WindowCase Windows[] = {
     {"ColourPickerDialog", Alone<ColourPickerDialog>, {}},
     {"ZoomWindow", Zoom, {}},
     {"MainWindowGradientTab", MainWindowOnTab<1>, {1, 1}},
+    {"MainWindowPreviewTab", MainWindowOnTab<2>, {1, 1}},
     {"SaveTileDialog", SaveTile, {}},
     {"TextureSizeDialog", TextureSize, {}},
     {"ExportAnimationDialog", ExportAnimation, {}},

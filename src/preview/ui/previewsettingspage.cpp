@@ -1,0 +1,209 @@
+#include "preview/ui/previewsettingspage.h"
+
+#include "preview/textcontrast.h"
+#include "widgets/ui/colourdropdown.h"
+#include "widgets/ui/numericedit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace mottler {
+namespace {
+
+/// The control's design size, which a larger font widens.
+constexpr QSize PickerDesignSize{113, 27};
+
+/// How wide the page's wrapped texts are at least, in characters.
+constexpr int WrappedTextCharacters = 50;
+
+/// A tab passes no height-for-width on to its page, so a wrapped label reserves the height of
+/// its text wrapped at its least width itself.
+void ReserveWrappedHeight(QLabel* label, int width) {
+    const QRect text =
+        label->fontMetrics().boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, label->text());
+    label->setMinimumSize(width, text.height());
+}
+
+QLabel* WrappedLabel(QWidget* page, const char* name, const QString& text) {
+    auto* label = new QLabel(text, page);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    ReserveWrappedHeight(label, label->fontMetrics().averageCharWidth() * WrappedTextCharacters);
+    return label;
+}
+
+NumericEdit* TestPageBox(QWidget* page) {
+    auto* box = new NumericEdit(page);
+    box->setObjectName("txtTestPage");
+    box->SetFileBrowser(true);
+    box->SetFileGlyph(BrowseGlyph::sgOpen);
+    // "*" rather than "*.*": on Linux many files have no extension at all.
+    box->SetFileFilter("HTML Pages|*.htm;*.html|All Files|*");
+    box->SetFileDefaultExt("htm");
+    box->SetFileBrowserStartFolderKey("\\Software\\Quorvex\\Mottler");
+    box->SetFileBrowserStartFolderName("Preview Page");
+    return box;
+}
+
+QComboBox* FontList(QWidget* page) {
+    auto* list = new QComboBox(page);
+    list->setObjectName("cmbFonts");
+    list->addItems(QFontDatabase::families());
+    list->setCurrentIndex(-1);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(18);
+    return list;
+}
+
+/// Room for six digits and the dialog button at any font size.
+void SizeFromFont(ColourDropDown* picker) {
+    const QFontMetrics metrics(picker->Entry()->font());
+    const int width = metrics.horizontalAdvance(QStringLiteral("DDDDDDD")) + 4 * metrics.height();
+    const int height = picker->Entry()->sizeHint().height() + 6;
+    picker->setMinimumSize(PickerDesignSize.expandedTo(QSize(width, height)));
+}
+
+/// One colour row of the grid: caption and picker, and the readability line beneath.
+ColourDropDown* ColourRow(QGridLayout* grid, const char* name, const QString& caption,
+                          QLabel* readability) {
+    QWidget* page = grid->parentWidget();
+    auto* picker = new ColourDropDown(page);
+    picker->setObjectName(name);
+    picker->SetWarnings(false);
+    SizeFromFont(picker);
+    auto* label = new QLabel(caption, page);
+    label->setBuddy(picker->Entry());
+    readability->setWordWrap(true);
+    readability->setToolTip("How well text of this colour stands out from the background "
+                            "(WCAG contrast; normal text needs 4.5:1 for AA and 7:1 for AAA)");
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(picker, row, 1, Qt::AlignLeft);
+    grid->addWidget(readability, row + 1, 1);
+    return picker;
+}
+
+QLabel* ReadabilityLabel(QWidget* page, const char* name) {
+    auto* label = new QLabel(page);
+    label->setObjectName(name);
+    // A readability text wraps into two lines, each no wider than its worst-pixel half at the
+    // widest figures of each verdict.
+    const QFontMetrics metrics = label->fontMetrics();
+    int width = 0;
+    for (const double ratio : {4.49, 6.99, 21.0}) {
+        const QString text = ReadabilityText({ratio, ratio});
+        width = std::max(width,
+                         metrics.horizontalAdvance(text.section(QStringLiteral(", "), 1) + u' '));
+    }
+    label->setMinimumSize(width, 2 * metrics.lineSpacing());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void AddSettingsGrid(PreviewSettingsPage& p, QVBoxLayout* layout) {
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    QWidget* page = p.tbText;
+    p.txtTestPage = TestPageBox(page);
+    auto* pageRow = new QHBoxLayout;
+    pageRow->addWidget(p.txtTestPage, 1);
+    pageRow->addSpacing(28); // room for the browse button, placed right of the box
+    auto* pageLabel = new QLabel("Preview Page (optional)", page);
+    pageLabel->setBuddy(p.txtTestPage);
+    grid->addWidget(pageLabel, 0, 0);
+    grid->addLayout(pageRow, 0, 1);
+    p.cmbFonts = FontList(page);
+    auto* fontLabel = new QLabel("Preview Font", page);
+    fontLabel->setBuddy(p.cmbFonts);
+    grid->addWidget(fontLabel, 1, 0);
+    grid->addWidget(p.cmbFonts, 1, 1);
+    p.lblTextReadability = ReadabilityLabel(page, "lblTextReadability");
+    p.lblLinkReadability = ReadabilityLabel(page, "lblLinkReadability");
+    p.lblVisitedLinkReadability = ReadabilityLabel(page, "lblVisitedLinkReadability");
+    p.lblActiveReadability = ReadabilityLabel(page, "lblActiveReadability");
+    p.scpText = ColourRow(grid, "scpText", "Text", p.lblTextReadability);
+    p.scpLink = ColourRow(grid, "scpLink", "Link", p.lblLinkReadability);
+    p.scpVisitedLink =
+        ColourRow(grid, "scpVisitedLink", "Visited Link", p.lblVisitedLinkReadability);
+    p.scpActive = ColourRow(grid, "scpActive", "Active Link", p.lblActiveReadability);
+    grid->setColumnStretch(1, 1);
+}
+
+QHBoxLayout* CopyButtons(PreviewSettingsPage& p) {
+    p.btnCopyToClipboard = new QPushButton("Copy To Clipboard", p.tbText);
+    p.btnCopyToClipboard->setObjectName("btnCopyToClipboard");
+    p.btnCopyToClipboard->setToolTip("Copy the color codes, ready to paste into the BODY tag "
+                                     "of your HTML document");
+    p.btnCopyAsCss = new QPushButton("Copy as CSS", p.tbText);
+    p.btnCopyAsCss->setObjectName("btnCopyAsCss");
+    p.btnCopyAsCss->setToolTip("Copy the colors and the background as a style sheet");
+    auto* row = new QHBoxLayout;
+    row->addWidget(p.btnCopyToClipboard);
+    row->addWidget(p.btnCopyAsCss);
+    row->addStretch();
+    return row;
+}
+
+} // namespace
+
+std::array<ColourDropDown*, 4> PreviewSettingsPage::Pickers() const {
+    return {scpText, scpLink, scpVisitedLink, scpActive};
+}
+
+std::array<QLabel*, 4> PreviewSettingsPage::ReadabilityLabels() const {
+    return {lblTextReadability, lblLinkReadability, lblVisitedLinkReadability,
+            lblActiveReadability};
+}
+
+PreviewColours PreviewSettingsPage::Colours() const {
+    // A box can keep its colour-set flag while its text no longer gives a colour (an invalid
+    // R,G,B text after a code); it then has no colour to write.
+    const auto colourOf = [](const ColourDropDown* picker) -> std::optional<PackedColour> {
+        if (!picker->IsColourSet() || picker->HtmlCode().isEmpty())
+            return std::nullopt;
+        return picker->Colour();
+    };
+    return {colourOf(scpText), colourOf(scpLink), colourOf(scpVisitedLink), colourOf(scpActive)};
+}
+
+QString PreviewSettingsPage::FontName() const {
+    return cmbFonts->currentIndex() < 0 ? QString() : cmbFonts->currentText();
+}
+
+PreviewSettings PreviewSettingsPage::Settings() const {
+    return {Colours(), txtTestPage->text(), FontName(), chkUseNewFilename->isChecked()};
+}
+
+PreviewSettingsPage BuildPreviewSettingsPage(QWidget* parent) {
+    PreviewSettingsPage p;
+    p.tbText = new QWidget(parent);
+    p.tbText->setObjectName("tbText");
+    auto* layout = new QVBoxLayout(p.tbText);
+    p.Label13 = WrappedLabel(p.tbText, "Label13",
+                             "This section allows you to compare the colors of HTML text "
+                             "against your Mottler background. ");
+    p.Label1 = WrappedLabel(p.tbText, "Label1",
+                            "The \"Preview in Browser\" button will display a sample page in "
+                            "your browser and Copy to Clipboard will copy the relevant color "
+                            "codes ready to paste into your HTML document.");
+    layout->addWidget(p.Label13);
+    layout->addWidget(p.Label1);
+    AddSettingsGrid(p, layout);
+    p.chkUseNewFilename = new QCheckBox("Use a new filename for each preview", p.tbText);
+    p.chkUseNewFilename->setObjectName("chkUseNewFilename");
+    p.chkUseNewFilename->setToolTip("New filenames will give instant refresh on a preview, but a "
+                                    "new browser window may be created for each preview");
+    layout->addWidget(p.chkUseNewFilename);
+    layout->addLayout(CopyButtons(p));
+    layout->addStretch();
+    return p;
+}
+
+} // namespace mottler

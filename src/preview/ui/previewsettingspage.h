@@ -1,0 +1,58 @@
+#pragma once
+
+#include "preview/previewsettings.h"
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace mottler {
+
+class ColourDropDown;
+class NumericEdit;
+
+/// The controls of the "Preview Settings" page: the page of the user's own, the font and the
+/// four text and link colours a preview page uses (presets carry the colours too), each with
+/// its readability over the background, and the colour-code buttons.
+struct PreviewSettingsPage {
+    QWidget* tbText = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label1 = nullptr;
+    NumericEdit* txtTestPage = nullptr;
+    QComboBox* cmbFonts = nullptr;
+    ColourDropDown* scpText = nullptr;
+    ColourDropDown* scpLink = nullptr;
+    ColourDropDown* scpVisitedLink = nullptr;
+    ColourDropDown* scpActive = nullptr;
+    QLabel* lblTextReadability = nullptr;
+    QLabel* lblLinkReadability = nullptr;
+    QLabel* lblVisitedLinkReadability = nullptr;
+    QLabel* lblActiveReadability = nullptr;
+    QCheckBox* chkUseNewFilename = nullptr;
+    QPushButton* btnCopyToClipboard = nullptr;
+    QPushButton* btnCopyAsCss = nullptr;
+
+    /// The four pickers in the order text, link, visited link, active link.
+    std::array<ColourDropDown*, 4> Pickers() const;
+    /// The readability labels, in the order of Pickers().
+    std::array<QLabel*, 4> ReadabilityLabels() const;
+    /// The colours that are set; a picker without a complete colour code gives none.
+    PreviewColours Colours() const;
+    /// The font chosen for the preview; empty when none is.
+    QString FontName() const;
+    PreviewSettings Settings() const;
+};
+
+/// The colour each picker gets when the page is first shown while it is still empty.
+inline constexpr std::array<PackedColour, 4> DefaultPreviewColours = {
+    DefaultTextColour, DefaultLinkColour, DefaultVisitedLinkColour, DefaultActiveLinkColour};
+
+/// Creates the page and its controls with their captions, hints and start-up values; the
+/// font list holds the system's fonts with none chosen.
+PreviewSettingsPage BuildPreviewSettingsPage(QWidget* parent);
+
+} // namespace mottler

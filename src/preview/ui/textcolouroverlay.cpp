@@ -1,0 +1,65 @@
+#include "preview/ui/textcolouroverlay.h"
+
+#include <QEvent>
+#include <QPainter>
+
+namespace mottler {
+namespace {
+
+struct SampleWord {
+    const char* Text;
+    int Top;
+};
+constexpr std::array<SampleWord, 4> SampleWords = {
+    {{"Document Text", 10}, {"Unused Link", 60}, {"Visited Link", 110}, {"Active Link", 160}}};
+
+constexpr int WordPointSize = 14;
+
+} // namespace
+
+TextColourOverlay::TextColourOverlay(QWidget* preview) : QWidget(preview) {
+    setObjectName("TextColourOverlay");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setGeometry(preview->rect());
+    preview->installEventFilter(this);
+    hide();
+}
+
+void TextColourOverlay::SetColours(const std::array<QColor, 4>& newColours) {
+    colours = newColours;
+    update();
+}
+
+void TextColourOverlay::SetFontFamily(const QString& family) {
+    fontFamily = family;
+    update();
+}
+
+QFont TextColourOverlay::WordFont() const {
+    QFont wordFont = font();
+    if (!fontFamily.isEmpty())
+        wordFont.setFamily(fontFamily);
+    wordFont.setPointSize(WordPointSize);
+    return wordFont;
+}
+
+bool TextColourOverlay::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+void TextColourOverlay::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(WordFont());
+    const QFontMetrics metrics = painter.fontMetrics();
+    for (std::size_t i = 0; i < SampleWords.size(); ++i) {
+        const QString word = QString::fromLatin1(SampleWords[i].Text);
+        const int x = width() / 2 - metrics.horizontalAdvance(word) / 2;
+        painter.setPen(colours[i]);
+        painter.drawText(x, SampleWords[i].Top + metrics.ascent(), word);
+    }
+}
+
+} // namespace mottler
