@@ -17,9 +17,6 @@
 namespace mottler {
 namespace {
 
-/// The control's design size, which a larger font widens.
-constexpr QSize PickerDesignSize{113, 27};
-
 /// How wide the page's wrapped texts are at least, in characters.
 constexpr int WrappedTextCharacters = 50;
 
@@ -62,14 +59,6 @@ QComboBox* FontList(QWidget* page) {
     return list;
 }
 
-/// Room for six digits and the dialog button at any font size.
-void SizeFromFont(ColourDropDown* picker) {
-    const QFontMetrics metrics(picker->Entry()->font());
-    const int width = metrics.horizontalAdvance(QStringLiteral("DDDDDDD")) + 4 * metrics.height();
-    const int height = picker->Entry()->sizeHint().height() + 6;
-    picker->setMinimumSize(PickerDesignSize.expandedTo(QSize(width, height)));
-}
-
 /// One colour row of the grid: caption and picker, and the readability line beneath.
 ColourDropDown* ColourRow(QGridLayout* grid, const char* name, const QString& caption,
                           QLabel* readability) {
@@ -77,7 +66,6 @@ ColourDropDown* ColourRow(QGridLayout* grid, const char* name, const QString& ca
     auto* picker = new ColourDropDown(page);
     picker->setObjectName(name);
     picker->SetWarnings(false);
-    SizeFromFont(picker);
     auto* label = new QLabel(caption, page);
     label->setBuddy(picker->Entry());
     readability->setWordWrap(true);
