@@ -123,8 +123,7 @@ void MainWindow::FormCreate() {
     gradientPage.txtSaveWidth->setText(settings.BorderSaveWidth);
     textPage.chkUseNewFilename->setChecked(settings.UseNewFilename);
     imageFile.clear();
-    page.cmbDrift->setCurrentIndex(0);
-    page.cmbTextureType->setCurrentIndex(0);
+    ShowTextureType();
     adjustPanel->ResetContrastBrightness();
     WarnAboutColourDepth();
     ExtractBuiltInFiles();
@@ -138,9 +137,7 @@ void MainWindow::FormCreate() {
     gradientEditor->RebuildPalette();
     page.spFactorA->setRange(page.tbFactorA->minimum(), page.tbFactorA->maximum());
     page.spFactorB->setRange(page.tbFactorB->minimum(), page.tbFactorB->maximum());
-    tbIterationsChange();
-    page.spFactorA->setValue(page.tbFactorA->value());
-    page.spFactorB->setValue(page.tbFactorB->value());
+    ShowFactors();
     SetPreviewMode(preview.chkTile->isChecked());
 }
 

@@ -75,8 +75,8 @@ public:
     void UpdateContinueButton();
     /// Shows the iteration of the texture on display (the document's ShownIteration).
     void ShowIteration(int iteration);
-    /// The factors a run reads at its start: A and B from their boxes, the rest from the
-    /// Advanced window while it is shown.
+    /// The factors a run reads at its start: A and B from the document's settings, the rest
+    /// from the Advanced window while it is shown.
     GrowthFactors ReadFactors() const;
     /// Shows how long the last run took.
     void ShowRunTime(double seconds);
@@ -186,6 +186,10 @@ private:
     bool SelectsPointByDigit(QObject* watched, QEvent* event);
     void FormCreate();
     void tbIterationsChange();
+    /// Shows the document's iterations, factors A and B and drift in their controls.
+    void ShowFactors();
+    /// Shows the document's texture type in its drop-down.
+    void ShowTextureType();
     bool EnterRegenerates(QObject* watched, QEvent* event);
     bool RaisesRange(QObject* watched, QEvent* event);
     bool MovesTrackbar(QEvent* event);
@@ -228,7 +232,7 @@ private:
     GradientState& gradient = document.Gradient;
     FrameList& frames = document.Frames;
     bool& running = document.Running;
-    QString& imageFile = document.ImageFile;
+    QString& imageFile = document.Settings.ImageFile;
     GradientEditor* gradientEditor = nullptr;
     AdjustPanel* adjustPanel = nullptr;
     QTabWidget* pgControl = nullptr;

@@ -42,20 +42,23 @@ void MainWindow::ConnectGeneration() {
     connect(page.btnGo, &QPushButton::clicked, this, [this] { btnGoClick(); });
     connect(page.btnRandomize, &QToolButton::clicked, this, [this] { btnRandomizeClick(); });
     connect(page.btnContinue, &QPushButton::clicked, this, [this] { btnContinueClick(); });
+    // The drop-down edits the document's type before its click handler reads it.
+    connect(page.cmbTextureType, &QComboBox::currentIndexChanged, this,
+            [this](int index) { document.Settings.Type = index; });
     connect(page.cmbTextureType, &QComboBox::activated, this, [this] { cmbTextureTypeClick(); });
     connect(page.btnOpenImage, &QToolButton::clicked, this, [this] { btnOpenImageClick(); });
     connect(page.btnChangeMode, &QPushButton::clicked, this, [this] { btnChangeModeClick(); });
     connect(frmAdvanced, &AdvancedWindow::GoClicked, this, [this] { GrowTexture(RunMode::Fresh); });
     // The seed box edits the document's seed; seedings and preset loads fill the box.
     connect(page.txtRandomSeed, &QLineEdit::textChanged, this,
-            [this](const QString& text) { document.Seed = IntValue(text); });
+            [this](const QString& text) { document.Settings.Seed = IntValue(text); });
 }
 
 void MainWindow::btnGoClick() {
     if (running)
         return;
-    if (page.cmbTextureType->currentIndex() != ImageFile) {
-        SetRandomSeed(static_cast<std::uint32_t>(document.Seed));
+    if (document.Settings.Type != ImageFile) {
+        SetRandomSeed(static_cast<std::uint32_t>(document.Settings.Seed));
         SeedTexture();
     }
     GrowTexture(RunMode::Fresh);
@@ -64,8 +67,10 @@ void MainWindow::btnGoClick() {
 void MainWindow::btnRandomizeClick() {
     if (running)
         return;
-    if (page.cmbTextureType->currentIndex() == ImageFile)
-        page.cmbTextureType->setCurrentIndex(RandomNoise);
+    if (document.Settings.Type == ImageFile) {
+        document.Settings.Type = RandomNoise;
+        ShowTextureType();
+    }
     ReseedFromClock();
     SetRandomSeed(RandomInt(2147483647));
     SeedTexture();
@@ -83,11 +88,11 @@ void MainWindow::btnContinueClick() {
 void MainWindow::cmbTextureTypeClick() {
     if (running)
         return;
-    if (page.cmbTextureType->currentIndex() >= ImageFile) {
+    if (document.Settings.Type >= ImageFile) {
         page.btnOpenImage->setEnabled(true);
         return;
     }
-    SetRandomSeed(static_cast<std::uint32_t>(document.Seed));
+    SetRandomSeed(static_cast<std::uint32_t>(document.Settings.Seed));
     SeedTexture();
     GrowTexture(RunMode::Fresh);
     page.btnOpenImage->setEnabled(false);
@@ -142,7 +147,7 @@ bool MainWindow::EnterRegenerates(QObject* watched, QEvent* event) {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
     if (!running) {
-        SetRandomSeed(static_cast<std::uint32_t>(document.Seed));
+        SetRandomSeed(static_cast<std::uint32_t>(document.Settings.Seed));
         SeedTexture();
         GrowTexture(RunMode::Fresh);
     }

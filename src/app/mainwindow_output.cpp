@@ -32,7 +32,7 @@ void MainWindow::AddOutputCommands(QMenu* file, QMenu* texture) {
 }
 
 void MainWindow::ConnectOutput() {
-    frmTrueImage = new FullSizeView(this, [this] { return page.cmbTextureType->currentIndex(); });
+    frmTrueImage = new FullSizeView(this, [this] { return document.Settings.Type; });
     connect(frmTrueImage, &FullSizeView::RightClicked, this, [this] { frmTrueImageRightClick(); });
     connect(frmTrueImage, &FullSizeView::Hidden, this, [this] { frmTrueImageHide(); });
     connect(preview.imgTexture, &TexturePreview::DoubleClicked, this,

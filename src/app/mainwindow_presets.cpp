@@ -26,6 +26,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
+#include <algorithm>
 
 namespace mottler {
 namespace {
@@ -59,6 +60,11 @@ QString AskPresetName(QWidget* parent, const QComboBox* list) {
     }
 }
 
+// The value as the trackbar can hold it.
+int InRange(const QSlider* bar, int value) {
+    return std::clamp(value, bar->minimum(), bar->maximum());
+}
+
 void ReadColourKey(ColourDropDown* box, const QString& value, const QString& fallback) {
     box->SetColour(ColourFromPresetHex(value.isEmpty() ? fallback : value));
 }
@@ -83,24 +89,25 @@ void MainWindow::LoadPresetNames() {
 
 Preset MainWindow::CurrentPreset() const {
     Preset p;
+    const TextureSettings& settings = document.Settings;
     p.Seed = engine.CurrentSeed;
     p.Iterations = document.ShownIteration.value_or(0);
-    p.FactorA = page.spFactorA->text();
-    p.FactorB = page.spFactorB->text();
-    p.DriftKind = page.cmbDrift->currentIndex();
+    p.FactorA = QString::number(settings.FactorA);
+    p.FactorB = QString::number(settings.FactorB);
+    p.DriftKind = settings.DriftKind;
     const auto& records = gradient.Records;
     p.StartColour = ColourToHex(records.front().BaseColour);
     p.EndColour = ColourToHex(records.back().BaseColour);
     for (std::size_t i = 1; i + 1 < records.size(); ++i)
         p.MiddlePoints.append(
             {ColourToHex(records[i].BaseColour), QString::number(records[i].Position)});
-    p.Width = engine.Width();
-    p.Height = engine.Height();
+    p.Width = settings.Width;
+    p.Height = settings.Height;
     p.TextColour = textPage.scpText->HtmlCode();
     p.LinkColour = textPage.scpLink->HtmlCode();
     p.VisitedLinkColour = textPage.scpVisitedLink->HtmlCode();
     p.ActiveLinkColour = textPage.scpActive->HtmlCode();
-    p.Type = page.cmbTextureType->currentIndex();
+    p.Type = settings.Type;
     p.Contrast = gradient.Contrast;
     p.Brightness = gradient.Brightness;
     p.ImageFile = imageFile;
@@ -143,7 +150,7 @@ void MainWindow::cmbPresetsClick() {
 }
 
 // The steps of the one preset load (presets/presetgrowth.h) applied to the window: each
-// shows its values in the controls and the document.
+// writes its values to the document, then shows them in the controls.
 class MainWindow::PresetLoad : public PresetLoadSteps {
 public:
     explicit PresetLoad(MainWindow& owner) : w(owner) {}
@@ -153,11 +160,19 @@ public:
             w.SetTextureSize(width, height);
     }
     void Factors(const Preset& preset) override {
-        w.page.tbIterations->setValue(preset.Iterations);
-        w.tbIterationsChange();
-        w.page.tbFactorA->setValue(FactorPosition(preset.FactorA, PresetKey::FactorA));
-        w.page.tbFactorB->setValue(FactorPosition(preset.FactorB, PresetKey::FactorB));
-        w.page.cmbDrift->setCurrentIndex(preset.DriftKind);
+        // Each value is shown before the next is read, so a factor that is no number stops
+        // the load with the values before it done.
+        TextureSettings& settings = w.document.Settings;
+        settings.Iterations = InRange(w.page.tbIterations, preset.Iterations);
+        w.ShowFactors();
+        settings.FactorA =
+            InRange(w.page.tbFactorA, FactorPosition(preset.FactorA, PresetKey::FactorA));
+        w.ShowFactors();
+        settings.FactorB =
+            InRange(w.page.tbFactorB, FactorPosition(preset.FactorB, PresetKey::FactorB));
+        w.ShowFactors();
+        settings.DriftKind = preset.DriftKind;
+        w.ShowFactors();
     }
     void Colours(const Preset& preset) override {
         if (!w.gradient.PaletteLocked)
@@ -174,10 +189,11 @@ public:
         w.updatingColours = false;
     }
     void Seed(const Preset& preset) override {
-        w.page.cmbTextureType->setCurrentIndex(preset.Type);
+        w.document.Settings.Type = preset.Type;
+        w.ShowTextureType();
         w.page.btnOpenImage->setEnabled(preset.Type >= ImageFile);
-        w.page.txtRandomSeed->setText(QString::number(preset.Seed)); // sets document.Seed
-        SetRandomSeed(static_cast<std::uint32_t>(w.document.Seed));
+        w.page.txtRandomSeed->setText(QString::number(preset.Seed)); // sets Settings.Seed
+        SetRandomSeed(static_cast<std::uint32_t>(w.document.Settings.Seed));
         w.SeedTexture();
     }
     void Picture(const QString& path) override { w.LoadInitialImage(path); }

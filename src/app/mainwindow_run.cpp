@@ -29,8 +29,8 @@ namespace mottler {
 
 GrowthFactors MainWindow::ReadFactors() const {
     GrowthFactors factors;
-    factors.FactorA = DecimalNumber(page.spFactorA->text());
-    factors.FactorB = DecimalNumber(page.spFactorB->text());
+    factors.FactorA = document.Settings.FactorA;
+    factors.FactorB = document.Settings.FactorB;
     return frmAdvanced->ApplyTo(factors);
 }
 
@@ -38,11 +38,11 @@ RunParameters MainWindow::ReadRunParameters(RunMode mode) const {
     RunParameters params;
     params.Mode = mode;
     params.ContinueFrom = document.ShownIteration.value_or(0);
-    params.Iterations = page.tbIterations->value();
+    params.Iterations = document.Settings.Iterations;
     params.Animate = preview.chkAnimate->isChecked();
     params.AnimateEvery = IntValue(preview.txtAnimateMod->text());
     params.Record = recording.chkRecord->isChecked();
-    params.DriftKind = page.cmbDrift->currentIndex();
+    params.DriftKind = document.Settings.DriftKind;
     return params;
 }
 
@@ -75,7 +75,7 @@ void MainWindow::ShowRunFailure(const RunResult& result) {
 void MainWindow::SeedTexture() {
     if (running || !engine.HasFields())
         return;
-    const int type = page.cmbTextureType->currentIndex();
+    const int type = document.Settings.Type;
     if (type >= RandomShapes)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     mottler::SeedTexture(engine, type, ReadShapeTuning());
@@ -98,6 +98,8 @@ void MainWindow::SetTextureSize(int width, int height) {
         preview.progressBar->SetText(QString());
         throw;
     }
+    document.Settings.Width = width;
+    document.Settings.Height = height;
     setWindowTitle(QStringLiteral("Mottler - [%1 by %2]").arg(width).arg(height));
     QApplication::restoreOverrideCursor();
     preview.progressBar->SetText(QString());
@@ -116,7 +118,7 @@ void MainWindow::FinishRun(int k) {
 }
 
 void MainWindow::UpdateContinueButton() {
-    page.btnContinue->setEnabled(document.CanContinue(page.tbIterations->value()));
+    page.btnContinue->setEnabled(document.CanContinue(document.Settings.Iterations));
 }
 
 void MainWindow::ShowRunTime(double seconds) {

@@ -1,8 +1,10 @@
 // The three trackbars and the spin boxes under them mirror each other; Shift+right-click on a
-// spin box raises the range of both by 1000; the mouse wheel moves a focused trackbar.
+// spin box raises the range of both by 1000; the mouse wheel moves a focused trackbar. Each
+// change is written to the document's settings, which the runs read.
 #include "app/mainwindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -23,6 +25,12 @@ void Mirror(QSlider* bar, QSpinBox* box) {
 void MainWindow::ConnectTrackbars() {
     Mirror(page.tbFactorA, page.spFactorA);
     Mirror(page.tbFactorB, page.spFactorB);
+    connect(page.spFactorA, &QSpinBox::valueChanged, this,
+            [this](int value) { document.Settings.FactorA = value; });
+    connect(page.spFactorB, &QSpinBox::valueChanged, this,
+            [this](int value) { document.Settings.FactorB = value; });
+    connect(page.cmbDrift, &QComboBox::currentIndexChanged, this,
+            [this](int index) { document.Settings.DriftKind = index; });
     connect(page.tbIterations, &QSlider::valueChanged, this, [this] { tbIterationsChange(); });
     connect(page.spIterations, &QSpinBox::valueChanged, this, [this](int value) {
         page.tbIterations->setValue(value);
@@ -31,8 +39,24 @@ void MainWindow::ConnectTrackbars() {
 }
 
 void MainWindow::tbIterationsChange() {
-    page.spIterations->setValue(page.tbIterations->value());
+    document.Settings.Iterations = page.tbIterations->value();
+    page.spIterations->setValue(document.Settings.Iterations);
     UpdateContinueButton();
+}
+
+void MainWindow::ShowFactors() {
+    const TextureSettings& settings = document.Settings;
+    page.tbIterations->setValue(settings.Iterations);
+    tbIterationsChange();
+    page.tbFactorA->setValue(settings.FactorA);
+    page.spFactorA->setValue(settings.FactorA);
+    page.tbFactorB->setValue(settings.FactorB);
+    page.spFactorB->setValue(settings.FactorB);
+    page.cmbDrift->setCurrentIndex(settings.DriftKind);
+}
+
+void MainWindow::ShowTextureType() {
+    page.cmbTextureType->setCurrentIndex(document.Settings.Type);
 }
 
 bool MainWindow::RaisesRange(QObject* watched, QEvent* event) {

@@ -37,7 +37,7 @@ private:
 RunRecorder::RunRecorder(MainWindow& owner) : window(owner) {
     if (window.RecordsToFile())
         direct = std::make_unique<DirectRecording>(window.RecordToFile().FileName(),
-                                                   window.Page().tbIterations->value());
+                                                   window.Document().Settings.Iterations);
 }
 
 void RunRecorder::ClearFrames() {

@@ -1,5 +1,6 @@
 #include "app/texturepage.h"
 
+#include "base/presetkeys.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/toolicons.h"
 
@@ -96,9 +97,9 @@ QLayout* BuildTextureTypeRow(QWidget* page, TexturePage& p) {
 
 // Three columns, each a caption over a vertical trackbar over its spin box.
 QLayout* BuildFactorColumns(QWidget* page, TexturePage& p) {
-    p.tbIterations = Trackbar(page, "tbIterations", 9);
-    p.tbFactorA = Trackbar(page, "tbFactorA", 995);
-    p.tbFactorB = Trackbar(page, "tbFactorB", 0);
+    p.tbIterations = Trackbar(page, "tbIterations", PresetValues::Iterations.Startup);
+    p.tbFactorA = Trackbar(page, "tbFactorA", PresetValues::FactorA.Startup);
+    p.tbFactorB = Trackbar(page, "tbFactorB", PresetValues::FactorB.Startup);
     p.spIterations = SpinBox(page, "spIterations");
     p.spFactorA = SpinBox(page, "spFactorA");
     p.spFactorB = SpinBox(page, "spFactorB");

@@ -2,6 +2,7 @@
 
 #include "base/presetkeys.h"
 #include "engine/engine.h"
+#include "engine/texturesettings.h"
 #include "gradients/gradientsettings.h"
 #include "gradients/gradientstrip.h"
 #include "palette/gradientstate.h"
@@ -29,11 +30,13 @@ public:
     GradientState Gradient;
     FrameList Frames;
 
-    /// The seed the next seeding starts from: what the seed box was last given (typed, or set
-    /// by a seeding or a preset load), read as IntValue reads a box.
-    std::int32_t Seed = PresetValues::Seed.Startup;
-    /// The picture of the "Image File" texture type.
-    QString ImageFile;
+    /// The texture's settings, as their controls were last given them (by the user, a preset
+    /// load or the start-up values); runs and seedings read them here. Seed: what the seed box
+    /// was last given (typed, or set by a seeding or a preset load), read as IntValue reads a
+    /// box. ImageFile: the picture of the "Image File" type. Width and Height follow the
+    /// engine's size. The advanced factors, Animate, AnimateEvery and Tile are still read from
+    /// their controls.
+    TextureSettings Settings;
     /// The iterations the texture has grown (the last run's reported iteration).
     int IterationsGrown = 0;
     /// The iteration the texture on display shows; nothing before the first run. Continue
