@@ -1,7 +1,9 @@
 // The main window's generation commands, driven through its real controls.
+#include "engine/texturesettings.h"
 #include "engine/ui/advancedwindow.h"
 #include "engine/ui/agethumbnail.h"
 #include "mainwindowfixture.h"
+#include "presets/preset.h"
 #include "widgets/ui/numericedit.h"
 
 #include <QAbstractButton>
@@ -63,6 +65,40 @@ TEST_F(MainWindowTest, ContinueGrowsExactlyTheAddedIterations) {
 
     P().tbIterations->setValue(50); // below the grown count
     EXPECT_FALSE(P().btnContinue->isEnabled());
+}
+
+// The controls write the document's settings as they change, and a run reads only these: a
+// control that shows another value without its change reaching the document does not count.
+TEST_F(MainWindowTest, ControlsWriteTheSettingsThatTheRunReads) {
+    const TextureSettings& settings = W().Document().Settings;
+    P().spFactorA->selectAll();
+    QTest::keyClicks(P().spFactorA, "700");
+    P().tbFactorB->setValue(300);
+    P().cmbDrift->setCurrentIndex(DriftLeft);
+    EXPECT_EQ(settings.FactorA, 700);
+    EXPECT_EQ(settings.FactorB, 300);
+    EXPECT_EQ(settings.DriftKind, DriftLeft);
+    Generate(31, 20);
+    EXPECT_EQ(settings.Iterations, 20);
+    const std::vector<float> grown = FieldA();
+
+    QWidget* controls[] = {P().spFactorA, P().tbFactorA, P().spIterations, P().tbIterations,
+                           P().cmbDrift};
+    for (QWidget* control : controls)
+        control->blockSignals(true);
+    P().spFactorA->setValue(100);
+    P().tbFactorA->setValue(100);
+    P().spIterations->setValue(5);
+    P().tbIterations->setValue(5);
+    P().cmbDrift->setCurrentIndex(NoDrift);
+    for (QWidget* control : controls)
+        control->blockSignals(false);
+    P().txtRandomSeed->setText("31");
+    Click(P().btnGo);
+    EXPECT_EQ(FieldA(), grown);
+    EXPECT_EQ(W().Preview().lblFrameNumber->text(), "20");
+    EXPECT_EQ(W().CurrentPreset().FactorA, "700");
+    EXPECT_EQ(W().CurrentPreset().DriftKind, DriftLeft);
 }
 
 TEST_F(MainWindowTest, AgeThumbnailClickRegrowsToItsAge) {

@@ -1,4 +1,5 @@
 // Presets from the main window: the built-in list, loading, saving and the program settings.
+#include "engine/texturesettings.h"
 #include "engine/ui/advancedwindow.h"
 #include "mainwindowfixture.h"
 #include "palette/colourtext.h"
@@ -195,12 +196,27 @@ TEST_F(PresetTest, HandWrittenValuesLoadAsTheDefaultsAndPointsSay) {
     EXPECT_EQ(W().CurrentPreset().MultiplierA, "4.0");
 }
 
+TEST_F(PresetTest, ALoadWritesTheSettingsAsTheControlsCanHoldThem) {
+    WriteSection("Wide", {{"Seed", "5"}, {"Iterations", "3000"}, {"A", "-7"}, {"Drift", "3"}});
+    Load("Wide");
+    const TextureSettings& settings = W().Document().Settings;
+    EXPECT_EQ(settings.Iterations, 1000);
+    EXPECT_EQ(P().tbIterations->value(), 1000);
+    EXPECT_EQ(settings.FactorA, 0);
+    EXPECT_EQ(settings.DriftKind, DriftUp);
+    EXPECT_EQ(P().cmbDrift->currentIndex(), DriftUp);
+    EXPECT_EQ(W().Preview().lblFrameNumber->text(), "1000");
+    EXPECT_EQ(W().CurrentPreset().FactorA, "0");
+}
+
 TEST_F(PresetTest, AFactorThatIsNoNumberStopsTheLoadAtItsStep) {
     WriteSection("Broken", {{"Seed", "5"}, {"Iterations", "77"}, {"A", "lots"}});
     MessageBoxCatcher catcher;
     Load("Broken");
     EXPECT_EQ(catcher.text, "The value \"lots\" of \"A\" is not a valid number.");
     EXPECT_EQ(P().tbIterations->value(), 77); // the step before stays done
+    EXPECT_EQ(W().Document().Settings.Iterations, 77);
+    EXPECT_EQ(W().Document().Settings.FactorA, P().spFactorA->value());
     EXPECT_NE(P().txtRandomSeed->text(), "5");
 }
 
