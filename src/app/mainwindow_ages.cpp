@@ -4,8 +4,6 @@
 #include "app/messages.h"
 #include "engine/ui/agethumbnail.h"
 
-#include <QSlider>
-#include <QSpinBox>
 #include <QTabWidget>
 
 namespace mottler {
@@ -40,7 +38,8 @@ void MainWindow::imgAge1Click(AgeThumbnail* thumbnail) {
     if (running || pgControl->currentWidget() != page.tbBackground ||
         ShowRecordedAge(thumbnail->Tag()))
         return;
-    page.spIterations->setValue(thumbnail->Tag());
+    document.Settings.Iterations = thumbnail->Tag();
+    ShowFactors();
     GrowTexture(RunMode::Fresh);
 }
 

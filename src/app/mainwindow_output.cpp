@@ -5,7 +5,6 @@
 #include "engine/ui/texturepreview.h"
 #include "output/ui/fullsizeview.h"
 
-#include <QComboBox>
 #include <QMenu>
 #include <QPushButton>
 

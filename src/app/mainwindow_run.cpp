@@ -17,11 +17,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
 

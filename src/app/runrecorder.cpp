@@ -8,8 +8,6 @@
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/partsprogressbar.h"
 
-#include <QSlider>
-
 namespace mottler {
 namespace {
 
