@@ -34,9 +34,12 @@ void CliRecording::RecordStep(const TextureEngine& engine, int iteration, bool f
     }
 }
 
-void CliRecording::WriteFiles(const Palette& palette) {
+void CliRecording::CloseAvi() {
     if (avi)
         avi->Close();
+}
+
+void CliRecording::WriteFrames(const Palette& palette) {
     if (options.FramesBmp.isEmpty())
         return;
     for (int index = 0; index < Frames.Count(); ++index)
