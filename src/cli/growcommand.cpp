@@ -144,13 +144,17 @@ QString FloatText(float v) {
     return QString::asprintf("%.9g", static_cast<double>(v));
 }
 
+/// The summary goes to standard output, unless a file is written there ("-"): then it goes
+/// to stderr, so that the file's bytes stay whole.
 void PrintSummary(const TextureEngine& engine, const GrowOptions& o, const RunResult& result) {
-    Print(QStringLiteral("seed: %1").arg(*o.Seed));
-    Print(QStringLiteral("iterations: %1").arg(result.Reported));
-    Print(QStringLiteral("minimum: %1").arg(FloatText(engine.FieldMin)));
-    Print(QStringLiteral("maximum: %1").arg(FloatText(engine.FieldMax)));
+    const bool fileOnStdout = QStringList{o.Output, o.RawA, o.RawB, o.Recording.Avi}.contains("-");
+    const auto print = fileOnStdout ? PrintError : Print;
+    print(QStringLiteral("seed: %1").arg(*o.Seed));
+    print(QStringLiteral("iterations: %1").arg(result.Reported));
+    print(QStringLiteral("minimum: %1").arg(FloatText(engine.FieldMin)));
+    print(QStringLiteral("maximum: %1").arg(FloatText(engine.FieldMax)));
     if (result.Outcome == RunOutcome::UniformField)
-        Print("stopped: the field of A became uniform");
+        print("stopped: the field of A became uniform");
 }
 
 int Execute(GrowOptions& o) {

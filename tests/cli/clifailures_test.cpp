@@ -42,13 +42,19 @@ constexpr bool AddressSanitizer = false;
 constexpr bool AddressSanitizer = false;
 #endif
 
-TEST(CliFailures, StandardOutputOnAFullDiskExitsOne) {
+TEST(CliFailures, StandardOutputOnAFullDiskExitsOneAndAFileThereStaysWhole) {
     QProcess process;
     process.setStandardOutputFile("/dev/full");
     process.start(MOTTLER_CLI_PATH, {"palette"});
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_TRUE(process.readAllStandardError().contains("No space left on device"));
+
+    // A file written to standard output keeps it to itself: the summary goes to stderr.
+    const test::ToolResult raw = test::RunTool(MOTTLER_CLI_PATH, SmallGrow({"--raw-a", "-"}));
+    EXPECT_EQ(raw.ExitCode, 0);
+    EXPECT_EQ(raw.Out.size(), 24 * 16 * 4);
+    EXPECT_TRUE(raw.Err.contains("seed: 5"));
 }
 
 TEST(CliFailures, RawOutputStreamsIntoAFifoThatStaysAFifo) {
