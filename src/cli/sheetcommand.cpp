@@ -4,6 +4,7 @@
 #include "cli/contactsheet.h"
 #include "cli/presetsource.h"
 #include "engine/errors.h"
+#include "output/filereplacement.h"
 #include "output/imagefile.h"
 #include "presets/presetgrowth.h"
 
@@ -101,6 +102,7 @@ QImage GrowForSheet(const IniFile& file, const QString& name) {
 }
 
 int Execute(const SheetOptions& o) {
+    CheckWritablePath(o.Output); // before the long work of growing every preset
     const IniFile file = OpenPresetFile(o.PresetFile);
     const QStringList names = PresetNames(file);
     if (names.isEmpty())
