@@ -17,13 +17,6 @@ namespace {
 using test::CliResult;
 using test::RunCli;
 
-QString FreshFolder(const QString& name) {
-    const QString folder = test::TestHome() + "/" + name;
-    QDir(folder).removeRecursively();
-    QDir().mkpath(folder);
-    return folder;
-}
-
 QStringList SmallGrow(const QStringList& extra) {
     return QStringList{"grow", "--seed",       "5", "--width", "24", "--height",
                        "16",   "--iterations", "12"} +
@@ -58,7 +51,7 @@ TEST(CliFailures, StandardOutputOnAFullDiskExitsOneAndAFileThereStaysWhole) {
 }
 
 TEST(CliFailures, RawOutputStreamsIntoAFifoThatStaysAFifo) {
-    const QString fifo = FreshFolder("cli-fifo") + "/a.raw";
+    const QString fifo = test::FreshFolder("cli-fifo") + "/a.raw";
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QByteArray received;
     std::thread reader([&] {
@@ -76,7 +69,7 @@ TEST(CliFailures, RawOutputStreamsIntoAFifoThatStaysAFifo) {
 }
 
 TEST(CliFailures, ABadOutputFolderFailsBeforeTheRun) {
-    const QString folder = FreshFolder("cli-bad-folder");
+    const QString folder = test::FreshFolder("cli-bad-folder");
     QFile(folder + "/plain").open(QIODevice::WriteOnly);
     QElapsedTimer timer;
     timer.start();
@@ -92,7 +85,7 @@ TEST(CliFailures, ABadOutputFolderFailsBeforeTheRun) {
 }
 
 TEST(CliFailures, PresetFaultsNameTheFileAndThePreset) {
-    const QString folder = FreshFolder("cli-presets");
+    const QString folder = test::FreshFolder("cli-presets");
     const QString file = folder + "/faults.ini";
     QFile out(file);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
@@ -138,7 +131,7 @@ TEST(CliFailures, AnAddressSpaceLimitGivesTheOutOfMemoryMessage) {
 TEST(CliFailures, SigtermEndsARecordingWithAFinishedAvi) {
     if (!test::FfmpegAvailable())
         GTEST_SKIP() << "ffprobe/ffmpeg not installed";
-    const QString avi = FreshFolder("cli-sigterm") + "/run.avi";
+    const QString avi = test::FreshFolder("cli-sigterm") + "/run.avi";
     QProcess process;
     process.start(MOTTLER_CLI_PATH,
                   {"grow", "--seed", "3", "--width", "32", "--height", "32", "--a", "50", "--b",

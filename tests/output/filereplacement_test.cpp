@@ -19,13 +19,6 @@
 namespace mottler {
 namespace {
 
-QString FreshFolder(const QString& name) {
-    const QString folder = test::TestHome() + "/" + name;
-    QDir(folder).removeRecursively();
-    QDir().mkpath(folder);
-    return folder;
-}
-
 QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -47,7 +40,7 @@ QString ErrorOf(const std::function<void()>& write) {
 }
 
 TEST(FileReplacement, AFifoIsWrittenToAndStaysAFifo) {
-    const QString fifo = FreshFolder("fifo") + "/out.raw";
+    const QString fifo = test::FreshFolder("fifo") + "/out.raw";
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QByteArray received;
     std::thread reader([&] { received = Contents(fifo); });
@@ -60,7 +53,7 @@ TEST(FileReplacement, AFifoIsWrittenToAndStaysAFifo) {
 }
 
 TEST(FileReplacement, ALinkKeepsPointingAtItsReplacedTargetAndAFolderIsRefused) {
-    const QString folder = FreshFolder("link");
+    const QString folder = test::FreshFolder("link");
     QDir().mkpath(folder + "/real");
     Put(folder + "/real/target.png", "old");
     ASSERT_TRUE(QFile::link("real/target.png", folder + "/link.png"));
@@ -82,7 +75,7 @@ TEST(FileReplacement, ALinkKeepsPointingAtItsReplacedTargetAndAFolderIsRefused) 
 TEST(FileReplacement, AFolderThatIsNoFolderOrMissingIsReportedBeforeWriting) {
     // Tests run as root, where permission bits stop nothing: a path below a regular file is
     // the folder no one can write into.
-    const QString folder = FreshFolder("check");
+    const QString folder = test::FreshFolder("check");
     Put(folder + "/plain", "x");
     QString error = ErrorOf([&] { CheckWritablePath(folder + "/plain/out.png"); });
     EXPECT_TRUE(error.contains("is not a folder")) << error.toStdString();
@@ -109,7 +102,7 @@ void ExpectFailureKeepingTheGoodFile(const QString& path, const std::function<vo
 }
 
 TEST(FileReplacement, AFullDiskKeepsTheGoodFileForEveryWriter) {
-    const QString folder = FreshFolder("full");
+    const QString folder = test::FreshFolder("full");
     const QImage big = [] { // noise, so that no format compresses it below the limit
         QImage image(200, 200, QImage::Format_RGB32);
         QRandomGenerator noise(7);
@@ -136,7 +129,7 @@ TEST(FileReplacement, AFullDiskKeepsTheGoodFileForEveryWriter) {
 }
 
 TEST(FileReplacement, AFullDiskUnderAnAviLeavesItFinishedWithTheFramesThatFit) {
-    const QString path = FreshFolder("fullavi") + "/video.avi";
+    const QString path = test::FreshFolder("fullavi") + "/video.avi";
     Put(path, "good");
     QString error;
     {
