@@ -176,8 +176,30 @@ IniFile::Line IniFile::MakeLine(const QString& text) {
             KindOf({raw.constData(), std::size_t(raw.size())})};
 }
 
+bool IniFile::IsSectionNamed(const Line& line, const QString& name,
+                             std::string_view asciiName) const {
+    const std::string_view raw = Raw(line);
+    if (asciiName.empty() || !IsAscii(raw))
+        return SameName(NameOf(line), name);
+    // The common case without decoding: plain ASCII on both sides, compared byte by byte.
+    std::size_t first = raw.find('[') + 1, last = raw.rfind(']');
+    while (first < last && IsBlank(raw[first]))
+        ++first;
+    while (last > first && IsBlank(raw[last - 1]))
+        --last;
+    return last - first == asciiName.size() &&
+           qstrnicmp(raw.data() + first, asciiName.data(), asciiName.size()) == 0;
+}
+
 IniFile::Range IniFile::FindSection(const QString& section) const {
     const QString name = section.trimmed();
+    const QByteArray latin1 = name.toLatin1();
+    const bool ascii = !name.isEmpty() &&
+                       IsAscii({latin1.constData(), std::size_t(latin1.size())}) &&
+                       QString::fromLatin1(latin1) == name;
+    const std::string_view asciiName =
+        ascii ? std::string_view(latin1.constData(), std::size_t(latin1.size()))
+              : std::string_view();
     Range range;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].kind != LineKind::Section)
@@ -186,7 +208,7 @@ IniFile::Range IniFile::FindSection(const QString& section) const {
             range.end = i;
             return range;
         }
-        if (SameName(NameOf(lines[i]), name))
+        if (IsSectionNamed(lines[i], name, asciiName))
             range.header = i;
     }
     if (range.Found())

@@ -96,6 +96,9 @@ private:
     /// The section name of a Section line, the key and value of a Key line.
     Entry Decode(const Line& line) const;
     QString NameOf(const Line& line) const { return Decode(line).name; }
+    /// Whether a Section line names `name`; `asciiName` is the name's bytes when it is plain
+    /// ASCII (and not empty), else empty.
+    bool IsSectionNamed(const Line& line, const QString& name, std::string_view asciiName) const;
     Range FindSection(const QString& section) const;
     qsizetype FindKey(const Range& range, const QString& key) const;
     void Commit();
