@@ -8,8 +8,8 @@
 // the committed corpus of each target through the same function.
 namespace mottler::fuzz {
 
-/// Reads the bytes as an INI file, lists its sections and reads each as a preset, converting
-/// its numbers as a load does.
+/// Reads the bytes as an INI file, lists its sections and reads the first few as presets,
+/// converting their numbers as a load does.
 void FuzzPresetFile(const QByteArray& bytes);
 
 /// Imports the bytes as a texture pack into a small preset file, answering the questions

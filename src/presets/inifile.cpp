@@ -93,7 +93,9 @@ IniFile::IniFile(QString path) : filePath(std::move(path)) {
     if (!file.open(QIODevice::ReadOnly))
         throw MottlerError(
             QStringLiteral("Could not read \"%1\": %2.").arg(filePath, file.errorString()));
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    // A buffer of the file's own size: reading asks for the whole allowance at once. A pipe
+    // has no size and may give up to the allowance.
+    const QByteArray bytes = file.read(file.isSequential() ? MaxFileBytes : file.size());
     if (file.error() != QFileDevice::NoError)
         throw MottlerError(
             QStringLiteral("Could not read \"%1\": %2.").arg(filePath, file.errorString()));
