@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -126,6 +127,25 @@ TEST(CliFailures, AnAddressSpaceLimitGivesTheOutOfMemoryMessage) {
     const test::ToolResult run = test::RunTool("bash", {"-c", command});
     EXPECT_EQ(run.ExitCode, 1) << run.Err.toStdString();
     EXPECT_TRUE(run.Err.contains("not enough memory")) << run.Err.toStdString();
+}
+
+TEST(CliFailures, AFullDiskUnderTheAviStillWritesTheImageAndAFinishedAvi) {
+    if (!test::FfmpegAvailable())
+        GTEST_SKIP() << "ffprobe/ffmpeg not installed";
+    const QString folder = test::FreshFolder("cli-full-avi");
+    // Files of at most 100 kB: room for eight 64 x 64 frames of 12 kB, not for twenty.
+    const QString command = QStringLiteral("ulimit -f 100; exec '%1' grow --seed 3 --width 64 "
+                                           "--height 64 --a 50 --b 200 --iterations 20 --avi "
+                                           "'%2/run.avi' -o '%2/final.png'")
+                                .arg(MOTTLER_CLI_PATH, folder);
+    const test::ToolResult run = test::RunTool("bash", {"-c", command});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains("Could not add frame") && run.Err.contains("File too large"))
+        << run.Err.toStdString();
+    EXPECT_EQ(QImage(folder + "/final.png").size(), QSize(64, 64));
+    const test::ProbedVideo video = test::ProbeVideo(folder + "/run.avi");
+    EXPECT_EQ(video.Warnings, QByteArray());
+    EXPECT_EQ(video.Frames, 8);
 }
 
 TEST(CliFailures, SigtermEndsARecordingWithAFinishedAvi) {
