@@ -2,12 +2,16 @@
 #include "fuzzinputs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
-// The picture readers are plugins, found through the application object.
+// The picture readers are plugins, found through the application object. The scratch
+// folder goes when the run ends.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication application(*argc, *argv);
+    std::atexit([] { QDir(mottler::fuzz::ScratchFolder()).removeRecursively(); });
     return 0;
 }
 
