@@ -1,8 +1,5 @@
 #include "base/bmpfile.h"
 
-#include "base/errors.h"
-
-#include <QSaveFile>
 #include <QtEndian>
 #include <cstring>
 
@@ -40,17 +37,6 @@ QByteArray EncodeBmp24(const QImage& image) {
         std::memcpy(out.data() + headers + stride * (h - 1 - y), bgr.constScanLine(y),
                     static_cast<std::size_t>(w) * 3);
     return out;
-}
-
-void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    // The explicit flush matters: QSaveFile::commit ignores an error while it flushes its
-    // buffer (a full disk), and would then put a truncated file in place of the old one.
-    // Without a commit, the destructor discards the temporary file.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit())
-        throw MottlerError(
-            QStringLiteral("Could not write \"%1\": %2.").arg(path, file.errorString()));
 }
 
 void WriteBmp24(const QImage& image, const QString& path) {

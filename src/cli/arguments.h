@@ -9,6 +9,9 @@ namespace mottler::cli {
 /// Exit statuses of the command-line tool.
 enum ExitStatus { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 
+/// What the tool says when memory runs out (std::bad_alloc); the exit status is then 1.
+inline constexpr const char* OutOfMemoryMessage = "mottler-cli: out of memory";
+
 /// A command line that cannot be used; the message names the bad option.
 class UsageError : public std::runtime_error {
 public:

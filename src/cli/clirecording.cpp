@@ -35,9 +35,12 @@ void CliRecording::RecordStep(const TextureEngine& engine, int iteration, bool f
     }
 }
 
-void CliRecording::WriteFiles(const Palette& palette) {
+void CliRecording::CloseAvi() {
     if (avi)
         avi->Close();
+}
+
+void CliRecording::WriteFrames(const Palette& palette) {
     if (!options.Animation.Gif.isEmpty())
         ExportAnimation(options.Animation.Gif, options.Animation.Export, Frames, palette);
     if (options.FramesBmp.isEmpty())

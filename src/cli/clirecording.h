@@ -21,10 +21,12 @@ public:
     /// (SilentAbort).
     void RecordStep(const TextureEngine& engine, int iteration, bool firstOfRun);
 
-    /// After the run: closes the AVI file and writes the frames as an animated GIF and as
-    /// numbered BMP files coloured through the palette. Throws MottlerError when a file cannot
-    /// be written.
-    void WriteFiles(const Palette& palette);
+    /// After the run: finishes the AVI file (it then replaces any earlier file). Throws
+    /// MottlerError when that fails.
+    void CloseAvi();
+    /// After the run: writes the frames as an animated GIF and as numbered BMP files coloured
+    /// through the palette. Throws MottlerError when a file cannot be written.
+    void WriteFrames(const Palette& palette);
 
     FrameList Frames;
 

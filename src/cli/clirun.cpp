@@ -17,11 +17,15 @@ extern "C" void OnInterrupt(int) {
 CliGrowthObserver::CliGrowthObserver(const GrowthFactors& f, bool progress, int iterations)
     : factors(f), showProgress(progress), total(iterations) {
     interrupted = false;
-    previousHandler = std::signal(SIGINT, OnInterrupt);
+    // A terminal closing or a service stopping ends the run as Ctrl+C does, so the outputs
+    // and the AVI file are still finished.
+    for (std::size_t i = 0; i < StopSignals.size(); ++i)
+        previousHandlers[i] = std::signal(StopSignals[i], OnInterrupt);
 }
 
 CliGrowthObserver::~CliGrowthObserver() {
-    std::signal(SIGINT, previousHandler);
+    for (std::size_t i = 0; i < StopSignals.size(); ++i)
+        std::signal(StopSignals[i], previousHandlers[i]);
 }
 
 bool CliGrowthObserver::EscapePressed() {

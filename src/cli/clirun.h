@@ -2,11 +2,15 @@
 
 #include "engine/growth.h"
 
+#include <array>
 #include <csignal>
 
 namespace mottler::cli {
 
-/// The command-line side of a growth run: progress on stderr, Ctrl+C as Escape.
+/// The signals that stop a run as Escape does: Ctrl+C, SIGTERM and a closed terminal.
+inline constexpr std::array<int, 3> StopSignals{SIGINT, SIGTERM, SIGHUP};
+
+/// The command-line side of a growth run: progress on stderr, the stop signals as Escape.
 class CliGrowthObserver : public GrowthObserver {
 public:
     CliGrowthObserver(const GrowthFactors& factors, bool progress, int iterations);
@@ -20,7 +24,7 @@ private:
     GrowthFactors factors;
     bool showProgress;
     int total;
-    void (*previousHandler)(int) = SIG_DFL;
+    std::array<void (*)(int), StopSignals.size()> previousHandlers{};
 };
 
 } // namespace mottler::cli

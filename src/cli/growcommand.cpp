@@ -5,6 +5,7 @@
 #include "cli/arguments.h"
 #include "cli/clirecording.h"
 #include "cli/growoptions.h"
+#include "cli/outputcheck.h"
 #include "cli/presetoverrides.h"
 #include "cli/presetsource.h"
 #include "engine/random.h"
@@ -17,6 +18,8 @@
 #include <QByteArray>
 #include <QtEndian>
 #include <cstdio>
+#include <functional>
+#include <new>
 
 namespace mottler::cli {
 namespace {
@@ -77,10 +80,12 @@ GrowPlan PlanFromOptions(TextureEngine& engine, GrowOptions& o) {
 /// Sizes and seeds the texture as loading the named preset does, with the options given on
 /// the command line in place of the preset's values.
 GrowPlan PlanFromPreset(TextureEngine& engine, GrowOptions& o) {
-    const Preset preset =
-        OverridePreset(NamedPreset(OpenPresetFile(o.PresetFile), o.PresetName), o);
-    const PreparedPreset prepared =
-        PreparePreset(engine, preset, ReadShapeTuning(), PresetPictureFit(o));
+    const IniFile file = OpenPresetFile(o.PresetFile);
+    const Preset named = NamedPreset(file, o.PresetName);
+    const Preset preset = InPreset(file, o.PresetName, [&] { return OverridePreset(named, o); });
+    const PreparedPreset prepared = InPreset(file, o.PresetName, [&] {
+        return PreparePreset(engine, preset, ReadShapeTuning(), PresetPictureFit(o));
+    });
     for (int i = 0; i < prepared.RefusedPoints; ++i)
         PrintError(TooManyControlPointsMessage);
     o.Seed = preset.Seed;
@@ -105,49 +110,84 @@ void WriteRaw(const ChemicalField& field, const QString& path) {
     WriteFileAtomically(path, bytes);
 }
 
-void WriteOutputs(TextureEngine& engine, const GrowOptions& o, const Palette& palette) {
-    if (!o.Output.isEmpty()) {
-        RenderDisplayField(engine, palette);
-        WriteImage(OutputImage(engine.TextureBitmap, o.Image), o.Output, o.Quality);
+/// Runs one write and reports its failure on stderr instead of throwing, so that the other
+/// outputs are still written. Returns whether it succeeded.
+bool TryWrite(const std::function<void()>& write) {
+    try {
+        write();
+        return true;
+    } catch (const MottlerError& error) {
+        PrintError(error.Message());
+    } catch (const std::bad_alloc&) {
+        PrintError(OutOfMemoryMessage);
     }
-    WriteHeightMapOutput(engine, o.Image);
+    return false;
+}
+
+/// Writes every output that can be written; returns whether all of them were.
+bool WriteOutputs(TextureEngine& engine, const GrowOptions& o, const Palette& palette,
+                  CliRecording& recording) {
+    bool written = true;
+    if (!o.Output.isEmpty())
+        written &= TryWrite([&] {
+            RenderDisplayField(engine, palette);
+            WriteImage(OutputImage(engine.TextureBitmap, o.Image), o.Output, o.Quality);
+        });
+    written &= TryWrite([&] { WriteHeightMapOutput(engine, o.Image); });
     if (!o.RawA.isEmpty())
-        WriteRaw(engine.FieldA, o.RawA);
+        written &= TryWrite([&] { WriteRaw(engine.FieldA, o.RawA); });
     if (!o.RawB.isEmpty())
-        WriteRaw(engine.FieldB, o.RawB);
+        written &= TryWrite([&] { WriteRaw(engine.FieldB, o.RawB); });
+    written &= TryWrite([&] { recording.CloseAvi(); });
+    written &= TryWrite([&] { recording.WriteFrames(palette); });
+    return written;
 }
 
 QString FloatText(float v) {
     return QString::asprintf("%.9g", static_cast<double>(v));
 }
 
+/// The summary goes to standard output, unless a file is written there ("-"): then it goes
+/// to stderr, so that the file's bytes stay whole.
+void PrintSummary(const TextureEngine& engine, const GrowOptions& o, const RunResult& result) {
+    const bool fileOnStdout = QStringList{o.Output, o.RawA, o.RawB, o.Recording.Avi}.contains("-");
+    const auto print = fileOnStdout ? PrintError : Print;
+    print(QStringLiteral("seed: %1").arg(*o.Seed));
+    print(QStringLiteral("iterations: %1").arg(result.Reported));
+    print(QStringLiteral("minimum: %1").arg(FloatText(engine.FieldMin)));
+    print(QStringLiteral("maximum: %1").arg(FloatText(engine.FieldMax)));
+    if (result.Outcome == RunOutcome::UniformField)
+        print("stopped: the field of A became uniform");
+}
+
 } // namespace
 
 int ExecuteGrow(GrowOptions& o, QImage* coloured) {
+    CheckOutputPaths(o);
     TextureEngine engine;
     const GrowPlan plan =
         o.PresetName.isEmpty() ? PlanFromOptions(engine, o) : PlanFromPreset(engine, o);
     const Palette& palette = plan.Colours;
     CliRecording recording(o.Recording, plan.Run.Iterations);
     const RunResult result = Grow(engine, o, plan, recording);
-    if (result.Outcome == RunOutcome::Overflow || result.Outcome == RunOutcome::InternalError) {
+    if (result.Outcome == RunOutcome::Overflow) {
         PrintError(result.Message);
         return ExitFailed;
     }
-    Print(QStringLiteral("seed: %1").arg(*o.Seed));
-    Print(QStringLiteral("iterations: %1").arg(result.Reported));
-    Print(QStringLiteral("minimum: %1").arg(FloatText(engine.FieldMin)));
-    Print(QStringLiteral("maximum: %1").arg(FloatText(engine.FieldMax)));
-    if (result.Outcome == RunOutcome::UniformField)
-        Print("stopped: the field of A became uniform");
-    WriteOutputs(engine, o, palette);
+    // A run that failed on the way (a full disk under the AVI file, its size limit) still
+    // leaves a texture: it and the frames recorded so far are written.
+    const bool failed = result.Outcome == RunOutcome::InternalError;
+    if (failed)
+        PrintError(result.Message);
+    else
+        PrintSummary(engine, o, result);
+    const bool written = WriteOutputs(engine, o, palette, recording);
     if (coloured) {
         RenderDisplayField(engine, palette);
         *coloured = engine.TextureBitmap;
     }
-    recording.WriteFiles(palette);
-    if (result.Outcome == RunOutcome::Aborted)
-        return ExitFailed; // recording ran out of memory; its message is on stderr
+    if (failed || !written || result.Outcome == RunOutcome::Aborted)
+        return ExitFailed; // an aborted recording ran out of memory; its message is on stderr
     if (result.Outcome == RunOutcome::Escaped) {
         PrintError(QStringLiteral("interrupted after iteration %1").arg(result.Reported));
         return 130;

@@ -3,6 +3,8 @@
 #include "cli/arguments.h"
 #include "output/imagefile.h"
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace mottler::cli {
@@ -17,6 +19,27 @@ const QStringList DriftNames{"none", "left", "right", "up", "down"};
 const QStringList FitNames{"stretch", "keep"};
 const QStringList EngineNames{"auto", "x87"};
 constexpr int MostThreads = 64;
+
+QString NonEmptyText(Arguments& a) {
+    QString text = a.Text();
+    if (text.isEmpty())
+        throw UsageError(
+            QStringLiteral("option %1 needs a value that is not empty").arg(a.Option()));
+    return text;
+}
+
+/// A value the growth uses as a float: every finite float is taken, including those a
+/// double only rounds to (just above FLT_MAX).
+double FiniteFloat(Arguments& a) {
+    // Halfway between FLT_MAX and the next power of two: from there on a float is infinite.
+    const double limit = std::ldexp(double(0x1FFFFFF), 127 - 24);
+    const double value = a.Real(-limit, limit);
+    if (std::fabs(value) >= limit)
+        throw UsageError(
+            QStringLiteral("option %1: %2 does not fit a float").arg(a.Option()).arg(value));
+    return std::clamp(value, double(-std::numeric_limits<float>::max()),
+                      double(std::numeric_limits<float>::max()));
+}
 
 void Validate(const GrowOptions& o) {
     if (!o.Output.isEmpty() && ImageFormatOf(o.Output) == ImageFormat::Unknown)
@@ -119,7 +142,7 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
             a.NoValue();
             o.Help = true;
         } else if (opt == "--preset")
-            o.PresetName = a.Text();
+            o.PresetName = NonEmptyText(a);
         else if (opt == "--presets")
             o.PresetFile = a.Text();
         else if (opt == "--seed")
@@ -145,9 +168,9 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
         else if (opt == "--d")
             o.Texture.FactorD = a.Integer(IntMin, IntMax);
         else if (opt == "--amult")
-            o.Texture.MultiplierA = a.Real(-RealMax, RealMax);
+            o.Texture.MultiplierA = FiniteFloat(a);
         else if (opt == "--bmult")
-            o.Texture.MultiplierB = a.Real(-RealMax, RealMax);
+            o.Texture.MultiplierB = FiniteFloat(a);
         else if (opt == "--zero")
             o.Texture.Zero = a.Integer(0, 2);
         else if (opt == "--engine")

@@ -5,14 +5,18 @@
 #include "cli/palettecommand.h"
 #include "cli/presetscommand.h"
 #include "cli/sheetcommand.h"
+#include "base/errors.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
+#include <new>
 
 using namespace mottler::cli;
 
@@ -73,16 +77,37 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
-    QCoreApplication::setOrganizationName("Quorvex");
-    QCoreApplication::setApplicationName("Mottler");
+int RunCommand() {
     try {
         return Dispatch(QCoreApplication::arguments().mid(1));
     } catch (const UsageError& error) {
         std::fprintf(stderr, "mottler-cli: %s\nTry 'mottler-cli --help'.\n", error.what());
         return ExitUsage;
+    } catch (const mottler::MottlerError& error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.Message()));
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "%s\n", OutOfMemoryMessage);
     }
+    return ExitFailed;
+}
+
+/// Output that never arrived (a full disk, a closed pipe) is a failure, not a success.
+int CheckStandardOutput(int status) {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    std::fprintf(stderr, "mottler-cli: could not write the standard output: %s\n",
+                 errno != 0 ? std::strerror(errno) : "write error");
+    return ExitFailed;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Past a file-size limit, a write should fail with its reason, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
+    QCoreApplication::setOrganizationName("Quorvex");
+    QCoreApplication::setApplicationName("Mottler");
+    return CheckStandardOutput(RunCommand());
 }

@@ -1,5 +1,7 @@
 #include "cli/presetoverrides.h"
 
+#include "cli/arguments.h"
+#include "base/errors.h"
 #include "palette/colourtext.h"
 
 #include <QFileInfo>
@@ -36,8 +38,10 @@ void OverrideSeeding(Preset& p, const GrowOptions& o) {
         p.Height = o.Texture.Height;
     if (o.Has("--image") && p.Type != ImageFile)
         throw UsageError("option --image needs --type image or a preset of that type");
-    if (p.Type == ImageFile && p.ImageFile.isEmpty())
+    if (p.Type == ImageFile && p.ImageFile.isEmpty() && o.Has("--type"))
         throw UsageError("option --type image needs --image FILE");
+    if (p.Type == ImageFile && p.ImageFile.isEmpty())
+        throw MottlerError("its texture type is Image File, but it names no picture (\"File\").");
 }
 
 void OverrideGrowth(Preset& p, const GrowOptions& o) {

@@ -50,7 +50,13 @@ int RunPresetsCommand(const QStringList& args) {
         return ExitOk;
     }
     try {
-        for (const QString& name : PresetNames(OpenPresetFile(options.File)))
+        const IniFile file = OpenPresetFile(options.File);
+        QStringList names = PresetNames(file);
+        names.removeAll(QString()); // "[]" names nothing that could be loaded
+        if (names.isEmpty())
+            throw MottlerError(
+                QStringLiteral("The file \"%1\" holds no preset sections.").arg(file.Path()));
+        for (const QString& name : names)
             std::fputs(qPrintable(name + QLatin1Char('\n')), stdout);
         return ExitOk;
     } catch (const MottlerError& error) {

@@ -16,4 +16,9 @@ Preset NamedPreset(const IniFile& file, const QString& name) {
     return ReadPreset(file, name);
 }
 
+MottlerError PresetFault(const IniFile& file, const QString& name, const QString& fault) {
+    return MottlerError(
+        QStringLiteral("The preset \"%1\" in \"%2\": %3").arg(name, file.Path(), fault));
+}
+
 } // namespace mottler::cli

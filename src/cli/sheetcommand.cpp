@@ -4,6 +4,7 @@
 #include "cli/arguments.h"
 #include "cli/contactsheet.h"
 #include "cli/presetsource.h"
+#include "base/filereplacement.h"
 #include "output/imagefile.h"
 #include "presets/presetgrowth.h"
 #include "presets/shapetuning.h"
@@ -102,6 +103,7 @@ QImage GrowForSheet(const IniFile& file, const QString& name) {
 }
 
 int Execute(const SheetOptions& o) {
+    CheckWritablePath(o.Output); // before the long work of growing every preset
     const IniFile file = OpenPresetFile(o.PresetFile);
     const QStringList names = PresetNames(file);
     if (names.isEmpty())

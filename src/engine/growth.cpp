@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <optional>
 
 namespace mottler {
@@ -150,6 +151,9 @@ RunResult Run::Iterations(int last) {
     } catch (const MottlerError& error) {
         result.Outcome = RunOutcome::InternalError;
         result.Message = InternalErrorPrefix + error.Message();
+    } catch (const std::bad_alloc&) {
+        result.Outcome = RunOutcome::InternalError;
+        result.Message = InternalErrorPrefix + QStringLiteral("Out of memory");
     } catch (const std::exception& error) {
         result.Outcome = RunOutcome::InternalError;
         result.Message = InternalErrorPrefix + QString::fromLocal8Bit(error.what());

@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "engine/seeding.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -11,7 +12,12 @@ namespace mottler {
 QImage ReadPicture(const QString& file) {
     if (!QFileInfo::exists(file))
         throw MottlerError(QStringLiteral("The picture \"%1\" does not exist.").arg(file));
-    QImageReader reader(file);
+    QFile device(file);
+    return ReadPicture(device, file);
+}
+
+QImage ReadPicture(QIODevice& device, const QString& file) {
+    QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     QImage picture = reader.read();
     if (picture.isNull())

@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 
+#include <QIODevice>
 #include <QImage>
 #include <QString>
 
@@ -10,6 +11,10 @@ namespace mottler {
 /// Reads a picture file (BMP, JPEG, GIF, PNG and whatever else Qt's readers know). Throws
 /// MottlerError with a clear message when the file is missing, unknown or damaged.
 QImage ReadPicture(const QString& file);
+
+/// The same for a picture read from the device; `file` names it in the messages. Qt's
+/// readers refuse a picture that would need more than their allocation limit (256 MB).
+QImage ReadPicture(QIODevice& device, const QString& file);
 
 /// How a picture of a size other than the texture's becomes the initial texture.
 enum class PictureFit {

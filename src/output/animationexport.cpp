@@ -3,7 +3,6 @@
 #include "base/errors.h"
 #include "output/animatedgif.h"
 #include "base/bmpfile.h"
-#include "output/pendingfile.h"
 #include "recording/aviwriter.h"
 #include "recording/exportbitmap.h"
 #include "recording/frameseries.h"
@@ -22,22 +21,23 @@ int Length(const std::vector<ExportEntry>& sequence) {
 ExportOutcome ExportAvi(const QString& path, const FrameList& frames, const Palette& palette,
                         const std::vector<ExportEntry>& sequence, const ExportFeedback& feedback) {
     const int count = Length(sequence);
-    PendingFile pending(path);
-    std::unique_ptr<AviFile> avi;
+    std::unique_ptr<AviFile> avi; // written beside the target; it replaces it when closed
     for (int position = 0; position < count; ++position) {
-        if (feedback.IsCancelled())
-            return ExportOutcome::Cancelled; // the pending file is removed
+        if (feedback.IsCancelled()) {
+            if (avi)
+                avi->Discard();
+            return ExportOutcome::Cancelled;
+        }
         feedback.Report(ExportStage::Writing, position, count);
         const QImage bitmap = ExportEntryBitmap(frames, palette, sequence[position]);
         if (!avi) {
             AviStreamInfo info;
             info.Length = static_cast<std::uint32_t>(count);
-            avi = CreateAviFile(pending.Path(), info, bitmap);
+            avi = CreateAviFile(path, info, bitmap);
         }
         AddAviFrame(bitmap, *avi);
     }
     avi->Close();
-    pending.Commit();
     return ExportOutcome::Written;
 }
 

@@ -5,8 +5,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
+#include <QMultiHash>
 #include <QStringDecoder>
+#include <algorithm>
 #include <limits>
 
 namespace mottler {
@@ -16,9 +17,16 @@ namespace {
 /// reading it whole would only exhaust memory.
 constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
+bool IsAscii(std::string_view raw) {
+    return std::all_of(raw.begin(), raw.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
 /// Lines are UTF-8 when they decode as such; anything else is taken as Latin-1, the nearest
 /// match for files written by older programs, so every byte sequence reads as some text.
-QString DecodeLine(const QByteArray& raw) {
+QString DecodeLine(std::string_view view) {
+    const QByteArrayView raw(view.data(), static_cast<qsizetype>(view.size()));
+    if (IsAscii(view))
+        return QString::fromLatin1(raw);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(raw);
     return utf8.hasError() ? QString::fromLatin1(raw) : text;
@@ -28,11 +36,27 @@ bool SameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-/// Notes a name; true when no name equal to it without regard to case came before.
-bool AddFirst(QSet<QString>& seen, const QString& name) {
-    const qsizetype before = seen.size();
-    seen.insert(name.toCaseFolded());
-    return seen.size() != before;
+/// Names in first-come order, each once without regard to case. Beside the list only a hash
+/// per name is kept, so a file of a million sections costs little more than the names.
+class DistinctNames {
+public:
+    void Add(QString name) {
+        const std::size_t hash = qHash(name.toCaseFolded());
+        for (auto it = byHash.constFind(hash); it != byHash.cend() && it.key() == hash; ++it)
+            if (SameName(names[*it], name))
+                return;
+        byHash.insert(hash, names.size());
+        names.append(std::move(name));
+    }
+    QStringList Take() { return std::move(names); }
+
+private:
+    QStringList names;
+    QMultiHash<std::size_t, qsizetype> byHash;
+};
+
+bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
 int DigitValue(QChar c, int base) {
@@ -69,7 +93,9 @@ IniFile::IniFile(QString path) : filePath(std::move(path)) {
     if (!file.open(QIODevice::ReadOnly))
         throw MottlerError(
             QStringLiteral("Could not read \"%1\": %2.").arg(filePath, file.errorString()));
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    // A buffer of the file's own size: reading asks for the whole allowance at once. A pipe
+    // has no size and may give up to the allowance.
+    const QByteArray bytes = file.read(file.isSequential() ? MaxFileBytes : file.size());
     if (file.error() != QFileDevice::NoError)
         throw MottlerError(
             QStringLiteral("Could not read \"%1\": %2.").arg(filePath, file.errorString()));
@@ -86,44 +112,96 @@ IniFile IniFile::ReadExisting(const QString& path) {
 }
 
 void IniFile::Parse(const QByteArray& bytes) {
+    source = bytes;
+    lines.reserve(source.count('\n') + 1);
+    const char* const data = source.constData();
     qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
+    while (start < source.size()) {
+        qsizetype end = source.indexOf('\n', start);
         if (end < 0)
-            end = bytes.size();
+            end = source.size();
         qsizetype length = end - start;
-        if (length > 0 && bytes[end - 1] == '\r')
+        if (length > 0 && data[end - 1] == '\r')
             --length;
-        lines.append(ParseLine(bytes.mid(start, length)));
+        // A view into `source`, which lives as long as this object: no copy per line.
+        lines.append(
+            {start, static_cast<qint32>(length), KindOf({data + start, std::size_t(length)})});
         start = end + 1;
     }
 }
 
-IniFile::Line IniFile::ParseLine(QByteArray raw) {
-    Line line;
-    const QString text = DecodeLine(raw).trimmed();
-    line.raw = std::move(raw);
-    const qsizetype close = text.lastIndexOf(u']');
-    if (text.startsWith(u'[') && close > 0) {
-        line.kind = LineKind::Section;
-        line.name = text.mid(1, close - 1).trimmed();
-        return line;
+IniFile::LineKind IniFile::KindOf(std::string_view raw) {
+    // A section header is "[" ... "]" once trimmed; a key line holds "=" after a first
+    // character that is not a blank. Plain ASCII lines, nearly all of them, are classified
+    // on their bytes; others on their decoded text, whose blanks include more characters.
+    if (!IsAscii(raw)) {
+        const QString text = DecodeLine(raw).trimmed();
+        if (text.startsWith(u'[') && text.lastIndexOf(u']') > 0)
+            return LineKind::Section;
+        return text.indexOf(u'=') > 0 ? LineKind::Key : LineKind::Other;
     }
+    std::size_t first = 0;
+    while (first < raw.size() && IsBlank(raw[first]))
+        ++first;
+    const std::size_t close = raw.rfind(']'), equals = raw.find('=');
+    if (first < raw.size() && raw[first] == '[' && close != raw.npos && close > first)
+        return LineKind::Section;
+    return equals != raw.npos && equals > first ? LineKind::Key : LineKind::Other;
+}
+
+std::string_view IniFile::Raw(const Line& line) const {
+    const QByteArray& bytes = line.start >= 0 ? source : written[-1 - line.start];
+    const qsizetype at = line.start >= 0 ? line.start : 0;
+    return {bytes.constData() + at, static_cast<std::size_t>(line.length)};
+}
+
+bool IniFile::IsBlankLine(const Line& line) const {
+    const std::string_view raw = Raw(line);
+    return std::all_of(raw.begin(), raw.end(), IsBlank);
+}
+
+IniFile::Entry IniFile::Decode(const Line& line) const {
+    const QString text = DecodeLine(Raw(line)).trimmed();
+    if (line.kind == LineKind::Section)
+        return {text.mid(1, text.lastIndexOf(u']') - 1).trimmed(), {}};
+    if (line.kind == LineKind::Other)
+        return {};
     const qsizetype equals = text.indexOf(u'=');
-    if (equals > 0) {
-        line.name = text.left(equals).trimmed();
-        line.value = text.mid(equals + 1).trimmed();
-        line.kind = line.name.isEmpty() ? LineKind::Other : LineKind::Key;
-    }
-    return line;
+    return {text.left(equals).trimmed(), text.mid(equals + 1).trimmed()};
 }
 
 IniFile::Line IniFile::MakeLine(const QString& text) {
-    return ParseLine(text.toUtf8());
+    // Lines a failed batch leaves behind stay here unused; they are few and small.
+    written.append(text.toUtf8());
+    const QByteArray& raw = written.last();
+    return {-written.size(), static_cast<qint32>(raw.size()),
+            KindOf({raw.constData(), std::size_t(raw.size())})};
+}
+
+bool IniFile::IsSectionNamed(const Line& line, const QString& name,
+                             std::string_view asciiName) const {
+    const std::string_view raw = Raw(line);
+    if (asciiName.empty() || !IsAscii(raw))
+        return SameName(NameOf(line), name);
+    // The common case without decoding: plain ASCII on both sides, compared byte by byte.
+    std::size_t first = raw.find('[') + 1, last = raw.rfind(']');
+    while (first < last && IsBlank(raw[first]))
+        ++first;
+    while (last > first && IsBlank(raw[last - 1]))
+        --last;
+    return last - first == asciiName.size() &&
+           qstrnicmp(raw.data() + first, asciiName.data(), asciiName.size()) == 0;
 }
 
 IniFile::Range IniFile::FindSection(const QString& section) const {
     const QString name = section.trimmed();
+    const QByteArray latin1 = name.toLatin1();
+    const bool ascii = !name.isEmpty() &&
+                       IsAscii({latin1.constData(), std::size_t(latin1.size())}) &&
+                       QString::fromLatin1(latin1) == name;
+    const std::string_view asciiName =
+        ascii ? std::string_view(latin1.constData(), std::size_t(latin1.size()))
+              : std::string_view();
     Range range;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].kind != LineKind::Section)
@@ -132,7 +210,7 @@ IniFile::Range IniFile::FindSection(const QString& section) const {
             range.end = i;
             return range;
         }
-        if (SameName(lines[i].name, name))
+        if (IsSectionNamed(lines[i], name, asciiName))
             range.header = i;
     }
     if (range.Found())
@@ -143,18 +221,17 @@ IniFile::Range IniFile::FindSection(const QString& section) const {
 qsizetype IniFile::FindKey(const Range& range, const QString& key) const {
     const QString name = key.trimmed();
     for (qsizetype i = range.header + 1; i < range.end; ++i)
-        if (lines[i].kind == LineKind::Key && SameName(lines[i].name, name))
+        if (lines[i].kind == LineKind::Key && SameName(NameOf(lines[i]), name))
             return i;
     return -1;
 }
 
 QStringList IniFile::SectionNames() const {
-    QStringList names;
-    QSet<QString> seen;
+    DistinctNames names;
     for (const Line& line : lines)
-        if (line.kind == LineKind::Section && AddFirst(seen, line.name))
-            names.append(line.name);
-    return names;
+        if (line.kind == LineKind::Section)
+            names.Add(NameOf(line));
+    return names.Take();
 }
 
 bool IniFile::SectionExists(const QString& section) const {
@@ -162,13 +239,12 @@ bool IniFile::SectionExists(const QString& section) const {
 }
 
 QStringList IniFile::KeyNames(const QString& section) const {
-    QStringList names;
-    QSet<QString> seen;
+    DistinctNames names;
     const Range range = FindSection(section);
     for (qsizetype i = range.header + 1; range.Found() && i < range.end; ++i)
-        if (lines[i].kind == LineKind::Key && AddFirst(seen, lines[i].name))
-            names.append(lines[i].name);
-    return names;
+        if (lines[i].kind == LineKind::Key)
+            names.Add(NameOf(lines[i]));
+    return names.Take();
 }
 
 bool IniFile::KeyExists(const QString& section, const QString& key) const {
@@ -180,7 +256,7 @@ QString IniFile::ReadString(const QString& section, const QString& key,
                             const QString& fallback) const {
     const Range range = FindSection(section);
     const qsizetype at = range.Found() ? FindKey(range, key) : -1;
-    return at >= 0 ? lines[at].value : fallback;
+    return at >= 0 ? Decode(lines[at]).value : fallback;
 }
 
 bool IniFile::ParseInteger(const QString& text, int& value) {
@@ -243,7 +319,7 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     Batch([&] {
         const Range range = FindSection(sectionName);
         if (!range.Found()) {
-            if (!lines.isEmpty() && !lines.last().raw.trimmed().isEmpty())
+            if (!lines.isEmpty() && !IsBlankLine(lines.last()))
                 lines.append(Line{});
             lines.append(MakeLine(QLatin1Char('[') + sectionName + QLatin1Char(']')));
             lines.append(MakeLine(keyName + QLatin1Char('=') + value.trimmed()));
@@ -251,11 +327,11 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
         }
         const qsizetype at = FindKey(range, keyName);
         if (at >= 0) {
-            lines[at] = MakeLine(lines[at].name + QLatin1Char('=') + value.trimmed());
+            lines[at] = MakeLine(NameOf(lines[at]) + QLatin1Char('=') + value.trimmed());
             return;
         }
         qsizetype last = range.end - 1;
-        while (last > range.header && lines[last].raw.trimmed().isEmpty())
+        while (last > range.header && IsBlankLine(lines[last]))
             --last;
         lines.insert(last + 1, MakeLine(keyName + QLatin1Char('=') + value.trimmed()));
     });
@@ -300,10 +376,10 @@ QByteArray IniFile::Serialise() const {
     QByteArray bytes;
     qsizetype size = 0;
     for (const Line& line : lines)
-        size += line.raw.size() + 2;
+        size += line.length + 2;
     bytes.reserve(size);
     for (const Line& line : lines) {
-        bytes += line.raw;
+        bytes += QByteArrayView(Raw(line).data(), line.length);
         bytes += "\r\n";
     }
     return bytes;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <string_view>
 
 namespace mottler {
 
@@ -64,10 +65,17 @@ public:
     static bool ParseInteger(const QString& text, int& value);
 
 private:
-    enum class LineKind { Other, Section, Key };
+    enum class LineKind : quint8 { Other, Section, Key };
+    /// One line, 16 bytes. A line read from the file is a stretch of the file's bytes
+    /// (`source`); a line written since is one of `written` (`start` = -1 - its index).
+    /// Names and values are decoded when asked for, so a file of millions of lines costs
+    /// little more than its own size.
     struct Line {
-        QByteArray raw; ///< the line as stored, without its line end
+        qint64 start = 0;
+        qint32 length = 0;
         LineKind kind = LineKind::Other;
+    };
+    struct Entry {
         QString name;
         QString value;
     };
@@ -80,14 +88,25 @@ private:
 
     IniFile() = default;
     void Parse(const QByteArray& bytes);
-    static Line ParseLine(QByteArray raw);
-    static Line MakeLine(const QString& text);
+    static LineKind KindOf(std::string_view raw);
+    Line MakeLine(const QString& text);
+    /// The line as stored, without its line end.
+    std::string_view Raw(const Line& line) const;
+    bool IsBlankLine(const Line& line) const;
+    /// The section name of a Section line, the key and value of a Key line.
+    Entry Decode(const Line& line) const;
+    QString NameOf(const Line& line) const { return Decode(line).name; }
+    /// Whether a Section line names `name`; `asciiName` is the name's bytes when it is plain
+    /// ASCII (and not empty), else empty.
+    bool IsSectionNamed(const Line& line, const QString& name, std::string_view asciiName) const;
     Range FindSection(const QString& section) const;
     qsizetype FindKey(const Range& range, const QString& key) const;
     void Commit();
     QByteArray Serialise() const;
 
     QString filePath;
+    QByteArray source;         ///< the file as read
+    QList<QByteArray> written; ///< the lines written since
     QList<Line> lines;
     int batchDepth = 0;
 };

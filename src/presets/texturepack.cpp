@@ -1,5 +1,6 @@
 #include "presets/texturepack.h"
 
+#include "base/errors.h"
 #include "presets/inifile.h"
 
 #include <algorithm>
@@ -25,6 +26,22 @@ void CopySection(const IniFile& pack, IniFile& presets, const QString& name) {
     });
 }
 
+/// Copies the presets into the file in one write. When that write fails, nothing of it is
+/// kept and the presets are copied again one write each, so that those before the one that
+/// cannot be written stay, then the failure is thrown.
+void CopySections(const IniFile& pack, IniFile& presets, const QStringList& names) {
+    try {
+        presets.Batch([&] {
+            for (const QString& name : names)
+                CopySection(pack, presets, name);
+        });
+    } catch (const MottlerError&) {
+        for (const QString& name : names)
+            CopySection(pack, presets, name);
+        throw;
+    }
+}
+
 } // namespace
 
 PackImport ImportTexturePack(const QString& packPath, IniFile& presets, const PackQuestion& ask) {
@@ -43,9 +60,11 @@ PackImport ImportTexturePack(const QString& packPath, IniFile& presets, const Pa
             if (answer == PackAnswer::No)
                 continue;
         }
-        CopySection(pack, presets, name);
         result.Installed.append(name);
     }
+    // The pack's names are distinct without regard to case, so no copy changes the answer
+    // to a later question and all of them can be written at the end, once.
+    CopySections(pack, presets, result.Installed);
     return result;
 }
 

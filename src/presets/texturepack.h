@@ -22,8 +22,9 @@ struct PackImport {
 
 /// Copies every preset (section) of the texture pack into `presets`, in the pack's order.
 /// A preset whose name already exists (without regard to case) is replaced only when `ask`
-/// answers Yes; No skips it, Cancel ends the import at once. Each preset reaches the disk in
-/// one atomic write, so an error leaves the presets copied before it and an intact file.
+/// answers Yes; No skips it, Cancel ends the import at once (the presets chosen before it are
+/// installed). The file is written once, atomically; when that fails, the presets are written
+/// one at a time, so an error leaves the presets before the one that failed and an intact file.
 /// Sections without keys, or whose names are empty or hold control characters (a damaged or
 /// binary file), are not presets and are passed over. Throws MottlerError when the pack cannot be
 /// read or `presets` cannot be written.

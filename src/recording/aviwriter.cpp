@@ -104,7 +104,7 @@ BitmapInfoHeader FillBitmapInfoHeader(const QImage& bitmap) {
 }
 
 AviFile::AviFile(const QString& path, const BitmapInfoHeader& f, qint64 limit)
-    : file(path), format(f), sizeLimit(limit) {}
+    : output(path), format(f), sizeLimit(limit) {}
 
 AviFile::~AviFile() {
     try {
@@ -172,13 +172,14 @@ void AviFile::WriteHeaders(const AviStreamInfo& info) {
     out.Open("LIST");
     out.FourCc("movi");
     out.CloseAt(riff);
-    if (file.write(out.Bytes()) != out.Size())
+    if (!output.WriteAt(0, out.Bytes()))
         throw MottlerError(QStringLiteral("Could not create the AVI file \"%1\": %2.")
-                               .arg(file.fileName(), file.errorString()));
+                               .arg(output.Path(), output.ErrorText()));
+    end = out.Size();
 }
 
 void AviFile::AddFrame(const QImage& bitmap) {
-    if (!file.isOpen())
+    if (!output.IsOpen())
         throw MottlerError(CouldNotAddFrameMessage);
     if (bitmap.isNull())
         throw MottlerError(FailedToCreateDibMessage);
@@ -189,23 +190,27 @@ void AviFile::AddFrame(const QImage& bitmap) {
                 .arg(bitmap.height())
                 .arg(format.Width)
                 .arg(format.Height));
-    const qint64 at = file.size();
+    const qint64 at = end;
     const qint64 projected = at + ChunkHeaderSize + format.SizeImage + ChunkHeaderSize +
                              IndexEntrySize * (FrameCount() + 1);
-    if (projected > sizeLimit)
+    if (projected > sizeLimit) {
+        sizeLimitReached = true;
         throw MottlerError(
             QStringLiteral("The AVI file \"%1\" has reached 1 GB, the largest plain AVI file "
                            "many players can read.  It keeps the %2 frames written so far.")
-                .arg(file.fileName())
+                .arg(output.Path())
                 .arg(FrameCount()));
+    }
     const QByteArray bmp = DibBits(bitmap, format);
     const qint64 bits = bmp.size() - BmpHeadersSize;
-    if (!file.seek(at) || file.write("00db", 4) != 4 ||
-        file.write(U32Bytes(format.SizeImage)) != 4 ||
-        file.write(bmp.constData() + BmpHeadersSize, bits) != bits) {
-        file.resize(at); // drop the partial chunk so that closing leaves a readable file
-        throw MottlerError(CouldNotAddFrameMessage);
+    if (!output.WriteAt(at, "00db", 4) || !output.WriteAt(at + 4, U32Bytes(format.SizeImage)) ||
+        !output.WriteAt(at + ChunkHeaderSize, bmp.constData() + BmpHeadersSize, bits)) {
+        const QString reason = output.ErrorText();
+        output.Truncate(at); // drop the partial chunk so that closing leaves a readable file
+        throw MottlerError(QStringLiteral("%1 to \"%2\": %3.")
+                               .arg(CouldNotAddFrameMessage, output.Path(), reason));
     }
+    end = at + ChunkHeaderSize + bits;
     chunkOffsets.push_back(static_cast<std::uint32_t>(at - (moviListAt + ChunkHeaderSize)));
 }
 
@@ -219,54 +224,53 @@ void AviFile::WriteIndexAndPatch() {
         index.U32(format.SizeImage);
     }
     index.CloseAt(idx1);
-    const qint64 indexAt = file.size();
+    const qint64 indexAt = end;
     const auto frames = static_cast<std::uint32_t>(FrameCount());
-    const qint64 end = indexAt + index.Size();
+    const qint64 fileEnd = indexAt + index.Size();
     const bool written =
-        file.seek(indexAt) && file.write(index.Bytes()) == index.Size() && file.seek(4) &&
-        file.write(U32Bytes(static_cast<std::uint32_t>(end - ChunkHeaderSize))) == 4 &&
-        file.seek(moviListAt + 4) &&
-        file.write(U32Bytes(static_cast<std::uint32_t>(indexAt - moviListAt - ChunkHeaderSize))) ==
-            4 &&
-        file.seek(totalFramesAt) && file.write(U32Bytes(frames)) == 4 &&
-        file.seek(streamLengthAt) && file.write(U32Bytes(frames)) == 4 && file.flush();
+        output.WriteAt(indexAt, index.Bytes()) &&
+        output.WriteAt(4, U32Bytes(static_cast<std::uint32_t>(fileEnd - ChunkHeaderSize))) &&
+        output.WriteAt(moviListAt + 4, U32Bytes(static_cast<std::uint32_t>(indexAt - moviListAt -
+                                                                           ChunkHeaderSize))) &&
+        output.WriteAt(totalFramesAt, U32Bytes(frames)) &&
+        output.WriteAt(streamLengthAt, U32Bytes(frames));
     if (!written)
         FailToFinish();
 }
 
 void AviFile::FailToFinish() {
-    const QString reason = file.errorString();
-    file.close();
+    const QString reason = output.ErrorText();
+    output.Discard();
     throw MottlerError(
-        QStringLiteral("Could not finish the AVI file \"%1\": %2.").arg(file.fileName(), reason));
+        QStringLiteral("Could not finish the AVI file \"%1\": %2.").arg(output.Path(), reason));
 }
 
 void AviFile::Close() {
-    if (!file.isOpen())
+    if (!output.IsOpen())
         return;
     WriteIndexAndPatch();
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        FailToFinish();
+    output.Commit();
 }
 
 std::unique_ptr<AviFile> CreateAviFile(const QString& path, const AviStreamInfo& info,
                                        const QImage& firstBitmap, qint64 sizeLimit) {
     const BitmapInfoHeader format = FillBitmapInfoHeader(firstBitmap);
-    std::unique_ptr<AviFile> avi(new AviFile(path, format, sizeLimit));
-    // An existing file is removed, not overwritten in place: the new recording replaces it.
-    if (QFile::exists(path))
-        QFile::remove(path);
-    if (path.isEmpty() ||
-        !avi->file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw MottlerError(QStringLiteral("Could not create the AVI file \"%1\": %2.")
-                               .arg(path, path.isEmpty() ? QStringLiteral("no file name given")
-                                                         : avi->file.errorString()));
+    if (path.isEmpty())
+        throw MottlerError(
+            QStringLiteral("Could not create the AVI file \"\": no file name given."));
+    // Nothing at `path` changes until the finished file replaces it; a failure here leaves no
+    // temporary file behind either.
+    std::unique_ptr<AviFile> avi;
+    try {
+        avi.reset(new AviFile(path, format, sizeLimit));
+    } catch (const FileWriteError& error) {
+        throw MottlerError(
+            QStringLiteral("Could not create the AVI file \"%1\": %2.").arg(path, error.Reason()));
+    }
     try {
         avi->WriteHeaders(info);
     } catch (const MottlerError&) {
-        avi->file.close();
-        QFile::remove(path);
+        avi->output.Discard();
         throw;
     }
     return avi;

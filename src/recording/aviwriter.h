@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QFile>
+#include "base/filereplacement.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -49,9 +50,10 @@ struct AviStreamInfo {
 };
 
 /// An AVI 1.0 file being written: one uncompressed, bottom-up 24-bit video stream ('00db'
-/// chunks, every frame a key frame) of the size of its first bitmap. Closing, explicitly or
-/// by destruction, appends the idx1 index and patches the frame counts, so the file is
-/// complete however the writing ends.
+/// chunks, every frame a key frame) of the size of its first bitmap. It is written to a
+/// temporary file beside the target; closing, explicitly or by destruction, appends the idx1
+/// index, patches the frame counts and puts the file in place, so the file is complete
+/// however the writing ends, and a file that cannot be finished replaces nothing.
 class AviFile {
 public:
     AviFile(const AviFile&) = delete;
@@ -60,16 +62,21 @@ public:
     ~AviFile();
 
     /// Appends the bitmap as the next frame. Throws MottlerError: FailedToCreateDibMessage
-    /// when it cannot be read as 24-bit bits, CouldNotAddFrameMessage when the write fails
-    /// (the file keeps the earlier frames), and a message of its own when the bitmap's size
-    /// differs from the stream's or the file would pass the size limit.
+    /// when it cannot be read as 24-bit bits, CouldNotAddFrameMessage and the system's reason
+    /// when the write fails (the file keeps the earlier frames), and a message of its own
+    /// when the bitmap's size differs from the stream's or the file would pass the size
+    /// limit (SizeLimitReached is then true).
     void AddFrame(const QImage& bitmap);
 
     /// Writes the index, patches the headers and closes. Does nothing when already closed.
     /// Throws MottlerError when that fails.
     void Close();
+    /// Abandons the file: the frames written so far are deleted and whatever was at the
+    /// target stays as it was (an export cancelled with Escape).
+    void Discard() { output.Discard(); }
 
     int FrameCount() const { return static_cast<int>(chunkOffsets.size()); }
+    bool SizeLimitReached() const { return sizeLimitReached; }
     const BitmapInfoHeader& Format() const { return format; }
 
 private:
@@ -80,18 +87,21 @@ private:
     void WriteIndexAndPatch();
     [[noreturn]] void FailToFinish();
 
-    QFile file;
+    FileReplacement output;
+    qint64 end = 0; ///< the size of the file written so far
     BitmapInfoHeader format;
     qint64 sizeLimit;
+    bool sizeLimitReached = false;
     qint64 moviListAt = 0;                   ///< position of the 'movi' LIST chunk
     qint64 totalFramesAt = 0;                ///< position of avih's frame count
     qint64 streamLengthAt = 0;               ///< position of strh's length
     std::vector<std::uint32_t> chunkOffsets; ///< each frame's chunk, from the 'movi' fourcc
 };
 
-/// Creates the AVI file, replacing an existing file of that name, with a stream of the first
-/// bitmap's size and format; writes no frame yet. Throws MottlerError naming the file when it
-/// cannot be created, FailedToCreateDibMessage when the bitmap cannot be read.
+/// Starts the AVI file, which replaces an existing file of that name when it is closed, with
+/// a stream of the first bitmap's size and format; writes no frame yet. Throws MottlerError
+/// naming the file when it cannot be created (or is a folder), FailedToCreateDibMessage when
+/// the bitmap cannot be read.
 std::unique_ptr<AviFile> CreateAviFile(const QString& path, const AviStreamInfo& info,
                                        const QImage& firstBitmap, qint64 sizeLimit = AviSizeLimit);
 

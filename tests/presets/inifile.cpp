@@ -37,6 +37,16 @@ TEST_F(IniFileTest, ReadsNamesWithoutCaseAndTrimmedValuesAfterTheFirstEquals) {
     EXPECT_EQ(ini.ReadString("other", "key"), "2");
 }
 
+TEST_F(IniFileTest, FindsSectionsWhateverTheirCaseBlanksAndAlphabet) {
+    Store("[ \tSand Dunes ]\nA=1\n[\xc3\x84rger]\nA=2\n[ok]]\nA=3\n[Sand]\nA=4\n");
+    const IniFile ini(path);
+    EXPECT_EQ(ini.ReadString("sand dunes", "A"), "1");
+    EXPECT_EQ(ini.ReadString(QString::fromUtf8("\xc3\xa4RGER"), "A"), "2");
+    EXPECT_EQ(ini.ReadString("OK]", "A"), "3");
+    EXPECT_EQ(ini.ReadString("sand", "A"), "4");
+    EXPECT_FALSE(ini.SectionExists("Sand Dune"));
+}
+
 TEST_F(IniFileTest, ReadsDecimalAndHexadecimalIntegersAndGivesTheDefaultForAnythingElse) {
     int value = 7;
     const std::pair<const char*, int> good[] = {{"-12", -12},

@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 #include "filebytes.h"
+#include "filesizelimit.h"
 #include "presets/inifile.h"
 
 #include <QFile>
@@ -85,4 +86,15 @@ TEST_F(TexturePackTest, ADamagedPackInstallsNothingAndLeavesThePresetsAlone) {
     IniFile presets(presetPath);
     EXPECT_THROW(ImportTexturePack(dir.filePath("missing.txp"), presets, {}), MottlerError);
     EXPECT_EQ(Stored(presetPath), before);
+}
+
+TEST_F(TexturePackTest, AFullDiskKeepsThePresetsBeforeTheOneThatDidNotFit) {
+    Store(presetPath, "[Old]\r\nSeed=5\r\n");
+    // Room for "Sand" beside "Old", not for "marble" too.
+    const qint64 room = QByteArray("[Old]\r\nSeed=5\r\n\r\n[Sand]\r\nSeed=7\r\nA=10\r\n").size();
+    {
+        const test::FileSizeLimit limit(room + 8);
+        EXPECT_THROW(Import({}), MottlerError);
+    }
+    EXPECT_EQ(Stored(presetPath), "[Old]\r\nSeed=5\r\n\r\n[Sand]\r\nSeed=7\r\nA=10\r\n");
 }

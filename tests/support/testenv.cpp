@@ -1,5 +1,6 @@
 #include "testenv.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -19,6 +20,13 @@ void IsolateUserFolders() {
 
 QString TestHome() {
     return home->path();
+}
+
+QString FreshFolder(const QString& name) {
+    const QString folder = TestHome() + "/" + name;
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    return folder;
 }
 
 } // namespace mottler::test

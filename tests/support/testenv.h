@@ -11,4 +11,7 @@ void IsolateUserFolders();
 /// The temporary folder made by IsolateUserFolders.
 QString TestHome();
 
+/// An empty folder of that name in TestHome (emptied when it exists).
+QString FreshFolder(const QString& name);
+
 } // namespace mottler::test

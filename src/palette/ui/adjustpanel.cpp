@@ -131,12 +131,17 @@ bool AdjustPanel::eventFilter(QObject* watched, QEvent* event) {
                                                        : nullptr;
     if (slider == nullptr)
         return QObject::eventFilter(watched, event);
+    // Only mouse events may be read as QMouseEvent: the pointers also get paint, show and
+    // enter events.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove)
+        return QObject::eventFilter(watched, event);
     auto* mouse = static_cast<QMouseEvent*>(event);
-    if (event->type() == QEvent::MouseButtonPress) {
+    if (type == QEvent::MouseButtonPress) {
         slider->grabOffset = static_cast<int>(mouse->position().y());
         return true;
     }
-    if (event->type() == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
+    if (mouse->buttons() & Qt::LeftButton) {
         DragPointer(*slider, mouse);
         return true;
     }

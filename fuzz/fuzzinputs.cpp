@@ -1,0 +1,179 @@
+#include "fuzzinputs.h"
+
+#include "cli/arguments.h"
+#include "cli/colouroptions.h"
+#include "base/errors.h"
+#include "engine/initialimage.h"
+#include "base/bmpfile.h"
+#include "output/imagefile.h"
+#include "output/jpegfile.h"
+#include "palette/colourtext.h"
+#include "presets/inifile.h"
+#include "presets/preset.h"
+#include "presets/texturepack.h"
+#include "recording/aviwriter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace mottler::fuzz {
+namespace {
+
+// Files beyond this are not worth the time of one input; the readers' own limits are far
+// higher and tested elsewhere.
+constexpr qsizetype MaxInputBytes = 1 << 20;
+constexpr qsizetype MaxPresetsRead = 8;
+
+/// Byte i of the input, or 0 past its end.
+int ByteAt(const QByteArray& bytes, qsizetype i) {
+    return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
+}
+
+void Check(bool condition) {
+    if (!condition)
+        std::abort(); // libFuzzer records the input as a crash
+}
+
+QString WriteScratch(const QString& name, const QByteArray& bytes) {
+    const QString path = ScratchFolder() + "/" + name;
+    QFile file(path);
+    Check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    Check(file.write(bytes) == bytes.size());
+    return path;
+}
+
+/// Reads the first presets of the file. Each read looks up every key, so reading all of a
+/// large file would spend the fuzzer's time on the same lookups over and over.
+void ReadFirstPresets(const IniFile& file) {
+    for (const QString& name : PresetNames(file).mid(0, MaxPresetsRead)) {
+        const Preset preset = ReadPreset(file, name);
+        try {
+            FactorPosition(preset.FactorA, "A");
+            FactorPosition(preset.FactorB, "B");
+            for (int i = 0; i < preset.MiddlePoints.size(); ++i)
+                PointPosition(preset.MiddlePoints[i], i + 1);
+            FactorNumber(preset.MultiplierA, "AMult");
+        } catch (const MottlerError&) {
+        }
+        ColourFromPresetHex(preset.StartColour);
+    }
+}
+
+QImage ImageFromBytes(const QByteArray& bytes) {
+    const int width = 1 + ByteAt(bytes, 0) % 48;
+    const int height = 1 + ByteAt(bytes, 1) % 48;
+    QImage image(width, height, QImage::Format_RGB888);
+    const QByteArray pixels = bytes.size() > 4 ? bytes.mid(4) : QByteArray("\x80", 1);
+    qsizetype at = 0;
+    for (int y = 0; y < height; ++y) {
+        uchar* line = image.scanLine(y);
+        for (int x = 0; x < width * 3; ++x)
+            line[x] = static_cast<uchar>(pixels[at++ % pixels.size()]);
+    }
+    return image;
+}
+
+void CheckReadsBack(const QImage& image, const QByteArray& file, const char* format) {
+    const QImage back = QImage::fromData(file, format).convertToFormat(QImage::Format_RGB888);
+    Check(back == image);
+}
+
+/// The AVI file holds exactly the frames written: its RIFF size, frame counts and index.
+void CheckAvi(const QString& path, const QImage& frame, int frames) {
+    QFile file(path);
+    Check(file.open(QIODevice::ReadOnly));
+    const QByteArray avi = file.readAll();
+    const QByteArray bits = EncodeBmp24(frame).mid(14 + 40);
+    const qsizetype indexAt = avi.size() - (8 + 16 * frames);
+    Check(avi.startsWith("RIFF") &&
+          qFromLittleEndian<quint32>(avi.constData() + 4) == static_cast<quint32>(avi.size() - 8));
+    Check(avi.mid(indexAt, 4) == "idx1");
+    const qsizetype movi = avi.indexOf("movi");
+    Check(movi > 0);
+    for (int i = 0; i < frames; ++i) {
+        const auto offset = qFromLittleEndian<quint32>(avi.constData() + indexAt + 8 + 16 * i + 8);
+        Check(avi.mid(movi + offset + 8, bits.size()) == bits);
+    }
+}
+
+} // namespace
+
+QString ScratchFolder() {
+    // Files are written atomically (and so synced to the disk) on every input: in memory,
+    // where there is a memory file system, that costs nothing.
+    const QString base = QFileInfo("/dev/shm").isWritable() ? "/dev/shm" : QDir::tempPath();
+    const QString folder = base + QStringLiteral("/mottler-fuzz-%1").arg(::getpid());
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void FuzzPresetFile(const QByteArray& bytes) {
+    if (bytes.size() > MaxInputBytes)
+        return;
+    try {
+        ReadFirstPresets(IniFile::ReadExisting(WriteScratch("presets.ini", bytes)));
+    } catch (const MottlerError&) {
+    }
+}
+
+void FuzzTexturePack(const QByteArray& bytes) {
+    if (bytes.size() > MaxInputBytes)
+        return;
+    const QString presetsPath = WriteScratch("save.ini", "[Marble]\r\nSeed=1\r\nA=622\r\n");
+    try {
+        IniFile presets(presetsPath);
+        qsizetype question = 0;
+        const PackQuestion ask = [&](const QString&) {
+            return static_cast<PackAnswer>(ByteAt(bytes, question++) % 3);
+        };
+        const PackImport result = ImportTexturePack(WriteScratch("pack.txp", bytes), presets, ask);
+        ImportSummary(result.Installed);
+        // What the import wrote reads back with every installed preset in it.
+        const IniFile written(presetsPath);
+        for (const QString& name : result.Installed)
+            Check(written.SectionExists(name));
+    } catch (const MottlerError&) {
+    }
+}
+
+void FuzzPicture(const QByteArray& bytes) {
+    QByteArray data = bytes;
+    QBuffer device(&data);
+    try {
+        const QImage picture = ReadPicture(device, "fuzz");
+        Check(!picture.isNull());
+    } catch (const MottlerError&) {
+    }
+}
+
+void FuzzColourTexts(const QByteArray& bytes) {
+    const QString text = QString::fromUtf8(bytes.left(4096));
+    try {
+        const std::vector<cli::GradientStop> stops = cli::ParseGradient(text);
+        Check(stops.size() >= 2 && stops.size() <= 10);
+        cli::ColourOptions options;
+        options.Gradient = stops;
+        cli::BuildPalette(options);
+    } catch (const cli::UsageError&) {
+    }
+    ColourFromPresetHex(text);
+}
+
+void FuzzWriters(const QByteArray& bytes) {
+    const QImage image = ImageFromBytes(bytes);
+    CheckReadsBack(image, EncodeBmp24(image), "BMP");
+    CheckReadsBack(image, EncodePng(image), "PNG");
+    const int quality = 1 + ByteAt(bytes, 2) % 100;
+    Check(QImage::fromData(EncodeJpeg(image, quality), "JPEG").size() == image.size());
+    const int frames = 1 + ByteAt(bytes, 3) % 3;
+    const QString path = ScratchFolder() + "/frames.avi";
+    SaveBitmapsAsAvi(path, QList<QImage>(frames, image));
+    CheckAvi(path, image, frames);
+}
+
+} // namespace mottler::fuzz

@@ -1,0 +1,258 @@
+#include "base/filereplacement.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace mottler {
+namespace {
+
+// Links are followed at most this deep, as the system itself does, so a loop ends.
+constexpr int MaxLinkDepth = 40;
+constexpr std::size_t CopyChunkBytes = 1 << 20;
+
+[[noreturn]] void FailToWrite(const QString& path, const QString& reason) {
+    throw FileWriteError(path, reason);
+}
+
+QByteArray Native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+/// The path a symbolic link points to, relative targets taken from the link's folder.
+QString LinkTarget(const QString& link) {
+    QByteArray buffer(4096, '\0');
+    const ssize_t length = ::readlink(Native(link).constData(), buffer.data(),
+                                      static_cast<std::size_t>(buffer.size()));
+    if (length < 0 || length >= buffer.size())
+        FailToWrite(link, SystemErrorText(length < 0 ? errno : ENAMETOOLONG));
+    const QString target = QFile::decodeName(buffer.left(length));
+    return QDir::isAbsolutePath(target) ? target : QFileInfo(link).dir().filePath(target);
+}
+
+/// Writes all the bytes to the descriptor; returns 0 or the errno of the failure.
+int WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : EIO;
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+/// Creates a new file "<folder>/.<name>.<random>" (permissions as the umask gives a new
+/// file) and returns its descriptor; sets `created` to its path.
+int CreateUniqueFile(const QString& folder, const QString& name, QString& created) {
+    for (;;) {
+        created = QDir(folder).filePath(QStringLiteral(".%1.%2").arg(name).arg(
+            QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        const int fd =
+            ::open(Native(created).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+}
+
+void WriteDirectly(const WriteTarget& target, const QString& path, const QByteArray& bytes) {
+    if (target.Kind == WriteKind::Stdout) {
+        std::fflush(stdout);
+        if (const int error =
+                WriteAll(STDOUT_FILENO, bytes.constData(), static_cast<std::size_t>(bytes.size())))
+            FailToWrite(path, SystemErrorText(error));
+        return;
+    }
+    const int fd = ::open(Native(target.Path).constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        FailToWrite(path, SystemErrorText(errno));
+    const int error = WriteAll(fd, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    ::close(fd);
+    if (error != 0)
+        FailToWrite(path, SystemErrorText(error));
+}
+
+} // namespace
+
+FileWriteError::FileWriteError(const QString& path, const QString& why)
+    : MottlerError(QStringLiteral("Could not write \"%1\": %2.").arg(path, why)), reason(why) {}
+
+QString SystemErrorText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+WriteTarget ResolveWriteTarget(const QString& path) {
+    if (path.isEmpty())
+        FailToWrite(path, QStringLiteral("no file name given"));
+    if (path == QLatin1String("-"))
+        return {path, WriteKind::Stdout};
+    QString current = path;
+    for (int depth = 0; depth <= MaxLinkDepth; ++depth) {
+        struct stat info {};
+        if (::lstat(Native(current).constData(), &info) != 0)
+            return {current, WriteKind::Replace}; // not there yet, or its folder is not
+        if (S_ISLNK(info.st_mode)) {
+            current = LinkTarget(current);
+            continue;
+        }
+        if (S_ISDIR(info.st_mode))
+            FailToWrite(path, QStringLiteral("it is a folder"));
+        return {current, S_ISREG(info.st_mode) ? WriteKind::Replace : WriteKind::Direct};
+    }
+    FailToWrite(path, SystemErrorText(ELOOP));
+}
+
+void CheckWritablePath(const QString& path) {
+    const WriteTarget target = ResolveWriteTarget(path);
+    if (target.Kind == WriteKind::Stdout)
+        return;
+    if (target.Kind == WriteKind::Direct) {
+        if (::access(Native(target.Path).constData(), W_OK) != 0)
+            FailToWrite(path, SystemErrorText(errno));
+        return;
+    }
+    const QString folder = QFileInfo(target.Path).absolutePath();
+    struct stat info {};
+    if (::stat(Native(folder).constData(), &info) != 0)
+        FailToWrite(path, errno == ENOENT
+                              ? QStringLiteral("the folder \"%1\" does not exist").arg(folder)
+                              : SystemErrorText(errno));
+    if (!S_ISDIR(info.st_mode))
+        FailToWrite(path, QStringLiteral("\"%1\" is not a folder").arg(folder));
+    if (::access(Native(folder).constData(), W_OK | X_OK) != 0)
+        FailToWrite(path, SystemErrorText(errno));
+}
+
+FileReplacement::FileReplacement(const QString& path)
+    : requested(path), target(ResolveWriteTarget(path)) {
+    const bool beside = target.Kind == WriteKind::Replace;
+    const QFileInfo info(target.Path);
+    const QString folder = beside ? info.absolutePath() : QDir::tempPath();
+    fd = CreateUniqueFile(folder, beside ? info.fileName() : QStringLiteral("mottler"),
+                          temporaryPath);
+    if (fd < 0) {
+        const int error = errno;
+        temporaryPath.clear();
+        FailToWrite(path, SystemErrorText(error));
+    }
+}
+
+FileReplacement::~FileReplacement() {
+    Discard();
+}
+
+bool FileReplacement::WriteAt(qint64 offset, const char* data, qint64 size) {
+    while (size > 0) {
+        const ssize_t written = ::pwrite(fd, data, static_cast<std::size_t>(size), offset);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            lastError = written < 0 ? errno : EIO;
+            return false;
+        }
+        data += written;
+        size -= written;
+        offset += written;
+    }
+    return true;
+}
+
+bool FileReplacement::Truncate(qint64 size) {
+    if (::ftruncate(fd, size) == 0)
+        return true;
+    lastError = errno;
+    return false;
+}
+
+qint64 FileReplacement::Size() const {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 ? info.st_size : 0;
+}
+
+QString FileReplacement::ErrorText() const {
+    return SystemErrorText(lastError != 0 ? lastError : EIO);
+}
+
+void FileReplacement::Commit() {
+    try {
+        if (target.Kind == WriteKind::Replace)
+            Replace();
+        else
+            CopyToDirectTarget();
+    } catch (const FileWriteError&) {
+        Discard();
+        throw;
+    }
+    Discard();
+}
+
+void FileReplacement::Discard() {
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
+    if (!temporaryPath.isEmpty())
+        ::unlink(Native(temporaryPath).constData());
+    temporaryPath.clear();
+}
+
+void FileReplacement::Replace() {
+    // A disk that is full may only say so when the data is forced out; the rename must not
+    // put a file in place whose data never arrived.
+    if (::fsync(fd) != 0)
+        FailToWrite(requested, SystemErrorText(errno));
+    struct stat old {};
+    if (::stat(Native(target.Path).constData(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0)
+        FailToWrite(requested, SystemErrorText(errno));
+    if (::rename(Native(temporaryPath).constData(), Native(target.Path).constData()) != 0)
+        FailToWrite(requested, SystemErrorText(errno));
+    temporaryPath.clear();
+}
+
+void FileReplacement::CopyToDirectTarget() {
+    QByteArray chunk(CopyChunkBytes, '\0');
+    const int sink = target.Kind == WriteKind::Stdout
+                         ? STDOUT_FILENO
+                         : ::open(Native(target.Path).constData(), O_WRONLY | O_CLOEXEC);
+    if (sink < 0)
+        FailToWrite(requested, SystemErrorText(errno));
+    if (sink == STDOUT_FILENO)
+        std::fflush(stdout);
+    int error = 0;
+    for (off_t at = 0; error == 0;) {
+        const ssize_t got = ::pread(fd, chunk.data(), CopyChunkBytes, at);
+        if (got <= 0) {
+            error = got < 0 ? errno : 0;
+            break;
+        }
+        error = WriteAll(sink, chunk.constData(), static_cast<std::size_t>(got));
+        at += got;
+    }
+    if (sink != STDOUT_FILENO)
+        ::close(sink);
+    if (error != 0)
+        FailToWrite(requested, SystemErrorText(error));
+}
+
+void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    const WriteTarget target = ResolveWriteTarget(path);
+    if (target.Kind != WriteKind::Replace)
+        return WriteDirectly(target, path, bytes);
+    FileReplacement replacement(path);
+    if (!replacement.WriteAt(0, bytes))
+        FailToWrite(path, replacement.ErrorText());
+    replacement.Commit();
+}
+
+} // namespace mottler

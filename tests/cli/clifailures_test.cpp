@@ -1,0 +1,176 @@
+#include "avireadback.h"
+#include "clirun.h"
+#include "testenv.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QThread>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+
+namespace mottler {
+namespace {
+
+using test::CliResult;
+using test::RunCli;
+
+QStringList SmallGrow(const QStringList& extra) {
+    return QStringList{"grow", "--seed",       "5", "--width", "24", "--height",
+                       "16",   "--iterations", "12"} +
+           extra;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool AddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool AddressSanitizer = true;
+#else
+constexpr bool AddressSanitizer = false;
+#endif
+#else
+constexpr bool AddressSanitizer = false;
+#endif
+
+TEST(CliFailures, StandardOutputOnAFullDiskExitsOneAndAFileThereStaysWhole) {
+    QProcess process;
+    process.setStandardOutputFile("/dev/full");
+    process.start(MOTTLER_CLI_PATH, {"palette"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("No space left on device"));
+
+    // A file written to standard output keeps it to itself: the summary goes to stderr.
+    const test::ToolResult raw = test::RunTool(MOTTLER_CLI_PATH, SmallGrow({"--raw-a", "-"}));
+    EXPECT_EQ(raw.ExitCode, 0);
+    EXPECT_EQ(raw.Out.size(), 24 * 16 * 4);
+    EXPECT_TRUE(raw.Err.contains("seed: 5"));
+}
+
+TEST(CliFailures, RawOutputStreamsIntoAFifoThatStaysAFifo) {
+    const QString fifo = test::FreshFolder("cli-fifo") + "/a.raw";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QByteArray received;
+    std::thread reader([&] {
+        QFile file(fifo);
+        if (file.open(QIODevice::ReadOnly))
+            received = file.readAll();
+    });
+    const CliResult run = RunCli(SmallGrow({"--raw-a", fifo}));
+    reader.join();
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(received.size(), 24 * 16 * 4);
+    struct stat info {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST(CliFailures, ABadOutputFolderFailsBeforeTheRun) {
+    const QString folder = test::FreshFolder("cli-bad-folder");
+    QFile(folder + "/plain").open(QIODevice::WriteOnly);
+    QElapsedTimer timer;
+    timer.start();
+    // A run this long would take minutes: the check comes first.
+    const CliResult run = RunCli({"grow", "--width", "400", "--height", "400", "--iterations",
+                                  "100000", "-o", folder + "/missing/out.png"});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_TRUE(run.Err.contains("does not exist")) << run.Err.toStdString();
+    EXPECT_LT(timer.elapsed(), 20000);
+    const CliResult under = RunCli(SmallGrow({"--raw-b", folder + "/plain/b.raw"}));
+    EXPECT_EQ(under.Status, 1);
+    EXPECT_TRUE(under.Err.contains("is not a folder")) << under.Err.toStdString();
+}
+
+TEST(CliFailures, PresetFaultsNameTheFileAndThePreset) {
+    const QString folder = test::FreshFolder("cli-presets");
+    const QString file = folder + "/faults.ini";
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("[Picture]\r\nTexture Type=3\r\n[Bad A]\r\nA=abc\r\n");
+    out.close();
+    const CliResult picture = RunCli({"grow", "--presets", file, "--preset", "Picture"});
+    EXPECT_EQ(picture.Status, 1);
+    EXPECT_TRUE(picture.Err.contains("\"Picture\"") && picture.Err.contains(file))
+        << picture.Err.toStdString();
+    EXPECT_FALSE(picture.Err.contains("option --type")) << picture.Err.toStdString();
+    const CliResult badA = RunCli({"grow", "--presets", file, "--preset", "Bad A"});
+    EXPECT_EQ(badA.Status, 1);
+    EXPECT_TRUE(badA.Err.contains("\"Bad A\" in \"" + file)) << badA.Err.toStdString();
+
+    EXPECT_EQ(RunCli({"grow", "--preset", ""}).Status, 2);
+    QFile none(folder + "/none.ini");
+    ASSERT_TRUE(none.open(QIODevice::WriteOnly));
+    none.write("just text\r\n[]\r\n");
+    none.close();
+    const CliResult listing = RunCli({"presets", "--presets", folder + "/none.ini"});
+    EXPECT_EQ(listing.Status, 1);
+    EXPECT_TRUE(listing.Err.contains("holds no preset sections")) << listing.Err.toStdString();
+}
+
+TEST(CliFailures, MultipliersTakeEveryFiniteFloat) {
+    const CliResult largest = RunCli(SmallGrow({"--a", "0", "--amult", "3.4028235e38"}));
+    EXPECT_EQ(largest.Status, 0) << largest.Err.toStdString();
+    EXPECT_EQ(RunCli(SmallGrow({"--bmult", "-3.4028235e38", "--b", "0"})).Status, 0);
+    EXPECT_EQ(RunCli(SmallGrow({"--amult", "3.5e38"})).Status, 2);
+}
+
+TEST(CliFailures, AnAddressSpaceLimitGivesTheOutOfMemoryMessage) {
+    if (AddressSanitizer)
+        GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit allows";
+    const QString command = QStringLiteral("ulimit -v 800000; exec '%1' grow --width 20000 "
+                                           "--height 20000 --iterations 1")
+                                .arg(MOTTLER_CLI_PATH);
+    const test::ToolResult run = test::RunTool("bash", {"-c", command});
+    EXPECT_EQ(run.ExitCode, 1) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("not enough memory")) << run.Err.toStdString();
+}
+
+TEST(CliFailures, AFullDiskUnderTheAviStillWritesTheImageAndAFinishedAvi) {
+    if (!test::FfmpegAvailable())
+        GTEST_SKIP() << "ffprobe/ffmpeg not installed";
+    const QString folder = test::FreshFolder("cli-full-avi");
+    // Files of at most 100 kB: room for eight 64 x 64 frames of 12 kB, not for twenty.
+    const QString command = QStringLiteral("ulimit -f 100; exec '%1' grow --seed 3 --width 64 "
+                                           "--height 64 --a 50 --b 200 --iterations 20 --avi "
+                                           "'%2/run.avi' -o '%2/final.png'")
+                                .arg(MOTTLER_CLI_PATH, folder);
+    const test::ToolResult run = test::RunTool("bash", {"-c", command});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains("Could not add frame") && run.Err.contains("File too large"))
+        << run.Err.toStdString();
+    EXPECT_EQ(QImage(folder + "/final.png").size(), QSize(64, 64));
+    const test::ProbedVideo video = test::ProbeVideo(folder + "/run.avi");
+    EXPECT_EQ(video.Warnings, QByteArray());
+    EXPECT_EQ(video.Frames, 8);
+}
+
+TEST(CliFailures, SigtermEndsARecordingWithAFinishedAvi) {
+    if (!test::FfmpegAvailable())
+        GTEST_SKIP() << "ffprobe/ffmpeg not installed";
+    const QString avi = test::FreshFolder("cli-sigterm") + "/run.avi";
+    QProcess process;
+    process.start(MOTTLER_CLI_PATH,
+                  {"grow", "--seed", "3", "--width", "32", "--height", "32", "--a", "50", "--b",
+                   "200", "--iterations", "100000000", "--progress", "--avi", avi});
+    ASSERT_TRUE(process.waitForStarted());
+    // The tenth iteration has been recorded once its progress line is out.
+    while (!process.readAllStandardError().contains("iteration") &&
+           process.state() == QProcess::Running)
+        process.waitForReadyRead(1000);
+    QThread::msleep(200);
+    ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 130);
+    const test::ProbedVideo video = test::ProbeVideo(avi);
+    EXPECT_EQ(video.Warnings, QByteArray());
+    EXPECT_GE(video.Frames, 10);
+    EXPECT_EQ(video.Width, 32);
+}
+
+} // namespace
+} // namespace mottler
