@@ -1,5 +1,5 @@
 #include "childprocess.h"
-#include "recording/memoryprobe.h"
+#include "base/memoryprobe.h"
 #include "testenv.h"
 
 #include <QDir>
