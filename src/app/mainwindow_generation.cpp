@@ -49,6 +49,8 @@ void MainWindow::ConnectGeneration() {
     connect(page.btnOpenImage, &QToolButton::clicked, this, [this] { btnOpenImageClick(); });
     connect(page.btnChangeMode, &QPushButton::clicked, this, [this] { btnChangeModeClick(); });
     connect(frmAdvanced, &AdvancedWindow::GoClicked, this, [this] { GrowTexture(RunMode::Fresh); });
+    connect(frmAdvanced, &AdvancedWindow::Edited, this,
+            [this] { document.Advanced = frmAdvanced->Texts(); });
     // The seed box edits the document's seed; seedings and preset loads fill the box.
     connect(page.txtRandomSeed, &QLineEdit::textChanged, this,
             [this](const QString& text) { document.Settings.Seed = IntValue(text); });

@@ -8,8 +8,8 @@
 #include "engine/random.h"
 #include "engine/seeding.h"
 #include "engine/texturesettings.h"
-#include "engine/ui/advancedwindow.h"
 #include "engine/ui/texturepreview.h"
+#include "presets/advancedfactors.h"
 #include "presets/shapetuning.h"
 #include "widgets/numericeditrules.h"
 #include "widgets/ui/numericedit.h"
@@ -29,7 +29,7 @@ GrowthFactors MainWindow::ReadFactors() const {
     GrowthFactors factors;
     factors.FactorA = document.Settings.FactorA;
     factors.FactorB = document.Settings.FactorB;
-    return frmAdvanced->ApplyTo(factors);
+    return AdvancedFactors(factors, document.Advanced);
 }
 
 RunParameters MainWindow::ReadRunParameters(RunMode mode) const {
