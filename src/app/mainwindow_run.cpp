@@ -11,14 +11,11 @@
 #include "engine/ui/texturepreview.h"
 #include "presets/advancedfactors.h"
 #include "presets/shapetuning.h"
-#include "widgets/numericeditrules.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/partsprogressbar.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -37,9 +34,9 @@ RunParameters MainWindow::ReadRunParameters(RunMode mode) const {
     params.Mode = mode;
     params.ContinueFrom = document.ShownIteration.value_or(0);
     params.Iterations = document.Settings.Iterations;
-    params.Animate = preview.chkAnimate->isChecked();
-    params.AnimateEvery = IntValue(preview.txtAnimateMod->text());
-    params.Record = recording.chkRecord->isChecked();
+    params.Animate = document.Settings.Animate;
+    params.AnimateEvery = document.Settings.AnimateEvery;
+    params.Record = document.Record;
     params.DriftKind = document.Settings.DriftKind;
     return params;
 }
