@@ -76,7 +76,7 @@ public:
     /// Shows the iteration of the texture on display (the document's ShownIteration).
     void ShowIteration(int iteration);
     /// The factors a run reads at its start: A and B from the document's settings, the rest
-    /// from the Advanced window while it is shown.
+    /// from the document's advanced texts while the Advanced window is shown.
     GrowthFactors ReadFactors() const;
     /// Shows how long the last run took.
     void ShowRunTime(double seconds);

@@ -4,7 +4,6 @@
 #include "output/fullsizeview.h"
 #include "output/ui/fullsizeview.h"
 
-#include <QCheckBox>
 #include <QColor>
 
 namespace mottler {
@@ -35,7 +34,7 @@ void MainWindow::frmTrueImageRightClick() {
 // Shows the state on display again in the main window: the current recorded frame, or the
 // texture rendered afresh (which also undoes a quarter turn of the save window).
 void MainWindow::frmTrueImageHide() {
-    if (recording.chkRecord->isChecked()) {
+    if (document.Record) {
         lastShownFrame = 0;
         tbFramesChange();
     } else if (!CurrentGradientStrip()) {

@@ -11,6 +11,7 @@
 #include "widgets/numericeditrules.h"
 #include "widgets/ui/numericedit.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -49,6 +50,13 @@ void MainWindow::ConnectGeneration() {
     connect(page.btnOpenImage, &QToolButton::clicked, this, [this] { btnOpenImageClick(); });
     connect(page.btnChangeMode, &QPushButton::clicked, this, [this] { btnChangeModeClick(); });
     connect(frmAdvanced, &AdvancedWindow::GoClicked, this, [this] { GrowTexture(RunMode::Fresh); });
+    connect(frmAdvanced, &AdvancedWindow::Edited, this,
+            [this] { document.Advanced = frmAdvanced->Texts(); });
+    // The animation switch and its every-n-th box edit the run's settings in the document.
+    connect(preview.chkAnimate, &QCheckBox::toggled, this,
+            [this](bool checked) { document.Settings.Animate = checked; });
+    connect(preview.txtAnimateMod, &QLineEdit::textChanged, this,
+            [this](const QString& text) { document.Settings.AnimateEvery = IntValue(text); });
     // The seed box edits the document's seed; seedings and preset loads fill the box.
     connect(page.txtRandomSeed, &QLineEdit::textChanged, this,
             [this](const QString& text) { document.Settings.Seed = IntValue(text); });

@@ -111,11 +111,12 @@ Preset MainWindow::CurrentPreset() const {
     p.Contrast = gradient.Contrast;
     p.Brightness = gradient.Brightness;
     p.ImageFile = imageFile;
-    p.FactorC = frmAdvanced->txtCFactor->text();
-    p.FactorD = frmAdvanced->txtDFactor->text();
-    p.MultiplierA = frmAdvanced->txtAMultiplier->text();
-    p.MultiplierB = frmAdvanced->txtBMultiplier->text();
-    p.Zero = frmAdvanced->ZeroActionIndex();
+    const AdvancedFactorTexts& advanced = document.Advanced;
+    p.FactorC = advanced.FactorC;
+    p.FactorD = advanced.FactorD;
+    p.MultiplierA = advanced.MultiplierA;
+    p.MultiplierB = advanced.MultiplierB;
+    p.Zero = advanced.ZeroAction;
     return p;
 }
 
@@ -216,15 +217,19 @@ void MainWindow::LoadPresetColours(const Preset& preset) {
     gradient.Contrast = preset.Contrast;
     gradient.Brightness = preset.Brightness;
     adjustPanel->ShowValues();
-    frmAdvanced->txtCFactor->setText(preset.FactorC);
-    frmAdvanced->txtDFactor->setText(preset.FactorD);
-    frmAdvanced->txtAMultiplier->setText(preset.MultiplierA);
-    frmAdvanced->txtBMultiplier->setText(preset.MultiplierB);
-    frmAdvanced->SelectZeroAction(preset.Zero);
-    if (NeedsAdvancedWindow(preset)) {
-        frmAdvanced->show();
+    // The advanced values: written to the document, then shown; a load shows the window
+    // for values other than the defaults and never hides it.
+    AdvancedFactorTexts& advanced = document.Advanced;
+    advanced.FactorC = preset.FactorC;
+    advanced.FactorD = preset.FactorD;
+    advanced.MultiplierA = preset.MultiplierA;
+    advanced.MultiplierB = preset.MultiplierB;
+    advanced.ZeroAction = preset.Zero;
+    const bool needsWindow = NeedsAdvancedWindow(preset);
+    advanced.Shown = advanced.Shown || needsWindow;
+    frmAdvanced->ShowTexts(advanced);
+    if (needsWindow)
         frmAdvanced->repaint();
-    }
     gradientEditor->RebuildPalette();
 }
 

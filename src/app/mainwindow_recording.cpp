@@ -24,7 +24,10 @@ namespace mottler {
 void MainWindow::ConnectRecording() {
     const RecordFrame& r = recording;
     connect(r.tbFrames, &QSlider::valueChanged, this, [this] { tbFramesChange(); });
-    connect(r.chkRecord, &QCheckBox::toggled, this, [this] { chkRecordClick(); });
+    connect(r.chkRecord, &QCheckBox::toggled, this, [this](bool checked) {
+        document.Record = checked;
+        chkRecordClick();
+    });
     connect(r.btnBack, &QPushButton::clicked, this, [this] { btnBackClick(); });
     connect(r.btnForward, &QPushButton::clicked, this, [this] { btnForwardClick(); });
     connect(r.btnPlay, &QPushButton::clicked, this, [this] { btnPlayClick(); });
@@ -35,11 +38,11 @@ void MainWindow::ConnectRecording() {
 }
 
 bool MainWindow::RecordsToMemory() const {
-    return recording.chkRecord->isChecked() && !frmRecordToFile->RecordsToFile();
+    return document.Record && !frmRecordToFile->RecordsToFile();
 }
 
 bool MainWindow::RecordsToFile() const {
-    return recording.chkRecord->isChecked() && frmRecordToFile->RecordsToFile();
+    return document.Record && frmRecordToFile->RecordsToFile();
 }
 
 int MainWindow::RecordEvery() const {
@@ -75,8 +78,8 @@ void MainWindow::ShowFrame(const Frame& frame) {
     const QImage bitmap = FrameToBitmap(frame, gradient.Colours);
     FollowInFullView(bitmap);
     TexturePreview* view = preview.imgTexture;
-    view->Show(ComposeTilePreview(bitmap, view->size(), DesignPreviewSize,
-                                  preview.chkTile->isChecked()));
+    view->Show(
+        ComposeTilePreview(bitmap, view->size(), DesignPreviewSize, preview.chkTile->isChecked()));
 }
 
 void MainWindow::UpdateRecordingControls(int k) {
@@ -110,7 +113,7 @@ void MainWindow::UpdateSaveRecordingButton() {
 }
 
 void MainWindow::chkRecordClick() {
-    const bool on = recording.chkRecord->isChecked();
+    const bool on = document.Record;
     const bool toFile = frmRecordToFile->RecordsToFile();
     recording.tbFrames->setEnabled(on && !toFile);
     recording.lblRecordingToFile->setVisible(on && toFile);

@@ -8,17 +8,14 @@
 #include "engine/random.h"
 #include "engine/seeding.h"
 #include "engine/texturesettings.h"
-#include "engine/ui/advancedwindow.h"
 #include "engine/ui/texturepreview.h"
+#include "presets/advancedfactors.h"
 #include "presets/shapetuning.h"
-#include "widgets/numericeditrules.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/partsprogressbar.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -29,7 +26,7 @@ GrowthFactors MainWindow::ReadFactors() const {
     GrowthFactors factors;
     factors.FactorA = document.Settings.FactorA;
     factors.FactorB = document.Settings.FactorB;
-    return frmAdvanced->ApplyTo(factors);
+    return AdvancedFactors(factors, document.Advanced);
 }
 
 RunParameters MainWindow::ReadRunParameters(RunMode mode) const {
@@ -37,9 +34,9 @@ RunParameters MainWindow::ReadRunParameters(RunMode mode) const {
     params.Mode = mode;
     params.ContinueFrom = document.ShownIteration.value_or(0);
     params.Iterations = document.Settings.Iterations;
-    params.Animate = preview.chkAnimate->isChecked();
-    params.AnimateEvery = IntValue(preview.txtAnimateMod->text());
-    params.Record = recording.chkRecord->isChecked();
+    params.Animate = document.Settings.Animate;
+    params.AnimateEvery = document.Settings.AnimateEvery;
+    params.Record = document.Record;
     params.DriftKind = document.Settings.DriftKind;
     return params;
 }

@@ -6,6 +6,7 @@
 #include "gradients/gradientsettings.h"
 #include "gradients/gradientstrip.h"
 #include "palette/gradientstate.h"
+#include "presets/advancedfactors.h"
 #include "recording/frames.h"
 
 #include <QImage>
@@ -34,9 +35,13 @@ public:
     /// load or the start-up values); runs and seedings read them here. Seed: what the seed box
     /// was last given (typed, or set by a seeding or a preset load), read as IntValue reads a
     /// box. ImageFile: the picture of the "Image File" type. Width and Height follow the
-    /// engine's size. The advanced factors, Animate, AnimateEvery and Tile are still read from
-    /// their controls.
+    /// engine's size. Animate and AnimateEvery (read as IntValue reads a box) are what the
+    /// animation switch and its box were last given. The advanced values are in Advanced, as
+    /// texts; Tile is still read from its control.
     TextureSettings Settings;
+    /// The Advanced window's values as its boxes were last given them, and whether it is
+    /// shown; a run converts them when it starts (AdvancedFactors).
+    AdvancedFactorTexts Advanced;
     /// The iterations the texture has grown (the last run's reported iteration).
     int IterationsGrown = 0;
     /// The iteration the texture on display shows; nothing before the first run. Continue
@@ -44,6 +49,9 @@ public:
     std::optional<int> ShownIteration;
     /// A run has the thread.
     bool Running = false;
+    /// The "Record Every" switch: runs record their frames (into memory, or into a file when
+    /// the recording options say so).
+    bool Record = false;
 
     /// The values of the "Gradient Settings" tab.
     GradientSettings FadingBorder;

@@ -139,6 +139,38 @@ TEST_F(MainWindowTest, AMultiplierThatIsNotANumberGrowsNothing) {
     EXPECT_FALSE(catcher.text.isEmpty());
 }
 
+// The Advanced window's boxes and its showing write the document's texts; a run converts
+// those texts when it starts. A box or a hide whose change does not reach the document does
+// not count, and a text is saved as typed even where the run reads it otherwise.
+TEST_F(MainWindowTest, AdvancedBoxesWriteTheTextsThatTheRunConverts) {
+    AdvancedWindow& advanced = W().Advanced();
+    Click(P().btnChangeMode);
+    advanced.txtCFactor->setText("20");
+    EXPECT_EQ(W().Document().Advanced.FactorC, "20");
+    EXPECT_TRUE(W().Document().Advanced.Shown);
+    Generate(99, 25);
+    const std::vector<float> grown = FieldA();
+
+    advanced.blockSignals(true);
+    advanced.txtCFactor->blockSignals(true);
+    advanced.txtCFactor->setText("12");
+    advanced.hide();
+    advanced.txtCFactor->blockSignals(false);
+    advanced.blockSignals(false);
+    Generate(99, 25);
+    EXPECT_EQ(FieldA(), grown) << "the run reads the document, not the boxes";
+    EXPECT_EQ(W().CurrentPreset().FactorC, "20");
+
+    advanced.show();
+    advanced.txtCFactor->setText("0");
+    Generate(99, 25);
+    const std::vector<float> zero = FieldA();
+    advanced.txtCFactor->setText("12.5");
+    Generate(99, 25);
+    EXPECT_EQ(FieldA(), zero) << "C is read by the integer rule";
+    EXPECT_EQ(W().CurrentPreset().FactorC, "12.5");
+}
+
 TEST_F(MainWindowTest, EscapeBeforeTheRunDoesNotCountButDuringTheRunStopsIt) {
     P().txtRandomSeed->setText("5");
     P().spIterations->setValue(300);

@@ -45,6 +45,23 @@ protected:
     }
 };
 
+// The Record and Animate switches and the every-n-th box write the document, and a run reads
+// them there: a switch that shows another state without its change reaching the document
+// does not count.
+TEST_F(RecordingTest, ARunRecordsAndAnimatesAsTheDocumentSays) {
+    RecordSmallTextureEvery(1);
+    R().chkRecord->blockSignals(true);
+    R().chkRecord->setChecked(false);
+    R().chkRecord->blockSignals(false);
+    Generate(31, 10);
+    EXPECT_EQ(W().Document().Frames.Count(), 10);
+
+    Click(W().Preview().chkAnimate);
+    W().Preview().txtAnimateMod->setText("3");
+    EXPECT_FALSE(W().Document().Settings.Animate);
+    EXPECT_EQ(W().Document().Settings.AnimateEvery, 3);
+}
+
 TEST_F(RecordingTest, AThousandIterationRunRecordedEveryIterationKeepsEveryFrame) {
     RecordSmallTextureEvery(1);
     Generate(31, 1000);

@@ -1,9 +1,7 @@
 #include "engine/ui/advancedwindow.h"
 
-#include "base/errors.h"
 #include "base/presetkeys.h"
 #include "help/ui/showhelp.h"
-#include "widgets/numericeditrules.h"
 #include "widgets/ui/numericedit.h"
 
 #include <QButtonGroup>
@@ -44,11 +42,12 @@ AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     auto* intro =
         new QLabel(QStringLiteral("Change these numbers and see what happens\u00A0!"), this);
     layout->addWidget(intro);
-    // The boxes start with the defaults of base/presetkeys.h; the multipliers show one decimal.
-    const QString c = QString::number(PresetValues::FactorC.Startup);
-    const QString d = QString::number(PresetValues::FactorD.Startup);
-    const QString aMult = QString::number(PresetValues::MultiplierA.Startup) + ".0";
-    const QString bMult = QString::number(PresetValues::MultiplierB.Startup) + ".0";
+    // The boxes start with the start-up texts, which are also the defaults their labels name.
+    const AdvancedFactorTexts startup;
+    const QString& c = startup.FactorC;
+    const QString& d = startup.FactorD;
+    const QString& aMult = startup.MultiplierA;
+    const QString& bMult = startup.MultiplierB;
     txtCFactor = Field(layout, this, "txtCFactor", "C Factor (Default=" + c + ")", c, 2);
     txtDFactor = Field(layout, this, "txtDFactor", "D Factor (Default=" + d + ")", d, 2);
     txtAMultiplier =
@@ -65,7 +64,7 @@ AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
         rgZeroAction->addButton(radio, i);
         row->addWidget(radio);
     }
-    SelectZeroAction(0);
+    SelectZeroAction(startup.ZeroAction);
     layout->addWidget(group);
 
     auto* buttons = new QHBoxLayout;
@@ -80,6 +79,12 @@ AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     connect(btnRestoreDefaults, &QPushButton::clicked, this, [this] { btnRestoreDefaultsClick(); });
     connect(btnGo, &QPushButton::clicked, this, &AdvancedWindow::GoClicked);
     connect(btnClose, &QPushButton::clicked, this, &QWidget::hide);
+    for (NumericEdit* box : {txtCFactor, txtDFactor, txtAMultiplier, txtBMultiplier})
+        connect(box, &QLineEdit::textChanged, this, [this] { ReportEdit(); });
+    connect(rgZeroAction, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            ReportEdit();
+    });
     InstallHelpKey(this, HelpContext::Advanced);
 }
 
@@ -106,15 +111,38 @@ void AdvancedWindow::btnRestoreDefaultsClick() {
     SelectZeroAction(PresetValues::ZeroAction.Startup);
 }
 
-GrowthFactors AdvancedWindow::ApplyTo(GrowthFactors factors) const {
-    if (!isVisible())
-        return factors;
-    factors.FactorC = IntValue(txtCFactor->text());
-    factors.FactorD = IntValue(txtDFactor->text());
-    factors.MultiplierA = DecimalNumber(txtAMultiplier->text());
-    factors.MultiplierB = DecimalNumber(txtBMultiplier->text());
-    factors.Zero = ZeroActionIndex();
-    return factors;
+AdvancedFactorTexts AdvancedWindow::Texts() const {
+    AdvancedFactorTexts texts;
+    texts.FactorC = txtCFactor->text();
+    texts.FactorD = txtDFactor->text();
+    texts.MultiplierA = txtAMultiplier->text();
+    texts.MultiplierB = txtBMultiplier->text();
+    texts.ZeroAction = ZeroActionIndex();
+    texts.Shown = isVisible();
+    return texts;
+}
+
+void AdvancedWindow::ShowTexts(const AdvancedFactorTexts& texts) {
+    showingTexts = true;
+    txtCFactor->setText(texts.FactorC);
+    txtDFactor->setText(texts.FactorD);
+    txtAMultiplier->setText(texts.MultiplierA);
+    txtBMultiplier->setText(texts.MultiplierB);
+    SelectZeroAction(texts.ZeroAction);
+    setVisible(texts.Shown);
+    showingTexts = false;
+}
+
+void AdvancedWindow::setVisible(bool visible) {
+    const bool was = isVisible();
+    QDialog::setVisible(visible);
+    if (isVisible() != was)
+        ReportEdit();
+}
+
+void AdvancedWindow::ReportEdit() {
+    if (!showingTexts)
+        Q_EMIT Edited();
 }
 
 } // namespace mottler

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/growth.h"
+#include "presets/advancedfactors.h"
 
 #include <QDialog>
 
@@ -14,15 +14,19 @@ class NumericEdit;
 namespace mottler {
 
 /// "Advanced Mottler Controls": the factors C and D, the two multipliers and the zero
-/// action. Created hidden at start-up; its values steer a run only while it is shown.
+/// action. Created hidden at start-up; its values steer a run only while it is shown. The
+/// window holds no state of its own: every change of a box, the zero action or whether the
+/// window is shown is reported by Edited, and its owner keeps the values (Texts).
 class AdvancedWindow : public QDialog {
     Q_OBJECT
 public:
     explicit AdvancedWindow(QWidget* parent);
 
-    /// The values a run uses: the window's while it is shown, else the defaults. Throws
-    /// MottlerError when a multiplier box does not hold a number.
-    GrowthFactors ApplyTo(GrowthFactors factors) const;
+    /// The boxes' texts, the zero action and whether the window is shown.
+    AdvancedFactorTexts Texts() const;
+    /// Shows `texts` in the boxes and shows or hides the window as they say, without Edited.
+    void ShowTexts(const AdvancedFactorTexts& texts);
+    void setVisible(bool visible) override;
 
     NumericEdit* txtCFactor = nullptr;
     NumericEdit* txtDFactor = nullptr;
@@ -40,9 +44,14 @@ public:
 Q_SIGNALS:
     /// "&Go": regrow the current texture from its initial state with these values.
     void GoClicked();
+    /// A box, the zero action or whether the window is shown changed (not through ShowTexts).
+    void Edited();
 
 private:
     void btnRestoreDefaultsClick();
+    void ReportEdit();
+
+    bool showingTexts = false;
 };
 
 } // namespace mottler
