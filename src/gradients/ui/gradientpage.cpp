@@ -1,6 +1,7 @@
 #include "gradients/ui/gradientpage.h"
 
 #include "widgets/ui/colourdropdown.h"
+#include "widgets/ui/layoutparts.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/updown.h"
 
@@ -57,22 +58,6 @@ NumericEdit* NumberBox(QWidget* parent, const char* name, const QString& hint, i
 }
 
 // A word-wrapped label at least `characters` wide and as high as its text wrapped there.
-// The tabs do not pass a height-for-width on, so the page reserves that height itself.
-void FitWrappedText(QLabel* label, int characters) {
-    const QFontMetrics metrics = label->fontMetrics();
-    const int width = characters * metrics.averageCharWidth();
-    const QRect text = metrics.boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, label->text());
-    label->setMinimumSize(width, text.height());
-}
-
-QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
-    auto* row = new QHBoxLayout;
-    for (QWidget* widget : widgets)
-        row->addWidget(widget);
-    row->addStretch();
-    return row;
-}
-
 void AddRow(QGridLayout* grid, QLabel* label, QLayout* field) {
     const int row = grid->rowCount();
     grid->addWidget(label, row, 0);
@@ -87,14 +72,14 @@ QGridLayout* BuildGradientRows(QWidget* page, GradientPage& p) {
     p.btnSaveGradient->setIcon(page->style()->standardIcon(QStyle::SP_DialogSaveButton));
     p.btnSaveGradient->setToolTip("Save this pattern");
     AddRow(grid, Caption(page, "&Presets", p.cmbGradients),
-           Row({p.cmbGradients, p.btnSaveGradient}));
+           LeftAlignedRow({p.cmbGradients, p.btnSaveGradient}));
 
     p.scpStartColour = ColourBox(page, "scpStartColour");
     AddRow(grid, Caption(page, "Gradient &Start Color", p.scpStartColour->Entry()),
-           Row({p.scpStartColour}));
+           LeftAlignedRow({p.scpStartColour}));
     p.scpEndColour = ColourBox(page, "scpEndColour");
     AddRow(grid, Caption(page, "Gradient &End Color", p.scpEndColour->Entry()),
-           Row({p.scpEndColour}));
+           LeftAlignedRow({p.scpEndColour}));
 
     p.chkUseTextureGradient = Named<QCheckBox>(page, "chkUseTextureGradient");
     p.chkUseTextureGradient->setText("Use Texture gradient (Forces Width=256)");
@@ -105,10 +90,12 @@ QGridLayout* BuildGradientRows(QWidget* page, GradientPage& p) {
     p.udWidth = Named<UpDown>(page, "udWidth");
     p.udWidth->SetRange(1, 10000);
     p.udWidth->SetPosition(1);
-    AddRow(grid, Caption(page, "&Width", p.txtGradientWidth), Row({p.txtGradientWidth, p.udWidth}));
+    AddRow(grid, Caption(page, "&Width", p.txtGradientWidth),
+           LeftAlignedRow({p.txtGradientWidth, p.udWidth}));
 
     p.scpBGColour = ColourBox(page, "scpBGColour");
-    AddRow(grid, Caption(page, "&Background Color", p.scpBGColour->Entry()), Row({p.scpBGColour}));
+    AddRow(grid, Caption(page, "&Background Color", p.scpBGColour->Entry()),
+           LeftAlignedRow({p.scpBGColour}));
     grid->setColumnStretch(1, 1);
     return grid;
 }
@@ -122,10 +109,10 @@ QGroupBox* BuildBorderGroup(QWidget* page, GradientPage& p) {
     p.udBorderWidth->SetRange(1, 999);
     p.udBorderWidth->SetPosition(1);
     AddRow(grid, Caption(p.fraBorder, "Border Width", p.txtBorderWidth),
-           Row({p.txtBorderWidth, p.udBorderWidth}));
+           LeftAlignedRow({p.txtBorderWidth, p.udBorderWidth}));
     p.scpBorderColour = ColourBox(p.fraBorder, "scpBorderColour");
     AddRow(grid, Caption(p.fraBorder, "Border Color", p.scpBorderColour->Entry()),
-           Row({p.scpBorderColour}));
+           LeftAlignedRow({p.scpBorderColour}));
     grid->setColumnStretch(1, 1);
     p.fraBorder->setEnabled(false);
     return p.fraBorder;
@@ -160,7 +147,7 @@ GradientPage BuildGradientPage(QWidget* parent) {
                        "button in the \"Tile Preview\" window, or by using the \"Width\" box "
                        "above.");
     p.Label21->setWordWrap(true);
-    FitWrappedText(p.Label21, 55);
+    ReserveWrappedHeight(p.Label21, 55);
     layout->addWidget(p.Label21);
     p.chkAddBorder = Named<QCheckBox>(p.tbGradient, "chkAddBorder");
     p.chkAddBorder->setText("&Add Border");

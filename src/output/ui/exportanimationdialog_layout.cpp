@@ -3,6 +3,7 @@
 #include "help/ui/showhelp.h"
 #include "output/ui/exportanimationdialog.h"
 #include "widgets/ui/colourdropdown.h"
+#include "widgets/ui/layoutparts.h"
 #include "widgets/ui/partsprogressbar.h"
 
 #include <QCheckBox>
@@ -35,14 +36,6 @@ NumericEdit* NumberBox(QWidget* parent, const char* name, int digits) {
     const QFontMetrics metrics = box->fontMetrics();
     box->setFixedWidth(metrics.horizontalAdvance(QString(digits, QChar('0'))) + metrics.height());
     return box;
-}
-
-QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
-    auto* row = new QHBoxLayout;
-    for (QWidget* widget : widgets)
-        row->addWidget(widget);
-    row->addStretch();
-    return row;
 }
 
 } // namespace
@@ -95,11 +88,11 @@ QGroupBox* ExportAnimationDialog::BuildOptionsGroup() {
     txtEnd->SetNumericOnly(true);
     txtEnd->setEnabled(false);
     inGroup->addLayout(
-        Row({rbBetween, txtStart, Label("and", fraOptions, "Label2", txtEnd), txtEnd}));
+        LeftAlignedRow({rbBetween, txtStart, Label("and", fraOptions, "Label2", txtEnd), txtEnd}));
     txtSkip = NumberBox(fraOptions, "txtSkip", 4);
     txtSkip->setText("1");
-    inGroup->addLayout(Row({txtSkip, Label("Include every 'n'th frame (1=every frame)", fraOptions,
-                                           "Label3", txtSkip)}));
+    inGroup->addLayout(LeftAlignedRow({txtSkip, Label("Include every 'n'th frame (1=every frame)",
+                                                      fraOptions, "Label3", txtSkip)}));
     chkLooping = Named(new QCheckBox("&Looping", fraOptions), "chkLooping");
     inGroup->addWidget(chkLooping);
     inGroup->addWidget(BuildLoopingGroup(fraOptions));
@@ -117,7 +110,7 @@ QGroupBox* ExportAnimationDialog::BuildLoopingGroup(QGroupBox* parent) {
     txtBlendFrameCount = NumberBox(fraLooping, "txtBlendFrameCount", 4);
     txtBlendFrameCount->setText("5");
     inGroup->addWidget(rbPingPong);
-    inGroup->addLayout(Row({rbBlendFrames, txtBlendFrameCount}));
+    inGroup->addLayout(LeftAlignedRow({rbBlendFrames, txtBlendFrameCount}));
     return fraLooping;
 }
 
@@ -138,7 +131,7 @@ QGroupBox* ExportAnimationDialog::BuildFormatGroup() {
     rbSaveBMP = Named(new QRadioButton("BMP Files", GroupBox2), "rbSaveBMP");
     rbSaveAVI = Named(new QRadioButton("AVI", GroupBox2), "rbSaveAVI");
     inGroup->addWidget(rbSaveGIF);
-    auto* transparency = Row({chkTransparent, scpTransparentColour});
+    auto* transparency = LeftAlignedRow({chkTransparent, scpTransparentColour});
     transparency->insertSpacing(0, metrics.height());
     inGroup->addLayout(transparency);
     inGroup->addWidget(rbSaveBMP);
@@ -162,7 +155,7 @@ QGroupBox* ExportAnimationDialog::BuildPreviewGroup() {
     auto* numbers = new QVBoxLayout;
     lblFrameNumber = Named(new QLabel(GroupBox1), "lblFrameNumber");
     lblLength = Named(new QLabel(GroupBox1), "lblLength");
-    numbers->addLayout(Row({Label("Frame ", GroupBox1, "Label4"), lblFrameNumber}));
+    numbers->addLayout(LeftAlignedRow({Label("Frame ", GroupBox1, "Label4"), lblFrameNumber}));
     numbers->addWidget(Label("Current Length", GroupBox1, "Label6"));
     numbers->addWidget(lblLength);
     numbers->addStretch();

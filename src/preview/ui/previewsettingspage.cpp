@@ -2,6 +2,7 @@
 
 #include "preview/textcontrast.h"
 #include "widgets/ui/colourdropdown.h"
+#include "widgets/ui/layoutparts.h"
 #include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>
@@ -20,19 +21,11 @@ namespace {
 /// How wide the page's wrapped texts are at least, in characters.
 constexpr int WrappedTextCharacters = 50;
 
-/// A tab passes no height-for-width on to its page, so a wrapped label reserves the height of
-/// its text wrapped at its least width itself.
-void ReserveWrappedHeight(QLabel* label, int width) {
-    const QRect text =
-        label->fontMetrics().boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, label->text());
-    label->setMinimumSize(width, text.height());
-}
-
 QLabel* WrappedLabel(QWidget* page, const char* name, const QString& text) {
     auto* label = new QLabel(text, page);
     label->setObjectName(name);
     label->setWordWrap(true);
-    ReserveWrappedHeight(label, label->fontMetrics().averageCharWidth() * WrappedTextCharacters);
+    ReserveWrappedHeight(label, WrappedTextCharacters);
     return label;
 }
 
