@@ -39,9 +39,8 @@ void MainWindow::ShowPreview() {
         return;
     }
     FollowInFullView(engine.TextureBitmap);
-    TexturePreview* view = preview.imgTexture;
-    view->Show(ComposeTilePreview(engine.TextureBitmap, view->size(), DesignPreviewSize,
-                                  preview.chkTile->isChecked()));
+    preview.imgTexture->ShowTexture(engine.TextureBitmap, DesignPreviewSize,
+                                    preview.chkTile->isChecked());
 }
 
 // The composition follows the Tile option by itself; switching it only needs a white slate

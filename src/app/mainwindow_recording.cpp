@@ -77,9 +77,7 @@ void MainWindow::ShowFrame(const Frame& frame) {
     // own block, while the display field and the texture bitmap keep the current size.
     const QImage bitmap = FrameToBitmap(frame, gradient.Colours);
     FollowInFullView(bitmap);
-    TexturePreview* view = preview.imgTexture;
-    view->Show(
-        ComposeTilePreview(bitmap, view->size(), DesignPreviewSize, preview.chkTile->isChecked()));
+    preview.imgTexture->ShowTexture(bitmap, DesignPreviewSize, preview.chkTile->isChecked());
 }
 
 void MainWindow::UpdateRecordingControls(int k) {

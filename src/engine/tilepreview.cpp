@@ -19,6 +19,31 @@ QRect SingleTarget(QSize texture, QSize control) {
         texture);
 }
 
+// Makes `image` an unshared image of the size and format, keeping its buffer when it is one.
+void FitImage(QImage& image, QSize size, QImage::Format format) {
+    if (image.size() != size || image.format() != format || !image.isDetached())
+        image = QImage(size, format);
+}
+
+// How QImage::scaled shrinks smoothly an image of a format it cannot average directly (the
+// texture bitmap's BGR888): it converts the image to RGB32 and averages areas when the image
+// shrinks to less than half in either direction or has a million pixels or more; otherwise
+// it paints the image bilinearly.
+bool ScaledByAveraging(QSize from, QSize to) {
+    return 2 * to.width() < from.width() || 2 * to.height() < from.height() ||
+           qint64(from.width()) * from.height() >= (qint64(1) << 20);
+}
+
+// The texture shrunk smoothly to `size`, the same pixels as QImage::scaled gives. Where Qt
+// would convert first, the RGB32 copy is made into `converted`, a buffer kept from frame to
+// frame, rather than into a new image every frame.
+QImage ReducedCopy(const QImage& texture, QSize size, QImage& converted) {
+    if (texture.format() != QImage::Format_BGR888 || !ScaledByAveraging(texture.size(), size))
+        return texture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    CopyOpaque(texture, QImage::Format_RGB32, converted);
+    return converted.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 bool NeedsReducedCopy(QSize texture, QSize threshold) {
@@ -44,19 +69,46 @@ void TileOnto(QImage& target, const QImage& tile) {
             painter.drawImage(x, y, tile);
 }
 
-TilePreview ComposeTilePreview(const QImage& texture, QSize control, QSize threshold, bool tile) {
-    if (!tile)
-        return {texture, SingleTarget(texture.size(), control)};
-    if (control.isEmpty())
-        return {};
-    QImage picture(control, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    if (NeedsReducedCopy(texture.size(), threshold))
-        TileOnto(picture, texture.scaled(ReducedCopySize(texture.size(), threshold),
-                                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    else
-        TileOnto(picture, texture);
-    return {picture, QRect(QPoint(0, 0), control)};
+void CopyOpaque(const QImage& image, QImage::Format format, QImage& copy) {
+    FitImage(copy, image.size(), format);
+    if (image.format() != QImage::Format_BGR888) {
+        QPainter painter(&copy);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, image);
+        return;
+    }
+    // The texture bitmap's own format: each pixel widened to 0xffRRGGBB in one pass.
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* from = image.constScanLine(y);
+        auto* to = reinterpret_cast<QRgb*>(copy.scanLine(y));
+        for (int x = 0; x < image.width(); ++x, from += 3)
+            to[x] = qRgb(from[2], from[1], from[0]);
+    }
+}
+
+void ComposeTilePreview(const QImage& texture, QSize control, QSize threshold, bool tile,
+                        TilePreview& preview, QImage& converted) {
+    if (!tile) {
+        // Qt draws ARGB32 stretched with the same pixels as the texture bitmap's BGR888, at
+        // half the cost; and the texture bitmap itself, which the next frame renders into,
+        // is not shared.
+        CopyOpaque(texture, QImage::Format_ARGB32, preview.Picture);
+        preview.Target = SingleTarget(texture.size(), control);
+        return;
+    }
+    if (control.isEmpty()) {
+        preview = {};
+        return;
+    }
+    FitImage(preview.Picture, control, QImage::Format_RGB32);
+    preview.Picture.fill(Qt::white);
+    preview.Target = QRect(QPoint(0, 0), control);
+    if (!NeedsReducedCopy(texture.size(), threshold)) {
+        TileOnto(preview.Picture, texture);
+        return;
+    }
+    TileOnto(preview.Picture,
+             ReducedCopy(texture, ReducedCopySize(texture.size(), threshold), converted));
 }
 
 } // namespace mottler

@@ -30,9 +30,20 @@ QSize ReducedCopySize(QSize texture, QSize threshold);
 void TileOnto(QImage& target, const QImage& tile);
 
 /// The preview of the texture in a control of the given size. Tile on: a control-sized
-/// picture tiled with the texture, or with its reduced copy when the texture exceeds the
-/// threshold. Tile off: the texture once, centred at its own size, or stretched over the
-/// whole control when it is wider or taller than the control.
-TilePreview ComposeTilePreview(const QImage& texture, QSize control, QSize threshold, bool tile);
+/// picture tiled with the texture, or with its reduced copy (smoothed) when the texture exceeds
+/// the threshold. Tile off: the texture once, centred at its own size, or stretched over the
+/// whole control when it is wider or taller than the control. The picture is RGB32 (tiled) or
+/// ARGB32 (once), opaque.
+///
+/// A run shows frame after frame: the picture is composed into `preview`'s own picture when
+/// that has the size already and nothing else shares it, and `converted` keeps the RGB32 copy
+/// the reduced copy is scaled from, so that no frame allocates the large images again (Qt
+/// still makes the small reduced copy itself).
+void ComposeTilePreview(const QImage& texture, QSize control, QSize threshold, bool tile,
+                        TilePreview& preview, QImage& converted);
+
+/// Copies an opaque image into `copy` in a 32-bit format (RGB32 or ARGB32: the pixels are
+/// 0xffRRGGBB in both), reusing `copy` when it has that size and format and is not shared.
+void CopyOpaque(const QImage& image, QImage::Format format, QImage& copy);
 
 } // namespace mottler

@@ -15,6 +15,14 @@ QImage Numbered(int w, int h) {
     return image;
 }
 
+/// A preview composed afresh.
+TilePreview Compose(const QImage& texture, QSize control, bool tile) {
+    TilePreview preview;
+    QImage converted;
+    ComposeTilePreview(texture, control, DesignPreviewSize, tile, preview, converted);
+    return preview;
+}
+
 } // namespace
 
 TEST(ReducedCopySize, FitsTwiceTheLongerSideIntoThePreviewWidth) {
@@ -28,8 +36,7 @@ TEST(ReducedCopySize, FitsTwiceTheLongerSideIntoThePreviewWidth) {
 
 TEST(ComposeTilePreview, TilesASmallTextureCuttingTheLastColumnAndRow) {
     const QImage texture = Numbered(100, 100);
-    const TilePreview preview =
-        ComposeTilePreview(texture, DesignPreviewSize, DesignPreviewSize, true);
+    const TilePreview preview = Compose(texture, DesignPreviewSize, true);
     ASSERT_EQ(preview.Picture.size(), DesignPreviewSize);
     EXPECT_EQ(preview.Target, QRect(0, 0, 348, 453));
     EXPECT_EQ(preview.Picture.pixel(0, 0), texture.pixel(0, 0));
@@ -40,11 +47,68 @@ TEST(ComposeTilePreview, TilesASmallTextureCuttingTheLastColumnAndRow) {
 
 TEST(ComposeTilePreview, ShowsTheTextureOnceCentredOrStretchedWhenTileIsOff) {
     const QImage small = Numbered(100, 100);
-    const TilePreview once = ComposeTilePreview(small, DesignPreviewSize, DesignPreviewSize, false);
-    EXPECT_EQ(once.Picture, small);
+    const TilePreview once = Compose(small, DesignPreviewSize, false);
+    EXPECT_EQ(once.Picture, small.convertToFormat(QImage::Format_ARGB32));
     EXPECT_EQ(once.Target, QRect(124, 176, 100, 100));
 
-    const TilePreview large =
-        ComposeTilePreview(Numbered(600, 600), DesignPreviewSize, DesignPreviewSize, false);
+    const TilePreview large = Compose(Numbered(600, 600), DesignPreviewSize, false);
     EXPECT_EQ(large.Target, QRect(0, 0, 348, 453));
+}
+
+// Shrunk to more than half (painted by Qt) and to less than half (averaged by Qt).
+TEST(ComposeTilePreview, ReducedCopyIsTheSmoothlyScaledTextureTiled) {
+    for (const QSize size : {QSize(400, 200), QSize(800, 600)}) {
+        const QImage texture = Numbered(size.width(), size.height());
+        const QImage copy = texture.scaled(ReducedCopySize(size, DesignPreviewSize),
+                                           Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QImage expected(DesignPreviewSize, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        TileOnto(expected, copy);
+        EXPECT_EQ(Compose(texture, DesignPreviewSize, true).Picture, expected) << size.width();
+    }
+}
+
+TEST(ComposeTilePreview, FrameAfterFrameReusesThePicturesAndMatchesAFreshComposition) {
+    for (const QSize size : {QSize(100, 100), QSize(400, 200), QSize(800, 600)}) {
+        for (const bool tile : {true, false}) {
+            TilePreview preview;
+            QImage converted;
+            ComposeTilePreview(Numbered(size.width(), size.height()), DesignPreviewSize,
+                               DesignPreviewSize, tile, preview, converted);
+            const uchar* pixels = preview.Picture.constBits();
+            QImage next = Numbered(size.width(), size.height());
+            next.fill(qRgb(9, 8, 7));
+            next.setPixel(3, 2, qRgb(200, 100, 50));
+            ComposeTilePreview(next, DesignPreviewSize, DesignPreviewSize, tile, preview,
+                               converted);
+            EXPECT_EQ(preview.Picture.constBits(), pixels) << "no new picture for a frame";
+            const TilePreview fresh = Compose(next, DesignPreviewSize, tile);
+            EXPECT_EQ(preview.Picture, fresh.Picture);
+            EXPECT_EQ(preview.Target, fresh.Target);
+        }
+    }
+}
+
+TEST(ComposeTilePreview, LeavesAPictureSharedElsewhereAsItWas) {
+    TilePreview preview;
+    QImage converted;
+    ComposeTilePreview(Numbered(100, 100), DesignPreviewSize, DesignPreviewSize, true, preview,
+                       converted);
+    const QImage kept = preview.Picture;
+    const QImage before = kept.copy();
+    QImage other(100, 100, QImage::Format_BGR888);
+    other.fill(Qt::black);
+    ComposeTilePreview(other, DesignPreviewSize, DesignPreviewSize, true, preview, converted);
+    EXPECT_EQ(kept, before);
+    EXPECT_EQ(preview.Picture.pixel(10, 10), qRgb(0, 0, 0));
+}
+
+TEST(CopyOpaque, GivesThePixelsQtsConversionGives) {
+    QImage copy;
+    for (const QImage::Format from : {QImage::Format_BGR888, QImage::Format_RGB888})
+        for (const QImage::Format to : {QImage::Format_RGB32, QImage::Format_ARGB32}) {
+            const QImage image = Numbered(30, 20).convertToFormat(from);
+            CopyOpaque(image, to, copy);
+            EXPECT_EQ(copy, image.convertToFormat(to));
+        }
 }

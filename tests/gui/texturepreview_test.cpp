@@ -29,5 +29,20 @@ TEST(TexturePreview, ShrunkPictureIsSmoothedWhileFullSizeStaysExact) {
     EXPECT_EQ(full, board);
 }
 
+// The texture shown once, stretched over the control, looks as the bitmap itself drawn there
+// does, although the control draws it from its own copy.
+TEST(TexturePreview, StretchedTextureLooksAsTheBitmapItselfDrawn) {
+    QImage texture(800, 600, QImage::Format_BGR888);
+    for (int y = 0; y < texture.height(); ++y)
+        for (int x = 0; x < texture.width(); ++x)
+            texture.setPixel(x, y, qRgb((x * 7 + y * 13 + x * y) % 256, (x ^ y) & 255, x % 251));
+    TexturePreview view(nullptr);
+    view.resize(348, 453);
+    view.Show({texture, view.rect()});
+    const QImage bitmapDrawn = view.grab().toImage();
+    view.ShowTexture(texture, DesignPreviewSize, false);
+    EXPECT_EQ(view.grab().toImage(), bitmapDrawn);
+}
+
 } // namespace
 } // namespace mottler

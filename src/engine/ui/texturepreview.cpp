@@ -14,6 +14,11 @@ void TexturePreview::Show(TilePreview preview) {
     repaint();
 }
 
+void TexturePreview::ShowTexture(const QImage& texture, QSize threshold, bool tile) {
+    ComposeTilePreview(texture, size(), threshold, tile, shown, converted);
+    repaint();
+}
+
 void TexturePreview::Clear() {
     shown = TilePreview{};
     update();
@@ -21,7 +26,9 @@ void TexturePreview::Clear() {
 
 void TexturePreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    // An opaque picture over the whole control leaves nothing of the white showing.
+    if (shown.Picture.isNull() || shown.Picture.hasAlphaChannel() || shown.Target != rect())
+        painter.fillRect(rect(), Qt::white);
     if (shown.Picture.isNull())
         return;
     // A texture larger than the preview is shrunk smoothly; at full size every pixel is exact.

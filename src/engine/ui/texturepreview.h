@@ -14,6 +14,9 @@ public:
     explicit TexturePreview(QWidget* parent);
 
     void Show(TilePreview preview);
+    /// Composes the preview of the texture at the control's size (see ComposeTilePreview) into
+    /// the pictures the control keeps from the previous frame, and repaints.
+    void ShowTexture(const QImage& texture, QSize threshold, bool tile);
     /// A white control, as after a texture-size change.
     void Clear();
     const TilePreview& Shown() const { return shown; }
@@ -32,6 +35,7 @@ protected:
 
 private:
     TilePreview shown;
+    QImage converted; ///< the texture as RGB32, which its reduced copy is scaled from
 };
 
 } // namespace mottler
