@@ -138,7 +138,7 @@ void MainWindow::FormCreate() {
     page.spFactorA->setRange(page.tbFactorA->minimum(), page.tbFactorA->maximum());
     page.spFactorB->setRange(page.tbFactorB->minimum(), page.tbFactorB->maximum());
     ShowFactors();
-    SetPreviewMode(preview.chkTile->isChecked());
+    SetPreviewMode(document.Settings.Tile);
 }
 
 void MainWindow::WarnAboutColourDepth() {

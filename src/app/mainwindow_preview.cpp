@@ -15,8 +15,10 @@
 namespace mottler {
 
 void MainWindow::ConnectPreview() {
+    connect(preview.chkTile, &QCheckBox::toggled, this,
+            [this](bool checked) { document.Settings.Tile = checked; });
     connect(preview.chkTile, &QCheckBox::clicked, this, [this] {
-        SetPreviewMode(preview.chkTile->isChecked());
+        SetPreviewMode(document.Settings.Tile);
         ShowPreview();
     });
     connect(preview.chkAnimate, &QCheckBox::clicked, this,
@@ -40,7 +42,7 @@ void MainWindow::ShowPreview() {
     }
     FollowInFullView(engine.TextureBitmap);
     preview.imgTexture->ShowTexture(engine.TextureBitmap, DesignPreviewSize,
-                                    preview.chkTile->isChecked());
+                                    document.Settings.Tile);
 }
 
 // The composition follows the Tile option by itself; switching it only needs a white slate
@@ -51,7 +53,7 @@ void MainWindow::SetPreviewMode(bool) {
 
 void MainWindow::SizeTextureBitmap(int width, int height) {
     preview.lblTextureSize->setText(QStringLiteral("%1 by %2").arg(width).arg(height));
-    SetPreviewMode(preview.chkTile->isChecked());
+    SetPreviewMode(document.Settings.Tile);
 }
 
 // A resize recomposes the preview for the new size and says how much of it is shown.

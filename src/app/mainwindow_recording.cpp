@@ -1,6 +1,7 @@
 // Recorded frames: showing a frame from the trackbar, playback, the recording switches and the
 // record-to-file options, and the recording controls' update at the end of a run.
 #include "app/mainwindow.h"
+#include "base/numbers.h"
 #include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
 #include "output/ui/exportanimationdialog.h"
@@ -28,6 +29,8 @@ void MainWindow::ConnectRecording() {
         document.Record = checked;
         chkRecordClick();
     });
+    connect(r.txtRecordMod, &QLineEdit::textChanged, this,
+            [this](const QString& text) { document.RecordEvery = IntValue(text); });
     connect(r.btnBack, &QPushButton::clicked, this, [this] { btnBackClick(); });
     connect(r.btnForward, &QPushButton::clicked, this, [this] { btnForwardClick(); });
     connect(r.btnPlay, &QPushButton::clicked, this, [this] { btnPlayClick(); });
@@ -46,7 +49,7 @@ bool MainWindow::RecordsToFile() const {
 }
 
 int MainWindow::RecordEvery() const {
-    return EffectiveRecordEvery(recording.txtRecordMod->IntValue());
+    return EffectiveRecordEvery(document.RecordEvery);
 }
 
 void MainWindow::tbFramesChange() {
@@ -77,7 +80,7 @@ void MainWindow::ShowFrame(const Frame& frame) {
     // own block, while the display field and the texture bitmap keep the current size.
     const QImage bitmap = FrameToBitmap(frame, gradient.Colours);
     FollowInFullView(bitmap);
-    preview.imgTexture->ShowTexture(bitmap, DesignPreviewSize, preview.chkTile->isChecked());
+    preview.imgTexture->ShowTexture(bitmap, DesignPreviewSize, document.Settings.Tile);
 }
 
 void MainWindow::UpdateRecordingControls(int k) {

@@ -44,7 +44,7 @@ void RunRecorder::ClearFrames() {
 }
 
 void RunRecorder::RecordStep(int iteration, bool firstOfRun) {
-    const int recordEvery = window.Recording().txtRecordMod->IntValue();
+    const int recordEvery = window.Document().RecordEvery;
     if (direct) {
         direct->RecordStep(window.Document().Engine.TextureBitmap, iteration, firstOfRun,
                            recordEvery);

@@ -36,8 +36,8 @@ public:
     /// was last given (typed, or set by a seeding or a preset load), read as IntValue reads a
     /// box. ImageFile: the picture of the "Image File" type. Width and Height follow the
     /// engine's size. Animate and AnimateEvery (read as IntValue reads a box) are what the
-    /// animation switch and its box were last given. The advanced values are in Advanced, as
-    /// texts; Tile is still read from its control.
+    /// animation switch and its box were last given, Tile what the Tile box was last given.
+    /// The advanced values are in Advanced, as texts.
     TextureSettings Settings;
     /// The Advanced window's values as its boxes were last given them, and whether it is
     /// shown; a run converts them when it starts (AdvancedFactors).
@@ -52,6 +52,9 @@ public:
     /// The "Record Every" switch: runs record their frames (into memory, or into a file when
     /// the recording options say so).
     bool Record = false;
+    /// The "Record Every" number as its box was last given it, read as IntValue reads a box
+    /// (the recording takes values below 1 as 1).
+    int RecordEvery = 1;
 
     /// The values of the "Gradient Settings" tab.
     GradientSettings FadingBorder;

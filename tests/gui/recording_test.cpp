@@ -53,8 +53,16 @@ TEST_F(RecordingTest, ARunRecordsAndAnimatesAsTheDocumentSays) {
     R().chkRecord->blockSignals(true);
     R().chkRecord->setChecked(false);
     R().chkRecord->blockSignals(false);
+    R().txtRecordMod->blockSignals(true);
+    R().txtRecordMod->setText("5");
+    R().txtRecordMod->blockSignals(false);
     Generate(31, 10);
     EXPECT_EQ(W().Document().Frames.Count(), 10);
+
+    R().txtRecordMod->setText("2");
+    EXPECT_EQ(W().Document().RecordEvery, 2);
+    Generate(31, 10);
+    EXPECT_EQ(W().Document().Frames.Count(), 5);
 
     Click(W().Preview().chkAnimate);
     W().Preview().txtAnimateMod->setText("3");
