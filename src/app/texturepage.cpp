@@ -1,6 +1,7 @@
 #include "app/texturepage.h"
 
 #include "base/presetkeys.h"
+#include "widgets/ui/layoutparts.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/toolicons.h"
 
@@ -20,20 +21,8 @@ namespace {
 // The gradient editor and the contrast and brightness strips draw in an area of this size.
 constexpr QSize GradientAreaSize(168, 298);
 
-template <typename W> W* Make(QWidget* page, const char* name) {
-    auto* widget = new W(page);
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* Caption(QWidget* page, const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text, page);
-    label->setBuddy(buddy);
-    return label;
-}
-
 QToolButton* ToolButton(QWidget* page, const char* name, const QIcon& icon, const QString& hint) {
-    auto* button = Make<QToolButton>(page, name);
+    auto* button = NamedWidget<QToolButton>(page, name);
     button->setIcon(icon);
     button->setToolTip(hint);
     button->setAccessibleName(hint);
@@ -53,7 +42,7 @@ QVBoxLayout* CaptionedRow(QLabel* caption, QWidget* box, QToolButton* button) {
 }
 
 QSlider* Trackbar(QWidget* page, const char* name, int position) {
-    auto* bar = Make<QSlider>(page, name);
+    auto* bar = NamedWidget<QSlider>(page, name);
     bar->setOrientation(Qt::Vertical);
     bar->setInvertedAppearance(true); // minimum at the top, as on a vertical trackbar
     bar->setInvertedControls(true);
@@ -67,32 +56,32 @@ QSlider* Trackbar(QWidget* page, const char* name, int position) {
 }
 
 QSpinBox* SpinBox(QWidget* page, const char* name) {
-    auto* box = Make<QSpinBox>(page, name);
+    auto* box = NamedWidget<QSpinBox>(page, name);
     box->setRange(0, 1000);
     return box;
 }
 
 QLayout* BuildSeedRow(QWidget* page, TexturePage& p) {
-    p.txtRandomSeed = Make<NumericEdit>(page, "txtRandomSeed");
+    p.txtRandomSeed = NamedWidget<NumericEdit>(page, "txtRandomSeed");
     p.txtRandomSeed->SetNumericOnly(true);
     p.txtRandomSeed->setMinimumWidth(
         p.txtRandomSeed->fontMetrics().horizontalAdvance("-2147483648") + 12);
     p.btnRandomize =
         ToolButton(page, "btnRandomize", ToolIcon("view-refresh", QStyle::SP_BrowserReload),
                    "Create a variation on the current image");
-    return CaptionedRow(Caption(page, "Ra&ndom Seed", p.txtRandomSeed), p.txtRandomSeed,
+    return CaptionedRow(BuddyCaption(page, "Ra&ndom Seed", p.txtRandomSeed), p.txtRandomSeed,
                         p.btnRandomize);
 }
 
 QLayout* BuildTextureTypeRow(QWidget* page, TexturePage& p) {
-    p.cmbTextureType = Make<QComboBox>(page, "cmbTextureType");
+    p.cmbTextureType = NamedWidget<QComboBox>(page, "cmbTextureType");
     p.cmbTextureType->addItems({"Random Noise", "Random Shapes", "Noise and Shapes", "Image File"});
     p.btnOpenImage =
         ToolButton(page, "btnOpenImage", ToolIcon("document-open", QStyle::SP_DialogOpenButton),
                    "Open an image");
     p.btnOpenImage->setEnabled(false);
-    return CaptionedRow(Caption(page, "Initial T&extureType", p.cmbTextureType), p.cmbTextureType,
-                        p.btnOpenImage);
+    return CaptionedRow(BuddyCaption(page, "Initial T&extureType", p.cmbTextureType),
+                        p.cmbTextureType, p.btnOpenImage);
 }
 
 // Three columns, each a caption over a vertical trackbar over its spin box.
@@ -109,7 +98,7 @@ QLayout* BuildFactorColumns(QWidget* page, TexturePage& p) {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     for (int i = 0; i < 3; ++i) {
-        QLabel* caption = Caption(page, captions[i], boxes[i]);
+        QLabel* caption = BuddyCaption(page, captions[i], boxes[i]);
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         bars[i]->setAccessibleName(caption->text().remove('&'));
         grid->addWidget(caption, 0, i);
@@ -122,24 +111,24 @@ QLayout* BuildFactorColumns(QWidget* page, TexturePage& p) {
 }
 
 QLayout* BuildCommands(QWidget* page, TexturePage& p) {
-    p.cmbDrift = Make<QComboBox>(page, "cmbDrift");
+    p.cmbDrift = NamedWidget<QComboBox>(page, "cmbDrift");
     p.cmbDrift->addItems({"No drift", "Left", "Right", "Up", "Down"});
-    p.btnChangeMode = Make<QPushButton>(page, "btnChangeMode");
+    p.btnChangeMode = NamedWidget<QPushButton>(page, "btnChangeMode");
     p.btnChangeMode->setText("Ad&vanced");
     p.btnChangeMode->setToolTip("Alter more of Mottler's growth factors !");
     auto* drift = new QGridLayout;
     drift->setVerticalSpacing(2);
-    drift->addWidget(Caption(page, "&Drift Texture", p.cmbDrift), 0, 0);
+    drift->addWidget(BuddyCaption(page, "&Drift Texture", p.cmbDrift), 0, 0);
     drift->addWidget(p.cmbDrift, 1, 0);
     drift->addWidget(p.btnChangeMode, 1, 1);
 
-    p.btnGo = Make<QPushButton>(page, "btnGo");
+    p.btnGo = NamedWidget<QPushButton>(page, "btnGo");
     p.btnGo->setText("&Generate Texture");
     p.btnGo->setToolTip("This is probably the best button to push");
     QFont bold = p.btnGo->font();
     bold.setBold(true);
     p.btnGo->setFont(bold);
-    p.btnContinue = Make<QPushButton>(page, "btnContinue");
+    p.btnContinue = NamedWidget<QPushButton>(page, "btnContinue");
     p.btnContinue->setText("C&ontinue");
     p.btnContinue->setEnabled(false);
     auto* go = new QHBoxLayout;
@@ -154,7 +143,7 @@ QLayout* BuildCommands(QWidget* page, TexturePage& p) {
 
 // The preset list over the area where the gradient editor draws.
 QLayout* BuildPresetColumn(QWidget* page, TexturePage& p) {
-    p.cmbPresets = Make<QComboBox>(page, "cmbPresets");
+    p.cmbPresets = NamedWidget<QComboBox>(page, "cmbPresets");
     // Wide enough for the longest built-in name; a longer one is cut short and shown whole
     // in the hint.
     p.cmbPresets->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -165,11 +154,11 @@ QLayout* BuildPresetColumn(QWidget* page, TexturePage& p) {
         ToolButton(page, "btnSavePreset", ToolIcon("document-save", QStyle::SP_DialogSaveButton),
                    "Save this pattern");
     p.btnSavePreset->setEnabled(false);
-    p.pnlGradient = Make<QWidget>(page, "pnlGradient");
+    p.pnlGradient = NamedWidget<QWidget>(page, "pnlGradient");
     p.pnlGradient->setFixedSize(GradientAreaSize);
     auto* column = new QVBoxLayout;
     column->addLayout(
-        CaptionedRow(Caption(page, "&Presets", p.cmbPresets), p.cmbPresets, p.btnSavePreset));
+        CaptionedRow(BuddyCaption(page, "&Presets", p.cmbPresets), p.cmbPresets, p.btnSavePreset));
     column->addWidget(p.pnlGradient, 0, Qt::AlignLeft);
     column->addStretch();
     return column;

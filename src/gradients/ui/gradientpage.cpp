@@ -19,22 +19,10 @@
 namespace mottler {
 namespace {
 
-template <typename W> W* Named(QWidget* parent, const char* name) {
-    auto* widget = new W(parent);
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
 // The colour box keeps its design size while its entry fits; a larger font widens and
 // heightens it by what the entry needs beyond that.
 ColourDropDown* ColourBox(QWidget* parent, const char* name) {
-    auto* box = Named<ColourDropDown>(parent, name);
+    auto* box = NamedWidget<ColourDropDown>(parent, name);
     const QSize growth = (box->Entry()->sizeHint() - box->Entry()->size()).expandedTo(QSize(0, 0));
     box->setMinimumSize(box->sizeHint() + growth);
     box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -43,7 +31,7 @@ ColourDropDown* ColourBox(QWidget* parent, const char* name) {
 
 // A numeric box wide enough for `digits` digits in its own font.
 NumericEdit* NumberBox(QWidget* parent, const char* name, const QString& hint, int digits) {
-    auto* box = Named<NumericEdit>(parent, name);
+    auto* box = NamedWidget<NumericEdit>(parent, name);
     box->SetNumericOnly(true);
     box->setToolTip(hint);
     QStyleOptionFrame option;
@@ -66,52 +54,52 @@ void AddRow(QGridLayout* grid, QLabel* label, QLayout* field) {
 
 QGridLayout* BuildGradientRows(QWidget* page, GradientPage& p) {
     auto* grid = new QGridLayout;
-    p.cmbGradients = Named<QComboBox>(page, "cmbGradients");
+    p.cmbGradients = NamedWidget<QComboBox>(page, "cmbGradients");
     p.cmbGradients->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    p.btnSaveGradient = Named<QToolButton>(page, "btnSaveGradient");
+    p.btnSaveGradient = NamedWidget<QToolButton>(page, "btnSaveGradient");
     p.btnSaveGradient->setIcon(page->style()->standardIcon(QStyle::SP_DialogSaveButton));
     p.btnSaveGradient->setToolTip("Save this pattern");
-    AddRow(grid, Caption(page, "&Presets", p.cmbGradients),
+    AddRow(grid, BuddyCaption(page, "&Presets", p.cmbGradients),
            LeftAlignedRow({p.cmbGradients, p.btnSaveGradient}));
 
     p.scpStartColour = ColourBox(page, "scpStartColour");
-    AddRow(grid, Caption(page, "Gradient &Start Color", p.scpStartColour->Entry()),
+    AddRow(grid, BuddyCaption(page, "Gradient &Start Color", p.scpStartColour->Entry()),
            LeftAlignedRow({p.scpStartColour}));
     p.scpEndColour = ColourBox(page, "scpEndColour");
-    AddRow(grid, Caption(page, "Gradient &End Color", p.scpEndColour->Entry()),
+    AddRow(grid, BuddyCaption(page, "Gradient &End Color", p.scpEndColour->Entry()),
            LeftAlignedRow({p.scpEndColour}));
 
-    p.chkUseTextureGradient = Named<QCheckBox>(page, "chkUseTextureGradient");
+    p.chkUseTextureGradient = NamedWidget<QCheckBox>(page, "chkUseTextureGradient");
     p.chkUseTextureGradient->setText("Use Texture gradient (Forces Width=256)");
     p.chkUseTextureGradient->setToolTip("Uses the color gradient from the Texture Settings tab");
     grid->addWidget(p.chkUseTextureGradient, grid->rowCount(), 0, 1, 2);
 
     p.txtGradientWidth = NumberBox(page, "txtGradientWidth", "The width of the gradient", 5);
-    p.udWidth = Named<UpDown>(page, "udWidth");
+    p.udWidth = NamedWidget<UpDown>(page, "udWidth");
     p.udWidth->SetRange(1, 10000);
     p.udWidth->SetPosition(1);
-    AddRow(grid, Caption(page, "&Width", p.txtGradientWidth),
+    AddRow(grid, BuddyCaption(page, "&Width", p.txtGradientWidth),
            LeftAlignedRow({p.txtGradientWidth, p.udWidth}));
 
     p.scpBGColour = ColourBox(page, "scpBGColour");
-    AddRow(grid, Caption(page, "&Background Color", p.scpBGColour->Entry()),
+    AddRow(grid, BuddyCaption(page, "&Background Color", p.scpBGColour->Entry()),
            LeftAlignedRow({p.scpBGColour}));
     grid->setColumnStretch(1, 1);
     return grid;
 }
 
 QGroupBox* BuildBorderGroup(QWidget* page, GradientPage& p) {
-    p.fraBorder = Named<QGroupBox>(page, "fraBorder");
+    p.fraBorder = NamedWidget<QGroupBox>(page, "fraBorder");
     auto* grid = new QGridLayout(p.fraBorder);
     p.txtBorderWidth = NumberBox(p.fraBorder, "txtBorderWidth",
                                  "The width of the border between the gradient and background", 3);
-    p.udBorderWidth = Named<UpDown>(p.fraBorder, "udBorderWidth");
+    p.udBorderWidth = NamedWidget<UpDown>(p.fraBorder, "udBorderWidth");
     p.udBorderWidth->SetRange(1, 999);
     p.udBorderWidth->SetPosition(1);
-    AddRow(grid, Caption(p.fraBorder, "Border Width", p.txtBorderWidth),
+    AddRow(grid, BuddyCaption(p.fraBorder, "Border Width", p.txtBorderWidth),
            LeftAlignedRow({p.txtBorderWidth, p.udBorderWidth}));
     p.scpBorderColour = ColourBox(p.fraBorder, "scpBorderColour");
-    AddRow(grid, Caption(p.fraBorder, "Border Color", p.scpBorderColour->Entry()),
+    AddRow(grid, BuddyCaption(p.fraBorder, "Border Color", p.scpBorderColour->Entry()),
            LeftAlignedRow({p.scpBorderColour}));
     grid->setColumnStretch(1, 1);
     p.fraBorder->setEnabled(false);
@@ -119,7 +107,7 @@ QGroupBox* BuildBorderGroup(QWidget* page, GradientPage& p) {
 }
 
 QGroupBox* BuildOutputSizeGroup(QWidget* page, GradientPage& p) {
-    p.fraBorderOutputSize = Named<QGroupBox>(page, "fraBorderOutputSize");
+    p.fraBorderOutputSize = NamedWidget<QGroupBox>(page, "fraBorderOutputSize");
     p.fraBorderOutputSize->setTitle("&Output Size for Fading Border");
     QWidget* group = p.fraBorderOutputSize;
     p.txtSaveWidth = NumberBox(group, "txtSaveWidth", "The width of the gradient", 6);
@@ -127,7 +115,7 @@ QGroupBox* BuildOutputSizeGroup(QWidget* page, GradientPage& p) {
     auto* row = new QHBoxLayout(group);
     for (NumericEdit* box : {p.txtSaveWidth, p.txtSaveHeight}) {
         box->SetMin(1);
-        row->addWidget(Caption(group, box == p.txtSaveWidth ? "Width" : "Height", box));
+        row->addWidget(BuddyCaption(group, box == p.txtSaveWidth ? "Width" : "Height", box));
         row->addWidget(box);
     }
     row->addStretch();
@@ -142,14 +130,14 @@ GradientPage BuildGradientPage(QWidget* parent) {
     p.tbGradient->setObjectName("tbGradient");
     auto* layout = new QVBoxLayout(p.tbGradient);
     layout->addLayout(BuildGradientRows(p.tbGradient, p));
-    p.Label21 = Named<QLabel>(p.tbGradient, "Label21");
+    p.Label21 = NamedWidget<QLabel>(p.tbGradient, "Label21");
     p.Label21->setText("You can adjust the width of the gradient by holding down the left mouse "
                        "button in the \"Tile Preview\" window, or by using the \"Width\" box "
                        "above.");
     p.Label21->setWordWrap(true);
     ReserveWrappedHeight(p.Label21, 55);
     layout->addWidget(p.Label21);
-    p.chkAddBorder = Named<QCheckBox>(p.tbGradient, "chkAddBorder");
+    p.chkAddBorder = NamedWidget<QCheckBox>(p.tbGradient, "chkAddBorder");
     p.chkAddBorder->setText("&Add Border");
     p.chkAddBorder->setToolTip("Display a graduated border to the right of the main gradient");
     layout->addWidget(p.chkAddBorder);

@@ -5,6 +5,12 @@
 
 namespace mottler {
 
+QLabel* BuddyCaption(QWidget* parent, const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
 QHBoxLayout* LeftAlignedRow(std::initializer_list<QWidget*> widgets) {
     auto* row = new QHBoxLayout;
     for (QWidget* widget : widgets)
