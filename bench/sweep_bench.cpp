@@ -1,6 +1,7 @@
 // Speed of the growth sweep in cells per second at the sizes users grow most, for every way
 // of sweeping, and in the same run each one's speed against the plain one-cell-at-a-time
 // implementation the tests check the engine with ("x reference").
+#include "engine/certifiedsweep.h"
 #include "engine/engine.h"
 #include "engine/growth.h"
 #include "engine/random.h"
@@ -160,6 +161,27 @@ static void BM_SweepX87(benchmark::State& state) {
         state, [](TextureEngine& e, const SweepCoefficients& k) { Sweep(e, k); }, false);
 }
 
+// The certified double-precision sweep at one vector width (CPU time), with the cells it
+// computed again in extended precision per ten million.
+static void BM_SweepCertified(benchmark::State& state) {
+    const auto width = static_cast<VectorWidth>(state.range(2));
+    if (!HasVectorWidth(width)) {
+        state.SkipWithError("this processor lacks these instructions");
+        return;
+    }
+    state.SetLabel(VectorWidthName(width));
+    long recomputed = 0;
+    TimeSweeps(
+        state,
+        [&](TextureEngine& e, const SweepCoefficients& k) {
+            recomputed += CertifiedSweep(e, k, width);
+        },
+        false);
+    state.counters["recomputed per 10M"] =
+        1e7 * double(recomputed) /
+        (double(state.range(0) * state.range(1)) * double(state.iterations()));
+}
+
 // The x87 sweep on a team of threads (wall time: the figures suffer when the machine is busy).
 static void BM_SweepX87Threads(benchmark::State& state) {
     SweepTeam team(static_cast<int>(state.range(2)));
@@ -205,6 +227,11 @@ static void BM_RenderGrowthFrame(benchmark::State& state) {
 #define MOTTLER_SIZES(b) b->Args({100, 100})->Args({400, 300})->Args({800, 600})
 MOTTLER_SIZES(BENCHMARK(BM_Reference))->Unit(benchmark::kMillisecond);
 MOTTLER_SIZES(BENCHMARK(BM_SweepX87))->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SweepCertified)
+    ->ArgsProduct({{100}, {100}, {0, 1, 2}})
+    ->ArgsProduct({{400}, {300}, {0, 1, 2}})
+    ->ArgsProduct({{800}, {600}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SweepX87Threads)
     ->ArgsProduct({{100}, {100}, {2, 3}})
     ->ArgsProduct({{400}, {300}, {2, 3}})

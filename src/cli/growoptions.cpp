@@ -17,7 +17,6 @@ constexpr double RealMax = 3.0e38;
 const QStringList TypeNames{"noise", "shapes", "both", "image"};
 const QStringList DriftNames{"none", "left", "right", "up", "down"};
 const QStringList FitNames{"stretch", "keep"};
-const QStringList EngineNames{"auto", "x87"};
 constexpr int MostThreads = 64;
 
 QString NonEmptyText(Arguments& a) {
@@ -26,6 +25,14 @@ QString NonEmptyText(Arguments& a) {
         throw UsageError(
             QStringLiteral("option %1 needs a value that is not empty").arg(a.Option()));
     return text;
+}
+
+SweepEngine SweepEngineOption(Arguments& a) {
+    const auto engine = static_cast<SweepEngine>(a.Choice(SweepEngineNames()));
+    if (!EngineRunsHere(engine))
+        throw UsageError(QStringLiteral("option --engine: this processor cannot run %1")
+                             .arg(SweepEngineNames()[int(engine)]));
+    return engine;
 }
 
 /// A value the growth uses as a float: every finite float is taken, including those a
@@ -89,12 +96,14 @@ Growth:
   --zero 0-2           negative A becomes 0 (0), B (1) or |A| (2); default 0
   --drift D            none, left, right, up, down (or 0-4); default none
   --progress           report every tenth iteration on stderr
-  --engine E           the sweep's code: auto (default: the fastest this build has, with
-                       two threads on large textures, 800 x 600 and up, when the machine
-                       has a core to spare) or x87 (the extended-precision sweep on one
-                       thread); MOTTLER_ENGINE in the environment overrides it
-  --threads N          threads for the sweep, 1 to 64, with either engine. Every engine
-                       and thread count grows the same texture bit for bit
+  --engine E           the sweep's code: auto (default: avx512, avx2 or sse2, the widest
+                       this processor runs), x87 (extended precision throughout), or
+                       sse2, avx2, avx512 (double precision in vector lanes, each cell
+                       checked and redone in extended precision where that could
+                       differ); MOTTLER_ENGINE in the environment overrides it
+  --threads N          threads for the x87 sweep, 1 to 64 (default 1); with auto, more
+                       than one sweeps with x87. Every engine and thread count grows the
+                       same texture bit for bit
 
 Colours:
 )";
@@ -174,7 +183,7 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
         else if (opt == "--zero")
             o.Texture.Zero = a.Integer(0, 2);
         else if (opt == "--engine")
-            o.Sweeping.Engine = a.Choice(EngineNames) == 0 ? SweepEngine::Auto : SweepEngine::X87;
+            o.Sweeping.Engine = SweepEngineOption(a);
         else if (opt == "--threads")
             o.Sweeping.Threads = a.Integer(1, MostThreads);
         else if (opt == "--drift")

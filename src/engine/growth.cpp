@@ -75,7 +75,7 @@ void Run::Prepare() {
     }
     observer.IterationsPlanned(params.Iterations);
     coefficients = CoefficientsFrom(observer.ReadFactors());
-    sweeper.emplace(WithEnvironmentEngine(params.Sweeping), engine.Width(), engine.Height());
+    sweeper.emplace(WithEnvironmentEngine(params.Sweeping));
     observer.EscapePressed(); // an Escape pressed before the run does not count
     observer.ProgressShown();
 }

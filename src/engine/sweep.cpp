@@ -1,5 +1,6 @@
 #include "engine/sweep.h"
 
+#include "engine/certifiedsweep.h"
 #include "engine/wavefront.h"
 
 #include <algorithm>
@@ -17,7 +18,8 @@ float DiffusionFromFactor(double factor) {
 }
 
 std::size_t SweepScratchCells(int width) {
-    return 2 * WavefrontRows * static_cast<std::size_t>(width);
+    return std::max(2 * WavefrontRows * static_cast<std::size_t>(width),
+                    CertifiedScratchCells(width));
 }
 
 void Sweep(TextureEngine& engine, const SweepCoefficients& k) {

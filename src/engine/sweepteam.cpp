@@ -185,12 +185,13 @@ template <int Zero, int Rows> bool SweepTeam::Crew::PacedGroup(int t, int group)
     SaveRows(s, g.row[0], g.Cells(w));
     underWay[static_cast<std::size_t>(t)] = group;
     Range ranges[Rows];
+    const X87Interior x87;
     const int steps = g.Steps(w);
     for (int x0 = 0; x0 < steps; x0 += StepsPerReport) {
         const int x1 = std::min(x0 + StepsPerReport, steps);
         if (group > 0 && !Await(group - 1, std::min(x1 - 1 + WavefrontRows, fullSteps)))
             return false;
-        if (RunSteps<Zero>(s, g, ranges, x0, x1) & NotFiniteMask) {
+        if (RunSteps<Zero>(s, g, ranges, x0, x1, x87) & NotFiniteMask) {
             failed.store(true, std::memory_order_relaxed);
             return false;
         }

@@ -138,6 +138,10 @@ inline void UpdateOrThrow(float* A, float* B, const SweepCoefficients& k, const 
 // the compiler runs out of registers.
 constexpr int WavefrontRows = 4;
 
+// Rows of a group of the certified sweep: one vector lane each, eight doubles filling an
+// AVX-512 register (two AVX2 or four SSE2 registers).
+constexpr int CertifiedRows = 8;
+
 // The fields, the run's coefficients and the range of one sweep.
 struct SweepContext {
     float* a;
@@ -236,10 +240,11 @@ template <int Zero, int Rows> void ReplayGroup(SweepContext& s, const GroupRows<
 // Steps x0 … x1 − 1 of a group's wavefront (of w + Rows − 1): step x updates cell
 // (x − r, y + r) of every row r that has one. Each cell sees exactly the neighbour values of
 // the plain row order: the cell above was done one step earlier, the cell below is done one
-// step later, and the row's own left and right cells are as in row order. Returns the
-// not-finite bits of every value stored.
-template <int Zero, int Rows>
-std::uint32_t RunSteps(SweepContext& s, const GroupRows<Rows>& g, Range* ranges, int x0, int x1) {
+// step later, and the row's own left and right cells are as in row order. The steps where no
+// neighbour wraps go to `interior`. Returns the not-finite bits of every value stored.
+template <int Zero, int Rows, class Interior>
+std::uint32_t RunSteps(SweepContext& s, const GroupRows<Rows>& g, Range* ranges, int x0, int x1,
+                       Interior& interior) {
     // A local copy stays in registers: the fields' stores could otherwise alias the ranges
     // and force a load and a store of each range at every cell.
     Range local[Rows];
@@ -248,23 +253,36 @@ std::uint32_t RunSteps(SweepContext& s, const GroupRows<Rows>& g, Range* ranges,
     int x = x0;
     for (; x < std::min(x1, Rows); ++x)
         bits |= EdgeStep<Zero>(s, g, local, x);
-    for (; x < std::min(x1, s.w - 1); ++x)
-        bits |= InteriorStep<Zero>(s, g, local, x);
-    for (; x < x1; ++x)
+    const int interiorEnd = std::max(x, std::min(x1, s.w - 1));
+    bits |= interior.template Steps<Zero>(s, g, local, x, interiorEnd);
+    for (x = interiorEnd; x < x1; ++x)
         bits |= EdgeStep<Zero>(s, g, local, x);
     std::copy_n(local, Rows, ranges);
     return bits;
 }
 
+// The steps between a group's ends in x87 arithmetic, cell by cell.
+struct X87Interior {
+    template <int Zero, int Rows>
+    std::uint32_t Steps(SweepContext& s, const GroupRows<Rows>& g, Range* ranges, int x0,
+                        int x1) const {
+        std::uint32_t bits = 0;
+        for (int x = x0; x < x1; ++x)
+            bits |= InteriorStep<Zero>(s, g, ranges, x);
+        return bits;
+    }
+};
+
 // Rows y … y + Rows − 1 as one wavefront. The overflow test is one branch per group: a
 // group with a value that does not fit is put back and replayed in row order, which stops
 // at the right cell. The rows' ranges are folded in row order, so FieldMin and FieldMax
 // come out as in row order, ties included.
-template <int Zero, int Rows> void SweepGroup(SweepContext& s, int y) {
+template <int Zero, int Rows, class Interior = const X87Interior>
+void SweepGroup(SweepContext& s, int y, Interior& interior = X87Interior{}) {
     const GroupRows<Rows> g(y, s.w, s.h);
     SaveRows(s, g.row[0], g.Cells(s.w));
     Range ranges[Rows];
-    if (RunSteps<Zero>(s, g, ranges, 0, g.Steps(s.w)) & NotFiniteMask) [[unlikely]]
+    if (RunSteps<Zero>(s, g, ranges, 0, g.Steps(s.w), interior) & NotFiniteMask) [[unlikely]]
         return ReplayGroup<Zero>(s, g);
     for (const Range& r : ranges)
         s.range.Add(r);

@@ -10,16 +10,6 @@ using namespace mottler;
 
 namespace {
 
-::testing::AssertionResult SameAsReference(const TextureEngine& engine, const test::RefTexture& t) {
-    const ::testing::AssertionResult fields = test::SameFields(engine, t);
-    if (!fields)
-        return fields;
-    if (std::memcmp(&engine.FieldMin, &t.Min, sizeof(float)) != 0 ||
-        std::memcmp(&engine.FieldMax, &t.Max, sizeof(float)) != 0)
-        return ::testing::AssertionFailure() << "range differs";
-    return ::testing::AssertionSuccess();
-}
-
 struct Size {
     int w, h;
 };
@@ -51,7 +41,7 @@ TEST(SweepTeam, MatchesTheReferenceBitForBitForEveryThreadCount) {
                     for (int i = 0; i < 6; ++i) {
                         ASSERT_TRUE(test::RefSweep(ref, f));
                         team.Sweep(engine, test::CoefficientsOf(f));
-                        ASSERT_TRUE(SameAsReference(engine, ref)) << "after sweep " << i;
+                        ASSERT_TRUE(test::SameState(engine, ref)) << "after sweep " << i;
                     }
                 }
     }
@@ -71,7 +61,7 @@ TEST(SweepTeam, OverflowLeavesTheFieldsAsRowOrderLeavesThemAtTheFailingCell) {
                 test::LoadInto(engine, ref);
                 ASSERT_FALSE(test::RefSweep(ref, f));
                 EXPECT_THROW(team.Sweep(engine, test::CoefficientsOf(f)), GrowthOverflow);
-                ASSERT_TRUE(SameAsReference(engine, ref))
+                ASSERT_TRUE(test::SameState(engine, ref))
                     << threads << " threads, cells " << first << ", " << second;
             }
     }

@@ -50,4 +50,15 @@ inline ::testing::AssertionResult SameFields(const TextureEngine& engine, const 
     return ::testing::AssertionSuccess();
 }
 
+/// Both fields and FieldMin and FieldMax bit for bit.
+inline ::testing::AssertionResult SameState(const TextureEngine& engine, const RefTexture& t) {
+    const ::testing::AssertionResult fields = SameFields(engine, t);
+    if (!fields)
+        return fields;
+    if (std::memcmp(&engine.FieldMin, &t.Min, sizeof(float)) != 0 ||
+        std::memcmp(&engine.FieldMax, &t.Max, sizeof(float)) != 0)
+        return ::testing::AssertionFailure() << "range differs";
+    return ::testing::AssertionSuccess();
+}
+
 } // namespace mottler::test
