@@ -17,32 +17,43 @@ with every input a float (p is the float product, formed exactly as the x87 code
 the product of two floats is exact in double, then rounded once). Let M be the same
 expression with every input replaced by its absolute value and every subtraction by an
 addition. Each operation rounds to nearest with relative error at most u (2^−53 in double,
-2^−64 in extended precision; the build contracts no multiply and add into one), no input takes part in more than 9 operations on its way to
-the result, and nothing underflows (every nonzero intermediate is at least 2^−447, far above
-the double range's bottom) or overflows (below 2^400), so each result differs from the exact
-V by at most γ9 × M, γ9 = 9u / (1 − 9u). The double result r and the extended result x
-therefore lie within (γ9(2^−53) + γ9(2^−64)) × M < 9.01 × 2^−53 × M of each other.
+2^−64 in extended precision; the build contracts no multiply and add into one), no input
+takes part in more than 9 operations on its way to the result, and nothing underflows (every
+nonzero intermediate is at least 2^−447, far above the double range's bottom) or overflows
+(below 2^400), so each result differs from the exact V by at most γ9 × M, γ9 = 9u / (1 − 9u).
+The double result r and the extended result x therefore lie within (γ9(2^−53) + γ9(2^−64)) ×
+M < 9.01 × 2^−53 × M of each other.
 The code forms Mc (M in double: sums of non-negative terms, so Mc ≥ M × (1 − γ9)) and
 E = 2^−49 × Mc ≥ 15.99 × 2^−53 × M (a power of two: exact). lo = fl(r − E) ≤ r − E +
 2^−53 × (|r| + E), and |r| ≤ M × (1 + 9.01 × 2^−53), so lo ≤ r − 14.9 × 2^−53 × M ≤ min(r, x);
 likewise hi = fl(r + E) ≥ max(r, x). Rounding to float is monotonic, so when lo and hi round
 to the same float, every real number between them does, r and x included. A zero there is
 not accepted (the sign of an exact zero is not decided by the interval). A value that is not
-finite is accepted as it comes: the group then replays in extended precision anyway. B's
-update is the same with ((D − p) + L × DB) × dt + b and L = (((down − mB × b) + left) + right)
-+ up, again at most 9 operations deep.
+finite is taken as it comes: its group is replayed in extended precision anyway. B's update
+is the same with ((D − p) + L × DB) × dt + b and L = (((down − mB × b) + left) + right) + up,
+again at most 9 operations deep.
 */
 constexpr double BoundFactor = 0x1p-49;
 
-constexpr int Lanes = CertifiedRows;
+// A group of the certified sweep is Vectors × 8 rows, swept as one skewed wavefront: at step
+// x, lane r (row y + r) updates column x − r. A step holds several independent vectors, so
+// the processor overlaps their long chains of dependent operations.
+constexpr int MostVectors = 4;
+constexpr int LanesPerVector = 8;
 
-// The lane buffers hold a group's rows skewed so that the cells of one wavefront step lie side
-// by side: slot s of step x holds cell (x − s + 1, y + s − 1), slots 1 … 8 the group's rows,
-// slot 0 the row above the group and slot 9 the row below. A lane then finds the cell above
-// in the slot before it one step back, the cell below in the slot after it one step on, and
-// its left and right cells in its own slot one step back and on: five loads of eight
-// neighbouring floats instead of forty scattered ones.
-constexpr int Slots = 16; // one 64-byte cache line a step, so no load crosses a line
+// The lane buffers hold a group's rows skewed so that the cells of one step lie side by side:
+// lane r of step x at Slot(x, r), lane −1 the row above the group (column x + 1) and lane R
+// the row below (column x − R). Column −1 of each of the group's rows holds its last column
+// and column w its first, updated, so the wrap needs no branch. Steps run from −1 to w + R − 1.
+template <int Vectors> struct LaneLayout {
+    static constexpr int Rows = Vectors * LanesPerVector;
+    // Floats a step: lane 0 starts 32 bytes into a 64-byte line, so each vector of a step's
+    // own lanes is aligned.
+    static constexpr int Stride = (Rows + 2 * LanesPerVector + 15) / 16 * 16;
+
+    static int Slot(int x, int r) { return (x + 1) * Stride + LanesPerVector + r; }
+    static std::size_t Floats(int w) { return std::size_t(w + Rows + 1) * Stride; }
+};
 
 // The vector helpers below are always inlined into functions built for one width, and the
 // one that is not (Recompute) takes its vectors by reference, so the warning that passing
@@ -51,6 +62,7 @@ constexpr int Slots = 16; // one 64-byte cache line a step, so no load crosses a
 
 using Floats = float __attribute__((vector_size(32)));
 using Words = std::int32_t __attribute__((vector_size(32)));
+using Unsigned = std::uint32_t __attribute__((vector_size(32)));
 using Doubles = double __attribute__((vector_size(64)));
 using Wides = std::int64_t __attribute__((vector_size(64)));
 
@@ -64,14 +76,6 @@ using Wides = std::int64_t __attribute__((vector_size(64)));
     std::memcpy(p, &v, sizeof v);
 }
 
-[[gnu::always_inline]] inline Doubles Widen(Floats f) {
-    return __builtin_convertvector(f, Doubles);
-}
-
-[[gnu::always_inline]] inline Floats Narrow(Doubles d) {
-    return __builtin_convertvector(d, Floats);
-}
-
 [[gnu::always_inline]] inline Doubles Abs(Doubles d) {
     return reinterpret_cast<Doubles>(reinterpret_cast<Wides>(d) & 0x7fffffffffffffff);
 }
@@ -82,40 +86,11 @@ using Wides = std::int64_t __attribute__((vector_size(64)));
     return (q[0] & q[1] & q[2] & q[3]) == ~std::uint64_t{0};
 }
 
-// A lane's cell and its four neighbours in one field, at one step.
-struct Neighbourhood {
-    Floats self;
-    Doubles cell, up, down, left, right;
-};
-
-[[gnu::always_inline]] inline Neighbourhood Read(const float* step) {
-    const Floats self = LoadFloats(step + 1);
-    return {self,
-            Widen(self),
-            Widen(LoadFloats(step - Slots)),
-            Widen(LoadFloats(step + Slots + 2)),
-            Widen(LoadFloats(step - Slots + 1)),
-            Widen(LoadFloats(step + Slots + 1))};
+// Lanes 0 … 6 of `lanes` moved up one, with lane 7 of `below` in lane 0: the cells above the
+// lanes of a step, from the lanes of the step before.
+[[gnu::always_inline]] inline Floats ShiftedUp(Floats lanes, Floats below) {
+    return __builtin_shufflevector(lanes, below, 15, 0, 1, 2, 3, 4, 5, 6);
 }
-
-// The float every value within the bound of `value` rounds to, and in `decided` whether there
-// is one.
-struct Certified {
-    Floats value;
-    Words decided;
-};
-
-[[gnu::always_inline]] inline Certified Certify(Doubles value, Doubles size) {
-    const Doubles bound = size * BoundFactor;
-    const auto lo = reinterpret_cast<Words>(Narrow(value - bound));
-    const auto hi = reinterpret_cast<Words>(Narrow(value + bound));
-    return {reinterpret_cast<Floats>(lo), (lo == hi) & ((lo & 0x7fffffff) != 0)};
-}
-
-// The step's values before anything is stored, as the cell code's CellValues lane by lane.
-struct LaneValues {
-    Floats p, a, b;
-};
 
 template <int Zero> [[gnu::always_inline]] inline Floats ZeroAction(Floats a, Floats oldB) {
     const Floats zero{};
@@ -129,32 +104,64 @@ template <int Zero> [[gnu::always_inline]] inline Floats ZeroAction(Floats a, Fl
         return a;
 }
 
-[[gnu::always_inline]] inline Words NotFinite(Floats v) {
-    return (reinterpret_cast<Words>(v) & 0x7f800000) == 0x7f800000;
-}
+// One vector's values of a step before anything is stored, as the cell code's CellValues.
+struct LaneValues {
+    Floats p, a, b;
+};
 
-// The sweep of one group's interior steps through the lane buffers.
+// The float every value within the bound of a result rounds to, and in `decided` whether
+// there is one.
+struct Certified {
+    Floats value;
+    Words decided;
+};
+
+// One field's cells and neighbours for one vector of a step.
+struct Neighbours {
+    Floats self;
+    Doubles cell, up, down, left, right;
+};
+
+// The run's coefficients in every lane, with their absolute values for the bounds; made once
+// a group, so the steps do not spread them again.
+struct LaneCoefficients {
+    Doubles dt, c, d, ma, mb, da, db;
+    Doubles absDt, absC, absD, absMa, absMb, absDa, absDb;
+
+    [[gnu::always_inline]] explicit LaneCoefficients(const SweepCoefficients& k)
+        : dt(Spread(k.Dt)), c(Spread(k.FactorC)), d(Spread(k.FactorD)),
+          ma(Spread(k.MultiplierA)), mb(Spread(k.MultiplierB)), da(Spread(k.DiffusionA)),
+          db(Spread(k.DiffusionB)), absDt(Abs(dt)), absC(Abs(c)), absD(Abs(d)), absMa(Abs(ma)),
+          absMb(Abs(mb)), absDa(Abs(da)), absDb(Abs(db)) {}
+
+    [[gnu::always_inline]] static Doubles Spread(float f) { return Doubles{} + double(f); }
+};
+
+// A group's lane buffers and the cells the sweep computed again in extended precision.
 struct LaneSweep {
     SweepContext& s;
     float* ta; // A's lane buffer
     float* tb; // B's
     long fallbacks;
 
-    // Lanes whose bound did not decide their float, computed by the x87 code from the same
-    // buffers (no cell of a step reads another cell of the same step). Built for plain
-    // x86-64 and called from every width, so vectors pass by reference only.
-    [[gnu::noinline]] void Recompute(LaneValues& v, const Words& decided, int x) {
-        float p[Lanes], a[Lanes], b[Lanes];
-        std::int32_t ok[Lanes];
+    // Lanes whose bound did not decide their float, computed by the x87 code from the lane
+    // buffers, where the step before is stored (no cell of a step reads another cell of the
+    // same step). Built for plain x86-64 and called from every width, so vectors pass by
+    // reference only.
+    [[gnu::noinline]] void Recompute(LaneValues& v, const Words& decided, int first,
+                                     int stride) {
+        float p[LanesPerVector], a[LanesPerVector], b[LanesPerVector];
+        std::int32_t ok[LanesPerVector];
         std::memcpy(p, &v.p, sizeof p);
         std::memcpy(a, &v.a, sizeof a);
         std::memcpy(b, &v.b, sizeof b);
         std::memcpy(ok, &decided, sizeof ok);
-        for (int r = 0; r < Lanes; ++r) {
+        for (int r = 0; r < LanesPerVector; ++r) {
             if (ok[r])
                 continue;
-            const int j = x * Slots + r + 1;
-            const CellValues c = Compute(ta, tb, s.k, {j, j - Slots - 1, j + Slots + 1, j - Slots, j + Slots});
+            const int j = first + r;
+            const CellValues c =
+                Compute(ta, tb, s.k, {j, j - stride - 1, j + stride + 1, j - stride, j + stride});
             p[r] = c.p, a[r] = c.a, b[r] = c.b;
             ++fallbacks;
         }
@@ -162,160 +169,181 @@ struct LaneSweep {
         std::memcpy(&v.a, a, sizeof a);
         std::memcpy(&v.b, b, sizeof b);
     }
-
-    template <int Zero>
-    [[gnu::always_inline]] std::uint32_t Steps(Range* ranges, int x0, int x1) {
-        const double dt = s.k.Dt, c = s.k.FactorC, d = s.k.FactorD;
-        const double ma = s.k.MultiplierA, mb = s.k.MultiplierB;
-        const double da = s.k.DiffusionA, db = s.k.DiffusionB;
-        Floats low{}, high{};
-        for (int r = 0; r < Lanes; ++r)
-            low[r] = ranges[r].min, high[r] = ranges[r].max;
-        Words notFinite{};
-        for (int x = x0; x < x1; ++x) {
-            float* const stepA = ta + x * Slots;
-            float* const stepB = tb + x * Slots;
-            const Neighbourhood A = Read(stepA);
-            const Neighbourhood B = Read(stepB);
-            LaneValues v;
-            v.p = Narrow(A.cell * B.cell);
-            const Doubles p = Widen(v.p);
-
-            const Doubles lapA = (((A.down - ma * A.cell) + A.up) + A.right) + A.left;
-            const Doubles newA = (((p - A.cell) - c) + lapA * da) * dt + A.cell;
-            const Doubles sizeLapA =
-                (((Abs(A.down) + std::fabs(ma) * Abs(A.cell)) + Abs(A.up)) + Abs(A.right)) +
-                Abs(A.left);
-            const Doubles sizeA =
-                (((Abs(p) + Abs(A.cell)) + std::fabs(c)) + sizeLapA * std::fabs(da)) *
-                    std::fabs(dt) +
-                Abs(A.cell);
-
-            const Doubles lapB = (((B.down - mb * B.cell) + B.left) + B.right) + B.up;
-            const Doubles newB = ((d - p) + lapB * db) * dt + B.cell;
-            const Doubles sizeLapB =
-                (((Abs(B.down) + std::fabs(mb) * Abs(B.cell)) + Abs(B.left)) + Abs(B.right)) +
-                Abs(B.up);
-            const Doubles sizeB =
-                ((std::fabs(d) + Abs(p)) + sizeLapB * std::fabs(db)) * std::fabs(dt) +
-                Abs(B.cell);
-
-            const Certified certA = Certify(newA, sizeA);
-            const Certified certB = Certify(newB, sizeB);
-            v.a = certA.value;
-            v.b = certB.value;
-            const Words decided = certA.decided & certB.decided;
-            if (!AllSet(decided)) [[unlikely]]
-                Recompute(v, decided, x);
-
-            const Floats storedA = ZeroAction<Zero>(v.a, B.self);
-            StoreFloats(stepA + 1, storedA);
-            StoreFloats(stepB + 1, ZeroAction<ZeroActionZero>(v.b, B.self));
-            low = storedA < low ? storedA : low;
-            high = storedA > high ? storedA : high;
-            notFinite |= NotFinite(v.p) | NotFinite(v.a) | NotFinite(v.b);
-        }
-        for (int r = 0; r < Lanes; ++r)
-            ranges[r].min = low[r], ranges[r].max = high[r];
-        return AllSet(~notFinite) ? 0u : NotFiniteMask;
-    }
 };
 
-// The interior steps compiled for each width; the build targets plain x86-64, so the wider
-// ones run only where the processor has them.
-template <int Zero>
-std::uint32_t StepsSse2(LaneSweep& lanes, Range* ranges, int x0, int x1) {
-    return lanes.Steps<Zero>(ranges, x0, x1);
+// The steps, compiled once for each width. The build targets plain x86-64, so the wider ones
+// run only where the processor has them. Each width converts between floats and doubles with
+// its own instructions: the compiler's generic conversion splits a vector into halves even
+// where one instruction does the whole.
+namespace sse2 {
+[[gnu::always_inline]] inline Doubles Widen(Floats f) {
+    return __builtin_convertvector(f, Doubles);
 }
-
-template <int Zero>
-[[gnu::target("avx2,fma")]] std::uint32_t StepsAvx2(LaneSweep& lanes, Range* ranges, int x0,
-                                                    int x1) {
-    return lanes.Steps<Zero>(ranges, x0, x1);
+[[gnu::always_inline]] inline Floats Narrow(Doubles d) {
+    return __builtin_convertvector(d, Floats);
 }
+#include "engine/certifiedlanes.inc"
+} // namespace sse2
 
-template <int Zero>
-[[gnu::target("avx512f,avx512vl,avx512dq,avx512bw")]] std::uint32_t
-StepsAvx512(LaneSweep& lanes, Range* ranges, int x0, int x1) {
-    return lanes.Steps<Zero>(ranges, x0, x1);
+#pragma GCC push_options
+#pragma GCC target("avx2,fma")
+namespace avx2 {
+[[gnu::always_inline]] inline Doubles Widen(Floats f) {
+    const __m256 all = __m256(f);
+    const __m256d halves[2] = {_mm256_cvtps_pd(_mm256_castps256_ps128(all)),
+                               _mm256_cvtps_pd(_mm256_extractf128_ps(all, 1))};
+    Doubles d;
+    std::memcpy(&d, halves, sizeof d);
+    return d;
 }
+[[gnu::always_inline]] inline Floats Narrow(Doubles d) {
+    __m256d halves[2];
+    std::memcpy(halves, &d, sizeof halves);
+    return Floats(_mm256_set_m128(_mm256_cvtpd_ps(halves[1]), _mm256_cvtpd_ps(halves[0])));
+}
+#include "engine/certifiedlanes.inc"
+} // namespace avx2
+#pragma GCC pop_options
 
-template <int Zero> using StepsFunction = std::uint32_t (*)(LaneSweep&, Range*, int, int);
+#pragma GCC push_options
+#pragma GCC target("avx512f,avx512vl,avx512dq,avx512bw")
+namespace avx512 {
+[[gnu::always_inline]] inline Doubles Widen(Floats f) {
+    // The zero-masked forms: the plain ones start from an undefined register, which the
+    // compiler then warns may be used uninitialised.
+    return Doubles(_mm512_maskz_cvtps_pd(0xff, __m256(f)));
+}
+[[gnu::always_inline]] inline Floats Narrow(Doubles d) {
+    return Floats(_mm512_maskz_cvtpd_ps(0xff, __m512d(d)));
+}
+#include "engine/certifiedlanes.inc"
+} // namespace avx512
+#pragma GCC pop_options
 
-template <int Zero> StepsFunction<Zero> StepsFor(VectorWidth width) {
+using StepsFunction = std::uint32_t (*)(LaneSweep&, Range*);
+
+template <int Zero, int Vectors> StepsFunction StepsFor(VectorWidth width) {
     switch (width) {
     case VectorWidth::Avx512:
-        return &StepsAvx512<Zero>;
+        return &avx512::Steps<Zero, Vectors>;
     case VectorWidth::Avx2:
-        return &StepsAvx2<Zero>;
+        return &avx2::Steps<Zero, Vectors>;
     default:
-        return &StepsSse2<Zero>;
+        return &sse2::Steps<Zero, Vectors>;
     }
 }
 
-// The row of lane buffer slot `slot`: the row above the group, one of its rows, or the row
-// below.
-int SlotRow(const GroupRows<Lanes>& g, int slot) {
-    if (slot == 0)
-        return g.up[0];
-    return slot == Lanes + 1 ? g.down[Lanes - 1] : g.row[slot - 1];
-}
+// The rows of a group's lane buffer slots, from the row above (lane −1) to the row below.
+template <int Vectors> struct SlotRows {
+    static constexpr int Rows = Vectors * LanesPerVector;
+    const float* a[Rows + 2];
+    const float* b[Rows + 2];
 
-// The steps between a group's wrapping ends: the fields as the steps before left them are
-// copied into the lane buffers, swept there, and the cells the steps updated copied back.
-template <int Zero> struct CertifiedInterior {
-    StepsFunction<Zero> steps;
-    LaneSweep& lanes;
-
-    template <int, int Rows>
-    std::uint32_t Steps(SweepContext& s, const GroupRows<Rows>& g, Range* ranges, int x0,
-                        int x1) {
-        if (x0 >= x1)
-            return 0;
-        Fill(s, g, x0 - 1, x1);
-        const std::uint32_t bits = steps(lanes, ranges, x0, x1);
-        Drain(s, g, x0, x1);
-        return bits;
-    }
-
-    // Steps x0 … x1 of every slot, where the slot's row has the cell.
-    void Fill(const SweepContext& s, const GroupRows<Lanes>& g, int x0, int x1) {
-        for (int slot = 0; slot <= Lanes + 1; ++slot) {
-            const int lag = slot - 1; // step x holds column x − lag
-            const float* a = s.a + SlotRow(g, slot);
-            const float* b = s.b + SlotRow(g, slot);
-            for (int x = std::max(x0, lag); x <= std::min(x1, s.w - 1 + lag); ++x) {
-                lanes.ta[x * Slots + slot] = a[x - lag];
-                lanes.tb[x * Slots + slot] = b[x - lag];
-            }
-        }
-    }
-
-    // The group's cells of steps x0 … x1 − 1 back into the fields.
-    void Drain(SweepContext& s, const GroupRows<Lanes>& g, int x0, int x1) {
-        for (int r = 0; r < Lanes; ++r) {
-            float* const a = s.a + g.row[r];
-            float* const b = s.b + g.row[r];
-            for (int x = x0; x < x1; ++x) {
-                a[x - r] = lanes.ta[x * Slots + r + 1];
-                b[x - r] = lanes.tb[x * Slots + r + 1];
-            }
+    SlotRows(const SweepContext& s, const GroupRows<Rows>& g) {
+        for (int r = -1; r <= Rows; ++r) {
+            const int row = r < 0 ? g.up[0] : r == Rows ? g.down[Rows - 1] : g.row[r];
+            a[r + 1] = s.a + row;
+            b[r + 1] = s.b + row;
         }
     }
 };
 
-// The lane buffers in the scratch beyond the group's saved rows, each on a cache line.
+// What lane r of step x holds before the group's sweep: column x − r of its row; for the
+// group's own rows the last column at −1 and the first at w (the sweep replaces that one by
+// the updated first column); 0 where a slot's column is never read.
+inline float SlotValue(const float* row, int column, int w, bool wraps) {
+    if (column >= 0 && column < w)
+        return row[column];
+    if (wraps && column == -1)
+        return row[w - 1];
+    if (wraps && column == w)
+        return row[0];
+    return 0.0f;
+}
+
+// The lane buffers of a group, a step at a time so the writes run along the buffers; the
+// steps where every slot's column lies inside its row copy without a test.
+template <int Vectors>
+void Fill(const SweepContext& s, const SlotRows<Vectors>& rows, float* ta, float* tb) {
+    using Layout = LaneLayout<Vectors>;
+    constexpr int R = Layout::Rows;
+    for (int x = -1; x < s.w + R; ++x) {
+        float* const stepA = ta + Layout::Slot(x, 0);
+        float* const stepB = tb + Layout::Slot(x, 0);
+        if (x >= R && x <= s.w - 2) {
+            for (int r = -1; r <= R; ++r) {
+                stepA[r] = rows.a[r + 1][x - r];
+                stepB[r] = rows.b[r + 1][x - r];
+            }
+            continue;
+        }
+        for (int r = -1; r <= R; ++r) {
+            const bool wraps = r >= 0 && r < R;
+            stepA[r] = SlotValue(rows.a[r + 1], x - r, s.w, wraps);
+            stepB[r] = SlotValue(rows.b[r + 1], x - r, s.w, wraps);
+        }
+    }
+}
+
+// The group's updated cells back into the fields, a step at a time.
+template <int Vectors>
+void Drain(SweepContext& s, const GroupRows<Vectors * LanesPerVector>& g, const float* ta,
+           const float* tb) {
+    using Layout = LaneLayout<Vectors>;
+    constexpr int R = Layout::Rows;
+    for (int x = 0; x < s.w + R - 1; ++x) {
+        const float* const stepA = ta + Layout::Slot(x, 0);
+        const float* const stepB = tb + Layout::Slot(x, 0);
+        for (int r = std::max(0, x - s.w + 1); r <= std::min(R - 1, x); ++r) {
+            s.a[g.row[r] + x - r] = stepA[r];
+            s.b[g.row[r] + x - r] = stepB[r];
+        }
+    }
+}
+
+// Rows y … y + 8 × Vectors − 1 through the lane buffers. The fields are not written until the
+// group is done, so a group with a value that does not fit is swept again from them in row
+// order, which stops at the right cell; otherwise the rows' ranges are folded in row order,
+// so FieldMin and FieldMax come out as in row order.
+template <int Zero, int Vectors> void SweepLaneGroup(LaneSweep& lanes, VectorWidth width, int y) {
+    constexpr int R = Vectors * LanesPerVector;
+    SweepContext& s = lanes.s;
+    const GroupRows<R> g(y, s.w, s.h);
+    Fill<Vectors>(s, SlotRows<Vectors>(s, g), lanes.ta, lanes.tb);
+    Range ranges[R];
+    if (StepsFor<Zero, Vectors>(width)(lanes, ranges) & NotFiniteMask) [[unlikely]]
+        return SweepInRowOrder<Zero>(s, g);
+    Drain<Vectors>(s, g, lanes.ta, lanes.tb);
+    for (const Range& r : ranges)
+        s.range.Add(r);
+}
+
+// Rows y … h − 1 in groups of as many vectors as fit, largest first; returns the first row
+// left. The buffers hold copies of the rows above and below a group, which must not be rows
+// of the group itself, and of each row's first and last columns, which must not be one cell.
+template <int Zero, int Vectors> int SweepLaneGroups(LaneSweep& lanes, VectorWidth width, int y) {
+    constexpr int R = Vectors * LanesPerVector;
+    if (lanes.s.w >= 2 && lanes.s.h > R)
+        for (; y + R <= lanes.s.h; y += R)
+            SweepLaneGroup<Zero, Vectors>(lanes, width, y);
+    if constexpr (Vectors > 1)
+        return SweepLaneGroups<Zero, Vectors - 1>(lanes, width, y);
+    else
+        return y;
+}
+
+// The lane buffer of A (0) or B (1) in the scratch, each on a cache line.
 float* LaneBuffer(float* scratch, int w, int which) {
-    const auto start = reinterpret_cast<std::uintptr_t>(scratch + 2 * Lanes * std::size_t(w));
+    const auto start = reinterpret_cast<std::uintptr_t>(scratch);
     const std::uintptr_t aligned = (start + 63) & ~std::uintptr_t{63};
-    return reinterpret_cast<float*>(aligned) + std::size_t(which) * Slots * std::size_t(w + 1);
+    return reinterpret_cast<float*>(aligned) +
+           std::size_t(which) * LaneLayout<MostVectors>::Floats(w);
 }
 
 } // namespace
 
 std::size_t CertifiedScratchCells(int width) {
-    return 2 * Lanes * std::size_t(width) + 64 / sizeof(float) +
-           2 * std::size_t(Slots) * std::size_t(width + 1);
+    return 64 / sizeof(float) + 2 * LaneLayout<MostVectors>::Floats(width);
 }
 
 bool HasVectorWidth(VectorWidth width) {
@@ -356,14 +384,7 @@ long CertifiedSweep(TextureEngine& engine, const SweepCoefficients& k, VectorWid
     LaneSweep lanes{s, LaneBuffer(s.scratch, s.w, 0), LaneBuffer(s.scratch, s.w, 1), 0};
     WithZeroAction(k.Zero, [&](auto zero) {
         constexpr int Zero = decltype(zero)::value;
-        CertifiedInterior<Zero> interior{StepsFor<Zero>(width), lanes};
-        int y = 0;
-        // The buffers hold copies of the rows above and below a group, which must not be
-        // rows of the group itself: with eight rows or fewer the x87 code sweeps them all.
-        if (s.h > Lanes)
-            for (; y + Lanes <= s.h; y += Lanes)
-                SweepGroup<Zero, Lanes>(s, y, interior);
-        SweepRowsFrom<Zero>(s, y);
+        SweepRowsFrom<Zero>(s, SweepLaneGroups<Zero, MostVectors>(lanes, width, 0));
     });
     return lanes.fallbacks;
 }

@@ -227,14 +227,19 @@ inline void RestoreRows(const SweepContext& s, int first, int cells) {
     std::memcpy(s.b + first, s.scratch + cells, bytes);
 }
 
-// The group in the plain row order, from the state before it: throws at the first value
-// that does not fit, leaving the fields and the range exactly as the row order does.
-template <int Zero, int Rows> void ReplayGroup(SweepContext& s, const GroupRows<Rows>& g) {
-    RestoreRows(s, g.row[0], g.Cells(s.w));
+// The group's rows in the plain row order: throws at the first value that does not fit,
+// leaving the fields and the range exactly as the row order does.
+template <int Zero, int Rows> void SweepInRowOrder(SweepContext& s, const GroupRows<Rows>& g) {
     for (int r = 0; r < Rows; ++r)
         for (int x = 0; x < s.w; ++x)
             UpdateOrThrow<Zero>(s.a, s.b, s.k, WrappedCell(s.w, g.row[r], g.up[r], g.down[r], x),
                                 s.range);
+}
+
+// The group in the plain row order, from the state before it.
+template <int Zero, int Rows> void ReplayGroup(SweepContext& s, const GroupRows<Rows>& g) {
+    RestoreRows(s, g.row[0], g.Cells(s.w));
+    SweepInRowOrder<Zero>(s, g);
 }
 
 // Steps x0 … x1 − 1 of a group's wavefront (of w + Rows − 1): step x updates cell
