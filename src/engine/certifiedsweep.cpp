@@ -171,6 +171,53 @@ struct LaneSweep {
     }
 };
 
+// The rows of a group's lane buffer slots, from the row above (lane −1) to the row below.
+template <int Vectors> struct SlotRows {
+    static constexpr int Rows = Vectors * LanesPerVector;
+    float* a[Rows + 2];
+    float* b[Rows + 2];
+
+    SlotRows(SweepContext& s, const GroupRows<Rows>& g) {
+        for (int r = -1; r <= Rows; ++r) {
+            const int row = r < 0 ? g.up[0] : r == Rows ? g.down[Rows - 1] : g.row[r];
+            a[r + 1] = s.a + row;
+            b[r + 1] = s.b + row;
+        }
+    }
+};
+
+// What lane r of step x holds before the group's sweep: column x − r of its row; for the
+// group's own rows the last column at −1 and the first at w (the sweep replaces that one by
+// the updated first column); 0 where a slot's column is never read.
+inline float SlotValue(const float* row, int column, int w, bool wraps) {
+    if (column >= 0 && column < w)
+        return row[column];
+    if (wraps && column == -1)
+        return row[w - 1];
+    if (wraps && column == w)
+        return row[0];
+    return 0.0f;
+}
+
+// Rows of eight turned into columns: lane j of result i is lane i of row j.
+[[gnu::always_inline]] inline void Transpose(Floats (&v)[8]) {
+    Floats t[8], u[8];
+    for (int i = 0; i < 8; i += 2) {
+        t[i] = __builtin_shufflevector(v[i], v[i + 1], 0, 8, 1, 9, 4, 12, 5, 13);
+        t[i + 1] = __builtin_shufflevector(v[i], v[i + 1], 2, 10, 3, 11, 6, 14, 7, 15);
+    }
+    for (int i = 0; i < 8; i += 4)
+        for (int k = 0; k < 2; ++k) {
+            u[i + 2 * k] = __builtin_shufflevector(t[i + k], t[i + k + 2], 0, 1, 8, 9, 4, 5, 12, 13);
+            u[i + 2 * k + 1] =
+                __builtin_shufflevector(t[i + k], t[i + k + 2], 2, 3, 10, 11, 6, 7, 14, 15);
+        }
+    for (int i = 0; i < 4; ++i) {
+        v[i] = __builtin_shufflevector(u[i], u[i + 4], 0, 1, 2, 3, 8, 9, 10, 11);
+        v[i + 4] = __builtin_shufflevector(u[i], u[i + 4], 4, 5, 6, 7, 12, 13, 14, 15);
+    }
+}
+
 // The steps, compiled once for each width. The build targets plain x86-64, so the wider ones
 // run only where the processor has them. Each width converts between floats and doubles with
 // its own instructions: the compiler's generic conversion splits a vector into halves even
@@ -220,84 +267,16 @@ namespace avx512 {
 } // namespace avx512
 #pragma GCC pop_options
 
-using StepsFunction = std::uint32_t (*)(LaneSweep&, Range*);
+template <int Vectors> using GroupFunction = bool (*)(LaneSweep&, const SlotRows<Vectors>&, Range*);
 
-template <int Zero, int Vectors> StepsFunction StepsFor(VectorWidth width) {
+template <int Zero, int Vectors> GroupFunction<Vectors> GroupFor(VectorWidth width) {
     switch (width) {
     case VectorWidth::Avx512:
-        return &avx512::Steps<Zero, Vectors>;
+        return &avx512::Group<Zero, Vectors>;
     case VectorWidth::Avx2:
-        return &avx2::Steps<Zero, Vectors>;
+        return &avx2::Group<Zero, Vectors>;
     default:
-        return &sse2::Steps<Zero, Vectors>;
-    }
-}
-
-// The rows of a group's lane buffer slots, from the row above (lane −1) to the row below.
-template <int Vectors> struct SlotRows {
-    static constexpr int Rows = Vectors * LanesPerVector;
-    const float* a[Rows + 2];
-    const float* b[Rows + 2];
-
-    SlotRows(const SweepContext& s, const GroupRows<Rows>& g) {
-        for (int r = -1; r <= Rows; ++r) {
-            const int row = r < 0 ? g.up[0] : r == Rows ? g.down[Rows - 1] : g.row[r];
-            a[r + 1] = s.a + row;
-            b[r + 1] = s.b + row;
-        }
-    }
-};
-
-// What lane r of step x holds before the group's sweep: column x − r of its row; for the
-// group's own rows the last column at −1 and the first at w (the sweep replaces that one by
-// the updated first column); 0 where a slot's column is never read.
-inline float SlotValue(const float* row, int column, int w, bool wraps) {
-    if (column >= 0 && column < w)
-        return row[column];
-    if (wraps && column == -1)
-        return row[w - 1];
-    if (wraps && column == w)
-        return row[0];
-    return 0.0f;
-}
-
-// The lane buffers of a group, a step at a time so the writes run along the buffers; the
-// steps where every slot's column lies inside its row copy without a test.
-template <int Vectors>
-void Fill(const SweepContext& s, const SlotRows<Vectors>& rows, float* ta, float* tb) {
-    using Layout = LaneLayout<Vectors>;
-    constexpr int R = Layout::Rows;
-    for (int x = -1; x < s.w + R; ++x) {
-        float* const stepA = ta + Layout::Slot(x, 0);
-        float* const stepB = tb + Layout::Slot(x, 0);
-        if (x >= R && x <= s.w - 2) {
-            for (int r = -1; r <= R; ++r) {
-                stepA[r] = rows.a[r + 1][x - r];
-                stepB[r] = rows.b[r + 1][x - r];
-            }
-            continue;
-        }
-        for (int r = -1; r <= R; ++r) {
-            const bool wraps = r >= 0 && r < R;
-            stepA[r] = SlotValue(rows.a[r + 1], x - r, s.w, wraps);
-            stepB[r] = SlotValue(rows.b[r + 1], x - r, s.w, wraps);
-        }
-    }
-}
-
-// The group's updated cells back into the fields, a step at a time.
-template <int Vectors>
-void Drain(SweepContext& s, const GroupRows<Vectors * LanesPerVector>& g, const float* ta,
-           const float* tb) {
-    using Layout = LaneLayout<Vectors>;
-    constexpr int R = Layout::Rows;
-    for (int x = 0; x < s.w + R - 1; ++x) {
-        const float* const stepA = ta + Layout::Slot(x, 0);
-        const float* const stepB = tb + Layout::Slot(x, 0);
-        for (int r = std::max(0, x - s.w + 1); r <= std::min(R - 1, x); ++r) {
-            s.a[g.row[r] + x - r] = stepA[r];
-            s.b[g.row[r] + x - r] = stepB[r];
-        }
+        return &sse2::Group<Zero, Vectors>;
     }
 }
 
@@ -309,11 +288,9 @@ template <int Zero, int Vectors> void SweepLaneGroup(LaneSweep& lanes, VectorWid
     constexpr int R = Vectors * LanesPerVector;
     SweepContext& s = lanes.s;
     const GroupRows<R> g(y, s.w, s.h);
-    Fill<Vectors>(s, SlotRows<Vectors>(s, g), lanes.ta, lanes.tb);
     Range ranges[R];
-    if (StepsFor<Zero, Vectors>(width)(lanes, ranges) & NotFiniteMask) [[unlikely]]
+    if (!GroupFor<Zero, Vectors>(width)(lanes, SlotRows<Vectors>(s, g), ranges)) [[unlikely]]
         return SweepInRowOrder<Zero>(s, g);
-    Drain<Vectors>(s, g, lanes.ta, lanes.tb);
     for (const Range& r : ranges)
         s.range.Add(r);
 }
