@@ -86,8 +86,13 @@ using Wides = std::int64_t __attribute__((vector_size(64)));
     return (q[0] & q[1] & q[2] & q[3]) == ~std::uint64_t{0};
 }
 
-// Lanes 0 … 6 of `lanes` moved up one, with lane 7 of `below` in lane 0: the cells above the
-// lanes of a step, from the lanes of the step before.
+// The cells above a vector of lanes: the lanes the step before stored moved up one, with the
+// lane below's last in lane 0. Where a shuffle of eight doubles is one instruction it works
+// on the widened values; elsewhere the floats are shuffled and widened.
+[[gnu::always_inline]] inline Doubles ShiftedUp(Doubles lanes, Doubles below) {
+    return __builtin_shufflevector(lanes, below, 15, 0, 1, 2, 3, 4, 5, 6);
+}
+
 [[gnu::always_inline]] inline Floats ShiftedUp(Floats lanes, Floats below) {
     return __builtin_shufflevector(lanes, below, 15, 0, 1, 2, 3, 4, 5, 6);
 }
@@ -229,6 +234,10 @@ namespace sse2 {
 [[gnu::always_inline]] inline Floats Narrow(Doubles d) {
     return __builtin_convertvector(d, Floats);
 }
+[[gnu::always_inline]] inline Doubles CellsAbove(const Doubles&, Floats lanes, const Doubles&,
+                                                Floats below) {
+    return Widen(ShiftedUp(lanes, below));
+}
 #include "engine/certifiedlanes.inc"
 } // namespace sse2
 
@@ -248,6 +257,10 @@ namespace avx2 {
     std::memcpy(halves, &d, sizeof halves);
     return Floats(_mm256_set_m128(_mm256_cvtpd_ps(halves[1]), _mm256_cvtpd_ps(halves[0])));
 }
+[[gnu::always_inline]] inline Doubles CellsAbove(const Doubles&, Floats lanes, const Doubles&,
+                                                Floats below) {
+    return Widen(ShiftedUp(lanes, below));
+}
 #include "engine/certifiedlanes.inc"
 } // namespace avx2
 #pragma GCC pop_options
@@ -262,6 +275,9 @@ namespace avx512 {
 }
 [[gnu::always_inline]] inline Floats Narrow(Doubles d) {
     return Floats(_mm512_maskz_cvtpd_ps(0xff, __m512d(d)));
+}
+[[gnu::always_inline]] inline Doubles CellsAbove(Doubles lanes, Floats, Doubles below, Floats) {
+    return ShiftedUp(lanes, below);
 }
 #include "engine/certifiedlanes.inc"
 } // namespace avx512
