@@ -96,11 +96,11 @@ Growth:
   --zero 0-2           negative A becomes 0 (0), B (1) or |A| (2); default 0
   --drift D            none, left, right, up, down (or 0-4); default none
   --progress           report every tenth iteration on stderr
-  --engine E           the sweep's code: auto (default: avx512, avx2 or sse2, the widest
-                       this processor runs), x87 (extended precision throughout), or
-                       sse2, avx2, avx512 (double precision in vector lanes, each cell
-                       checked and redone in extended precision where that could
-                       differ); MOTTLER_ENGINE in the environment overrides it
+  --engine E           the sweep's code: auto (default: avx512 where the processor has
+                       it, else x87), x87 (extended precision throughout), or sse2, avx2,
+                       avx512 (double precision in vector lanes, each cell checked and
+                       redone in extended precision where that could differ);
+                       MOTTLER_ENGINE in the environment overrides it
   --threads N          threads for the x87 sweep, 1 to 64 (default 1); with auto, more
                        than one sweeps with x87. Every engine and thread count grows the
                        same texture bit for bit

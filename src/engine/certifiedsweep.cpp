@@ -351,13 +351,6 @@ bool HasVectorWidth(VectorWidth width) {
     }
 }
 
-VectorWidth WidestVectorWidth() {
-    for (VectorWidth width : {VectorWidth::Avx512, VectorWidth::Avx2})
-        if (HasVectorWidth(width))
-            return width;
-    return VectorWidth::Sse2;
-}
-
 const char* VectorWidthName(VectorWidth width) {
     switch (width) {
     case VectorWidth::Avx512:

@@ -10,9 +10,6 @@ enum class VectorWidth { Sse2, Avx2, Avx512 };
 /// Whether this machine runs the instructions of the given width.
 bool HasVectorWidth(VectorWidth width);
 
-/// The widest this machine runs.
-VectorWidth WidestVectorWidth();
-
 /// "sse2", "avx2" or "avx512".
 const char* VectorWidthName(VectorWidth width);
 

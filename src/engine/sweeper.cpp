@@ -47,19 +47,15 @@ SweepOptions WithEnvironmentEngine(SweepOptions options) {
 }
 
 Sweeper::Sweeper(const SweepOptions& options) {
-    // One thread of the widest vector lanes outruns two x87 threads, so Auto takes threads
-    // only when they are asked for.
-    if (options.Engine == SweepEngine::Auto && options.Threads <= 1) {
-        vectors = WidestVectorWidth();
-        return;
-    }
     vectors = WidthOf(options.Engine);
-    if (vectors) {
-        if (!HasVectorWidth(*vectors))
-            vectors = WidestVectorWidth();
-        return;
-    }
-    if (options.Threads <= 1)
+    // Only with AVX-512 do the vector lanes outrun the x87 wavefront (bench/sweep_bench.cpp);
+    // one thread of them also outruns two x87 threads, so Auto takes threads only when they
+    // are asked for.
+    if (options.Engine == SweepEngine::Auto && options.Threads <= 1)
+        vectors = VectorWidth::Avx512;
+    if (vectors && !HasVectorWidth(*vectors))
+        vectors.reset();
+    if (vectors || options.Threads <= 1)
         return;
     try {
         team = std::make_unique<SweepTeam>(options.Threads);

@@ -13,7 +13,7 @@ namespace mottler {
 /// Which code sweeps. Every engine gives the same fields bit for bit. X87 is the
 /// extended-precision wavefront, on one thread unless threads are asked for; Sse2, Avx2 and
 /// Avx512 are the certified double-precision sweep in vector lanes of that width; Auto is
-/// the widest of those this processor runs, or the x87 wavefront when threads are asked for.
+/// Avx512 where the processor has it and one thread is asked for, X87 otherwise.
 enum class SweepEngine { Auto, X87, Sse2, Avx2, Avx512 };
 
 /// The engines' names in the order of SweepEngine: "auto", "x87", "sse2", "avx2", "avx512".

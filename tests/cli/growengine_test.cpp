@@ -1,4 +1,5 @@
 #include "clirun.h"
+#include "engine/sweeper.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,19 +17,21 @@ QByteArray ReadAll(const QString& path) {
 
 } // namespace
 
-// Every engine and thread count grows the same fields, with drift, an odd height and a
-// short last group of rows; a run that overflows fails the same way under each.
+// Every engine and thread count grows the same fields, with drift and a height that leaves
+// groups of every size; a run that overflows fails the same way under each.
 TEST(CliGrowEngine, EveryEngineAndThreadCountGivesTheSameRawFieldsAndOutcome) {
     QTemporaryDir dir;
     const QStringList grow{"grow", "--seed",       "35089380", "--a",     "622",
                            "--b",  "1000",         "--width",  "41",      "--height",
-                           "13",   "--iterations", "40",       "--drift", "left"};
-    const QStringList choices[] = {{},
-                                   {"--threads", "1"},
-                                   {"--threads", "2"},
-                                   {"--threads", "3"},
-                                   {"--engine", "x87"},
-                                   {"--engine", "x87", "--threads", "2"}};
+                           "53",   "--iterations", "40",       "--drift", "left"};
+    QList<QStringList> choices{{},
+                               {"--threads", "1"},
+                               {"--threads", "2"},
+                               {"--threads", "3"},
+                               {"--engine", "x87", "--threads", "2"}};
+    for (const QString& engine : mottler::SweepEngineNames())
+        if (mottler::EngineRunsHere(*mottler::SweepEngineNamed(engine)))
+            choices.append({"--engine", engine});
     QByteArray firstA, firstB;
     QString firstOut;
     for (const QStringList& choice : choices) {
@@ -37,7 +40,7 @@ TEST(CliGrowEngine, EveryEngineAndThreadCountGivesTheSameRawFieldsAndOutcome) {
         ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
         if (firstA.isEmpty()) {
             firstA = ReadAll(a), firstB = ReadAll(b), firstOut = r.Out;
-            ASSERT_EQ(firstA.size(), 41 * 13 * 4);
+            ASSERT_EQ(firstA.size(), 41 * 53 * 4);
             continue;
         }
         EXPECT_EQ(ReadAll(a), firstA) << choice.join(' ').toStdString();
@@ -46,8 +49,10 @@ TEST(CliGrowEngine, EveryEngineAndThreadCountGivesTheSameRawFieldsAndOutcome) {
     }
     const QStringList overflow{"grow", "--seed", "3", "--amult", "-1e38", "--width", "50"};
     const CliResult single = RunCli(overflow + QStringList{"--threads", "1"});
-    const CliResult team = RunCli(overflow + QStringList{"--threads", "3"});
     EXPECT_EQ(single.Status, 1);
-    EXPECT_EQ(team.Status, single.Status);
-    EXPECT_EQ(team.Err, single.Err);
+    for (const QStringList& choice : choices) {
+        const CliResult other = RunCli(overflow + choice);
+        EXPECT_EQ(other.Status, single.Status) << choice.join(' ').toStdString();
+        EXPECT_EQ(other.Err, single.Err) << choice.join(' ').toStdString();
+    }
 }
