@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "fuzzinputs.h"
 
 #include <QDir>
@@ -16,9 +17,7 @@ void ReplayCorpus(const QString& target, const std::function<void(const QByteArr
     const QStringList names = folder.entryList(QDir::Files);
     ASSERT_FALSE(names.isEmpty()) << "no corpus in " << folder.path().toStdString();
     for (const QString& name : names) {
-        QFile file(folder.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        EXPECT_NO_THROW(body(file.readAll())) << name.toStdString();
+        EXPECT_NO_THROW(body(test::ReadBytes(folder.filePath(name)))) << name.toStdString();
     }
     QDir(fuzz::ScratchFolder()).removeRecursively();
 }

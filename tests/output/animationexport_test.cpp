@@ -1,6 +1,7 @@
 #include "avireadback.h"
 #include "base/errors.h"
 #include "errortext.h"
+#include "filebytes.h"
 #include "output/animationexport.h"
 #include "recording/exportbitmap.h"
 #include "testenv.h"
@@ -119,10 +120,7 @@ TEST(AnimationExport, CancellingAnAviOrGifWritesNoFileAndKeepsTheEarlierOne) {
     const QString folder = Folder("export-cancel");
     for (const QString name : {"anim.avi", "anim.gif"}) {
         const QString path = folder + "/" + name;
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("earlier");
-        old.close();
+        test::WriteBytes(path, "earlier");
         int written = 0;
         const ExportFeedback cancel = CancelAfter(2, written);
         const ExportOutcome outcome =
@@ -131,9 +129,7 @@ TEST(AnimationExport, CancellingAnAviOrGifWritesNoFileAndKeepsTheEarlierOne) {
                 : ExportAnimatedGif(path, frames, RampPalette(), Plain(4), {}, cancel);
         EXPECT_EQ(outcome, ExportOutcome::Cancelled);
         EXPECT_EQ(written, 2);
-        QFile back(path);
-        ASSERT_TRUE(back.open(QIODevice::ReadOnly));
-        EXPECT_EQ(back.readAll(), "earlier");
+        EXPECT_EQ(test::ReadBytes(path), "earlier");
     }
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 2); // no temporary file is left
 }

@@ -1,4 +1,5 @@
 #include "base/errors.h"
+#include "filebytes.h"
 #include "palette/palettefile.h"
 
 #include <QDir>
@@ -18,9 +19,7 @@ void RunCorpus(const QString& reader, const Reader& read) {
     const QStringList names = folder.entryList(QDir::Files);
     ASSERT_FALSE(names.isEmpty()) << "no corpus in " << folder.path().toStdString();
     for (const QString& name : names) {
-        QFile file(folder.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = test::ReadBytes(folder.filePath(name));
         try {
             const PaletteFileColours colours = read(bytes);
             EXPECT_GE(colours.Count, 0) << name.toStdString();

@@ -1,4 +1,5 @@
 #include "base/bmpfile.h"
+#include "filebytes.h"
 #include "palette/palettefile.h"
 #include "palette/websafepalette.h"
 #include "testenv.h"
@@ -33,9 +34,7 @@ TEST(WebSafePalette, IsWrittenOnceAndAnExistingFileIsKept) {
 
     WriteFileAtomically(path, "users own");
     EnsureWebSafePaletteFile(folder);
-    QFile kept(path);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("users own"));
+    EXPECT_EQ(test::ReadBytes(path), "users own");
 }
 
 } // namespace
