@@ -108,14 +108,6 @@ TEST_F(PreviewPageTest, AFontNameIsQuotedOnceAndClosedBeforeTheBodyEnds) {
     EXPECT_FALSE(DemoPage({}).contains("</FONT>"));
 }
 
-TEST(QuoteValue, AddsOnlyTheMissingQuotes) {
-    EXPECT_EQ(QuoteValue("Arial"), "\"Arial\"");
-    EXPECT_EQ(QuoteValue("\"Arial"), "\"Arial\"");
-    EXPECT_EQ(QuoteValue("Arial\""), "\"Arial\"");
-    EXPECT_EQ(QuoteValue(""), "\"\"");
-    EXPECT_EQ(QuoteValue("\""), "\"\"");
-}
-
 TEST_F(PreviewPageTest, AMissingLoremIpsumIsNamedInItsPlace) {
     QFile::remove(DataFile(LoremIpsumFileName));
     EXPECT_TRUE(DemoPage({}).contains(
