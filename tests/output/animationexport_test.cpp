@@ -43,13 +43,6 @@ Palette RampPalette() {
     return palette;
 }
 
-QString Folder(const char* name) {
-    const QString folder = test::TestHome() + "/" + name;
-    QDir(folder).removeRecursively();
-    QDir().mkpath(folder);
-    return folder;
-}
-
 /// Cancels once `frames` frames have been reported as written.
 ExportFeedback CancelAfter(int frames, int& written) {
     ExportFeedback feedback;
@@ -100,7 +93,7 @@ TEST(ExportEntryBitmap, BlendsPerChannelWithHalvesToEven) {
 
 TEST(AnimationExport, AnEmptySequenceIsRefusedAndWritesNothing) {
     const FrameList frames = MakeFrames(2);
-    const QString folder = Folder("export-empty");
+    const QString folder = test::FreshFolder("export-empty");
     ExportOptions options;
     options.Range = FrameRange::Between;
     options.StartText = "5";
@@ -117,7 +110,7 @@ TEST(AnimationExport, AnEmptySequenceIsRefusedAndWritesNothing) {
 
 TEST(AnimationExport, CancellingAnAviOrGifWritesNoFileAndKeepsTheEarlierOne) {
     const FrameList frames = MakeFrames(4);
-    const QString folder = Folder("export-cancel");
+    const QString folder = test::FreshFolder("export-cancel");
     for (const QString name : {"anim.avi", "anim.gif"}) {
         const QString path = folder + "/" + name;
         test::WriteBytes(path, "earlier");
@@ -136,7 +129,7 @@ TEST(AnimationExport, CancellingAnAviOrGifWritesNoFileAndKeepsTheEarlierOne) {
 
 TEST(AnimationExport, AviIsWrittenFrameByFrameAndReplacesTheEarlierFile) {
     const FrameList frames = MakeFrames(4);
-    const QString path = Folder("export-avi") + "/anim.avi";
+    const QString path = test::FreshFolder("export-avi") + "/anim.avi";
     ExportOptions options;
     options.Format = AnimationFormat::Avi;
     options.Looping = true; // ping-pong: 0 1 2 3 2 1
@@ -154,7 +147,7 @@ TEST(AnimationExport, AviIsWrittenFrameByFrameAndReplacesTheEarlierFile) {
 TEST(AnimationExport, BmpSeriesIsNumberedByPositionAndACancelStopsTheLaterFiles) {
     const FrameList frames = MakeFrames(4);
     const Palette palette = RampPalette();
-    const QString folder = Folder("export-bmp");
+    const QString folder = test::FreshFolder("export-bmp");
     const std::vector<ExportEntry> sequence{{3}, {1}, {2}};
     EXPECT_EQ(ExportBmpSeries(folder + "/frames.bmp", frames, palette, sequence),
               ExportOutcome::Written);
@@ -163,7 +156,7 @@ TEST(AnimationExport, BmpSeriesIsNumberedByPositionAndACancelStopsTheLaterFiles)
     EXPECT_EQ(QImage(folder + "/frames0001.bmp").convertToFormat(QImage::Format_BGR888),
               ExportEntryBitmap(frames, palette, {1}));
 
-    const QString cancelled = Folder("export-bmp-cancel");
+    const QString cancelled = test::FreshFolder("export-bmp-cancel");
     int written = 0;
     EXPECT_EQ(
         ExportBmpSeries(cancelled + "/f.bmp", frames, palette, sequence, CancelAfter(2, written)),

@@ -26,8 +26,7 @@ TEST(WebSafePalette, RunsFromWhiteToBlackWithRedOutermostThenBlackPadding) {
 }
 
 TEST(WebSafePalette, IsWrittenOnceAndAnExistingFileIsKept) {
-    const QString folder = QDir(test::TestHome()).filePath("websafe-temp");
-    QDir().mkpath(folder);
+    const QString folder = test::FreshFolder("websafe-temp");
     const QString path = EnsureWebSafePaletteFile(folder);
     EXPECT_EQ(path, QDir(folder).filePath("websafe.pal"));
     EXPECT_EQ(ReadPaletteFile(path).Colours[0], PackRgb(255, 255, 255));
