@@ -1,9 +1,9 @@
-#include "childprocess.h"
 #include "base/memoryprobe.h"
+#include "childprocess.h"
+#include "filebytes.h"
 #include "testenv.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -13,11 +13,10 @@
 namespace mottler {
 namespace {
 
+/// Writes a cgroup control file, making its folder first.
 void Put(const QString& path, const QByteArray& text) {
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
+    test::WriteBytes(path, text);
 }
 
 TEST(MemoryProbe, AnAddressSpaceLimitBoundsWhatFramesMayTake) {

@@ -14,10 +14,6 @@ CliResult RunBorder(const QStringList& args, const QString& home) {
     return RunCli(QStringList{"border"} + args, home);
 }
 
-QRgb Rgb(int red, int green, int blue) {
-    return qRgb(red, green, blue);
-}
-
 } // namespace
 
 TEST(BorderCommandTest, APresetFromAFreshDataFolderWritesTheStrip) {
@@ -28,12 +24,13 @@ TEST(BorderCommandTest, APresetFromAFreshDataFolderWritesTheStrip) {
     const QImage image(home.filePath("border.png"));
     ASSERT_EQ(image.size(), QSize(1025, 10));
     // Start 8404992 (blue 128, green 64) to 12232509 over 27, border to 15000804 over 38.
-    EXPECT_EQ(image.pixel(0, 9), Rgb(0, 64, 128));
-    EXPECT_EQ(image.pixel(27, 0), Rgb(61, 167, 186));
-    EXPECT_EQ(image.pixel(28, 5), Rgb(61, 167, 186));
-    EXPECT_EQ(image.pixel(64, 0), Rgb(219, 224, 225)); // the last two border columns are not copied
-    EXPECT_EQ(image.pixel(65, 0), Rgb(255, 255, 255));
-    EXPECT_EQ(image.pixel(1024, 9), Rgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(0, 9), qRgb(0, 64, 128));
+    EXPECT_EQ(image.pixel(27, 0), qRgb(61, 167, 186));
+    EXPECT_EQ(image.pixel(28, 5), qRgb(61, 167, 186));
+    EXPECT_EQ(image.pixel(64, 0),
+              qRgb(219, 224, 225)); // the last two border columns are not copied
+    EXPECT_EQ(image.pixel(65, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(1024, 9), qRgb(255, 255, 255));
 }
 
 TEST(BorderCommandTest, OptionsOverrideThePresetAndFailuresAreReported) {
@@ -44,9 +41,9 @@ TEST(BorderCommandTest, OptionsOverrideThePresetAndFailuresAreReported) {
     ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
     const QImage image(home.filePath("b.bmp"));
     ASSERT_EQ(image.size(), QSize(40, 3));
-    EXPECT_EQ(image.pixel(0, 0), Rgb(255, 0, 0));
-    EXPECT_EQ(image.pixel(32, 0), Rgb(128, 0, 0));
-    EXPECT_EQ(image.pixel(33, 2), Rgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(32, 0), qRgb(128, 0, 0));
+    EXPECT_EQ(image.pixel(33, 2), qRgb(0, 0, 0));
 
     const CliResult zero = RunBorder({"--width", "0", "--height", "0"}, home.path());
     EXPECT_EQ(zero.Status, 1);

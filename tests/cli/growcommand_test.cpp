@@ -1,4 +1,5 @@
 #include "clirun.h"
+#include "filebytes.h"
 #include "referencegrowth.h"
 
 #include <QFile>
@@ -30,10 +31,9 @@ TEST_F(GrowCommand, RawFieldsAndPrintedRangeMatchTheReference) {
         std::int32_t seed;
         mottler::test::RefFactors f;
     } cases[] = {
-        {16, 9, 30, 35089380, {622, 1000, 12, 16, 4.0, 4.0, 0, 1}},
+        // Every option away from its default; the geometries are the engine test's.
         {5, 3, 20, -7, {300, 700, 40, 20, 3.5, 4.25, 1, 3}},
-        {1, 7, 25, 123, {500, 250, 30, 16, 4.0, 2.0, 2, 2}},
-        {7, 1, 0, 9, {995, 0, 12, 16, 4.0, 4.0, 0, 4}},
+        {7, 1, 0, 9, {995, 0, 12, 16, 4.0, 4.0, 2, 4}},
     };
     for (const Case& c : cases) {
         QStringList args{"grow", "--raw-a", Path("a.f32"), "--raw-b=" + Path("b.f32")};
@@ -55,9 +55,8 @@ TEST_F(GrowCommand, RawFieldsAndPrintedRangeMatchTheReference) {
                              .arg(c.seed)
                              .arg(reported)
                              .arg(FloatText(ref.Min), FloatText(ref.Max)));
-        QFile a(Path("a.f32")), b(Path("b.f32"));
-        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        const QByteArray rawA = a.readAll(), rawB = b.readAll();
+        const QByteArray rawA = mottler::test::ReadBytes(Path("a.f32"));
+        const QByteArray rawB = mottler::test::ReadBytes(Path("b.f32"));
         ASSERT_EQ(std::size_t(rawA.size()), ref.A.size() * 4);
         ASSERT_EQ(std::size_t(rawB.size()), ref.B.size() * 4);
         EXPECT_EQ(std::memcmp(rawA.data(), ref.A.data(), ref.A.size() * 4), 0);

@@ -3,21 +3,14 @@
 #include "smallgrow.h"
 #include "testenv.h"
 
-#include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
 
 namespace mottler {
 namespace {
 
-QString Folder(const char* name) {
-    const QString folder = test::TestHome() + "/" + name;
-    QDir().mkpath(folder);
-    return folder;
-}
-
 TEST(GrowGif, EverySecondRecordedFramePingPongedMatchesTheBmpSeries) {
-    const QString folder = Folder("cli-gif");
+    const QString folder = test::FreshFolder("cli-gif");
     const QString gif = folder + "/grow.gif";
     const test::ToolResult run =
         test::GrowSmallTexture({"--record-every", "4", "--frames-bmp", folder + "/f.bmp", "--gif",
@@ -36,7 +29,7 @@ TEST(GrowGif, EverySecondRecordedFramePingPongedMatchesTheBmpSeries) {
 }
 
 TEST(GrowGif, TransparentWhiteIsTheIndexOfWhiteAndSingleImagesGoByExtension) {
-    const QString folder = Folder("cli-gif-transparent");
+    const QString folder = test::FreshFolder("cli-gif-transparent");
     const test::ToolResult run =
         test::GrowSmallTexture({"--record-every", "5", "--gif", folder + "/t.gif", "--blend", "2",
                                 "--transparent", "ffffff", "-o", folder + "/tile.gif"});

@@ -2,7 +2,6 @@
 #include "smallgrow.h"
 #include "testenv.h"
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -13,8 +12,7 @@ namespace {
 TEST(GrowRecording, RecordEveryFiveIntoAnAviAndABmpSeriesGivesTheSameFourFrames) {
     if (!test::FfmpegAvailable())
         GTEST_SKIP() << "ffprobe/ffmpeg not installed";
-    const QString folder = test::TestHome() + "/cli-record";
-    QDir().mkpath(folder);
+    const QString folder = test::FreshFolder("cli-record");
     const QString avi = folder + "/grow.avi";
     const test::ToolResult run = test::GrowSmallTexture(
         {"--record-every", "5", "--avi", avi, "--frames-bmp", folder + "/shot.BMP"});

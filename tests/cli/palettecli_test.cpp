@@ -1,14 +1,7 @@
 #include "clirun.h"
-#include "engine/growth.h"
-#include "engine/random.h"
-#include "engine/render.h"
-#include "engine/seeding.h"
-#include "engine/texturesettings.h"
-#include "palette/rebuild.h"
-#include "presets/shapetuning.h"
+#include "filebytes.h"
 #include "testenv.h"
 
-#include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -16,59 +9,20 @@ using namespace mottler;
 using test::CliResult;
 using test::RunCli;
 
-namespace {
-
-class FlameObserver : public GrowthObserver {
-public:
-    GrowthFactors ReadFactors() override {
-        GrowthFactors f;
-        f.FactorA = 961;
-        f.FactorB = 950;
-        return f;
-    }
-};
-
-/// The "Flame On" texture grown in this process and coloured through its gradient.
-QImage FlameInProcess() {
-    TextureEngine engine;
-    engine.SetTextureSize(100, 100);
-    SetRandomSeed(27057650u);
-    SeedTexture(engine, RandomNoise, ReadShapeTuning());
-    RunParameters params;
-    params.Iterations = 42;
-    params.Animate = false;
-    engine.Switches.PaintAges = false;
-    FlameObserver observer;
-    EXPECT_EQ(GrowTexture(engine, params, observer).Outcome, RunOutcome::Completed);
-
-    ControlPointList points;
-    points.AddControlPoint(0, PackRgb(0x00, 0x00, 0x00), false, PointKind::Start);
-    points.AddControlPoint(255, PackRgb(0xB4, 0x6E, 0x0C), false, PointKind::End);
-    const std::pair<int, PackedColour> middles[] = {{27, PackRgb(0xE5, 0x29, 0x23)},
-                                                    {105, PackRgb(0xF6, 0xF9, 0x15)},
-                                                    {119, PackRgb(0xEF, 0x29, 0x00)},
-                                                    {127, PackRgb(0xDE, 0xA5, 0x00)},
-                                                    {212, PackRgb(0x00, 0x0F, 0x16)}};
-    for (auto [position, colour] : middles)
-        points.AddControlPoint(position, colour, true, PointKind::Middle);
-    Palette palette;
-    RebuildPalette(points, 0, 0, palette);
-    RenderDisplayField(engine, palette);
-    return engine.TextureBitmap.convertToFormat(QImage::Format_RGB32);
-}
-
-} // namespace
-
+// The gradient given by hand with its middle points and the one "Flame On" loads from its
+// preset colour the same texture alike.
 TEST(CliGrow, ColoursTheTextureThroughTheGivenGradient) {
-    const QString out = test::TestHome() + "/flame.bmp";
+    const QString byHand = test::TestHome() + "/flame.bmp";
+    const QString preset = test::TestHome() + "/preset.bmp";
     const CliResult run = RunCli(
         {"grow", "--seed", "27057650", "--iterations", "42", "--a", "961", "--b", "950",
          "--gradient", "000000@0,E52923@27,F6F915@105,EF2900@119,DEA500@127,000F16@212,B46E0C@255",
-         "-o", out});
+         "-o", byHand});
     ASSERT_EQ(run.Status, 0) << qPrintable(run.Err);
-    const QImage written = QImage(out, "BMP").convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(RunCli({"grow", "--preset", "Flame On", "-o", preset}).Status, 0);
+    const QImage written(byHand, "BMP");
     ASSERT_EQ(written.size(), QSize(100, 100));
-    EXPECT_EQ(written, FlameInProcess());
+    EXPECT_EQ(written, QImage(preset, "BMP"));
 }
 
 TEST(CliGrow, WritesJpegByExtensionAndRejectsUnknownOnes) {
@@ -92,9 +46,7 @@ TEST(CliPalette, ListsTheEntriesOrWritesThemToAFile) {
                       "-o", file})
                   .Status,
               0);
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray text = f.readAll();
+    const QByteArray text = test::ReadBytes(file);
     EXPECT_TRUE(text.startsWith("0 F5F5F5\n")) << text.left(20).constData();
     EXPECT_TRUE(text.contains("\n100 F50000\n"));
 }

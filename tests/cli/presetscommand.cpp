@@ -1,4 +1,5 @@
 #include "clirun.h"
+#include "filebytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -28,10 +29,7 @@ TEST(PresetsCommandTest, ListsTheBuiltInPresetsAndWritesTheBuiltInFilesToTheData
 TEST(PresetsCommandTest, ListsAPackAndFailsClearlyOnAMissingFile) {
     QTemporaryDir home;
     const QString pack = home.filePath("pack.txp");
-    QFile file(pack);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[zebra]\nSeed=1\n[Apple]\nSeed=2\n[banana]\n");
-    file.close();
+    mottler::test::WriteBytes(pack, "[zebra]\nSeed=1\n[Apple]\nSeed=2\n[banana]\n");
     EXPECT_EQ(RunPresets({"--presets", pack}, home.path()).Out, "Apple\nbanana\nzebra\n");
 
     const CliResult missing = RunPresets({"--presets=" + home.filePath("none.ini")}, home.path());

@@ -6,24 +6,15 @@
 
 using namespace mottler;
 
-TEST(SetTextureSize, SetsTheGeometryAndAWhiteBitmap) {
-    TextureEngine engine;
-    engine.SetTextureSize(300, 200);
-    EXPECT_EQ(engine.MaxX(), 299);
-    EXPECT_EQ(engine.MaxY(), 199);
-    EXPECT_EQ(engine.LastIndex(), 59999);
-    EXPECT_EQ(engine.FieldA.Cells(), 60000u);
-    EXPECT_EQ(engine.PaletteIndexField.Cells(), 60000u);
-    EXPECT_EQ(engine.TextureBitmap.size(), QSize(300, 200));
-    EXPECT_EQ(engine.TextureBitmap.pixel(299, 199), qRgb(255, 255, 255));
-}
-
-TEST(SetTextureSize, ScaledFieldsStartAtPaletteEntryZero) {
-    // Recolouring before the first run reads the display field as palette indices.
+// Recolouring before the first run reads the display field as palette indices.
+TEST(SetTextureSize, GivesAWhiteBitmapAndFieldsAtPaletteEntryZero) {
     TextureEngine engine;
     engine.SetTextureSize(9, 4);
     engine.DisplayField[0] = 1e30f;
-    engine.SetTextureSize(12, 6);
+    engine.SetTextureSize(300, 200);
+    EXPECT_EQ(engine.LastIndex(), 59999);
+    EXPECT_EQ(engine.TextureBitmap.size(), QSize(300, 200));
+    EXPECT_EQ(engine.TextureBitmap.pixel(299, 199), qRgb(255, 255, 255));
     for (int k = 0; k < engine.CellCount(); ++k) {
         ASSERT_EQ(engine.DisplayField[k], 0.0f);
         ASSERT_EQ(engine.PaletteIndexField[k], 0.0f);

@@ -141,7 +141,7 @@ TEST(GrowTexture, UniformFieldStopsAfterTheSweepAndReportsTheIterationBefore) {
     }
 }
 
-TEST(GrowTexture, EscapePolledAtIterationStartKeepsThePreviousIterationsState) {
+TEST(GrowTexture, EscapeAtAnIterationsStartKeepsThePreviousStateAndBeforeTheRunIsDiscarded) {
     TextureEngine engine;
     SeedNoise(engine, 8, 5, 31);
     Recorder observer(engine);
@@ -156,14 +156,10 @@ TEST(GrowTexture, EscapePolledAtIterationStartKeepsThePreviousIterationsState) {
     Recorder plain(five);
     GrowTexture(five, Fresh(5, DriftRight), plain);
     EXPECT_TRUE(SameA(engine, five));
-}
 
-TEST(GrowTexture, EscapePressedBeforeTheRunIsDiscarded) {
-    TextureEngine engine;
-    SeedNoise(engine, 3, 3, 31);
-    Recorder observer(engine);
-    observer.escapeAtPoll = 1;
-    EXPECT_EQ(GrowTexture(engine, Fresh(4), observer).Outcome, RunOutcome::Completed);
+    Recorder early(engine);
+    early.escapeAtPoll = 1; // pressed before the run: discarded
+    EXPECT_EQ(GrowTexture(engine, Fresh(4), early).Outcome, RunOutcome::Completed);
 }
 
 TEST(GrowTexture, AgesOfAFreshRunArePaintedEveryNinthOfTheRun) {

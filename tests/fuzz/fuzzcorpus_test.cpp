@@ -1,42 +1,51 @@
+#include "base/errors.h"
+#include "filebytes.h"
 #include "fuzzinputs.h"
+#include "palette/palettefile.h"
 
 #include <QDir>
-#include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace mottler {
 namespace {
 
-/// Runs every committed input of a fuzz target (seed files and former crashers) through the
-/// target's body, which aborts on a finding; an exception other than the documented ones
-/// fails the test.
-void ReplayCorpus(const QString& target, const std::function<void(const QByteArray&)>& body) {
-    const QDir folder(QStringLiteral(MOTTLER_FUZZ_CORPUS) + "/" + target);
-    const QStringList names = folder.entryList(QDir::Files);
-    ASSERT_FALSE(names.isEmpty()) << "no corpus in " << folder.path().toStdString();
-    for (const QString& name : names) {
-        QFile file(folder.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        EXPECT_NO_THROW(body(file.readAll())) << name.toStdString();
-    }
-    QDir(fuzz::ScratchFolder()).removeRecursively();
+using Body = std::function<void(const QByteArray&)>;
+
+/// A palette reader as a fuzz target's body: any bytes give at most 256 colours or a
+/// MottlerError that says something.
+Body PaletteReader(PaletteFileColours (*read)(const QByteArray&)) {
+    return [read](const QByteArray& bytes) {
+        try {
+            const int count = read(bytes).Count;
+            EXPECT_TRUE(count >= 0 && count <= 256) << count;
+        } catch (const MottlerError& error) {
+            EXPECT_FALSE(error.Message().isEmpty());
+        }
+    };
 }
 
-TEST(FuzzCorpus, PresetFiles) {
-    ReplayCorpus("presetfile", fuzz::FuzzPresetFile);
-}
-TEST(FuzzCorpus, TexturePacks) {
-    ReplayCorpus("texturepack", fuzz::FuzzTexturePack);
-}
-TEST(FuzzCorpus, Pictures) {
-    ReplayCorpus("picture", fuzz::FuzzPicture);
-}
-TEST(FuzzCorpus, ColourTexts) {
-    ReplayCorpus("colourtext", fuzz::FuzzColourTexts);
-}
-TEST(FuzzCorpus, Writers) {
-    ReplayCorpus("writers", fuzz::FuzzWriters);
+// Every committed input of each fuzz target (seed files and former crashers) runs through the
+// target's body, which aborts on a finding; an exception other than the documented ones fails
+// the test.
+TEST(FuzzCorpus, EveryCommittedInputRunsThroughItsTarget) {
+    const std::pair<const char*, Body> targets[] = {
+        {"presetfile", fuzz::FuzzPresetFile},     {"texturepack", fuzz::FuzzTexturePack},
+        {"picture", fuzz::FuzzPicture},           {"colourtext", fuzz::FuzzColourTexts},
+        {"writers", fuzz::FuzzWriters},           {"jasc", PaletteReader(ReadJascPalette)},
+        {"riff", PaletteReader(ReadRiffPalette)}, {"act", PaletteReader(ReadActPalette)},
+        {"gif", PaletteReader(ReadGifPalette)},
+    };
+    for (const auto& [target, body] : targets) {
+        SCOPED_TRACE(target);
+        const QDir folder(QStringLiteral(MOTTLER_FUZZ_CORPUS) + "/" + target);
+        const QStringList names = folder.entryList(QDir::Files);
+        EXPECT_FALSE(names.isEmpty()) << "no corpus in " << folder.path().toStdString();
+        for (const QString& name : names)
+            EXPECT_NO_THROW(body(test::ReadBytes(folder.filePath(name)))) << name.toStdString();
+    }
+    QDir(fuzz::ScratchFolder()).removeRecursively();
 }
 
 } // namespace

@@ -65,7 +65,6 @@ TEST(ColourDropDown, DropDownOffersBothNotationsAndSwitchesMode) {
     t.picker.SetText("ff8000");
     t.picker.Entry()->showPopup();
     ASSERT_EQ(t.picker.Entry()->count(), 2);
-    EXPECT_EQ(t.picker.Entry()->itemText(0), "ff8000");
     EXPECT_EQ(t.picker.Entry()->itemText(1), "255,128,0");
     EXPECT_EQ(t.Shown(), "ff8000");
     t.picker.Entry()->hidePopup();
@@ -73,6 +72,12 @@ TEST(ColourDropDown, DropDownOffersBothNotationsAndSwitchesMode) {
     EXPECT_EQ(t.Shown(), "255,128,0");
     t.picker.SetColour(PackRgb(1, 2, 3));
     EXPECT_EQ(t.Shown(), "1,2,3");
+    t.picker.Entry()->showPopup();
+    EXPECT_EQ(t.picker.Entry()->itemText(0), "010203");
+    t.picker.Entry()->hidePopup();
+    Q_EMIT t.picker.Entry()->activated(0);
+    EXPECT_EQ(t.Shown(), "010203");
+    EXPECT_EQ(t.picker.Colour(), PackRgb(1, 2, 3));
 
     t.picker.SetText("12");
     t.picker.Entry()->showPopup();

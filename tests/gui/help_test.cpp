@@ -1,11 +1,11 @@
 // The help window, the Help menu, the windows' Help keys and the about box.
 #include "app/aboutdialog.h"
-#include "picker/ui/colourpickerdialog.h"
-#include "picker/ui/zoomwindow.h"
 #include "engine/ui/advancedwindow.h"
 #include "help/ui/helpwindow.h"
 #include "help/ui/showhelp.h"
 #include "mainwindowfixture.h"
+#include "picker/ui/colourpickerdialog.h"
+#include "picker/ui/zoomwindow.h"
 #include "recording/ui/recordtofilewindow.h"
 
 #include <QAction>
@@ -23,13 +23,13 @@
 namespace mottler::test {
 namespace {
 
-// Whether the page on display defines the anchor, as the text browser parsed it.
+// Whether the page on display defines the anchor, as the text browser parsed it: the
+// help-topic test finds it in the page's text, this that the browser can scroll to it.
 bool DocumentHasAnchor(const QTextDocument* document, const QString& anchor) {
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it)
             if (it.fragment().charFormat().anchorNames().contains(anchor))
                 return true;
-    }
     return false;
 }
 
@@ -39,10 +39,8 @@ TEST(HelpWindow, ShowsEveryTopicAtItsAnchor) {
         SCOPED_TRACE(topic.Name.toStdString());
         window.ShowTopic(topic.Context);
         EXPECT_EQ(window.Source(), HelpTopicUrl(topic.Context));
-        EXPECT_FALSE(window.Browser()->toPlainText().isEmpty());
-        if (!topic.Anchor.isEmpty()) {
-            EXPECT_TRUE(DocumentHasAnchor(window.Browser()->document(), topic.Anchor));
-        }
+        EXPECT_TRUE(topic.Anchor.isEmpty() ||
+                    DocumentHasAnchor(window.Browser()->document(), topic.Anchor));
     }
 }
 
@@ -106,6 +104,7 @@ TEST_F(MainWindowTest, HelpContentsOnF1OpensTheManual) {
     contents->trigger();
     ASSERT_NE(OpenHelpWindow(), nullptr);
     EXPECT_EQ(OpenHelpWindow()->Source().fileName(), "index.html");
+    EXPECT_FALSE(OpenHelpWindow()->Browser()->toPlainText().isEmpty());
     OpenHelpWindow()->close();
 }
 

@@ -64,25 +64,19 @@ TEST_F(ImageOutputTest, CancelKeepsThePreserveSizeFlagAndOkTakesIt) {
     EXPECT_TRUE(W().PreserveSize());
 }
 
-TEST_F(ImageOutputTest, TheSameSizeKeepsTheTextureAndItsColours) {
+TEST_F(ImageOutputTest, TheSameSizeKeepsTheTextureAndANewHeightSeedsANewOne) {
     Generate(35089380, 20);
     const std::vector<float> field = FieldA();
     const QImage bitmap = Engine().TextureBitmap;
     ChooseSize("100", "100");
     EXPECT_EQ(FieldA(), field);
     EXPECT_EQ(Engine().TextureBitmap, bitmap);
-}
 
-TEST_F(ImageOutputTest, ANewHeightSeedsANewTextureOfThatSize) {
-    Generate(35089380, 20);
-    const std::vector<float> grown = FieldA();
     ChooseSize("100", "101");
-    EXPECT_EQ(Engine().Width(), 100);
     EXPECT_EQ(Engine().Height(), 101);
     EXPECT_TRUE(W().windowTitle().endsWith("[100 by 101]"));
     EXPECT_EQ(W().Preview().lblTextureSize->text(), "100 by 101");
     EXPECT_EQ(Engine().TextureBitmap.size(), QSize(100, 101));
-    EXPECT_NE(FieldA().size(), grown.size());
 }
 
 TEST_F(ImageOutputTest, ImpossibleSizesLeaveTheTextureAsItWas) {
@@ -140,14 +134,13 @@ TEST_F(ImageOutputTest, TheFullSizeViewNamesTheRecordedFrameOnlyUntilItIsHidden)
     EXPECT_FALSE(view.windowTitle().contains("Frame"));
 }
 
+// The captions themselves are pinned in the core test of the view's caption.
 TEST(FullSizeView, OffersTheInitialPictureOnlyForTextureTypesThatHaveOne) {
     int typeIndex = 0;
     FullSizeView view(nullptr, [&typeIndex] { return typeIndex; });
     int rightClicks = 0;
     QObject::connect(&view, &FullSizeView::RightClicked, [&rightClicks] { ++rightClicks; });
     view.ShowFullSize(QImage(100, 100, QImage::Format_BGR888));
-    view.resize(90, 250);
-    EXPECT_EQ(view.windowTitle(), "0 by 2 tiles");
     QTest::mouseClick(&view, Qt::RightButton);
     EXPECT_EQ(rightClicks, 0);
     typeIndex = 2;
@@ -155,8 +148,6 @@ TEST(FullSizeView, OffersTheInitialPictureOnlyForTextureTypesThatHaveOne) {
     EXPECT_EQ(view.windowTitle(), "4 by 3 tiles (Right-click for original image)");
     QTest::mouseClick(&view, Qt::RightButton);
     EXPECT_EQ(rightClicks, 1);
-    view.close();
-    EXPECT_FALSE(view.isVisible()) << "closing hides";
 }
 
 TEST_F(ImageOutputTest, F4PutsExactlyTheTextureOnTheClipboard) {

@@ -24,20 +24,7 @@ TEST(PartsProgressBar, ChangedIsRaisedOnlyWhenThePercentMoves) {
     EXPECT_EQ(changed.count(), 0);
 }
 
-TEST(PartsProgressBar, StatusControlStyleBringsItsOwnBorderWidth) {
-    PartsProgressBar bar;
-    EXPECT_TRUE(bar.Ctl3D());
-    bar.SetBorderStyle(PartsProgressBar::bsStatusControl);
-    EXPECT_EQ(bar.BorderWidth(), 2);
-    EXPECT_FALSE(bar.Ctl3D());
-    bar.SetCtl3D(true);
-    EXPECT_EQ(bar.BorderStyle(), PartsProgressBar::bsCtl3D);
-    EXPECT_EQ(bar.BorderWidth(), 0);
-    bar.SetCtl3D(false);
-    EXPECT_EQ(bar.BorderStyle(), PartsProgressBar::bsFlat);
-}
-
-/// Renders the bar and returns the colour of each interior column on the middle row.
+/// The bar as it paints itself.
 QImage Render(PartsProgressBar& bar) {
     QImage image(bar.size(), QImage::Format_RGB32);
     bar.render(&image);

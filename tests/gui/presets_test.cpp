@@ -45,17 +45,6 @@ protected:
         W().LoadPresetNames();
     }
 
-    // Answers the name prompt of "Save this pattern".
-    void SaveAs(const QString& name) {
-        QTimer::singleShot(0, [name] {
-            auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(prompt, nullptr);
-            prompt->setTextValue(name);
-            prompt->accept();
-        });
-        W().btnSavePresetClick();
-    }
-
     // Answers the dialogs of one "Save this pattern", in order: a name for the name prompt
     // (an empty one cancels it), "Yes" or "No" for a question. Keeps what each one showed.
     QStringList SaveAnswering(QStringList answers) {
@@ -129,7 +118,7 @@ TEST_F(PresetTest, SavedPresetLoadsBackItsColoursAndTexture) {
     Generate(2468, 35);
     const auto points = PointsShown();
     const std::vector<float> texture = FieldA();
-    SaveAs("My Texture");
+    SaveAnswering({"My Texture"});
     EXPECT_GE(P().cmbPresets->findText("My Texture"), 0);
 
     W().Editor().RandomGradient();
@@ -143,7 +132,7 @@ TEST_F(PresetTest, SavedPresetLoadsBackItsColoursAndTexture) {
 
 TEST_F(PresetTest, SavingUnderAnExistingNameAsksFirst) {
     Generate(2468, 35);
-    SaveAs("Mine");
+    SaveAnswering({"Mine"});
     const QString first = SavedSeed("Mine");
     Generate(1357, 20);
     // "No" goes back to the name box, still holding the name; cancelling there keeps the file.

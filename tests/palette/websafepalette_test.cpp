@@ -1,4 +1,5 @@
 #include "base/bmpfile.h"
+#include "filebytes.h"
 #include "palette/palettefile.h"
 #include "palette/websafepalette.h"
 #include "testenv.h"
@@ -25,17 +26,14 @@ TEST(WebSafePalette, RunsFromWhiteToBlackWithRedOutermostThenBlackPadding) {
 }
 
 TEST(WebSafePalette, IsWrittenOnceAndAnExistingFileIsKept) {
-    const QString folder = QDir(test::TestHome()).filePath("websafe-temp");
-    QDir().mkpath(folder);
+    const QString folder = test::FreshFolder("websafe-temp");
     const QString path = EnsureWebSafePaletteFile(folder);
     EXPECT_EQ(path, QDir(folder).filePath("websafe.pal"));
     EXPECT_EQ(ReadPaletteFile(path).Colours[0], PackRgb(255, 255, 255));
 
     WriteFileAtomically(path, "users own");
     EnsureWebSafePaletteFile(folder);
-    QFile kept(path);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("users own"));
+    EXPECT_EQ(test::ReadBytes(path), "users own");
 }
 
 } // namespace

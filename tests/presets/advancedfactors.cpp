@@ -1,39 +1,25 @@
 #include "presets/advancedfactors.h"
 
-#include "base/errors.h"
 #include "engine/texturesettings.h"
+#include "errortext.h"
 
 #include <gtest/gtest.h>
 
 using namespace mottler;
 
-namespace {
-
-AdvancedFactorTexts Shown(const QString& c, const QString& multiplierA) {
+TEST(AdvancedFactorsTest, ShownTextsReadCAsAWholeNumberAndTheMultipliersAsDecimals) {
     AdvancedFactorTexts texts;
-    texts.FactorC = c;
-    texts.MultiplierA = multiplierA;
+    texts.FactorC = "12.5";
+    texts.MultiplierA = " 2.25";
     texts.ZeroAction = ZeroActionAbs;
     texts.Shown = true;
-    return texts;
-}
-
-} // namespace
-
-TEST(AdvancedFactorsTest, ShownTextsReadCAsAWholeNumberAndTheMultipliersAsDecimals) {
-    const GrowthFactors factors = AdvancedFactors(GrowthFactors{}, Shown("12.5", " 2.25"));
+    const GrowthFactors factors = AdvancedFactors(GrowthFactors{}, texts);
     EXPECT_EQ(factors.FactorC, 0);
     EXPECT_EQ(factors.FactorD, PresetValues::FactorD.Startup);
     EXPECT_EQ(factors.MultiplierA, 2.25);
     EXPECT_EQ(factors.MultiplierB, 4.0);
     EXPECT_EQ(factors.Zero, ZeroActionAbs);
-}
-
-TEST(AdvancedFactorsTest, AShownMultiplierThatIsNoNumberGivesItsError) {
-    try {
-        AdvancedFactors(GrowthFactors{}, Shown("12", "4,0"));
-        FAIL() << "no error";
-    } catch (const MottlerError& error) {
-        EXPECT_EQ(error.Message(), "'4,0' is not a valid floating point value");
-    }
+    texts.MultiplierA = "4,0";
+    EXPECT_EQ(test::ErrorText([&] { AdvancedFactors(GrowthFactors{}, texts); }),
+              "'4,0' is not a valid floating point value");
 }

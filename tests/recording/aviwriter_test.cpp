@@ -37,18 +37,6 @@ quint32 U32At(const QByteArray& bytes, qsizetype at) {
     return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
-TEST(AviWriter, BitmapInfoHeaderOf99By10IsTwentyFourBitWithRowsPaddedToFourBytes) {
-    const BitmapInfoHeader h = FillBitmapInfoHeader(QImage(99, 10, QImage::Format_BGR888));
-    EXPECT_EQ(h.Size, 40u);
-    EXPECT_EQ(h.Width, 99);
-    EXPECT_EQ(h.Height, 10);
-    EXPECT_EQ(h.Planes, 1);
-    EXPECT_EQ(h.BitCount, 24);
-    EXPECT_EQ(h.Compression, 0u);
-    EXPECT_EQ(h.SizeImage, 3000u);
-    EXPECT_EQ(test::ErrorText([] { FillBitmapInfoHeader(QImage()); }), "Failed to create DIB.");
-}
-
 TEST(AviWriter, FiftyBitmapsGiveFiftyKeyFramesAtTenPerSecondThatDecodeToThePixelsWritten) {
     REQUIRE_FFMPEG();
     const QString path = TempPath("fifty.avi");

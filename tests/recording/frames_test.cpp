@@ -1,10 +1,11 @@
 #include "base/errors.h"
+#include "base/memoryprobe.h"
 #include "recording/framebitmap.h"
 #include "recording/frames.h"
-#include "base/memoryprobe.h"
 #include "recording/recordstep.h"
 #include "recordingrun.h"
 
+#include <array>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <vector>
@@ -113,10 +114,9 @@ TEST(FrameToBitmap, ColoursThroughThePaletteGivenWithHalvesRoundedToEven) {
     const int expected[6] = {0, 2, 2, 254, 255, 17};
     for (int k = 0; k < 6; ++k) {
         const uchar* pixel = bitmap.constScanLine(k / 3) + 3 * (k % 3);
-        const auto& entry = palette.Pixels[static_cast<std::size_t>(expected[k])];
-        EXPECT_EQ(pixel[0], entry[0]) << k;
-        EXPECT_EQ(pixel[1], entry[1]) << k;
-        EXPECT_EQ(pixel[2], entry[2]) << k;
+        EXPECT_EQ((std::array<std::uint8_t, 3>{pixel[0], pixel[1], pixel[2]}),
+                  palette.Pixels[static_cast<std::size_t>(expected[k])])
+            << k;
     }
 }
 

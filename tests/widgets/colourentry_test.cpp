@@ -80,18 +80,5 @@ TEST_F(EntryFixture, SixCharactersWithADotKeepTheFlagButGiveTheButtonFace) {
     EXPECT_EQ(messages.size(), before + 1);
 }
 
-TEST_F(EntryFixture, DropDownOffersBothNotationsAndSwitchesMode) {
-    EXPECT_TRUE(entry.DropDownEntries().isEmpty());
-    entry.SetText("ff8000");
-    EXPECT_EQ(entry.DropDownEntries(), (QStringList{"ff8000", "255,128,0"}));
-    entry.ChooseDropDownEntry(1);
-    EXPECT_TRUE(entry.IsDecimalMode());
-    EXPECT_EQ(entry.DropDownEntries(), (QStringList{"FF8000", "255,128,0"}));
-    entry.ChooseDropDownEntry(0);
-    EXPECT_FALSE(entry.IsDecimalMode());
-    EXPECT_EQ(entry.Text(), "FF8000");
-    EXPECT_EQ(entry.Colour(), Orange);
-}
-
 } // namespace
 } // namespace mottler

@@ -13,12 +13,6 @@ TEST(SettingsNameOf, MapsRegistryKeysOntoGroups) {
     EXPECT_EQ(SettingsNameOf("", "Dir"), "Dir");
 }
 
-TEST(FolderOf, KeepsTheTrailingSeparator) {
-    EXPECT_EQ(FolderOf("/a/b/c.bmp"), "/a/b/");
-    EXPECT_EQ(FolderOf("/c.bmp"), "/");
-    EXPECT_EQ(FolderOf("c.bmp"), "");
-}
-
 TEST(ChooseBrowseStart, FallsBackToProgramFolderForOpenDialogsOnly) {
     // A first browse with nothing stored yet still stores the chosen folder afterwards.
     UserSettings::WriteString("Browse/Empty", QString());
