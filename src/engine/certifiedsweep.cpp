@@ -55,9 +55,9 @@ template <int Vectors> struct LaneLayout {
     static std::size_t Floats(int w) { return std::size_t(w + Rows + 1) * Stride; }
 };
 
-// The vector helpers below are always inlined into functions built for one width, and the
-// one that is not (Recompute) takes its vectors by reference, so the warning that passing
-// vectors by value differs between widths does not apply.
+// The vector code is always inlined into functions built for one width, and the one
+// function that is not (Recompute) takes its vectors by reference, so the warning that
+// passing vectors by value differs between widths does not apply.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
 using Floats = float __attribute__((vector_size(32)));
@@ -65,49 +65,6 @@ using Words = std::int32_t __attribute__((vector_size(32)));
 using Unsigned = std::uint32_t __attribute__((vector_size(32)));
 using Doubles = double __attribute__((vector_size(64)));
 using Wides = std::int64_t __attribute__((vector_size(64)));
-
-[[gnu::always_inline]] inline Floats LoadFloats(const float* p) {
-    Floats v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
-[[gnu::always_inline]] inline void StoreFloats(float* p, Floats v) {
-    std::memcpy(p, &v, sizeof v);
-}
-
-[[gnu::always_inline]] inline Doubles Abs(Doubles d) {
-    return reinterpret_cast<Doubles>(reinterpret_cast<Wides>(d) & 0x7fffffffffffffff);
-}
-
-[[gnu::always_inline]] inline bool AllSet(Words mask) {
-    std::uint64_t q[4];
-    std::memcpy(q, &mask, sizeof q);
-    return (q[0] & q[1] & q[2] & q[3]) == ~std::uint64_t{0};
-}
-
-// The cells above a vector of lanes: the lanes the step before stored moved up one, with the
-// lane below's last in lane 0. Where a shuffle of eight doubles is one instruction it works
-// on the widened values; elsewhere the floats are shuffled and widened.
-[[gnu::always_inline]] inline Doubles ShiftedUp(Doubles lanes, Doubles below) {
-    return __builtin_shufflevector(lanes, below, 15, 0, 1, 2, 3, 4, 5, 6);
-}
-
-[[gnu::always_inline]] inline Floats ShiftedUp(Floats lanes, Floats below) {
-    return __builtin_shufflevector(lanes, below, 15, 0, 1, 2, 3, 4, 5, 6);
-}
-
-template <int Zero> [[gnu::always_inline]] inline Floats ZeroAction(Floats a, Floats oldB) {
-    const Floats zero{};
-    if constexpr (Zero == ZeroActionZero)
-        return a < zero ? zero : a;
-    else if constexpr (Zero == ZeroActionB)
-        return a < zero ? oldB : a;
-    else if constexpr (Zero == ZeroActionAbs)
-        return a < zero ? -a : a;
-    else
-        return a;
-}
 
 // One vector's values of a step before anything is stored, as the cell code's CellValues.
 struct LaneValues {
@@ -136,8 +93,10 @@ struct LaneCoefficients {
     [[gnu::always_inline]] explicit LaneCoefficients(const SweepCoefficients& k)
         : dt(Spread(k.Dt)), c(Spread(k.FactorC)), d(Spread(k.FactorD)),
           ma(Spread(k.MultiplierA)), mb(Spread(k.MultiplierB)), da(Spread(k.DiffusionA)),
-          db(Spread(k.DiffusionB)), absDt(Abs(dt)), absC(Abs(c)), absD(Abs(d)), absMa(Abs(ma)),
-          absMb(Abs(mb)), absDa(Abs(da)), absDb(Abs(db)) {}
+          db(Spread(k.DiffusionB)), absDt(Spread(std::fabs(k.Dt))),
+          absC(Spread(std::fabs(k.FactorC))), absD(Spread(std::fabs(k.FactorD))),
+          absMa(Spread(std::fabs(k.MultiplierA))), absMb(Spread(std::fabs(k.MultiplierB))),
+          absDa(Spread(std::fabs(k.DiffusionA))), absDb(Spread(std::fabs(k.DiffusionB))) {}
 
     [[gnu::always_inline]] static Doubles Spread(float f) { return Doubles{} + double(f); }
 };
@@ -204,25 +163,6 @@ inline float SlotValue(const float* row, int column, int w, bool wraps) {
     return 0.0f;
 }
 
-// Rows of eight turned into columns: lane j of result i is lane i of row j.
-[[gnu::always_inline]] inline void Transpose(Floats (&v)[8]) {
-    Floats t[8], u[8];
-    for (int i = 0; i < 8; i += 2) {
-        t[i] = __builtin_shufflevector(v[i], v[i + 1], 0, 8, 1, 9, 4, 12, 5, 13);
-        t[i + 1] = __builtin_shufflevector(v[i], v[i + 1], 2, 10, 3, 11, 6, 14, 7, 15);
-    }
-    for (int i = 0; i < 8; i += 4)
-        for (int k = 0; k < 2; ++k) {
-            u[i + 2 * k] = __builtin_shufflevector(t[i + k], t[i + k + 2], 0, 1, 8, 9, 4, 5, 12, 13);
-            u[i + 2 * k + 1] =
-                __builtin_shufflevector(t[i + k], t[i + k + 2], 2, 3, 10, 11, 6, 7, 14, 15);
-        }
-    for (int i = 0; i < 4; ++i) {
-        v[i] = __builtin_shufflevector(u[i], u[i + 4], 0, 1, 2, 3, 8, 9, 10, 11);
-        v[i + 4] = __builtin_shufflevector(u[i], u[i + 4], 4, 5, 6, 7, 12, 13, 14, 15);
-    }
-}
-
 // The steps, compiled once for each width. The build targets plain x86-64, so the wider ones
 // run only where the processor has them. Each width converts between floats and doubles with
 // its own instructions: the compiler's generic conversion splits a vector into halves even
@@ -234,15 +174,16 @@ namespace sse2 {
 [[gnu::always_inline]] inline Floats Narrow(Doubles d) {
     return __builtin_convertvector(d, Floats);
 }
-[[gnu::always_inline]] inline Doubles CellsAbove(const Doubles&, Floats lanes, const Doubles&,
-                                                Floats below) {
-    return Widen(ShiftedUp(lanes, below));
-}
+constexpr bool ShuffleDoubles = false;
 #include "engine/certifiedlanes.inc"
 } // namespace sse2
 
+#ifdef __clang__
+#pragma clang attribute push(__attribute__((target("avx2,fma"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2,fma")
+#endif
 namespace avx2 {
 [[gnu::always_inline]] inline Doubles Widen(Floats f) {
     const __m256 all = __m256(f);
@@ -257,16 +198,21 @@ namespace avx2 {
     std::memcpy(halves, &d, sizeof halves);
     return Floats(_mm256_set_m128(_mm256_cvtpd_ps(halves[1]), _mm256_cvtpd_ps(halves[0])));
 }
-[[gnu::always_inline]] inline Doubles CellsAbove(const Doubles&, Floats lanes, const Doubles&,
-                                                Floats below) {
-    return Widen(ShiftedUp(lanes, below));
-}
+constexpr bool ShuffleDoubles = false;
 #include "engine/certifiedlanes.inc"
 } // namespace avx2
+#ifdef __clang__
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
+#ifdef __clang__
+#pragma clang attribute push(__attribute__((target("avx512f,avx512vl,avx512dq,avx512bw"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx512f,avx512vl,avx512dq,avx512bw")
+#endif
 namespace avx512 {
 [[gnu::always_inline]] inline Doubles Widen(Floats f) {
     // The zero-masked forms: the plain ones start from an undefined register, which the
@@ -276,12 +222,14 @@ namespace avx512 {
 [[gnu::always_inline]] inline Floats Narrow(Doubles d) {
     return Floats(_mm512_maskz_cvtpd_ps(0xff, __m512d(d)));
 }
-[[gnu::always_inline]] inline Doubles CellsAbove(Doubles lanes, Floats, Doubles below, Floats) {
-    return ShiftedUp(lanes, below);
-}
+constexpr bool ShuffleDoubles = true;
 #include "engine/certifiedlanes.inc"
 } // namespace avx512
+#ifdef __clang__
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 template <int Vectors> using GroupFunction = bool (*)(LaneSweep&, const SlotRows<Vectors>&, Range*);
 
