@@ -55,11 +55,6 @@ template <int Vectors> struct LaneLayout {
     static std::size_t Floats(int w) { return std::size_t(w + Rows + 1) * Stride; }
 };
 
-// The vector code is always inlined into functions built for one width, and the one
-// function that is not (Recompute) takes its vectors by reference, so the warning that
-// passing vectors by value differs between widths does not apply.
-#pragma GCC diagnostic ignored "-Wpsabi"
-
 using Floats = float __attribute__((vector_size(32)));
 using Words = std::int32_t __attribute__((vector_size(32)));
 using Unsigned = std::uint32_t __attribute__((vector_size(32)));
