@@ -1,8 +1,10 @@
-// Cost of showing one frame of a run in the tile preview at its design size: composing the
-// preview picture from the texture bitmap, and drawing it the way the preview control paints
-// (white, then the picture into its target, smoothed where it is shrunk). The texture is a
-// grown 800 × 600 frame; "tile" 1 tiles a reduced copy, 0 stretches the texture over the
-// control.
+// Cost of rendering and showing one frame of a run, at 100 × 100, 400 × 300 and 800 × 600:
+// rendering with each render kernel the processor runs; composing the tile preview picture at
+// its design size from the texture bitmap; and one shown frame as the main window makes it
+// (render, compose, and draw the way the preview control paints: white, then the picture into
+// its target, smoothed where it is shrunk). "tile" 1 tiles the texture (or its reduced copy
+// when it exceeds the preview), 0 shows it once, stretched when larger than the control.
+// Process CPU time, so that Qt's own worker threads (its smooth scaling) count.
 #include "engine/engine.h"
 #include "engine/random.h"
 #include "engine/render.h"
@@ -49,9 +51,25 @@ void PaintPreview(QImage& screen, const TilePreview& preview) {
 
 } // namespace
 
+// Rendering one frame with the given kernel (0 plain, 1 AVX2, 2 AVX-512).
+static void BM_RenderKernel(benchmark::State& state) {
+    const auto kernel = static_cast<RenderKernel>(state.range(0));
+    if (!RenderKernelAvailable(kernel)) {
+        state.SkipWithError("this processor does not run the kernel");
+        return;
+    }
+    TextureEngine engine;
+    GrownFrame(engine, int(state.range(1)), int(state.range(2)));
+    const Palette palette;
+    for (auto _ : state) {
+        RenderGrowthFrame(engine, palette, kernel);
+        benchmark::DoNotOptimize(engine.TextureBitmap.constBits());
+    }
+}
+
 static void BM_ComposeTilePreview(benchmark::State& state) {
     TextureEngine engine;
-    const QImage texture = GrownFrame(engine, 800, 600);
+    const QImage texture = GrownFrame(engine, int(state.range(1)), int(state.range(2)));
     const bool tile = state.range(0) != 0;
     TilePreview preview;
     QImage converted;
@@ -65,7 +83,7 @@ static void BM_ComposeTilePreview(benchmark::State& state) {
 // picture from one frame to the next as the control does.
 static void BM_ShowPreviewFrame(benchmark::State& state) {
     TextureEngine engine;
-    GrownFrame(engine, 800, 600);
+    GrownFrame(engine, int(state.range(1)), int(state.range(2)));
     const Palette palette;
     const bool tile = state.range(0) != 0;
     QImage screen(DesignPreviewSize, QImage::Format_RGB32);
@@ -80,15 +98,23 @@ static void BM_ShowPreviewFrame(benchmark::State& state) {
     }
 }
 
+BENCHMARK(BM_RenderKernel)
+    ->ArgNames({"kernel", "w", "h"})
+    ->ArgsProduct({{0, 1, 2}, {100}, {100}})
+    ->ArgsProduct({{0, 1, 2}, {400}, {300}})
+    ->ArgsProduct({{0, 1, 2}, {800}, {600}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ComposeTilePreview)
-    ->ArgName("tile")
-    ->Arg(1)
-    ->Arg(0)
+    ->ArgNames({"tile", "w", "h"})
+    ->ArgsProduct({{1, 0}, {100}, {100}})
+    ->ArgsProduct({{1, 0}, {400}, {300}})
+    ->ArgsProduct({{1, 0}, {800}, {600}})
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowPreviewFrame)
-    ->ArgName("tile")
-    ->Arg(1)
-    ->Arg(0)
+    ->ArgNames({"tile", "w", "h"})
+    ->ArgsProduct({{1, 0}, {100}, {100}})
+    ->ArgsProduct({{1, 0}, {400}, {300}})
+    ->ArgsProduct({{1, 0}, {800}, {600}})
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);

@@ -7,15 +7,29 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSlider>
+#include <algorithm>
 
 namespace mottler {
+namespace {
+
+// One refresh of the screen the widget is on; 60 Hz where the screen does not say.
+qint64 RefreshNanoseconds(const QWidget& widget) {
+    const QScreen* screen = widget.screen();
+    const qreal hertz = screen != nullptr ? screen->refreshRate() : 0.0;
+    return static_cast<qint64>(1e9 / (hertz >= 1.0 ? std::min<qreal>(hertz, 1000.0) : 60.0));
+}
+
+} // namespace
 
 void GuiGrowthObserver::RunStarting() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     window.Preview().progressBar->SetText("Press ESC to stop");
     window.Recording().tbFrames->setTickPosition(QSlider::NoTicks);
     input.Start(window.Document().Engine.Switches.ProcessMessagesDuringGrowth);
+    refreshNanoseconds = RefreshNanoseconds(window);
+    sincePreview.invalidate();
 }
 
 void GuiGrowthObserver::ClearFrames() {
@@ -56,20 +70,39 @@ void GuiGrowthObserver::Progress(int iteration) {
 }
 
 void GuiGrowthObserver::RenderFrame(int) {
+    frameRendered = false;
+}
+
+void GuiGrowthObserver::EnsureRendered() {
+    if (frameRendered)
+        return;
     RenderGrowthFrame(window.Document().Engine, window.Document().Gradient.Colours);
+    frameRendered = true;
 }
 
 void GuiGrowthObserver::RecordStep(int iteration, bool firstOfRun) {
+    if (recorder.ReadsFrame(iteration, firstOfRun))
+        EnsureRendered();
     recorder.RecordStep(iteration, firstOfRun);
 }
 
+bool GuiGrowthObserver::PreviewDue() const {
+    return !sincePreview.isValid() || sincePreview.nsecsElapsed() >= refreshNanoseconds;
+}
+
 void GuiGrowthObserver::ShowPreview(int) {
+    if (!PreviewDue())
+        return;
+    sincePreview.start();
+    EnsureRendered();
     window.ShowPreview();
 }
 
 void GuiGrowthObserver::PaintAge(int ageIndex, int iteration) {
     window.ShowIteration(iteration);
     window.Preview().lblFrameNumber->repaint();
+    if (ageIndex >= 1 && ageIndex <= 9)
+        EnsureRendered();
     window.PaintAge(ageIndex, iteration);
 }
 

@@ -43,6 +43,10 @@ void RunRecorder::ClearFrames() {
     window.Document().Frames.ClearFrames(&progress);
 }
 
+bool RunRecorder::ReadsFrame(int iteration, bool firstOfRun) const {
+    return (direct && firstOfRun) || IsRecordedIteration(iteration, window.Document().RecordEvery);
+}
+
 void RunRecorder::RecordStep(int iteration, bool firstOfRun) {
     const int recordEvery = window.Document().RecordEvery;
     if (direct) {

@@ -17,6 +17,10 @@ public:
 
     /// Fresh runs: frees the recorded frames, counting them down on the progress bar.
     void ClearFrames();
+    /// Whether the recording step after iteration i reads the frame rendered for it: on the
+    /// iterations that "Record Every" (read now) takes, and on a run's first, which makes the
+    /// file of a direct recording in the frame's size.
+    bool ReadsFrame(int iteration, bool firstOfRun) const;
     /// After iteration i: adds the frame, or writes the texture bitmap into the file, when i
     /// is one that "Record Every" (read now) takes. Throws what the frame list or the file
     /// throws; the run reports it.

@@ -57,7 +57,9 @@ public:
     /// Every tenth iteration while ShowProgress is on.
     virtual void Progress(int iteration) { (void)iteration; }
     /// After a sweep when animating, recording or painting ages: scale FieldA into the
-    /// palette-index field and colour it into the texture bitmap.
+    /// palette-index field and colour it into the texture bitmap. An observer may leave that
+    /// to the first hook of the same iteration that reads the frame (FieldA does not change
+    /// until the iteration's hooks have run).
     virtual void RenderFrame(int iteration) { (void)iteration; }
     /// After rendering when recording is on (the recorder applies its own "every n").
     virtual void RecordStep(int iteration, bool firstOfRun) { (void)iteration, (void)firstOfRun; }

@@ -1,5 +1,6 @@
 #include "engine/render.h"
 
+#include "engine/renderkernels.h"
 #include "engine/scaling.h"
 
 #include <cstring>
@@ -29,10 +30,15 @@ void ColourField(const float* field, const Palette& palette, QImage& bitmap) {
     }
 }
 
-// Scaling and colouring in one pass over the cells: each scaled value is coloured while it
-// is still in a register, rather than written out and read back from memory.
 void RenderGrowthFrame(TextureEngine& engine, const Palette& palette) {
+    RenderGrowthFrame(engine, palette, ChosenRenderKernel());
+}
+
+// Scaling and colouring in one pass over each row: each scaled value is coloured while it is
+// still in a register, rather than written out and read back from memory.
+void RenderGrowthFrame(TextureEngine& engine, const Palette& palette, RenderKernel kernel) {
     FitTextureBitmap(engine);
+    const PixelTable table = WidenPixels(palette);
     const float* a = engine.FieldA.Data();
     float* scaled = engine.PaletteIndexField.Data();
     const float low = engine.FieldMin;
@@ -40,14 +46,9 @@ void RenderGrowthFrame(TextureEngine& engine, const Palette& palette) {
     QImage& bitmap = engine.TextureBitmap;
     const int w = bitmap.width();
     for (int y = 0; y < bitmap.height(); ++y) {
-        uchar* row = bitmap.scanLine(y);
         const std::ptrdiff_t first = static_cast<std::ptrdiff_t>(y) * w;
-        for (int x = w - 1; x >= 0; --x) {
-            const float v = ScaledCell(a[first + x], low, scale);
-            scaled[first + x] = v;
-            std::memcpy(row + 3 * x,
-                        palette.Pixels[static_cast<std::size_t>(PaletteIndex(v))].data(), 3);
-        }
+        ScaleAndColourCells(kernel, a + first, scaled + first, bitmap.scanLine(y), w, low, scale,
+                            table);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace mottler {
 namespace {
@@ -69,6 +70,21 @@ void TileOnto(QImage& target, const QImage& tile) {
             painter.drawImage(x, y, tile);
 }
 
+void CopyImage(const QImage& image, QImage& copy) {
+    if (&image == &copy)
+        return;
+    if (image.isNull()) {
+        copy = QImage();
+        return;
+    }
+    FitImage(copy, image.size(), image.format());
+    copy.setColorTable(image.colorTable());
+    const auto rowBytes =
+        static_cast<std::size_t>(std::min(image.bytesPerLine(), copy.bytesPerLine()));
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(copy.scanLine(y), image.constScanLine(y), rowBytes);
+}
+
 void CopyOpaque(const QImage& image, QImage::Format format, QImage& copy) {
     FitImage(copy, image.size(), format);
     if (image.format() != QImage::Format_BGR888) {
@@ -77,12 +93,15 @@ void CopyOpaque(const QImage& image, QImage::Format format, QImage& copy) {
         painter.drawImage(0, 0, image);
         return;
     }
-    // The texture bitmap's own format: each pixel widened to 0xffRRGGBB in one pass.
+    // The texture bitmap's own format: each pixel widened to 0xffRRGGBB in one pass, a loop
+    // the compiler vectorises (the width is read once, not per pixel).
+    const int w = image.width();
     for (int y = 0; y < image.height(); ++y) {
         const uchar* from = image.constScanLine(y);
         auto* to = reinterpret_cast<QRgb*>(copy.scanLine(y));
-        for (int x = 0; x < image.width(); ++x, from += 3)
-            to[x] = qRgb(from[2], from[1], from[0]);
+        for (int x = 0; x < w; ++x)
+            to[x] = 0xff000000u | QRgb(from[3 * x + 2]) << 16 | QRgb(from[3 * x + 1]) << 8 |
+                    QRgb(from[3 * x]);
     }
 }
 
@@ -104,7 +123,14 @@ void ComposeTilePreview(const QImage& texture, QSize control, QSize threshold, b
     preview.Picture.fill(Qt::white);
     preview.Target = QRect(QPoint(0, 0), control);
     if (!NeedsReducedCopy(texture.size(), threshold)) {
-        TileOnto(preview.Picture, texture);
+        // Painting converts a BGR888 tile at every drawing; the RGB32 copy, made once into
+        // the kept buffer, is drawn as plain copies of rows (the same opaque pixels).
+        if (texture.format() == QImage::Format_BGR888) {
+            CopyOpaque(texture, QImage::Format_RGB32, converted);
+            TileOnto(preview.Picture, converted);
+        } else {
+            TileOnto(preview.Picture, texture);
+        }
         return;
     }
     TileOnto(preview.Picture,

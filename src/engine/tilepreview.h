@@ -37,10 +37,15 @@ void TileOnto(QImage& target, const QImage& tile);
 ///
 /// A run shows frame after frame: the picture is composed into `preview`'s own picture when
 /// that has the size already and nothing else shares it, and `converted` keeps the RGB32 copy
-/// the reduced copy is scaled from, so that no frame allocates the large images again (Qt
-/// still makes the small reduced copy itself).
+/// of the texture that is tiled or that the reduced copy is scaled from, so that no frame
+/// allocates the large images again (Qt still makes the small reduced copy itself).
 void ComposeTilePreview(const QImage& texture, QSize control, QSize threshold, bool tile,
                         TilePreview& preview, QImage& converted);
+
+/// Copies the image into `copy` as it is (same format), reusing `copy`'s buffer when it has
+/// that size and format and is not shared: a view that follows a run takes frame after frame
+/// without making a new image for each.
+void CopyImage(const QImage& image, QImage& copy);
 
 /// Copies an opaque image into `copy` in a 32-bit format (RGB32 or ARGB32: the pixels are
 /// 0xffRRGGBB in both), reusing `copy` when it has that size and format and is not shared.

@@ -1,10 +1,10 @@
 #include "recording/aviwriter.h"
 
-#include "base/bmpfile.h"
 #include "base/errors.h"
 
 #include <QtEndian>
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <new>
 
@@ -15,7 +15,6 @@ constexpr std::uint32_t AvifHasIndex = 0x10;
 constexpr std::uint32_t AviifKeyFrame = 0x10;
 constexpr qint64 ChunkHeaderSize = 8;
 constexpr qint64 IndexEntrySize = 16;
-constexpr qsizetype BmpHeadersSize = 14 + 40; // file header and info header of EncodeBmp24
 
 /// Little-endian RIFF data built in memory; remembers where values were put.
 class RiffBytes {
@@ -74,17 +73,20 @@ QByteArray U32Bytes(std::uint32_t v) {
     return raw;
 }
 
-// The bottom-up 24-bit rows of the bitmap, as EncodeBmp24 lays them out after its headers.
-QByteArray DibBits(const QImage& bitmap, const BitmapInfoHeader& format) {
-    QByteArray bmp;
+// The bitmap as BGR888, whose rows are the DIB's rows: the bitmap itself when it is one
+// already (a texture bitmap), else a converted copy.
+QImage Bgr888(const QImage& bitmap) {
+    if (bitmap.format() == QImage::Format_BGR888)
+        return bitmap;
+    QImage converted;
     try {
-        bmp = EncodeBmp24(bitmap);
+        converted = bitmap.convertToFormat(QImage::Format_BGR888);
     } catch (const std::bad_alloc&) {
         throw MottlerError(FailedToCreateDibMessage);
     }
-    if (bmp.size() - BmpHeadersSize != qsizetype(format.SizeImage))
+    if (converted.isNull())
         throw MottlerError(FailedToCreateDibMessage);
-    return bmp;
+    return converted;
 }
 
 } // namespace
@@ -201,17 +203,36 @@ void AviFile::AddFrame(const QImage& bitmap) {
                 .arg(output.Path())
                 .arg(FrameCount()));
     }
-    const QByteArray bmp = DibBits(bitmap, format);
-    const qint64 bits = bmp.size() - BmpHeadersSize;
-    if (!output.WriteAt(at, "00db", 4) || !output.WriteAt(at + 4, U32Bytes(format.SizeImage)) ||
-        !output.WriteAt(at + ChunkHeaderSize, bmp.constData() + BmpHeadersSize, bits)) {
+    FillChunk(bitmap);
+    const auto bytes = static_cast<qint64>(chunk.size());
+    if (!output.WriteAt(at, chunk.data(), bytes)) {
         const QString reason = output.ErrorText();
         output.Truncate(at); // drop the partial chunk so that closing leaves a readable file
         throw MottlerError(QStringLiteral("%1 to \"%2\": %3.")
                                .arg(CouldNotAddFrameMessage, output.Path(), reason));
     }
-    end = at + ChunkHeaderSize + bits;
+    end = at + bytes;
     chunkOffsets.push_back(static_cast<std::uint32_t>(at - (moviListAt + ChunkHeaderSize)));
+}
+
+// The frame's whole chunk in the buffer kept from frame to frame: '00db', the size, then the
+// bitmap's rows bottom-up, each padded with zeros to whole 32-bit words.
+void AviFile::FillChunk(const QImage& bitmap) {
+    const QImage bgr = Bgr888(bitmap);
+    if (chunk.empty()) {
+        try {
+            chunk.assign(static_cast<std::size_t>(ChunkHeaderSize + format.SizeImage), '\0');
+        } catch (const std::bad_alloc&) {
+            throw MottlerError(FailedToCreateDibMessage);
+        }
+        std::memcpy(chunk.data(), "00db", 4);
+        qToLittleEndian(format.SizeImage, chunk.data() + 4);
+    }
+    const std::size_t stride = format.SizeImage / static_cast<std::uint32_t>(format.Height);
+    const auto rowBytes = static_cast<std::size_t>(format.Width) * 3;
+    for (int y = 0; y < format.Height; ++y)
+        std::memcpy(chunk.data() + ChunkHeaderSize + stride * std::size_t(format.Height - 1 - y),
+                    bgr.constScanLine(y), rowBytes);
 }
 
 void AviFile::WriteIndexAndPatch() {

@@ -84,6 +84,7 @@ private:
                                                   const QImage&, qint64);
     AviFile(const QString& path, const BitmapInfoHeader& format, qint64 sizeLimit);
     void WriteHeaders(const AviStreamInfo& info);
+    void FillChunk(const QImage& bitmap);
     void WriteIndexAndPatch();
     [[noreturn]] void FailToFinish();
 
@@ -96,6 +97,7 @@ private:
     qint64 totalFramesAt = 0;                ///< position of avih's frame count
     qint64 streamLengthAt = 0;               ///< position of strh's length
     std::vector<std::uint32_t> chunkOffsets; ///< each frame's chunk, from the 'movi' fourcc
+    std::vector<char> chunk; ///< one frame's chunk, made by the first frame and reused
 };
 
 /// Starts the AVI file, which replaces an existing file of that name when it is closed, with

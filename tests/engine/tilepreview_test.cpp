@@ -112,3 +112,27 @@ TEST(CopyOpaque, GivesThePixelsQtsConversionGives) {
             EXPECT_EQ(copy, image.convertToFormat(to));
         }
 }
+
+// A texture within the preview is widened once and tiled from that copy: the picture is the
+// one that tiling the BGR888 texture itself gives.
+TEST(ComposeTilePreview, TilingTheWidenedCopyGivesThePixelsOfTilingTheTextureItself) {
+    const QImage texture = Numbered(100, 70);
+    QImage expected(DesignPreviewSize, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    TileOnto(expected, texture);
+    EXPECT_EQ(Compose(texture, DesignPreviewSize, true).Picture, expected);
+}
+
+TEST(CopyImage, CopiesIntoTheKeptImageWhileItFitsAndNeverIntoOneSharedElsewhere) {
+    QImage copy;
+    CopyImage(Numbered(30, 20), copy);
+    EXPECT_EQ(copy, Numbered(30, 20));
+    const uchar* buffer = copy.constBits();
+    CopyImage(Numbered(20, 30).scaled(30, 20), copy);
+    EXPECT_EQ(copy.constBits(), buffer);
+    EXPECT_EQ(copy, Numbered(20, 30).scaled(30, 20));
+    const QImage shared = copy;
+    CopyImage(Numbered(30, 20), copy);
+    EXPECT_EQ(shared, Numbered(20, 30).scaled(30, 20));
+    EXPECT_EQ(copy, Numbered(30, 20));
+}

@@ -87,6 +87,31 @@ TEST_F(RecordingTest, AThousandIterationRunRecordedEveryIterationKeepsEveryFrame
     EXPECT_FALSE(R().btnSaveRecording->isEnabled()) << "only on the texture page";
 }
 
+// The window renders a frame only for the hooks that read it, each before its iteration's
+// drift: recorded every 3rd iteration while animating, painting ages and drifting up, each
+// frame is the field that a run of one iteration more leaves, one row further up.
+TEST_F(RecordingTest, EachRecordedFrameIsItsIterationsFieldBeforeTheDrift) {
+    RecordSmallTextureEvery(3);
+    W().Document().Settings.DriftKind = DriftUp;
+    Generate(31, 12);
+    ASSERT_EQ(W().Document().Frames.Count(), 4);
+    std::vector<std::vector<float>> frames;
+    for (int i = 0; i < 4; ++i) {
+        const float* data = W().Document().Frames[i].Data.get();
+        frames.emplace_back(data, data + 400);
+    }
+    R().chkRecord->setChecked(false);
+    const TextureEngine& engine = W().Document().Engine;
+    for (int i = 0; i < 4; ++i) {
+        Generate(31, 3 * i + 1);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x)
+                ASSERT_EQ(frames[std::size_t(i)][std::size_t(20 * y + x)],
+                          engine.DisplayField.Data()[20 * ((y + 19) % 20) + x])
+                    << "frame " << i << " at " << x << ", " << y;
+    }
+}
+
 TEST_F(RecordingTest, BackForwardAndPlaybackWrapAround) {
     RecordSmallTextureEvery(1);
     Generate(31, 10);

@@ -68,6 +68,19 @@ TEST(AviWriter, FiftyBitmapsGiveFiftyKeyFramesAtTenPerSecondThatDecodeToThePixel
     EXPECT_EQ(U32At(bytes, 0x8C), 50u); // strh length
 }
 
+// Frames are written from the bitmap's rows through one kept buffer; a bitmap in another
+// format is converted first and gives the same file.
+TEST(AviWriter, ABitmapInAnotherFormatGivesTheSameFileAsItsTwentyFourBitOriginal) {
+    QList<QImage> bgr, rgb32;
+    for (int i = 0; i < 3; ++i) {
+        bgr.append(PatternBitmap(37, 11, i));
+        rgb32.append(bgr.back().convertToFormat(QImage::Format_RGB32));
+    }
+    SaveBitmapsAsAvi(TempPath("bgr.avi"), bgr);
+    SaveBitmapsAsAvi(TempPath("rgb32.avi"), rgb32);
+    EXPECT_EQ(test::ReadBytes(TempPath("rgb32.avi")), test::ReadBytes(TempPath("bgr.avi")));
+}
+
 TEST(AviWriter, OneBitmapGivesAValidOneFrameFileReplacingAnExistingFile) {
     REQUIRE_FFMPEG();
     const QString path = TempPath("one.avi");

@@ -1,5 +1,6 @@
 #include "output/ui/fullsizeview.h"
 
+#include "engine/tilepreview.h"
 #include "output/fullsizeview.h"
 
 #include <QCloseEvent>
@@ -22,7 +23,7 @@ FullSizeView::FullSizeView(QWidget* parent, std::function<int()> typeIndex)
 }
 
 void FullSizeView::ShowFullSize(const QImage& shown) {
-    picture = shown.copy();
+    CopyImage(shown, picture);
     frameNumber = 0;
     showsInitial = false;
     UpdateCaption();
