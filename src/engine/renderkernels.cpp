@@ -2,7 +2,9 @@
 // the unused source of their unmasked forms, which its own -Wuninitialized then reports at
 // every use; the warning says nothing about this file's code.
 #pragma GCC diagnostic ignored "-Wuninitialized"
+#ifndef __clang__
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 
 #include "engine/renderkernels.h"
 
