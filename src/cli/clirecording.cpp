@@ -26,6 +26,10 @@ CliRecording::CliRecording(const RecordingOptions& o, int iterations) : options(
         avi.emplace(options.Avi, iterations);
 }
 
+bool CliRecording::ReadsFrame(int iteration, bool firstOfRun) const {
+    return (avi && firstOfRun) || IsRecordedIteration(iteration, options.Every);
+}
+
 void CliRecording::RecordStep(const TextureEngine& engine, int iteration, bool firstOfRun) {
     if (avi)
         avi->RecordStep(engine.TextureBitmap, iteration, firstOfRun, options.Every);
@@ -55,11 +59,10 @@ CliRecordingObserver::CliRecordingObserver(TextureEngine& e, const Palette& p, C
                                            int iterations)
     : CliGrowthObserver(growthFactors, progress, iterations), engine(e), palette(p), recording(r) {}
 
-void CliRecordingObserver::RenderFrame(int) {
-    RenderGrowthFrame(engine, palette);
-}
-
+// A frame is rendered only for the iterations the recording takes.
 void CliRecordingObserver::RecordStep(int iteration, bool firstOfRun) {
+    if (recording.ReadsFrame(iteration, firstOfRun))
+        RenderGrowthFrame(engine, palette);
     recording.RecordStep(engine, iteration, firstOfRun);
 }
 

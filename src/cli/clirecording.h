@@ -16,9 +16,11 @@ class CliRecording {
 public:
     CliRecording(const RecordingOptions& options, int iterations);
 
+    /// Whether the step after iteration i reads the rendered frame.
+    bool ReadsFrame(int iteration, bool firstOfRun) const;
     /// The recording step after iteration i (the texture bitmap and the palette-index field
-    /// are current). Running out of memory for frames is reported on stderr and ends the run
-    /// (SilentAbort).
+    /// are current when ReadsFrame says so). Running out of memory for frames is reported on
+    /// stderr and ends the run (SilentAbort).
     void RecordStep(const TextureEngine& engine, int iteration, bool firstOfRun);
 
     /// After the run: finishes the AVI file (it then replaces any earlier file). Throws
@@ -43,7 +45,6 @@ public:
                          const GrowthFactors& growthFactors, bool progress, int iterations);
 
     void ClearFrames() override { recording.Frames.ClearFrames(); }
-    void RenderFrame(int iteration) override;
     void RecordStep(int iteration, bool firstOfRun) override;
 
 private:

@@ -24,11 +24,15 @@ TEST(GrowRecording, RecordEveryFiveIntoAnAviAndABmpSeriesGivesTheSameFourFrames)
     EXPECT_EQ(video.FrameRate, "10/1");
     EXPECT_EQ(video.Width, 16);
     EXPECT_EQ(video.Height, 12);
+    QByteArray previous;
     for (int k = 0; k < 4; ++k) {
         const QString bmp = folder + QStringLiteral("/shot%1.bmp").arg(k, 4, 10, QChar('0'));
         const QImage frame(bmp);
         ASSERT_FALSE(frame.isNull()) << bmp.toStdString();
-        EXPECT_EQ(test::TopDownBgr(frame), test::DecodeFrameBgr(avi, k)) << "frame " << k;
+        const QByteArray pixels = test::TopDownBgr(frame);
+        EXPECT_EQ(pixels, test::DecodeFrameBgr(avi, k)) << "frame " << k;
+        EXPECT_NE(pixels, previous) << "frame " << k << " was not rendered afresh";
+        previous = pixels;
     }
     EXPECT_FALSE(QFile::exists(folder + "/shot0004.bmp"));
 }
