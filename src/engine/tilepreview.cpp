@@ -26,23 +26,68 @@ void FitImage(QImage& image, QSize size, QImage::Format format) {
         image = QImage(size, format);
 }
 
-// How QImage::scaled shrinks smoothly an image of a format it cannot average directly (the
-// texture bitmap's BGR888): it converts the image to RGB32 and averages areas when the image
-// shrinks to less than half in either direction or has a million pixels or more; otherwise
-// it paints the image bilinearly.
-bool ScaledByAveraging(QSize from, QSize to) {
-    return 2 * to.width() < from.width() || 2 * to.height() < from.height() ||
-           qint64(from.width()) * from.height() >= (qint64(1) << 20);
+// The texture's pixels from `first` to before `last` along one side that output pixel k of
+// `to` averages: from k × from / to up to (k + 1) × from / to, rounded down, at least one.
+struct Span {
+    int first, last;
+};
+
+// The spans of output pixels 0, 1, 2 … in turn, without a division per pixel.
+class SpanSteps {
+public:
+    SpanSteps(int fromLength, int toLength) : from(fromLength), to(toLength) {}
+
+    Span Next() {
+        const int first = start;
+        for (remainder += from; remainder >= to; remainder -= to)
+            ++start;
+        return {first, std::max(start, first + 1)};
+    }
+
+private:
+    int from, to;
+    int start = 0;     // (k × from) / to for the next k
+    int remainder = 0; // (k × from) mod to
+};
+
+// One pixel of the reduced copy: the rounded average of the texture's pixels in the spans.
+QRgb AveragePixel(const QImage& texture, Span xs, Span ys) {
+    quint32 sum[3] = {0, 0, 0};
+    for (int y = ys.first; y < ys.last; ++y) {
+        const uchar* row = texture.constScanLine(y);
+        for (int x = xs.first; x < xs.last; ++x)
+            for (int c = 0; c < 3; ++c)
+                sum[c] += row[3 * x + c];
+    }
+    const auto count = quint32((xs.last - xs.first) * (ys.last - ys.first));
+    const auto mean = [&](int c) { return (sum[c] + count / 2) / count; };
+    return 0xff000000u | mean(2) << 16 | mean(1) << 8 | mean(0); // BGR888 bytes: B, G, R
 }
 
-// The texture shrunk smoothly to `size`, the same pixels as QImage::scaled gives. Where Qt
-// would convert first, the RGB32 copy is made into `converted`, a buffer kept from frame to
-// frame, rather than into a new image every frame.
-QImage ReducedCopy(const QImage& texture, QSize size, QImage& converted) {
-    if (texture.format() != QImage::Format_BGR888 || !ScaledByAveraging(texture.size(), size))
-        return texture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    CopyOpaque(texture, QImage::Format_RGB32, converted);
-    return converted.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+// The texture (BGR888) stretched to `size` into `copy`, kept from frame to frame: each pixel
+// the average of the texture's pixels under it (the filter a reduced preview needs: smooth
+// where it shrinks, no allocation per frame).
+void AverageOnto(const QImage& texture, QSize size, QImage& copy) {
+    FitImage(copy, size, QImage::Format_RGB32);
+    SpanSteps rows(texture.height(), size.height());
+    for (int y = 0; y < size.height(); ++y) {
+        const Span ys = rows.Next();
+        SpanSteps columns(texture.width(), size.width());
+        auto* to = reinterpret_cast<QRgb*>(copy.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            to[x] = AveragePixel(texture, columns.Next(), ys);
+    }
+}
+
+// The reduced copy of the texture, made into `kept`. The texture bitmap (BGR888) is averaged
+// there directly; another format is converted first.
+const QImage& ReducedCopy(const QImage& texture, QSize size, QImage& kept) {
+    if (texture.format() == QImage::Format_BGR888) {
+        AverageOnto(texture, size, kept);
+        return kept;
+    }
+    AverageOnto(texture.convertToFormat(QImage::Format_BGR888), size, kept);
+    return kept;
 }
 
 } // namespace

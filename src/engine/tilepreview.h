@@ -30,15 +30,15 @@ QSize ReducedCopySize(QSize texture, QSize threshold);
 void TileOnto(QImage& target, const QImage& tile);
 
 /// The preview of the texture in a control of the given size. Tile on: a control-sized
-/// picture tiled with the texture, or with its reduced copy (smoothed) when the texture exceeds
-/// the threshold. Tile off: the texture once, centred at its own size, or stretched over the
+/// picture tiled with the texture, or with its reduced copy (each pixel the average of the
+/// texture's pixels under it) when the texture exceeds the threshold. Tile off: the texture once, centred at its own size, or stretched over the
 /// whole control when it is wider or taller than the control. The picture is RGB32 (tiled) or
 /// ARGB32 (once), opaque.
 ///
 /// A run shows frame after frame: the picture is composed into `preview`'s own picture when
 /// that has the size already and nothing else shares it, and `converted` keeps the RGB32 copy
-/// of the texture that is tiled or that the reduced copy is scaled from, so that no frame
-/// allocates the large images again (Qt still makes the small reduced copy itself).
+/// of the texture that is tiled or the reduced copy, so that a frame of the texture bitmap
+/// allocates no image.
 void ComposeTilePreview(const QImage& texture, QSize control, QSize threshold, bool tile,
                         TilePreview& preview, QImage& converted);
 

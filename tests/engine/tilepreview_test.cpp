@@ -1,5 +1,6 @@
 #include "engine/tilepreview.h"
 
+#include <QColor>
 #include <gtest/gtest.h>
 
 using namespace mottler;
@@ -55,17 +56,24 @@ TEST(ComposeTilePreview, ShowsTheTextureOnceCentredOrStretchedWhenTileIsOff) {
     EXPECT_EQ(large.Target, QRect(0, 0, 348, 453));
 }
 
-// Shrunk to more than half (painted by Qt) and to less than half (averaged by Qt).
-TEST(ComposeTilePreview, ReducedCopyIsTheSmoothlyScaledTextureTiled) {
-    for (const QSize size : {QSize(400, 200), QSize(800, 600)}) {
-        const QImage texture = Numbered(size.width(), size.height());
-        const QImage copy = texture.scaled(ReducedCopySize(size, DesignPreviewSize),
-                                           Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        QImage expected(DesignPreviewSize, QImage::Format_RGB32);
-        expected.fill(Qt::white);
-        TileOnto(expected, copy);
-        EXPECT_EQ(Compose(texture, DesignPreviewSize, true).Picture, expected) << size.width();
-    }
+// A texture twice the reduced copy's size each way: every pixel of the tiled copy is the
+// rounded average of its 2 × 2 block, a black-and-white checkerboard turning mid-grey.
+TEST(ComposeTilePreview, ReducedCopyAveragesThePixelsUnderEachOfItsPixels) {
+    QImage texture(696, 522, QImage::Format_BGR888);
+    for (int y = 0; y < texture.height(); ++y)
+        for (int x = 0; x < texture.width(); ++x)
+            texture.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    ASSERT_EQ(ReducedCopySize(texture.size(), DesignPreviewSize), QSize(348, 261));
+    const QImage picture = Compose(texture, DesignPreviewSize, true).Picture;
+    EXPECT_EQ(picture.pixel(0, 0), qRgb(128, 128, 128));
+    EXPECT_EQ(picture.pixel(347, 452), qRgb(128, 128, 128));
+
+    texture.fill(QColor(10, 200, 30));
+    texture.setPixel(2, 0, qRgb(255, 0, 0));
+    const QImage marked = Compose(texture, DesignPreviewSize, true).Picture;
+    EXPECT_EQ(marked.pixel(1, 0), qRgb((3 * 10 + 255 + 2) / 4, (3 * 200 + 2) / 4, (3 * 30 + 2) / 4));
+    EXPECT_EQ(marked.pixel(0, 0), qRgb(10, 200, 30));
+    EXPECT_EQ(marked.pixel(1, 261), marked.pixel(1, 0)); // the next tile down
 }
 
 TEST(ComposeTilePreview, FrameAfterFrameReusesThePicturesAndMatchesAFreshComposition) {
