@@ -101,7 +101,7 @@ void GuiGrowthObserver::ShowPreview(int) {
 void GuiGrowthObserver::PaintAge(int ageIndex, int iteration) {
     window.ShowIteration(iteration);
     window.Preview().lblFrameNumber->repaint();
-    if (ageIndex >= 1 && ageIndex <= 9)
+    if (window.HasAge(ageIndex))
         EnsureRendered();
     window.PaintAge(ageIndex, iteration);
 }

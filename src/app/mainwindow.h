@@ -55,6 +55,8 @@ public:
     RecordFrame& Recording() { return recording; }
     RecordToFileWindow& RecordToFile() { return *frmRecordToFile; }
     AgeThumbnail* Age(int index) const { return ages[static_cast<std::size_t>(index - 1)]; }
+    /// Whether there is an age thumbnail of that index (1 … 9).
+    bool HasAge(int index) const { return index >= 1 && index <= static_cast<int>(ages.size()); }
     QTabWidget* PageControl() const { return pgControl; }
 
     // Generation commands.

@@ -29,7 +29,7 @@ void MainWindow::ClearAges() {
 }
 
 void MainWindow::PaintAge(int index, int iteration) {
-    if (index < 1 || index > 9)
+    if (!HasAge(index))
         return;
     Age(index)->PaintFrom(engine.TextureBitmap, iteration);
 }

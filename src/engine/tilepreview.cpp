@@ -80,12 +80,9 @@ void AverageOnto(const QImage& texture, QSize size, QImage& copy) {
 }
 
 // The reduced copy of the texture, made into `kept`. The texture bitmap (BGR888) is averaged
-// there directly; another format is converted first.
+// there directly; another format is converted first (convertToFormat returns the image
+// itself when it has the format already).
 const QImage& ReducedCopy(const QImage& texture, QSize size, QImage& kept) {
-    if (texture.format() == QImage::Format_BGR888) {
-        AverageOnto(texture, size, kept);
-        return kept;
-    }
     AverageOnto(texture.convertToFormat(QImage::Format_BGR888), size, kept);
     return kept;
 }
