@@ -1,13 +1,17 @@
 #include "app/mainwindow.h"
 
+#include "app/agestrip.h"
 #include "app/helpmenu.h"
 #include "app/messages.h"
+#include "app/previewframe.h"
+#include "app/recordframe.h"
 #include "app/runinputfilter.h"
+#include "app/texturepage.h"
 #include "base/errors.h"
 #include "engine/random.h"
 #include "engine/ui/advancedwindow.h"
-#include "engine/ui/agethumbnail.h"
 #include "engine/ui/texturepreview.h"
+#include "gradients/ui/gradientpage.h"
 #include "output/ui/fullsizeview.h"
 #include "palette/ui/adjustpanel.h"
 #include "palette/ui/gradienteditor.h"
@@ -15,22 +19,19 @@
 #include "presets/inifile.h"
 #include "presets/preset.h"
 #include "presets/programsettings.h"
-#include "recording/ui/recordtofilewindow.h"
-#include "widgets/ui/numericedit.h"
+#include "presets/shapetuning.h"
+#include "preview/ui/previewsettingspage.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSlider>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace mottler {
 
@@ -38,20 +39,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmThumb");
     runInput = new RunInputFilter(this);
     BuildWindow();
+    BuildMenus();
     frmAdvanced = new AdvancedWindow(this);
-    frmRecordToFile = new RecordToFileWindow(this);
+    BindPages();
     ConnectGeneration();
-    ConnectTrackbars();
     ConnectAges();
-    ConnectPreview();
     ConnectColours();
     ConnectPresets();
-    ConnectRecording();
     ConnectGradient();
     ConnectOutput();
     ConnectWebPreview();
-    // Keys and clicks the window handles before its controls (Enter in the seed box, digit
-    // keys, Shift+right-click on a spin box, the wheel over a trackbar).
+    // Keys the window handles before its controls (Enter in the seed box, digit keys, the
+    // wheel over a trackbar).
     QApplication::instance()->installEventFilter(this);
     FormCreate();
 }
@@ -69,40 +68,30 @@ void MainWindow::BuildWindow() {
     auto* left = new QVBoxLayout;
     pgControl = new QTabWidget(central);
     pgControl->setObjectName("pgControl");
-    page = BuildTexturePage(pgControl);
-    gradientEditor = new GradientEditor(page.pnlGradient, gradient);
-    adjustPanel = new AdjustPanel(page.pnlGradient, gradient);
-    pgControl->addTab(page.tbBackground, "Texture Settings");
-    gradientPage = BuildGradientPage(pgControl);
-    pgControl->addTab(gradientPage.tbGradient, "Gradient Settings");
-    textPage = BuildPreviewSettingsPage(pgControl);
-    pgControl->addTab(textPage.tbText, "Preview Settings");
+    page = new TexturePage(pgControl);
+    gradientEditor = new GradientEditor(page->pnlGradient, document.Gradient);
+    adjustPanel = new AdjustPanel(page->pnlGradient, document.Gradient);
+    pgControl->addTab(page, "Texture Settings");
+    gradientPage = new GradientPage(pgControl);
+    pgControl->addTab(gradientPage, "Gradient Settings");
+    textPage = new PreviewSettingsPage(pgControl);
+    pgControl->addTab(textPage, "Preview Settings");
     left->addWidget(pgControl);
-
-    auto* agesRow = new QHBoxLayout;
-    for (int i = 1; i <= 9; ++i) {
-        auto* panel = new QFrame(central);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setFixedSize(44, 44);
-        auto* thumbnail = new AgeThumbnail(i, panel);
-        thumbnail->setGeometry(2, 2, 40, 40);
-        ages[static_cast<std::size_t>(i - 1)] = thumbnail;
-        agesRow->addWidget(panel);
-    }
-    agesRow->addStretch();
-    left->addLayout(agesRow);
-    recording = BuildRecordFrame(central);
-    left->addWidget(recording.fraRecord);
+    ages = new AgeStrip(central);
+    left->addWidget(ages);
+    recording = new RecordFrame(central);
+    left->addWidget(recording);
     lblTime = new QLabel(central);
     lblTime->setObjectName("lblTime");
     lblTime->hide();
     left->addWidget(lblTime);
     left->addStretch();
     columns->addLayout(left);
+    preview = new PreviewFrame(central);
+    columns->addWidget(preview, 1);
+}
 
-    preview = BuildPreviewFrame(central);
-    columns->addWidget(preview.fraTilePreview, 1);
-
+void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     QAction* recordingOptions = file->addAction("Set File Recording Options", this,
                                                 [this] { mnuFileSetRecordingOptionsClick(); });
@@ -111,34 +100,55 @@ void MainWindow::BuildWindow() {
     file->addSeparator();
     file->addAction("E&xit", this, &QWidget::close);
     QMenu* texture = menuBar()->addMenu("Te&xture");
-    texture->addAction("&Generate Texture", this, [this] { btnGoClick(); });
+    QAction* go = texture->addAction("&Generate Texture", this, [this] { btnGoClick(); });
     texture->addAction("Ad&vanced", this, [this] { btnChangeModeClick(); });
     AddOutputCommands(file, texture);
     AddHelpMenu(this);
+    connect(&document, &TextureDocument::RunStateChanged, go,
+            [go](bool running) { go->setEnabled(!running); });
+}
+
+// Every page shows the document and writes into it; the window follows what it must keep in
+// step itself (the run time, the full-size view).
+void MainWindow::BindPages() {
+    page->Bind(document);
+    preview->Bind(document);
+    recording->Bind(document);
+    ages->Bind(document);
+    gradientPage->Bind(document);
+    textPage->Bind(document);
+    frmAdvanced->Bind(document);
+    connect(&document, &TextureDocument::RunTimeMeasured, this,
+            [this](double seconds) { lblTime->setText(QString::asprintf("%.2f", seconds)); });
+    connect(&document, &TextureDocument::SizeChanged, this, [this](int width, int height) {
+        setWindowTitle(QStringLiteral("Mottler - [%1 by %2]").arg(width).arg(height));
+    });
+    connect(preview, &PreviewFrame::PreviewShown, this, [this] {
+        FollowInFullView();
+        BackgroundChanged(); // whatever the preview shows, the readability figures follow it
+    });
 }
 
 void MainWindow::FormCreate() {
     const ProgramSettings settings = LoadSettings();
-    gradientPage.txtSaveHeight->setText(settings.BorderSaveHeight);
-    gradientPage.txtSaveWidth->setText(settings.BorderSaveWidth);
-    textPage.chkUseNewFilename->setChecked(settings.UseNewFilename);
-    imageFile.clear();
-    ShowTextureType();
+    mottler::GradientSettings border = document.FadingBorder();
+    border.SaveHeight = settings.BorderSaveHeight;
+    border.SaveWidth = settings.BorderSaveWidth;
+    document.SetFadingBorder(border);
+    PreviewSettings previewSettings = document.Preview();
+    previewSettings.UseNewFilename = settings.UseNewFilename;
+    document.SetPreview(previewSettings);
     adjustPanel->ResetContrastBrightness();
     WarnAboutColourDepth();
     ExtractBuiltInFiles();
     LoadPresetNames();
     LoadGradientPresetNames();
     ReseedFromClock();
-    SetTextureSize(100, 100);
-    SeedTexture();
+    Allocating([this] { document.SetTextureSize(100, 100); });
+    document.Seed(ReadShapeTuning());
     gradientEditor->AddControlPoint(0, PackRgb(255, 255, 255), false, PointKind::Start);
     gradientEditor->AddControlPoint(255, PackRgb(0, 0, 0), false, PointKind::End);
     gradientEditor->RebuildPalette();
-    page.spFactorA->setRange(page.tbFactorA->minimum(), page.tbFactorA->maximum());
-    page.spFactorB->setRange(page.tbFactorB->minimum(), page.tbFactorB->maximum());
-    ShowFactors();
-    SetPreviewMode(document.Settings.Tile);
 }
 
 void MainWindow::WarnAboutColourDepth() {
@@ -162,25 +172,25 @@ void MainWindow::ExtractBuiltInFiles() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (running) {
+    if (document.Running()) {
         event->ignore();
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    SaveSettings({gradientPage.txtSaveHeight->text(), gradientPage.txtSaveWidth->text(),
-                  textPage.chkUseNewFilename->isChecked()});
+    SaveSettings({document.FadingBorder().SaveHeight, document.FadingBorder().SaveWidth,
+                  document.Preview().UseNewFilename});
     frmAdvanced->hide();
     frmTrueImage->hide();
-    frames.ClearFrames();
+    document.Frames.ClearFrames();
     previewFiles.DeleteLastPreview();
     QApplication::restoreOverrideCursor();
     QMainWindow::closeEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (EnterRegenerates(watched, event) || RaisesRange(watched, event) || MovesTrackbar(event))
+    if (EnterRegenerates(watched, event) || MovesTrackbar(event))
         return true;
-    if (watched == preview.imgTexture)
+    if (watched == preview->imgTexture)
         imgTextureMouse(event);
     SelectsPointByDigit(watched, event);
     return QMainWindow::eventFilter(watched, event);
@@ -190,6 +200,25 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && event->modifiers().testFlag(Qt::ShiftModifier))
         lblTime->setVisible(!lblTime->isVisible());
     QMainWindow::mousePressEvent(event);
+}
+
+// The mouse wheel moves a focused trackbar.
+bool MainWindow::MovesTrackbar(QEvent* event) {
+    auto* bar = qobject_cast<QSlider*>(QApplication::focusWidget());
+    if (event->type() != QEvent::Wheel || bar == nullptr || !isAncestorOf(bar))
+        return false;
+    bar->setValue(bar->value() + static_cast<QWheelEvent*>(event)->angleDelta().y());
+    return true;
+}
+
+bool MainWindow::Try(const std::function<void()>& operation) {
+    try {
+        operation();
+        return true;
+    } catch (const MottlerError& error) {
+        ShowError(this, error.Message());
+        return false;
+    }
 }
 
 } // namespace mottler

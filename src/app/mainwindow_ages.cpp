@@ -1,6 +1,8 @@
 // The nine age thumbnails: painting during a run, regrowing to a thumbnail's age on a click,
 // and the engine switches behind Shift+right-clicks.
+#include "app/agestrip.h"
 #include "app/mainwindow.h"
+#include "app/texturepage.h"
 #include "app/messages.h"
 #include "engine/ui/agethumbnail.h"
 
@@ -16,35 +18,22 @@ QString TrueFalse(bool on) {
 } // namespace
 
 void MainWindow::ConnectAges() {
-    for (AgeThumbnail* age : ages) {
-        connect(age, &AgeThumbnail::Clicked, this, [this](AgeThumbnail* t) { imgAge1Click(t); });
-        connect(age, &AgeThumbnail::ShiftRightPressed, this,
-                [this](AgeThumbnail* t) { ToggleEngineSwitch(t); });
-    }
+    connect(ages, &AgeStrip::Clicked, this, [this](AgeThumbnail* t) { imgAge1Click(t); });
+    connect(ages, &AgeStrip::ShiftRightPressed, this,
+            [this](AgeThumbnail* t) { ToggleEngineSwitch(t); });
 }
 
-void MainWindow::ClearAges() {
-    for (AgeThumbnail* age : ages)
-        age->Clear();
-}
-
-void MainWindow::PaintAge(int index, int iteration) {
-    if (!HasAge(index))
-        return;
-    Age(index)->PaintFrom(engine.TextureBitmap, iteration);
-}
-
+// A recorded frame of that age is shown; without one the texture is grown to that age.
 void MainWindow::imgAge1Click(AgeThumbnail* thumbnail) {
-    if (running || pgControl->currentWidget() != page.tbBackground ||
-        ShowRecordedAge(thumbnail->Tag()))
+    if (document.Running() || pgControl->currentWidget() != page ||
+        document.ShowRecordedAge(thumbnail->Tag()))
         return;
-    document.Settings.Iterations = thumbnail->Tag();
-    ShowFactors();
+    document.SetIterations(thumbnail->Tag());
     GrowTexture(RunMode::Fresh);
 }
 
 void MainWindow::ToggleEngineSwitch(AgeThumbnail* thumbnail) {
-    EngineSwitches& switches = engine.Switches;
+    EngineSwitches& switches = document.Engine.Switches;
     switch (thumbnail->Index()) {
     case 1:
         switches.PaintAges = !switches.PaintAges;

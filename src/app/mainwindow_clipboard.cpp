@@ -1,5 +1,7 @@
 // The current image to the clipboard, and the texture as the desktop wallpaper.
 #include "app/mainwindow.h"
+#include "app/texturepage.h"
+#include "output/ui/savetiledialog.h"
 #include "app/messages.h"
 #include "base/errors.h"
 #include "gradients/gradientstrip.h"
@@ -17,8 +19,8 @@ namespace mottler {
 // strip's output image when the gradient tab was the last image tab shown.
 void MainWindow::mnuCopyToClipboardClick() {
     const std::optional<GradientStripImage> strip = CurrentGradientStrip();
-    QImage image = engine.TextureBitmap;
-    if (pgControl->currentWidget() != page.tbBackground && strip) {
+    QImage image = document.DisplayedTexture();
+    if (pgControl->currentWidget() != page && strip) {
         try {
             image = MakeGradientImage(strip->Strip, strip->Settings);
         } catch (const MottlerError& error) {
@@ -38,7 +40,7 @@ void MainWindow::mnuSetAsWallpaperClick() {
     WallpaperResult result;
     {
         const BusyCursor busy;
-        result = SetDesktopWallpaper(engine.TextureBitmap, DataFolder());
+        result = SetDesktopWallpaper(document.DisplayedTexture(), DataFolder());
     }
     if (!result.Changed)
         ShowError(this, result.Message);

@@ -9,13 +9,18 @@
 
 namespace mottler {
 
+// The editor and the pointers edit the document's gradient in place and report it; a preset
+// load replaces the gradient, and they show it afresh.
 void MainWindow::ConnectColours() {
-    connect(gradientEditor, &GradientEditor::RecolourTexture, this,
-            [this] { RenderDisplayField(); });
-    connect(adjustPanel, &AdjustPanel::Adjusted, this, [this] {
+    connect(gradientEditor, &GradientEditor::RecolourTexture, &document,
+            &TextureDocument::GradientEdited);
+    connect(adjustPanel, &AdjustPanel::Adjusted, &document, &TextureDocument::GradientEdited);
+    connect(&document, &TextureDocument::GradientReplaced, this, [this] {
         gradientEditor->RebuildPalette();
-        RenderDisplayField();
+        adjustPanel->ShowValues();
     });
+    connect(&document, &TextureDocument::GradientChanged, gradientEditor,
+            &GradientEditor::RebuildPalette);
 }
 
 // The window previews every key: a digit selects a control point, and the key still goes on

@@ -1,6 +1,7 @@
 // The full-size view: opened by a double-click on the preview, it follows every rendering,
 // recorded frame and playback step while it is shown.
 #include "app/mainwindow.h"
+#include "output/ui/savetiledialog.h"
 #include "output/fullsizeview.h"
 #include "output/ui/fullsizeview.h"
 
@@ -16,30 +17,27 @@ void MainWindow::imgTextureDblClick() {
                                QColor(RedOf(background), GreenOf(background), BlueOf(background))));
         return;
     }
-    frmTrueImage->ShowFullSize(engine.TextureBitmap);
+    frmTrueImage->ShowFullSize(document.DisplayedTexture());
 }
 
-void MainWindow::FollowInFullView(const QImage& picture) {
-    if (frmTrueImage != nullptr && frmTrueImage->isVisible())
-        frmTrueImage->ShowFullSize(picture);
+void MainWindow::FollowInFullView() {
+    if (frmTrueImage != nullptr && frmTrueImage->isVisible() && !CurrentGradientStrip())
+        frmTrueImage->ShowFullSize(document.DisplayedTexture());
 }
 
 // Right-click switches between the grown texture and the picture it was seeded from.
 void MainWindow::frmTrueImageRightClick() {
     const bool initial = !frmTrueImage->ShowsInitial();
-    frmTrueImage->ShowFullSize(initial ? engine.InitialTextureBitmap : engine.TextureBitmap);
+    frmTrueImage->ShowFullSize(initial ? document.Engine.InitialTextureBitmap
+                                       : document.DisplayedTexture());
     frmTrueImage->SetShowsInitial(initial);
 }
 
 // Shows the state on display again in the main window: the current recorded frame, or the
 // texture rendered afresh (which also undoes a quarter turn of the save window).
 void MainWindow::frmTrueImageHide() {
-    if (document.Record) {
-        lastShownFrame = 0;
-        tbFramesChange();
-    } else if (!CurrentGradientStrip()) {
-        RenderDisplayField();
-    }
+    if (!CurrentGradientStrip())
+        document.RenderTexture();
 }
 
 } // namespace mottler

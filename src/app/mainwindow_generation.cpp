@@ -1,6 +1,9 @@
 // The generation commands of the texture page: generate, randomize, continue, the texture
 // type and picture, and the mirrored trackbars and spin boxes.
+#include "app/guirunhost.h"
 #include "app/mainwindow.h"
+#include "app/previewframe.h"
+#include "app/texturepage.h"
 #include "app/messages.h"
 #include "base/errors.h"
 #include "base/usersettings.h"
@@ -8,20 +11,17 @@
 #include "engine/random.h"
 #include "engine/texturesettings.h"
 #include "engine/ui/advancedwindow.h"
-#include "widgets/numericeditrules.h"
+#include "presets/shapetuning.h"
+#include "widgets/ui/busycursor.h"
 #include "widgets/ui/numericedit.h"
+#include "widgets/ui/partsprogressbar.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSlider>
-#include <QSpinBox>
 #include <QToolButton>
 
 namespace mottler {
@@ -40,70 +40,39 @@ QString DifferentSizeQuestion(int w, int h, QSize picture) {
 } // namespace
 
 void MainWindow::ConnectGeneration() {
-    connect(page.btnGo, &QPushButton::clicked, this, [this] { btnGoClick(); });
-    connect(page.btnRandomize, &QToolButton::clicked, this, [this] { btnRandomizeClick(); });
-    connect(page.btnContinue, &QPushButton::clicked, this, [this] { btnContinueClick(); });
-    // The drop-down edits the document's type before its click handler reads it.
-    connect(page.cmbTextureType, &QComboBox::currentIndexChanged, this,
-            [this](int index) { document.Settings.Type = index; });
-    connect(page.cmbTextureType, &QComboBox::activated, this, [this] { cmbTextureTypeClick(); });
-    connect(page.btnOpenImage, &QToolButton::clicked, this, [this] { btnOpenImageClick(); });
-    connect(page.btnChangeMode, &QPushButton::clicked, this, [this] { btnChangeModeClick(); });
+    connect(page->btnGo, &QPushButton::clicked, this, [this] { btnGoClick(); });
+    connect(page->btnRandomize, &QToolButton::clicked, this, [this] { btnRandomizeClick(); });
+    connect(page->btnContinue, &QPushButton::clicked, this, [this] { btnContinueClick(); });
+    connect(page->cmbTextureType, &QComboBox::activated, this, [this] { cmbTextureTypeClick(); });
+    connect(page->btnOpenImage, &QToolButton::clicked, this, [this] { btnOpenImageClick(); });
+    connect(page->btnChangeMode, &QPushButton::clicked, this, [this] { btnChangeModeClick(); });
     connect(frmAdvanced, &AdvancedWindow::GoClicked, this, [this] { GrowTexture(RunMode::Fresh); });
-    connect(frmAdvanced, &AdvancedWindow::Edited, this,
-            [this] { document.Advanced = frmAdvanced->Texts(); });
-    // The animation switch and its every-n-th box edit the run's settings in the document.
-    connect(preview.chkAnimate, &QCheckBox::toggled, this,
-            [this](bool checked) { document.Settings.Animate = checked; });
-    connect(preview.txtAnimateMod, &QLineEdit::textChanged, this,
-            [this](const QString& text) { document.Settings.AnimateEvery = IntValue(text); });
-    // The seed box edits the document's seed; seedings and preset loads fill the box.
-    connect(page.txtRandomSeed, &QLineEdit::textChanged, this,
-            [this](const QString& text) { document.Settings.Seed = IntValue(text); });
 }
 
 void MainWindow::btnGoClick() {
-    if (running)
+    if (document.Running())
         return;
-    if (document.Settings.Type != ImageFile) {
-        SetRandomSeed(static_cast<std::uint32_t>(document.Settings.Seed));
-        SeedTexture();
-    }
+    if (document.Settings().Type != ImageFile)
+        document.SeedFromSettings(ReadShapeTuning());
     GrowTexture(RunMode::Fresh);
 }
 
 void MainWindow::btnRandomizeClick() {
-    if (running)
+    if (document.Running())
         return;
-    if (document.Settings.Type == ImageFile) {
-        document.Settings.Type = RandomNoise;
-        ShowTextureType();
-    }
-    ReseedFromClock();
-    SetRandomSeed(RandomInt(2147483647));
-    SeedTexture();
+    document.Randomize(ReadShapeTuning());
     GrowTexture(RunMode::Fresh);
 }
 
 void MainWindow::btnContinueClick() {
-    if (running || !document.ShownIteration)
-        return;
-    ShowLastRecordedFrame();
-    tbIterationsChange();
     GrowTexture(RunMode::Continued);
 }
 
 void MainWindow::cmbTextureTypeClick() {
-    if (running)
+    if (document.Running() || document.Settings().Type >= ImageFile)
         return;
-    if (document.Settings.Type >= ImageFile) {
-        page.btnOpenImage->setEnabled(true);
-        return;
-    }
-    SetRandomSeed(static_cast<std::uint32_t>(document.Settings.Seed));
-    SeedTexture();
+    document.SeedFromSettings(ReadShapeTuning());
     GrowTexture(RunMode::Fresh);
-    page.btnOpenImage->setEnabled(false);
 }
 
 void MainWindow::btnOpenImageClick() {
@@ -116,29 +85,26 @@ void MainWindow::btnOpenImageClick() {
     LoadInitialImage(file);
 }
 
+// A picture of another size is stretched over the texture, or the texture takes its size.
 void MainWindow::LoadInitialImage(const QString& file) {
-    if (running)
+    if (document.Running())
         return;
-    imageFile = file;
-    try {
+    document.SetImageFile(file);
+    const bool loaded = Try([&] {
         const QImage picture = ReadPicture(file);
-        const QSize size(engine.Width(), engine.Height());
+        const QSize size(document.Engine.Width(), document.Engine.Height());
         PictureFit fit = PictureFit::Stretch;
         if (picture.size() != size) {
             const auto answer = QMessageBox::question(
                 this, "Confirm",
                 ForDisplay(DifferentSizeQuestion(size.width(), size.height(), picture.size())));
-            if (answer != QMessageBox::Yes) {
+            if (answer != QMessageBox::Yes)
                 fit = PictureFit::KeepOwnSize;
-                SetTextureSize(picture.width(), picture.height());
-            }
         }
-        UsePictureAsInitialTexture(engine, picture, fit);
-    } catch (const MottlerError& error) {
-        ShowError(this, error.Message());
-        return;
-    }
-    GrowTexture(RunMode::Fresh);
+        document.UsePicture(picture, fit);
+    });
+    if (loaded)
+        GrowTexture(RunMode::Fresh);
 }
 
 void MainWindow::btnChangeModeClick() {
@@ -147,19 +113,45 @@ void MainWindow::btnChangeModeClick() {
     frmAdvanced->raise();
 }
 
+void MainWindow::GrowTexture(RunMode mode) {
+    GuiRunHost host(*this, *runInput);
+    RunResult result;
+    if (Try([&] { result = document.Grow(mode, host); }))
+        ShowRunFailure(result);
+}
+
+void MainWindow::ShowRunFailure(const RunResult& result) {
+    if (result.Outcome == RunOutcome::Overflow || result.Outcome == RunOutcome::InternalError)
+        ShowError(this, result.Message);
+}
+
+// Enter in the seed box or the animation's box seeds and grows afresh.
 bool MainWindow::EnterRegenerates(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress ||
-        (watched != page.txtRandomSeed && watched != preview.txtAnimateMod))
+        (watched != page->txtRandomSeed && watched != preview->txtAnimateMod))
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
-    if (!running) {
-        SetRandomSeed(static_cast<std::uint32_t>(document.Settings.Seed));
-        SeedTexture();
+    if (!document.Running()) {
+        document.SeedFromSettings(ReadShapeTuning());
         GrowTexture(RunMode::Fresh);
     }
     return true;
+}
+
+// Work that allocates new fields: the progress bar says what takes the time meanwhile.
+void MainWindow::Allocating(const std::function<void()>& work) {
+    repaint();
+    preview->progressBar->SetText("Allocating memory");
+    const BusyCursor busy;
+    try {
+        work();
+    } catch (...) {
+        preview->progressBar->SetText(QString());
+        throw;
+    }
+    preview->progressBar->SetText(QString());
 }
 
 } // namespace mottler

@@ -2,8 +2,12 @@
 // the texture size, the full-size view, the clipboard and the wallpaper, and which image
 // they take.
 #include "app/mainwindow.h"
+#include "app/previewframe.h"
+#include "gradients/gradientstrip.h"
 #include "engine/ui/texturepreview.h"
 #include "output/ui/fullsizeview.h"
+#include "output/ui/savetiledialog.h"
+#include "recording/ui/recordtofilewindow.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -31,24 +35,33 @@ void MainWindow::AddOutputCommands(QMenu* file, QMenu* texture) {
 }
 
 void MainWindow::ConnectOutput() {
-    frmTrueImage = new FullSizeView(this, [this] { return document.Settings.Type; });
+    frmTrueImage = new FullSizeView(this, [this] { return document.Settings().Type; });
     connect(frmTrueImage, &FullSizeView::RightClicked, this, [this] { frmTrueImageRightClick(); });
     connect(frmTrueImage, &FullSizeView::Hidden, this, [this] { frmTrueImageHide(); });
-    connect(preview.imgTexture, &TexturePreview::DoubleClicked, this,
+    connect(&document, &TextureDocument::ShownFrameChanged, this, [this](int frame) {
+        if (frame > 0 && frmTrueImage->isVisible())
+            frmTrueImage->SetFrameNumber(frame);
+    });
+    connect(preview->imgTexture, &TexturePreview::DoubleClicked, this,
             [this] { imgTextureDblClick(); });
-    connect(preview.btnSaveImage, &QPushButton::clicked, this, [this] { btnSaveImageClick(); });
-    connect(preview.btnChangeSize, &QPushButton::clicked, this, [this] { mnuTextureSizeClick(); });
+    connect(preview->btnSaveImage, &QPushButton::clicked, this, [this] { btnSaveImageClick(); });
+    connect(preview->btnChangeSize, &QPushButton::clicked, this, [this] { mnuTextureSizeClick(); });
 }
 
-// The "Gradient Settings" tab does not draw its strip yet, so the texture is always the
-// current image; this is the one place that will ask the tab.
+// The full strip, so what is saved or copied never depends on the preview's width.
 std::optional<GradientStripImage> MainWindow::CurrentGradientStrip() const {
-    if (document.LastImageTab != ImageTab::Gradient)
+    if (document.LastImageTab() != ImageTab::Gradient)
         return std::nullopt;
-    // The full strip, so what is saved or copied never depends on the preview's width.
     return GradientStripImage{
-        DrawFullGradientStrip(document.FadingBorder, document.Gradient.Colours),
-        document.FadingBorder};
+        DrawFullGradientStrip(document.FadingBorder(), document.Gradient.Colours),
+        document.FadingBorder()};
+}
+
+// The record-to-file window edits a copy of the recording options.
+void MainWindow::mnuFileSetRecordingOptionsClick() {
+    RecordToFileWindow frmRecordToFile(this, document.Recording());
+    frmRecordToFile.exec();
+    document.SetRecording(frmRecordToFile.Options());
 }
 
 } // namespace mottler

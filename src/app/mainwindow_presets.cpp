@@ -1,32 +1,23 @@
 // Texture presets from the main window: the list, loading a preset (which regrows it), saving
 // the current texture under a name, and importing texture packs.
 #include "app/mainwindow.h"
+#include "app/texturepage.h"
 #include "app/messages.h"
 #include "base/errors.h"
 #include "engine/random.h"
-#include "engine/ui/advancedwindow.h"
-#include "palette/colourtext.h"
-#include "palette/ui/adjustpanel.h"
-#include "palette/ui/gradienteditor.h"
 #include "presets/datafolder.h"
+#include "presets/shapetuning.h"
 #include "presets/inifile.h"
 #include "presets/preset.h"
 #include "presets/presetgrowth.h"
 #include "presets/texturepack.h"
-#include "widgets/numericeditrules.h"
-#include "widgets/ui/colourdropdown.h"
-#include "widgets/ui/numericedit.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QLabel>
 #include <QMessageBox>
-#include <QSlider>
-#include <QSpinBox>
 #include <QToolButton>
-#include <algorithm>
 
 namespace mottler {
 namespace {
@@ -60,177 +51,58 @@ QString AskPresetName(QWidget* parent, const QComboBox* list) {
     }
 }
 
-// The value as the trackbar can hold it.
-int InRange(const QSlider* bar, int value) {
-    return std::clamp(value, bar->minimum(), bar->maximum());
-}
-
-void ReadColourKey(ColourDropDown* box, const QString& value, const QString& fallback) {
-    box->SetColour(ColourFromPresetHex(value.isEmpty() ? fallback : value));
-}
-
 } // namespace
 
 void MainWindow::ConnectPresets() {
-    connect(page.cmbPresets, &QComboBox::activated, this, [this] { cmbPresetsClick(); });
-    connect(page.btnSavePreset, &QToolButton::clicked, this, [this] { btnSavePresetClick(); });
+    connect(page->cmbPresets, &QComboBox::activated, this, [this] { cmbPresetsClick(); });
+    connect(page->btnSavePreset, &QToolButton::clicked, this, [this] { btnSavePresetClick(); });
 }
 
 void MainWindow::LoadPresetNames() {
-    page.cmbPresets->clear();
+    page->cmbPresets->clear();
     try {
         presetFile = std::make_unique<IniFile>(DataFile(PresetFileName));
-        page.cmbPresets->addItems(PresetNames(*presetFile));
+        page->cmbPresets->addItems(PresetNames(*presetFile));
     } catch (const MottlerError& error) {
         ShowError(this, error.Message());
     }
-    page.cmbPresets->setCurrentIndex(-1);
-}
-
-Preset MainWindow::CurrentPreset() const {
-    Preset p;
-    const TextureSettings& settings = document.Settings;
-    p.Seed = engine.CurrentSeed;
-    p.Iterations = document.ShownIteration.value_or(0);
-    p.FactorA = QString::number(settings.FactorA);
-    p.FactorB = QString::number(settings.FactorB);
-    p.DriftKind = settings.DriftKind;
-    const auto& records = gradient.Records;
-    p.StartColour = ColourToHex(records.front().BaseColour);
-    p.EndColour = ColourToHex(records.back().BaseColour);
-    for (std::size_t i = 1; i + 1 < records.size(); ++i)
-        p.MiddlePoints.append(
-            {ColourToHex(records[i].BaseColour), QString::number(records[i].Position)});
-    p.Width = settings.Width;
-    p.Height = settings.Height;
-    p.TextColour = textPage.scpText->HtmlCode();
-    p.LinkColour = textPage.scpLink->HtmlCode();
-    p.VisitedLinkColour = textPage.scpVisitedLink->HtmlCode();
-    p.ActiveLinkColour = textPage.scpActive->HtmlCode();
-    p.Type = settings.Type;
-    p.Contrast = gradient.Contrast;
-    p.Brightness = gradient.Brightness;
-    p.ImageFile = imageFile;
-    const AdvancedFactorTexts& advanced = document.Advanced;
-    p.FactorC = advanced.FactorC;
-    p.FactorD = advanced.FactorD;
-    p.MultiplierA = advanced.MultiplierA;
-    p.MultiplierB = advanced.MultiplierB;
-    p.Zero = advanced.ZeroAction;
-    return p;
+    page->cmbPresets->setCurrentIndex(-1);
 }
 
 void MainWindow::btnSavePresetClick() {
     if (!presetFile)
         return;
-    const QString name = AskPresetName(this, page.cmbPresets);
+    const QString name = AskPresetName(this, page->cmbPresets);
     if (name.isEmpty())
         return;
     try {
-        SavePreset(*presetFile, name, CurrentPreset());
+        SavePreset(*presetFile, name, document.CurrentPreset());
     } catch (const MottlerError& error) {
         ShowError(this, error.Message());
         return;
     }
-    if (page.cmbPresets->findText(name, Qt::MatchFixedString) < 0) {
-        const QString shown = page.cmbPresets->currentText();
-        page.cmbPresets->insertItem(SortedPlace(page.cmbPresets, name), name);
-        page.cmbPresets->setCurrentIndex(page.cmbPresets->findText(shown, Qt::MatchExactly));
+    if (page->cmbPresets->findText(name, Qt::MatchFixedString) < 0) {
+        const QString shown = page->cmbPresets->currentText();
+        page->cmbPresets->insertItem(SortedPlace(page->cmbPresets, name), name);
+        page->cmbPresets->setCurrentIndex(page->cmbPresets->findText(shown, Qt::MatchExactly));
     }
 }
 
 void MainWindow::cmbPresetsClick() {
-    if (running || !presetFile || page.cmbPresets->currentIndex() < 0)
+    if (document.Running() || !presetFile || page->cmbPresets->currentIndex() < 0)
         return;
-    try {
-        LoadPreset(ReadPreset(*presetFile, page.cmbPresets->currentText()));
-    } catch (const MottlerError& error) {
-        ShowError(this, error.Message());
-    }
+    Try([this] { LoadPreset(ReadPreset(*presetFile, page->cmbPresets->currentText())); });
     ReseedFromClock(); // later random choices do not repeat the preset's seed
 }
 
-// The steps of the one preset load (presets/presetgrowth.h) applied to the window: each
-// writes its values to the document, then shows them in the controls.
-class MainWindow::PresetLoad : public PresetLoadSteps {
-public:
-    explicit PresetLoad(MainWindow& owner) : w(owner) {}
-
-    void Size(int width, int height) override {
-        if (!w.preserveSize && (width != w.engine.Width() || height != w.engine.Height()))
-            w.SetTextureSize(width, height);
-    }
-    void Factors(const Preset& preset) override {
-        // Each value is shown before the next is read, so a factor that is no number stops
-        // the load with the values before it done.
-        TextureSettings& settings = w.document.Settings;
-        settings.Iterations = InRange(w.page.tbIterations, preset.Iterations);
-        w.ShowFactors();
-        settings.FactorA =
-            InRange(w.page.tbFactorA, FactorPosition(preset.FactorA, PresetKey::FactorA));
-        w.ShowFactors();
-        settings.FactorB =
-            InRange(w.page.tbFactorB, FactorPosition(preset.FactorB, PresetKey::FactorB));
-        w.ShowFactors();
-        settings.DriftKind = preset.DriftKind;
-        w.ShowFactors();
-    }
-    void Colours(const Preset& preset) override {
-        if (!w.gradient.PaletteLocked)
-            w.LoadPresetColours(preset);
-    }
-    void PreviewColours(const Preset& preset) override {
-        const Preset standard;
-        w.updatingColours = true;
-        ReadColourKey(w.textPage.scpText, preset.TextColour, standard.TextColour);
-        ReadColourKey(w.textPage.scpVisitedLink, preset.VisitedLinkColour,
-                      standard.VisitedLinkColour);
-        ReadColourKey(w.textPage.scpLink, preset.LinkColour, standard.LinkColour);
-        ReadColourKey(w.textPage.scpActive, preset.ActiveLinkColour, standard.ActiveLinkColour);
-        w.updatingColours = false;
-    }
-    void Seed(const Preset& preset) override {
-        w.document.Settings.Type = preset.Type;
-        w.ShowTextureType();
-        w.page.btnOpenImage->setEnabled(preset.Type >= ImageFile);
-        w.page.txtRandomSeed->setText(QString::number(preset.Seed)); // sets Settings.Seed
-        SetRandomSeed(static_cast<std::uint32_t>(w.document.Settings.Seed));
-        w.SeedTexture();
-    }
-    void Picture(const QString& path) override { w.LoadInitialImage(path); }
-    void Grow() override { w.GrowTexture(RunMode::Fresh); }
-
-private:
-    MainWindow& w;
-};
-
+// The one preset load, applied to the document; the window asks about a picture's size and
+// shows the run. Points beyond the tenth are reported once.
 void MainWindow::LoadPreset(const Preset& preset) {
-    PresetLoad steps(*this);
-    mottler::LoadPreset(preset, steps);
-}
-
-void MainWindow::LoadPresetColours(const Preset& preset) {
-    gradientEditor->ClearControlPoints();
-    const int refused = AddPresetControlPoints(gradient.Points, preset);
+    const int refused = document.ApplyPreset(
+        preset, ReadShapeTuning(), [this](const QString& path) { LoadInitialImage(path); },
+        [this] { GrowTexture(RunMode::Fresh); });
     for (int i = 0; i < refused; ++i)
         ShowMessage(this, TooManyControlPointsMessage);
-    gradient.Contrast = preset.Contrast;
-    gradient.Brightness = preset.Brightness;
-    adjustPanel->ShowValues();
-    // The advanced values: written to the document, then shown; a load shows the window
-    // for values other than the defaults and never hides it.
-    AdvancedFactorTexts& advanced = document.Advanced;
-    advanced.FactorC = preset.FactorC;
-    advanced.FactorD = preset.FactorD;
-    advanced.MultiplierA = preset.MultiplierA;
-    advanced.MultiplierB = preset.MultiplierB;
-    advanced.ZeroAction = preset.Zero;
-    const bool needsWindow = NeedsAdvancedWindow(preset);
-    advanced.Shown = advanced.Shown || needsWindow;
-    frmAdvanced->ShowTexts(advanced);
-    if (needsWindow)
-        frmAdvanced->repaint();
-    gradientEditor->RebuildPalette();
 }
 
 void MainWindow::mnuFileImportTexturePackClick() {

@@ -4,35 +4,26 @@
 #include "base/errors.h"
 #include "output/texturesize.h"
 #include "output/ui/fullsizeview.h"
+#include "gradients/ui/gradientpage.h"
 #include "output/ui/texturesizedialog.h"
+#include "presets/shapetuning.h"
 
 namespace mottler {
 
+// A size the fields cannot have throws before anything changes, so the texture on show
+// stays exactly as it was.
 void MainWindow::mnuTextureSizeClick() {
-    if (running)
+    if (document.Running() || pgControl->currentWidget() == gradientPage)
         return;
-    TextureSizeDialog frmSize(this, engine.Width(), engine.Height(), preserveSize);
+    TextureSizeDialog frmSize(this, document.Engine.Width(), document.Engine.Height(),
+                              document.PreserveSize());
     frmTrueImage->hide();
     if (frmSize.exec() != QDialog::Accepted)
         return;
-    preserveSize = frmSize.PreserveSize();
-    try {
-        ChangeTextureSize(frmSize.ChosenWidth(), frmSize.ChosenHeight());
-    } catch (const MottlerError& error) {
-        ShowError(this, error.Message());
-    }
-}
-
-// A size the fields cannot have throws before anything changes, so the texture on show
-// stays exactly as it was.
-void MainWindow::ChangeTextureSize(int width, int height) {
-    if (TextureSizeChangeFor(engine, width, height) == TextureSizeChange::KeepTexture) {
-        SizeTextureBitmap(width, height);
-        RenderDisplayField();
-        return;
-    }
-    SetTextureSize(width, height);
-    SeedTexture();
+    document.SetPreserveSize(frmSize.PreserveSize());
+    const int width = frmSize.ChosenWidth();
+    const int height = frmSize.ChosenHeight();
+    Try([&] { Allocating([&] { document.ChangeSize(width, height, ReadShapeTuning()); }); });
 }
 
 } // namespace mottler

@@ -1,13 +1,14 @@
 // The "Preview Settings" page: the sample words over the tile preview, the readability of the
 // four colours over the background, the preview page in the browser and the colour codes.
 #include "app/mainwindow.h"
+#include "app/previewframe.h"
 #include "app/messages.h"
 #include "base/errors.h"
-#include "engine/ui/agethumbnail.h"
 #include "engine/ui/texturepreview.h"
 #include "help/ui/showhelp.h"
 #include "palette/colourtext.h"
 #include "preview/colourcodes.h"
+#include "preview/ui/previewsettingspage.h"
 #include "preview/ui/textcolouroverlay.h"
 #include "widgets/ui/colourdropdown.h"
 
@@ -35,22 +36,25 @@ constexpr int ReadabilityDelayMs = 200;
 
 void MainWindow::ConnectWebPreview() {
     urlOpener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    textColours = new TextColourOverlay(preview.imgTexture);
+    textColours = new TextColourOverlay(preview->imgTexture);
     readabilityTimer = new QTimer(this);
     readabilityTimer->setSingleShot(true);
     readabilityTimer->setInterval(ReadabilityDelayMs);
     connect(readabilityTimer, &QTimer::timeout, this, [this] { UpdateTextColours(); });
     connect(pgControl, &QTabWidget::currentChanged, this,
-            [this] { ShowTextColourPreview(pgControl->currentWidget() == textPage.tbText); });
-    for (ColourDropDown* picker : textPage.Pickers())
-        connect(picker, &ColourDropDown::Changed, this, [this] { scpTextChange(); });
-    connect(textPage.cmbFonts, &QComboBox::currentIndexChanged, this, [this] { cmbFontsClick(); });
-    connect(preview.btnPreview, &QPushButton::clicked, this, [this] { btnPreviewClick(); });
-    connect(textPage.btnCopyToClipboard, &QPushButton::clicked, this,
+            [this] { ShowTextColourPreview(pgControl->currentWidget() == textPage); });
+    // The words and the figures follow the page's colours and font (also after a preset
+    // load).
+    connect(&document, &TextureDocument::PreviewSettingsChanged, this, [this] {
+        textColours->SetFontFamily(document.Preview().FontName);
+        UpdateTextColours();
+    });
+    connect(preview->btnPreview, &QPushButton::clicked, this, [this] { btnPreviewClick(); });
+    connect(textPage->btnCopyToClipboard, &QPushButton::clicked, this,
             [this] { btnCopyToClipboardClick(); });
-    connect(preview.btnToClipboard, &QToolButton::clicked, this, [this] { btnToClipboardClick(); });
-    connect(textPage.btnCopyAsCss, &QPushButton::clicked, this, [this] { btnCopyAsCssClick(); });
-    InstallPageHelpKey(textPage.tbText, HelpContext::WebPreview);
+    connect(preview->btnToClipboard, &QToolButton::clicked, this, [this] { btnToClipboardClick(); });
+    connect(textPage->btnCopyAsCss, &QPushButton::clicked, this, [this] { btnCopyAsCssClick(); });
+    InstallPageHelpKey(textPage, HelpContext::WebPreview);
 }
 
 void MainWindow::ShowTextColourPreview(bool show) {
@@ -58,65 +62,44 @@ void MainWindow::ShowTextColourPreview(bool show) {
         saveImage->setEnabled(!show);
         saveImage->setVisible(!show);
     }
-    preview.btnToClipboard->setVisible(show);
-    ShowTextureControls(pgControl->currentWidget() == page.tbBackground);
+    preview->btnToClipboard->setVisible(show);
     if (show) {
-        SetDefaultPreviewColours();
+        textPage->FillEmptyPickers();
         UpdateTextColours();
     }
     textColours->setVisible(show);
 }
 
-// Every picker that is still empty gets its default; the pickers' own change events are
-// ignored meanwhile and the words and figures are brought up to date once afterwards.
-void MainWindow::SetDefaultPreviewColours() {
-    updatingColours = true;
-    const auto pickers = textPage.Pickers();
-    for (std::size_t i = 0; i < pickers.size(); ++i)
-        if (pickers[i]->Text().isEmpty())
-            pickers[i]->SetText(ColourToHex(DefaultPreviewColours[i]));
-    updatingColours = false;
-}
-
-void MainWindow::scpTextChange() {
-    if (!updatingColours)
-        UpdateTextColours();
-}
-
-// The words and the figures follow the pickers (also after a preset load, which fills them
-// without change events).
 void MainWindow::UpdateTextColours() {
+    const PreviewColours& set = document.Preview().Colours;
+    const std::array<std::optional<PackedColour>, 4> chosen = {set.Text, set.Link,
+                                                               set.VisitedLink, set.ActiveLink};
     std::array<QColor, 4> colours;
-    const auto pickers = textPage.Pickers();
-    for (std::size_t i = 0; i < pickers.size(); ++i) {
-        const PackedColour colour = pickers[i]->Colour();
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        const PackedColour colour = chosen[i].value_or(ButtonFaceColour());
         colours[i] = QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
     }
     textColours->SetColours(colours);
     UpdateReadability();
 }
 
-void MainWindow::cmbFontsClick() {
-    textColours->SetFontFamily(textPage.FontName());
-}
-
 // The one place that says which image the page's background is.
 // The background is the image of the tab shown last: the texture or the fading border.
 PreviewBackground MainWindow::CurrentPreviewBackground() const {
-    const bool texture = document.LastImageTab == ImageTab::Texture;
+    const bool texture = document.LastImageTab() == ImageTab::Texture;
     return {document.CurrentImage(),
             texture ? BackgroundSource::Texture : BackgroundSource::GradientStrip};
 }
 
 void MainWindow::BackgroundChanged() {
     backgroundContrast.reset();
-    if (pgControl->currentWidget() == textPage.tbText)
+    if (pgControl->currentWidget() == textPage)
         readabilityTimer->start();
 }
 
 // The background is measured once per change; each colour then costs one look-up.
 void MainWindow::UpdateReadability() {
-    if (pgControl->currentWidget() != textPage.tbText)
+    if (pgControl->currentWidget() != textPage)
         return;
     if (!backgroundContrast) {
         try {
@@ -125,10 +108,10 @@ void MainWindow::UpdateReadability() {
             // No background to measure yet (or its image cannot be made): no figures.
         }
     }
-    const PreviewColours colours = textPage.Colours();
+    const PreviewColours& colours = document.Preview().Colours;
     const std::array<std::optional<PackedColour>, 4> set = {
         colours.Text, colours.Link, colours.VisitedLink, colours.ActiveLink};
-    const auto labels = textPage.ReadabilityLabels();
+    const auto labels = textPage->ReadabilityLabels();
     for (std::size_t i = 0; i < labels.size(); ++i)
         labels[i]->setText(set[i] && backgroundContrast
                                ? ReadabilityText(backgroundContrast->Readability(*set[i]))
@@ -139,7 +122,7 @@ void MainWindow::btnPreviewClick() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString pageFile;
     try {
-        pageFile = previewFiles.Preview(textPage.Settings(), CurrentPreviewBackground());
+        pageFile = previewFiles.Preview(document.Preview(), CurrentPreviewBackground());
     } catch (const MottlerError& error) {
         QApplication::restoreOverrideCursor();
         ShowError(this, error.Message());
@@ -154,18 +137,18 @@ void MainWindow::btnPreviewClick() {
 }
 
 void MainWindow::btnCopyToClipboardClick() {
-    QGuiApplication::clipboard()->setText(ColourCodesText(textPage.Colours()));
+    QGuiApplication::clipboard()->setText(ColourCodesText(document.Preview().Colours));
 }
 
 void MainWindow::btnToClipboardClick() {
-    const ColourCodesCopy copy = ColourCodesWithMessage(textPage.Colours());
+    const ColourCodesCopy copy = ColourCodesWithMessage(document.Preview().Colours);
     if (copy.PutOnClipboard)
         QGuiApplication::clipboard()->setText(copy.Text);
     ShowMessage(this, copy.Message);
 }
 
 void MainWindow::btnCopyAsCssClick() {
-    QGuiApplication::clipboard()->setText(ColourCodesCss(textPage.Colours()));
+    QGuiApplication::clipboard()->setText(ColourCodesCss(document.Preview().Colours));
 }
 
 } // namespace mottler

@@ -1,6 +1,10 @@
 #include "app/previewframe.h"
 
+#include "base/numbers.h"
+#include "document/texturedocument.h"
+#include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
+#include "gradients/gradientstrip.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/partsprogressbar.h"
 
@@ -26,7 +30,7 @@ QLabel* BoldLabel(const QString& text, const char* name, QWidget* parent) {
 }
 
 QFrame* LoweredPanel(PreviewFrame& f) {
-    auto* pnlTexture = new QFrame(f.fraTilePreview);
+    auto* pnlTexture = new QFrame(&f);
     pnlTexture->setObjectName("pnlTexture");
     pnlTexture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlTexture->setLineWidth(2);
@@ -40,7 +44,7 @@ QFrame* LoweredPanel(PreviewFrame& f) {
 // The progress bar of a run shares the row with the labels, so it never covers the caption.
 QHBoxLayout* LabelsRow(PreviewFrame& f) {
     auto* row = new QHBoxLayout;
-    f.progressBar = new PartsProgressBar(f.fraTilePreview);
+    f.progressBar = new PartsProgressBar(&f);
     f.progressBar->setObjectName("progressBar");
     f.progressBar->SetShowPercent(false);
     // Wide enough for either caption of a run ("Allocating memory", "Press ESC to stop"),
@@ -52,17 +56,17 @@ QHBoxLayout* LabelsRow(PreviewFrame& f) {
     policy.setRetainSizeWhenHidden(true);
     f.progressBar->setSizePolicy(policy);
     f.progressBar->hide();
-    f.lblFrameHeading = BoldLabel("Frame", "lblFrameHeading", f.fraTilePreview);
-    f.lblFrameNumber = BoldLabel("", "lblFrameNumber", f.fraTilePreview);
+    f.lblFrameHeading = BoldLabel("Frame", "lblFrameHeading", &f);
+    f.lblFrameNumber = BoldLabel("", "lblFrameNumber", &f);
     f.lblFrameNumber->setMinimumWidth(50);
-    f.lblTextureSize = new QLabel(f.fraTilePreview);
+    f.lblTextureSize = new QLabel(&f);
     f.lblTextureSize->setObjectName("lblTextureSize");
     row->addWidget(f.lblFrameHeading);
     row->addWidget(f.lblFrameNumber);
     row->addStretch();
     row->addWidget(f.progressBar);
     row->addWidget(f.lblTextureSize);
-    f.btnChangeSize = new QPushButton("Change Si&ze", f.fraTilePreview);
+    f.btnChangeSize = new QPushButton("Change Si&ze", &f);
     f.btnChangeSize->setObjectName("btnChangeSize");
     row->addWidget(f.btnChangeSize);
     return row;
@@ -70,15 +74,15 @@ QHBoxLayout* LabelsRow(PreviewFrame& f) {
 
 QHBoxLayout* OptionsRow(PreviewFrame& f) {
     auto* row = new QHBoxLayout;
-    f.chkTile = new QCheckBox("&Tile", f.fraTilePreview);
+    f.chkTile = new QCheckBox("&Tile", &f);
     f.chkTile->setObjectName("chkTile");
     f.chkTile->setToolTip("Display the frame in a tiled pattern");
     f.chkTile->setChecked(true);
-    f.chkAnimate = new QCheckBox("Ani&mate growth", f.fraTilePreview);
+    f.chkAnimate = new QCheckBox("Ani&mate growth", &f);
     f.chkAnimate->setObjectName("chkAnimate");
     f.chkAnimate->setToolTip("Display every frame while growing texture");
     f.chkAnimate->setChecked(true);
-    f.txtAnimateMod = new NumericEdit(f.fraTilePreview);
+    f.txtAnimateMod = new NumericEdit(&f);
     f.txtAnimateMod->setText("1");
     f.txtAnimateMod->SetNumericOnly(true);
     f.txtAnimateMod->setObjectName("txtAnimateMod");
@@ -86,7 +90,7 @@ QHBoxLayout* OptionsRow(PreviewFrame& f) {
     f.txtAnimateMod->setMaximumWidth(40);
     row->addWidget(f.chkTile);
     row->addStretch();
-    f.btnSaveImage = new QPushButton("&Save Image", f.fraTilePreview);
+    f.btnSaveImage = new QPushButton("&Save Image", &f);
     f.btnSaveImage->setObjectName("btnSaveImage");
     f.btnSaveImage->setToolTip("Save this image for use in your web pages");
     row->addWidget(f.btnSaveImage);
@@ -97,10 +101,10 @@ QHBoxLayout* OptionsRow(PreviewFrame& f) {
 }
 
 QHBoxLayout* WebPreviewRow(PreviewFrame& f) {
-    f.btnPreview = new QPushButton("Preview In Browser", f.fraTilePreview);
+    f.btnPreview = new QPushButton("Preview In Browser", &f);
     f.btnPreview->setObjectName("btnPreview");
     f.btnPreview->setToolTip("Uses your web browser to preview your texture as a background");
-    f.btnToClipboard = new QToolButton(f.fraTilePreview);
+    f.btnToClipboard = new QToolButton(&f);
     f.btnToClipboard->setObjectName("btnToClipboard");
     f.btnToClipboard->setText("Copy To Clipboard");
     f.btnToClipboard->setToolTip("Copy To Clipboard");
@@ -116,16 +120,114 @@ QHBoxLayout* WebPreviewRow(PreviewFrame& f) {
 
 } // namespace
 
-PreviewFrame BuildPreviewFrame(QWidget* parent) {
-    PreviewFrame f;
-    f.fraTilePreview = new QGroupBox(parent);
-    f.fraTilePreview->setObjectName("fraTilePreview");
-    auto* layout = new QVBoxLayout(f.fraTilePreview);
-    layout->addWidget(LoweredPanel(f), 1);
-    layout->addLayout(LabelsRow(f));
-    layout->addLayout(OptionsRow(f));
-    layout->addLayout(WebPreviewRow(f));
-    return f;
+PreviewFrame::PreviewFrame(QWidget* parent) : QGroupBox(parent) {
+    setObjectName("fraTilePreview");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LoweredPanel(*this), 1);
+    layout->addLayout(LabelsRow(*this));
+    layout->addLayout(OptionsRow(*this));
+    layout->addLayout(WebPreviewRow(*this));
+}
+
+void PreviewFrame::Bind(TextureDocument& document) {
+    doc = &document;
+    connect(chkTile, &QCheckBox::toggled, this, [this](bool on) {
+        doc->SetTile(on);
+        imgTexture->Clear(); // a white slate until the texture is shown in the new mode
+        ShowPreview();
+    });
+    connect(chkAnimate, &QCheckBox::toggled, this, [this](bool on) { doc->SetAnimate(on); });
+    connect(txtAnimateMod, &QLineEdit::textChanged, this,
+            [this](const QString& text) { doc->SetAnimateEvery(IntValue(text)); });
+    connect(imgTexture, &TexturePreview::Resized, this, [this] { PreviewResized(); });
+
+    connect(doc, &TextureDocument::SettingsChanged, this, [this] { ShowSettings(); });
+    connect(doc, &TextureDocument::ShownIterationChanged, this, [this] { ShowIteration(); });
+    connect(doc, &TextureDocument::SizeChanged, this, [this](int width, int height) {
+        lblTextureSize->setText(QStringLiteral("%1 by %2").arg(width).arg(height));
+    });
+    connect(doc, &TextureDocument::TextureRendered, this, [this] { ShowPreview(); });
+    connect(doc, &TextureDocument::TextureSeeded, this, [this] { ShowPreview(); });
+    connect(doc, &TextureDocument::FadingBorderChanged, this, [this] { ShowPreview(); });
+    connect(doc, &TextureDocument::GradientChanged, this, [this] { ShowPreview(); });
+    connect(doc, &TextureDocument::ImageTabChanged, this, [this](ImageTab tab) {
+        ShowTextureOptions(tab == ImageTab::Texture);
+        ShowPreview();
+    });
+    connect(doc, &TextureDocument::RunProgressText, progressBar, &PartsProgressBar::SetText);
+    connect(doc, &TextureDocument::RunProgress, this, [this](int parts, int total) {
+        ShowProgress(parts, total);
+    });
+    ShowSettings();
+}
+
+void PreviewFrame::ShowSettings() {
+    const TextureSettings& settings = doc->Settings();
+    const QSignalBlocker quietTile(chkTile);
+    const QSignalBlocker quietAnimate(chkAnimate);
+    const QSignalBlocker quietEvery(txtAnimateMod);
+    chkTile->setChecked(settings.Tile);
+    chkAnimate->setChecked(settings.Animate);
+    txtAnimateMod->setEnabled(settings.Animate);
+    if (IntValue(txtAnimateMod->text()) != settings.AnimateEvery)
+        txtAnimateMod->setText(QString::number(settings.AnimateEvery));
+}
+
+void PreviewFrame::ShowIteration() {
+    const std::optional<int> shown = doc->ShownIteration();
+    lblFrameNumber->setText(shown ? QString::number(*shown) : QString());
+    lblFrameNumber->repaint(); // during a run, before the next iteration
+}
+
+// The preview shows the image of the tab shown last: the texture or the gradient strip. The
+// strip fills the whole preview, so a column of the strip is a column of the control and
+// dragging its edge sets the width to the mouse's x. Freshly seeded fields show nothing.
+void PreviewFrame::ShowPreview() {
+    if (doc->LastImageTab() == ImageTab::Gradient) {
+        QImage strip(imgTexture->size(), QImage::Format_BGR888);
+        RedrawGradient(strip, doc->FadingBorder(), doc->Gradient.Colours);
+        imgTexture->Show({std::move(strip), imgTexture->rect()});
+    } else if (doc->ShowsTexture()) {
+        imgTexture->ShowTexture(doc->DisplayedTexture(), DesignPreviewSize, doc->Settings().Tile);
+    } else {
+        imgTexture->Clear();
+    }
+    Q_EMIT PreviewShown();
+}
+
+// The frame number, the tiling, the animation and the size belong to the texture.
+void PreviewFrame::ShowTextureOptions(bool shown) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             lblFrameHeading, lblFrameNumber, chkTile, chkAnimate, txtAnimateMod, btnChangeSize}) {
+        QSizePolicy policy = control->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        control->setSizePolicy(policy);
+        control->setVisible(shown);
+    }
+}
+
+void PreviewFrame::ShowProgress(int parts, int total) {
+    if (total <= 0) {
+        progressBar->SetPartsComplete(0);
+        progressBar->hide();
+        return;
+    }
+    if (progressBar->isHidden() || progressBar->TotalParts() != total) {
+        progressBar->SetTotalParts(total);
+        progressBar->show();
+    }
+    progressBar->SetPartsComplete(parts);
+    progressBar->repaint();
+}
+
+// A resize recomposes the preview for the new size and says how much of it is shown.
+void PreviewFrame::PreviewResized() {
+    const QSize size = imgTexture->size();
+    setTitle(QStringLiteral("Texture Preview (Double-click to expand) %1 by %2 currently shown")
+                 .arg(size.width())
+                 .arg(size.height()));
+    if (doc != nullptr)
+        ShowPreview();
 }
 
 } // namespace mottler

@@ -1,5 +1,8 @@
 #include "app/recordframe.h"
 
+#include "base/numbers.h"
+#include "document/texturedocument.h"
+#include "output/ui/exportanimationdialog.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/toolicons.h"
 
@@ -13,6 +16,8 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace mottler {
 namespace {
@@ -30,17 +35,17 @@ QPushButton* GlyphButton(const QIcon& glyph, const char* name, const QString& hi
 
 QHBoxLayout* RecordRow(RecordFrame& f) {
     auto* row = new QHBoxLayout;
-    f.chkRecord = new QCheckBox("&Record Every", f.fraRecord);
+    f.chkRecord = new QCheckBox("&Record Every", &f);
     f.chkRecord->setObjectName("chkRecord");
     f.chkRecord->setToolTip("Record the animation so you can review each frame afterwards");
-    f.txtRecordMod = new NumericEdit(f.fraRecord);
+    f.txtRecordMod = new NumericEdit(&f);
     f.txtRecordMod->setObjectName("txtRecordMod");
     f.txtRecordMod->SetNumericOnly(true);
     f.txtRecordMod->setText("1");
     f.txtRecordMod->setEnabled(false);
     f.txtRecordMod->setToolTip("Record every 'n'th frame to save memory");
     f.txtRecordMod->setMaximumWidth(40);
-    f.lblRecordingToFile = new QLabel("(Recording Directly To AVI File)", f.fraRecord);
+    f.lblRecordingToFile = new QLabel("(Recording Directly To AVI File)", &f);
     f.lblRecordingToFile->setObjectName("lblRecordingToFile");
     f.lblRecordingToFile->hide();
     row->addWidget(f.chkRecord);
@@ -52,9 +57,9 @@ QHBoxLayout* RecordRow(RecordFrame& f) {
 
 QHBoxLayout* TrackbarRow(RecordFrame& f) {
     auto* row = new QHBoxLayout;
-    f.lblFramesCaption = new QLabel("Frames", f.fraRecord);
+    f.lblFramesCaption = new QLabel("Frames", &f);
     f.lblFramesCaption->setObjectName("lblFramesCaption");
-    f.tbFrames = new QSlider(Qt::Horizontal, f.fraRecord);
+    f.tbFrames = new QSlider(Qt::Horizontal, &f);
     f.tbFrames->setObjectName("tbFrames");
     f.tbFrames->setRange(1, 1000);
     f.tbFrames->setValue(1);
@@ -63,7 +68,7 @@ QHBoxLayout* TrackbarRow(RecordFrame& f) {
     f.tbFrames->setTickPosition(QSlider::NoTicks);
     f.tbFrames->setEnabled(false);
     f.lblFramesCaption->setBuddy(f.tbFrames);
-    f.lblFrameCount = new QLabel(f.fraRecord);
+    f.lblFrameCount = new QLabel(&f);
     f.lblFrameCount->setObjectName("lblFrameCount");
     QFont bold = f.lblFrameCount->font();
     bold.setBold(true);
@@ -78,8 +83,8 @@ QHBoxLayout* TrackbarRow(RecordFrame& f) {
 QHBoxLayout* ButtonsRow(RecordFrame& f) {
     auto* row = new QHBoxLayout;
     f.btnSaveRecording = GlyphButton(ToolIcon("document-save", QStyle::SP_DialogSaveButton),
-                                     "btnSaveRecording", "Save recording", f.fraRecord);
-    f.pnlVideo = new QFrame(f.fraRecord);
+                                     "btnSaveRecording", "Save recording", &f);
+    f.pnlVideo = new QFrame(&f);
     f.pnlVideo->setObjectName("pnlVideo");
     auto* video = new QHBoxLayout(f.pnlVideo);
     video->setContentsMargins(0, 0, 0, 0);
@@ -101,18 +106,102 @@ QHBoxLayout* ButtonsRow(RecordFrame& f) {
 
 } // namespace
 
-RecordFrame BuildRecordFrame(QWidget* parent) {
-    RecordFrame f;
-    f.fraRecord = new QGroupBox(parent);
-    f.fraRecord->setObjectName("fraRecord");
-    auto* layout = new QVBoxLayout(f.fraRecord);
-    layout->addLayout(RecordRow(f));
-    layout->addLayout(TrackbarRow(f));
-    layout->addLayout(ButtonsRow(f));
-    f.tmrPlayback = new QTimer(f.fraRecord);
-    f.tmrPlayback->setObjectName("tmrPlayback");
-    f.tmrPlayback->setInterval(100);
-    return f;
+RecordFrame::RecordFrame(QWidget* parent) : QGroupBox(parent) {
+    setObjectName("fraRecord");
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(RecordRow(*this));
+    layout->addLayout(TrackbarRow(*this));
+    layout->addLayout(ButtonsRow(*this));
+    tmrPlayback = new QTimer(this);
+    tmrPlayback->setObjectName("tmrPlayback");
+    tmrPlayback->setInterval(100);
+}
+
+void RecordFrame::Bind(TextureDocument& document) {
+    doc = &document;
+    connect(chkRecord, &QCheckBox::toggled, this, [this](bool checked) {
+        RecordSettings options = doc->Recording();
+        options.Record = checked;
+        doc->SetRecording(options);
+        if (checked)
+            txtRecordMod->setFocus();
+    });
+    connect(txtRecordMod, &QLineEdit::textChanged, this, [this](const QString& text) {
+        RecordSettings options = doc->Recording();
+        options.Every = IntValue(text);
+        doc->SetRecording(options);
+    });
+    connect(tbFrames, &QSlider::valueChanged, this, [this](int p) { tbFramesChange(p); });
+    connect(btnBack, &QPushButton::clicked, this, [this] { doc->StepFrame(-1); });
+    connect(btnForward, &QPushButton::clicked, this, [this] { doc->StepFrame(1); });
+    connect(btnPlay, &QPushButton::clicked, this, [this] { doc->SetPlaying(true); });
+    connect(btnStop, &QPushButton::clicked, this, [this] { doc->SetPlaying(false); });
+    connect(tmrPlayback, &QTimer::timeout, this, [this] { tmrPlaybackTimer(); });
+    connect(btnSaveRecording, &QPushButton::clicked, this, [this] { btnSaveRecordingClick(); });
+
+    connect(doc, &TextureDocument::RecordingChanged, this, [this] { ShowRecording(); });
+    connect(doc, &TextureDocument::FramesChanged, this, [this] { ShowFrames(); });
+    connect(doc, &TextureDocument::ShownFrameChanged, this, [this](int p) { ShowFrameNumber(p); });
+    connect(doc, &TextureDocument::PlayingChanged, this, [this](bool playing) {
+        if (playing)
+            tmrPlayback->start();
+        else
+            tmrPlayback->stop();
+    });
+    ShowRecording();
+}
+
+// A position beyond the frames shows the last one.
+void RecordFrame::tbFramesChange(int p) {
+    if (doc->Frames.IsEmpty())
+        return;
+    doc->ShowFrame(p);
+    ShowFrameNumber(doc->ShownFrame());
+}
+
+// Playback loops from the last frame back to the first until Stop is pressed.
+void RecordFrame::tmrPlaybackTimer() {
+    if (!doc->Frames.IsEmpty())
+        doc->StepFrame(1);
+}
+
+void RecordFrame::btnSaveRecordingClick() {
+    ExportAnimationDialog dialog(doc->Frames, doc->Gradient.Colours, window());
+    dialog.exec();
+}
+
+void RecordFrame::ShowRecording() {
+    const RecordSettings& options = doc->Recording();
+    const QSignalBlocker quietSwitch(chkRecord);
+    const QSignalBlocker quietBox(txtRecordMod);
+    chkRecord->setChecked(options.Record);
+    if (IntValue(txtRecordMod->text()) != options.Every)
+        txtRecordMod->setText(QString::number(options.Every));
+    tbFrames->setEnabled(options.RecordsToMemory());
+    lblRecordingToFile->setVisible(options.RecordsToFile());
+    txtRecordMod->setEnabled(options.Record);
+    btnSaveRecording->setEnabled(doc->CanSaveRecording());
+}
+
+void RecordFrame::ShowFrames() {
+    const bool any = !doc->Frames.IsEmpty();
+    for (QPushButton* button : {btnBack, btnPlay, btnStop, btnForward})
+        button->setEnabled(any);
+    btnSaveRecording->setEnabled(doc->CanSaveRecording());
+    if (!doc->Recording().RecordsToMemory())
+        return;
+    const int count = doc->Frames.Count();
+    lblFrameCount->setText(any ? QString::number(count) : QString());
+    const int pageSize = static_cast<int>(std::nearbyint(count / 20.0)) + 2;
+    const QSignalBlocker quiet(tbFrames);
+    tbFrames->setMaximum(std::max(count, 1));
+    tbFrames->setPageStep(pageSize);
+    tbFrames->setTickInterval(2 * pageSize);
+}
+
+void RecordFrame::ShowFrameNumber(int p) {
+    const QSignalBlocker quiet(tbFrames);
+    tbFrames->setValue(std::max(p, 1));
 }
 
 } // namespace mottler

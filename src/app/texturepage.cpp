@@ -1,11 +1,14 @@
 #include "app/texturepage.h"
 
+#include "base/numbers.h"
 #include "base/presetkeys.h"
+#include "document/texturedocument.h"
 #include "widgets/ui/layoutparts.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/toolicons.h"
 
 #include <QComboBox>
+#include <QMouseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -176,20 +179,116 @@ void SetTabOrder(const TexturePage& p) {
 
 } // namespace
 
-TexturePage BuildTexturePage(QWidget* parent) {
-    TexturePage p;
-    p.tbBackground = new QWidget(parent);
-    p.tbBackground->setObjectName("tbBackground");
+TexturePage::TexturePage(QWidget* parent) : QWidget(parent) {
+    setObjectName("tbBackground");
     auto* left = new QVBoxLayout;
-    left->addLayout(BuildSeedRow(p.tbBackground, p));
-    left->addLayout(BuildTextureTypeRow(p.tbBackground, p));
-    left->addLayout(BuildFactorColumns(p.tbBackground, p), 1);
-    left->addLayout(BuildCommands(p.tbBackground, p));
-    auto* columns = new QHBoxLayout(p.tbBackground);
+    left->addLayout(BuildSeedRow(this, *this));
+    left->addLayout(BuildTextureTypeRow(this, *this));
+    left->addLayout(BuildFactorColumns(this, *this), 1);
+    left->addLayout(BuildCommands(this, *this));
+    auto* columns = new QHBoxLayout(this);
     columns->addLayout(left);
-    columns->addLayout(BuildPresetColumn(p.tbBackground, p));
-    SetTabOrder(p);
-    return p;
+    columns->addLayout(BuildPresetColumn(this, *this));
+    SetTabOrder(*this);
+    for (QSpinBox* box : {spIterations, spFactorA, spFactorB}) {
+        box->installEventFilter(this);
+        for (QWidget* part : box->findChildren<QWidget*>())
+            part->installEventFilter(this);
+    }
+}
+
+void TexturePage::Bind(TextureDocument& document) {
+    doc = &document;
+    // The trackbars and the boxes under them mirror each other; either writes the document.
+    const std::pair<QSlider*, QSpinBox*> pairs[] = {
+        {tbIterations, spIterations}, {tbFactorA, spFactorA}, {tbFactorB, spFactorB}};
+    for (const auto& [bar, box] : pairs) {
+        connect(bar, &QSlider::valueChanged, box, &QSpinBox::setValue);
+        connect(box, &QSpinBox::valueChanged, bar, &QSlider::setValue);
+    }
+    connect(spIterations, &QSpinBox::valueChanged, doc, &TextureDocument::SetIterations);
+    connect(spFactorA, &QSpinBox::valueChanged, doc, &TextureDocument::SetFactorA);
+    connect(spFactorB, &QSpinBox::valueChanged, doc, &TextureDocument::SetFactorB);
+    connect(cmbDrift, &QComboBox::currentIndexChanged, doc, &TextureDocument::SetDrift);
+    connect(cmbTextureType, &QComboBox::currentIndexChanged, doc, &TextureDocument::SetType);
+    connect(txtRandomSeed, &QLineEdit::textChanged, this,
+            [this](const QString& text) { doc->SetSeed(IntValue(text)); });
+
+    connect(doc, &TextureDocument::SettingsChanged, this, [this] { ShowSettings(); });
+    for (auto signal : {&TextureDocument::ShownIterationChanged, &TextureDocument::TextureSeeded})
+        connect(doc, signal, this, [this] { ShowRunState(); });
+    connect(doc, &TextureDocument::RunStateChanged, this, [this] { ShowRunState(); });
+    ShowSettings();
+    ShowRunState();
+}
+
+namespace {
+
+// Shows a value in a trackbar and its box without their change signals.
+void ShowRanged(QSlider* bar, QSpinBox* box, int value, int maximum) {
+    const QSignalBlocker quietBar(bar);
+    const QSignalBlocker quietBox(box);
+    if (bar->maximum() != maximum) {
+        bar->setMaximum(maximum);
+        bar->setTickInterval(maximum / 10);
+        box->setMaximum(maximum);
+    }
+    bar->setValue(value);
+    box->setValue(value);
+}
+
+} // namespace
+
+void TexturePage::ShowSettings() {
+    const TextureSettings& s = doc->Settings();
+    ShowRanged(tbIterations, spIterations, s.Iterations, doc->Maximum(RangedValue::Iterations));
+    ShowRanged(tbFactorA, spFactorA, s.FactorA, doc->Maximum(RangedValue::FactorA));
+    ShowRanged(tbFactorB, spFactorB, s.FactorB, doc->Maximum(RangedValue::FactorB));
+    const QSignalBlocker quietDrift(cmbDrift);
+    cmbDrift->setCurrentIndex(s.DriftKind);
+    const QSignalBlocker quietType(cmbTextureType);
+    cmbTextureType->setCurrentIndex(s.Type);
+    btnOpenImage->setEnabled(s.Type >= ImageFile);
+    if (IntValue(txtRandomSeed->text()) != s.Seed) {
+        const QSignalBlocker quietSeed(txtRandomSeed);
+        txtRandomSeed->setText(QString::number(s.Seed));
+    }
+    ShowRunState();
+}
+
+// One run at a time: Generate and Continue wait while a run goes; Continue needs a grown
+// texture with iterations still to grow.
+void TexturePage::ShowRunState() {
+    btnGo->setEnabled(!doc->Running());
+    btnContinue->setEnabled(doc->CanContinue());
+    if (doc->ShownIteration()) {
+        spIterations->setToolTip(QString::number(doc->IterationsGrown()));
+        btnSavePreset->setEnabled(true);
+    }
+}
+
+// Shift+right-click on a box raises the range of the box and its trackbar by 1000; the context
+// menu that follows the press is swallowed.
+bool TexturePage::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::MouseButtonPress &&
+                       static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    const bool menu = event->type() == QEvent::ContextMenu;
+    if ((!press && !menu) ||
+        !static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier) ||
+        doc == nullptr)
+        return QWidget::eventFilter(watched, event);
+    const std::pair<QSpinBox*, RangedValue> boxes[] = {{spIterations, RangedValue::Iterations},
+                                                       {spFactorA, RangedValue::FactorA},
+                                                       {spFactorB, RangedValue::FactorB}};
+    auto* target = qobject_cast<QWidget*>(watched);
+    for (const auto& [box, value] : boxes) {
+        if (target == nullptr || (target != box && !box->isAncestorOf(target)))
+            continue;
+        if (press)
+            doc->RaiseMaximum(value);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace mottler

@@ -1,23 +1,31 @@
 #pragma once
 
-class QCheckBox;
+#include <QWidget>
+
 class QComboBox;
-class QLabel;
 class QPushButton;
 class QSlider;
 class QSpinBox;
 class QToolButton;
-class QWidget;
 
 namespace mottler {
 
 class NumericEdit;
+class TextureDocument;
 
-/// The controls of the "Texture Settings" page that make textures: seed, texture type,
+/// The "Texture Settings" page's controls that make textures: seed, texture type,
 /// iterations and factors, drift and the generation commands on the left; the presets and the
-/// area the gradient editor draws in on the right.
-struct TexturePage {
-    QWidget* tbBackground = nullptr;
+/// area the gradient editor draws in on the right. It shows the document's settings and run
+/// state and writes what the user changes into the document.
+class TexturePage : public QWidget {
+    Q_OBJECT
+public:
+    /// Creates the page and its controls with their captions, hints and start-up values.
+    explicit TexturePage(QWidget* parent);
+
+    /// Controls write the document; its signals update the controls.
+    void Bind(TextureDocument& document);
+
     NumericEdit* txtRandomSeed = nullptr;
     QToolButton* btnRandomize = nullptr;
     QComboBox* cmbTextureType = nullptr;
@@ -35,9 +43,15 @@ struct TexturePage {
     QComboBox* cmbPresets = nullptr;
     QToolButton* btnSavePreset = nullptr;
     QWidget* pnlGradient = nullptr; ///< where the gradient editor and adjust panel draw
-};
 
-/// Creates the page and its controls with their captions, hints and start-up values.
-TexturePage BuildTexturePage(QWidget* parent);
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowSettings();
+    void ShowRunState();
+
+    TextureDocument* doc = nullptr;
+};
 
 } // namespace mottler

@@ -28,7 +28,7 @@ protected:
         QSettings settings("Quorvex", "Mottler");
         settings.remove("Export");
         settings.remove("Export Dir");
-        W().SetTextureSize(20, 20);
+        W().Document().SetTextureSize(20, 20);
         W().Recording().chkRecord->setChecked(true);
         Generate(31, 10); // frames 0 … 9
     }

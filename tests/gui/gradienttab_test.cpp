@@ -6,6 +6,7 @@
 #include "engine/ui/texturepreview.h"
 #include "filebytes.h"
 #include "gradients/gradientstore.h"
+#include "gradients/gradientstrip.h"
 #include "mainwindowfixture.h"
 #include "presets/inifile.h"
 #include "widgets/ui/colourdropdown.h"
@@ -35,7 +36,7 @@ class GradientTabTest : public MainWindowTest {
 protected:
     GradientPage& G() { return W().GradientSettings(); }
     TexturePreview* View() { return W().Preview().imgTexture; }
-    void EnterTab() { W().PageControl()->setCurrentWidget(G().tbGradient); }
+    void EnterTab() { W().PageControl()->setCurrentWidget((&G())); }
     QColor Column(int x) { return View()->Shown().Picture.pixelColor(x, 7); }
 
     void Choose(const QString& name) {
@@ -71,13 +72,13 @@ TEST_F(GradientTabTest, EnteringLoadsTheFirstPresetAndHidesTheTextureControls) {
     EnterTab();
     EXPECT_EQ(G().cmbGradients->currentText(), "Blood Horizon");
     EXPECT_EQ(G().txtGradientWidth->text(), "32");
-    EXPECT_EQ(W().Document().LastImageTab, ImageTab::Gradient);
-    EXPECT_TRUE(W().Age(1)->parentWidget()->isHidden());
+    EXPECT_EQ(W().Document().LastImageTab(), ImageTab::Gradient);
+    EXPECT_TRUE(W().Ages().isHidden());
     EXPECT_FALSE(textureSize->isEnabled());
 
-    W().PageControl()->setCurrentWidget(W().Page().tbBackground);
-    EXPECT_EQ(W().Document().LastImageTab, ImageTab::Texture);
-    EXPECT_FALSE(W().Age(1)->parentWidget()->isHidden());
+    W().PageControl()->setCurrentWidget((&W().Page()));
+    EXPECT_EQ(W().Document().LastImageTab(), ImageTab::Texture);
+    EXPECT_FALSE(W().Ages().isHidden());
     EXPECT_TRUE(textureSize->isEnabled());
     Choose("Indian Sunset");
     EnterTab(); // a preset is shown now: the tab keeps it
@@ -117,7 +118,7 @@ TEST_F(GradientTabTest, DraggingTheEdgeSetsTheWidthAndShowsTheSplitCursor) {
     Mouse(QEvent::MouseButtonRelease, -3, Qt::NoButton);
     EXPECT_EQ(View()->cursor().shape(), Qt::ArrowCursor);
 
-    W().PageControl()->setCurrentWidget(W().Page().tbBackground);
+    W().PageControl()->setCurrentWidget((&W().Page()));
     Mouse(QEvent::MouseMove, 200, Qt::LeftButton);
     EXPECT_EQ(G().txtGradientWidth->text(), "120") << "only the gradient tab drags";
 }
@@ -176,7 +177,7 @@ TEST_F(GradientTabTest, SavedPresetIsFoundAgainByANewWindow) {
     EXPECT_EQ(G().cmbGradients->currentText(), "Test Border");
     EXPECT_TRUE(ReadBytes(ProgramGradientFile())
                     .contains("Test Border=255|65280|[NONE]|[NONE]|16777215|30\r\n"));
-    const QImage saved = W().CurrentImage();
+    const QImage saved = W().Document().CurrentImage();
     EXPECT_EQ(saved.size(), QSize(1025, 10));
     EXPECT_EQ(saved.pixelColor(0, 9), QColor(255, 0, 0));
 
@@ -185,7 +186,7 @@ TEST_F(GradientTabTest, SavedPresetIsFoundAgainByANewWindow) {
     Choose("Test Border");
     EXPECT_EQ(G().txtGradientWidth->text(), "30");
     EXPECT_EQ(G().scpEndColour->Colour(), PackRgb(0, 255, 0));
-    EXPECT_EQ(W().CurrentImage(), saved);
+    EXPECT_EQ(W().Document().CurrentImage(), saved);
 }
 
 TEST_F(GradientTabTest, ThePresetsImageIsTheOneMottlerCliBorderWrites) {
@@ -196,13 +197,13 @@ TEST_F(GradientTabTest, ThePresetsImageIsTheOneMottlerCliBorderWrites) {
     ASSERT_EQ(RunCli({"border", "--preset", "Sea And The Sky", "-o", file}).Status, 0);
     const QImage fromCli(file);
     EXPECT_EQ(fromCli.size(), QSize(1025, 10));
-    EXPECT_EQ(W().CurrentImage().convertToFormat(QImage::Format_RGB32),
+    EXPECT_EQ(W().Document().CurrentImage().convertToFormat(QImage::Format_RGB32),
               fromCli.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(GradientTabTest, EveryCaptionLeadsToItsControlAndEscapeChangesNothing) {
     EnterTab();
-    for (QLabel* label : G().tbGradient->findChildren<QLabel*>()) {
+    for (QLabel* label : (&G())->findChildren<QLabel*>()) {
         if (label == G().Label21)
             continue;
         ASSERT_NE(label->buddy(), nullptr) << label->text().toStdString();
@@ -212,7 +213,7 @@ TEST_F(GradientTabTest, EveryCaptionLeadsToItsControlAndEscapeChangesNothing) {
     QTest::keyClick(G().txtGradientWidth, Qt::Key_Escape);
     QTest::keyClick(G().txtGradientWidth, Qt::Key_Return);
     EXPECT_EQ(G().txtGradientWidth->text(), "77");
-    EXPECT_EQ(Column(77), ColourOf(W().Document().FadingBorder.EndColour));
+    EXPECT_EQ(Column(77), ColourOf(W().Document().FadingBorder().EndColour));
     EXPECT_TRUE(W().isEnabled());
 }
 

@@ -56,12 +56,12 @@ TEST_F(ImageOutputTest, CancelKeepsThePreserveSizeFlagAndOkTakesIt) {
         dialog.chkSameSize->setChecked(true);
         dialog.btnCancel->click();
     });
-    EXPECT_FALSE(W().PreserveSize());
+    EXPECT_FALSE(W().Document().PreserveSize());
     InSizeWindow([](TextureSizeDialog& dialog) {
         dialog.chkSameSize->setChecked(true);
         dialog.btnOK->click();
     });
-    EXPECT_TRUE(W().PreserveSize());
+    EXPECT_TRUE(W().Document().PreserveSize());
 }
 
 TEST_F(ImageOutputTest, TheSameSizeKeepsTheTextureAndANewHeightSeedsANewOne) {
@@ -118,7 +118,7 @@ TEST_F(ImageOutputTest, TheFullSizeViewTilesTheTextureAndFollowsTheRendering) {
 }
 
 TEST_F(ImageOutputTest, TheFullSizeViewNamesTheRecordedFrameOnlyUntilItIsHidden) {
-    W().SetTextureSize(20, 20);
+    W().Document().SetTextureSize(20, 20);
     W().Recording().chkRecord->setChecked(true);
     Generate(31, 5);
     W().imgTextureDblClick();
@@ -126,7 +126,7 @@ TEST_F(ImageOutputTest, TheFullSizeViewNamesTheRecordedFrameOnlyUntilItIsHidden)
     W().Recording().tbFrames->setValue(2);
     EXPECT_TRUE(view.windowTitle().endsWith(" Frame 2")) << view.windowTitle().toStdString();
     EXPECT_EQ(view.Picture(), Engine().TextureBitmap);
-    W().btnBackClick();
+    Click(W().Recording().btnBack);
     EXPECT_TRUE(view.windowTitle().endsWith(" Frame 1"));
     QTest::mouseClick(&view, Qt::LeftButton);
     EXPECT_FALSE(view.isVisible());

@@ -2,6 +2,7 @@
 #include "engine/texturesettings.h"
 #include "engine/ui/advancedwindow.h"
 #include "engine/ui/agethumbnail.h"
+#include "engine/ui/texturepreview.h"
 #include "mainwindowfixture.h"
 #include "presets/preset.h"
 #include "widgets/ui/numericedit.h"
@@ -43,6 +44,48 @@ TEST_F(MainWindowTest, RandomizeWritesTheNewSeedIntoTheSeedBox) {
     EXPECT_EQ(P().txtRandomSeed->text().toInt(), W().Document().Engine.CurrentSeed);
 }
 
+// After a new size nothing grown is on display: Continue waits for a run, the frame label,
+// the preview and the thumbnails show no old texture.
+TEST_F(MainWindowTest, ANewSizeClearsTheDisplayAndDisablesContinue) {
+    Generate(777, 40);
+    P().tbIterations->setValue(60);
+    ASSERT_TRUE(P().btnContinue->isEnabled());
+    ASSERT_EQ(W().Preview().lblFrameNumber->text(), "40");
+    W().Document().ChangeSize(30, 20, {});
+    EXPECT_FALSE(P().btnContinue->isEnabled());
+    EXPECT_EQ(W().Preview().lblFrameNumber->text(), "");
+    EXPECT_TRUE(W().Preview().imgTexture->Shown().Picture.isNull());
+    const QImage age = W().Ages().Age(1)->grab().toImage();
+    EXPECT_EQ(age.pixelColor(age.width() / 2, age.height() / 2), age.pixelColor(1, 1))
+        << "the thumbnail is cleared";
+}
+
+// One run at a time: Generate and Continue are disabled while a run goes.
+TEST_F(MainWindowTest, GenerateAndContinueAreDisabledDuringARun) {
+    Generate(777, 40);
+    P().tbIterations->setValue(60);
+    QList<bool> enabledDuring;
+    QObject::connect(&W().Document(), &TextureDocument::RunStateChanged, [&](bool running) {
+        if (running)
+            enabledDuring << P().btnGo->isEnabled() << P().btnContinue->isEnabled();
+    });
+    Click(P().btnContinue);
+    EXPECT_EQ(enabledDuring, QList<bool>({false, false}));
+    EXPECT_TRUE(P().btnGo->isEnabled());
+}
+
+// The texture's own controls under the preview do nothing for the fading border.
+TEST_F(MainWindowTest, TheGradientTabHidesTheTexturesOwnControlsUnderThePreview) {
+    W().PageControl()->setCurrentIndex(1);
+    for (QWidget* control : {static_cast<QWidget*>(W().Preview().btnChangeSize),
+                             static_cast<QWidget*>(W().Preview().chkTile),
+                             static_cast<QWidget*>(W().Preview().chkAnimate),
+                             static_cast<QWidget*>(W().Preview().lblFrameNumber)})
+        EXPECT_FALSE(control->isVisibleTo(&W())) << control->objectName().toStdString();
+    W().PageControl()->setCurrentIndex(0);
+    EXPECT_TRUE(W().Preview().btnChangeSize->isVisibleTo(&W()));
+}
+
 // A regrowth equal to the continued run also shows that a seed grows the same every time.
 TEST_F(MainWindowTest, ContinueGrowsExactlyTheAddedIterations) {
     Generate(777, 40);
@@ -62,7 +105,7 @@ TEST_F(MainWindowTest, ContinueGrowsExactlyTheAddedIterations) {
 // The controls write the document's settings as they change, and a run reads only these: a
 // control that shows another value without its change reaching the document does not count.
 TEST_F(MainWindowTest, ControlsWriteTheSettingsThatTheRunReads) {
-    const TextureSettings& settings = W().Document().Settings;
+    const TextureSettings& settings = W().Document().Settings();
     P().spFactorA->selectAll();
     QTest::keyClicks(P().spFactorA, "700");
     P().tbFactorB->setValue(300);
@@ -87,13 +130,13 @@ TEST_F(MainWindowTest, ControlsWriteTheSettingsThatTheRunReads) {
     Click(P().btnGo);
     EXPECT_EQ(FieldA(), grown);
     EXPECT_EQ(W().Preview().lblFrameNumber->text(), "20");
-    EXPECT_EQ(W().CurrentPreset().FactorA, "700");
-    EXPECT_EQ(W().CurrentPreset().DriftKind, DriftLeft);
+    EXPECT_EQ(W().Document().CurrentPreset().FactorA, "700");
+    EXPECT_EQ(W().Document().CurrentPreset().DriftKind, DriftLeft);
 }
 
 TEST_F(MainWindowTest, AgeThumbnailClickRegrowsToItsAge) {
     Generate(4242, 20);
-    AgeThumbnail* third = W().Age(3); // painted after iteration 4 (every second iteration)
+    AgeThumbnail* third = W().Ages().Age(3); // painted after iteration 4 (every second iteration)
     EXPECT_EQ(third->Tag(), 5);
     EXPECT_EQ(third->toolTip(), "Iterations : 5");
     Click(third);
@@ -126,8 +169,8 @@ TEST_F(MainWindowTest, AdvancedBoxesWriteTheTextsThatTheRunConverts) {
     Click(P().btnGo);
     EXPECT_EQ(FieldA(), defaults) << "a hidden Advanced window must not count";
     Click(P().btnChangeMode);
-    EXPECT_EQ(W().Document().Advanced.FactorC, "20");
-    EXPECT_TRUE(W().Document().Advanced.Shown);
+    EXPECT_EQ(W().Document().Advanced().FactorC, "20");
+    EXPECT_TRUE(W().Document().Advanced().Shown);
     Generate(99, 25);
     const std::vector<float> grown = FieldA();
     EXPECT_NE(grown, defaults);
@@ -139,7 +182,7 @@ TEST_F(MainWindowTest, AdvancedBoxesWriteTheTextsThatTheRunConverts) {
     }
     Generate(99, 25);
     EXPECT_EQ(FieldA(), grown) << "the run reads the document, not the boxes";
-    EXPECT_EQ(W().CurrentPreset().FactorC, "20");
+    EXPECT_EQ(W().Document().CurrentPreset().FactorC, "20");
 
     advanced.show();
     advanced.txtCFactor->setText("0");
@@ -148,7 +191,7 @@ TEST_F(MainWindowTest, AdvancedBoxesWriteTheTextsThatTheRunConverts) {
     advanced.txtCFactor->setText("12.5");
     Generate(99, 25);
     EXPECT_EQ(FieldA(), zero) << "C is read by the integer rule";
-    EXPECT_EQ(W().CurrentPreset().FactorC, "12.5");
+    EXPECT_EQ(W().Document().CurrentPreset().FactorC, "12.5");
     advanced.btnClose->click();
     Generate(99, 25);
     EXPECT_EQ(FieldA(), defaults);
@@ -205,7 +248,7 @@ TEST_F(MainWindowTest, ShiftRightClickOnASpinBoxRaisesItsRangeByOneThousand) {
 
 TEST_F(MainWindowTest, EveryToolButtonHasAHintAndItsOwnIcon) {
     QMap<qint64, QString> icons;
-    for (QToolButton* button : P().tbBackground->findChildren<QToolButton*>()) {
+    for (QToolButton* button : (&P())->findChildren<QToolButton*>()) {
         EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
         ASSERT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
         const QImage picture = button->icon().pixmap(16).toImage();
@@ -231,9 +274,9 @@ TEST_F(MainWindowTest, TabRunsDownTheColumnsAndEveryControlIsLabelled) {
     EXPECT_EQ(chain, expected);
 
     QSet<QWidget*> labelled;
-    for (QLabel* label : P().tbBackground->findChildren<QLabel*>())
+    for (QLabel* label : (&P())->findChildren<QLabel*>())
         labelled.insert(label->buddy());
-    for (QWidget* control : P().tbBackground->findChildren<QWidget*>()) {
+    for (QWidget* control : (&P())->findChildren<QWidget*>()) {
         const auto* button = qobject_cast<QAbstractButton*>(control);
         // Controls of the window itself, not the parts of compound ones or their popups.
         if (!(control->focusPolicy() & Qt::TabFocus) || control->window() != &W() ||

@@ -165,7 +165,7 @@ TEST_F(PresetTest, LockedPaletteKeepsTheGradientWhileTheRestLoads) {
 }
 
 TEST_F(PresetTest, PreservedSizeKeepsTheCurrentSize) {
-    W().SetPreserveSize(true);
+    W().Document().SetPreserveSize(true);
     Load("Huge 1 (800 X 600)");
     EXPECT_EQ(W().Document().Engine.Width(), 100);
     EXPECT_EQ(W().Document().Engine.Height(), 100);
@@ -186,20 +186,20 @@ TEST_F(PresetTest, HandWrittenValuesLoadAsTheDefaultsAndPointsSay) {
     EXPECT_EQ(points[1], std::make_pair(PackRgb(0x1A, 0xFF, 0xAB), 17));
     EXPECT_EQ(W().Text().scpText->HtmlCode(), "000000");
     EXPECT_TRUE(W().Advanced().isVisible()) << "\"4.0\" differs from the text 4";
-    EXPECT_EQ(W().CurrentPreset().MultiplierA, "4.0");
+    EXPECT_EQ(W().Document().CurrentPreset().MultiplierA, "4.0");
 }
 
 TEST_F(PresetTest, ALoadWritesTheSettingsAsTheControlsCanHoldThem) {
     WriteSection("Wide", {{"Seed", "5"}, {"Iterations", "3000"}, {"A", "-7"}, {"Drift", "3"}});
     Load("Wide");
-    const TextureSettings& settings = W().Document().Settings;
+    const TextureSettings& settings = W().Document().Settings();
     EXPECT_EQ(settings.Iterations, 1000);
     EXPECT_EQ(P().tbIterations->value(), 1000);
     EXPECT_EQ(settings.FactorA, 0);
     EXPECT_EQ(settings.DriftKind, DriftUp);
     EXPECT_EQ(P().cmbDrift->currentIndex(), DriftUp);
     EXPECT_EQ(W().Preview().lblFrameNumber->text(), "1000");
-    EXPECT_EQ(W().CurrentPreset().FactorA, "0");
+    EXPECT_EQ(W().Document().CurrentPreset().FactorA, "0");
 }
 
 TEST_F(PresetTest, AFactorThatIsNoNumberStopsTheLoadAtItsStep) {
@@ -208,8 +208,8 @@ TEST_F(PresetTest, AFactorThatIsNoNumberStopsTheLoadAtItsStep) {
     Load("Broken");
     EXPECT_EQ(catcher.text, "The value \"lots\" of \"A\" is not a valid number.");
     EXPECT_EQ(P().tbIterations->value(), 77); // the step before stays done
-    EXPECT_EQ(W().Document().Settings.Iterations, 77);
-    EXPECT_EQ(W().Document().Settings.FactorA, P().spFactorA->value());
+    EXPECT_EQ(W().Document().Settings().Iterations, 77);
+    EXPECT_EQ(W().Document().Settings().FactorA, P().spFactorA->value());
     EXPECT_NE(P().txtRandomSeed->text(), "5");
 }
 

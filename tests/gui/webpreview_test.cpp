@@ -33,7 +33,7 @@ const QString Defaults =
 class WebPreviewTest : public MainWindowTest {
 protected:
     PreviewSettingsPage& T() { return W().Text(); }
-    void ShowTab() { W().PageControl()->setCurrentWidget(T().tbText); }
+    void ShowTab() { W().PageControl()->setCurrentWidget((&T())); }
     QString Clipboard() { return QGuiApplication::clipboard()->text(); }
     void SetClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 };
@@ -54,16 +54,16 @@ TEST_F(WebPreviewTest, ShowingThePageFillsEmptyPickersAndSwapsTheSaveItemForTheS
     EXPECT_FALSE(W().Preview().btnToClipboard->isHidden());
     EXPECT_FALSE(W().TextColours().isHidden());
     EXPECT_EQ(W().TextColours().Colours()[1], QColor(0x12, 0x34, 0x56));
-    EXPECT_TRUE(W().Recording().fraRecord->isHidden());
+    EXPECT_TRUE((&W().Recording())->isHidden());
     T().cmbFonts->setCurrentIndex(0);
     EXPECT_EQ(W().TextColours().WordFont().family(), T().cmbFonts->itemText(0));
 
-    W().PageControl()->setCurrentWidget(P().tbBackground);
+    W().PageControl()->setCurrentWidget((&P()));
     EXPECT_TRUE(saveImage->isVisible());
     EXPECT_TRUE(saveImage->isEnabled());
     EXPECT_TRUE(W().Preview().btnToClipboard->isHidden());
     EXPECT_TRUE(W().TextColours().isHidden());
-    EXPECT_FALSE(W().Recording().fraRecord->isHidden());
+    EXPECT_FALSE((&W().Recording())->isHidden());
 }
 
 TEST_F(WebPreviewTest, ColourCodesGoToTheClipboard) {
@@ -176,7 +176,7 @@ TEST_F(WebPreviewTest, F1OnThePageOpensItsTopicAndTheWindowsF1StaysElsewhere) {
     EXPECT_EQ(OpenHelpWindow()->Source().fileName(), "web-preview.html");
     W().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&W()));
-    W().PageControl()->setCurrentWidget(P().tbBackground);
+    W().PageControl()->setCurrentWidget((&P()));
     P().txtRandomSeed->setFocus();
     QTest::keyClick(P().txtRandomSeed, Qt::Key_F1);
     EXPECT_EQ(OpenHelpWindow()->Source().fileName(), "index.html");
@@ -188,11 +188,11 @@ TEST_F(WebPreviewTest, F1OnThePageOpensItsTopicAndTheWindowsF1StaysElsewhere) {
 void ExpectNothingSqueezed(MainWindow& window) {
     window.resize(window.minimumSizeHint());
     window.show();
-    window.PageControl()->setCurrentWidget(window.Text().tbText);
+    window.PageControl()->setCurrentWidget((&window.Text()));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QApplication::processEvents();
     // The page at its own least size, whatever room the window gives it.
-    QWidget* page = window.Text().tbText;
+    QWidget* page = (&window.Text());
     page->layout()->setGeometry(QRect(QPoint(), page->minimumSizeHint()));
     const auto controls = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (const QWidget* control : controls) {

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "app/agestrip.h"
 #include "app/mainwindow.h"
+#include "app/previewframe.h"
+#include "app/recordframe.h"
+#include "app/texturepage.h"
+#include "gradients/ui/gradientpage.h"
+#include "preview/ui/previewsettingspage.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

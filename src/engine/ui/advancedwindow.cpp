@@ -1,5 +1,7 @@
 #include "engine/ui/advancedwindow.h"
 
+#include "document/texturedocument.h"
+
 #include "base/presetkeys.h"
 #include "help/ui/showhelp.h"
 #include "widgets/ui/numericedit.h"
@@ -109,6 +111,13 @@ void AdvancedWindow::btnRestoreDefaultsClick() {
     txtAMultiplier->setText(QString::number(PresetValues::MultiplierA.Startup));
     txtBMultiplier->setText(QString::number(PresetValues::MultiplierB.Startup));
     SelectZeroAction(PresetValues::ZeroAction.Startup);
+}
+
+void AdvancedWindow::Bind(TextureDocument& document) {
+    connect(this, &AdvancedWindow::Edited, &document,
+            [this, &document] { document.SetAdvanced(Texts()); });
+    connect(&document, &TextureDocument::AdvancedChanged, this,
+            [this, &document] { ShowTexts(document.Advanced()); });
 }
 
 AdvancedFactorTexts AdvancedWindow::Texts() const {

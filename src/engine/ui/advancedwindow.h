@@ -9,6 +9,7 @@ class QPushButton;
 
 namespace mottler {
 class NumericEdit;
+class TextureDocument;
 }
 
 namespace mottler {
@@ -26,6 +27,8 @@ public:
     AdvancedFactorTexts Texts() const;
     /// Shows `texts` in the boxes and shows or hides the window as they say, without Edited.
     void ShowTexts(const AdvancedFactorTexts& texts);
+    /// Every edit goes into the document's advanced texts; their changes are shown.
+    void Bind(TextureDocument& document);
     void setVisible(bool visible) override;
 
     NumericEdit* txtCFactor = nullptr;

@@ -1,5 +1,8 @@
 #include "gradients/ui/gradientpage.h"
 
+#include "base/numbers.h"
+#include "document/texturedocument.h"
+
 #include "widgets/ui/colourdropdown.h"
 #include "widgets/ui/layoutparts.h"
 #include "widgets/ui/numericedit.h"
@@ -124,41 +127,104 @@ QGroupBox* BuildOutputSizeGroup(QWidget* page, GradientPage& p) {
 
 } // namespace
 
-GradientPage BuildGradientPage(QWidget* parent) {
-    GradientPage p;
-    p.tbGradient = new QWidget(parent);
-    p.tbGradient->setObjectName("tbGradient");
-    auto* layout = new QVBoxLayout(p.tbGradient);
-    layout->addLayout(BuildGradientRows(p.tbGradient, p));
-    p.Label21 = NamedWidget<QLabel>(p.tbGradient, "Label21");
-    p.Label21->setText("You can adjust the width of the gradient by holding down the left mouse "
-                       "button in the \"Tile Preview\" window, or by using the \"Width\" box "
-                       "above.");
-    p.Label21->setWordWrap(true);
-    ReserveWrappedHeight(p.Label21, 55);
-    layout->addWidget(p.Label21);
-    p.chkAddBorder = NamedWidget<QCheckBox>(p.tbGradient, "chkAddBorder");
-    p.chkAddBorder->setText("&Add Border");
-    p.chkAddBorder->setToolTip("Display a graduated border to the right of the main gradient");
-    layout->addWidget(p.chkAddBorder);
-    layout->addWidget(BuildBorderGroup(p.tbGradient, p));
-    layout->addWidget(BuildOutputSizeGroup(p.tbGradient, p));
+GradientPage::GradientPage(QWidget* parent) : QWidget(parent) {
+    setObjectName("tbGradient");
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildGradientRows(this, *this));
+    Label21 = NamedWidget<QLabel>(this, "Label21");
+    Label21->setText("You can adjust the width of the gradient by holding down the left mouse "
+                     "button in the \"Tile Preview\" window, or by using the \"Width\" box "
+                     "above.");
+    Label21->setWordWrap(true);
+    ReserveWrappedHeight(Label21, 55);
+    layout->addWidget(Label21);
+    chkAddBorder = NamedWidget<QCheckBox>(this, "chkAddBorder");
+    chkAddBorder->setText("&Add Border");
+    chkAddBorder->setToolTip("Display a graduated border to the right of the main gradient");
+    layout->addWidget(chkAddBorder);
+    layout->addWidget(BuildBorderGroup(this, *this));
+    layout->addWidget(BuildOutputSizeGroup(this, *this));
     layout->addStretch();
-    ShowGradientSettings(p, GradientSettings{});
-    return p;
+    ShowSettings(GradientSettings{});
 }
 
-void ShowGradientSettings(const GradientPage& page, const GradientSettings& settings) {
-    page.scpStartColour->SetColour(settings.StartColour);
-    page.scpEndColour->SetColour(settings.EndColour);
-    page.scpBorderColour->SetColour(settings.BorderColour);
-    page.txtBorderWidth->setText(settings.BorderWidth);
-    page.chkAddBorder->setChecked(settings.AddBorder);
-    page.fraBorder->setEnabled(settings.AddBorder);
-    page.scpBGColour->SetColour(settings.BackgroundColour);
-    page.txtGradientWidth->setText(settings.GradientWidth);
-    page.txtSaveWidth->setText(settings.SaveWidth);
-    page.txtSaveHeight->setText(settings.SaveHeight);
+void GradientPage::Bind(TextureDocument& document) {
+    doc = &document;
+    const std::pair<ColourDropDown*, PackedColour GradientSettings::*> pickers[] = {
+        {scpStartColour, &GradientSettings::StartColour},
+        {scpEndColour, &GradientSettings::EndColour},
+        {scpBGColour, &GradientSettings::BackgroundColour},
+        {scpBorderColour, &GradientSettings::BorderColour}};
+    for (const auto& [picker, colour] : pickers)
+        connect(picker, &ColourDropDown::Changed, this,
+                [this, picker, colour] { scpStartColourChange(picker, colour); });
+    const std::pair<NumericEdit*, QString GradientSettings::*> boxes[] = {
+        {txtGradientWidth, &GradientSettings::GradientWidth},
+        {txtBorderWidth, &GradientSettings::BorderWidth},
+        {txtSaveWidth, &GradientSettings::SaveWidth},
+        {txtSaveHeight, &GradientSettings::SaveHeight}};
+    for (const auto& [box, text] : boxes)
+        connect(box, &QLineEdit::textChanged, this, [this, text](const QString& typed) {
+            Edit([&](GradientSettings& b) { b.*text = typed; });
+        });
+    connect(udWidth, &UpDown::Clicked, this,
+            [this] { txtGradientWidth->setText(QString::number(udWidth->Position())); });
+    connect(udBorderWidth, &UpDown::Clicked, this,
+            [this] { txtBorderWidth->setText(QString::number(udBorderWidth->Position())); });
+    connect(chkAddBorder, &QCheckBox::clicked, this, [this] { chkAddBorderClick(); });
+    connect(chkUseTextureGradient, &QCheckBox::clicked, this,
+            [this](bool on) { doc->SetUseTextureGradient(on); });
+    connect(doc, &TextureDocument::FadingBorderChanged, this,
+            [this] { ShowSettings(doc->FadingBorder()); });
+    ShowSettings(doc->FadingBorder());
+}
+
+void GradientPage::Edit(const std::function<void(GradientSettings&)>& change) {
+    if (showing || doc == nullptr)
+        return;
+    GradientSettings border = doc->FadingBorder();
+    change(border);
+    doc->SetFadingBorder(border);
+}
+
+// A colour box that gives no complete colour leaves the strip as it is.
+void GradientPage::scpStartColourChange(const ColourDropDown* picker,
+                                        PackedColour GradientSettings::*colour) {
+    if (picker->IsColourSet())
+        Edit([&](GradientSettings& b) { b.*colour = picker->Colour(); });
+}
+
+// An empty or zero border width gets the default width when the border is switched on.
+void GradientPage::chkAddBorderClick() {
+    Edit([&](GradientSettings& b) {
+        b.AddBorder = chkAddBorder->isChecked();
+        if (IntValue(b.BorderWidth) == 0)
+            b.BorderWidth = DefaultBorderWidthText;
+    });
+}
+
+// Puts the settings into the controls without reporting them back as edits, and enables the
+// border group to match "Add Border".
+void GradientPage::ShowSettings(const GradientSettings& settings) {
+    showing = true;
+    scpStartColour->SetColour(settings.StartColour);
+    scpEndColour->SetColour(settings.EndColour);
+    scpBorderColour->SetColour(settings.BorderColour);
+    if (txtBorderWidth->text() != settings.BorderWidth)
+        txtBorderWidth->setText(settings.BorderWidth);
+    chkAddBorder->setChecked(settings.AddBorder);
+    fraBorder->setEnabled(settings.AddBorder);
+    chkUseTextureGradient->setChecked(settings.UseTextureGradient);
+    scpBGColour->SetColour(settings.BackgroundColour);
+    if (txtGradientWidth->text() != settings.GradientWidth)
+        txtGradientWidth->setText(settings.GradientWidth);
+    if (txtSaveWidth->text() != settings.SaveWidth)
+        txtSaveWidth->setText(settings.SaveWidth);
+    if (txtSaveHeight->text() != settings.SaveHeight)
+        txtSaveHeight->setText(settings.SaveHeight);
+    udWidth->SetPosition(IntValue(settings.GradientWidth));
+    udBorderWidth->SetPosition(IntValue(settings.BorderWidth));
+    showing = false;
 }
 
 } // namespace mottler

@@ -2,24 +2,34 @@
 
 #include "gradients/gradientsettings.h"
 
+#include <QWidget>
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QToolButton;
-class QWidget;
 
 namespace mottler {
 
 class ColourDropDown;
 class NumericEdit;
+class TextureDocument;
 class UpDown;
 
-/// The controls of the "Gradient Settings" page, which edits the fading-border strip: its
-/// presets, colours and widths, the border after the gradient and the output image's size.
-/// Laid out by Qt layouts, so the page follows the font.
-struct GradientPage {
-    QWidget* tbGradient = nullptr;
+/// The "Gradient Settings" page, which edits the document's fading-border strip: its presets,
+/// colours and widths, the border after the gradient and the output image's size. Laid out
+/// by Qt layouts, so the page follows the font.
+class GradientPage : public QWidget {
+    Q_OBJECT
+public:
+    /// Creates the page with its captions, hints, limits and start-up values.
+    explicit GradientPage(QWidget* parent);
+
+    /// Controls write the document's fading border; its changes update the controls.
+    void Bind(TextureDocument& document);
+
     QComboBox* cmbGradients = nullptr;
     QToolButton* btnSaveGradient = nullptr;
     ColourDropDown* scpStartColour = nullptr;
@@ -37,13 +47,15 @@ struct GradientPage {
     QGroupBox* fraBorderOutputSize = nullptr;
     NumericEdit* txtSaveWidth = nullptr;
     NumericEdit* txtSaveHeight = nullptr;
+
+private:
+    void Edit(const std::function<void(GradientSettings&)>& change);
+    void scpStartColourChange(const ColourDropDown* picker, PackedColour GradientSettings::*colour);
+    void chkAddBorderClick();
+    void ShowSettings(const GradientSettings& settings);
+
+    TextureDocument* doc = nullptr;
+    bool showing = false; ///< the controls are being given the document's values
 };
-
-/// Creates the page with its captions, hints, limits and start-up values.
-GradientPage BuildGradientPage(QWidget* parent);
-
-/// Puts the settings into the controls (their change signals fire as when typed) and enables
-/// the border group to match "Add Border". "Use Texture gradient" is left as it is.
-void ShowGradientSettings(const GradientPage& page, const GradientSettings& settings);
 
 } // namespace mottler

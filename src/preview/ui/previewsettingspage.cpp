@@ -1,5 +1,8 @@
 #include "preview/ui/previewsettingspage.h"
 
+#include "document/texturedocument.h"
+#include "palette/colourtext.h"
+
 #include "preview/textcontrast.h"
 #include "widgets/ui/colourdropdown.h"
 #include "widgets/ui/layoutparts.h"
@@ -91,7 +94,7 @@ QLabel* ReadabilityLabel(QWidget* page, const char* name) {
 void AddSettingsGrid(PreviewSettingsPage& p, QVBoxLayout* layout) {
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
-    QWidget* page = p.tbText;
+    QWidget* page = &p;
     p.txtTestPage = TestPageBox(page);
     auto* pageRow = new QHBoxLayout;
     pageRow->addWidget(p.txtTestPage, 1);
@@ -118,11 +121,11 @@ void AddSettingsGrid(PreviewSettingsPage& p, QVBoxLayout* layout) {
 }
 
 QHBoxLayout* CopyButtons(PreviewSettingsPage& p) {
-    p.btnCopyToClipboard = new QPushButton("Copy To Clipboard", p.tbText);
+    p.btnCopyToClipboard = new QPushButton("Copy To Clipboard", &p);
     p.btnCopyToClipboard->setObjectName("btnCopyToClipboard");
     p.btnCopyToClipboard->setToolTip("Copy the color codes, ready to paste into the BODY tag "
                                      "of your HTML document");
-    p.btnCopyAsCss = new QPushButton("Copy as CSS", p.tbText);
+    p.btnCopyAsCss = new QPushButton("Copy as CSS", &p);
     p.btnCopyAsCss->setObjectName("btnCopyAsCss");
     p.btnCopyAsCss->setToolTip("Copy the colors and the background as a style sheet");
     auto* row = new QHBoxLayout;
@@ -162,29 +165,77 @@ PreviewSettings PreviewSettingsPage::Settings() const {
     return {Colours(), txtTestPage->text(), FontName(), chkUseNewFilename->isChecked()};
 }
 
-PreviewSettingsPage BuildPreviewSettingsPage(QWidget* parent) {
-    PreviewSettingsPage p;
-    p.tbText = new QWidget(parent);
-    p.tbText->setObjectName("tbText");
-    auto* layout = new QVBoxLayout(p.tbText);
-    p.Label13 = WrappedLabel(p.tbText, "Label13",
+PreviewSettingsPage::PreviewSettingsPage(QWidget* parent) : QWidget(parent) {
+    PreviewSettingsPage& p = *this;
+    setObjectName("tbText");
+    auto* layout = new QVBoxLayout(this);
+    p.Label13 = WrappedLabel(&p, "Label13",
                              "This section allows you to compare the colors of HTML text "
                              "against your Mottler background. ");
-    p.Label1 = WrappedLabel(p.tbText, "Label1",
+    p.Label1 = WrappedLabel(&p, "Label1",
                             "The \"Preview in Browser\" button will display a sample page in "
                             "your browser and Copy to Clipboard will copy the relevant color "
                             "codes ready to paste into your HTML document.");
     layout->addWidget(p.Label13);
     layout->addWidget(p.Label1);
     AddSettingsGrid(p, layout);
-    p.chkUseNewFilename = new QCheckBox("Use a new filename for each preview", p.tbText);
+    p.chkUseNewFilename = new QCheckBox("Use a new filename for each preview", &p);
     p.chkUseNewFilename->setObjectName("chkUseNewFilename");
     p.chkUseNewFilename->setToolTip("New filenames will give instant refresh on a preview, but a "
                                     "new browser window may be created for each preview");
     layout->addWidget(p.chkUseNewFilename);
     layout->addLayout(CopyButtons(p));
     layout->addStretch();
-    return p;
+}
+
+void PreviewSettingsPage::Bind(TextureDocument& document) {
+    doc = &document;
+    for (ColourDropDown* picker : Pickers())
+        connect(picker, &ColourDropDown::Changed, this, [this] { Edited(); });
+    connect(cmbFonts, &QComboBox::currentIndexChanged, this, [this] { Edited(); });
+    connect(txtTestPage, &QLineEdit::textChanged, this, [this] { Edited(); });
+    connect(chkUseNewFilename, &QCheckBox::toggled, this, [this] { Edited(); });
+    connect(doc, &TextureDocument::PreviewSettingsChanged, this, [this] { ShowSettings(); });
+    ShowSettings();
+}
+
+void PreviewSettingsPage::FillEmptyPickers() {
+    showing = true;
+    const auto pickers = Pickers();
+    for (std::size_t i = 0; i < pickers.size(); ++i)
+        if (pickers[i]->Text().isEmpty())
+            pickers[i]->SetText(ColourToHex(DefaultPreviewColours[i]));
+    showing = false;
+    Edited();
+}
+
+void PreviewSettingsPage::Edited() {
+    if (!showing && doc != nullptr)
+        doc->SetPreview(Settings());
+}
+
+// The pickers take the document's colours; a picker whose text gives no colour keeps its
+// text while the document has none for it either.
+void PreviewSettingsPage::ShowSettings() {
+    showing = true;
+    const PreviewSettings& settings = doc->Preview();
+    const PreviewColours& c = settings.Colours;
+    const std::array<std::optional<PackedColour>, 4> colours = {c.Text, c.Link, c.VisitedLink,
+                                                                c.ActiveLink};
+    const auto pickers = Pickers();
+    for (std::size_t i = 0; i < pickers.size(); ++i) {
+        const QString code = pickers[i]->HtmlCode();
+        if (colours[i] && code != ColourToHex(*colours[i]))
+            pickers[i]->SetColour(*colours[i]);
+        else if (!colours[i] && !code.isEmpty())
+            pickers[i]->SetText(QString());
+    }
+    if (txtTestPage->text() != settings.TestPage)
+        txtTestPage->setText(settings.TestPage);
+    if (FontName() != settings.FontName)
+        cmbFonts->setCurrentIndex(cmbFonts->findText(settings.FontName, Qt::MatchExactly));
+    chkUseNewFilename->setChecked(settings.UseNewFilename);
+    showing = false;
 }
 
 } // namespace mottler

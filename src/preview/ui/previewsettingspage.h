@@ -2,24 +2,35 @@
 
 #include "preview/previewsettings.h"
 
+#include <QWidget>
 #include <array>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QWidget;
 
 namespace mottler {
 
 class ColourDropDown;
+class TextureDocument;
 class NumericEdit;
 
 /// The controls of the "Preview Settings" page: the page of the user's own, the font and the
 /// four text and link colours a preview page uses (presets carry the colours too), each with
 /// its readability over the background, and the colour-code buttons.
-struct PreviewSettingsPage {
-    QWidget* tbText = nullptr;
+class PreviewSettingsPage : public QWidget {
+    Q_OBJECT
+public:
+    /// Creates the page and its controls with their captions, hints and start-up values; the
+    /// font list holds the system's fonts with none chosen.
+    explicit PreviewSettingsPage(QWidget* parent);
+
+    /// Controls write the document's preview settings; its changes update the controls.
+    void Bind(TextureDocument& document);
+    /// Every picker that is still empty gets its default colour (the page is being shown).
+    void FillEmptyPickers();
+
     QLabel* Label13 = nullptr;
     QLabel* Label1 = nullptr;
     NumericEdit* txtTestPage = nullptr;
@@ -45,14 +56,18 @@ struct PreviewSettingsPage {
     /// The font chosen for the preview; empty when none is.
     QString FontName() const;
     PreviewSettings Settings() const;
+
+private:
+    void Edited();
+    void ShowSettings();
+
+    TextureDocument* doc = nullptr;
+    bool showing = false; ///< the controls are being given the document's values
 };
 
 /// The colour each picker gets when the page is first shown while it is still empty.
 inline constexpr std::array<PackedColour, 4> DefaultPreviewColours = {
     DefaultTextColour, DefaultLinkColour, DefaultVisitedLinkColour, DefaultActiveLinkColour};
 
-/// Creates the page and its controls with their captions, hints and start-up values; the
-/// font list holds the system's fonts with none chosen.
-PreviewSettingsPage BuildPreviewSettingsPage(QWidget* parent);
 
 } // namespace mottler

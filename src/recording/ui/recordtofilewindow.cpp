@@ -27,7 +27,8 @@ NumericEdit* FileBox(QWidget* parent) {
 
 } // namespace
 
-RecordToFileWindow::RecordToFileWindow(QWidget* parent) : QDialog(parent) {
+RecordToFileWindow::RecordToFileWindow(QWidget* parent, const RecordSettings& options)
+    : QDialog(parent), given(options) {
     setObjectName("frmRecordToFile");
     setWindowTitle("Record To File");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -75,14 +76,15 @@ RecordToFileWindow::RecordToFileWindow(QWidget* parent) : QDialog(parent) {
     InstallHelpKey(this, HelpContext::RecordToFile);
     connect(chkRecordFile, &QCheckBox::toggled, this, [this] { UpdateCloseButton(); });
     connect(txtFile, &QLineEdit::textChanged, this, [this] { UpdateCloseButton(); });
+    chkRecordFile->setChecked(options.ToFile);
+    txtFile->setText(options.FileName);
 }
 
-bool RecordToFileWindow::RecordsToFile() const {
-    return chkRecordFile->isChecked();
-}
-
-QString RecordToFileWindow::FileName() const {
-    return txtFile->text();
+RecordSettings RecordToFileWindow::Options() const {
+    RecordSettings options = given;
+    options.ToFile = chkRecordFile->isChecked();
+    options.FileName = txtFile->text();
+    return options;
 }
 
 // A file must be named before the window closes on the option; the title-bar close box and

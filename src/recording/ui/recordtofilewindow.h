@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recording/recordsettings.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -10,18 +12,15 @@ namespace mottler {
 class NumericEdit;
 
 /// "Record To File": switches the growth run from recording into memory to recording
-/// straight into an AVI file, and names the file. Created once at start-up and kept until
-/// the program ends; its choices are not stored anywhere.
+/// straight into an AVI file, and names the file. It edits a copy of the recording options;
+/// the caller takes Options() however the window was closed.
 class RecordToFileWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit RecordToFileWindow(QWidget* parent);
+    explicit RecordToFileWindow(QWidget* parent, const RecordSettings& options = {});
 
-    /// True when the run records into the file instead of memory (the main window's
-    /// "Record Every" must be on as well).
-    bool RecordsToFile() const;
-    /// The file a run records into, as typed or browsed.
-    QString FileName() const;
+    /// The options given, with the switch and the file as the window holds them.
+    RecordSettings Options() const;
 
     QCheckBox* chkRecordFile = nullptr;
     NumericEdit* txtFile = nullptr;
@@ -29,6 +28,7 @@ public:
     QPushButton* btnHelp = nullptr;
 
 private:
+    RecordSettings given;
     void UpdateCloseButton();
     void btnHelpClick();
 };

@@ -3,6 +3,7 @@
 // drawn over a neighbour. The screenshots land in the build folder's layout-shots/.
 // Escape closes each of them that is a dialog.
 #include "app/mainwindow.h"
+#include "app/previewframe.h"
 #include "engine/ui/advancedwindow.h"
 #include "layoutcheck.h"
 #include "output/ui/exportanimationdialog.h"
