@@ -43,34 +43,39 @@ double Luminance(const uchar* bgr) {
     return 0.0722 * bgr[0] + 0.7152 * bgr[1] + 0.2126 * bgr[2];
 }
 
-Look LookOf(const QString& name, const QImage& tile) {
-    Look look{name};
-    const int w = tile.width();
-    const int h = tile.height();
-    const double cells = double(w) * h;
-    look.Cells = cells;
-    std::vector<double> lum(size_t(w) * h);
+/// The mean colour and chroma and the share of the most common colour; returns the pixels'
+/// luminances in row order.
+std::vector<double> MeasureColours(Look& look, const QImage& tile) {
+    std::vector<double> lum;
+    lum.reserve(size_t(look.Cells));
     QHash<quint32, int> counts;
-    for (int y = 0; y < h; ++y) {
+    for (int y = 0; y < tile.height(); ++y) {
         const uchar* row = tile.constScanLine(y);
-        for (int x = 0; x < w; ++x) {
+        for (int x = 0; x < tile.width(); ++x) {
             const uchar* p = row + 3 * x;
             look.Blue += p[0];
             look.Green += p[1];
             look.Red += p[2];
             look.Chroma += std::max({p[0], p[1], p[2]}) - std::min({p[0], p[1], p[2]});
-            lum[size_t(y) * w + x] = Luminance(p);
+            lum.push_back(Luminance(p));
             ++counts[quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16];
         }
     }
-    look.Red /= cells;
-    look.Green /= cells;
-    look.Blue /= cells;
-    look.Chroma /= cells;
+    for (double* sum : {&look.Red, &look.Green, &look.Blue, &look.Chroma})
+        *sum /= look.Cells;
+    int largest = 0;
+    for (int count : counts)
+        largest = std::max(largest, count);
+    look.LargestShare = largest / look.Cells;
+    return lum;
+}
+
+/// The contrast and grain of a w × h tile of luminances.
+void MeasureGrain(Look& look, const std::vector<double>& lum, int w, int h) {
     double mean = 0;
     for (double l : lum)
         mean += l;
-    mean /= cells;
+    mean /= look.Cells;
     double variance = 0, deviation = 0;
     double steps[GrainCount] = {};
     for (int y = 0; y < h; ++y)
@@ -84,13 +89,15 @@ Look LookOf(const QString& name, const QImage& tile) {
                 steps[k] += std::abs(l - lum[size_t(ny) * w + nx]);
             }
         }
-    look.Contrast = std::sqrt(variance / cells);
+    look.Contrast = std::sqrt(variance / look.Cells);
     for (int k = 0; k < GrainCount; ++k)
         look.Grain[k] = deviation > 0 ? steps[k] / deviation : 0;
-    int largest = 0;
-    for (int count : counts)
-        largest = std::max(largest, count);
-    look.LargestShare = largest / cells;
+}
+
+Look LookOf(const QString& name, const QImage& tile) {
+    Look look{name};
+    look.Cells = double(tile.width()) * tile.height();
+    MeasureGrain(look, MeasureColours(look, tile), tile.width(), tile.height());
     return look;
 }
 
