@@ -1,8 +1,10 @@
 // Grows every built-in preset as loading it does and checks the collection as a whole: each
 // grows to its end and shows a pattern, and no two look alike.
+#include "palette/colourtext.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 #include "presets/presetgrowth.h"
+#include "preview/textcontrast.h"
 
 #include <QHash>
 #include <QTemporaryDir>
@@ -37,6 +39,7 @@ struct Look {
     /// along their direction and high across it.
     double Grain[GrainCount] = {};
     double LargestShare = 0; ///< the share of the pixels that have the most common colour
+    double TextContrast = 1; ///< the preview text colour's ratio against the mean colour
 };
 
 double Luminance(const uchar* bgr) {
@@ -158,7 +161,11 @@ protected:
         EXPECT_EQ(growth.Result.Outcome, RunOutcome::Completed)
             << growth.Result.Message.toStdString();
         EXPECT_EQ(growth.Result.Reported, std::max(preset.Iterations, 1));
-        return LookOf(name, engine.TextureBitmap);
+        Look look = LookOf(name, engine.TextureBitmap);
+        const BackgroundContrast background(engine.TextureBitmap);
+        look.TextContrast =
+            background.Readability(ColourFromPresetHex(preset.TextColour)).AgainstAverage;
+        return look;
     }
 
     QTemporaryDir dir;
@@ -179,6 +186,10 @@ TEST_F(BuiltInCollection, EveryPresetGrowsAPatternOfItsOwn) {
         EXPECT_GE(look.Contrast, 1.5);
         // A tile that is nearly all one colour has grown past its pattern (or never began one).
         EXPECT_LE(look.LargestShare, 0.9);
+        // Text in the preset's own preview colour reads on the page (AA for normal text).
+        if (ReadPreset(ini, look.Name).TextColour != "000000") {
+            EXPECT_GE(look.TextContrast, MinimumRatioAA);
+        }
     }
     for (size_t i = 0; i < looks.size(); ++i)
         for (size_t j = i + 1; j < looks.size(); ++j)
