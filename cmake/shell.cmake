@@ -35,7 +35,8 @@ foreach(size IN ITEMS 16 22 24 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/help/
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mottler/manual FILES_MATCHING PATTERN "*.html" PATTERN "*.css")
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mottler/manual
+        FILES_MATCHING PATTERN "*.html" PATTERN "*.css" PATTERN "*.jpg")
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mottler)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/man/mottler.1 ${CMAKE_SOURCE_DIR}/resources/man/mottler-cli.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -59,14 +59,15 @@ TEST(HelpTopics, EveryContextHasAPageWithItsAnchor) {
     EXPECT_EQ(HelpTopicUrl(HelpContext::ZoomHowToUse).fragment(), "zoom");
 }
 
-TEST(HelpTopics, EveryLinkInTheManualResolvesAndEveryPageIsLinked) {
+TEST(HelpTopics, EveryLinkAndPictureInTheManualResolvesAndEveryPageIsLinked) {
     const QStringList pages = ManualPages();
     ASSERT_GE(pages.size(), 15);
     QSet<QString> linked{"index.html"};
     for (const QString& page : pages) {
         const QString text = PageText(page);
         EXPECT_TRUE(text.contains("<title>")) << page.toStdString();
-        for (const QString& link : Captures(text, R"re(\bhref="([^"]+)")re")) {
+        // Links, and the pictures a page shows, which must be in the resources beside it.
+        for (const QString& link : Captures(text, R"re(\b(?:href|src)="([^"]+)")re")) {
             if (link.contains(':'))
                 continue; // another site, opened in the desktop's browser
             EXPECT_EQ(BrokenTarget(page, link), "") << "in " << page.toStdString();
