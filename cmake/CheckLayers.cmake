@@ -22,6 +22,10 @@ set(ALLOWED_widgets   "base;palette;engine;presets;recording;output;gradients;pr
 set(ALLOWED_help      "base;palette;engine;presets;recording;output;gradients;preview;document;picker;widgets")
 set(CORE_FOLDERS
     base palette engine presets recording output gradients preview document picker widgets help)
+# The widget folders (src/<folder>/ui/) form a stack of their own: each may include the
+# widgets of the folders before it in this list, so the widget layer has no cycle; src/app/
+# is above them all.
+set(UI_STACK widgets help picker palette engine gradients output preview recording document)
 # Programs over the core: the desktop program, the command-line tool and the screensaver.
 set(TOP_FOLDERS app cli saver)
 
@@ -83,6 +87,14 @@ foreach(file IN LISTS files)
         if(is_gui)
             if(tfolder STREQUAL "cli")
                 string(APPEND problems "  src/${file}: GUI code includes ${target} from cli/\n")
+            elseif(NOT folder STREQUAL "app" AND tfolder STREQUAL "app")
+                string(APPEND problems "  src/${file}: widget code includes ${target} from app/\n")
+            elseif(NOT folder STREQUAL "app" AND target_gui AND NOT tfolder STREQUAL folder)
+                list(FIND UI_STACK "${folder}" own_rank)
+                list(FIND UI_STACK "${tfolder}" target_rank)
+                if(own_rank LESS 0 OR target_rank LESS 0 OR target_rank GREATER own_rank)
+                    string(APPEND problems "  src/${file}: ${folder}/ui/ may not include ${target} (${tfolder}/ui/ is not below it)\n")
+                endif()
             endif()
         elseif(folder STREQUAL "cli" OR folder STREQUAL "saver")
             if(target_gui)

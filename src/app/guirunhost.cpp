@@ -1,7 +1,7 @@
 #include "app/guirunhost.h"
 
-#include "app/messages.h"
 #include "app/runinputfilter.h"
+#include "widgets/ui/messages.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -2,7 +2,6 @@
 
 #include "app/agestrip.h"
 #include "app/helpmenu.h"
-#include "app/messages.h"
 #include "app/previewframe.h"
 #include "app/recordframe.h"
 #include "app/runinputfilter.h"
@@ -21,6 +20,7 @@
 #include "presets/programsettings.h"
 #include "presets/shapetuning.h"
 #include "preview/ui/previewsettingspage.h"
+#include "widgets/ui/messages.h"
 
 #include <QApplication>
 #include <QCloseEvent>

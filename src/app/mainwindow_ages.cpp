@@ -3,8 +3,8 @@
 #include "app/agestrip.h"
 #include "app/mainwindow.h"
 #include "app/texturepage.h"
-#include "app/messages.h"
 #include "engine/ui/agethumbnail.h"
+#include "widgets/ui/messages.h"
 
 #include <QTabWidget>
 

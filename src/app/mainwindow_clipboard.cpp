@@ -1,13 +1,13 @@
 // The current image to the clipboard, and the texture as the desktop wallpaper.
 #include "app/mainwindow.h"
 #include "app/texturepage.h"
-#include "output/ui/savetiledialog.h"
-#include "app/messages.h"
 #include "base/errors.h"
 #include "gradients/gradientstrip.h"
+#include "output/ui/savetiledialog.h"
 #include "output/wallpaper.h"
 #include "presets/datafolder.h"
 #include "widgets/ui/busycursor.h"
+#include "widgets/ui/messages.h"
 
 #include <QClipboard>
 #include <QMessageBox>

@@ -1,9 +1,9 @@
 // The full-size view: opened by a double-click on the preview, it follows every rendering,
 // recorded frame and playback step while it is shown.
 #include "app/mainwindow.h"
-#include "output/ui/savetiledialog.h"
 #include "output/fullsizeview.h"
 #include "output/ui/fullsizeview.h"
+#include "output/ui/savetiledialog.h"
 
 #include <QColor>
 

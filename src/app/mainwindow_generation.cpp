@@ -4,7 +4,6 @@
 #include "app/mainwindow.h"
 #include "app/previewframe.h"
 #include "app/texturepage.h"
-#include "app/messages.h"
 #include "base/errors.h"
 #include "base/usersettings.h"
 #include "engine/initialimage.h"
@@ -13,6 +12,7 @@
 #include "engine/ui/advancedwindow.h"
 #include "presets/shapetuning.h"
 #include "widgets/ui/busycursor.h"
+#include "widgets/ui/messages.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/partsprogressbar.h"
 

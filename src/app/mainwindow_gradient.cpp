@@ -5,12 +5,12 @@
 #include "app/previewframe.h"
 #include "app/recordframe.h"
 #include "app/texturepage.h"
-#include "gradients/ui/gradientpage.h"
-#include "app/messages.h"
 #include "base/errors.h"
 #include "engine/ui/texturepreview.h"
 #include "gradients/gradientstore.h"
+#include "gradients/ui/gradientpage.h"
 #include "presets/inifile.h"
+#include "widgets/ui/messages.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,7 +22,8 @@
 namespace mottler {
 
 void MainWindow::ConnectGradient() {
-    connect(gradientPage->cmbGradients, &QComboBox::activated, this, [this] { cmbGradientsClick(); });
+    connect(gradientPage->cmbGradients, &QComboBox::activated, this,
+            [this] { cmbGradientsClick(); });
     connect(gradientPage->btnSaveGradient, &QToolButton::clicked, this,
             [this] { btnSaveGradientClick(); });
     connect(pgControl, &QTabWidget::currentChanged, this, [this] { pgControlChange(); });

@@ -3,8 +3,8 @@
 // they take.
 #include "app/mainwindow.h"
 #include "app/previewframe.h"
-#include "gradients/gradientstrip.h"
 #include "engine/ui/texturepreview.h"
+#include "gradients/gradientstrip.h"
 #include "output/ui/fullsizeview.h"
 #include "output/ui/savetiledialog.h"
 #include "recording/ui/recordtofilewindow.h"

@@ -2,15 +2,15 @@
 // the current texture under a name, and importing texture packs.
 #include "app/mainwindow.h"
 #include "app/texturepage.h"
-#include "app/messages.h"
 #include "base/errors.h"
 #include "engine/random.h"
 #include "presets/datafolder.h"
-#include "presets/shapetuning.h"
 #include "presets/inifile.h"
 #include "presets/preset.h"
 #include "presets/presetgrowth.h"
+#include "presets/shapetuning.h"
 #include "presets/texturepack.h"
+#include "widgets/ui/messages.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 // The "Texture Size" window: a new size seeds a new texture, the same size keeps it.
 #include "app/mainwindow.h"
-#include "app/messages.h"
 #include "base/errors.h"
+#include "gradients/ui/gradientpage.h"
 #include "output/texturesize.h"
 #include "output/ui/fullsizeview.h"
-#include "gradients/ui/gradientpage.h"
 #include "output/ui/texturesizedialog.h"
 #include "presets/shapetuning.h"
+#include "widgets/ui/messages.h"
 
 namespace mottler {
 

@@ -2,15 +2,15 @@
 // four colours over the background, the preview page in the browser and the colour codes.
 #include "app/mainwindow.h"
 #include "app/previewframe.h"
-#include "app/messages.h"
 #include "base/errors.h"
 #include "engine/ui/texturepreview.h"
 #include "help/ui/showhelp.h"
 #include "palette/colourtext.h"
+#include "picker/ui/colourdropdown.h"
 #include "preview/colourcodes.h"
 #include "preview/ui/previewsettingspage.h"
 #include "preview/ui/textcolouroverlay.h"
-#include "widgets/ui/colourdropdown.h"
+#include "widgets/ui/messages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,7 +52,8 @@ void MainWindow::ConnectWebPreview() {
     connect(preview->btnPreview, &QPushButton::clicked, this, [this] { btnPreviewClick(); });
     connect(textPage->btnCopyToClipboard, &QPushButton::clicked, this,
             [this] { btnCopyToClipboardClick(); });
-    connect(preview->btnToClipboard, &QToolButton::clicked, this, [this] { btnToClipboardClick(); });
+    connect(preview->btnToClipboard, &QToolButton::clicked, this,
+            [this] { btnToClipboardClick(); });
     connect(textPage->btnCopyAsCss, &QPushButton::clicked, this, [this] { btnCopyAsCssClick(); });
     InstallPageHelpKey(textPage, HelpContext::WebPreview);
 }
@@ -72,8 +73,8 @@ void MainWindow::ShowTextColourPreview(bool show) {
 
 void MainWindow::UpdateTextColours() {
     const PreviewColours& set = document.Preview().Colours;
-    const std::array<std::optional<PackedColour>, 4> chosen = {set.Text, set.Link,
-                                                               set.VisitedLink, set.ActiveLink};
+    const std::array<std::optional<PackedColour>, 4> chosen = {set.Text, set.Link, set.VisitedLink,
+                                                               set.ActiveLink};
     std::array<QColor, 4> colours;
     for (std::size_t i = 0; i < chosen.size(); ++i) {
         const PackedColour colour = chosen[i].value_or(ButtonFaceColour());

@@ -155,9 +155,8 @@ void PreviewFrame::Bind(TextureDocument& document) {
         ShowPreview();
     });
     connect(doc, &TextureDocument::RunProgressText, progressBar, &PartsProgressBar::SetText);
-    connect(doc, &TextureDocument::RunProgress, this, [this](int parts, int total) {
-        ShowProgress(parts, total);
-    });
+    connect(doc, &TextureDocument::RunProgress, this,
+            [this](int parts, int total) { ShowProgress(parts, total); });
     ShowSettings();
 }
 

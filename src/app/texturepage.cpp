@@ -8,10 +8,10 @@
 #include "widgets/ui/toolicons.h"
 
 #include <QComboBox>
-#include <QMouseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>

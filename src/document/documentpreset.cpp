@@ -27,8 +27,10 @@ public:
     // with the values before it done.
     void Factors(const Preset& preset) override {
         doc.SetIterations(InRange(RangedValue::Iterations, preset.Iterations));
-        doc.SetFactorA(InRange(RangedValue::FactorA, FactorPosition(preset.FactorA, PresetKey::FactorA)));
-        doc.SetFactorB(InRange(RangedValue::FactorB, FactorPosition(preset.FactorB, PresetKey::FactorB)));
+        doc.SetFactorA(
+            InRange(RangedValue::FactorA, FactorPosition(preset.FactorA, PresetKey::FactorA)));
+        doc.SetFactorB(
+            InRange(RangedValue::FactorB, FactorPosition(preset.FactorB, PresetKey::FactorB)));
         doc.SetDrift(preset.DriftKind);
     }
     void Colours(const Preset& preset) override {

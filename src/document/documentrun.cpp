@@ -35,8 +35,8 @@ private:
 DocumentRun::DocumentRun(TextureDocument& document, RunHost& runHost)
     : doc(document), host(runHost) {
     if (doc.Recording().RecordsToFile())
-        direct = std::make_unique<DirectRecording>(doc.Recording().FileName,
-                                                   doc.Settings().Iterations);
+        direct =
+            std::make_unique<DirectRecording>(doc.Recording().FileName, doc.Settings().Iterations);
 }
 
 DocumentRun::~DocumentRun() = default;

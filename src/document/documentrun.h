@@ -59,12 +59,12 @@ private:
     RunHost& host;
     std::unique_ptr<DirectRecording> direct; ///< only while recording straight into a file
     int planned = 0;
-    bool finished = false;       ///< the run reached its end-of-run update
-    bool frameRendered = true;   ///< false from RenderFrame until a hook reads the frame
-    int pendingIteration = 0;    ///< the iteration RenderFrame was last called for
+    bool finished = false;                ///< the run reached its end-of-run update
+    bool frameRendered = true;            ///< false from RenderFrame until a hook reads the frame
+    int pendingIteration = 0;             ///< the iteration RenderFrame was last called for
     std::optional<int> renderedIteration; ///< the iteration the texture bitmap shows
-    QElapsedTimer sincePreview;  ///< since the preview was last shown in this run
-    qint64 refreshNanoseconds{}; ///< one refresh of the preview's screen
+    QElapsedTimer sincePreview;           ///< since the preview was last shown in this run
+    qint64 refreshNanoseconds{};          ///< one refresh of the preview's screen
 };
 
 } // namespace mottler

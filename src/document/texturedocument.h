@@ -173,8 +173,8 @@ public:
     /// `grow`. Returns how many middle points were left out beyond the tenth. Throws
     /// MottlerError from the step that failed, the steps before it kept.
     int ApplyPreset(const Preset& preset, const ShapeTuning& tuning,
-                     const std::function<void(const QString&)>& picture,
-                     const std::function<void()>& grow);
+                    const std::function<void(const QString&)>& picture,
+                    const std::function<void()>& grow);
     /// The texture as a preset stores it.
     Preset CurrentPreset() const;
 

@@ -78,8 +78,4 @@ QByteArray EncodeJpeg(const QImage& image, int quality) {
     return bytes;
 }
 
-void WriteJpeg(const QImage& image, const QString& path, int quality) {
-    WriteFileAtomically(path, EncodeJpeg(image, quality));
-}
-
 } // namespace mottler

@@ -13,7 +13,4 @@ inline constexpr int DefaultJpegQuality = 80;
 /// Throws MottlerError for an empty image, a quality outside 1 … 100 or an encoder failure.
 QByteArray EncodeJpeg(const QImage& image, int quality);
 
-/// EncodeJpeg then WriteFileAtomically.
-void WriteJpeg(const QImage& image, const QString& path, int quality);
-
 } // namespace mottler

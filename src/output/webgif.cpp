@@ -1,9 +1,9 @@
 #include "output/webgif.h"
 
-#include "palette/websafepalette.h"
-#include "base/errors.h"
 #include "base/bmpfile.h"
+#include "base/errors.h"
 #include "output/gifstream.h"
+#include "palette/websafepalette.h"
 
 #include <cmath>
 
@@ -41,10 +41,6 @@ QByteArray EncodeWebSafeGif(const QImage& image) {
     }
     gif.PutImage(rgb.width(), rgb.height(), indices, {});
     return gif.Finish();
-}
-
-void WriteWebSafeGif(const QImage& image, const QString& path) {
-    WriteFileAtomically(path, EncodeWebSafeGif(image));
 }
 
 } // namespace mottler

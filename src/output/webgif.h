@@ -11,7 +11,4 @@ namespace mottler {
 /// Throws MottlerError for an image GIF cannot hold (empty, or a side beyond 65535).
 QByteArray EncodeWebSafeGif(const QImage& image);
 
-/// EncodeWebSafeGif then WriteFileAtomically.
-void WriteWebSafeGif(const QImage& image, const QString& path);
-
 } // namespace mottler

@@ -1,4 +1,4 @@
-#include "widgets/ui/colourdropdown.h"
+#include "picker/ui/colourdropdown.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

@@ -5,7 +5,7 @@
 #include "gifreadback.h"
 #include "mainwindowfixture.h"
 #include "output/ui/exportanimationdialog.h"
-#include "widgets/ui/colourdropdown.h"
+#include "picker/ui/colourdropdown.h"
 #include "widgets/ui/numericedit.h"
 
 #include <QApplication>

@@ -8,8 +8,8 @@
 #include "gradients/gradientstore.h"
 #include "gradients/gradientstrip.h"
 #include "mainwindowfixture.h"
+#include "picker/ui/colourdropdown.h"
 #include "presets/inifile.h"
-#include "widgets/ui/colourdropdown.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/updown.h"
 
@@ -101,7 +101,7 @@ TEST_F(GradientTabTest, EveryBuiltInPresetDrawsItsStripInThePreview) {
 
 TEST_F(GradientTabTest, DraggingTheEdgeSetsTheWidthAndShowsTheSplitCursor) {
     EnterTab();
-    Choose("Indian Sunset"); // width 44, no border, background white
+    Choose("Indian Sunset");                    // width 44, no border, background white
     Mouse(QEvent::MouseMove, 50, Qt::NoButton); // the grip reaches six pixels either side
     EXPECT_EQ(View()->cursor().shape(), Qt::SplitHCursor);
     Mouse(QEvent::MouseMove, 51, Qt::NoButton);

@@ -1,16 +1,16 @@
 // Presets from the main window: the built-in list, loading, saving and the program settings.
+#include "engine/random.h"
 #include "engine/texturesettings.h"
 #include "engine/ui/advancedwindow.h"
-#include "engine/random.h"
 #include "mainwindowfixture.h"
 #include "palette/colourtext.h"
 #include "palette/ui/gradienteditor.h"
+#include "picker/ui/colourdropdown.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 #include "presets/preset.h"
 #include "presets/presetgrowth.h"
 #include "presets/shapetuning.h"
-#include "widgets/ui/colourdropdown.h"
 #include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>

@@ -10,6 +10,7 @@
 #include "widgets/ui/numericedit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -18,7 +19,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QApplication>
 #include <QTimer>
 
 namespace mottler::test {

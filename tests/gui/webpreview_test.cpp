@@ -3,9 +3,9 @@
 #include "help/ui/helpwindow.h"
 #include "help/ui/showhelp.h"
 #include "mainwindowfixture.h"
+#include "picker/ui/colourdropdown.h"
 #include "preview/previewpage.h"
 #include "preview/ui/textcolouroverlay.h"
-#include "widgets/ui/colourdropdown.h"
 #include "widgets/ui/numericedit.h"
 
 #include <QAction>

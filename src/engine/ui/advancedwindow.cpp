@@ -1,8 +1,7 @@
 #include "engine/ui/advancedwindow.h"
 
-#include "document/texturedocument.h"
-
 #include "base/presetkeys.h"
+#include "document/texturedocument.h"
 #include "help/ui/showhelp.h"
 #include "widgets/ui/numericedit.h"
 

@@ -10,7 +10,7 @@ class QPushButton;
 namespace mottler {
 class NumericEdit;
 class TextureDocument;
-}
+} // namespace mottler
 
 namespace mottler {
 

@@ -2,8 +2,7 @@
 
 #include "base/numbers.h"
 #include "document/texturedocument.h"
-
-#include "widgets/ui/colourdropdown.h"
+#include "picker/ui/colourdropdown.h"
 #include "widgets/ui/layoutparts.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/updown.h"

@@ -4,8 +4,8 @@
 
 #include "base/usersettings.h"
 #include "help/ui/showhelp.h"
+#include "picker/ui/colourdropdown.h"
 #include "recording/exportbitmap.h"
-#include "widgets/ui/colourdropdown.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

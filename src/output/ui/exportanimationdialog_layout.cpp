@@ -2,7 +2,7 @@
 // font, so the window grows with a larger font or scale factor instead of clipping.
 #include "help/ui/showhelp.h"
 #include "output/ui/exportanimationdialog.h"
-#include "widgets/ui/colourdropdown.h"
+#include "picker/ui/colourdropdown.h"
 #include "widgets/ui/layoutparts.h"
 #include "widgets/ui/partsprogressbar.h"
 

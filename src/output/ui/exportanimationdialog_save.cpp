@@ -1,11 +1,11 @@
 // Saving from the Export Animation window: the file dialog, the export with its progress and
 // the Escape poll, and the messages.
-#include "app/messages.h"
 #include "base/errors.h"
 #include "base/usersettings.h"
 #include "output/ui/exportanimationdialog.h"
 #include "widgets/filebrowse.h"
 #include "widgets/filefilter.h"
+#include "widgets/ui/messages.h"
 #include "widgets/ui/partsprogressbar.h"
 
 #include <QApplication>

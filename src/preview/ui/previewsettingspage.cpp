@@ -2,9 +2,8 @@
 
 #include "document/texturedocument.h"
 #include "palette/colourtext.h"
-
+#include "picker/ui/colourdropdown.h"
 #include "preview/textcontrast.h"
-#include "widgets/ui/colourdropdown.h"
 #include "widgets/ui/layoutparts.h"
 #include "widgets/ui/numericedit.h"
 

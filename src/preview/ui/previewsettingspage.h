@@ -69,5 +69,4 @@ private:
 inline constexpr std::array<PackedColour, 4> DefaultPreviewColours = {
     DefaultTextColour, DefaultLinkColour, DefaultVisitedLinkColour, DefaultActiveLinkColour};
 
-
 } // namespace mottler

@@ -94,8 +94,6 @@ public:
     void SetSettingsValueName(const QString& name) { settingsValueName = name; }
     StoreOptions Options() const { return options; }
     void SetOptions(StoreOptions when) { options = when; }
-    /// The control's version; always "1.5".
-    QString Version() const { return QStringLiteral("1.5"); }
 
     /// The text as an integer: 0 when empty or not an integer.
     int IntValue() const;

@@ -120,15 +120,6 @@ void PartsProgressBar::SetBorderStyle(TBorderStyle style) {
     update();
 }
 
-void PartsProgressBar::SetCtl3D(bool on) {
-    if (on != Ctl3D())
-        SetBorderStyle(on ? bsCtl3D : bsFlat);
-}
-
-void PartsProgressBar::SetBorderWidth(int width) {
-    Store(borderWidth, std::max(width, 0));
-}
-
 void PartsProgressBar::SetInteriorOffset(int width) {
     Store(interiorOffset, std::clamp(width, 0, 255));
 }

@@ -44,12 +44,10 @@ public:
     /// a BorderWidth of 2 to 0.
     TBorderStyle BorderStyle() const { return borderStyle; }
     void SetBorderStyle(TBorderStyle style);
-    /// True exactly when BorderStyle is bsCtl3D; setting it selects bsCtl3D or bsFlat.
+    /// True exactly when BorderStyle is bsCtl3D.
     bool Ctl3D() const { return borderStyle == bsCtl3D; }
-    void SetCtl3D(bool on);
     /// Margin inside the control before the frame.
     int BorderWidth() const { return borderWidth; }
-    void SetBorderWidth(int width);
     /// Width of a frame in the control's own colour drawn inside the border (0 … 255).
     int InteriorOffset() const { return interiorOffset; }
     void SetInteriorOffset(int width);

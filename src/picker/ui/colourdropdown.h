@@ -68,8 +68,6 @@ public:
     /// Whether "All values must be between 0 and 255." is shown for an out-of-range number.
     bool Warnings() const { return entry.Warnings(); }
     void SetWarnings(bool on) { entry.SetWarnings(on); }
-    /// The control's version; always "1.4".
-    QString Version() const { return QStringLiteral("1.4"); }
 
     /// The entry box and the dialog button (for layouts, focus chains and tests).
     ColourCombo* Entry() const { return combo; }

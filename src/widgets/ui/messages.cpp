@@ -1,4 +1,4 @@
-#include "app/messages.h"
+#include "widgets/ui/messages.h"
 
 #include <QMessageBox>
 
