@@ -194,10 +194,11 @@ void PreviewFrame::ShowPreview() {
     Q_EMIT PreviewShown();
 }
 
-// The frame number, the tiling, the animation and the size belong to the texture.
+// The frame number, the size, the tiling and the animation belong to the texture.
 void PreviewFrame::ShowTextureOptions(bool shown) {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             lblFrameHeading, lblFrameNumber, chkTile, chkAnimate, txtAnimateMod, btnChangeSize}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{lblFrameHeading, lblFrameNumber, lblTextureSize, chkTile,
+                                         chkAnimate, txtAnimateMod, btnChangeSize}) {
         QSizePolicy policy = control->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         control->setSizePolicy(policy);

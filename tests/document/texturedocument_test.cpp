@@ -106,6 +106,23 @@ TEST_F(DocumentTest, ANewSizeOrSeedingEndsContinueUntilARunHasGrownIt) {
     EXPECT_FALSE(doc.CanContinue());
 }
 
+// Nine ages evenly over the run, also where the iterations divide by nine exactly.
+TEST_F(DocumentTest, TheNineAgesSpreadEvenlyOverTheRun) {
+    for (const int iterations : {18, 27, 10}) {
+        QList<int> painted;
+        const auto connection = QObject::connect(
+            &doc, &TextureDocument::AgePainted,
+            [&painted](int index, int iteration) { painted << index << iteration; });
+        Grow(5, iterations);
+        QObject::disconnect(connection);
+        const int step = std::max(iterations / 9, 1);
+        QList<int> expected;
+        for (int index = 1; index <= 9; ++index)
+            expected << index << (index - 1) * step;
+        EXPECT_EQ(painted, expected) << iterations << " iterations";
+    }
+}
+
 TEST_F(DocumentTest, TheSameSizeKeepsTheTextureAndRendersItAgain) {
     Grow(5, 12);
     const QImage before = doc.Engine.TextureBitmap.copy();

@@ -1,5 +1,6 @@
 // Getting the image out of the main window: the texture size window, the full-size view, the
 // clipboard and the wallpaper question.
+#include "scopedenv.h"
 #include "engine/ui/texturepreview.h"
 #include "mainwindowfixture.h"
 #include "output/texturesize.h"
@@ -167,8 +168,8 @@ TEST_F(ImageOutputTest, NoToTheWallpaperQuestionWritesNothing) {
 }
 
 TEST_F(ImageOutputTest, AWallpaperNoDesktopTookIsReportedWithTheFilesPlace) {
-    qputenv("XDG_CURRENT_DESKTOP", "");
-    qputenv("PATH", TestHome().toLocal8Bit()); // no wallpaper program to be found
+    const ScopedEnv noDesktop("XDG_CURRENT_DESKTOP", "");
+    const ScopedEnv noPrograms("PATH", TestHome().toLocal8Bit()); // no wallpaper program found
     QString question;
     QString report;
     QTimer answer;

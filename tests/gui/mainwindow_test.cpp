@@ -74,6 +74,16 @@ TEST_F(MainWindowTest, GenerateAndContinueAreDisabledDuringARun) {
     EXPECT_TRUE(P().btnGo->isEnabled());
 }
 
+// The frame label follows the run at every age, not only at its end.
+TEST_F(MainWindowTest, TheFrameLabelShowsTheIterationOfEachAgeDuringTheRun) {
+    QStringList shown;
+    QObject::connect(&W().Document(), &TextureDocument::AgePainted,
+                     [&](int, int) { shown << W().Preview().lblFrameNumber->text(); });
+    Generate(777, 18);
+    EXPECT_EQ(shown, QStringList({"0", "2", "4", "6", "8", "10", "12", "14", "16"}));
+    EXPECT_EQ(W().Preview().lblFrameNumber->text(), "18");
+}
+
 // The texture's own controls under the preview do nothing for the fading border.
 TEST_F(MainWindowTest, TheGradientTabHidesTheTexturesOwnControlsUnderThePreview) {
     W().PageControl()->setCurrentIndex(1);

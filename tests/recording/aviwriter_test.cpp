@@ -96,6 +96,18 @@ TEST(AviWriter, OneBitmapGivesAValidOneFrameFileReplacingAnExistingFile) {
     EXPECT_LT(QFileInfo(path).size(), 1000);
 }
 
+// The main header's flags (after RIFF, the hdrl list and three fields of avih) say the file
+// has an index; players that honour them seek through idx1.
+TEST(AviWriter, TheMainHeaderSaysTheFileHasAnIndex) {
+    const QString path = TempPath("flags.avi");
+    SaveBitmapsAsAvi(path, {PatternBitmap(5, 3, 1)});
+    const QByteArray bytes = test::ReadBytes(path);
+    ASSERT_GE(bytes.size(), 48);
+    ASSERT_EQ(bytes.mid(24, 4), "avih");
+    const auto flags = static_cast<unsigned char>(bytes[44]);
+    EXPECT_TRUE(flags & 0x10) << "AVIF_HASINDEX";
+}
+
 TEST(AviWriter, RefusesClearlyWhatItCannotWrite) {
     const QImage bitmap = PatternBitmap(4, 4, 0);
     EXPECT_THROW(SaveBitmapsAsAvi(TempPath("none.avi"), {}), MottlerError);

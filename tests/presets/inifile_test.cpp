@@ -1,9 +1,8 @@
-#include "presets/inifile.h"
-
 #include "base/errors.h"
 #include "errortext.h"
 #include "filebytes.h"
 #include "filesizelimit.h"
+#include "presets/inifile.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,6 +34,11 @@ TEST_F(IniFileTest, ReadsNamesWithoutCaseAndTrimmedValuesAfterTheFirstEquals) {
     EXPECT_EQ(ini.ReadString("Main", "Missing", "fallback"), "fallback");
     EXPECT_EQ(ini.ReadString("Main", "orphan", "none"), "none");
     EXPECT_EQ(ini.ReadString("other", "key"), "2");
+}
+
+TEST_F(IniFileTest, AKeyGivenTwiceReadsAsItsFirst) {
+    Store("[Main]\r\nkey=first\r\nKEY=second\r\n");
+    EXPECT_EQ(IniFile(path).ReadString("Main", "key"), "first");
 }
 
 TEST_F(IniFileTest, FindsSectionsWhateverTheirCaseBlanksAlphabetAndEncoding) {

@@ -1,6 +1,6 @@
-#include "presets/datafolder.h"
-
 #include "filebytes.h"
+#include "presets/datafolder.h"
+#include "scopedenv.h"
 #include "testenv.h"
 
 #include <QDir>
@@ -54,8 +54,7 @@ TEST(DataFolderTest, ExtractionReportsItsFailureAndLeavesExistingFilesAlone) {
 
 TEST(DataFolderTest, BuiltInFilesAreExtractedWhenMissingAndNeverOverwritten) {
     QTemporaryDir home;
-    const QByteArray previous = qgetenv("MOTTLER_HOME");
-    qputenv("MOTTLER_HOME", home.path().toLocal8Bit());
+    const test::ScopedEnv data("MOTTLER_HOME", home.path().toLocal8Bit());
     const QString picture = home.filePath("ripples.png");
     test::WriteBytes(home.filePath("loremipsum.txt"), "my own text");
 
@@ -69,5 +68,4 @@ TEST(DataFolderTest, BuiltInFilesAreExtractedWhenMissingAndNeverOverwritten) {
     EXPECT_EQ(ExtractMissingBuiltInFiles(), QStringList());
     EXPECT_TRUE(ReadBytes(home.filePath("loremipsum.txt")).startsWith("<p>Lorem ipsum "));
     EXPECT_EQ(ReadBytes(picture), QByteArray()); // a file that is there stays, whatever it holds
-    qputenv("MOTTLER_HOME", previous);
 }

@@ -1,7 +1,6 @@
-#include "presets/advancedfactors.h"
-
 #include "engine/texturesettings.h"
 #include "errortext.h"
+#include "presets/advancedfactors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+#include "scopedenv.h"
 #include "gradients/gradientstore.h"
 
 #include "errortext.h"
@@ -53,11 +54,12 @@ protected:
 } // namespace
 
 TEST_F(GradientStoreTest, AFirstStartWritesTheBuiltInGradientsByteForByte) {
-    const QByteArray previous = qgetenv("MOTTLER_HOME");
-    qputenv("MOTTLER_HOME", dir.filePath("fresh").toLocal8Bit());
-    EXPECT_EQ(ExtractMissingBuiltInFiles(), QStringList());
-    const QString file = ProgramGradientFile();
-    qputenv("MOTTLER_HOME", previous);
+    QString file;
+    {
+        const test::ScopedEnv home("MOTTLER_HOME", dir.filePath("fresh").toLocal8Bit());
+        EXPECT_EQ(ExtractMissingBuiltInFiles(), QStringList());
+        file = ProgramGradientFile();
+    }
 
     EXPECT_EQ(file, dir.filePath("fresh/gradients.ini"));
     EXPECT_EQ(test::ReadBytes(file), BuiltInGradientsText());

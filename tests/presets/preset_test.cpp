@@ -1,10 +1,10 @@
-#include "presets/preset.h"
-
 #include "base/errors.h"
+#include "engine/texturesettings.h"
 #include "errortext.h"
 #include "filebytes.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
+#include "presets/preset.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -81,6 +81,15 @@ TEST_F(PresetTest, KeysAtTheirDefaultsAreLeftOutAndOldKeysVanish) {
     EXPECT_EQ(Stored(), "[Next]\r\nk=v\r\n\r\n[It Is Scratched]\r\nSeed=1\r\nIterations=100\r\n"
                         "A=50\r\nB=50\r\nStart Color=000000\r\nEnd Color=FFFFFF\r\n");
     EXPECT_FALSE(NeedsAdvancedWindow(ReadPreset(ini, "It Is Scratched")));
+}
+
+TEST_F(PresetTest, TheFirstDriftIsSavedAsOnlyNoDriftIsLeftOut) {
+    IniFile ini(path);
+    Preset preset;
+    preset.DriftKind = DriftLeft;
+    SavePreset(ini, "Left", preset);
+    EXPECT_TRUE(Stored().contains("\r\nDrift=1\r\n")) << Stored().toStdString();
+    EXPECT_EQ(ReadPreset(IniFile(path), "Left").DriftKind, DriftLeft);
 }
 
 TEST_F(PresetTest, ReadsTheBuiltInPresetsWithTheirDefaults) {

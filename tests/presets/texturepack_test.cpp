@@ -1,9 +1,8 @@
-#include "presets/texturepack.h"
-
 #include "base/errors.h"
 #include "filebytes.h"
 #include "filesizelimit.h"
 #include "presets/inifile.h"
+#include "presets/texturepack.h"
 
 #include <QFile>
 #include <QTemporaryDir>

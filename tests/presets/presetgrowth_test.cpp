@@ -1,8 +1,7 @@
-#include "presets/presetgrowth.h"
-
 #include "base/errors.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
+#include "presets/presetgrowth.h"
 
 #include <QDir>
 #include <QFileInfo>
