@@ -123,10 +123,7 @@ void MainWindow::BindPages() {
     connect(&document, &TextureDocument::SizeChanged, this, [this](int width, int height) {
         setWindowTitle(QStringLiteral("Mottler - [%1 by %2]").arg(width).arg(height));
     });
-    connect(preview, &PreviewFrame::PreviewShown, this, [this] {
-        FollowInFullView();
-        BackgroundChanged(); // whatever the preview shows, the readability figures follow it
-    });
+    connect(preview, &PreviewFrame::PreviewShown, this, [this] { FollowInFullView(); });
 }
 
 void MainWindow::FormCreate() {

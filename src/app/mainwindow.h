@@ -3,7 +3,6 @@
 #include "document/texturedocument.h"
 #include "engine/growth.h"
 #include "preview/previewfiles.h"
-#include "preview/textcontrast.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -14,7 +13,6 @@ class QLabel;
 class QMenu;
 class QMouseEvent;
 class QTabWidget;
-class QTimer;
 class QUrl;
 
 namespace mottler {
@@ -97,14 +95,10 @@ public:
     /// Opens a page in the desktop's browser; false when that failed.
     using UrlOpener = std::function<bool(const QUrl& url)>;
     void btnPreviewClick();
-    void btnCopyToClipboardClick();
     void btnToClipboardClick();
-    void btnCopyAsCssClick();
     /// Enters or leaves the sample words over the tile preview and the page's other changes
     /// to the window.
     void ShowTextColourPreview(bool show);
-    /// The texture or its colours changed: the readability figures are measured again.
-    void BackgroundChanged();
     void SetUrlOpener(UrlOpener opener) { urlOpener = std::move(opener); }
 
 protected:
@@ -147,9 +141,7 @@ private:
     void FollowInFullView();
     void frmTrueImageRightClick();
     void frmTrueImageHide();
-    PreviewBackground CurrentPreviewBackground() const;
     void UpdateTextColours();
-    void UpdateReadability();
 
     TextureDocument document;
     QTabWidget* pgControl = nullptr;
@@ -171,8 +163,6 @@ private:
     PreviewPageFiles previewFiles;
     UrlOpener urlOpener;
     TextColourOverlay* textColours = nullptr;
-    std::optional<BackgroundContrast> backgroundContrast; ///< empty: measure again
-    QTimer* readabilityTimer = nullptr;
 };
 
 } // namespace mottler

@@ -41,7 +41,7 @@ public:
     QToolButton* btnToClipboard = nullptr; ///< the colour codes; shown on the preview page
 
 Q_SIGNALS:
-    /// The preview was drawn afresh (the readability of the page's colours follows it).
+    /// The preview was drawn afresh (the full-size view follows it).
     void PreviewShown();
 
 private:

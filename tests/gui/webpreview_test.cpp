@@ -159,7 +159,7 @@ TEST_F(WebPreviewTest, ReadabilityFollowsTheColoursAndTheBackground) {
     T().scpText->SetText("FFFFFF");
     const QString white = text->text();
     W().Document().Engine.TextureBitmap.fill(Qt::black);
-    W().BackgroundChanged();
+    T().BackgroundChanged();
     ASSERT_TRUE(QTest::qWaitFor([&] { return text->text() != white; }, 2000));
     EXPECT_TRUE(text->text().startsWith("21.00:1 AAA against the average, 21.00:1 AAA"))
         << text->text().toStdString();

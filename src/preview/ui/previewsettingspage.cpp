@@ -1,24 +1,33 @@
 #include "preview/ui/previewsettingspage.h"
 
+#include "base/errors.h"
 #include "document/texturedocument.h"
 #include "palette/colourtext.h"
 #include "picker/ui/colourdropdown.h"
+#include "preview/colourcodes.h"
 #include "preview/textcontrast.h"
 #include "widgets/ui/layoutparts.h"
 #include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace mottler {
 namespace {
+
+/// A texture change during a run or a drag of the pointers comes in bursts; the background is
+/// measured once the burst is over.
+constexpr int ReadabilityDelayMs = 200;
 
 /// How wide the page's wrapped texts are at least, in characters.
 constexpr int WrappedTextCharacters = 50;
@@ -189,13 +198,67 @@ PreviewSettingsPage::PreviewSettingsPage(QWidget* parent) : QWidget(parent) {
 
 void PreviewSettingsPage::Bind(TextureDocument& document) {
     doc = &document;
+    readabilityTimer = new QTimer(this);
+    readabilityTimer->setSingleShot(true);
+    readabilityTimer->setInterval(ReadabilityDelayMs);
+    connect(readabilityTimer, &QTimer::timeout, this, [this] { UpdateReadability(); });
+    for (auto signal : {&TextureDocument::TextureRendered, &TextureDocument::TextureSeeded,
+                        &TextureDocument::GradientChanged, &TextureDocument::FadingBorderChanged})
+        connect(doc, signal, this, [this] { BackgroundChanged(); });
+    connect(doc, &TextureDocument::ImageTabChanged, this, [this] { BackgroundChanged(); });
+    connect(btnCopyToClipboard, &QPushButton::clicked, this, [this] { btnCopyToClipboardClick(); });
+    connect(btnCopyAsCss, &QPushButton::clicked, this, [this] { btnCopyAsCssClick(); });
     for (ColourDropDown* picker : Pickers())
         connect(picker, &ColourDropDown::Changed, this, [this] { Edited(); });
     connect(cmbFonts, &QComboBox::currentIndexChanged, this, [this] { Edited(); });
     connect(txtTestPage, &QLineEdit::textChanged, this, [this] { Edited(); });
     connect(chkUseNewFilename, &QCheckBox::toggled, this, [this] { Edited(); });
-    connect(doc, &TextureDocument::PreviewSettingsChanged, this, [this] { ShowSettings(); });
+    connect(doc, &TextureDocument::PreviewSettingsChanged, this, [this] {
+        ShowSettings();
+        UpdateReadability();
+    });
     ShowSettings();
+}
+
+void PreviewSettingsPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    UpdateReadability();
+}
+
+void PreviewSettingsPage::BackgroundChanged() {
+    backgroundContrast.reset();
+    if (isVisible())
+        readabilityTimer->start();
+}
+
+// The background (the image of the tab shown last) is measured once per change; each colour
+// then costs one look-up.
+void PreviewSettingsPage::UpdateReadability() {
+    if (doc == nullptr || !isVisible())
+        return;
+    if (!backgroundContrast) {
+        try {
+            backgroundContrast.emplace(doc->CurrentImage());
+        } catch (const MottlerError&) {
+            // No background to measure yet (or its image cannot be made): no figures.
+        }
+    }
+    const PreviewColours& colours = doc->Preview().Colours;
+    const std::array<std::optional<PackedColour>, 4> set = {
+        colours.Text, colours.Link, colours.VisitedLink, colours.ActiveLink};
+    const auto labels = ReadabilityLabels();
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i]->setText(set[i] && backgroundContrast
+                               ? ReadabilityText(backgroundContrast->Readability(*set[i]))
+                               : QString());
+}
+
+void PreviewSettingsPage::btnCopyToClipboardClick() {
+    QGuiApplication::clipboard()->setText(ColourCodesText(doc->Preview().Colours));
+}
+
+void PreviewSettingsPage::btnCopyAsCssClick() {
+    QGuiApplication::clipboard()->setText(ColourCodesCss(doc->Preview().Colours));
 }
 
 void PreviewSettingsPage::FillEmptyPickers() {

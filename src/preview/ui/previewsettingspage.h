@@ -1,14 +1,17 @@
 #pragma once
 
 #include "preview/previewsettings.h"
+#include "preview/textcontrast.h"
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace mottler {
 
@@ -30,6 +33,11 @@ public:
     void Bind(TextureDocument& document);
     /// Every picker that is still empty gets its default colour (the page is being shown).
     void FillEmptyPickers();
+    /// The background changed: its readability figures are measured again once a burst of
+    /// changes (a run, a drag of the pointers) is over, while the page is shown.
+    void BackgroundChanged();
+    void btnCopyToClipboardClick();
+    void btnCopyAsCssClick();
 
     QLabel* Label13 = nullptr;
     QLabel* Label1 = nullptr;
@@ -57,11 +65,17 @@ public:
     QString FontName() const;
     PreviewSettings Settings() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Edited();
     void ShowSettings();
+    void UpdateReadability();
 
     TextureDocument* doc = nullptr;
+    std::optional<BackgroundContrast> backgroundContrast; ///< empty: measure again
+    QTimer* readabilityTimer = nullptr;
     bool showing = false; ///< the controls are being given the document's values
 };
 
