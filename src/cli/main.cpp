@@ -95,14 +95,24 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+/// Where a usage error sends the user: the command's own help when a known command was given.
+QString HelpCommand(const QStringList& args) {
+    const QStringList given = args.value(0) == "--" ? args.mid(1) : args;
+    return Commands().count(given.value(0)) != 0
+               ? QStringLiteral("mottler-cli %1 --help").arg(given.value(0))
+               : QStringLiteral("mottler-cli --help");
+}
+
 int RunCommand() {
+    const QStringList args = QCoreApplication::arguments().mid(1);
     try {
-        return Dispatch(QCoreApplication::arguments().mid(1));
+        return Dispatch(args);
     } catch (const InformationRequest& request) {
         std::fputs(qPrintable(request.Text), stdout);
         return ExitOk;
     } catch (const UsageError& error) {
-        std::fprintf(stderr, "mottler-cli: %s\nTry 'mottler-cli --help'.\n", error.what());
+        std::fprintf(stderr, "mottler-cli: %s\nTry '%s'.\n", error.what(),
+                     qPrintable(HelpCommand(args)));
         return ExitUsage;
     } catch (const mottler::MottlerError& error) {
         ReportError(error.Message());
