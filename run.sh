@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and starts Mottler.
 set -euo pipefail
 cd "$(dirname "$0")"
-source scripts/setup.sh
+MOTTLER_TARGETS="mottler mottler-cli mottler-saver" source scripts/setup.sh
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found, so the desktop program cannot open a window here."

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs (when missing), then configures and builds
-# Release into build/. Sourced by run.sh and test.sh.
+# Installs the Debian packages the build and the tests need (when missing), then configures
+# and builds Release into build/. Sourced by run.sh and test.sh; MOTTLER_TARGETS (a list of
+# target names) builds only those, as run.sh asks for the programs alone.
 set -euo pipefail
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev libjpeg62-turbo-dev libgif-dev libimagequant-dev ffmpeg
           chromium qt6-image-formats-plugins imagemagick desktop-file-utils appstream
-          libxcb1-dev)
+          libxcb1-dev dpkg-dev fakeroot lintian mandoc util-linux)
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do
@@ -26,4 +27,5 @@ command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 # MOTTLER_WERROR=ON in the environment (as .ci/run sets it) makes warnings errors.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${LAUNCHER[@]}" \
     -DMOTTLER_WERROR="${MOTTLER_WERROR:-OFF}" >/dev/null
-cmake --build build --parallel "$(nproc)"
+# shellcheck disable=SC2086 # the targets are a list of words
+cmake --build build --parallel "$(nproc)" ${MOTTLER_TARGETS:+--target $MOTTLER_TARGETS}

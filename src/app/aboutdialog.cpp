@@ -51,7 +51,10 @@ QWidget* Heading(QWidget* parent) {
                                            "<p>Version %1</p>"
                                            "<p>Grows seamless, tileable textures for web-page "
                                            "backgrounds.</p>"
-                                           "<p>Released under the MIT licence.</p>")
+                                           "<p>Mottler's own code is released under the "
+                                           "MIT licence. This program links libimagequant "
+                                           "and is therefore distributed under the GNU GPL, "
+                                           "version 3 or later.</p>")
                                 .arg(MOTTLER_VERSION),
                             heading);
     text->setObjectName("lblVersion");

@@ -21,15 +21,19 @@ PackedColour ColourValue(Arguments& args) {
 
 } // namespace
 
+OptionTable AnimationOptionTable() {
+    return {ValueOption({"gif"}), ValueOption({"every"}), FlagOption({"ping-pong"}),
+            ValueOption({"blend"}), ValueOption({"transparent"})};
+}
+
 bool TakeAnimationOption(Arguments& args, AnimationOptions& options) {
     const QString& option = args.Option();
     ExportOptions& o = options.Export;
     if (option == "--gif")
-        options.Gif = args.Text();
+        options.Gif = args.NonEmptyText();
     else if (option == "--every")
         o.SkipText = QString::number(args.Integer(1, IntMax));
     else if (option == "--ping-pong") {
-        args.NoValue();
         o.Looping = true;
         o.Loop = LoopStyle::PingPong;
     } else if (option == "--blend") {

@@ -19,6 +19,9 @@ struct AnimationOptions {
 /// option; returns false for any other option. Throws UsageError naming the option.
 bool TakeAnimationOption(Arguments& args, AnimationOptions& options);
 
+/// --gif, --every, --ping-pong, --blend and --transparent for a command's parser.
+OptionTable AnimationOptionTable();
+
 /// Throws UsageError when --every, --ping-pong, --blend or --transparent come without --gif,
 /// or --ping-pong with --blend. `given` holds the long names of the options given.
 void CheckAnimationOptions(const AnimationOptions& options, const QSet<QString>& given);

@@ -1,8 +1,9 @@
 #include "cli/bordercommand.h"
 
+#include "base/errors.h"
 #include "cli/arguments.h"
 #include "cli/colouroptions.h"
-#include "base/errors.h"
+#include "cli/imageoutputoptions.h"
 #include "gradients/gradientstore.h"
 #include "gradients/gradientstrip.h"
 #include "output/imagefile.h"
@@ -11,7 +12,6 @@
 #include "presets/inifile.h"
 
 #include <QRegularExpression>
-#include <cstdio>
 #include <functional>
 #include <limits>
 #include <vector>
@@ -49,11 +49,14 @@ Texture palette (with --texture-gradient):
 const char* const BorderOutputHelp = R"(
 Output:
   --width N, --height N  size of the image (default 1025 x 10)
-  -o, --output FILE      a 24-bit BMP, PNG or JPEG by the name's extension (.bmp, .png, .jpg,
-                         .jpeg); default border.png
-  --quality N            JPEG quality, 1 to 100 (default 80)
+  -o, --output FILE      a 24-bit BMP, PNG, JPEG, GIF (216 web-safe colours) or WebP by the
+                         name's extension (.bmp, .png, .jpg, .jpeg, .gif, .webp); default
+                         border.png
+  --quality N            JPEG and WebP quality, 1 to 100 (default 80); WebP at 100 is
+                         lossless
 
-Exit status 0 on success, 1 when the image could not be made or written, 2 for a usage error.
+Exit status: 0 on success, 1 when the image could not be made or written, 2 for a usage
+error.
 )";
 
 using SettingsChange = std::function<void(GradientSettings&)>;
@@ -68,7 +71,7 @@ struct BorderOptions {
     std::vector<SettingsChange> Changes;
     QString Output = QStringLiteral("border.png");
     int Quality = DefaultJpegQuality;
-    bool Help = false;
+    bool QualityGiven = false;
 };
 
 PackedColour ColourArgument(Arguments& a) {
@@ -98,7 +101,6 @@ bool TakeSettingsOption(Arguments& a, std::vector<SettingsChange>& changes) {
             s.AddBorder = true;
         });
     } else if (opt == "--no-border") {
-        a.NoValue();
         changes.push_back([](GradientSettings& s) { s.AddBorder = false; });
     } else if (opt == "--border-width") {
         changes.push_back([w = IntegerText(a, 1, 999)](GradientSettings& s) { s.BorderWidth = w; });
@@ -118,32 +120,47 @@ bool TakeSettingsOption(Arguments& a, std::vector<SettingsChange>& changes) {
     return true;
 }
 
+OptionTable BorderOptionTable() {
+    OptionTable table;
+    for (const char* name : {"preset", "quality", "start", "end", "background", "border",
+                             "border-width", "gradient-width", "width", "height"})
+        table << ValueOption({name});
+    table << ValueOption({"o", "output"}) << FlagOption({"texture-gradient"})
+          << FlagOption({"no-border"});
+    return table + ColourOptionTable();
+}
+
+QString BorderHelpText() {
+    return QString::fromUtf8(BorderHelp) + ColourOptionsHelp + BorderOutputHelp;
+}
+
 BorderOptions ParseBorderOptions(const QStringList& args) {
     BorderOptions o;
-    Arguments a(args);
+    Arguments a(args, BorderOptionTable(), BorderHelpText());
     for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
-        if (opt == "--help" || opt == "-h") {
-            a.NoValue();
-            o.Help = true;
-        } else if (opt == "--preset") {
-            o.PresetName = a.Text();
+        if (opt == "--preset") {
+            o.PresetName = a.NonEmptyText();
         } else if (opt == "--texture-gradient") {
-            a.NoValue();
             o.TextureGradient = true;
-        } else if (opt == "--output" || opt == "-o") {
-            o.Output = a.Text();
+        } else if (opt == "--output") {
+            o.Output = a.NonEmptyText();
         } else if (opt == "--quality") {
             o.Quality = a.Integer(1, 100);
+            o.QualityGiven = true;
         } else if (TakeColourOption(a, o.Colours)) {
             o.ColoursGiven = true;
-        } else if (!TakeSettingsOption(a, o.Changes)) {
-            throw UsageError(QStringLiteral("unknown option %1").arg(opt));
+        } else {
+            TakeSettingsOption(a, o.Changes);
         }
     }
-    if (ImageFormatOf(o.Output) == ImageFormat::Unknown)
-        throw UsageError("option --output: the file name must end in .bmp, .png, .jpg or .jpeg");
+    const ImageFormat format = ImageFormatOf(o.Output);
+    if (format == ImageFormat::Unknown)
+        throw UsageError("option --output: the file name must end in .bmp, .png, .jpg, .jpeg, "
+                         ".gif or .webp");
     if (o.ColoursGiven && !o.TextureGradient)
         throw UsageError("options --gradient, --contrast and --brightness need --texture-gradient");
+    if (o.QualityGiven)
+        WarnUnlessQualityApplies(o.Output);
     return o;
 }
 
@@ -185,20 +202,8 @@ void Execute(const BorderOptions& o) {
 } // namespace
 
 int RunBorderCommand(const QStringList& args) {
-    const BorderOptions options = ParseBorderOptions(args);
-    if (options.Help) {
-        std::fputs(BorderHelp, stdout);
-        std::fputs(ColourOptionsHelp, stdout);
-        std::fputs(BorderOutputHelp, stdout);
-        return ExitOk;
-    }
-    try {
-        Execute(options);
-        return ExitOk;
-    } catch (const MottlerError& error) {
-        std::fputs(qPrintable(QString(error.Message()).replace("\r\n", "\n") + '\n'), stderr);
-        return ExitFailed;
-    }
+    Execute(ParseBorderOptions(args));
+    return ExitOk;
 }
 
 } // namespace mottler::cli

@@ -55,8 +55,8 @@ void CliRecording::WriteFrames(const Palette& palette) {
 }
 
 CliRecordingObserver::CliRecordingObserver(TextureEngine& e, const Palette& p, CliRecording& r,
-                                           const GrowthFactors& growthFactors, bool progress,
-                                           int iterations)
+                                           const GrowthFactors& growthFactors,
+                                           ProgressStyle progress, int iterations)
     : CliGrowthObserver(growthFactors, progress, iterations), engine(e), palette(p), recording(r) {}
 
 // A frame is rendered only for the iterations the recording takes.

@@ -42,7 +42,8 @@ private:
 class CliRecordingObserver : public CliGrowthObserver {
 public:
     CliRecordingObserver(TextureEngine& engine, const Palette& palette, CliRecording& recording,
-                         const GrowthFactors& growthFactors, bool progress, int iterations);
+                         const GrowthFactors& growthFactors, ProgressStyle progress,
+                         int iterations);
 
     void ClearFrames() override { recording.Frames.ClearFrames(); }
     void RecordStep(int iteration, bool firstOfRun) override;

@@ -64,6 +64,10 @@ std::vector<GradientStop> ParseGradient(const QString& text) {
     return stops;
 }
 
+OptionTable ColourOptionTable() {
+    return {ValueOption({"gradient"}), ValueOption({"contrast"}), ValueOption({"brightness"})};
+}
+
 bool TakeColourOption(Arguments& args, ColourOptions& options) {
     const QString& option = args.Option();
     if (option == "--gradient")

@@ -31,6 +31,9 @@ std::vector<GradientStop> ParseGradient(const QString& text);
 /// false for any other option.
 bool TakeColourOption(Arguments& args, ColourOptions& options);
 
+/// --gradient, --contrast and --brightness for a command's parser.
+OptionTable ColourOptionTable();
+
 /// The palette the options describe, built as the gradient editor builds it.
 Palette BuildPalette(const ColourOptions& options);
 

@@ -2,14 +2,15 @@
 
 #include "cli/arguments.h"
 #include "cli/growcommand.h"
-#include "palette/colourtext.h"
-#include "base/errors.h"
+#include "cli/growoptions.h"
 #include "engine/initialimage.h"
 #include "palette/colourtext.h"
 #include "preview/textcontrast.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 namespace mottler::cli {
 namespace {
@@ -34,7 +35,8 @@ Without --image (or with --type image or --preset, where --image is the picture 
 texture grows from) the options of `mottler-cli grow` grow a texture, which is then
 measured coloured through its gradient; see `mottler-cli grow --help`.
 
-Exit status 0 on success, 1 when the image could not be read or grown, 2 for a usage error.
+Exit status: 0 on success, 1 when the image could not be read or grown, 2 for a usage
+error, 130 when a signal stopped the growth.
 )";
 
 /// One text colour to measure and the name it is printed with.
@@ -51,21 +53,7 @@ struct ContrastOptions {
                                      {"alink", "--alink", {}}};
     QString Image;
     QStringList GrowArgs;
-    bool Help = false;
 };
-
-/// The option's name without any "=value".
-QString OptionName(const QString& arg) {
-    return arg.section(QLatin1Char('='), 0, 0);
-}
-
-/// --image names the picture a texture grows from when --type or --preset is given too.
-bool GrowsTexture(const QStringList& args) {
-    for (const QString& arg : args)
-        if (OptionName(arg) == "--type" || OptionName(arg) == "--preset")
-            return true;
-    return false;
-}
 
 PackedColour ParseColour(const QString& option, QString text) {
     if (text.startsWith(QLatin1Char('#')))
@@ -76,41 +64,38 @@ PackedColour ParseColour(const QString& option, QString text) {
     return *colour;
 }
 
-/// Takes this command's own options (with their values) out of the arguments; the rest are
-/// the options of `grow`.
+/// The colour options, then every option of `grow` (--image among them).
+OptionTable ContrastOptionTable() {
+    return OptionTable{ValueOption({"text"}), ValueOption({"link"}), ValueOption({"vlink"}),
+                       ValueOption({"alink"})} +
+           GrowOptionTable();
+}
+
+/// Reads this command's own options; the others are passed on to the parser of `grow`.
 ContrastOptions ParseContrastOptions(const QStringList& args) {
     ContrastOptions o;
-    const bool grows = GrowsTexture(args);
-    QStringList own;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString name = OptionName(args[i]);
-        const bool isOwn = name == "--text" || name == "--link" || name == "--vlink" ||
-                           name == "--alink" || (name == "--image" && !grows);
-        if (name == "--help" || name == "-h")
-            o.Help = true;
-        QStringList& target = isOwn ? own : o.GrowArgs;
-        target.append(args[i]);
-        if (isOwn && !args[i].contains(QLatin1Char('=')) && i + 1 < args.size())
-            target.append(args[++i]);
-    }
-    Arguments a(own);
+    Arguments a(args, ContrastOptionTable(), QString::fromUtf8(ContrastHelp));
+    bool grows = false;
     for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
-        if (opt == "--image") {
-            o.Image = a.Text();
-            continue;
-        }
-        for (NamedColour& c : o.Colours)
-            if (opt == c.Option)
-                c.Colour = ParseColour(opt, a.Text());
+        const auto own = std::find_if(o.Colours.begin(), o.Colours.end(),
+                                      [&](const NamedColour& c) { return opt == c.Option; });
+        grows = grows || opt == "--type" || opt == "--preset";
+        if (own != o.Colours.end())
+            own->Colour = ParseColour(opt, a.Text());
+        else if (opt == "--image")
+            o.Image = a.NonEmptyText();
+        else
+            o.GrowArgs += a.AsGiven();
     }
-    if (o.Help)
-        return o;
+    // With --type or --preset, --image is the picture the texture grows from.
+    if (grows && !o.Image.isEmpty())
+        o.GrowArgs += QStringList{"--image", std::exchange(o.Image, QString())};
     if (!o.Colours.front().Colour)
         throw UsageError("option --text RRGGBB is needed");
     if (!o.Image.isEmpty() && !o.GrowArgs.isEmpty())
         throw UsageError(QStringLiteral("option %1 cannot be used with --image FILE alone; "
                                         "give --type image to grow from the picture")
-                             .arg(OptionName(o.GrowArgs.front())));
+                             .arg(o.GrowArgs.front()));
     return o;
 }
 
@@ -141,17 +126,7 @@ int Measure(const ContrastOptions& o) {
 } // namespace
 
 int RunContrastCommand(const QStringList& args) {
-    const ContrastOptions options = ParseContrastOptions(args);
-    if (options.Help) {
-        std::fputs(ContrastHelp, stdout);
-        return ExitOk;
-    }
-    try {
-        return Measure(options);
-    } catch (const MottlerError& error) {
-        std::fputs(qPrintable(error.Message() + '\n'), stderr);
-        return ExitFailed;
-    }
+    return Measure(ParseContrastOptions(args));
 }
 
 } // namespace mottler::cli

@@ -8,6 +8,7 @@
 #include "cli/outputcheck.h"
 #include "cli/presetoverrides.h"
 #include "cli/presetsource.h"
+#include "cli/report.h"
 #include "engine/random.h"
 #include "engine/render.h"
 #include "engine/seeding.h"
@@ -23,13 +24,6 @@
 
 namespace mottler::cli {
 namespace {
-
-void Print(const QString& text) {
-    std::fputs(qPrintable(text + '\n'), stdout);
-}
-void PrintError(const QString& text) {
-    std::fputs(qPrintable(text + '\n'), stderr);
-}
 
 // A picture is read before the generator is set, and its B noise is drawn straight from the
 // seed: no shapes are drawn first, so the result does not depend on the shape settings.
@@ -87,7 +81,7 @@ GrowPlan PlanFromPreset(TextureEngine& engine, GrowOptions& o) {
         return PreparePreset(engine, preset, ReadShapeTuning(), PresetPictureFit(o));
     });
     for (int i = 0; i < prepared.RefusedPoints; ++i)
-        PrintError(TooManyControlPointsMessage);
+        ReportWarning(TooManyControlPointsMessage);
     o.Seed = preset.Seed;
     return {prepared.Factors, prepared.Run, prepared.Colours};
 }
@@ -98,8 +92,9 @@ RunResult Grow(TextureEngine& engine, const GrowOptions& o, const GrowPlan& plan
     params.Record = o.Recording.Enabled();
     params.Sweeping = o.Sweeping;
     engine.Switches.PaintAges = false;
-    engine.Switches.ShowProgress = o.Progress;
-    CliRecordingObserver observer(engine, plan.Colours, recording, plan.Factors, o.Progress,
+    const ProgressStyle progress = ChosenProgressStyle(o.Progress);
+    engine.Switches.ShowProgress = progress != ProgressStyle::Quiet;
+    CliRecordingObserver observer(engine, plan.Colours, recording, plan.Factors, progress,
                                   params.Iterations);
     return GrowTexture(engine, params, observer);
 }
@@ -117,9 +112,9 @@ bool TryWrite(const std::function<void()>& write) {
         write();
         return true;
     } catch (const MottlerError& error) {
-        PrintError(error.Message());
+        ReportError(error.Message());
     } catch (const std::bad_alloc&) {
-        PrintError(OutOfMemoryMessage);
+        ReportError(OutOfMemoryMessage);
     }
     return false;
 }
@@ -151,7 +146,7 @@ QString FloatText(float v) {
 /// to stderr, so that the file's bytes stay whole.
 void PrintSummary(const TextureEngine& engine, const GrowOptions& o, const RunResult& result) {
     const bool fileOnStdout = QStringList{o.Output, o.RawA, o.RawB, o.Recording.Avi}.contains("-");
-    const auto print = fileOnStdout ? PrintError : Print;
+    const auto print = fileOnStdout ? PrintNote : PrintLine;
     print(QStringLiteral("seed: %1").arg(*o.Seed));
     print(QStringLiteral("iterations: %1").arg(result.Reported));
     print(QStringLiteral("minimum: %1").arg(FloatText(engine.FieldMin)));
@@ -171,14 +166,14 @@ int ExecuteGrow(GrowOptions& o, QImage* coloured) {
     CliRecording recording(o.Recording, plan.Run.Iterations);
     const RunResult result = Grow(engine, o, plan, recording);
     if (result.Outcome == RunOutcome::Overflow) {
-        PrintError(result.Message);
+        ReportError(result.Message);
         return ExitFailed;
     }
     // A run that failed on the way (a full disk under the AVI file, its size limit) still
     // leaves a texture: it and the frames recorded so far are written.
     const bool failed = result.Outcome == RunOutcome::InternalError;
     if (failed)
-        PrintError(result.Message);
+        ReportError(result.Message);
     else
         PrintSummary(engine, o, result);
     const bool written = WriteOutputs(engine, o, palette, recording);
@@ -189,27 +184,15 @@ int ExecuteGrow(GrowOptions& o, QImage* coloured) {
     if (failed || !written || result.Outcome == RunOutcome::Aborted)
         return ExitFailed; // an aborted recording ran out of memory; its message is on stderr
     if (result.Outcome == RunOutcome::Escaped) {
-        PrintError(QStringLiteral("interrupted after iteration %1").arg(result.Reported));
-        return 130;
+        ReportError(QStringLiteral("interrupted after iteration %1").arg(result.Reported));
+        return ExitInterrupted;
     }
     return ExitOk;
 }
 
 int RunGrowCommand(const QStringList& args) {
     GrowOptions options = ParseGrowOptions(args);
-    if (options.Help) {
-        std::fputs(GrowHelp, stdout);
-        std::fputs(ColourOptionsHelp, stdout);
-        std::fputs(ImageOutputOptionsHelp, stdout);
-        std::fputs(GrowOutputHelp, stdout);
-        return ExitOk;
-    }
-    try {
-        return ExecuteGrow(options);
-    } catch (const MottlerError& error) {
-        PrintError(error.Message());
-        return ExitFailed;
-    }
+    return ExecuteGrow(options);
 }
 
 } // namespace mottler::cli

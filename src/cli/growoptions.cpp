@@ -1,6 +1,7 @@
 #include "cli/growoptions.h"
 
 #include "cli/arguments.h"
+#include "cli/report.h"
 #include "output/imagefile.h"
 
 #include <algorithm>
@@ -18,14 +19,6 @@ const QStringList TypeNames{"noise", "shapes", "both", "image"};
 const QStringList DriftNames{"none", "left", "right", "up", "down"};
 const QStringList FitNames{"stretch", "keep"};
 constexpr int MostThreads = 64;
-
-QString NonEmptyText(Arguments& a) {
-    QString text = a.Text();
-    if (text.isEmpty())
-        throw UsageError(
-            QStringLiteral("option %1 needs a value that is not empty").arg(a.Option()));
-    return text;
-}
 
 SweepEngine SweepEngineOption(Arguments& a) {
     const auto engine = static_cast<SweepEngine>(a.Choice(SweepEngineNames()));
@@ -64,6 +57,14 @@ void Validate(const GrowOptions& o) {
         throw UsageError("option --image needs --type image");
 }
 
+/// Options that change nothing in this run are named, so that a typing slip is noticed.
+void WarnUnusedOptions(const GrowOptions& o) {
+    if (o.Has("--quality"))
+        WarnUnlessQualityApplies(o.Output);
+    if (o.Has("--fit") && o.Texture.Type != ImageFile && o.PresetName.isEmpty())
+        ReportWarning("option --fit applies only to a picture (--type image); it is ignored");
+}
+
 } // namespace
 
 const char* const GrowHelp = R"(Usage: mottler-cli grow [options]
@@ -95,7 +96,8 @@ Growth:
   --amult X, --bmult X neighbour weights (default 4.0)
   --zero 0-2           negative A becomes 0 (0), B (1) or |A| (2); default 0
   --drift D            none, left, right, up, down (or 0-4); default none
-  --progress           report every tenth iteration on stderr
+  --progress           report every tenth iteration on stderr as a line of its own
+                       (instead of the bar shown when stderr is a terminal)
   --engine E           the sweep's code: auto (default: avx512 where the processor has
                        it, else x87), x87 (extended precision throughout), or sse2, avx2,
                        avx512 (double precision in vector lanes, each cell checked and
@@ -136,30 +138,47 @@ Recording (colours as for --output):
   --transparent RRGGBB the GIF shows this colour as transparent when its colour table
                        holds it exactly
 
-Prints the seed, the reported iteration number and the range of A. Exit status 0 on
-success, 1 when the run failed, 2 for a usage error. Ctrl+C stops the run like Escape does
-in the program and still writes the outputs.
+Prints the seed, the reported iteration number and the range of A. On a terminal a
+progress bar with the time left runs on stderr. Ctrl+C, SIGTERM or SIGHUP stops the run
+like Escape does in the program and still writes the outputs.
+
+Exit status: 0 on success, 1 when the run failed, 2 for a usage error, 130 when a signal
+stopped the run.
 )";
+
+OptionTable GrowOptionTable() {
+    OptionTable table;
+    for (const char* name :
+         {"preset", "presets",      "seed",   "type",      "image", "fit",     "width",
+          "height", "iterations",   "a",      "b",         "c",     "d",       "amult",
+          "bmult",  "zero",         "engine", "threads",   "drift", "quality", "raw-a",
+          "raw-b",  "record-every", "avi",    "frames-bmp"})
+        table << ValueOption({name});
+    table << ValueOption({"o", "output"}) << FlagOption({"progress"});
+    return table + ColourOptionTable() + ImageOutputOptionTable() + AnimationOptionTable();
+}
+
+QString GrowHelpText() {
+    return QString::fromUtf8(GrowHelp) + ColourOptionsHelp + ImageOutputOptionsHelp +
+           GrowOutputHelp;
+}
 
 GrowOptions ParseGrowOptions(const QStringList& args) {
     GrowOptions o;
-    Arguments a(args);
+    Arguments a(args, GrowOptionTable(), GrowHelpText());
     std::optional<int> recordEvery;
     for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
-        o.Given.insert(opt == "-o" ? QStringLiteral("--output") : opt);
-        if (opt == "--help" || opt == "-h") {
-            a.NoValue();
-            o.Help = true;
-        } else if (opt == "--preset")
-            o.PresetName = NonEmptyText(a);
+        o.Given.insert(opt);
+        if (opt == "--preset")
+            o.PresetName = a.NonEmptyText();
         else if (opt == "--presets")
-            o.PresetFile = a.Text();
+            o.PresetFile = a.NonEmptyText();
         else if (opt == "--seed")
             o.Seed = a.Integer(IntMin, IntMax);
         else if (opt == "--type")
             o.Texture.Type = a.Choice(TypeNames);
         else if (opt == "--image")
-            o.Texture.ImageFile = a.Text();
+            o.Texture.ImageFile = a.NonEmptyText();
         else if (opt == "--fit")
             o.Fit = a.Choice(FitNames) == 0 ? PictureFit::Stretch : PictureFit::KeepOwnSize;
         else if (opt == "--width")
@@ -188,35 +207,30 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
             o.Sweeping.Threads = a.Integer(1, MostThreads);
         else if (opt == "--drift")
             o.Texture.DriftKind = a.Choice(DriftNames);
-        else if (opt == "--output" || opt == "-o")
-            o.Output = a.Text();
+        else if (opt == "--output")
+            o.Output = a.NonEmptyText();
         else if (opt == "--quality")
             o.Quality = a.Integer(1, 100);
-        else if (TakeColourOption(a, o.Colours) || TakeImageOutputOption(a, o.Image))
-            continue;
         else if (opt == "--raw-a")
-            o.RawA = a.Text();
+            o.RawA = a.NonEmptyText();
         else if (opt == "--raw-b")
-            o.RawB = a.Text();
-        else if (opt == "--progress") {
-            a.NoValue();
+            o.RawB = a.NonEmptyText();
+        else if (opt == "--progress")
             o.Progress = true;
-        } else if (opt == "--record-every")
+        else if (opt == "--record-every")
             recordEvery = a.Integer(1, IntMax);
         else if (opt == "--avi")
-            o.Recording.Avi = a.Text();
+            o.Recording.Avi = a.NonEmptyText();
         else if (opt == "--frames-bmp")
-            o.Recording.FramesBmp = a.Text();
-        else if (TakeAnimationOption(a, o.Recording.Animation))
-            continue;
-        else
-            throw UsageError(QStringLiteral("unknown option %1").arg(opt));
+            o.Recording.FramesBmp = a.NonEmptyText();
+        else if (!TakeColourOption(a, o.Colours) && !TakeImageOutputOption(a, o.Image))
+            TakeAnimationOption(a, o.Recording.Animation);
     }
-    if (recordEvery && !o.Recording.Enabled() && !o.Help)
+    if (recordEvery && !o.Recording.Enabled())
         throw UsageError("option --record-every needs --avi, --frames-bmp or --gif");
     o.Recording.Every = recordEvery.value_or(1);
-    if (!o.Help)
-        Validate(o);
+    Validate(o);
+    WarnUnusedOptions(o);
     return o;
 }
 

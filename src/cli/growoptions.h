@@ -31,7 +31,6 @@ struct GrowOptions {
     RecordingOptions Recording;
     SweepOptions Sweeping;
     bool Progress = false;
-    bool Help = false;
     QString PresetName;  ///< --preset: grow this preset, the options given override its values
     QString PresetFile;  ///< --presets: the file to find it in (default the data folder's)
     QSet<QString> Given; ///< the long names of the options on the command line
@@ -40,11 +39,13 @@ struct GrowOptions {
     bool Has(const char* option) const { return Given.contains(QLatin1String(option)); }
 };
 
-/// Throws UsageError naming the bad option.
+/// Throws UsageError naming the bad option, InformationRequest for --help and --version.
 GrowOptions ParseGrowOptions(const QStringList& args);
 
-/// The help text: GrowHelp, ColourOptionsHelp, ImageOutputOptionsHelp, then GrowOutputHelp.
-extern const char* const GrowHelp;
-extern const char* const GrowOutputHelp;
+/// Every option of `mottler-cli grow`, for a parser.
+OptionTable GrowOptionTable();
+
+/// The text of `mottler-cli grow --help`.
+QString GrowHelpText();
 
 } // namespace mottler::cli

@@ -1,6 +1,7 @@
 #include "cli/imageoutputoptions.h"
 
 #include "base/bmpfile.h"
+#include "cli/report.h"
 #include "output/heightmap.h"
 #include "output/imagefile.h"
 #include "output/quarterturn.h"
@@ -31,15 +32,18 @@ Turning and mirroring (--output), height map:
                        gives all black)
 )";
 
+OptionTable ImageOutputOptionTable() {
+    return {ValueOption({"rotate"}), FlagOption({"mirror"}), ValueOption({"height-map"})};
+}
+
 bool TakeImageOutputOption(Arguments& args, ImageOutputOptions& options) {
     const QString& option = args.Option();
     if (option == "--rotate")
         options.QuarterTurns = ParseTurns(args.Text());
-    else if (option == "--mirror") {
-        args.NoValue();
+    else if (option == "--mirror")
         options.Mirror = true;
-    } else if (option == "--height-map") {
-        options.HeightMap = args.Text();
+    else if (option == "--height-map") {
+        options.HeightMap = args.NonEmptyText();
         if (ImageFormatOf(options.HeightMap) != ImageFormat::Png)
             throw UsageError("option --height-map: the file name must end in .png");
     } else
@@ -54,6 +58,12 @@ void CheckImageOutputOptions(const ImageOutputOptions& options, bool hasOutput) 
         throw UsageError("option --rotate needs --output FILE");
     if (options.Mirror)
         throw UsageError("option --mirror needs --output FILE");
+}
+
+void WarnUnlessQualityApplies(const QString& output) {
+    const ImageFormat format = ImageFormatOf(output);
+    if (format != ImageFormat::Jpeg && format != ImageFormat::Webp)
+        ReportWarning("option --quality applies only to a JPEG or WebP --output; it is ignored");
 }
 
 QImage OutputImage(const QImage& texture, const ImageOutputOptions& options) {

@@ -19,8 +19,14 @@ struct ImageOutputOptions {
 /// for any other option. Throws UsageError for a bad value.
 bool TakeImageOutputOption(Arguments& args, ImageOutputOptions& options);
 
+/// --rotate, --mirror and --height-map for a command's parser.
+OptionTable ImageOutputOptionTable();
+
 /// Throws UsageError when --rotate or --mirror is given without an --output to apply to.
 void CheckImageOutputOptions(const ImageOutputOptions& options, bool hasOutput);
+
+/// Warns on stderr that --quality is ignored unless the output is a JPEG or WebP file.
+void WarnUnlessQualityApplies(const QString& output);
 
 /// The texture as --output writes it: turned first, then mirrored.
 QImage OutputImage(const QImage& texture, const ImageOutputOptions& options);

@@ -1,7 +1,6 @@
 #include "cli/palettecommand.h"
 
 #include "base/bmpfile.h"
-#include "base/errors.h"
 #include "cli/arguments.h"
 #include "cli/colouroptions.h"
 #include "palette/colourtext.h"
@@ -22,25 +21,23 @@ Options:
 const char* const PaletteOutputHelp =
     R"(  -o, --output FILE    write the list to FILE instead of standard output
 
-Exit status 0 on success, 1 when the file could not be written, 2 for a usage error.
+Exit status: 0 on success, 1 when the file could not be written, 2 for a usage error.
 )";
 
 struct PaletteOptions {
     ColourOptions Colours;
     QString Output;
-    bool Help = false;
 };
 
 PaletteOptions ParsePaletteOptions(const QStringList& args) {
     PaletteOptions o;
-    Arguments a(args);
+    Arguments a(args, OptionTable{ValueOption({"o", "output"})} + ColourOptionTable(),
+                QString::fromUtf8(PaletteHelp) + ColourOptionsHelp + PaletteOutputHelp);
     for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
-        if (opt == "--help" || opt == "-h")
-            o.Help = true;
-        else if (opt == "--output" || opt == "-o")
-            o.Output = a.Text();
-        else if (!TakeColourOption(a, o.Colours))
-            throw UsageError(QStringLiteral("unknown option %1").arg(opt));
+        if (opt == "--output")
+            o.Output = a.NonEmptyText();
+        else
+            TakeColourOption(a, o.Colours);
     }
     return o;
 }
@@ -59,24 +56,13 @@ QByteArray PaletteListing(const Palette& palette) {
 
 int RunPaletteCommand(const QStringList& args) {
     const PaletteOptions options = ParsePaletteOptions(args);
-    if (options.Help) {
-        std::fputs(PaletteHelp, stdout);
-        std::fputs(ColourOptionsHelp, stdout);
-        std::fputs(PaletteOutputHelp, stdout);
-        return ExitOk;
-    }
     const QByteArray listing = PaletteListing(BuildPalette(options.Colours));
     if (options.Output.isEmpty()) {
         std::fwrite(listing.constData(), 1, static_cast<std::size_t>(listing.size()), stdout);
         return ExitOk;
     }
-    try {
-        WriteFileAtomically(options.Output, listing);
-        return ExitOk;
-    } catch (const MottlerError& error) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.Message()));
-        return ExitFailed;
-    }
+    WriteFileAtomically(options.Output, listing);
+    return ExitOk;
 }
 
 } // namespace mottler::cli

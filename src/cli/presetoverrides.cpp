@@ -1,7 +1,7 @@
 #include "cli/presetoverrides.h"
 
-#include "cli/arguments.h"
 #include "base/errors.h"
+#include "cli/arguments.h"
 #include "palette/colourtext.h"
 
 #include <QFileInfo>

@@ -1,10 +1,11 @@
 #include "cli/sheetcommand.h"
 
 #include "base/errors.h"
+#include "base/filereplacement.h"
 #include "cli/arguments.h"
 #include "cli/contactsheet.h"
 #include "cli/presetsource.h"
-#include "base/filereplacement.h"
+#include "cli/report.h"
 #include "output/imagefile.h"
 #include "presets/presetgrowth.h"
 #include "presets/shapetuning.h"
@@ -24,13 +25,17 @@ iterations and range of A goes to stdout; a preset that cannot be grown is repor
 stderr, shown crossed out, and makes the exit status 1.
 
 Options:
-  -o, --output FILE  the sheet: PNG, JPEG, BMP or GIF by the name's extension
+  -o, --output FILE  the sheet: PNG, JPEG, BMP, GIF or WebP by the name's extension
                      (default presets.png)
   --presets FILE     draw the presets of FILE (a preset file or texture pack) instead of the
                      data folder's "save.ini" (written from the built-in presets when missing)
   --columns N        pictures in a row, 1 to 100 (default 6)
   --size N           a picture's cell in pixels, 16 to 1024 (default 160)
   --help             show this help
+  --version          show the version
+
+Exit status: 0 when every preset was drawn, 1 when one could not be grown or the sheet
+could not be written, 2 for a usage error.
 )";
 
 struct SheetOptions {
@@ -38,42 +43,33 @@ struct SheetOptions {
     QString PresetFile;
     int Columns = 6;
     int Size = 160;
-    bool Help = false;
 };
 
 SheetOptions ParseOptions(const QStringList& args) {
     SheetOptions o;
-    Arguments a(args);
+    Arguments a(args,
+                {ValueOption({"o", "output"}), ValueOption({"presets"}), ValueOption({"columns"}),
+                 ValueOption({"size"})},
+                QString::fromUtf8(SheetHelp));
     for (QString opt = a.NextOption(); !opt.isEmpty(); opt = a.NextOption()) {
-        if (opt == "--help" || opt == "-h")
-            o.Help = true;
-        else if (opt == "--output" || opt == "-o")
-            o.Output = a.Text();
+        if (opt == "--output")
+            o.Output = a.NonEmptyText();
         else if (opt == "--presets")
-            o.PresetFile = a.Text();
+            o.PresetFile = a.NonEmptyText();
         else if (opt == "--columns")
             o.Columns = a.Integer(1, 100);
-        else if (opt == "--size")
-            o.Size = a.Integer(16, 1024);
         else
-            throw UsageError(QStringLiteral("unknown option %1").arg(opt));
+            o.Size = a.Integer(16, 1024);
     }
     if (ImageFormatOf(o.Output) == ImageFormat::Unknown)
         throw UsageError(
-            "option --output: the file name must end in .bmp, .png, .jpg, .jpeg or .gif");
+            "option --output: the file name must end in .bmp, .png, .jpg, .jpeg, .gif or .webp");
     return o;
-}
-
-void Print(const QString& text) {
-    std::fputs(qPrintable(text + '\n'), stdout);
-}
-void PrintError(const QString& text) {
-    std::fputs(qPrintable(text + '\n'), stderr);
 }
 
 QString Describe(const QString& name, const TextureEngine& engine, const RunResult& result) {
     QString line = QStringLiteral("%1: %2 x %3, iterations %4, A %5 … %6")
-                       .arg(name)
+                       .arg(EscapedForTerminal(name))
                        .arg(engine.Width())
                        .arg(engine.Height())
                        .arg(result.Reported)
@@ -91,13 +87,13 @@ QImage GrowForSheet(const IniFile& file, const QString& name) {
         const PresetGrowth growth = GrowPreset(engine, ReadPreset(file, name), ReadShapeTuning());
         const RunOutcome outcome = growth.Result.Outcome;
         if (outcome == RunOutcome::Overflow || outcome == RunOutcome::InternalError) {
-            PrintError(name + ": " + growth.Result.Message);
+            ReportError(EscapedForTerminal(name) + ": " + growth.Result.Message);
             return {};
         }
-        Print(Describe(name, engine, growth.Result));
+        PrintLine(Describe(name, engine, growth.Result));
         return engine.TextureBitmap;
     } catch (const MottlerError& error) {
-        PrintError(name + ": " + error.Message());
+        ReportError(EscapedForTerminal(name) + ": " + error.Message());
         return {};
     }
 }
@@ -122,17 +118,7 @@ int Execute(const SheetOptions& o) {
 } // namespace
 
 int RunSheetCommand(const QStringList& args) {
-    const SheetOptions options = ParseOptions(args);
-    if (options.Help) {
-        std::fputs(SheetHelp, stdout);
-        return ExitOk;
-    }
-    try {
-        return Execute(options);
-    } catch (const MottlerError& error) {
-        PrintError(error.Message());
-        return ExitFailed;
-    }
+    return Execute(ParseOptions(args));
 }
 
 } // namespace mottler::cli

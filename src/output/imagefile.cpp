@@ -8,8 +8,28 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QtEndian>
 
 namespace mottler {
+namespace {
+
+/// Qt writes the image's resolution as a pHYs chunk, a made-up one for a texture that has
+/// none; a tile has no physical size, so the chunk is left out of the PNG.
+QByteArray WithoutPhysicalSize(QByteArray png) {
+    constexpr qsizetype SignatureSize = 8;
+    constexpr qsizetype ChunkFrameSize = 12; // length, type and CRC around the data
+    qsizetype at = SignatureSize;
+    while (at + ChunkFrameSize <= png.size()) {
+        const qsizetype size = ChunkFrameSize + qFromBigEndian<quint32>(png.constData() + at);
+        if (png.mid(at + 4, 4) == "pHYs")
+            png.remove(at, size);
+        else
+            at += size;
+    }
+    return png;
+}
+
+} // namespace
 
 ImageFormat ImageFormatOf(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -50,7 +70,7 @@ QByteArray EncodePng(const QImage& image) {
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.save(&buffer, "PNG"))
         throw MottlerError("The PNG image could not be encoded.");
-    return bytes;
+    return WithoutPhysicalSize(bytes);
 }
 
 QByteArray EncodeImage(const QImage& image, ImageFormat format, int quality) {

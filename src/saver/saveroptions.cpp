@@ -42,6 +42,7 @@ Options:
   -root           draw on the screen's root window (or XSCREENSAVER_WINDOW when set)
   --seconds N     how long a grown texture stays before the next, 0 to 3600 (default 6)
   --help          show this help
+  --version       show the version
 )";
 
 SaverOptions ParseSaverOptions(const QStringList& args, const QString& screensaverWindow) {
@@ -58,6 +59,8 @@ SaverOptions ParseSaverOptions(const QStringList& args, const QString& screensav
             options.HoldSeconds = SecondsOf(ValueOf(args, i));
         else if (option == "--help" || option == "-h")
             options.Help = true;
+        else if (option == "--version")
+            options.Version = true;
         else
             throw SaverUsageError(QStringLiteral("unknown option %1").arg(option).toStdString());
     }

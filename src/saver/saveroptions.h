@@ -19,6 +19,7 @@ struct SaverOptions {
     std::uint64_t WindowId = 0; ///< the window of ForeignWindow
     int HoldSeconds = 6;        ///< how long a grown texture stays before the next one
     bool Help = false;
+    bool Version = false;
 };
 
 /// A command line the saver cannot follow; the text names the bad option.

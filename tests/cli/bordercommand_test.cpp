@@ -47,10 +47,10 @@ TEST(BorderCommandTest, OptionsOverrideThePresetAndFailuresAreReported) {
 
     const CliResult zero = RunBorder({"--width", "0", "--height", "0"}, home.path());
     EXPECT_EQ(zero.Status, 1);
-    EXPECT_EQ(zero.Err, "Fading border width <= 0.  Please use a higher value.\n");
+    EXPECT_EQ(zero.Err, "mottler-cli: Fading border width <= 0.  Please use a higher value.\n");
     const CliResult missing = RunBorder({"--preset", "Nope"}, home.path());
     EXPECT_EQ(missing.Status, 1);
-    EXPECT_TRUE(missing.Err.startsWith("There is no gradient preset \"Nope\""))
+    EXPECT_TRUE(missing.Err.startsWith("mottler-cli: There is no gradient preset \"Nope\""))
         << missing.Err.toStdString();
     EXPECT_EQ(RunBorder({"--start", "red"}, home.path()).Status, 2);
     EXPECT_EQ(RunBorder({"--gradient", "FF0000,0000FF"}, home.path()).Status, 2);

@@ -75,7 +75,8 @@ TEST_F(GrowCommand, FailuresExitOneWithTheirMessage) {
     const CliResult overflow = RunCli({"grow", "--seed", "3", "--amult", "-1e38"});
     EXPECT_EQ(overflow.Status, 1);
     EXPECT_EQ(overflow.Err,
-              "The mathematics involved in this calculation have gone outside the range this "
+              "mottler-cli: The mathematics involved in this calculation have gone outside the "
+              "range this "
               "computer can handle.  Texture growth will be stopped here.  \n\nPlease choose "
               "some new settings and try again.\n");
     EXPECT_TRUE(overflow.Out.isEmpty());

@@ -18,8 +18,9 @@ QSet<QString> Options(const QString& text) {
     QSet<QString> found;
     for (QRegularExpressionMatchIterator it = option.globalMatch(text); it.hasNext();)
         found.insert(it.next().captured(1));
-    found.remove("--help"); // every command takes it
+    found.remove("--help"); // every command takes these
     found.remove("-h");
+    found.remove("--version");
     return found;
 }
 

@@ -48,8 +48,8 @@ TEST(CliPresetGrow, AnUnknownPresetOrFileFailsClearly) {
     QTemporaryDir home;
     const CliResult unknown = RunCli({"grow", "--preset", "No Such Thing"}, home.path());
     EXPECT_EQ(unknown.Status, 1);
-    EXPECT_EQ(unknown.Err,
-              "There is no preset \"No Such Thing\" in \"" + home.filePath("save.ini") + "\".\n");
+    EXPECT_EQ(unknown.Err, "mottler-cli: There is no preset \"No Such Thing\" in \"" +
+                               home.filePath("save.ini") + "\".\n");
     const CliResult noFile =
         RunCli({"grow", "--preset", "Marble", "--presets", home.filePath("none.ini")}, home.path());
     EXPECT_EQ(noFile.Status, 1);

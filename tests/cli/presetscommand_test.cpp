@@ -34,6 +34,7 @@ TEST(PresetsCommandTest, ListsAPackAndFailsClearlyOnAMissingFile) {
 
     const CliResult missing = RunPresets({"--presets=" + home.filePath("none.ini")}, home.path());
     EXPECT_EQ(missing.Status, 1);
-    EXPECT_EQ(missing.Err, "The file \"" + home.filePath("none.ini") + "\" does not exist.\n");
+    EXPECT_EQ(missing.Err,
+              "mottler-cli: The file \"" + home.filePath("none.ini") + "\" does not exist.\n");
     EXPECT_EQ(RunPresets({"--frobnicate"}, home.path()).Status, 2);
 }

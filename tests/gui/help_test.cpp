@@ -112,9 +112,11 @@ TEST(AboutDialog, ShowsTheVersionLicenceAndLibraries) {
     AboutDialog dialog(nullptr);
     EXPECT_TRUE(dialog.lblVersion->text().contains(QStringLiteral("Version " MOTTLER_VERSION)));
     EXPECT_TRUE(dialog.lblVersion->text().contains("MIT"));
+    EXPECT_TRUE(dialog.lblVersion->text().contains("GNU GPL, version 3 or later"));
     EXPECT_TRUE(dialog.lblLibraries->text().contains(QStringLiteral("Qt ") + qVersion()));
     EXPECT_TRUE(dialog.lblLibraries->text().contains(QRegularExpression("libjpeg\\S* \\d")));
-    EXPECT_TRUE(dialog.txtLicence->toPlainText().startsWith("MIT License"));
+    EXPECT_TRUE(dialog.txtLicence->toPlainText().contains("MIT License"));
+    EXPECT_TRUE(dialog.txtLicence->toPlainText().contains("GPL-3.0-or-later"));
 }
 
 } // namespace

@@ -40,6 +40,13 @@ TEST(WriteImage, BmpAndPngReadBackExactlyJpegRoughly) {
     WriteImage(original, PathOf("exact.PNG"), 80);
     EXPECT_EQ(ReadBack(PathOf("exact.bmp"), "BMP"), original.convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(ReadBack(PathOf("exact.PNG"), "PNG"), original.convertToFormat(QImage::Format_RGB32));
+    // A tile has no physical size: no resolution chunk, whatever Qt assumes for the image.
+    QImage printed = original;
+    printed.setDotsPerMeterX(11811);
+    printed.setDotsPerMeterY(11811);
+    EXPECT_FALSE(EncodePng(printed).contains("pHYs"));
+    EXPECT_EQ(QImage::fromData(EncodePng(printed), "PNG"),
+              original.convertToFormat(QImage::Format_RGB32));
 
     QImage halves(64, 48, QImage::Format_BGR888);
     halves.fill(QColor(200, 40, 90));

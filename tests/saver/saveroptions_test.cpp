@@ -25,6 +25,7 @@ TEST(SaverOptions, ChoosesTheWindowAsXScreenSaverNamesIt) {
     EXPECT_EQ(ParseSaverOptions({"--seconds", "0"}, "").HoldSeconds, 0);
     EXPECT_EQ(ParseSaverOptions({}, "").HoldSeconds, 6);
     EXPECT_TRUE(ParseSaverOptions({"--help"}, "").Help);
+    EXPECT_TRUE(ParseSaverOptions({"--version"}, "").Version);
 }
 
 TEST(SaverOptions, RefusesWhatItCannotFollow) {
