@@ -139,7 +139,7 @@ void MainWindow::FormCreate() {
     WarnAboutColourDepth();
     ExtractBuiltInFiles();
     LoadPresetNames();
-    LoadGradientPresetNames();
+    gradientPage->LoadPresetNames();
     ReseedFromClock();
     Allocating([this] { document.SetTextureSize(100, 100); });
     document.Seed(ReadShapeTuning());

@@ -75,11 +75,7 @@ public:
     void LoadPreset(const Preset& preset);
     void mnuFileImportTexturePackClick();
 
-    // The "Gradient Settings" tab's presets and the strip's edge (mainwindow_gradient.cpp).
-    void LoadGradientPresetNames();
-    void LoadGradient(const QString& name);
-    void cmbGradientsClick();
-    void btnSaveGradientClick();
+    // The tabs and the strip's edge (mainwindow_gradient.cpp).
     void pgControlChange();
 
     // Getting the image out: saving, size, full-size view, clipboard and wallpaper.
@@ -132,8 +128,6 @@ private:
     void imgTextureMouse(const QEvent* event);
     void imgTextureMouseMove(const QMouseEvent* event);
     void ShowTextureControls(bool shown);
-    void EnterGradientTab();
-    void ShowGradientPresetNames(const QString& selected);
     void AddOutputCommands(QMenu* file, QMenu* texture);
     /// The gradient strip when it is the current image (the gradient tab was the last image
     /// tab shown); nothing while the texture is.
@@ -158,7 +152,6 @@ private:
     FullSizeView* frmTrueImage = nullptr;
     RunInputFilter* runInput = nullptr;
     std::unique_ptr<IniFile> presetFile;
-    std::unique_ptr<IniFile> gradientFile;
     // The web-page preview.
     PreviewPageFiles previewFiles;
     UrlOpener urlOpener;

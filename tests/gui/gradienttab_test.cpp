@@ -42,7 +42,7 @@ protected:
     void Choose(const QString& name) {
         G().cmbGradients->setCurrentIndex(G().cmbGradients->findText(name));
         ASSERT_GE(G().cmbGradients->currentIndex(), 0) << name.toStdString();
-        W().cmbGradientsClick();
+        G().cmbGradientsClick();
     }
 
     void Mouse(QEvent::Type type, int x, Qt::MouseButtons buttons) {

@@ -1,9 +1,13 @@
 #include "gradients/ui/gradientpage.h"
 
+#include "base/errors.h"
 #include "base/numbers.h"
 #include "document/texturedocument.h"
+#include "gradients/gradientstore.h"
 #include "picker/ui/colourdropdown.h"
+#include "presets/inifile.h"
 #include "widgets/ui/layoutparts.h"
+#include "widgets/ui/messages.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/updown.h"
 
@@ -12,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -147,6 +152,8 @@ GradientPage::GradientPage(QWidget* parent) : QWidget(parent) {
     ShowSettings(GradientSettings{});
 }
 
+GradientPage::~GradientPage() = default;
+
 void GradientPage::Bind(TextureDocument& document) {
     doc = &document;
     const std::pair<ColourDropDown*, PackedColour GradientSettings::*> pickers[] = {
@@ -171,6 +178,8 @@ void GradientPage::Bind(TextureDocument& document) {
     connect(udBorderWidth, &UpDown::Clicked, this,
             [this] { txtBorderWidth->setText(QString::number(udBorderWidth->Position())); });
     connect(chkAddBorder, &QCheckBox::clicked, this, [this] { chkAddBorderClick(); });
+    connect(cmbGradients, &QComboBox::activated, this, [this] { cmbGradientsClick(); });
+    connect(btnSaveGradient, &QToolButton::clicked, this, [this] { btnSaveGradientClick(); });
     connect(chkUseTextureGradient, &QCheckBox::clicked, this,
             [this](bool on) { doc->SetUseTextureGradient(on); });
     connect(doc, &TextureDocument::FadingBorderChanged, this,
@@ -224,6 +233,63 @@ void GradientPage::ShowSettings(const GradientSettings& settings) {
     udWidth->SetPosition(IntValue(settings.GradientWidth));
     udBorderWidth->SetPosition(IntValue(settings.BorderWidth));
     showing = false;
+}
+
+void GradientPage::LoadPresetNames() {
+    try {
+        gradientFile = std::make_unique<IniFile>(ProgramGradientFile());
+        ShowPresetNames(QString());
+    } catch (const MottlerError& error) {
+        ShowError(this, error.Message());
+    }
+}
+
+void GradientPage::ShowPresetNames(const QString& selected) {
+    cmbGradients->clear();
+    cmbGradients->addItems(GradientPresetNames(*gradientFile));
+    cmbGradients->setCurrentIndex(cmbGradients->findText(selected, Qt::MatchExactly));
+}
+
+void GradientPage::EnterTab() {
+    if (cmbGradients->count() > 0 && cmbGradients->currentIndex() < 0) {
+        cmbGradients->setCurrentIndex(0);
+        LoadGradient(cmbGradients->currentText());
+    }
+}
+
+void GradientPage::cmbGradientsClick() {
+    if (cmbGradients->currentIndex() >= 0)
+        LoadGradient(cmbGradients->currentText());
+}
+
+// The document takes what a preset sets at once, also when a malformed colour stopped the
+// load part way; the error is shown afterwards.
+void GradientPage::LoadGradient(const QString& name) {
+    if (!gradientFile || doc == nullptr)
+        return;
+    const LoadedGradient loaded = mottler::LoadGradient(*gradientFile, name);
+    if (!loaded.Loadable)
+        return;
+    GradientSettings border = doc->FadingBorder();
+    ApplyLoadedGradient(loaded, border);
+    doc->SetFadingBorder(border);
+    if (!loaded.Complete())
+        ShowError(this, loaded.Error);
+}
+
+// Cancel leaves the presets alone (it never saves under the name shown).
+void GradientPage::btnSaveGradientClick() {
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, "New Gradient Name",
+                                               "Please enter a name for your new gradient",
+                                               QLineEdit::Normal, cmbGradients->currentText(), &ok);
+    if (!ok || name.isEmpty() || !gradientFile)
+        return;
+    try {
+        ShowPresetNames(SaveGradient(*gradientFile, name, doc->FadingBorder()));
+    } catch (const MottlerError& error) {
+        ShowError(this, error.Message());
+    }
 }
 
 } // namespace mottler

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -15,6 +16,7 @@ namespace mottler {
 
 class ColourDropDown;
 class NumericEdit;
+class IniFile;
 class TextureDocument;
 class UpDown;
 
@@ -26,9 +28,19 @@ class GradientPage : public QWidget {
 public:
     /// Creates the page with its captions, hints, limits and start-up values.
     explicit GradientPage(QWidget* parent);
+    ~GradientPage() override;
 
     /// Controls write the document's fading border; its changes update the controls.
     void Bind(TextureDocument& document);
+
+    // The gradient presets ("gradients.ini" in the data folder).
+    /// Lists the presets; a file that cannot be read is reported and the list stays empty.
+    void LoadPresetNames();
+    /// The page is entered: the first preset is loaded when none is shown yet.
+    void EnterTab();
+    void LoadGradient(const QString& name);
+    void cmbGradientsClick();
+    void btnSaveGradientClick();
 
     QComboBox* cmbGradients = nullptr;
     QToolButton* btnSaveGradient = nullptr;
@@ -53,8 +65,10 @@ private:
     void scpStartColourChange(const ColourDropDown* picker, PackedColour GradientSettings::*colour);
     void chkAddBorderClick();
     void ShowSettings(const GradientSettings& settings);
+    void ShowPresetNames(const QString& selected);
 
     TextureDocument* doc = nullptr;
+    std::unique_ptr<IniFile> gradientFile;
     bool showing = false; ///< the controls are being given the document's values
 };
 
