@@ -1,11 +1,12 @@
 #include "app/applicationicon.h"
 #include "app/mainwindow.h"
+#include "app/safeapplication.h"
 
 #include <QApplication>
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    mottler::SafeApplication app(argc, argv);
     QApplication::setOrganizationName("Quorvex");
     QApplication::setApplicationName("Mottler");
     mottler::IdentifyApplication();

@@ -11,6 +11,7 @@
 #include "engine/ui/texturepreview.h"
 #include "presets/advancedfactors.h"
 #include "presets/shapetuning.h"
+#include "widgets/ui/busycursor.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/partsprogressbar.h"
 
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
+#include <optional>
 
 namespace mottler {
 
@@ -71,11 +73,12 @@ void MainWindow::SeedTexture() {
     if (running || !engine.HasFields())
         return;
     const int type = document.Settings.Type;
-    if (type >= RandomShapes)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    mottler::SeedTexture(engine, type, ReadShapeTuning());
-    if (type >= RandomShapes)
-        QApplication::restoreOverrideCursor();
+    {
+        std::optional<BusyCursor> busy;
+        if (type >= RandomShapes)
+            busy.emplace();
+        mottler::SeedTexture(engine, type, ReadShapeTuning());
+    }
     page.txtRandomSeed->setText(QString::number(engine.CurrentSeed));
     page.txtRandomSeed->repaint();
 }
