@@ -19,9 +19,10 @@ void MainWindow::imgTextureDblClick() {
     frmTrueImage->ShowFullSize(engine.TextureBitmap);
 }
 
+// A recolour of the recorded frame on display keeps its number in the view's caption.
 void MainWindow::FollowInFullView(const QImage& picture) {
     if (frmTrueImage != nullptr && frmTrueImage->isVisible())
-        frmTrueImage->ShowFullSize(picture);
+        frmTrueImage->ShowFullSize(picture, lastShownFrame);
 }
 
 // Right-click switches between the grown texture and the picture it was seeded from.
