@@ -1,5 +1,6 @@
 #include "preview/ui/previewsettingspage.h"
 
+#include "preview/fontnames.h"
 #include "preview/textcontrast.h"
 #include "widgets/ui/colourdropdown.h"
 #include "widgets/ui/layoutparts.h"
@@ -45,7 +46,7 @@ NumericEdit* TestPageBox(QWidget* page) {
 QComboBox* FontList(QWidget* page) {
     auto* list = new QComboBox(page);
     list->setObjectName("cmbFonts");
-    list->addItems(QFontDatabase::families());
+    list->addItems(PlainFontFamilies(QFontDatabase::families()));
     list->setCurrentIndex(-1);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(18);
