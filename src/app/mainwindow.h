@@ -219,7 +219,7 @@ private:
     void frmTrueImageRightClick();
     void frmTrueImageHide();
     void ConnectWebPreview();
-    void scpTextChange();
+    void scpTextChange(const ColourDropDown* changed);
     void cmbFontsClick();
     void SetDefaultPreviewColours();
     PreviewBackground CurrentPreviewBackground() const;

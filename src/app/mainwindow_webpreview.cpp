@@ -43,7 +43,7 @@ void MainWindow::ConnectWebPreview() {
     connect(pgControl, &QTabWidget::currentChanged, this,
             [this] { ShowTextColourPreview(pgControl->currentWidget() == textPage.tbText); });
     for (ColourDropDown* picker : textPage.Pickers())
-        connect(picker, &ColourDropDown::Changed, this, [this] { scpTextChange(); });
+        connect(picker, &ColourDropDown::Changed, this, [this, picker] { scpTextChange(picker); });
     connect(textPage.cmbFonts, &QComboBox::currentIndexChanged, this, [this] { cmbFontsClick(); });
     connect(preview.btnPreview, &QPushButton::clicked, this, [this] { btnPreviewClick(); });
     connect(textPage.btnCopyToClipboard, &QPushButton::clicked, this,
@@ -78,9 +78,14 @@ void MainWindow::SetDefaultPreviewColours() {
     updatingColours = false;
 }
 
-void MainWindow::scpTextChange() {
-    if (!updatingColours)
-        UpdateTextColours();
+// On the page, a colour set in one picker refills the others that were emptied with their
+// defaults; the picker being emptied itself stays empty while the user types.
+void MainWindow::scpTextChange(const ColourDropDown* changed) {
+    if (updatingColours)
+        return;
+    if (!changed->HtmlCode().isEmpty() && pgControl->currentWidget() == textPage.tbText)
+        SetDefaultPreviewColours();
+    UpdateTextColours();
 }
 
 // The words and the figures follow the pickers (also after a preset load, which fills them
