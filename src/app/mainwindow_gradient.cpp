@@ -2,6 +2,7 @@
 // that shape it, dragging its edge, the gradient presets, and what entering a tab changes.
 #include "app/mainwindow.h"
 #include "app/messages.h"
+#include "app/presetnameprompt.h"
 #include "base/errors.h"
 #include "base/numbers.h"
 #include "engine/ui/agethumbnail.h"
@@ -16,7 +17,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QTabWidget>
 #include <QToolButton>
@@ -236,11 +236,8 @@ void MainWindow::LoadGradient(const QString& name) {
 
 // Cancel leaves the presets alone (it never saves under the name shown).
 void MainWindow::btnSaveGradientClick() {
-    bool ok = false;
-    const QString name = QInputDialog::getText(
-        this, "New Gradient Name", "Please enter a name for your new gradient", QLineEdit::Normal,
-        gradientPage.cmbGradients->currentText(), &ok);
-    if (!ok || name.isEmpty() || !gradientFile)
+    const QString name = AskPresetName(this, gradientPage.cmbGradients, GradientPresetNameTexts);
+    if (name.isEmpty() || !gradientFile)
         return;
     try {
         ShowGradientPresetNames(SaveGradient(*gradientFile, name, document.FadingBorder));

@@ -100,7 +100,7 @@ TEST_F(GradientTabTest, EveryBuiltInPresetDrawsItsStripInThePreview) {
 
 TEST_F(GradientTabTest, DraggingTheEdgeSetsTheWidthAndShowsTheSplitCursor) {
     EnterTab();
-    Choose("Indian Sunset"); // width 44, no border, background white
+    Choose("Indian Sunset");                    // width 44, no border, background white
     Mouse(QEvent::MouseMove, 50, Qt::NoButton); // the grip reaches six pixels either side
     EXPECT_EQ(View()->cursor().shape(), Qt::SplitHCursor);
     Mouse(QEvent::MouseMove, 51, Qt::NoButton);
@@ -186,6 +186,22 @@ TEST_F(GradientTabTest, SavedPresetIsFoundAgainByANewWindow) {
     EXPECT_EQ(G().txtGradientWidth->text(), "30");
     EXPECT_EQ(G().scpEndColour->Colour(), PackRgb(0, 255, 0));
     EXPECT_EQ(W().CurrentImage(), saved);
+}
+
+TEST_F(GradientTabTest, SavingUnderAListedNameAsksBeforeReplacingIt) {
+    EnterTab();
+    Choose("Indian Sunset");
+    const QByteArray before = ReadBytes(ProgramGradientFile());
+    G().txtGradientWidth->setText("30");
+    const auto save = [this] { G().btnSaveGradient->click(); };
+    EXPECT_EQ(
+        AnsweringDialogs({"Indian Sunset", "No", ""}, save),
+        QStringList({"prompt: Indian Sunset", "question: Replace the gradient \"Indian Sunset\"?",
+                     "prompt: Indian Sunset"}));
+    EXPECT_EQ(ReadBytes(ProgramGradientFile()), before) << "No, then Cancel: nothing saved";
+    EXPECT_EQ(AnsweringDialogs({"Indian Sunset", "Yes"}, save).size(), 2);
+    EXPECT_NE(ReadBytes(ProgramGradientFile()), before);
+    EXPECT_EQ(G().cmbGradients->findText("Indian Sunset"), G().cmbGradients->currentIndex());
 }
 
 TEST_F(GradientTabTest, ThePresetsImageIsTheOneMottlerCliBorderWrites) {
