@@ -1,5 +1,6 @@
 #include "app/applicationicon.h"
 #include "app/mainwindow.h"
+#include "app/safeapplication.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -39,7 +40,7 @@ bool AnsweredInformationRequest(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (AnsweredInformationRequest(argc, argv))
         return 0;
-    QApplication app(argc, argv);
+    mottler::SafeApplication app(argc, argv);
     QApplication::setOrganizationName("Quorvex");
     QApplication::setApplicationName("Mottler");
     mottler::IdentifyApplication();

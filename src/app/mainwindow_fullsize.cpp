@@ -20,9 +20,10 @@ void MainWindow::imgTextureDblClick() {
     frmTrueImage->ShowFullSize(document.DisplayedTexture());
 }
 
+// A recolour of the recorded frame on display keeps its number in the view's caption.
 void MainWindow::FollowInFullView() {
     if (frmTrueImage != nullptr && frmTrueImage->isVisible() && !CurrentGradientStrip())
-        frmTrueImage->ShowFullSize(document.DisplayedTexture());
+        frmTrueImage->ShowFullSize(document.DisplayedTexture(), document.ShownFrame());
 }
 
 // Right-click switches between the grown texture and the picture it was seeded from.

@@ -2,6 +2,7 @@
 // the current texture under a name, and importing texture packs.
 #include "app/mainwindow.h"
 #include "app/texturepage.h"
+#include "widgets/ui/presetnameprompt.h"
 #include "base/errors.h"
 #include "engine/random.h"
 #include "presets/datafolder.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QToolButton>
 
@@ -28,27 +28,6 @@ int SortedPlace(const QComboBox* list, const QString& name) {
     while (i < list->count() && list->itemText(i).compare(name, Qt::CaseInsensitive) < 0)
         ++i;
     return i;
-}
-
-// Asks for the preset's name until the user gives a new one, agrees to replace the preset of
-// that name (then the name as listed), or cancels (an empty result).
-QString AskPresetName(QWidget* parent, const QComboBox* list) {
-    QString name = list->currentText();
-    for (;;) {
-        bool ok = false;
-        name = QInputDialog::getText(parent, "Enter Name Of Preset",
-                                     "What is the name of this preset ?", QLineEdit::Normal, name,
-                                     &ok);
-        if (!ok || name.isEmpty())
-            return {};
-        const int existing = list->findText(name, Qt::MatchFixedString);
-        if (existing < 0)
-            return name;
-        const QString question =
-            QStringLiteral("Replace the preset \"%1\"?").arg(list->itemText(existing));
-        if (QMessageBox::question(parent, "Mottler", question) == QMessageBox::Yes)
-            return list->itemText(existing);
-    }
 }
 
 } // namespace
@@ -72,7 +51,7 @@ void MainWindow::LoadPresetNames() {
 void MainWindow::btnSavePresetClick() {
     if (!presetFile)
         return;
-    const QString name = AskPresetName(this, page->cmbPresets);
+    const QString name = AskPresetName(this, page->cmbPresets, TexturePresetNameTexts);
     if (name.isEmpty())
         return;
     try {

@@ -148,6 +148,9 @@ RunResult Run::Iterations(int last) {
     } catch (const GrowthOverflow&) {
         result.Outcome = RunOutcome::Overflow;
         result.Message = OverflowMessage;
+    } catch (const UserFileError& error) {
+        result.Outcome = RunOutcome::InternalError;
+        result.Message = error.Message(); // the user's file: not a fault of the program
     } catch (const MottlerError& error) {
         result.Outcome = RunOutcome::InternalError;
         result.Message = InternalErrorPrefix + error.Message();

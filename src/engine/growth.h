@@ -96,7 +96,8 @@ enum class RunOutcome { Completed, Escaped, UniformField, Aborted, Overflow, Int
 struct RunResult {
     RunOutcome Outcome = RunOutcome::Completed;
     int Reported = 0; ///< the iteration number the run reports (FinishRun's k)
-    QString Message;  ///< the text to show for Overflow and InternalError
+    QString Message;  ///< the text to show for Overflow and InternalError (a UserFileError's
+                      ///< own text, without the internal-error prefix)
 };
 
 /// Grows the texture: a fresh run restarts from the seeded initial state, a continued run

@@ -25,15 +25,18 @@ void SeedNoise(TextureEngine& engine) {
 } // namespace
 
 void SeedTexture(TextureEngine& engine, int textureType, const ShapeTuning& tuning) {
-    engine.CurrentSeed = static_cast<std::int32_t>(RandomSeed());
+    const auto seed = static_cast<std::int32_t>(RandomSeed());
     if (textureType < RandomShapes) {
+        engine.CurrentSeed = seed;
         SeedNoise(engine);
         return;
     }
+    // A picture that cannot be made throws before the engine is touched.
     const QImage picture =
         DrawShapesPicture(engine.Width(), engine.Height(), textureType == NoiseAndShapes, tuning);
     ImageToInitialFields(engine, picture);
     engine.InitialTextureBitmap = picture;
+    engine.CurrentSeed = seed;
 }
 
 void ImageToInitialFields(TextureEngine& engine, const QImage& picture) {

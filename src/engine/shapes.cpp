@@ -1,5 +1,8 @@
 #include "engine/shapes.h"
 
+#include "base/errors.h"
+#include "base/memoryprobe.h"
+#include "engine/engine.h"
 #include "engine/random.h"
 
 #include <QPainter>
@@ -136,7 +139,14 @@ void DrawOneShape(QPainter& painter, int width, int height, const ShapeTuning& t
 } // namespace
 
 QImage DrawShapesPicture(int width, int height, bool withNoise, const ShapeTuning& tuning) {
+    // The picture is drawn at 4 bytes a pixel and converted to 3, beside the texture's
+    // fields: a size whose fields just fit may leave no room for it.
+    const double bytes = double(width) * double(height) * (4.0 + 3.0);
+    if (!FitsAvailableMemory(static_cast<std::uint64_t>(bytes)))
+        throw MottlerError(NotEnoughMemoryMessage);
     QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        throw MottlerError(NotEnoughMemoryMessage);
     const QColor background = RandomInt(2) == 0 ? Qt::white : Qt::black;
     image.fill(background);
     if (withNoise)
@@ -149,7 +159,10 @@ QImage DrawShapesPicture(int width, int height, bool withNoise, const ShapeTunin
     for (int i = 0; i < count; ++i)
         DrawOneShape(painter, width, height, tuning);
     painter.end();
-    return image.convertToFormat(QImage::Format_RGB888);
+    QImage picture = image.convertToFormat(QImage::Format_RGB888);
+    if (picture.isNull())
+        throw MottlerError(NotEnoughMemoryMessage);
+    return picture;
 }
 
 } // namespace mottler

@@ -17,6 +17,8 @@ struct ShapeTuning {
 /// Draws the random-shapes picture of a W × H texture from the process-wide generator, in
 /// the fixed order of draws: background, (noise pixels when withNoise), count, then per shape
 /// kind, pen colour, fill test, brush colour and points. Returns a 24-bit (RGB888) image.
+/// Throws MottlerError(NotEnoughMemoryMessage), before drawing anything, when the picture
+/// does not fit into the memory left beside the texture's fields.
 QImage DrawShapesPicture(int width, int height, bool withNoise, const ShapeTuning& tuning);
 
 } // namespace mottler

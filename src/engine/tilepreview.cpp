@@ -98,9 +98,9 @@ QSize ReducedCopySize(QSize texture, QSize threshold) {
     const int h2 = 2 * texture.height();
     const auto s =
         static_cast<float>(static_cast<long double>(threshold.width()) / std::max(w2, h2));
-    if (texture.height() < texture.width())
-        return {threshold.width(), RoundScaled(h2, s)};
-    return {RoundScaled(w2, s), threshold.height()};
+    // Both sides by the same factor, so the copy keeps the texture's shape; a side that
+    // would round to nothing keeps one pixel.
+    return {std::max(1, RoundScaled(w2, s)), std::max(1, RoundScaled(h2, s))};
 }
 
 void TileOnto(QImage& target, const QImage& tile) {

@@ -21,9 +21,9 @@ struct TilePreview {
 /// threshold.
 bool NeedsReducedCopy(QSize texture, QSize threshold);
 
-/// The reduced copy's size: with s = float(threshold width / max(2W, 2H)), a texture wider
-/// than high gives threshold width × round(2H × s), any other round(2W × s) × threshold
-/// height (halves to even). 400 × 200 at 348 × 453 gives 348 × 174.
+/// The reduced copy's size: with s = float(threshold width / max(2W, 2H)), round(2W × s) ×
+/// round(2H × s) (halves to even), at least 1 × 1: the longer side becomes the threshold
+/// width and the texture keeps its shape. 400 × 200 at 348 × 453 gives 348 × 174.
 QSize ReducedCopySize(QSize texture, QSize threshold);
 
 /// Draws the tile again and again from the top-left corner; the last column and row are cut.
@@ -31,9 +31,9 @@ void TileOnto(QImage& target, const QImage& tile);
 
 /// The preview of the texture in a control of the given size. Tile on: a control-sized
 /// picture tiled with the texture, or with its reduced copy (each pixel the average of the
-/// texture's pixels under it) when the texture exceeds the threshold. Tile off: the texture once, centred at its own size, or stretched over the
-/// whole control when it is wider or taller than the control. The picture is RGB32 (tiled) or
-/// ARGB32 (once), opaque.
+/// texture's pixels under it) when the texture exceeds the threshold. Tile off: the texture once,
+/// centred at its own size, or stretched over the whole control when it is wider or taller than the
+/// control. The picture is RGB32 (tiled) or ARGB32 (once), opaque.
 ///
 /// A run shows frame after frame: the picture is composed into `preview`'s own picture when
 /// that has the size already and nothing else shares it, and `converted` keeps the RGB32 copy

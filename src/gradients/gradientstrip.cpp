@@ -1,8 +1,8 @@
 #include "gradients/gradientstrip.h"
 
-#include "base/numbers.h"
 #include "base/errors.h"
 #include "base/memoryprobe.h"
+#include "base/numbers.h"
 
 #include <QColor>
 #include <QPainter>
@@ -49,9 +49,9 @@ QImage AllocateImage(int width, int height) {
 
 /// Copies the first `columns` columns of the strip into every row of the image; rows below
 /// the strip repeat its last row, columns past its right edge are left alone.
-void CopyStripColumns(const QImage& strip, qint64 columns, QImage& image) {
+void CopyStripColumns(const QImage& strip, int columns, QImage& image) {
     const QImage source = strip.convertToFormat(QImage::Format_BGR888);
-    const qint64 copied = std::min<qint64>(columns, source.width());
+    const int copied = std::min(columns, source.width());
     if (copied <= 0 || source.height() <= 0)
         return;
     const auto bytes = static_cast<std::size_t>(copied) * BytesPerPixel;
@@ -92,6 +92,13 @@ void RedrawGradient(QImage& preview, const GradientSettings& settings,
     FillFromColumn(preview, x, settings.BackgroundColour);
 }
 
+int GradientColumnCount(const GradientSettings& settings) {
+    const auto drawn = [](const QString& width) {
+        return std::clamp(IntValue(width), 1, MaxGradientColumns - 1) + 1;
+    };
+    return drawn(settings.GradientWidth) + (settings.AddBorder ? drawn(settings.BorderWidth) : 0);
+}
+
 QImage DrawFullGradientStrip(const GradientSettings& settings, const Palette& textureGradient) {
     QImage strip(2 * MaxGradientColumns + 1, 1, QImage::Format_BGR888);
     RedrawGradient(strip, settings, textureGradient);
@@ -107,9 +114,7 @@ QImage MakeGradientImage(const QImage& strip, const GradientSettings& settings) 
         throw MottlerError(FadingBorderHeightMessage);
     QImage image = AllocateImage(width, height);
     image.fill(ToQColor(settings.BackgroundColour));
-    const qint64 columns =
-        qint64{IntValue(settings.GradientWidth)} + IntValue(settings.BorderWidth);
-    CopyStripColumns(strip, std::min<qint64>(columns, width), image);
+    CopyStripColumns(strip, std::min(GradientColumnCount(settings), width), image);
     return image;
 }
 

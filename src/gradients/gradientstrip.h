@@ -43,9 +43,13 @@ void RedrawGradient(QImage& preview, const GradientSettings& settings,
 /// background after them: what a preview of unlimited width shows.
 QImage DrawFullGradientStrip(const GradientSettings& settings, const Palette& textureGradient);
 
-/// The output image (BGR888), SaveWidth × SaveHeight: the background colour, with the columns
-/// 0 … gradient width + border width − 1 (the two boxes' values, the border's counted even
-/// when it is off) copied from the strip as RedrawGradient last drew it. Where that rectangle
+/// The columns RedrawGradient fills with gradients: width + 1 for the gradient and, with the
+/// border on, border width + 1 more (each width clamped to 1 … 255).
+int GradientColumnCount(const GradientSettings& settings);
+
+/// The output image (BGR888), SaveWidth × SaveHeight: the background colour, with the
+/// GradientColumnCount first columns copied from the strip as RedrawGradient last drew it, so
+/// the output shows every column the preview does, up to the border colour. Where that rectangle
 /// reaches below the strip each column's bottom pixel continues down, and past its right edge
 /// the background stays, so nothing outside the strip is ever read.
 /// Throws MottlerError with FadingBorderWidthMessage, FadingBorderHeightMessage (the width is

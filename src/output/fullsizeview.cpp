@@ -2,6 +2,8 @@
 
 #include "base/usersettings.h"
 
+#include <algorithm>
+
 namespace mottler {
 namespace {
 
@@ -12,9 +14,10 @@ constexpr int MaxGradientPageWidth = 32767;
 QString FullSizeCaption(const FullSizeCaptionFacts& facts) {
     if (facts.Tile.width() <= 0 || facts.Tile.height() <= 0)
         return QString();
+    // Whole tiles, but a tile larger than the window is still one tile on show.
     QString caption = QStringLiteral("%1 by %2 tiles")
-                          .arg(facts.Client.width() / facts.Tile.width())
-                          .arg(facts.Client.height() / facts.Tile.height());
+                          .arg(std::max(1, facts.Client.width() / facts.Tile.width()))
+                          .arg(std::max(1, facts.Client.height() / facts.Tile.height()));
     if (facts.TextureTypeIndex > 0)
         caption += " (Right-click for original image)";
     if (facts.FrameNumber > 0)

@@ -23,7 +23,7 @@ struct FullSizeCaptionFacts {
     int FrameNumber = 0;      ///< above 0: the recorded frame on show
 };
 
-/// "C by R tiles" with C and R the whole tiles that fit the client area, then
+/// "C by R tiles" with C and R the whole tiles that fit the client area (at least 1), then
 /// " (Right-click for original image)" when the texture-type index is above 0 and " Frame "
 /// and the number when a recorded frame is shown. Empty for a picture without width (the
 /// caption is then left as it is).

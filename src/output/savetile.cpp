@@ -46,6 +46,14 @@ void SaveTile(const QImage& texture, const SaveTileChoices& choices, const QStri
     WriteFileAtomically(path, EncodeTile(texture, choices));
 }
 
+SaveTarget SaveTileTarget(const QString& typed, ImageFormat chosen) {
+    const ImageFormat named = ImageFormatOf(typed);
+    if (named != ImageFormat::Unknown)
+        return {typed, named};
+    const QString dot = typed.endsWith('.') ? QString() : QStringLiteral(".");
+    return {typed + dot + ImageFormatExtension(chosen), chosen};
+}
+
 QString SaveTileFilter(ImageFormat format) {
     const QString ext = ImageFormatExtension(format);
     return QStringLiteral("%1 Files (*.%1);;All Files (*)").arg(ext);

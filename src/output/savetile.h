@@ -54,6 +54,17 @@ QString FileSizeText(qint64 bytes);
 /// written before the quality slider moved. Throws MottlerError naming the file on failure.
 void SaveTile(const QImage& texture, const SaveTileChoices& choices, const QString& path);
 
+/// Where a typed file name is saved and in which format.
+struct SaveTarget {
+    QString Path;
+    ImageFormat Format = ImageFormat::Jpeg;
+};
+
+/// A name ending in a known image extension is written in that format, whatever was chosen;
+/// any other name keeps what was typed and gets the chosen format's extension added, so a
+/// file's bytes always match its name.
+SaveTarget SaveTileTarget(const QString& typed, ImageFormat chosen);
+
 /// The file dialog's filter for the format: "jpg Files (*.jpg);;All Files (*)".
 QString SaveTileFilter(ImageFormat format);
 

@@ -16,6 +16,11 @@ int ControlPoint::Position() const {
     return MarkerTop + 2;
 }
 
+int DuplicatePosition(int pageTop) {
+    const int half = pageTop / 2;
+    return half < 5 ? 256 - half : half;
+}
+
 int NumberLabel(int index) {
     return index + 1 > 9 ? 0 : index + 1;
 }

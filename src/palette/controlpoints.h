@@ -79,6 +79,14 @@ private:
     int nextId = 1;
 };
 
+/// How far below the top of the texture settings page the strip starts: "Duplicate" measures
+/// a marker's top from the page's top.
+inline constexpr int PageStripTop = 59;
+
+/// The position "Duplicate" gives the copy of a point whose marker's top in the page is
+/// `pageTop`: half of it, truncated, wrapping to 256 − half when that is below 5.
+int DuplicatePosition(int pageTop);
+
 /// The label of the point at a list index: index + 1, or 0 where that would exceed 9.
 int NumberLabel(int index);
 

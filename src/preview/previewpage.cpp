@@ -1,9 +1,11 @@
 #include "preview/previewpage.h"
 
 #include "base/errors.h"
+#include "base/homepage.h"
 #include "presets/datafolder.h"
 #include "preview/backgroundimage.h"
 #include "preview/bodyattributes.h"
+#include "preview/fontnames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -55,7 +57,8 @@ QByteArray DemonstrationPage(const PreviewSettings& settings, const QString& bod
     page += "<" + bodyText.toUtf8() + ">" + LineEnd;
     page += "<BASEFONT SIZE=4>";
     if (hasFont)
-        page += "<FONT FACE=" + QuoteValue(settings.FontName).toUtf8() + ">" + LineEnd;
+        page +=
+            "<FONT FACE=" + QuoteValue(PlainFontFamily(settings.FontName)).toUtf8() + ">" + LineEnd;
     page += "<CENTER><h1>Mottler</h1>\r\n<h2>A test document</h2>\r\n";
     page += "<p>You may also need to refresh this window (usually Ctrl-R) to make it reflect "
             "changes you made to the texture in Mottler.";
@@ -67,8 +70,9 @@ QByteArray DemonstrationPage(const PreviewSettings& settings, const QString& bod
     page += "<p>If this is difficult to read you can use the contrast and brightness sliders to "
             "make it better.";
     page += "<hr width=50%>" + LoremIpsum() + "<hr width=50%>";
-    page += DateAndTime(now).toUtf8() +
-            "<p>This page was made by Mottler, the maker of seamless tiling backgrounds." + LineEnd;
+    page += DateAndTime(now).toUtf8() + "<p>This page was made by <A HREF=\"" +
+            QByteArray(HomePageUrl) + "\">Mottler</A>, the maker of seamless tiling backgrounds." +
+            LineEnd;
     if (hasFont)
         page += "</FONT>";
     page += "</BODY></HTML>";

@@ -175,8 +175,8 @@ void AviFile::WriteHeaders(const AviStreamInfo& info) {
     out.FourCc("movi");
     out.CloseAt(riff);
     if (!output.WriteAt(0, out.Bytes()))
-        throw MottlerError(QStringLiteral("Could not create the AVI file \"%1\": %2.")
-                               .arg(output.Path(), output.ErrorText()));
+        throw UserFileError(QStringLiteral("Could not create the AVI file \"%1\": %2.")
+                                .arg(output.Path(), output.ErrorText()));
     end = out.Size();
 }
 
@@ -197,7 +197,7 @@ void AviFile::AddFrame(const QImage& bitmap) {
                              IndexEntrySize * (FrameCount() + 1);
     if (projected > sizeLimit) {
         sizeLimitReached = true;
-        throw MottlerError(
+        throw UserFileError(
             QStringLiteral("The AVI file \"%1\" has reached 1 GB, the largest plain AVI file "
                            "many players can read.  It keeps the %2 frames written so far.")
                 .arg(output.Path())
@@ -208,8 +208,8 @@ void AviFile::AddFrame(const QImage& bitmap) {
     if (!output.WriteAt(at, chunk.data(), bytes)) {
         const QString reason = output.ErrorText();
         output.Truncate(at); // drop the partial chunk so that closing leaves a readable file
-        throw MottlerError(QStringLiteral("%1 to \"%2\": %3.")
-                               .arg(CouldNotAddFrameMessage, output.Path(), reason));
+        throw UserFileError(QStringLiteral("%1 to \"%2\": %3.")
+                                .arg(CouldNotAddFrameMessage, output.Path(), reason));
     }
     end = at + bytes;
     chunkOffsets.push_back(static_cast<std::uint32_t>(at - (moviListAt + ChunkHeaderSize)));
@@ -262,7 +262,7 @@ void AviFile::WriteIndexAndPatch() {
 void AviFile::FailToFinish() {
     const QString reason = output.ErrorText();
     output.Discard();
-    throw MottlerError(
+    throw UserFileError(
         QStringLiteral("Could not finish the AVI file \"%1\": %2.").arg(output.Path(), reason));
 }
 
@@ -277,7 +277,7 @@ std::unique_ptr<AviFile> CreateAviFile(const QString& path, const AviStreamInfo&
                                        const QImage& firstBitmap, qint64 sizeLimit) {
     const BitmapInfoHeader format = FillBitmapInfoHeader(firstBitmap);
     if (path.isEmpty())
-        throw MottlerError(
+        throw UserFileError(
             QStringLiteral("Could not create the AVI file \"\": no file name given."));
     // Nothing at `path` changes until the finished file replaces it; a failure here leaves no
     // temporary file behind either.
@@ -285,7 +285,7 @@ std::unique_ptr<AviFile> CreateAviFile(const QString& path, const AviStreamInfo&
     try {
         avi.reset(new AviFile(path, format, sizeLimit));
     } catch (const FileWriteError& error) {
-        throw MottlerError(
+        throw UserFileError(
             QStringLiteral("Could not create the AVI file \"%1\": %2.").arg(path, error.Reason()));
     }
     try {

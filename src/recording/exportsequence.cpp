@@ -10,9 +10,10 @@ namespace {
 std::vector<ExportEntry> RangeEntries(const ExportOptions& options, int frameCount) {
     int start = 0;
     int end = frameCount - 1;
+    // The boxes count frames from 1, as the user reads them, and include both ends.
     if (options.Range == FrameRange::Between) {
-        start = std::max(IntValue(options.StartText), 0);
-        end = std::min(IntValue(options.EndText), frameCount - 1);
+        start = std::max(IntValue(options.StartText) - 1, 0);
+        end = std::min(IntValue(options.EndText) - 1, frameCount - 1);
     }
     const qint64 step = std::max(IntValue(options.SkipText), 1);
     std::vector<ExportEntry> entries;

@@ -23,8 +23,8 @@ enum class LoopStyle {
 /// their texts: empty or non-numeric text reads as 0, as in every numeric box.
 struct ExportOptions {
     FrameRange Range = FrameRange::All;
-    QString StartText = QStringLiteral("1"); ///< "Between": first position (0-based)
-    QString EndText;                         ///< "Between": last position (0-based)
+    QString StartText = QStringLiteral("1"); ///< "Between": first frame, counted from 1
+    QString EndText;                         ///< "Between": last frame, counted from 1
     QString SkipText = QStringLiteral("1");  ///< every n-th frame; below 1 counts as 1
     bool Looping = false;
     LoopStyle Loop = LoopStyle::PingPong;
@@ -47,7 +47,8 @@ struct ExportEntry {
 
 /// The one frame sequence that drives the preview and every export format, from the options
 /// and the number of recorded frames:
-/// - range: All is 0 … count − 1; Between is max(Start, 0) … min(End, count − 1);
+/// - range: All is 0 … count − 1; Between is max(Start − 1, 0) … min(End − 1, count − 1),
+///   the frames Start to End counted from 1, both included;
 /// - every step-th position of the range from its start, step = max(Skip, 1);
 /// - looping with ping-pong appends the entries n − 2 down to 1 (nothing when n ≤ 2);
 /// - looping with blending: with b = the blend count limited to 0 … n / 2, entry n − b + k

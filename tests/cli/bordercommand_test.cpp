@@ -27,9 +27,9 @@ TEST(BorderCommandTest, APresetFromAFreshDataFolderWritesTheStrip) {
     EXPECT_EQ(image.pixel(0, 9), qRgb(0, 64, 128));
     EXPECT_EQ(image.pixel(27, 0), qRgb(61, 167, 186));
     EXPECT_EQ(image.pixel(28, 5), qRgb(61, 167, 186));
-    EXPECT_EQ(image.pixel(64, 0),
-              qRgb(219, 224, 225)); // the last two border columns are not copied
-    EXPECT_EQ(image.pixel(65, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(64, 0), qRgb(219, 224, 225));
+    EXPECT_EQ(image.pixel(66, 0), qRgb(228, 228, 228)); // the border reaches its own colour
+    EXPECT_EQ(image.pixel(67, 0), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(1024, 9), qRgb(255, 255, 255));
 }
 

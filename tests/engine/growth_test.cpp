@@ -252,6 +252,21 @@ TEST(GrowTexture, ObserverErrorIsReportedAsAnInternalError) {
     EXPECT_TRUE(observer.finished.empty());
 }
 
+TEST(GrowTexture, AFailureOfTheUsersFileIsShownAsItIsNotAsAnInternalError) {
+    struct FullFile : Recorder {
+        using Recorder::Recorder;
+        void RecordStep(int, bool) override { throw UserFileError("The file is full."); }
+    };
+    TextureEngine engine;
+    SeedNoise(engine, 4, 4, 3);
+    FullFile observer(engine);
+    RunParameters params = Fresh(10);
+    params.Record = true;
+    const RunResult result = GrowTexture(engine, params, observer);
+    EXPECT_EQ(result.Outcome, RunOutcome::InternalError);
+    EXPECT_EQ(result.Message, "The file is full.");
+}
+
 TEST(GrowTexture, FailingCleanUpReachesTheCallerAsAnError) {
     struct FailingCleanUp : Recorder {
         using Recorder::Recorder;

@@ -1,5 +1,6 @@
 #include "base/errors.h"
 #include "base/usersettings.h"
+#include "childprocess.h"
 #include "engine/random.h"
 #include "engine/seeding.h"
 #include "engine/texturesettings.h"
@@ -8,7 +9,10 @@
 
 #include <QSettings>
 #include <cstring>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace mottler;
 
@@ -141,6 +145,33 @@ TEST(SeedTexture, RectanglesOnlyWhenWhichShapeIsSixInTheSettings) {
             << "seed " << seed;
     }
     EXPECT_GT(compared, 3);
+}
+
+// The shapes picture is made beside the fields: with the address space a little above the
+// fields' need, a large texture's picture does not fit and the seeding must say so before it
+// changes anything.
+TEST(SeedTexture, AShapesPictureThatDoesNotFitIsRefusedAndChangesNothing) {
+    EXPECT_TRUE(test::InChildProcess([] {
+        TextureEngine engine;
+        engine.SetTextureSize(3000, 3000);
+        std::fill_n(engine.InitialA.Data(), engine.CellCount(), 1.5f);
+        engine.CurrentSeed = 77;
+        std::ifstream statm("/proc/self/statm");
+        rlim_t pages = 0;
+        statm >> pages;
+        const rlim_t size = pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+        const rlim_t room = rlim_t(40) << 20; // below the picture's 7 bytes a cell
+        const rlimit limit{size + room, size + room};
+        setrlimit(RLIMIT_AS, &limit);
+        SetRandomSeed(5);
+        try {
+            SeedTexture(engine, RandomShapes, ShapeTuning{});
+        } catch (const MottlerError& error) {
+            return error.Message() == NotEnoughMemoryMessage && engine.CurrentSeed == 77 &&
+                   engine.InitialA.Data()[engine.CellCount() - 1] == 1.5f;
+        }
+        return false;
+    }));
 }
 
 TEST(ImageToInitialFields, WhiteGivesTwelveBlackGivesZeroAndBIsNoise) {

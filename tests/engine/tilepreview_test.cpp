@@ -26,10 +26,14 @@ TilePreview Compose(const QImage& texture, QSize control, bool tile) {
 
 } // namespace
 
-TEST(ReducedCopySize, FitsTwiceTheLongerSideIntoThePreviewWidth) {
+// Both sides are scaled alike, so a square or tall texture keeps its shape, and a very thin
+// one keeps at least one pixel each way.
+TEST(ReducedCopySize, FitsTwiceTheLongerSideIntoThePreviewWidthKeepingTheAspect) {
     EXPECT_EQ(ReducedCopySize({400, 200}, DesignPreviewSize), QSize(348, 174));
-    EXPECT_EQ(ReducedCopySize({200, 400}, DesignPreviewSize), QSize(174, 453));
-    EXPECT_EQ(ReducedCopySize({600, 600}, DesignPreviewSize), QSize(348, 453));
+    EXPECT_EQ(ReducedCopySize({200, 400}, DesignPreviewSize), QSize(174, 348));
+    EXPECT_EQ(ReducedCopySize({3000, 3000}, DesignPreviewSize), QSize(348, 348));
+    EXPECT_EQ(ReducedCopySize({2000, 2}, DesignPreviewSize), QSize(348, 1));
+    EXPECT_EQ(ReducedCopySize({2, 2000}, DesignPreviewSize), QSize(1, 348));
     EXPECT_FALSE(NeedsReducedCopy({348, 453}, DesignPreviewSize));
     EXPECT_TRUE(NeedsReducedCopy({349, 100}, DesignPreviewSize));
     EXPECT_TRUE(NeedsReducedCopy({100, 454}, DesignPreviewSize));
@@ -71,7 +75,8 @@ TEST(ComposeTilePreview, ReducedCopyAveragesThePixelsUnderEachOfItsPixels) {
     texture.fill(QColor(10, 200, 30));
     texture.setPixel(2, 0, qRgb(255, 0, 0));
     const QImage marked = Compose(texture, DesignPreviewSize, true).Picture;
-    EXPECT_EQ(marked.pixel(1, 0), qRgb((3 * 10 + 255 + 2) / 4, (3 * 200 + 2) / 4, (3 * 30 + 2) / 4));
+    EXPECT_EQ(marked.pixel(1, 0),
+              qRgb((3 * 10 + 255 + 2) / 4, (3 * 200 + 2) / 4, (3 * 30 + 2) / 4));
     EXPECT_EQ(marked.pixel(0, 0), qRgb(10, 200, 30));
     EXPECT_EQ(marked.pixel(1, 261), marked.pixel(1, 0)); // the next tile down
 }

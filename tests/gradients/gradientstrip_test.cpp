@@ -87,7 +87,9 @@ TEST(GradientStripTest, TextureGradientTakesPaletteEntriesForGradientAndBorder) 
     EXPECT_EQ(ColumnColour(preview, 7), Red);
 }
 
-TEST(GradientStripTest, OutputCopiesGradientPlusBorderWidthColumnsOfTheStrip) {
+// The output shows every column the preview draws: 48 + 1 gradient columns and 4 + 1 border
+// columns, the last of them the border colour itself.
+TEST(GradientStripTest, OutputCopiesEveryGradientAndBorderColumnThePreviewDraws) {
     GradientSettings s = BlackToWhite("48");
     s.AddBorder = true;
     s.BorderWidth = "4";
@@ -95,12 +97,18 @@ TEST(GradientStripTest, OutputCopiesGradientPlusBorderWidthColumnsOfTheStrip) {
     const QImage preview = Drawn(s);
     const QImage image = MakeGradientImage(preview, s);
     ASSERT_EQ(image.size(), QSize(1025, 10));
-    for (int x = 0; x < 52; ++x)
+    for (int x = 0; x < 54; ++x)
         EXPECT_EQ(ColumnColour(image, x), PixelAt(preview, x, 0)) << x;
     EXPECT_EQ(ColumnColour(image, 49), White); // the border starts with the end colour again
     EXPECT_EQ(ColumnColour(image, 51), PackRgb(128, 128, 228));
-    for (int x = 52; x < 1025; ++x)
+    EXPECT_EQ(ColumnColour(image, 53), PackRgb(0, 0, 200));
+    for (int x = 54; x < 1025; ++x)
         ASSERT_EQ(ColumnColour(image, x), Red) << x;
+    // Without the border its width adds nothing, and the gradient's end colour is shown.
+    s.AddBorder = false;
+    const QImage plain = MakeGradientImage(Drawn(s), s);
+    EXPECT_EQ(ColumnColour(plain, 48), White);
+    EXPECT_EQ(ColumnColour(plain, 49), Red);
 }
 
 TEST(GradientStripTest, OutputBeyondTheStripExtendsItsColumnsDownAndTheBackgroundRight) {

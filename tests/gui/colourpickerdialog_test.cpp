@@ -209,6 +209,39 @@ TEST_F(ColourPickerDialogTest, SpectrumFindsWhiteAndCtrlArrowUsesTheStoredStep) 
     EXPECT_FALSE(shownAgain.pnlSpectrum->isHidden());
 }
 
+TEST_F(ColourPickerDialogTest, ArrowKeysMoveTheSpectrumPickWhereverTheFocusIs) {
+    ColourPickerDialog dialog(nullptr);
+    dialog.SetCurrentColour(White);
+    dialog.show();
+    EXPECT_EQ(dialog.btnMoreColor->text(), ">>");
+    dialog.btnMoreColor->click();
+    EXPECT_EQ(dialog.btnMoreColor->text(), "<<") << "the button says it folds the panel away";
+    ASSERT_EQ(dialog.pnlSpectrum->Pick(), QPoint(90, 195));
+    int down = 0;
+    for (QWidget* focus : std::initializer_list<QWidget*>{
+             dialog.btnOK, dialog.cmbSort, dialog.grid1, dialog.btnFind, dialog.cmbSchemes}) {
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Down);
+        ++down;
+        EXPECT_EQ(dialog.pnlSpectrum->Pick(), QPoint(90, 195 + down))
+            << focus->objectName().toStdString();
+    }
+    dialog.btnMoreColor->click();
+    EXPECT_EQ(dialog.btnMoreColor->text(), ">>");
+}
+
+TEST_F(ColourPickerDialogTest, APaletteThatFailsAtStartShowsTheWebSafeOneInListAndGrid) {
+    const QString bad = WriteFile("bad.gif", QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00", 13));
+    PickerSettings::Open().setValue("InitialDir", QFileInfo(bad).absolutePath());
+    PickerSettings::Open().setValue("Last File", "bad.gif");
+    ColourPickerDialog dialog(nullptr);
+    EXPECT_EQ(messages, QStringList{GifPaletteErrorText()});
+    EXPECT_EQ(dialog.cmbPal->currentText(), "websafe.pal");
+    EXPECT_EQ(dialog.grid1->CellColour(0, 0), White);
+    EXPECT_EQ(dialog.grid1->CellColour(11, 13), 0) << "entry 215 of the web-safe palette";
+    EXPECT_EQ(dialog.grid1->CellColour(4, 0), PackRgb(255, 255, 51));
+}
+
 TEST_F(ColourPickerDialogTest, SamplingWithoutAReadableScreenSaysSoAndKeepsTheColour) {
     if (ReadScreenPixel(QPoint(0, 0)))
         GTEST_SKIP() << "this display can be read";

@@ -77,8 +77,9 @@ TEST_F(ExportAnimationTest, TheSaveRecordingButtonOpensTheWindowWithItsDefaults)
         EXPECT_EQ(d->windowTitle(), "Export Animation");
         EXPECT_EQ(QStringList({d->txtStart->text(), d->txtEnd->text(), d->txtSkip->text(),
                                d->txtBlendFrameCount->text(), d->lblLength->text()}),
-                  QStringList({"1", "10", "1", "5", "10 Frames"}));
+                  QStringList({"1", "10", "", "5", "10 Frames"}));
         EXPECT_TRUE(d->rbAll->isChecked() && d->rbSaveGIF->isChecked());
+        EXPECT_FALSE(d->rbPingPong->isChecked() || d->rbBlendFrames->isChecked());
         EXPECT_TRUE(d->chkTransparent->isEnabled());
         EXPECT_FALSE(d->txtStart->isEnabled() || d->rbPingPong->isEnabled() ||
                      d->scpTransparentColour->isEnabled() || d->chkLooping->isChecked());
@@ -116,20 +117,42 @@ TEST_F(ExportAnimationTest, ClosingStoresTheOptionsAndTheNextOpeningShowsThem) {
     EXPECT_TRUE(dialog->txtStart->isEnabled());
     EXPECT_TRUE(dialog->rbSaveAVI->isChecked());
     EXPECT_FALSE(dialog->chkTransparent->isEnabled()) << "transparency is for GIF only";
-    EXPECT_EQ(dialog->lblLength->text(), "4 Frames"); // 3, 5, 7, 9
+    EXPECT_EQ(dialog->lblLength->text(), "4 Frames"); // frames 3, 5, 7, 9 counted from 1
+}
+
+TEST_F(ExportAnimationTest, PingPongIsRestoredOnlyWhenItWasStoredOn) {
+    {
+        const auto dialog = Open();
+        dialog->chkLooping->setChecked(true);
+        Click(dialog->rbBlendFrames);
+        Click(dialog->btnClose);
+    }
+    EXPECT_FALSE(UserSettings::ReadBool("Export/Ping Pong", true));
+    {
+        const auto dialog = Open();
+        EXPECT_FALSE(dialog->rbPingPong->isChecked() || dialog->rbBlendFrames->isChecked());
+        dialog->chkLooping->setChecked(true);
+        Click(dialog->rbPingPong);
+        Click(dialog->btnClose);
+    }
+    const auto dialog = Open();
+    EXPECT_TRUE(dialog->rbPingPong->isChecked());
 }
 
 TEST_F(ExportAnimationTest, ThePreviewLoopsThroughTheSequenceAndTheLengthFollowsTheOptions) {
     const auto dialog = Open();
     dialog->txtSkip->setText("3");
-    Click(dialog->chkLooping); // ping-pong: 0, 3, 6, 9, 6, 3
+    Click(dialog->chkLooping);
+    EXPECT_EQ(dialog->lblLength->text(), "4 Frames") << "no loop style chosen yet";
+    Click(dialog->rbPingPong); // 0, 3, 6, 9, 6, 3
     EXPECT_EQ(dialog->lblLength->text(), "6 Frames");
     QStringList shown{dialog->lblFrameNumber->text()}; // the first entry shows at once
     for (int tick = 0; tick < 7; ++tick) {
         dialog->tmrShowTimer();
         shown << dialog->lblFrameNumber->text();
     }
-    EXPECT_EQ(shown, QStringList({"0", "3", "6", "9", "6", "3", "0", "3"}));
+    // Frames are numbered from 1, as the range boxes count them.
+    EXPECT_EQ(shown, QStringList({"1", "4", "7", "10", "7", "4", "1", "4"}));
     EXPECT_FALSE(dialog->img->pixmap().isNull());
 
     Click(dialog->rbBlendFrames); // the first of 0, 3, 6, 9 fades into the end

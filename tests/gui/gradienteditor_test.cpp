@@ -4,6 +4,7 @@
 #include "palette/ui/gradienteditor.h"
 #include "palette/ui/imagewidget.h"
 #include "palette/ui/trianglemarker.h"
+#include "picker/ui/colourpickerdialog.h"
 #include "widgets/ui/numericedit.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QToolButton>
 
 namespace mottler::test {
@@ -96,13 +98,58 @@ TEST_F(GradientEditorTest, DeletingTheSecondPointSelectsTheStartPoint) {
     EXPECT_FALSE(E().DeleteButton()->isEnabled());
 }
 
-TEST_F(GradientEditorTest, DuplicatingAMarkerNearTheTopPutsTheCopyNearTheBottom) {
-    TriangleMarker* marker = E().Marker(AddMiddlePoint(100, PackRgb(9, 8, 7)));
-    marker->move(marker->x(), 8);
-    E().MarkerMenu()->actions().first()->trigger(); // "&Duplicate"
-    EXPECT_EQ(Points().Count(), 4);
-    EXPECT_EQ(Points().Active()->Position(), 252);
+TEST_F(GradientEditorTest, DuplicatePlacesTheCopyAtHalfTheMarkersTopInThePage) {
+    QAction* duplicate = E().MarkerMenu()->actions().first(); // "&Duplicate"
+    E().SelectControlPoint(Points().Points().front().Id);
+    duplicate->trigger();
+    EXPECT_EQ(Points().Active()->Position(), 29) << "the start marker's top 58, halved";
+    AddMiddlePoint(100, PackRgb(9, 8, 7));
+    duplicate->trigger();
+    EXPECT_EQ(Points().Count(), 5);
+    EXPECT_EQ(Points().Active()->Position(), 78);
     EXPECT_EQ(Points().Active()->Colour, PackRgb(9, 8, 7));
+}
+
+TEST_F(GradientEditorTest, TheRightButtonNeitherAddsAPointNorOpensThePicker) {
+    const QPoint row(4, 100);
+    QMouseEvent rightDouble(QEvent::MouseButtonDblClick, row, E().GradientStrip()->mapToGlobal(row),
+                            Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(E().GradientStrip(), &rightDouble);
+    EXPECT_EQ(Points().Count(), 2);
+
+    auto* panel = W().findChild<QFrame*>("pnlActiveGPColour");
+    ASSERT_NE(panel, nullptr);
+    int opened = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* picker = qobject_cast<ColourPickerDialog*>(QApplication::activeModalWidget())) {
+            ++opened;
+            picker->reject();
+        }
+    });
+    closer.start(5);
+    QTest::mouseClick(panel, Qt::RightButton);
+    EXPECT_EQ(opened, 0);
+    QTest::mouseClick(panel, Qt::LeftButton);
+    EXPECT_EQ(opened, 1);
+}
+
+TEST_F(GradientEditorTest, ThePickerOpensWithThePanelsColour) {
+    AddMiddlePoint(100, PackRgb(200, 10, 10));
+    // Dragging off the spectrum's left edge shows black in the panel, the point keeps its red.
+    DragTo(E().Spectrum(), QPoint(-3, 20));
+    ASSERT_EQ(Points().Active()->Colour, PackRgb(200, 10, 10));
+    PackedColour initial = 1;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* picker = qobject_cast<ColourPickerDialog*>(QApplication::activeModalWidget())) {
+            initial = picker->CurrentColour();
+            picker->reject();
+        }
+    });
+    closer.start(5);
+    E().PickButton()->click();
+    EXPECT_EQ(initial, PackRgb(0, 0, 0));
 }
 
 TEST_F(GradientEditorTest, ContrastPointerMapsItsMiddleOntoTheStripAndRecoloursTheTexture) {

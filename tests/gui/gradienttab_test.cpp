@@ -189,6 +189,22 @@ TEST_F(GradientTabTest, SavedPresetIsFoundAgainByANewWindow) {
     EXPECT_EQ(W().Document().CurrentImage(), saved);
 }
 
+TEST_F(GradientTabTest, SavingUnderAListedNameAsksBeforeReplacingIt) {
+    EnterTab();
+    Choose("Indian Sunset");
+    const QByteArray before = ReadBytes(ProgramGradientFile());
+    G().txtGradientWidth->setText("30");
+    const auto save = [this] { G().btnSaveGradient->click(); };
+    EXPECT_EQ(
+        AnsweringDialogs({"Indian Sunset", "No", ""}, save),
+        QStringList({"prompt: Indian Sunset", "question: Replace the gradient \"Indian Sunset\"?",
+                     "prompt: Indian Sunset"}));
+    EXPECT_EQ(ReadBytes(ProgramGradientFile()), before) << "No, then Cancel: nothing saved";
+    EXPECT_EQ(AnsweringDialogs({"Indian Sunset", "Yes"}, save).size(), 2);
+    EXPECT_NE(ReadBytes(ProgramGradientFile()), before);
+    EXPECT_EQ(G().cmbGradients->findText("Indian Sunset"), G().cmbGradients->currentIndex());
+}
+
 TEST_F(GradientTabTest, ThePresetsImageIsTheOneMottlerCliBorderWrites) {
     EnterTab();
     Choose("Sea And The Sky");

@@ -129,6 +129,9 @@ TEST_F(ImageOutputTest, TheFullSizeViewNamesTheRecordedFrameOnlyUntilItIsHidden)
     EXPECT_EQ(view.Picture(), Engine().TextureBitmap);
     Click(W().Recording().btnBack);
     EXPECT_TRUE(view.windowTitle().endsWith(" Frame 1"));
+    W().RenderDisplayField(); // a recolour while frame 1 stays on show
+    EXPECT_TRUE(view.windowTitle().endsWith(" Frame 1")) << view.windowTitle().toStdString();
+    EXPECT_EQ(view.Picture(), Engine().TextureBitmap);
     QTest::mouseClick(&view, Qt::LeftButton);
     EXPECT_FALSE(view.isVisible());
     W().imgTextureDblClick();

@@ -15,14 +15,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QInputDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTimer>
 #include <QToolButton>
 
 namespace mottler::test {
@@ -45,27 +42,9 @@ protected:
         W().LoadPresetNames();
     }
 
-    // Answers the dialogs of one "Save this pattern", in order: a name for the name prompt
-    // (an empty one cancels it), "Yes" or "No" for a question. Keeps what each one showed.
+    // Answers the dialogs of one "Save this pattern" (see AnsweringDialogs).
     QStringList SaveAnswering(QStringList answers) {
-        QStringList shown;
-        QTimer script;
-        QObject::connect(&script, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* prompt = qobject_cast<QInputDialog*>(modal)) {
-                shown.append("prompt: " + prompt->textValue());
-                const QString name = answers.isEmpty() ? QString() : answers.takeFirst();
-                prompt->setTextValue(name);
-                name.isEmpty() ? prompt->reject() : prompt->accept();
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                shown.append("question: " + box->text());
-                const bool yes = !answers.isEmpty() && answers.takeFirst() == "Yes";
-                box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
-            }
-        });
-        script.start(5);
-        W().btnSavePresetClick();
-        return shown;
+        return AnsweringDialogs(std::move(answers), [this] { W().btnSavePresetClick(); });
     }
 
     QString SavedSeed(const QString& name) {

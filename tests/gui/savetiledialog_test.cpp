@@ -122,6 +122,25 @@ TEST(SaveTileDialog, SaveWritesTheChosenFileAndRemembersOnlyAConfirmedFolder) {
     EXPECT_EQ(UserSettings::ReadString("Save Dir"), TestHome() + "/tiles/");
 }
 
+TEST(SaveTileDialog, ATypedExtensionSelectsItsFormatAndAMissingOneIsAdded) {
+    QImage texture = Pattern(60, 40);
+    SaveTileDialog dialog(nullptr, texture);
+    QString answer = TestHome() + "/tile.png";
+    dialog.SetFileDialogRunner([&](const FileDialogRequest&) { return answer; });
+    dialog.btnSave->click();
+    EXPECT_TRUE(dialog.rbPNG->isChecked());
+    EXPECT_TRUE(dialog.chkMirror->isEnabled()) << "the options follow the selected format";
+    EXPECT_TRUE(dialog.Work().Path.endsWith("/workpic.png"));
+    EXPECT_EQ(QImage(answer, "PNG").size(), QSize(60, 40)) << "PNG bytes under .png";
+
+    dialog.rbJpeg->click();
+    answer = TestHome() + "/plain";
+    dialog.btnSave->click();
+    EXPECT_FALSE(QFileInfo::exists(answer));
+    EXPECT_EQ(QImage(answer + ".jpg", "JPEG").size(), QSize(60, 40));
+    EXPECT_TRUE(dialog.rbJpeg->isChecked());
+}
+
 TEST(SaveTileDialog, AGradientStripIsSavedAsTheGifOfItsOutputImage) {
     QImage texture = Pattern(100, 50);
     GradientStripImage strip{Pattern(400, 200), GradientSettings{}};
@@ -142,6 +161,18 @@ TEST(SaveTileDialog, AGradientStripIsSavedAsTheGifOfItsOutputImage) {
     const QImage saved(path, "GIF");
     EXPECT_EQ(saved.size(), QSize(300, 10));
     EXPECT_EQ(texture, Pattern(100, 50)) << "the texture is not touched";
+}
+
+TEST(SaveTileDialog, GradientModeShowsTheOutputSizeAndAVisibleStrip) {
+    QImage texture = Pattern(100, 100);
+    GradientStripImage strip{Pattern(257, 1), GradientSettings{}};
+    SaveTileDialog dialog(nullptr, texture, strip);
+    EXPECT_EQ(dialog.txtWidth->text(), "1025");
+    EXPECT_EQ(dialog.txtHeight->text(), "10");
+    const QImage shown = dialog.imgImage->pixmap().toImage();
+    EXPECT_EQ(shown.width(), 48 + 30) << "the gradient and a margin of background";
+    EXPECT_GE(dialog.imgImage->height(), 100) << "the one-row strip is stretched down";
+    EXPECT_EQ(shown.pixel(5, shown.height() - 1), strip.Strip.pixel(5, 0));
 }
 
 } // namespace

@@ -66,6 +66,26 @@ TEST_F(WebPreviewTest, ShowingThePageFillsEmptyPickersAndSwapsTheSaveItemForTheS
     EXPECT_FALSE((&W().Recording())->isHidden());
 }
 
+TEST_F(WebPreviewTest, TheFontListHoldsPlainFamilyNamesEachOnce) {
+    QComboBox* fonts = T().cmbFonts;
+    ASSERT_GT(fonts->count(), 0);
+    QStringList names;
+    for (int i = 0; i < fonts->count(); ++i)
+        names << fonts->itemText(i);
+    for (const QString& name : names)
+        EXPECT_FALSE(name.contains('[')) << name.toStdString();
+    EXPECT_EQ(names.removeDuplicates(), 0);
+}
+
+TEST_F(WebPreviewTest, ChangingAColourRefillsAnEmptiedBoxWithItsDefault) {
+    ShowTab();
+    T().scpText->SetText("");
+    EXPECT_TRUE(T().scpText->Text().isEmpty()) << "the box being emptied stays empty";
+    T().scpLink->SetText("123456");
+    EXPECT_EQ(T().scpText->HtmlCode(), "000000");
+    EXPECT_EQ(W().TextColours().Colours()[0], QColor(0, 0, 0));
+}
+
 TEST_F(WebPreviewTest, ColourCodesGoToTheClipboard) {
     ShowTab();
     T().btnCopyToClipboard->click();

@@ -1,5 +1,5 @@
-#include "output/fullsizeview.h"
 #include "base/usersettings.h"
+#include "output/fullsizeview.h"
 
 #include <gtest/gtest.h>
 
@@ -27,14 +27,17 @@ QImage PaintedClient(const QImage& tile, QSize client) {
 
 } // namespace
 
-TEST(FullSizeView, CaptionCountsWholeTilesAndAddsTheHintAndFrame) {
+TEST(FullSizeView, CaptionCountsWholeTilesAtLeastOneAndAddsTheHintAndFrame) {
     const QSize tile(100, 100);
     EXPECT_EQ(FullSizeCaption({tile, {450, 320}, 0, 0}), "4 by 3 tiles");
     EXPECT_EQ(FullSizeCaption({tile, {450, 320}, 3, 0}),
               "4 by 3 tiles (Right-click for original image)");
     EXPECT_EQ(FullSizeCaption({tile, {450, 320}, 1, 12}),
               "4 by 3 tiles (Right-click for original image) Frame 12");
-    EXPECT_EQ(FullSizeCaption({tile, {60, 320}, 0, 4}), "0 by 3 tiles Frame 4");
+    // A tile wider or taller than the window is still one tile on show.
+    EXPECT_EQ(FullSizeCaption({tile, {60, 320}, 0, 4}), "1 by 3 tiles Frame 4");
+    EXPECT_EQ(FullSizeCaption({{3000, 3000}, {1920, 1080}, 0, 0}), "1 by 1 tiles");
+    EXPECT_EQ(FullSizeCaption({{2001, 1}, {1920, 1080}, 0, 0}), "1 by 1080 tiles");
     EXPECT_EQ(FullSizeCaption({QSize(0, 0), {450, 320}, 1, 4}), QString());
 }
 

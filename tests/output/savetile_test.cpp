@@ -1,5 +1,5 @@
-#include "filebytes.h"
 #include "base/bmpfile.h"
+#include "filebytes.h"
 #include "output/jpegfile.h"
 #include "output/quarterturn.h"
 #include "output/savetile.h"
@@ -49,6 +49,20 @@ TEST(SaveTile, SaveEncodesTheCurrentChoicesNotAStaleWorkFile) {
     const QString target = folder + "/saved.jpg";
     SaveTile(texture, {ImageFormat::Jpeg, 20, false}, target);
     EXPECT_EQ(test::ReadBytes(target), EncodeJpeg(texture, 20));
+}
+
+TEST(SaveTile, ATypedKnownExtensionPicksTheFormatAndAnyOtherNameGetsTheChosenOne) {
+    EXPECT_EQ(SaveTileTarget("/t/tile.PNG", ImageFormat::Jpeg).Format, ImageFormat::Png);
+    EXPECT_EQ(SaveTileTarget("/t/tile.jpeg", ImageFormat::Bmp).Path, "/t/tile.jpeg");
+    EXPECT_EQ(SaveTileTarget("/t/tile.jpeg", ImageFormat::Bmp).Format, ImageFormat::Jpeg);
+    for (const auto& [typed, path] : {std::pair<QString, QString>{"/t/tile", "/t/tile.gif"},
+                                      {"/t/tile.", "/t/tile.gif"},
+                                      {"/t/tile.txt", "/t/tile.txt.gif"},
+                                      {"/t.d/tile", "/t.d/tile.gif"}}) {
+        const SaveTarget target = SaveTileTarget(typed, ImageFormat::Gif);
+        EXPECT_EQ(target.Path, path);
+        EXPECT_EQ(target.Format, ImageFormat::Gif);
+    }
 }
 
 TEST(QuarterTurn, TurnsMapPixelsAndFourTurnsGiveBackTheImage) {

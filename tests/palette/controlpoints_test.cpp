@@ -55,3 +55,9 @@ TEST(ControlPointList, OnlyMiddleMarkersMoveAndWithinTheStrip) {
     EXPECT_EQ(list.Find(middle)->Position(), 254);
     EXPECT_EQ(list.MoveMarker(list.Points()[0].Id, 50), -1);
 }
+
+TEST(ControlPointList, DuplicateHalvesTheMarkersTopInThePageAndWrapsNearTheTop) {
+    EXPECT_EQ(DuplicatePosition(PageStripTop + ControlPointList::StartMarkerTop), 29);
+    EXPECT_EQ(DuplicatePosition(PageStripTop + 98), 78); // a middle point at 100
+    EXPECT_EQ(DuplicatePosition(8), 252);
+}

@@ -1,4 +1,5 @@
 #include "base/errors.h"
+#include "base/homepage.h"
 #include "filebytes.h"
 #include "output/jpegfile.h"
 #include "presets/datafolder.h"
@@ -76,8 +77,8 @@ TEST_F(PreviewPageTest, DemonstrationPageWithTheDefaultColoursIsExact) {
         body +
         "</font></blockquote>\r\n<p>If this is difficult to read you can use the contrast and "
         "brightness sliders to make it better.<hr width=50%>Lorem <b>ipsum</b>\n<hr width=50%>" +
-        when +
-        "<p>This page was made by Mottler, the maker of seamless tiling backgrounds.\r\n"
+        when + "<p>This page was made by <A HREF=\"" + QByteArray(HomePageUrl) +
+        "\">Mottler</A>, the maker of seamless tiling backgrounds.\r\n"
         "</BODY></HTML>";
     EXPECT_EQ(page, expected);
 }
@@ -100,6 +101,8 @@ TEST_F(PreviewPageTest, AFontNameIsQuotedOnceAndClosedBeforeTheBodyEnds) {
     EXPECT_TRUE(page.endsWith("</FONT></BODY></HTML>"));
     settings.FontName = "\"DejaVu Sans\"";
     EXPECT_TRUE(DemoPage(settings).contains("<FONT FACE=\"DejaVu Sans\">\r\n"));
+    settings.FontName = "Nimbus Sans [urw]"; // a browser knows no foundry in brackets
+    EXPECT_TRUE(DemoPage(settings).contains("<FONT FACE=\"Nimbus Sans\">\r\n"));
     const QByteArray plain = DemoPage({}); // neither a font nor a colour
     EXPECT_FALSE(plain.contains("<FONT") || plain.contains("</FONT>"));
     EXPECT_EQ(BodyTagOf(plain), "<BODY BACKGROUND=\"backgrnd.jpg\">");

@@ -128,6 +128,7 @@ TEST(AviWriter, StopsBeforeTheSizeLimitWithAFinishedFileOfTheFramesSoFar) {
         const QString error = test::ErrorText([&] { AddAviFrame(bitmap, *avi); });
         EXPECT_TRUE(error.contains("1 GB")) << error.toStdString();
         EXPECT_TRUE(error.contains("the 3 frames written so far"));
+        EXPECT_THROW(AddAviFrame(bitmap, *avi), UserFileError) << "the user's file, not a fault";
     } // destroyed without Close: the destructor finishes the file
 
     const test::ProbedVideo video = test::ProbeVideo(path);

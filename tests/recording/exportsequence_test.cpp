@@ -43,24 +43,30 @@ TEST(BuildFrameSequence, SkipZeroEmptyNegativeOrTextTakesEveryFrame) {
     }
 }
 
-TEST(BuildFrameSequence, BetweenTakesZeroBasedPositionsClampedToTheFrames) {
-    EXPECT_THAT(Frames(Between("3", "100"), 10), ElementsAre(3, 4, 5, 6, 7, 8, 9));
-    // The defaults, Start 1 and End = the count, give the second frame to the last.
-    EXPECT_THAT(Frames(Between("1", "5"), 5), ElementsAre(1, 2, 3, 4));
-    EXPECT_THAT(Frames(Between("", "x"), 5), ElementsAre(0));
-    EXPECT_THAT(Frames(Between("-4", "1"), 5), ElementsAre(0, 1));
+// The boxes hold frame numbers as the user counts them, from 1, and both ends are included.
+TEST(BuildFrameSequence, BetweenTakesFrameNumbersFromOneBothEndsIncluded) {
+    EXPECT_THAT(Frames(Between("4", "100"), 10), ElementsAre(3, 4, 5, 6, 7, 8, 9));
+    // The defaults, Start 1 and End = the count, give every frame, as "All" does.
+    EXPECT_THAT(Frames(Between("1", "5"), 5), ElementsAre(0, 1, 2, 3, 4));
+    ExportOptions everySecond = Between("1", "31");
+    everySecond.SkipText = "2";
+    ExportOptions all;
+    all.SkipText = "2";
+    EXPECT_EQ(BuildFrameSequence(everySecond, 31), BuildFrameSequence(all, 31));
+    EXPECT_THAT(Frames(Between("", "x"), 5), ElementsAre());
+    EXPECT_THAT(Frames(Between("-4", "1"), 5), ElementsAre(0));
     EXPECT_THAT(Frames(Between("6", "9"), 5), ElementsAre());
     EXPECT_THAT(Frames(Between("3", "2"), 5), ElementsAre());
     EXPECT_THAT(Frames(ExportOptions{}, 0), ElementsAre());
 }
 
 TEST(BuildFrameSequence, PingPongOverOneOrTwoEntriesAddsNothing) {
-    ExportOptions options = Between("2", "3");
+    ExportOptions options = Between("3", "4");
     options.Looping = true;
     EXPECT_THAT(Frames(options, 10), ElementsAre(2, 3));
-    options.EndText = "2";
+    options.EndText = "3";
     EXPECT_THAT(Frames(options, 10), ElementsAre(2));
-    options.EndText = "4";
+    options.EndText = "5";
     EXPECT_THAT(Frames(options, 10), ElementsAre(2, 3, 4, 3));
 }
 

@@ -3,6 +3,7 @@
 #include "widgets/ui/numericedit.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,6 +19,27 @@ MessageBoxCatcher::MessageBoxCatcher() {
         }
     });
     timer.start(5);
+}
+
+QStringList AnsweringDialogs(QStringList answers, const std::function<void()>& action) {
+    QStringList shown;
+    QTimer script;
+    QObject::connect(&script, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* prompt = qobject_cast<QInputDialog*>(modal)) {
+            shown.append("prompt: " + prompt->textValue());
+            const QString name = answers.isEmpty() ? QString() : answers.takeFirst();
+            prompt->setTextValue(name);
+            name.isEmpty() ? prompt->reject() : prompt->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            shown.append("question: " + box->text());
+            const bool yes = !answers.isEmpty() && answers.takeFirst() == "Yes";
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        }
+    });
+    script.start(5);
+    action();
+    return shown;
 }
 
 void MainWindowTest::SetUp() {

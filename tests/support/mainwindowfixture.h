@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -27,6 +28,11 @@ public:
 private:
     QTimer timer;
 };
+
+/// Runs `action` and answers the dialogs it opens, in order: a name for a name prompt (an
+/// empty one cancels it), "Yes" or "No" for a question. Returns what each one showed
+/// ("prompt: " and the text offered, "question: " and the question).
+QStringList AnsweringDialogs(QStringList answers, const std::function<void()>& action);
 
 /// A main window created as at start-up, with helpers to drive its real controls.
 class MainWindowTest : public ::testing::Test {

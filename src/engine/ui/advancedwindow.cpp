@@ -72,6 +72,10 @@ AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     btnRestoreDefaults = new QPushButton("Restore Defaults", this);
     btnGo = new QPushButton("&Go", this);
     btnClose = new QPushButton("&Close", this);
+    // A dialog's buttons take Enter by default; here Enter in a box must not throw away
+    // what was typed (Restore Defaults) or regrow (Go), so no button takes it.
+    for (QPushButton* button : {btnRestoreDefaults, btnGo, btnClose})
+        button->setAutoDefault(false);
     buttons->addWidget(btnRestoreDefaults);
     buttons->addWidget(btnGo);
     buttons->addWidget(btnClose);

@@ -9,6 +9,7 @@
 #include "widgets/ui/layoutparts.h"
 #include "widgets/ui/messages.h"
 #include "widgets/ui/numericedit.h"
+#include "widgets/ui/presetnameprompt.h"
 #include "widgets/ui/updown.h"
 
 #include <QCheckBox>
@@ -16,7 +17,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -277,13 +277,10 @@ void GradientPage::LoadGradient(const QString& name) {
         ShowError(this, loaded.Error);
 }
 
-// Cancel leaves the presets alone (it never saves under the name shown).
+// Cancel leaves the presets alone; a listed name is replaced only when the user agrees.
 void GradientPage::btnSaveGradientClick() {
-    bool ok = false;
-    const QString name = QInputDialog::getText(this, "New Gradient Name",
-                                               "Please enter a name for your new gradient",
-                                               QLineEdit::Normal, cmbGradients->currentText(), &ok);
-    if (!ok || name.isEmpty() || !gradientFile)
+    const QString name = AskPresetName(this, cmbGradients, GradientPresetNameTexts);
+    if (name.isEmpty() || !gradientFile)
         return;
     try {
         ShowPresetNames(SaveGradient(*gradientFile, name, doc->FadingBorder()));

@@ -100,10 +100,9 @@ void ExportAnimationDialog::LoadSettings() {
     LoadBool(rbAll, "All", true);
     LoadBool(rbBetween, "Between", false);
     txtStart->setText(UserSettings::ReadString(Stored("Start Frame"), "1"));
-    txtSkip->setText(UserSettings::ReadString(Stored("Skip"), "1"));
-    // One of the two loop styles is always chosen: ping-pong unless it was left off last time.
-    const bool pingPong = UserSettings::ReadBool(Stored("Ping Pong"), true);
-    (pingPong ? rbPingPong : rbBlendFrames)->setChecked(true);
+    txtSkip->setText(UserSettings::ReadString(Stored("Skip")));
+    // Only ping-pong is stored: stored off, no loop style is chosen until the user picks one.
+    LoadBool(rbPingPong, "Ping Pong", false);
 }
 
 void ExportAnimationDialog::SaveSettings() const {
@@ -126,7 +125,9 @@ ExportOptions ExportAnimationDialog::Options() const {
     options.StartText = txtStart->text();
     options.EndText = txtEnd->text();
     options.SkipText = txtSkip->text();
-    options.Looping = chkLooping->isChecked();
+    // Looping without a chosen style plays the sequence once, as without looping.
+    options.Looping =
+        chkLooping->isChecked() && (rbPingPong->isChecked() || rbBlendFrames->isChecked());
     options.Loop = rbBlendFrames->isChecked() ? LoopStyle::BlendFrames : LoopStyle::PingPong;
     options.BlendCountText = txtBlendFrameCount->text();
     options.Format = rbSaveAVI->isChecked()   ? AnimationFormat::Avi
@@ -177,7 +178,7 @@ void ExportAnimationDialog::tmrShowTimer() {
         return;
     }
     img->setPixmap(QPixmap::fromImage(ExportEntryBitmap(frames, palette, entry)));
-    lblFrameNumber->setText(QString::number(entry.Frame));
+    lblFrameNumber->setText(QString::number(entry.Frame + 1)); // counted as the range boxes count
     previewPosition = (previewPosition + 1) % static_cast<int>(sequence.size());
 }
 

@@ -104,7 +104,6 @@ QGroupBox* ExportAnimationDialog::BuildLoopingGroup(QGroupBox* parent) {
     fraLooping = Named(new QGroupBox(parent), "fraLooping");
     auto* inGroup = new QVBoxLayout(fraLooping);
     rbPingPong = Named(new QRadioButton("Ping Pong all frames", fraLooping), "rbPingPong");
-    rbPingPong->setChecked(true);
     rbBlendFrames =
         Named(new QRadioButton("Blend first/last \"n\" frames", fraLooping), "rbBlendFrames");
     txtBlendFrameCount = NumberBox(fraLooping, "txtBlendFrameCount", 4);

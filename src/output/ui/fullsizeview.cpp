@@ -22,9 +22,9 @@ FullSizeView::FullSizeView(QWidget* parent, std::function<int()> typeIndex)
     resize(193, 198);
 }
 
-void FullSizeView::ShowFullSize(const QImage& shown) {
+void FullSizeView::ShowFullSize(const QImage& shown, int frame) {
     CopyImage(shown, picture);
-    frameNumber = 0;
+    frameNumber = frame;
     showsInitial = false;
     UpdateCaption();
     update();

@@ -17,10 +17,10 @@ public:
     /// picture on a right click.
     FullSizeView(QWidget* parent, std::function<int()> textureTypeIndex);
 
-    /// Takes a copy of the picture, shows it and forgets the frame number and the
-    /// initial-picture state. Only the first showing sizes the window (to two tiles each
-    /// way, within the screen).
-    void ShowFullSize(const QImage& picture);
+    /// Takes a copy of the picture, shows it with the recorded frame it is (0: none) and
+    /// forgets the initial-picture state. Only the first showing sizes the window (to two
+    /// tiles each way, within the screen).
+    void ShowFullSize(const QImage& picture, int frame = 0);
     /// The recorded frame on show (0: none).
     void SetFrameNumber(int number);
     int FrameNumber() const { return frameNumber; }

@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -52,6 +53,17 @@ QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
     return label;
+}
+
+// The strip may be a single row: its first columns are stretched down into a band the
+// preview's height, and columns past the strip's end take its last (background) colour.
+QImage GradientBand(const QImage& strip, int width) {
+    QImage band(width, PlainPreviewSide, QImage::Format_RGB32);
+    band.fill(strip.isNull() ? QColor(Qt::white) : strip.pixelColor(strip.width() - 1, 0));
+    const int drawn = std::min(width, strip.width());
+    QPainter(&band).drawImage(QRect(0, 0, drawn, band.height()), strip,
+                              QRect(0, 0, drawn, std::min(strip.height(), MirrorPreviewSide)));
+    return band;
 }
 
 } // namespace
@@ -214,13 +226,13 @@ void SaveTileDialog::EnterGradientMode() {
         hidden->hide();
     rbGIF->setChecked(true);
     const GradientSettings& settings = gradient->Settings;
+    // The boxes show what is saved: the output image, not the texture.
+    txtWidth->setText(settings.SaveWidth);
+    txtHeight->setText(settings.SaveHeight);
     const int shown = IntValue(settings.GradientWidth) +
                       (settings.AddBorder ? IntValue(settings.BorderWidth) : 0) +
                       GradientPreviewMargin;
-    const QImage& strip = gradient->Strip;
-    ShowPreviewImage(strip.copy(0, 0, std::clamp(shown, 1, MirrorPreviewSide),
-                                std::min(strip.height(), MirrorPreviewSide)),
-                     0);
+    ShowPreviewImage(GradientBand(gradient->Strip, std::clamp(shown, 1, MirrorPreviewSide)), 0);
 }
 
 SaveTileChoices SaveTileDialog::Choices() const {
@@ -310,28 +322,49 @@ void SaveTileDialog::btnCalculateSizeClick() {
 }
 
 void SaveTileDialog::btnSaveClick() {
-    const ImageFormat format = gradient ? ImageFormat::Gif : Choices().Format;
-    const QString path = fileDialog(
-        {this, true, SaveDirectory(), SaveTileFilter(format), ImageFormatExtension(format)});
-    if (path.isEmpty())
+    const ImageFormat chosen = gradient ? ImageFormat::Gif : Choices().Format;
+    const QString typed = fileDialog(
+        {this, true, SaveDirectory(), SaveTileFilter(chosen), ImageFormatExtension(chosen)});
+    if (typed.isEmpty())
         return;
+    const SaveTarget target = SaveTileTarget(typed, chosen);
+    // A typed extension is the user's choice of format: show it and its options as saved.
+    if (!gradient && target.Format != chosen) {
+        FormatButton(target.Format)->setChecked(true);
+        rbBMPClick();
+    }
     try {
-        SaveChosenFile(path);
+        SaveChosenFile(target);
     } catch (const MottlerError& error) {
         ShowFailure(error.Message());
         return;
     }
-    RememberSaveDirectory(path);
+    RememberSaveDirectory(target.Path);
 }
 
-void SaveTileDialog::SaveChosenFile(const QString& path) {
+QRadioButton* SaveTileDialog::FormatButton(ImageFormat format) const {
+    switch (format) {
+    case ImageFormat::Bmp:
+        return rbBMP;
+    case ImageFormat::Gif:
+        return rbGIF;
+    case ImageFormat::Png:
+        return rbPNG;
+    case ImageFormat::Webp:
+        return rbWebP;
+    default:
+        return rbJpeg;
+    }
+}
+
+void SaveTileDialog::SaveChosenFile(const SaveTarget& target) {
     const BusyCursor busy;
     if (!gradient) {
-        SaveTile(texture, Choices(), path);
+        SaveTile(texture, Choices(), target.Path);
         return;
     }
     const QImage image = MakeGradientImage(gradient->Strip, gradient->Settings);
-    WriteFileAtomically(path, EncodeImage(image, ImageFormat::Gif, 0));
+    WriteFileAtomically(target.Path, EncodeImage(image, target.Format, tbJPEGQuality->value()));
 }
 
 void SaveTileDialog::ShowFailure(const QString& message) {

@@ -82,7 +82,8 @@ private:
     void ShowQuality();
     void btnCalculateSizeClick();
     void btnSaveClick();
-    void SaveChosenFile(const QString& path);
+    QRadioButton* FormatButton(ImageFormat format) const;
+    void SaveChosenFile(const SaveTarget& target);
     void ShowFailure(const QString& message);
 
     QImage& texture;

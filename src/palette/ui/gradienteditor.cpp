@@ -197,6 +197,7 @@ void GradientEditor::Edited() {
 }
 
 void GradientEditor::ShowActiveColour(PackedColour colour) {
+    panelColour = colour;
     QPalette colours = pnlActiveGPColour->palette();
     colours.setColor(QPalette::Window, QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
     pnlActiveGPColour->setPalette(colours);
@@ -214,13 +215,17 @@ void GradientEditor::PickColourForActive() {
     const ControlPoint* active = state.Points.Active();
     if (active == nullptr)
         return;
+    // The panel may show another colour than the point (dragged off the spectrum's edge):
+    // the picker starts from what the user sees.
     ColourPickerDialog dialog(page->window());
-    dialog.SetInitialColour(active->Colour);
+    dialog.SetInitialColour(panelColour);
     if (dialog.exec() == QDialog::Accepted)
         ApplyColourToActive(dialog.ChosenColour());
 }
 
 void GradientEditor::imgGradientDblClick(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
     const int row = static_cast<int>(event->position().y());
     const auto& pixel = state.Colours.Pixels[static_cast<std::size_t>(std::clamp(row, 0, 255))];
     const PackedColour sampled = PackRgb(pixel[2], pixel[1], pixel[0]);
@@ -314,18 +319,16 @@ void GradientEditor::mnuCC0Click(int number) {
 
 void GradientEditor::mnuDuplicateClick() {
     const ControlPoint* active = state.Points.Active();
-    const TriangleMarker* marker = active ? Marker(active->Id) : nullptr;
-    if (marker == nullptr)
+    if (active == nullptr)
         return;
-    int h = marker->y() / 2;
-    if (h < 5)
-        h = 256 - h;
-    AddControlPoint(h, active->Colour, true, PointKind::Middle);
+    AddControlPoint(DuplicatePosition(PageStripTop + active->MarkerTop), active->Colour, true,
+                    PointKind::Middle);
     Edited();
 }
 
 bool GradientEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == pnlActiveGPColour && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == pnlActiveGPColour && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         PickColourForActive();
         return true;
     }

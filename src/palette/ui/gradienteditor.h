@@ -47,6 +47,7 @@ public:
     TriangleMarker* Marker(int id) const;
     ImageWidget* GradientStrip() const { return imgGradient; }
     ImageWidget* Spectrum() const { return imgSpectrum; }
+    QToolButton* PickButton() const { return btnPickEnd; }
     QToolButton* DeleteButton() const { return btnDeleteGradientPoint; }
     QToolButton* LockButton() const { return btnLockGradient; }
     QMenu* MarkerMenu() const { return mnuGCP; }
@@ -82,6 +83,7 @@ private:
     ImageWidget* imgSpectrum = nullptr;
     ImageWidget* imgGradient = nullptr;
     QFrame* pnlActiveGPColour = nullptr;
+    PackedColour panelColour = 0; ///< what pnlActiveGPColour shows
     QToolButton* btnPickEnd = nullptr;
     QToolButton* btnDeleteGradientPoint = nullptr;
     QToolButton* btnLockGradient = nullptr;

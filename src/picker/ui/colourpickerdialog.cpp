@@ -95,6 +95,11 @@ PickerPrompts& ColourPickerDialog::Prompts() {
 ColourPickerDialog::ColourPickerDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Color Picker"));
     BuildParts();
+    // Every part's keys pass the dialog first: pastes into the colour fields and the arrow
+    // keys of the spectrum (eventFilter).
+    for (QWidget* part : findChildren<QWidget*>())
+        if (!qobject_cast<QMenu*>(part)) // a pop-up menu keeps its own arrow keys
+            part->installEventFilter(this);
     ConnectParts();
     SetCurrentColour(PackRgb(0, 0, 0));
     LoadSettings();
@@ -177,10 +182,8 @@ QWidget* ColourPickerDialog::BuildCurrentColourGroup() {
     txtHexBlue = HexEdit(group);
     const std::array<NumericEdit*, 6> fields{txtRed,    txtGreen,    txtBlue,
                                              txtHexRed, txtHexGreen, txtHexBlue};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 6; ++i)
         layout->addWidget(fields[i], i / 3, 2 + i % 3);
-        fields[i]->installEventFilter(this);
-    }
 
     btnFind = SpeedButton(group, QStringLiteral("Find nearest color in palette"));
     btnFind->setText(QStringLiteral("Find"));

@@ -1,5 +1,6 @@
 #include "base/errors.h"
 #include "picker/pickerpaste.h"
+#include "picker/ui/colourbandsview.h"
 #include "picker/ui/colourpickerdialog.h"
 #include "picker/ui/pickercursors.h"
 #include "picker/ui/screengrab.h"
@@ -7,6 +8,7 @@
 #include "widgets/ui/numericedit.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -23,6 +25,11 @@ int ChannelOf(const NumericEdit* edit) {
 bool IsPasteKey(const QKeyEvent* key) {
     return key->matches(QKeySequence::Paste) ||
            (key->key() == Qt::Key_Insert && key->modifiers() == Qt::ShiftModifier);
+}
+
+bool IsArrowKey(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Left || key->key() == Qt::Key_Right || key->key() == Qt::Key_Up ||
+           key->key() == Qt::Key_Down;
 }
 
 } // namespace
@@ -64,9 +71,26 @@ void ColourPickerDialog::HexFieldChanged(NumericEdit* hex, NumericEdit* decimal)
 }
 
 bool ColourPickerDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && IsPasteKey(static_cast<QKeyEvent*>(event)))
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (IsPasteKey(key))
         return PasteIntoField(watched);
+    // While the spectrum is shown the arrow keys move its pick, wherever the focus is.
+    if (IsArrowKey(key) && watched != pnlSpectrum && pnlSpectrum->isVisible()) {
+        QCoreApplication::sendEvent(pnlSpectrum, event);
+        return true;
+    }
     return QDialog::eventFilter(watched, event);
+}
+
+// The dialog itself with the focus: the arrows move the spectrum pick as from any control.
+void ColourPickerDialog::keyPressEvent(QKeyEvent* event) {
+    if (IsArrowKey(event) && pnlSpectrum->isVisible()) {
+        QCoreApplication::sendEvent(pnlSpectrum, event);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool ColourPickerDialog::PasteIntoField(QObject* field) {

@@ -8,10 +8,8 @@
 #include "widgets/filefilter.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QToolButton>
 
 namespace mottler {
@@ -22,6 +20,10 @@ const char* const PaletteFilter = "GIF files (*.gif)|*.gif|Palette Files (RIFF &
 
 bool IsWebSafeName(const QString& name) {
     return name.compare(WebSafePaletteName(), Qt::CaseInsensitive) == 0;
+}
+
+QString WebSafePalettePath() {
+    return QDir(QDir::tempPath()).filePath(WebSafePaletteName());
 }
 
 } // namespace
@@ -59,7 +61,7 @@ void ColourPickerDialog::cmbPalClick() {
 
 void ColourPickerDialog::ShowPaletteNamed(const QString& name) {
     QString shownName = name;
-    QString path = QDir(QDir::tempPath()).filePath(WebSafePaletteName());
+    QString path = WebSafePalettePath();
     bool webSafe = IsWebSafeName(name);
     if (!webSafe) {
         path = QDir(paletteFolder).filePath(name);
@@ -70,11 +72,13 @@ void ColourPickerDialog::ShowPaletteNamed(const QString& name) {
             cmbPal->removeItem(cmbPal->findText(name));
             webSafe = true;
             shownName = WebSafePaletteName();
-            path = QDir(QDir::tempPath()).filePath(WebSafePaletteName());
+            path = WebSafePalettePath();
         }
     }
     if (ShowPalette(path, webSafe))
         shownPaletteName = shownName;
+    else if (shownPaletteName.isEmpty() && ShowPalette(WebSafePalettePath(), true))
+        shownPaletteName = WebSafePaletteName(); // nothing shown yet: the list's fallback
     // After a failure the list shows again the palette the grid still holds.
     SelectPaletteName(shownPaletteName.isEmpty() ? WebSafePaletteName() : shownPaletteName);
     PickerSettings::Open().setValue(QStringLiteral("Last File"), cmbPal->currentText());
@@ -122,6 +126,7 @@ void ColourPickerDialog::btnMoreColorClick() {
 
 void ColourPickerDialog::SetSpectrumShown(bool shown) {
     pnlSpectrum->setVisible(shown);
+    btnMoreColor->setText(shown ? QStringLiteral("<<") : QStringLiteral(">>"));
     btnFind->setToolTip(shown ? QStringLiteral("Find nearest color in palette and spectrum")
                               : QStringLiteral("Find nearest color in palette"));
     if (shown)
@@ -140,14 +145,4 @@ void ColourPickerDialog::btnFindClick() {
     grid1->SelectCell(FindNearestColour(grid1->Colours(), currentColour));
 }
 
-void ColourPickerDialog::keyPressEvent(QKeyEvent* event) {
-    const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
-                       event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
-    // Arrow keys no other part used move the spectrum pick while the spectrum is shown.
-    if (arrow && pnlSpectrum->isVisible()) {
-        QCoreApplication::sendEvent(pnlSpectrum, event);
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
 } // namespace mottler

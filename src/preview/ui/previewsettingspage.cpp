@@ -5,6 +5,7 @@
 #include "palette/colourtext.h"
 #include "picker/ui/colourdropdown.h"
 #include "preview/colourcodes.h"
+#include "preview/fontnames.h"
 #include "preview/textcontrast.h"
 #include "widgets/ui/layoutparts.h"
 #include "widgets/ui/numericedit.h"
@@ -56,7 +57,7 @@ NumericEdit* TestPageBox(QWidget* page) {
 QComboBox* FontList(QWidget* page) {
     auto* list = new QComboBox(page);
     list->setObjectName("cmbFonts");
-    list->addItems(QFontDatabase::families());
+    list->addItems(PlainFontFamilies(QFontDatabase::families()));
     list->setCurrentIndex(-1);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(18);
@@ -209,7 +210,7 @@ void PreviewSettingsPage::Bind(TextureDocument& document) {
     connect(btnCopyToClipboard, &QPushButton::clicked, this, [this] { btnCopyToClipboardClick(); });
     connect(btnCopyAsCss, &QPushButton::clicked, this, [this] { btnCopyAsCssClick(); });
     for (ColourDropDown* picker : Pickers())
-        connect(picker, &ColourDropDown::Changed, this, [this] { Edited(); });
+        connect(picker, &ColourDropDown::Changed, this, [this, picker] { scpTextChange(picker); });
     connect(cmbFonts, &QComboBox::currentIndexChanged, this, [this] { Edited(); });
     connect(txtTestPage, &QLineEdit::textChanged, this, [this] { Edited(); });
     connect(chkUseNewFilename, &QCheckBox::toggled, this, [this] { Edited(); });
@@ -269,6 +270,17 @@ void PreviewSettingsPage::FillEmptyPickers() {
             pickers[i]->SetText(ColourToHex(DefaultPreviewColours[i]));
     showing = false;
     Edited();
+}
+
+// On the shown page, a colour set in one picker refills the others that were emptied with
+// their defaults; the picker being emptied itself stays empty while the user types.
+void PreviewSettingsPage::scpTextChange(const ColourDropDown* changed) {
+    if (showing)
+        return;
+    if (!changed->HtmlCode().isEmpty() && isVisible())
+        FillEmptyPickers();
+    else
+        Edited();
 }
 
 void PreviewSettingsPage::Edited() {

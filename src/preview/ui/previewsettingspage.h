@@ -69,6 +69,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void scpTextChange(const ColourDropDown* changed);
     void Edited();
     void ShowSettings();
     void UpdateReadability();
