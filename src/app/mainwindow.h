@@ -118,6 +118,8 @@ private:
     void ExtractBuiltInFiles();
     /// Runs an operation that may throw MottlerError; the error is shown and false returned.
     bool Try(const std::function<void()>& operation);
+    /// A seeding, with the busy cursor while shapes are drawn; false when it failed.
+    bool Seeded(const std::function<void()>& seeding);
     bool SelectsPointByDigit(QObject* watched, QEvent* event);
     bool EnterRegenerates(QObject* watched, QEvent* event);
     bool MovesTrackbar(QEvent* event);

@@ -52,16 +52,17 @@ void MainWindow::ConnectGeneration() {
 void MainWindow::btnGoClick() {
     if (document.Running())
         return;
-    if (document.Settings().Type != ImageFile)
-        document.SeedFromSettings(ReadShapeTuning());
+    if (document.Settings().Type != ImageFile &&
+        !Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
+        return;
     GrowTexture(RunMode::Fresh);
 }
 
 void MainWindow::btnRandomizeClick() {
     if (document.Running())
         return;
-    document.Randomize(ReadShapeTuning());
-    GrowTexture(RunMode::Fresh);
+    if (Seeded([this] { document.Randomize(ReadShapeTuning()); }))
+        GrowTexture(RunMode::Fresh);
 }
 
 void MainWindow::btnContinueClick() {
@@ -71,8 +72,8 @@ void MainWindow::btnContinueClick() {
 void MainWindow::cmbTextureTypeClick() {
     if (document.Running() || document.Settings().Type >= ImageFile)
         return;
-    document.SeedFromSettings(ReadShapeTuning());
-    GrowTexture(RunMode::Fresh);
+    if (Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
+        GrowTexture(RunMode::Fresh);
 }
 
 void MainWindow::btnOpenImageClick() {
@@ -113,6 +114,15 @@ void MainWindow::btnChangeModeClick() {
     frmAdvanced->raise();
 }
 
+// Shapes take a while to draw: the busy cursor shows meanwhile. A picture that does not fit
+// into memory is reported and changes nothing.
+bool MainWindow::Seeded(const std::function<void()>& seeding) {
+    std::optional<BusyCursor> busy;
+    if (document.Settings().Type >= RandomShapes)
+        busy.emplace();
+    return Try(seeding);
+}
+
 void MainWindow::GrowTexture(RunMode mode) {
     GuiRunHost host(*this, *runInput);
     RunResult result;
@@ -133,10 +143,8 @@ bool MainWindow::EnterRegenerates(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
-    if (!document.Running()) {
-        document.SeedFromSettings(ReadShapeTuning());
+    if (!document.Running() && Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
         GrowTexture(RunMode::Fresh);
-    }
     return true;
 }
 

@@ -2,7 +2,6 @@
 // the current texture under a name, and importing texture packs.
 #include "app/mainwindow.h"
 #include "app/texturepage.h"
-#include "widgets/ui/presetnameprompt.h"
 #include "base/errors.h"
 #include "engine/random.h"
 #include "presets/datafolder.h"
@@ -12,6 +11,7 @@
 #include "presets/shapetuning.h"
 #include "presets/texturepack.h"
 #include "widgets/ui/messages.h"
+#include "widgets/ui/presetnameprompt.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "app/safeapplication.h"
 
-#include "widgets/ui/messages.h"
 #include "base/errors.h"
 #include "engine/engine.h"
+#include "widgets/ui/messages.h"
 
 #include <new>
 

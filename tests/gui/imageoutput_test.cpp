@@ -1,12 +1,12 @@
 // Getting the image out of the main window: the texture size window, the full-size view, the
 // clipboard and the wallpaper question.
-#include "scopedenv.h"
 #include "engine/ui/texturepreview.h"
 #include "mainwindowfixture.h"
 #include "output/texturesize.h"
 #include "output/ui/fullsizeview.h"
 #include "output/ui/texturesizedialog.h"
 #include "presets/datafolder.h"
+#include "scopedenv.h"
 #include "testenv.h"
 #include "widgets/ui/numericedit.h"
 
@@ -129,7 +129,7 @@ TEST_F(ImageOutputTest, TheFullSizeViewNamesTheRecordedFrameOnlyUntilItIsHidden)
     EXPECT_EQ(view.Picture(), Engine().TextureBitmap);
     Click(W().Recording().btnBack);
     EXPECT_TRUE(view.windowTitle().endsWith(" Frame 1"));
-    W().RenderDisplayField(); // a recolour while frame 1 stays on show
+    W().Document().RenderTexture(); // a recolour while frame 1 stays on show
     EXPECT_TRUE(view.windowTitle().endsWith(" Frame 1")) << view.windowTitle().toStdString();
     EXPECT_EQ(view.Picture(), Engine().TextureBitmap);
     QTest::mouseClick(&view, Qt::LeftButton);
