@@ -1,6 +1,5 @@
 // The "Save Tile" window over the current image.
 #include "app/mainwindow.h"
-#include "app/previewframe.h"
 #include "output/ui/savetiledialog.h"
 
 namespace mottler {
@@ -10,15 +9,15 @@ void MainWindow::btnSaveImageClick() {
         mnuSaveImageClick();
 }
 
-// The quarter turns the window makes stay in the texture bitmap until it is next rendered;
-// the preview shows them at once.
+// The quarter turns made in the window stay on the texture on display until it is next
+// rendered; the preview shows them at once.
 void MainWindow::mnuSaveImageClick() {
     if (document.Running())
         return;
-    SaveTileDialog frmPicture(this, document.Engine.TextureBitmap, CurrentGradientStrip());
+    SaveTileDialog frmPicture(this, document.DisplayedTexture(), CurrentGradientStrip());
     frmPicture.exec();
     if (!CurrentGradientStrip())
-        preview->ShowPreview();
+        document.TurnDisplayedTexture(frmPicture.QuarterTurns());
 }
 
 } // namespace mottler

@@ -5,6 +5,7 @@
 #include "engine/render.h"
 #include "engine/seeding.h"
 #include "gradients/gradientstrip.h"
+#include "output/quarterturn.h"
 #include "output/texturesize.h"
 #include "palette/colourtext.h"
 #include "presets/preset.h"
@@ -315,6 +316,14 @@ void TextureDocument::RenderTexture() {
         otherSizeFrame = FrameToBitmap(Frames[shownFrame - 1], Gradient.Colours);
     else
         RenderDisplayField(Engine, Gradient.Colours);
+    Q_EMIT TextureRendered();
+}
+
+void TextureDocument::TurnDisplayedTexture(int quarterTurns) {
+    if (quarterTurns % 4 == 0)
+        return;
+    QImage& shown = otherSizeFrame ? *otherSizeFrame : Engine.TextureBitmap;
+    shown = TurnedBy(shown, quarterTurns);
     Q_EMIT TextureRendered();
 }
 

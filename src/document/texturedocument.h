@@ -165,8 +165,11 @@ public:
     /// The picture as the initial texture, fitted as the caller decided (KeepOwnSize changes
     /// the texture size to the picture's first).
     void UsePicture(const QImage& picture, PictureFit fit);
-    /// Colours the state on display through the palette and shows it.
+    /// Colours the state on display through the palette and shows it (a quarter turn is
+    /// undone: the fields are never drawn turned).
     void RenderTexture();
+    /// Turns the texture on display by quarter turns to the right, as Save Tile showed it.
+    void TurnDisplayedTexture(int quarterTurns);
 
     /// Applies a preset in the one load order: size, factors, colours, preview colours, seed
     /// and seeding, then `picture` with the picture's path for "Image File" presets, else

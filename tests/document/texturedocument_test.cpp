@@ -135,6 +135,18 @@ TEST_F(DocumentTest, TheSameSizeKeepsTheTextureAndRendersItAgain) {
     EXPECT_TRUE(doc.CanContinue() || doc.IterationsGrown() == doc.Settings().Iterations);
 }
 
+// Save Tile's quarter turns stay on show until the texture is rendered again.
+TEST_F(DocumentTest, AQuarterTurnShowsUntilTheNextRendering) {
+    Grow(5, 12);
+    QSignalSpy rendered(&doc, &TextureDocument::TextureRendered);
+    doc.TurnDisplayedTexture(1);
+    EXPECT_EQ(doc.CurrentImage().size(), QSize(16, 20));
+    doc.TurnDisplayedTexture(4);
+    EXPECT_EQ(rendered.count(), 1) << "a whole turn changes nothing";
+    doc.RenderTexture();
+    EXPECT_EQ(doc.CurrentImage().size(), QSize(20, 16));
+}
+
 TEST_F(DocumentTest, RandomizeTurnsAPictureIntoRandomNoiseWithANewSeed) {
     doc.SetType(ImageFile);
     doc.SetSeed(77);

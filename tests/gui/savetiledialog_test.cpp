@@ -84,17 +84,19 @@ TEST(SaveTileDialog, TheQualityFollowsTheSliderOnlyBelow200By200) {
         << "the preview shows the JPEG as it will be saved";
 }
 
-TEST(SaveTileDialog, QuarterTurnsReplaceTheTextureAndItsShownSize) {
+TEST(SaveTileDialog, QuarterTurnsTurnItsTextureAndItsShownSizeAndAreReported) {
     const QImage original = Pattern(100, 50);
-    QImage texture = original;
-    SaveTileDialog dialog(nullptr, texture);
+    SaveTileDialog dialog(nullptr, original);
     dialog.btnRotateRight->click();
     EXPECT_EQ(dialog.txtWidth->text(), "50");
     EXPECT_EQ(dialog.txtHeight->text(), "100");
-    EXPECT_EQ(texture, TurnedRight(original));
+    EXPECT_EQ(dialog.Texture(), TurnedRight(original));
+    EXPECT_EQ(dialog.QuarterTurns(), 1);
     dialog.btnRotateLeft->click();
     dialog.btnRotateLeft->click();
-    EXPECT_EQ(texture, TurnedLeft(original));
+    EXPECT_EQ(dialog.Texture(), TurnedLeft(original));
+    EXPECT_EQ(dialog.QuarterTurns(), 3);
+    EXPECT_EQ(original, Pattern(100, 50)) << "the caller's image stays as it was";
 }
 
 TEST(SaveTileDialog, SaveWritesTheChosenFileAndRemembersOnlyAConfirmedFolder) {

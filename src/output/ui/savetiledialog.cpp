@@ -68,7 +68,7 @@ QImage GradientBand(const QImage& strip, int width) {
 
 } // namespace
 
-SaveTileDialog::SaveTileDialog(QWidget* parent, QImage& tile,
+SaveTileDialog::SaveTileDialog(QWidget* parent, const QImage& tile,
                                std::optional<GradientStripImage> strip)
     : QDialog(parent), texture(tile), gradient(std::move(strip)) {
     setObjectName("frmPicture");
@@ -296,11 +296,12 @@ void SaveTileDialog::btnRotateRightClick() {
     TurnTexture(1);
 }
 
-void SaveTileDialog::TurnTexture(int quarterTurns) {
+void SaveTileDialog::TurnTexture(int turns) {
     {
         const BusyCursor busy;
-        texture = TurnedBy(texture, quarterTurns);
+        texture = TurnedBy(texture, turns);
     }
+    quarterTurns = ((quarterTurns + turns) % 4 + 4) % 4;
     rbBMPClick();
 }
 

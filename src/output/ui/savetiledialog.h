@@ -30,9 +30,13 @@ struct GradientStripImage {
 class SaveTileDialog : public QDialog {
     Q_OBJECT
 public:
-    /// `texture` is the main window's texture bitmap: the quarter turns replace it.
-    SaveTileDialog(QWidget* parent, QImage& texture,
+    /// Saves `texture` as the user turns it; the caller learns the turns from QuarterTurns.
+    SaveTileDialog(QWidget* parent, const QImage& texture,
                    std::optional<GradientStripImage> gradient = std::nullopt);
+    /// The quarter turns to the right the user made, 0 … 3.
+    int QuarterTurns() const { return quarterTurns; }
+    /// The texture as turned.
+    const QImage& Texture() const { return texture; }
 
     /// Replaces the save-file dialog (tests, or a caller's own dialog).
     void SetFileDialogRunner(FileDialogRunner runner) { fileDialog = std::move(runner); }
@@ -77,7 +81,7 @@ private:
     void ShowPreviewImage(const QImage& image, int side);
     void btnRotateLeftClick();
     void btnRotateRightClick();
-    void TurnTexture(int quarterTurns);
+    void TurnTexture(int turns);
     void tbJPEGQualityChange();
     void ShowQuality();
     void btnCalculateSizeClick();
@@ -86,7 +90,8 @@ private:
     void SaveChosenFile(const SaveTarget& target);
     void ShowFailure(const QString& message);
 
-    QImage& texture;
+    QImage texture;
+    int quarterTurns = 0;
     std::optional<GradientStripImage> gradient;
     FileDialogRunner fileDialog = RunFileDialog;
     WorkFile work;
