@@ -1,6 +1,7 @@
 #include "app/aboutdialog.h"
 
 #include "app/applicationicon.h"
+#include "base/homepage.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -54,12 +55,15 @@ QWidget* Heading(QWidget* parent) {
                                            "<p>Mottler's own code is released under the "
                                            "MIT licence. This program links libimagequant "
                                            "and is therefore distributed under the GNU GPL, "
-                                           "version 3 or later.</p>")
-                                .arg(MOTTLER_VERSION),
+                                           "version 3 or later.</p>"
+                                           "<p><a href=\"%2\">%2</a></p>")
+                                .arg(MOTTLER_VERSION, HomePageUrl),
                             heading);
     text->setObjectName("lblVersion");
     text->setWordWrap(true);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse |
+                                  Qt::LinksAccessibleByKeyboard);
+    text->setOpenExternalLinks(true);
     row->addWidget(text, 1);
     return heading;
 }

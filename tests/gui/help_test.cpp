@@ -1,5 +1,6 @@
 // The help window, the Help menu, the windows' Help keys and the about box.
 #include "app/aboutdialog.h"
+#include "base/homepage.h"
 #include "engine/ui/advancedwindow.h"
 #include "help/ui/helpwindow.h"
 #include "help/ui/showhelp.h"
@@ -113,6 +114,7 @@ TEST(AboutDialog, ShowsTheVersionLicenceAndLibraries) {
     EXPECT_TRUE(dialog.lblVersion->text().contains(QStringLiteral("Version " MOTTLER_VERSION)));
     EXPECT_TRUE(dialog.lblVersion->text().contains("MIT"));
     EXPECT_TRUE(dialog.lblVersion->text().contains("GNU GPL, version 3 or later"));
+    EXPECT_TRUE(dialog.lblVersion->text().contains(QStringLiteral("href=\"") + HomePageUrl));
     EXPECT_TRUE(dialog.lblLibraries->text().contains(QStringLiteral("Qt ") + qVersion()));
     EXPECT_TRUE(dialog.lblLibraries->text().contains(QRegularExpression("libjpeg\\S* \\d")));
     EXPECT_TRUE(dialog.txtLicence->toPlainText().contains("MIT License"));

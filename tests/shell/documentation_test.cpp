@@ -1,5 +1,6 @@
 // The documents around the program say what it does: every image format it writes, every
 // command of mottler-cli and every program, and one licence notice everywhere.
+#include "base/homepage.h"
 #include "clirun.h"
 #include "output/imagefile.h"
 
@@ -74,6 +75,12 @@ TEST(Documentation, DescribesEveryCommandAndProgram) {
     for (const char* program : {"mottler", "mottler-cli", "mottler-saver"})
         EXPECT_TRUE(appstream.contains(QStringLiteral("<binary>%1</binary>").arg(program)))
             << program;
+}
+
+// The About box and the demonstration page link to HomePageUrl; the AppStream file names it.
+TEST(Documentation, TheAppStreamHomePageIsTheProgramsOwn) {
+    EXPECT_TRUE(Document("resources/desktop/com.quorvex.Mottler.metainfo.xml")
+                    .contains(QStringLiteral("<url type=\"homepage\">%1</url>").arg(HomePageUrl)));
 }
 
 TEST(Documentation, EveryLicenceNoticeSaysTheSame) {
