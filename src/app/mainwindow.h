@@ -93,6 +93,8 @@ public:
 
     // Presets.
     void LoadPresetNames();
+    /// Shows the preset and gradient names again when another writer changed their files.
+    void RefreshPresetLists();
     void btnSavePresetClick();
     void cmbPresetsClick();
     void LoadPreset(const Preset& preset);

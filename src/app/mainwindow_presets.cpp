@@ -16,10 +16,13 @@
 #include "widgets/numericeditrules.h"
 #include "widgets/ui/colourdropdown.h"
 #include "widgets/ui/numericedit.h"
+#include "widgets/ui/plainmessagebox.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -55,7 +58,7 @@ QString AskPresetName(QWidget* parent, const QComboBox* list) {
             return name;
         const QString question =
             QStringLiteral("Replace the preset \"%1\"?").arg(list->itemText(existing));
-        if (QMessageBox::question(parent, "Mottler", question) == QMessageBox::Yes)
+        if (AskPlainQuestion(parent, "Mottler", question))
             return list->itemText(existing);
     }
 }
@@ -74,6 +77,33 @@ void ReadColourKey(ColourDropDown* box, const QString& value, const QString& fal
 void MainWindow::ConnectPresets() {
     connect(page.cmbPresets, &QComboBox::activated, this, [this] { cmbPresetsClick(); });
     connect(page.btnSavePreset, &QToolButton::clicked, this, [this] { btnSavePresetClick(); });
+    // Another window or a hand edit may change the preset files. A file replaced by a rename
+    // shows as a change of its folder and is watched afresh.
+    const QStringList files = {DataFile(PresetFileName), DataFile(GradientFileName)};
+    auto* watcher = new QFileSystemWatcher(QStringList{DataFolder()} + files, this);
+    const auto refresh = [this, watcher, files] {
+        for (const QString& file : files)
+            if (!watcher->files().contains(file) && QFileInfo::exists(file))
+                watcher->addPath(file);
+        RefreshPresetLists();
+    };
+    connect(watcher, &QFileSystemWatcher::directoryChanged, this, refresh);
+    connect(watcher, &QFileSystemWatcher::fileChanged, this, refresh);
+}
+
+void MainWindow::RefreshPresetLists() {
+    try {
+        if (presetFile && presetFile->ReloadIfChanged()) {
+            const QString shown = page.cmbPresets->currentText();
+            page.cmbPresets->clear();
+            page.cmbPresets->addItems(PresetNames(*presetFile));
+            page.cmbPresets->setCurrentIndex(page.cmbPresets->findText(shown, Qt::MatchExactly));
+        }
+        if (gradientFile && gradientFile->ReloadIfChanged())
+            ShowGradientPresetNames(gradientPage.cmbGradients->currentText());
+    } catch (const MottlerError&) {
+        // A file that cannot be read now is reported when it is next used.
+    }
 }
 
 void MainWindow::LoadPresetNames() {
@@ -212,8 +242,8 @@ void MainWindow::LoadPreset(const Preset& preset) {
 void MainWindow::LoadPresetColours(const Preset& preset) {
     gradientEditor->ClearControlPoints();
     const int refused = AddPresetControlPoints(gradient.Points, preset);
-    for (int i = 0; i < refused; ++i)
-        ShowMessage(this, TooManyControlPointsMessage);
+    if (refused > 0)
+        ShowMessage(this, RefusedPointsMessage(refused));
     gradient.Contrast = preset.Contrast;
     gradient.Brightness = preset.Brightness;
     adjustPanel->ShowValues();
@@ -241,8 +271,9 @@ void MainWindow::mnuFileImportTexturePackClick() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         const PackImport result = ImportTexturePack(pack, *presetFile, [this](const QString& q) {
-            const auto answer = QMessageBox::question(
-                this, "Confirm", q, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            const auto answer =
+                ShowPlainMessageBox(this, QMessageBox::Question, "Confirm", q,
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             return answer == QMessageBox::Yes  ? PackAnswer::Yes
                    : answer == QMessageBox::No ? PackAnswer::No
                                                : PackAnswer::Cancel;

@@ -6,6 +6,8 @@
 #include "output/quarterturn.h"
 #include "output/savetile.h"
 
+#include <algorithm>
+
 namespace mottler::cli {
 namespace {
 
@@ -54,6 +56,14 @@ void CheckImageOutputOptions(const ImageOutputOptions& options, bool hasOutput) 
         throw UsageError("option --rotate needs --output FILE");
     if (options.Mirror)
         throw UsageError("option --mirror needs --output FILE");
+}
+
+QSize OutputImageSize(QSize texture, const ImageOutputOptions& options) {
+    const QSize turned = options.QuarterTurns % 2 != 0 ? texture.transposed() : texture;
+    if (!options.Mirror)
+        return turned;
+    // The mirrored tile is made of a copy halved to at least one pixel.
+    return {2 * std::max(1, turned.width() / 2), 2 * std::max(1, turned.height() / 2)};
 }
 
 QImage OutputImage(const QImage& texture, const ImageOutputOptions& options) {

@@ -1,5 +1,6 @@
 #include "engine/shapes.h"
 
+#include "base/imagememory.h"
 #include "engine/random.h"
 
 #include <QPainter>
@@ -136,7 +137,7 @@ void DrawOneShape(QPainter& painter, int width, int height, const ShapeTuning& t
 } // namespace
 
 QImage DrawShapesPicture(int width, int height, bool withNoise, const ShapeTuning& tuning) {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image = NewImage(width, height, QImage::Format_RGB32);
     const QColor background = RandomInt(2) == 0 ? Qt::white : Qt::black;
     image.fill(background);
     if (withNoise)

@@ -1,7 +1,7 @@
 // Presets from the main window: the built-in list, loading, saving and the program settings.
+#include "engine/random.h"
 #include "engine/texturesettings.h"
 #include "engine/ui/advancedwindow.h"
-#include "engine/random.h"
 #include "mainwindowfixture.h"
 #include "palette/colourtext.h"
 #include "palette/ui/gradienteditor.h"
@@ -22,6 +22,7 @@
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -148,6 +149,21 @@ TEST_F(PresetTest, SavingUnderAnExistingNameAsksFirst) {
     EXPECT_EQ(listed, 1);
 
     EXPECT_EQ(SaveAnswering({"Marble", "Yes"}).last(), "question: Replace the preset \"Marble\"?");
+}
+
+TEST_F(PresetTest, ASecondWindowsPresetIsListedAndKeptWhenThisOneSaves) {
+    Generate(2468, 10);
+    // Another window (another process) saves a preset after this one has read the file.
+    IniFile(DataFile(PresetFileName)).WriteString("Theirs", "Seed", "5");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return P().cmbPresets->findText("Theirs") >= 0; }));
+    SaveAnswering({"Mine"});
+    const IniFile stored(DataFile(PresetFileName));
+    EXPECT_TRUE(stored.SectionExists("Theirs"));
+    EXPECT_TRUE(stored.SectionExists("Mine"));
+    // A hand edit that removes a preset takes it off the list.
+    IniFile(DataFile(PresetFileName)).EraseSection("Theirs");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return P().cmbPresets->findText("Theirs") < 0; }));
+    EXPECT_GE(P().cmbPresets->findText("Mine"), 0);
 }
 
 TEST_F(PresetTest, NegativeSeedLoadsAsNegative) {

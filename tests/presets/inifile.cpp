@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -140,6 +141,26 @@ TEST_F(IniFileTest, AWriteThatRunsOutOfSpaceLeavesTheOldFileWhole) {
     EXPECT_EQ(Stored(), "[S]\r\nk=old\r\n");
     EXPECT_EQ(ini.ReadString("S", "k"), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"test.ini"}));
+}
+
+TEST_F(IniFileTest, TwoWritersAndAHandEditKeepEachOthersWork) {
+    Store("[First]\r\nA=1\r\n");
+    IniFile window1(path), window2(path);
+    window1.WriteString("From One", "A", "1");
+    window2.WriteString("From Two", "A", "2");
+    EXPECT_EQ(Stored(), "[First]\r\nA=1\r\n\r\n[From One]\r\nA=1\r\n\r\n[From Two]\r\nA=2\r\n");
+
+    // The first window sees the second's preset once it looks again.
+    EXPECT_FALSE(window2.ReloadIfChanged());
+    EXPECT_TRUE(window1.ReloadIfChanged());
+    EXPECT_EQ(window1.SectionNames(), QStringList({"First", "From One", "From Two"}));
+
+    // A hand edit of the same size in the same second is still seen (a new file).
+    Store(Stored().replace("A=2", "A=9") + "[Hand]\r\nB=1\r\n");
+    window2.EraseSection("From One");
+    EXPECT_EQ(IniFile(path).SectionNames(), QStringList({"First", "From Two", "Hand"}));
+    EXPECT_EQ(IniFile(path).ReadString("From Two", "A"), "9");
+    EXPECT_FALSE(QFileInfo::exists(path + ".lock"));
 }
 
 TEST_F(IniFileTest, AnUnwritablePathThrowsAClearError) {

@@ -5,6 +5,7 @@
 #include "picker/ui/colourbandsview.h"
 #include "picker/ui/colourgrid.h"
 #include "picker/ui/colourpickerdialog.h"
+#include "presets/datafolder.h"
 #include "widgets/filefilter.h"
 
 #include <QComboBox>
@@ -59,7 +60,7 @@ void ColourPickerDialog::cmbPalClick() {
 
 void ColourPickerDialog::ShowPaletteNamed(const QString& name) {
     QString shownName = name;
-    QString path = QDir(QDir::tempPath()).filePath(WebSafePaletteName());
+    QString path = DataFile(WebSafePaletteName());
     bool webSafe = IsWebSafeName(name);
     if (!webSafe) {
         path = QDir(paletteFolder).filePath(name);
@@ -70,7 +71,7 @@ void ColourPickerDialog::ShowPaletteNamed(const QString& name) {
             cmbPal->removeItem(cmbPal->findText(name));
             webSafe = true;
             shownName = WebSafePaletteName();
-            path = QDir(QDir::tempPath()).filePath(WebSafePaletteName());
+            path = DataFile(WebSafePaletteName());
         }
     }
     if (ShowPalette(path, webSafe))
