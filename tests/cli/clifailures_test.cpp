@@ -128,5 +128,44 @@ TEST(CliFailures, SigtermEndsARecordingWithAFinishedAvi) {
     EXPECT_EQ(video.Width, 32);
 }
 
+TEST(CliFailures, EveryOutputPathAndFormatLimitIsCheckedBeforeGrowing) {
+    const QString folder = test::FreshFolder("cli-checked-first");
+    // The summary ("seed: ...") is printed after the run: a check before it prints none.
+    const auto expectRefusedBeforeTheRun = [](const CliResult& run, const QString& says) {
+        EXPECT_EQ(run.Status, 1) << run.Err.toStdString();
+        EXPECT_TRUE(run.Err.contains(says)) << run.Err.toStdString();
+        EXPECT_FALSE(run.Out.contains("seed:")) << run.Out.toStdString();
+    };
+    expectRefusedBeforeTheRun(RunCli(SmallGrow({"--gif", folder + "/missing/run.gif"})),
+                              "does not exist");
+    expectRefusedBeforeTheRun(RunCli(SmallGrow({"--height-map", folder + "/missing/hm.png"})),
+                              "does not exist");
+    const QStringList wide = {
+        "grow",     "--seed", "1",  "--iterations",       "1", "--width", "16384",
+        "--height", "2",      "-o", folder + "/wide.webp"};
+    expectRefusedBeforeTheRun(RunCli(wide), "at most 16383 pixels wide and high");
+    // A quarter turn makes the tall texture wide.
+    const QStringList tall = {
+        "grow",     "--seed", "1",        "--iterations", "1",  "--width",           "2",
+        "--height", "65501",  "--rotate", "90",           "-o", folder + "/tall.jpg"};
+    expectRefusedBeforeTheRun(RunCli(tall), "a JPEG picture can be at most 65500");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+TEST(CliFailures, APresetOfThousandsOfColourPointsSaysSoOnce) {
+    const QString home = test::FreshFolder("cli-many-points");
+    QByteArray preset = "[Colourful]\r\nSeed=3\r\nIterations=2\r\nWidth=16\r\nHeight=16\r\n";
+    for (int i = 1; i <= 3000; ++i)
+        preset +=
+            "Color" + QByteArray::number(i) + "=FF0000," + QByteArray::number(i % 255) + "\r\n";
+    test::WriteBytes(home + "/many.ini", preset);
+    const CliResult run = RunCli({"grow", "--presets", home + "/many.ini", "--preset", "Colourful",
+                                  "-o", home + "/out.png"});
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Err.count("No more than ten color control points"), 1);
+    EXPECT_TRUE(run.Err.contains("2992 points of the preset were left out"))
+        << run.Err.toStdString();
+}
+
 } // namespace
 } // namespace mottler
