@@ -24,6 +24,12 @@ private:
 /// it throws ImageMemoryError instead.
 QImage NewImage(int width, int height, QImage::Format format);
 
+/// Starts the threads that Qt's image conversions and scaling share (the global thread pool)
+/// and keeps them for the life of the program. Qt creates them only when a large picture is
+/// first converted; when memory is short by then, a thread that cannot be created leaves the
+/// conversion waiting for ever. Called once at start-up, while memory is plentiful.
+void KeepImageThreadsStarted();
+
 /// The image converted to the format (itself when it has it), throwing ImageMemoryError when
 /// the converted copy cannot be made.
 QImage ConvertedImage(const QImage& image, QImage::Format format);

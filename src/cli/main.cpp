@@ -1,3 +1,5 @@
+#include "base/errors.h"
+#include "base/imagememory.h"
 #include "cli/arguments.h"
 #include "cli/bordercommand.h"
 #include "cli/contrastcommand.h"
@@ -5,7 +7,6 @@
 #include "cli/palettecommand.h"
 #include "cli/presetscommand.h"
 #include "cli/sheetcommand.h"
-#include "base/errors.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -41,12 +42,9 @@ Options:
 
 const std::map<QString, std::function<int(const QStringList&)>>& Commands() {
     static const std::map<QString, std::function<int(const QStringList&)>> commands{
-        {"border", RunBorderCommand},
-        {"contrast", RunContrastCommand},
-        {"grow", RunGrowCommand},
-        {"palette", RunPaletteCommand},
-        {"presets", RunPresetsCommand},
-        {"sheet", RunSheetCommand},
+        {"border", RunBorderCommand},   {"contrast", RunContrastCommand},
+        {"grow", RunGrowCommand},       {"palette", RunPaletteCommand},
+        {"presets", RunPresetsCommand}, {"sheet", RunSheetCommand},
     };
     return commands;
 }
@@ -109,5 +107,6 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     QCoreApplication::setOrganizationName("Quorvex");
     QCoreApplication::setApplicationName("Mottler");
+    mottler::KeepImageThreadsStarted();
     return CheckStandardOutput(RunCommand());
 }

@@ -3,8 +3,6 @@
 #include <QFile>
 #include <cstdint>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace mottler::test {
 
@@ -31,19 +29,11 @@ inline std::uint64_t AddressSpaceBytes() {
     return 0;
 }
 
-/// Runs `action` in a child process whose address space may grow by only `extraBytes` (as
-/// under `ulimit -v`) and returns its exit status: what the action returns, or 128 + the
-/// signal that ended it (139 for a crash on a null pointer).
-template <typename Action> int ExitUnderAddressLimit(std::uint64_t extraBytes, Action&& action) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const rlimit limit{AddressSpaceBytes() + extraBytes, RLIM_INFINITY};
-        ::setrlimit(RLIMIT_AS, &limit);
-        ::_exit(action());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
+/// Lets the process's address space grow by only `extraBytes` more (as under `ulimit -v`).
+/// For a child process (InChildProcess): the limit cannot be raised again.
+inline void LimitAddressSpaceGrowth(std::uint64_t extraBytes) {
+    const rlimit limit{AddressSpaceBytes() + extraBytes, RLIM_INFINITY};
+    ::setrlimit(RLIMIT_AS, &limit);
 }
 
 } // namespace mottler::test
