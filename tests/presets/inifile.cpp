@@ -163,6 +163,35 @@ TEST_F(IniFileTest, TwoWritersAndAHandEditKeepEachOthersWork) {
     EXPECT_FALSE(QFileInfo::exists(path + ".lock"));
 }
 
+TEST_F(IniFileTest, OnePassReadsAndWritesMatchTheKeyByKeyOnes) {
+    Store("[A]\nx=1\nX=2\ny=3\n[b]\nz=4\n[a]\nw=5\n[C]\nq=6");
+    IniFile ini(path);
+    const QList<IniSection> sections = ini.Sections();
+    ASSERT_EQ(sections.size(), 3);
+    EXPECT_EQ(sections[0].Name, "A"); // the first of "A" and "a" counts, with its first "x"
+    EXPECT_EQ(sections[0].Entries, (QList<std::pair<QString, QString>>{{"x", "1"}, {"y", "3"}}));
+    EXPECT_EQ(ini.SectionValues("a").value("x"), "1");
+    EXPECT_EQ(ini.SectionValues("a").value("w"), QString());
+
+    // Erasing and appending in one pass writes what erasing and writing key by key writes.
+    IniFile byKey(dir.filePath("by-key.ini"));
+    test::WriteBytes(byKey.Path(), Stored());
+    byKey.ReloadIfChanged();
+    byKey.Batch([&] {
+        byKey.EraseSection("a");
+        byKey.EraseSection("C");
+        byKey.WriteString("a", "k", " v ");
+        byKey.WriteString("a", "j", "2");
+    });
+    ini.Batch([&] {
+        ini.EraseSections({"a", "C"});
+        ini.AppendSection({"a", {{"k", " v "}, {"j", "2"}}});
+    });
+    EXPECT_EQ(Stored(), test::ReadBytes(byKey.Path()));
+    EXPECT_EQ(Stored(), "[b]\r\nz=4\r\n\r\n[a]\r\nk=v\r\nj=2\r\n");
+    EXPECT_THROW(ini.AppendSection({"Bad", {{"k", "line\nbreak"}}}), MottlerError);
+}
+
 TEST_F(IniFileTest, AnUnwritablePathThrowsAClearError) {
     Store("not a folder");
     IniFile ini(path + "/inner.ini");
