@@ -62,8 +62,11 @@ QString TemporaryName(const QString& folder, const QString& name) {
 /// "<folder>/.<name>.<random>" and `created` is set to that path.
 int CreateTemporaryFile(const QString& folder, const QString& name, QString& created) {
     created.clear();
-    const int unnamed = ::open(Native(folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
-    if (unnamed >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+    // The unnamed file is given its name through /proc (LinkUnnamedFile).
+    static const bool canLink = ::access("/proc/self/fd", X_OK) == 0;
+    const int unnamed =
+        canLink ? ::open(Native(folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666) : -1;
+    if (unnamed >= 0 || (canLink && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
         return unnamed;
     for (;;) {
         created = TemporaryName(folder, name);
