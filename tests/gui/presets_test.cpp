@@ -166,6 +166,28 @@ TEST_F(PresetTest, ASecondWindowsPresetIsListedAndKeptWhenThisOneSaves) {
     EXPECT_GE(P().cmbPresets->findText("Mine"), 0);
 }
 
+TEST_F(PresetTest, ThousandsOfColourPointsAreReportedInOneMessage) {
+    IniSection crowded{"Crowded", {{"Seed", "3"}, {"Width", "16"}, {"Height", "16"}}};
+    for (int i = 1; i <= 2000; ++i)
+        crowded.Entries.append(
+            {"Color" + QString::number(i), "00FF00," + QString::number(i % 250)});
+    IniFile(DataFile(PresetFileName)).AppendSection(crowded);
+    W().LoadPresetNames();
+    QStringList shown;
+    QTimer script;
+    QObject::connect(&script, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown.append(box->text());
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    script.start(5);
+    Load("Crowded");
+    script.stop();
+    EXPECT_EQ(shown, QStringList({"No more than ten color control points can be created.  1992 "
+                                  "points of the preset were left out."}));
+}
+
 TEST_F(PresetTest, NegativeSeedLoadsAsNegative) {
     Load("Bigfoot Was Here ?");
     EXPECT_EQ(P().txtRandomSeed->text(), "-1772316075");
