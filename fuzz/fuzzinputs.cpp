@@ -114,14 +114,15 @@ QString ScratchFolder() {
     // where there is a memory file system, that costs nothing. The folder is made afresh
     // under a name no one else can have taken (mkdtemp), so nothing planted in the shared
     // folder is written through or deleted with it.
-    static const QString folder = [] {
+    // Never destroyed: the exit handler that removes the folder still asks for its name.
+    static const QString* const folder = [] {
         const QString base = QFileInfo("/dev/shm").isWritable() ? "/dev/shm" : QDir::tempPath();
         QByteArray pattern = QFile::encodeName(base + QStringLiteral("/mottler-fuzz-XXXXXX"));
         if (::mkdtemp(pattern.data()) == nullptr)
             std::abort(); // nowhere to put the inputs: the fuzzer cannot run at all
-        return QFile::decodeName(pattern);
+        return new QString(QFile::decodeName(pattern));
     }();
-    return folder;
+    return *folder;
 }
 
 void FuzzPresetFile(const QByteArray& bytes) {
