@@ -1,6 +1,7 @@
 #include "presets/inifile.h"
 
 #include "base/errors.h"
+#include "base/filereplacement.h"
 #include "errortext.h"
 #include "filebytes.h"
 #include "filesizelimit.h"
@@ -8,8 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace mottler;
 
@@ -161,6 +166,41 @@ TEST_F(IniFileTest, TwoWritersAndAHandEditKeepEachOthersWork) {
     EXPECT_EQ(IniFile(path).SectionNames(), QStringList({"First", "From Two", "Hand"}));
     EXPECT_EQ(IniFile(path).ReadString("From Two", "A"), "9");
     EXPECT_FALSE(QFileInfo::exists(path + ".lock"));
+}
+
+TEST_F(IniFileTest, AWriterWaitsForTheLockOfAnotherProcessAndKeepsItsWork) {
+    Store("[First]\r\nA=1\r\n");
+    IniFile mine(path); // read before the other process writes
+    int locked[2], go[2];
+    ASSERT_EQ(::pipe(locked), 0);
+    ASSERT_EQ(::pipe(go), 0);
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        // Another program: takes the lock, reads, and writes what it read plus its own
+        // section once told to go.
+        QLockFile lock(path + ".lock");
+        const bool held = lock.tryLock(0);
+        const QByteArray before = test::ReadBytes(path);
+        char byte = held ? 'L' : 'F';
+        bool ok = ::write(locked[1], &byte, 1) == 1 && ::read(go[0], &byte, 1) == 1;
+        WriteFileAtomically(path, before + "\r\n[Other]\r\nB=2\r\n");
+        ::_exit(held && ok ? 0 : 1);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(locked[0], &byte, 1), 1);
+    ASSERT_EQ(byte, 'L');
+    std::thread writer([&] { mine.WriteString("Mine", "C", "3"); });
+    // Whenever the write gets there, the other process still holds the lock until it has
+    // written; the write then starts from what the other process left.
+    ASSERT_EQ(::write(go[1], "g", 1), 1);
+    writer.join();
+    int status = 0;
+    ::waitpid(other, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(IniFile(path).SectionNames(), QStringList({"First", "Other", "Mine"}));
+    for (const int fd : {locked[0], locked[1], go[0], go[1]})
+        ::close(fd);
 }
 
 TEST_F(IniFileTest, OnePassReadsAndWritesMatchTheKeyByKeyOnes) {
