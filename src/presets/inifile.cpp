@@ -97,6 +97,27 @@ void CheckEntry(const QString& sectionName, const QString& keyName, const QStrin
                                .arg(keyName));
 }
 
+/// The bytes of the file (none when it does not exist). Throws MottlerError when it exists
+/// but cannot be read or is too large to be an INI file.
+QByteArray ReadFileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (file.size() > MaxFileBytes)
+        throw MottlerError(
+            QStringLiteral("The file \"%1\" is too large to be an INI file.").arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw MottlerError(
+            QStringLiteral("Could not read \"%1\": %2.").arg(path, file.errorString()));
+    // A buffer of the file's own size: reading asks for the whole allowance at once. A pipe
+    // has no size and may give up to the allowance.
+    const QByteArray bytes = file.read(file.isSequential() ? MaxFileBytes : file.size());
+    if (file.error() != QFileDevice::NoError)
+        throw MottlerError(
+            QStringLiteral("Could not read \"%1\": %2.").arg(path, file.errorString()));
+    return bytes;
+}
+
 /// Holds "<file>.lock" while it lives, so that writers of the file take turns. Where no lock
 /// file can be made at all (a folder we may not write to) the file is written without one,
 /// and the write reports what stops it.
@@ -140,26 +161,11 @@ IniFile::Stamp IniFile::StampOf(const QString& path) {
 
 void IniFile::Read() {
     const Stamp stamp = StampOf(filePath);
+    const QByteArray bytes = ReadFileBytes(filePath);
+    // Only a file read whole replaces what the object holds: a failed read keeps it.
     source.clear();
     written.clear();
     lines.clear();
-    QFile file(filePath);
-    if (!file.exists()) {
-        readStamp = stamp;
-        return;
-    }
-    if (file.size() > MaxFileBytes)
-        throw MottlerError(
-            QStringLiteral("The file \"%1\" is too large to be an INI file.").arg(filePath));
-    if (!file.open(QIODevice::ReadOnly))
-        throw MottlerError(
-            QStringLiteral("Could not read \"%1\": %2.").arg(filePath, file.errorString()));
-    // A buffer of the file's own size: reading asks for the whole allowance at once. A pipe
-    // has no size and may give up to the allowance.
-    const QByteArray bytes = file.read(file.isSequential() ? MaxFileBytes : file.size());
-    if (file.error() != QFileDevice::NoError)
-        throw MottlerError(
-            QStringLiteral("Could not read \"%1\": %2.").arg(filePath, file.errorString()));
     Parse(bytes);
     readStamp = stamp;
 }
