@@ -1,5 +1,6 @@
 #include "output/fullsizeview.h"
 
+#include "base/imagememory.h"
 #include "base/usersettings.h"
 
 namespace mottler {
@@ -42,7 +43,7 @@ int GradientPageWidth() {
 }
 
 QImage WidenGradientStrip(const QImage& strip, int width, const QColor& background) {
-    QImage widened(width, strip.height(), QImage::Format_RGB32);
+    QImage widened = NewImage(width, strip.height(), QImage::Format_RGB32);
     widened.fill(background);
     QPainter painter(&widened);
     painter.drawImage(0, 0, strip);
