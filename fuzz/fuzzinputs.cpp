@@ -1,12 +1,16 @@
 #include "fuzzinputs.h"
 
+#include "base/bmpfile.h"
+#include "base/errors.h"
+#include "base/numbers.h"
 #include "cli/arguments.h"
 #include "cli/colouroptions.h"
-#include "base/errors.h"
 #include "engine/initialimage.h"
-#include "base/bmpfile.h"
+#include "gradients/gradientstore.h"
+#include "output/animatedgif.h"
 #include "output/imagefile.h"
 #include "output/jpegfile.h"
+#include "output/webpfile.h"
 #include "palette/colourtext.h"
 #include "presets/inifile.h"
 #include "presets/preset.h"
@@ -17,9 +21,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QtEndian>
+#include <cmath>
 #include <cstdlib>
-#include <unistd.h>
+#include <iterator>
 
 namespace mottler::fuzz {
 namespace {
@@ -105,18 +111,38 @@ void CheckAvi(const QString& path, const QImage& frame, int frames) {
 
 QString ScratchFolder() {
     // Files are written atomically (and so synced to the disk) on every input: in memory,
-    // where there is a memory file system, that costs nothing.
-    const QString base = QFileInfo("/dev/shm").isWritable() ? "/dev/shm" : QDir::tempPath();
-    const QString folder = base + QStringLiteral("/mottler-fuzz-%1").arg(::getpid());
-    QDir().mkpath(folder);
-    return folder;
+    // where there is a memory file system, that costs nothing. The folder is made afresh
+    // under a name no one else can have taken (mkdtemp), so nothing planted in the shared
+    // folder is written through or deleted with it.
+    // Never destroyed: the exit handler that removes the folder still asks for its name.
+    static const QString* const folder = [] {
+        const QString base = QFileInfo("/dev/shm").isWritable() ? "/dev/shm" : QDir::tempPath();
+        QByteArray pattern = QFile::encodeName(base + QStringLiteral("/mottler-fuzz-XXXXXX"));
+        if (::mkdtemp(pattern.data()) == nullptr)
+            std::abort(); // nowhere to put the inputs: the fuzzer cannot run at all
+        return new QString(QFile::decodeName(pattern));
+    }();
+    return *folder;
 }
 
 void FuzzPresetFile(const QByteArray& bytes) {
     if (bytes.size() > MaxInputBytes)
         return;
     try {
-        ReadFirstPresets(IniFile::ReadExisting(WriteScratch("presets.ini", bytes)));
+        IniFile file = IniFile::ReadExisting(WriteScratch("presets.ini", bytes));
+        ReadFirstPresets(file);
+        for (const QString& name : GradientPresetNames(file).mid(0, MaxPresetsRead))
+            LoadGradient(file, name);
+        // A preset saved again reads back as it was read.
+        const QStringList names = PresetNames(file);
+        if (!names.isEmpty()) {
+            const Preset preset = ReadPreset(file, names.first());
+            SavePreset(file, names.first(), preset);
+            Preset expected = preset;
+            if (expected.Type != ImageFile)
+                expected.ImageFile.clear(); // only a picture preset keeps its picture's name
+            Check(ReadPreset(IniFile(file.Path()), names.first()) == expected);
+        }
     } catch (const MottlerError&) {
     }
 }
@@ -144,11 +170,33 @@ void FuzzTexturePack(const QByteArray& bytes) {
 void FuzzPicture(const QByteArray& bytes) {
     QByteArray data = bytes;
     QBuffer device(&data);
+    QImage decoded;
     try {
-        const QImage picture = ReadPicture(device, "fuzz");
-        Check(!picture.isNull());
+        decoded = ReadPicture(device, "fuzz");
+        Check(!decoded.isNull());
     } catch (const MottlerError&) {
     }
+    // The decoders are not instrumented; what follows them is: pictures of any size and
+    // pixel format become the initial texture of a texture of any size.
+    static const QImage::Format Formats[] = {
+        QImage::Format_Mono,   QImage::Format_Indexed8,   QImage::Format_RGB32,
+        QImage::Format_ARGB32, QImage::Format_RGB16,      QImage::Format_RGB888,
+        QImage::Format_BGR888, QImage::Format_Grayscale8, QImage::Format_Grayscale16,
+        QImage::Format_RGBA64, QImage::Format_Alpha8,     QImage::Format_ARGB32_Premultiplied};
+    QImage picture(1 + ByteAt(bytes, 0) % 64 + ByteAt(bytes, 1) % 4 * 200,
+                   1 + ByteAt(bytes, 2) % 64, Formats[ByteAt(bytes, 3) % std::size(Formats)]);
+    if (picture.format() == QImage::Format_Indexed8 || picture.format() == QImage::Format_Mono)
+        picture.setColorCount(picture.format() == QImage::Format_Mono ? 2 : 256);
+    for (int y = 0; y < picture.height(); ++y)
+        for (qsizetype x = 0; x < picture.bytesPerLine(); ++x)
+            picture.scanLine(y)[x] = static_cast<uchar>(ByteAt(bytes, 4 + (y * 131 + x) % 4096));
+    TextureEngine engine;
+    engine.SetTextureSize(1 + ByteAt(bytes, 5) % 40, 1 + ByteAt(bytes, 6) % 40);
+    UsePictureAsInitialTexture(engine, picture, PictureFit::Stretch);
+    UsePictureAsInitialTexture(engine, picture, PictureFit::KeepOwnSize);
+    Check(engine.Width() == picture.width() && engine.Height() == picture.height());
+    if (!decoded.isNull() && decoded.width() <= 512 && decoded.height() <= 512)
+        UsePictureAsInitialTexture(engine, decoded, PictureFit::KeepOwnSize);
 }
 
 void FuzzColourTexts(const QByteArray& bytes) {
@@ -164,16 +212,71 @@ void FuzzColourTexts(const QByteArray& bytes) {
     ColourFromPresetHex(text);
 }
 
+/// Whether the action throws MottlerError (and nothing else).
+template <typename Action> bool Refuses(Action&& action) {
+    try {
+        action();
+    } catch (const MottlerError&) {
+        return true;
+    }
+    return false;
+}
+
 void FuzzWriters(const QByteArray& bytes) {
     const QImage image = ImageFromBytes(bytes);
     CheckReadsBack(image, EncodeBmp24(image), "BMP");
     CheckReadsBack(image, EncodePng(image), "PNG");
     const int quality = 1 + ByteAt(bytes, 2) % 100;
     Check(QImage::fromData(EncodeJpeg(image, quality), "JPEG").size() == image.size());
+    Check(QImage::fromData(EncodeImage(image, ImageFormat::Gif, 0), "GIF").size() == image.size());
+    if (QImageWriter::supportedImageFormats().contains("webp"))
+        Check(QImage::fromData(EncodeWebp(image, quality), "WEBP").size() == image.size());
+    const int gifFrames = 1 + ByteAt(bytes, 3) % 3;
+    const QByteArray animation = EncodeAnimatedGif(
+                                     gifFrames, [&](int) { return image; }, std::nullopt)
+                                     .value();
+    Check(QImage::fromData(animation, "GIF").size() == image.size());
+    // Nothing to write, and sizes beyond what a format holds, are refused with a message.
+    for (const ImageFormat format : {ImageFormat::Bmp, ImageFormat::Png, ImageFormat::Jpeg,
+                                     ImageFormat::Gif, ImageFormat::Webp})
+        Check(Refuses([&] { EncodeImage(QImage(), format, quality); }));
+    const QSize huge(1 + ByteAt(bytes, 0) * 997, 1 + ByteAt(bytes, 1) * 991);
+    Check(ImageSizeFault(ImageFormat::Webp, huge).isEmpty() ==
+          (huge.width() <= 16383 && huge.height() <= 16383));
+    Check(ImageSizeFault(ImageFormat::Png, huge).isEmpty());
     const int frames = 1 + ByteAt(bytes, 3) % 3;
     const QString path = ScratchFolder() + "/frames.avi";
     SaveBitmapsAsAvi(path, QList<QImage>(frames, image));
     CheckAvi(path, image, frames);
+}
+
+void FuzzNumbers(const QByteArray& bytes) {
+    const QString text = QString::fromUtf8(bytes.left(256));
+    const qint64 low = qint64(ByteAt(bytes, 0)) - 128, high = low + ByteAt(bytes, 1) * 1000;
+    try {
+        cli::Arguments args({"--number", text}, {cli::ValueOption({"number"})}, QString());
+        args.NextOption();
+        const int value = args.Integer(low, high);
+        Check(value >= low && value <= high);
+    } catch (const cli::UsageError&) {
+    } catch (const cli::InformationRequest&) { // the text was "--help" or "--version"
+    }
+    try {
+        cli::Arguments args({"--number=" + text}, {cli::ValueOption({"number"})}, QString());
+        args.NextOption();
+        const double value = args.Real(double(low), double(high));
+        Check(value >= double(low) && value <= double(high));
+    } catch (const cli::UsageError&) {
+    } catch (const cli::InformationRequest&) {
+    }
+    int parsed = 0;
+    if (ParseDecimal(text, parsed))
+        Check(IntValue(text) == parsed);
+    IniFile::ParseInteger(text, parsed);
+    try {
+        Check(std::isfinite(DecimalNumber(text)));
+    } catch (const MottlerError&) {
+    }
 }
 
 } // namespace mottler::fuzz

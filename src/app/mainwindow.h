@@ -70,6 +70,8 @@ public:
 
     // Presets (mainwindow_presets.cpp).
     void LoadPresetNames();
+    /// Shows the preset and gradient names again when another writer changed their files.
+    void RefreshPresetLists();
     void btnSavePresetClick();
     void cmbPresetsClick();
     void LoadPreset(const Preset& preset);

@@ -4,6 +4,7 @@
 #include "app/texturepage.h"
 #include "base/errors.h"
 #include "engine/random.h"
+#include "gradients/ui/gradientpage.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 #include "presets/preset.h"
@@ -11,11 +12,14 @@
 #include "presets/shapetuning.h"
 #include "presets/texturepack.h"
 #include "widgets/ui/messages.h"
+#include "widgets/ui/plainmessagebox.h"
 #include "widgets/ui/presetnameprompt.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QMessageBox>
 #include <QToolButton>
 
@@ -35,6 +39,32 @@ int SortedPlace(const QComboBox* list, const QString& name) {
 void MainWindow::ConnectPresets() {
     connect(page->cmbPresets, &QComboBox::activated, this, [this] { cmbPresetsClick(); });
     connect(page->btnSavePreset, &QToolButton::clicked, this, [this] { btnSavePresetClick(); });
+    // Another window or a hand edit may change the preset files. A file replaced by a rename
+    // shows as a change of its folder and is watched afresh.
+    const QStringList files = {DataFile(PresetFileName), DataFile(GradientFileName)};
+    auto* watcher = new QFileSystemWatcher(QStringList{DataFolder()} + files, this);
+    const auto refresh = [this, watcher, files] {
+        for (const QString& file : files)
+            if (!watcher->files().contains(file) && QFileInfo::exists(file))
+                watcher->addPath(file);
+        RefreshPresetLists();
+    };
+    connect(watcher, &QFileSystemWatcher::directoryChanged, this, refresh);
+    connect(watcher, &QFileSystemWatcher::fileChanged, this, refresh);
+}
+
+void MainWindow::RefreshPresetLists() {
+    try {
+        if (presetFile && presetFile->ReloadIfChanged()) {
+            const QString shown = page->cmbPresets->currentText();
+            page->cmbPresets->clear();
+            page->cmbPresets->addItems(PresetNames(*presetFile));
+            page->cmbPresets->setCurrentIndex(page->cmbPresets->findText(shown, Qt::MatchExactly));
+        }
+    } catch (const MottlerError&) {
+        // A file that cannot be read now is reported when it is next used.
+    }
+    gradientPage->RefreshPresetNames();
 }
 
 void MainWindow::LoadPresetNames() {
@@ -80,8 +110,8 @@ void MainWindow::LoadPreset(const Preset& preset) {
     const int refused = document.ApplyPreset(
         preset, ReadShapeTuning(), [this](const QString& path) { LoadInitialImage(path); },
         [this] { GrowTexture(RunMode::Fresh); });
-    for (int i = 0; i < refused; ++i)
-        ShowMessage(this, TooManyControlPointsMessage);
+    if (refused > 0)
+        ShowMessage(this, RefusedPointsMessage(refused));
 }
 
 void MainWindow::mnuFileImportTexturePackClick() {
@@ -92,8 +122,9 @@ void MainWindow::mnuFileImportTexturePackClick() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         const PackImport result = ImportTexturePack(pack, *presetFile, [this](const QString& q) {
-            const auto answer = QMessageBox::question(
-                this, "Confirm", q, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            const auto answer =
+                ShowPlainMessageBox(this, QMessageBox::Question, "Confirm", q,
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             return answer == QMessageBox::Yes  ? PackAnswer::Yes
                    : answer == QMessageBox::No ? PackAnswer::No
                                                : PackAnswer::Cancel;

@@ -1,5 +1,7 @@
 #include "base/bmpfile.h"
 
+#include "base/imagememory.h"
+
 #include <QtEndian>
 #include <cstring>
 
@@ -16,7 +18,9 @@ void Put32(QByteArray& out, qsizetype at, quint32 v) {
 } // namespace
 
 QByteArray EncodeBmp24(const QImage& image) {
-    const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
+    if (image.isNull())
+        throw MottlerError(QStringLiteral("There is no picture to write."));
+    const QImage bgr = ConvertedImage(image, QImage::Format_BGR888);
     const int w = bgr.width(), h = bgr.height();
     const qsizetype stride = (static_cast<qsizetype>(w) * 3 + 3) / 4 * 4;
     const qsizetype imageSize = stride * h;

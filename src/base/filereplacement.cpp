@@ -50,17 +50,58 @@ int WriteAll(int fd, const char* data, std::size_t size) {
     return 0;
 }
 
-/// Creates a new file "<folder>/.<name>.<random>" (permissions as the umask gives a new
-/// file) and returns its descriptor; sets `created` to its path.
-int CreateUniqueFile(const QString& folder, const QString& name, QString& created) {
+/// A name "<folder>/.<name>.<random>" for a temporary file.
+QString TemporaryName(const QString& folder, const QString& name) {
+    return QDir(folder).filePath(QStringLiteral(".%1.%2").arg(name).arg(
+        QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+}
+
+/// Creates a new temporary file in the folder (permissions as the umask gives a new file)
+/// and returns its descriptor. Where the file system allows, the file has no name until it
+/// is put in place, so a process that is killed leaves nothing behind; elsewhere it is
+/// "<folder>/.<name>.<random>" and `created` is set to that path.
+int CreateTemporaryFile(const QString& folder, const QString& name, QString& created) {
+    created.clear();
+    // The unnamed file is given its name through /proc (LinkUnnamedFile).
+    static const bool canLink = ::access("/proc/self/fd", X_OK) == 0;
+    const int unnamed =
+        canLink ? ::open(Native(folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666) : -1;
+    if (unnamed >= 0 || (canLink && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+        return unnamed;
     for (;;) {
-        created = QDir(folder).filePath(QStringLiteral(".%1.%2").arg(name).arg(
-            QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        created = TemporaryName(folder, name);
         const int fd =
             ::open(Native(created).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
+}
+
+/// Gives the unnamed file of the descriptor a fresh name in the folder; returns 0 or errno.
+int LinkUnnamedFile(int fd, const QString& folder, const QString& name, QString& linked) {
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    for (;;) {
+        linked = TemporaryName(folder, name);
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, Native(linked).constData(),
+                     AT_SYMLINK_FOLLOW) == 0)
+            return 0;
+        if (errno != EEXIST) {
+            const int error = errno;
+            linked.clear();
+            return error;
+        }
+    }
+}
+
+/// Whether a regular file should be rewritten in place rather than replaced by a rename,
+/// which would split its hard links, give it our owner, or fail in a folder we may not
+/// write to although the file itself may be written.
+bool NeedsWriteInPlace(const QString& path, const struct stat& info) {
+    if (info.st_nlink > 1 || info.st_uid != ::geteuid())
+        return true;
+    const QString folder = QFileInfo(path).absolutePath();
+    return ::access(Native(folder).constData(), W_OK | X_OK) != 0 &&
+           ::access(Native(path).constData(), W_OK) == 0;
 }
 
 void WriteDirectly(const WriteTarget& target, const QString& path, const QByteArray& bytes) {
@@ -89,23 +130,36 @@ QString SystemErrorText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-WriteTarget ResolveWriteTarget(const QString& path) {
+WriteTarget ResolveWriteTarget(const QString& path, NameChoice choice) {
     if (path.isEmpty())
         FailToWrite(path, QStringLiteral("no file name given"));
-    if (path == QLatin1String("-"))
+    if (path == QLatin1String("-") && choice == NameChoice::User)
         return {path, WriteKind::Stdout};
     QString current = path;
     for (int depth = 0; depth <= MaxLinkDepth; ++depth) {
         struct stat info {};
         if (::lstat(Native(current).constData(), &info) != 0)
             return {current, WriteKind::Replace}; // not there yet, or its folder is not
+        if (S_ISDIR(info.st_mode))
+            FailToWrite(path, QStringLiteral("it is a folder"));
+        if (choice == NameChoice::Program) {
+            // A file the program names itself is never written through whatever someone
+            // else may have put at that name, and a rename replaces the name itself.
+            if (S_ISLNK(info.st_mode))
+                FailToWrite(path, QStringLiteral("it is a symbolic link, which Mottler does "
+                                                 "not follow for a file it names itself"));
+            if (!S_ISREG(info.st_mode))
+                FailToWrite(path, QStringLiteral("it is not a regular file"));
+            return {current, WriteKind::Replace};
+        }
         if (S_ISLNK(info.st_mode)) {
             current = LinkTarget(current);
             continue;
         }
-        if (S_ISDIR(info.st_mode))
-            FailToWrite(path, QStringLiteral("it is a folder"));
-        return {current, S_ISREG(info.st_mode) ? WriteKind::Replace : WriteKind::Direct};
+        if (!S_ISREG(info.st_mode))
+            return {current, WriteKind::Direct};
+        return {current,
+                NeedsWriteInPlace(current, info) ? WriteKind::InPlace : WriteKind::Replace};
     }
     FailToWrite(path, SystemErrorText(ELOOP));
 }
@@ -114,7 +168,7 @@ void CheckWritablePath(const QString& path) {
     const WriteTarget target = ResolveWriteTarget(path);
     if (target.Kind == WriteKind::Stdout)
         return;
-    if (target.Kind == WriteKind::Direct) {
+    if (target.Kind == WriteKind::Direct || target.Kind == WriteKind::InPlace) {
         if (::access(Native(target.Path).constData(), W_OK) != 0)
             FailToWrite(path, SystemErrorText(errno));
         return;
@@ -131,13 +185,13 @@ void CheckWritablePath(const QString& path) {
         FailToWrite(path, SystemErrorText(errno));
 }
 
-FileReplacement::FileReplacement(const QString& path)
-    : requested(path), target(ResolveWriteTarget(path)) {
+FileReplacement::FileReplacement(const QString& path, NameChoice choice)
+    : requested(path), target(ResolveWriteTarget(path, choice)) {
     const bool beside = target.Kind == WriteKind::Replace;
     const QFileInfo info(target.Path);
     const QString folder = beside ? info.absolutePath() : QDir::tempPath();
-    fd = CreateUniqueFile(folder, beside ? info.fileName() : QStringLiteral("mottler"),
-                          temporaryPath);
+    fd = CreateTemporaryFile(folder, beside ? info.fileName() : QStringLiteral("mottler"),
+                             temporaryPath);
     if (fd < 0) {
         const int error = errno;
         temporaryPath.clear();
@@ -163,13 +217,6 @@ bool FileReplacement::WriteAt(qint64 offset, const char* data, qint64 size) {
         offset += written;
     }
     return true;
-}
-
-bool FileReplacement::Truncate(qint64 size) {
-    if (::ftruncate(fd, size) == 0)
-        return true;
-    lastError = errno;
-    return false;
 }
 
 qint64 FileReplacement::Size() const {
@@ -211,6 +258,12 @@ void FileReplacement::Replace() {
     struct stat old {};
     if (::stat(Native(target.Path).constData(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(fd, old.st_mode & 07777);
+    if (temporaryPath.isEmpty()) {
+        const QFileInfo info(target.Path);
+        if (const int error =
+                LinkUnnamedFile(fd, info.absolutePath(), info.fileName(), temporaryPath))
+            FailToWrite(requested, SystemErrorText(error));
+    }
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0)
@@ -221,7 +274,6 @@ void FileReplacement::Replace() {
 }
 
 void FileReplacement::CopyToDirectTarget() {
-    QByteArray chunk(CopyChunkBytes, '\0');
     const int sink = target.Kind == WriteKind::Stdout
                          ? STDOUT_FILENO
                          : ::open(Native(target.Path).constData(), O_WRONLY | O_CLOEXEC);
@@ -229,27 +281,37 @@ void FileReplacement::CopyToDirectTarget() {
         FailToWrite(requested, SystemErrorText(errno));
     if (sink == STDOUT_FILENO)
         std::fflush(stdout);
-    int error = 0;
-    for (off_t at = 0; error == 0;) {
-        const ssize_t got = ::pread(fd, chunk.data(), CopyChunkBytes, at);
-        if (got <= 0) {
-            error = got < 0 ? errno : 0;
-            break;
-        }
-        error = WriteAll(sink, chunk.constData(), static_cast<std::size_t>(got));
-        at += got;
-    }
-    if (sink != STDOUT_FILENO)
-        ::close(sink);
+    int error = CopyInto(sink);
+    // A file written in place loses what lies beyond the new end, and its data must have
+    // arrived before the write counts as done.
+    if (error == 0 && target.Kind == WriteKind::InPlace &&
+        (::ftruncate(sink, Size()) != 0 || ::fsync(sink) != 0))
+        error = errno;
+    if (sink != STDOUT_FILENO && ::close(sink) != 0 && error == 0)
+        error = errno;
     if (error != 0)
         FailToWrite(requested, SystemErrorText(error));
 }
 
-void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    const WriteTarget target = ResolveWriteTarget(path);
-    if (target.Kind != WriteKind::Replace)
+int FileReplacement::CopyInto(int sink) const {
+    QByteArray chunk(CopyChunkBytes, '\0');
+    for (off_t at = 0;;) {
+        const ssize_t got = ::pread(fd, chunk.data(), CopyChunkBytes, at);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got < 0 ? errno : 0;
+        if (const int error = WriteAll(sink, chunk.constData(), static_cast<std::size_t>(got)))
+            return error;
+        at += got;
+    }
+}
+
+void WriteFileAtomically(const QString& path, const QByteArray& bytes, NameChoice choice) {
+    const WriteTarget target = ResolveWriteTarget(path, choice);
+    if (target.Kind == WriteKind::Direct || target.Kind == WriteKind::Stdout)
         return WriteDirectly(target, path, bytes);
-    FileReplacement replacement(path);
+    FileReplacement replacement(path, choice);
     if (!replacement.WriteAt(0, bytes))
         FailToWrite(path, replacement.ErrorText());
     replacement.Commit();

@@ -29,7 +29,8 @@ double NumberValue(const QString& text) {
 double DecimalNumber(const QString& text) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    if (!ok)
+    // "nan" and "inf" read as numbers, but a run cannot compute with them.
+    if (!ok || !std::isfinite(value))
         throw MottlerError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
     return value;
 }

@@ -19,7 +19,8 @@ int IntValue(const QString& text);
 double NumberValue(const QString& text);
 
 /// The decimal number a box must hold for a computation (a growth factor, a multiplier).
-/// Throws MottlerError "'text' is not a valid floating point value" when it holds none.
+/// Throws MottlerError "'text' is not a valid floating point value" when it holds none (nor
+/// a finite one: "nan" and "inf" are refused).
 double DecimalNumber(const QString& text);
 
 } // namespace mottler

@@ -1,5 +1,6 @@
 #include "cli/contactsheet.h"
 
+#include "base/imagememory.h"
 #include "engine/tilepreview.h"
 
 #include <QFontMetrics>
@@ -49,7 +50,7 @@ void DrawCell(QPainter& painter, const SheetCell& cell, const QRect& square, int
 QImage CellPicture(const QImage& texture, int size) {
     QImage picture = texture.convertToFormat(QImage::Format_RGB32);
     if (texture.width() <= size && texture.height() <= size) {
-        QImage tiled(texture.width() * 2, texture.height() * 2, QImage::Format_RGB32);
+        QImage tiled = NewImage(texture.width() * 2, texture.height() * 2, QImage::Format_RGB32);
         TileOnto(tiled, picture);
         picture = tiled;
     }
@@ -64,7 +65,8 @@ QImage DrawContactSheet(const std::vector<SheetCell>& cells, int columns, int si
     const int count = static_cast<int>(cells.size());
     const int used = std::clamp(count, 1, columns);
     const int rows = std::max((count + columns - 1) / columns, 1);
-    QImage sheet(used * cellWidth + Margin, rows * cellHeight + Margin, QImage::Format_RGB32);
+    QImage sheet =
+        NewImage(used * cellWidth + Margin, rows * cellHeight + Margin, QImage::Format_RGB32);
     sheet.fill(Background);
     QPainter painter(&sheet);
     painter.setFont(font);

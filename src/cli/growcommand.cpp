@@ -2,6 +2,7 @@
 
 #include "base/bmpfile.h"
 #include "base/errors.h"
+#include "base/imagememory.h"
 #include "cli/arguments.h"
 #include "cli/clirecording.h"
 #include "cli/growoptions.h"
@@ -80,8 +81,8 @@ GrowPlan PlanFromPreset(TextureEngine& engine, GrowOptions& o) {
     const PreparedPreset prepared = InPreset(file, o.PresetName, [&] {
         return PreparePreset(engine, preset, ReadShapeTuning(), PresetPictureFit(o));
     });
-    for (int i = 0; i < prepared.RefusedPoints; ++i)
-        ReportWarning(TooManyControlPointsMessage);
+    if (prepared.RefusedPoints > 0)
+        ReportWarning(RefusedPointsMessage(prepared.RefusedPoints));
     o.Seed = preset.Seed;
     return {prepared.Factors, prepared.Run, prepared.Colours};
 }
@@ -105,16 +106,18 @@ void WriteRaw(const ChemicalField& field, const QString& path) {
     WriteFileAtomically(path, bytes);
 }
 
-/// Runs one write and reports its failure on stderr instead of throwing, so that the other
-/// outputs are still written. Returns whether it succeeded.
-bool TryWrite(const std::function<void()>& write) {
+/// Runs one write of `output` and reports its failure on stderr instead of throwing, so that
+/// the other outputs are still written. Returns whether it succeeded.
+bool TryWrite(const QString& output, const std::function<void()>& write) {
     try {
         write();
         return true;
+    } catch (const ImageMemoryError& error) {
+        ReportError(FileWriteError(output, error.Reason()).Message());
     } catch (const MottlerError& error) {
         ReportError(error.Message());
     } catch (const std::bad_alloc&) {
-        ReportError(OutOfMemoryMessage);
+        ReportError(FileWriteError(output, QStringLiteral("out of memory")).Message());
     }
     return false;
 }
@@ -124,17 +127,20 @@ bool WriteOutputs(TextureEngine& engine, const GrowOptions& o, const Palette& pa
                   CliRecording& recording) {
     bool written = true;
     if (!o.Output.isEmpty())
-        written &= TryWrite([&] {
+        written &= TryWrite(o.Output, [&] {
             RenderDisplayField(engine, palette);
             WriteImage(OutputImage(engine.TextureBitmap, o.Image), o.Output, o.Quality);
         });
-    written &= TryWrite([&] { WriteHeightMapOutput(engine, o.Image); });
+    if (!o.Image.HeightMap.isEmpty())
+        written &= TryWrite(o.Image.HeightMap, [&] { WriteHeightMapOutput(engine, o.Image); });
     if (!o.RawA.isEmpty())
-        written &= TryWrite([&] { WriteRaw(engine.FieldA, o.RawA); });
+        written &= TryWrite(o.RawA, [&] { WriteRaw(engine.FieldA, o.RawA); });
     if (!o.RawB.isEmpty())
-        written &= TryWrite([&] { WriteRaw(engine.FieldB, o.RawB); });
-    written &= TryWrite([&] { recording.CloseAvi(); });
-    written &= TryWrite([&] { recording.WriteFrames(palette); });
+        written &= TryWrite(o.RawB, [&] { WriteRaw(engine.FieldB, o.RawB); });
+    written &= TryWrite(o.Recording.Avi, [&] { recording.CloseAvi(); });
+    const QString& frames =
+        o.Recording.Animation.Gif.isEmpty() ? o.Recording.FramesBmp : o.Recording.Animation.Gif;
+    written &= TryWrite(frames, [&] { recording.WriteFrames(palette); });
     return written;
 }
 
@@ -163,6 +169,7 @@ int ExecuteGrow(GrowOptions& o, QImage* coloured) {
     const GrowPlan plan =
         o.PresetName.isEmpty() ? PlanFromOptions(engine, o) : PlanFromPreset(engine, o);
     const Palette& palette = plan.Colours;
+    CheckOutputSizes(o, QSize(engine.Width(), engine.Height()));
     CliRecording recording(o.Recording, plan.Run.Iterations);
     const RunResult result = Grow(engine, o, plan, recording);
     if (result.Outcome == RunOutcome::Overflow) {

@@ -7,6 +7,8 @@
 #include "output/quarterturn.h"
 #include "output/savetile.h"
 
+#include <algorithm>
+
 namespace mottler::cli {
 namespace {
 
@@ -64,6 +66,14 @@ void WarnUnlessQualityApplies(const QString& output) {
     const ImageFormat format = ImageFormatOf(output);
     if (format != ImageFormat::Jpeg && format != ImageFormat::Webp)
         ReportWarning("option --quality applies only to a JPEG or WebP --output; it is ignored");
+}
+
+QSize OutputImageSize(QSize texture, const ImageOutputOptions& options) {
+    const QSize turned = options.QuarterTurns % 2 != 0 ? texture.transposed() : texture;
+    if (!options.Mirror)
+        return turned;
+    // The mirrored tile is made of a copy halved to at least one pixel.
+    return {2 * std::max(1, turned.width() / 2), 2 * std::max(1, turned.height() / 2)};
 }
 
 QImage OutputImage(const QImage& texture, const ImageOutputOptions& options) {

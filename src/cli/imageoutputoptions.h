@@ -30,6 +30,8 @@ void WarnUnlessQualityApplies(const QString& output);
 
 /// The texture as --output writes it: turned first, then mirrored.
 QImage OutputImage(const QImage& texture, const ImageOutputOptions& options);
+/// The size of OutputImage for a texture of that size.
+QSize OutputImageSize(QSize texture, const ImageOutputOptions& options);
 
 /// Writes the height map when one was asked for. Throws MottlerError when writing fails.
 void WriteHeightMapOutput(const TextureEngine& engine, const ImageOutputOptions& options);

@@ -1,4 +1,5 @@
 #include "base/errors.h"
+#include "base/imagememory.h"
 #include "cli/arguments.h"
 #include "cli/bordercommand.h"
 #include "cli/contrastcommand.h"
@@ -140,5 +141,6 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     QCoreApplication::setOrganizationName("Quorvex");
     QCoreApplication::setApplicationName("Mottler");
+    mottler::KeepImageThreadsStarted();
     return CheckStandardOutput(RunCommand());
 }

@@ -1,12 +1,14 @@
 #include "cli/outputcheck.h"
 
 #include "base/filereplacement.h"
+#include "output/imagefile.h"
 #include "recording/frameseries.h"
 
 namespace mottler::cli {
 
 void CheckOutputPaths(const GrowOptions& o) {
-    for (const QString& path : {o.Output, o.RawA, o.RawB})
+    for (const QString& path :
+         {o.Output, o.RawA, o.RawB, o.Image.HeightMap, o.Recording.Animation.Gif})
         if (!path.isEmpty())
             CheckWritablePath(path);
     if (!o.Recording.FramesBmp.isEmpty())
@@ -19,6 +21,16 @@ void CheckOutputPaths(const GrowOptions& o) {
         throw MottlerError(QStringLiteral("Could not create the AVI file \"%1\": %2.")
                                .arg(o.Recording.Avi, error.Reason()));
     }
+}
+
+void CheckOutputSizes(const GrowOptions& o, QSize texture) {
+    const auto check = [](const QString& path, QSize size) {
+        const QString fault = ImageSizeFault(ImageFormatOf(path), size);
+        if (!path.isEmpty() && !fault.isEmpty())
+            throw FileWriteError(path, fault);
+    };
+    check(o.Output, OutputImageSize(texture, o.Image));
+    check(o.Recording.Animation.Gif, texture);
 }
 
 } // namespace mottler::cli

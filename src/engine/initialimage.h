@@ -9,11 +9,12 @@
 namespace mottler {
 
 /// Reads a picture file (BMP, JPEG, GIF, PNG and whatever else Qt's readers know). Throws
-/// MottlerError with a clear message when the file is missing, unknown or damaged.
+/// MottlerError with a clear message when the file is missing, not a regular file (a FIFO
+/// or device, which would never end), unknown or damaged.
 QImage ReadPicture(const QString& file);
 
-/// The same for a picture read from the device; `file` names it in the messages. Qt's
-/// readers refuse a picture that would need more than their allocation limit (256 MB).
+/// The same for a picture read from the device; `file` names it in the messages. A picture
+/// whose size does not fit the available memory is refused with its size.
 QImage ReadPicture(QIODevice& device, const QString& file);
 
 /// How a picture of a size other than the texture's becomes the initial texture.

@@ -1,5 +1,6 @@
 #include "engine/render.h"
 
+#include "base/imagememory.h"
 #include "engine/renderkernels.h"
 #include "engine/scaling.h"
 
@@ -14,7 +15,7 @@ void FitTextureBitmap(TextureEngine& engine) {
     const QSize size(engine.Width(), engine.Height());
     if (engine.TextureBitmap.size() != size ||
         engine.TextureBitmap.format() != QImage::Format_BGR888)
-        engine.TextureBitmap = QImage(size, QImage::Format_BGR888);
+        engine.TextureBitmap = NewImage(size.width(), size.height(), QImage::Format_BGR888);
 }
 
 } // namespace

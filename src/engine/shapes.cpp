@@ -1,6 +1,7 @@
 #include "engine/shapes.h"
 
 #include "base/errors.h"
+#include "base/imagememory.h"
 #include "base/memoryprobe.h"
 #include "engine/engine.h"
 #include "engine/random.h"
@@ -144,9 +145,7 @@ QImage DrawShapesPicture(int width, int height, bool withNoise, const ShapeTunin
     const double bytes = double(width) * double(height) * (4.0 + 3.0);
     if (!FitsAvailableMemory(static_cast<std::uint64_t>(bytes)))
         throw MottlerError(NotEnoughMemoryMessage);
-    QImage image(width, height, QImage::Format_RGB32);
-    if (image.isNull())
-        throw MottlerError(NotEnoughMemoryMessage);
+    QImage image = NewImage(width, height, QImage::Format_RGB32);
     const QColor background = RandomInt(2) == 0 ? Qt::white : Qt::black;
     image.fill(background);
     if (withNoise)

@@ -31,4 +31,11 @@ std::optional<QByteArray> EncodeAnimatedGif(int count, const GifFrameSource& fra
                                             std::optional<PackedColour> transparent,
                                             const ExportFeedback& feedback = {});
 
+/// The same GIF written into the file as it is made, frame by frame, so that no more than one
+/// frame is held in memory; the finished file replaces any earlier one, and a cancelled or
+/// failed one replaces nothing. Returns false when cancelled. Throws MottlerError as
+/// EncodeAnimatedGif, and FileWriteError when the file cannot be written.
+bool WriteAnimatedGif(const QString& path, int count, const GifFrameSource& frames,
+                      std::optional<PackedColour> transparent, const ExportFeedback& feedback = {});
+
 } // namespace mottler

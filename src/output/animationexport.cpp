@@ -1,8 +1,8 @@
 #include "output/animationexport.h"
 
+#include "base/bmpfile.h"
 #include "base/errors.h"
 #include "output/animatedgif.h"
-#include "base/bmpfile.h"
 #include "recording/aviwriter.h"
 #include "recording/exportbitmap.h"
 #include "recording/frameseries.h"
@@ -22,20 +22,27 @@ ExportOutcome ExportAvi(const QString& path, const FrameList& frames, const Pale
                         const std::vector<ExportEntry>& sequence, const ExportFeedback& feedback) {
     const int count = Length(sequence);
     std::unique_ptr<AviFile> avi; // written beside the target; it replaces it when closed
-    for (int position = 0; position < count; ++position) {
-        if (feedback.IsCancelled()) {
-            if (avi)
-                avi->Discard();
-            return ExportOutcome::Cancelled;
+    try {
+        for (int position = 0; position < count; ++position) {
+            if (feedback.IsCancelled()) {
+                if (avi)
+                    avi->Discard();
+                return ExportOutcome::Cancelled;
+            }
+            feedback.Report(ExportStage::Writing, position, count);
+            const QImage bitmap = ExportEntryBitmap(frames, palette, sequence[position]);
+            if (!avi) {
+                AviStreamInfo info;
+                info.Length = static_cast<std::uint32_t>(count);
+                avi = CreateAviFile(path, info, bitmap);
+            }
+            AddAviFrame(bitmap, *avi);
         }
-        feedback.Report(ExportStage::Writing, position, count);
-        const QImage bitmap = ExportEntryBitmap(frames, palette, sequence[position]);
-        if (!avi) {
-            AviStreamInfo info;
-            info.Length = static_cast<std::uint32_t>(count);
-            avi = CreateAviFile(path, info, bitmap);
-        }
-        AddAviFrame(bitmap, *avi);
+    } catch (...) {
+        // A failed export leaves the earlier file; a file at its size limit is finished.
+        if (avi && !avi->SizeLimitReached())
+            avi->Discard();
+        throw;
     }
     avi->Close();
     return ExportOutcome::Written;
@@ -49,11 +56,9 @@ ExportOutcome ExportAnimatedGif(const QString& path, const FrameList& frames,
     const auto bitmapAt = [&](int position) {
         return ExportEntryBitmap(frames, palette, sequence[position]);
     };
-    const std::optional<QByteArray> gif = EncodeAnimatedGif(count, bitmapAt, transparent, feedback);
-    if (!gif)
-        return ExportOutcome::Cancelled;
-    WriteFileAtomically(path, *gif);
-    return ExportOutcome::Written;
+    return WriteAnimatedGif(path, count, bitmapAt, transparent, feedback)
+               ? ExportOutcome::Written
+               : ExportOutcome::Cancelled;
 }
 
 ExportOutcome ExportBmpSeries(const QString& path, const FrameList& frames, const Palette& palette,

@@ -1,5 +1,6 @@
 #include "output/fullsizeview.h"
 
+#include "base/imagememory.h"
 #include "base/usersettings.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ int GradientPageWidth() {
 }
 
 QImage WidenGradientStrip(const QImage& strip, int width, const QColor& background) {
-    QImage widened(width, strip.height(), QImage::Format_RGB32);
+    QImage widened = NewImage(width, strip.height(), QImage::Format_RGB32);
     widened.fill(background);
     QPainter painter(&widened);
     painter.drawImage(0, 0, strip);

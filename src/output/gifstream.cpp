@@ -1,6 +1,7 @@
 #include "output/gifstream.h"
 
 #include "base/errors.h"
+#include "base/filereplacement.h"
 
 #include <algorithm>
 #include <gif_lib.h>
@@ -8,11 +9,6 @@
 
 namespace mottler {
 namespace {
-
-int AppendToBytes(GifFileType* gif, const GifByteType* data, int length) {
-    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
-    return length;
-}
 
 [[noreturn]] void FailWithCode(int code) {
     const char* reason = GifErrorString(code);
@@ -55,10 +51,35 @@ void CheckSide(int side) {
 } // namespace
 
 GifStream::GifStream(int width, int height, const std::vector<PackedColour>& globalColours) {
+    Start(width, height, globalColours);
+}
+
+GifStream::GifStream(int width, int height, const std::vector<PackedColour>& globalColours,
+                     FileReplacement& output)
+    : file(&output) {
+    Start(width, height, globalColours);
+}
+
+int GifStream::Output(GifFileType* gif, const GifByteType* data, int length) {
+    auto* stream = static_cast<GifStream*>(gif->UserData);
+    const auto* bytes = reinterpret_cast<const char*>(data);
+    if (!stream->file) {
+        stream->bytes.append(bytes, length);
+        return length;
+    }
+    if (!stream->file->WriteAt(stream->fileEnd, bytes, length)) {
+        stream->fileFailed = true;
+        return 0;
+    }
+    stream->fileEnd += length;
+    return length;
+}
+
+void GifStream::Start(int width, int height, const std::vector<PackedColour>& globalColours) {
     CheckSide(width);
     CheckSide(height);
     int error = 0;
-    gif = EGifOpen(&bytes, AppendToBytes, &error);
+    gif = EGifOpen(this, Output, &error);
     if (!gif)
         FailWithCode(error);
     EGifSetGifVersion(gif, true);
@@ -73,7 +94,13 @@ GifStream::~GifStream() {
 
 void GifStream::Check(int giflibResult) const {
     if (giflibResult != GIF_OK)
-        FailWithCode(gif->Error);
+        Fail(gif->Error);
+}
+
+void GifStream::Fail(int code) const {
+    if (fileFailed)
+        throw FileWriteError(file->Path(), file->ErrorText());
+    FailWithCode(code);
 }
 
 void GifStream::PutLoopForever() {
@@ -115,7 +142,7 @@ QByteArray GifStream::Finish() {
     const int result = EGifCloseFile(gif, &error);
     gif = nullptr;
     if (result != GIF_OK)
-        FailWithCode(error);
+        Fail(error);
     return std::move(bytes);
 }
 

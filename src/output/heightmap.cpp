@@ -1,5 +1,7 @@
 #include "output/heightmap.h"
 
+#include "base/imagememory.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -35,7 +37,7 @@ quint16 Height(float value, const Range& range) {
 
 QImage HeightMap(const TextureEngine& engine) {
     const int w = engine.Width();
-    QImage map(w, engine.Height(), QImage::Format_Grayscale16);
+    QImage map = NewImage(w, engine.Height(), QImage::Format_Grayscale16);
     const Range range = FiniteRange(engine.FieldA.Data(), std::size_t(engine.CellCount()));
     for (int y = 0; y < engine.Height(); ++y) {
         auto* row = reinterpret_cast<quint16*>(map.scanLine(y));

@@ -2,6 +2,7 @@
 
 #include "base/bmpfile.h"
 #include "base/errors.h"
+#include "output/gifstream.h"
 #include "output/jpegfile.h"
 #include "output/webgif.h"
 #include "output/webpfile.h"
@@ -64,6 +65,29 @@ QString ImageFormatExtension(ImageFormat format) {
     return QString();
 }
 
+QString ImageSizeFault(ImageFormat format, QSize size) {
+    const auto fault = [&](const char* name, int largest) {
+        if (size.width() <= largest && size.height() <= largest)
+            return QString();
+        return QStringLiteral("a %1 picture can be at most %2 pixels wide and high, and this one "
+                              "is %3 x %4")
+            .arg(QLatin1String(name))
+            .arg(largest)
+            .arg(size.width())
+            .arg(size.height());
+    };
+    switch (format) {
+    case ImageFormat::Webp:
+        return fault("WebP", WebpMaxSide);
+    case ImageFormat::Gif:
+        return fault("GIF", GifMaxSide);
+    case ImageFormat::Jpeg:
+        return fault("JPEG", JpegMaxSide);
+    default:
+        return QString();
+    }
+}
+
 QByteArray EncodePng(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -74,6 +98,8 @@ QByteArray EncodePng(const QImage& image) {
 }
 
 QByteArray EncodeImage(const QImage& image, ImageFormat format, int quality) {
+    if (const QString fault = ImageSizeFault(format, image.size()); !fault.isEmpty())
+        throw MottlerError(QStringLiteral("The image cannot be saved: %1.").arg(fault));
     switch (format) {
     case ImageFormat::Bmp:
         return EncodeBmp24(image);

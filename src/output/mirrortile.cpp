@@ -1,5 +1,7 @@
 #include "output/mirrortile.h"
 
+#include "base/imagememory.h"
+
 #include <cstring>
 
 namespace mottler {
@@ -14,9 +16,9 @@ void CopyPixel(const uchar* from, uchar* row, int x) {
 } // namespace
 
 QImage MirrorTile(const QImage& image) {
-    const QImage source = image.convertToFormat(QImage::Format_BGR888);
+    const QImage source = ConvertedImage(image, QImage::Format_BGR888);
     const int w = source.width(), h = source.height();
-    QImage tile(2 * w, 2 * h, QImage::Format_BGR888);
+    QImage tile = NewImage(2 * w, 2 * h, QImage::Format_BGR888);
     for (int y = 0; y < h; ++y) {
         const uchar* from = source.constScanLine(y);
         uchar* top = tile.scanLine(y);

@@ -1,5 +1,7 @@
 #include "output/quarterturn.h"
 
+#include "base/imagememory.h"
+
 #include <cstring>
 
 namespace mottler {
@@ -10,8 +12,8 @@ constexpr int BytesPerPixel = 3;
 /// Fills a swapped-size copy pixel by pixel; `sourceOf` maps a destination pixel to the
 /// source pixel it takes.
 template <typename SourceOf> QImage Turned(const QImage& image, SourceOf sourceOf) {
-    const QImage source = image.convertToFormat(QImage::Format_BGR888);
-    QImage turned(source.height(), source.width(), QImage::Format_BGR888);
+    const QImage source = ConvertedImage(image, QImage::Format_BGR888);
+    QImage turned = NewImage(source.height(), source.width(), QImage::Format_BGR888);
     for (int y = 0; y < turned.height(); ++y) {
         uchar* row = turned.scanLine(y);
         for (int x = 0; x < turned.width(); ++x) {
@@ -34,7 +36,7 @@ QImage TurnedLeft(const QImage& image) {
 }
 
 QImage TurnedBy(const QImage& image, int quarterTurns) {
-    QImage result = image.convertToFormat(QImage::Format_BGR888);
+    QImage result = ConvertedImage(image, QImage::Format_BGR888);
     const int clockwise = ((quarterTurns % 4) + 4) % 4;
     for (int i = 0; i < clockwise; ++i)
         result = TurnedRight(result);

@@ -1,6 +1,7 @@
 #include "output/savetile.h"
 
 #include "base/bmpfile.h"
+#include "base/imagememory.h"
 #include "output/mirrortile.h"
 
 #include <QDir>
@@ -13,12 +14,15 @@ QString WorkFilePath(const QString& folder, ImageFormat format) {
 }
 
 QImage SaveTilePreview(const QImage& texture, bool mirror) {
-    const QImage bgr = texture.convertToFormat(QImage::Format_BGR888);
+    const QImage bgr = ConvertedImage(texture, QImage::Format_BGR888);
     if (!mirror || bgr.isNull())
         return bgr;
     // A side of 1 would halve to nothing; keep one pixel so the mirror still has a source.
     const QSize half(std::max(1, bgr.width() / 2), std::max(1, bgr.height() / 2));
-    return MirrorTile(bgr.scaled(half, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const QImage halved = bgr.scaled(half, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (halved.isNull())
+        throw ImageMemoryError(half);
+    return MirrorTile(halved);
 }
 
 bool CarriesMirror(ImageFormat format) {
@@ -34,7 +38,7 @@ WorkFile WriteWorkFile(const QImage& texture, const SaveTileChoices& choices,
                        const QString& folder) {
     const QByteArray bytes = EncodeTile(texture, choices);
     WorkFile work{WorkFilePath(folder, choices.Format), bytes.size(), QImage::fromData(bytes)};
-    WriteFileAtomically(work.Path, bytes);
+    WriteFileAtomically(work.Path, bytes, NameChoice::Program);
     return work;
 }
 

@@ -54,7 +54,7 @@ QByteArray WebSafePaletteBytes() {
 QString EnsureWebSafePaletteFile(const QString& folder) {
     const QString path = QDir(folder).filePath(WebSafePaletteName());
     if (!QFileInfo::exists(path))
-        WriteFileAtomically(path, WebSafePaletteBytes());
+        WriteFileAtomically(path, WebSafePaletteBytes(), NameChoice::Program);
     return path;
 }
 

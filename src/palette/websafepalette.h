@@ -24,7 +24,8 @@ inline QString WebSafePaletteName() {
 }
 
 /// Writes "websafe.pal" into the folder unless a file of that name is already there, and
-/// returns its path. Throws MottlerError when it cannot be written.
-QString EnsureWebSafePaletteFile(const QString& folder = QDir::tempPath());
+/// returns its path. Throws MottlerError when it cannot be written (also when a symbolic
+/// link or anything but a regular file has that name: the name is the program's own).
+QString EnsureWebSafePaletteFile(const QString& folder);
 
 } // namespace mottler

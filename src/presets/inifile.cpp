@@ -5,10 +5,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMultiHash>
+#include <QSet>
 #include <QStringDecoder>
 #include <algorithm>
 #include <limits>
+#include <sys/stat.h>
 
 namespace mottler {
 namespace {
@@ -81,25 +84,97 @@ void CheckName(const QString& name, const QString& what) {
             QStringLiteral("The %1 \"%2\" cannot be stored in an INI file.").arg(what, name));
 }
 
-} // namespace
+/// Throws unless the (trimmed) names and the value can be written and read back unchanged.
+void CheckEntry(const QString& sectionName, const QString& keyName, const QString& value) {
+    CheckName(sectionName, QStringLiteral("section name"));
+    CheckName(keyName, QStringLiteral("key name"));
+    if (keyName.contains(u'=') || keyName.startsWith(u'['))
+        throw MottlerError(
+            QStringLiteral("The key name \"%1\" cannot be stored in an INI file.").arg(keyName));
+    if (HasLineBreak(value))
+        throw MottlerError(QStringLiteral("The value of \"%1\" holds a line break, which an INI "
+                                          "file cannot store.")
+                               .arg(keyName));
+}
 
-IniFile::IniFile(QString path) : filePath(std::move(path)) {
-    QFile file(filePath);
+/// The bytes of the file (none when it does not exist). Throws MottlerError when it exists
+/// but cannot be read or is too large to be an INI file.
+QByteArray ReadFileBytes(const QString& path) {
+    QFile file(path);
     if (!file.exists())
-        return;
+        return {};
     if (file.size() > MaxFileBytes)
         throw MottlerError(
-            QStringLiteral("The file \"%1\" is too large to be an INI file.").arg(filePath));
+            QStringLiteral("The file \"%1\" is too large to be an INI file.").arg(path));
     if (!file.open(QIODevice::ReadOnly))
         throw MottlerError(
-            QStringLiteral("Could not read \"%1\": %2.").arg(filePath, file.errorString()));
+            QStringLiteral("Could not read \"%1\": %2.").arg(path, file.errorString()));
     // A buffer of the file's own size: reading asks for the whole allowance at once. A pipe
     // has no size and may give up to the allowance.
     const QByteArray bytes = file.read(file.isSequential() ? MaxFileBytes : file.size());
     if (file.error() != QFileDevice::NoError)
         throw MottlerError(
-            QStringLiteral("Could not read \"%1\": %2.").arg(filePath, file.errorString()));
+            QStringLiteral("Could not read \"%1\": %2.").arg(path, file.errorString()));
+    return bytes;
+}
+
+/// Holds "<file>.lock" while it lives, so that writers of the file take turns. Where no lock
+/// file can be made at all (a folder we may not write to) the file is written without one,
+/// and the write reports what stops it.
+class WriterLock {
+public:
+    explicit WriterLock(const QString& path) : lock(path + QStringLiteral(".lock")) {
+        if (lock.tryLock(LockWaitMs) || lock.error() != QLockFile::LockFailedError)
+            return;
+        throw MottlerError(QStringLiteral("Could not write \"%1\": another program is writing "
+                                          "it (its lock file \"%1.lock\" is held).")
+                               .arg(path));
+    }
+
+private:
+    /// Writers hold the lock for one write of a small file; a lock held this long belongs to a
+    /// program that hangs.
+    static constexpr int LockWaitMs = 10000;
+    QLockFile lock;
+};
+
+} // namespace
+
+IniFile::IniFile(QString path) : filePath(std::move(path)) {
+    Read();
+}
+
+IniFile::Stamp IniFile::StampOf(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    const auto nanoseconds = [](const timespec& t) {
+        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+    };
+    return {true,
+            quint64(info.st_dev),
+            quint64(info.st_ino),
+            qint64(info.st_size),
+            nanoseconds(info.st_mtim),
+            nanoseconds(info.st_ctim)};
+}
+
+void IniFile::Read() {
+    const Stamp stamp = StampOf(filePath);
+    const QByteArray bytes = ReadFileBytes(filePath);
+    // Only a file read whole replaces what the object holds: a failed read keeps it.
+    source.clear();
+    written.clear();
+    lines.clear();
     Parse(bytes);
+    readStamp = stamp;
+}
+
+bool IniFile::ReloadIfChanged() {
+    if (StampOf(filePath) == readStamp)
+        return false;
+    Read();
+    return true;
 }
 
 IniFile IniFile::ReadExisting(const QString& path) {
@@ -247,6 +322,43 @@ QStringList IniFile::KeyNames(const QString& section) const {
     return names.Take();
 }
 
+QHash<QString, QString> IniFile::SectionValues(const QString& section) const {
+    QHash<QString, QString> values;
+    const Range range = FindSection(section);
+    for (qsizetype i = range.header + 1; range.Found() && i < range.end; ++i)
+        if (lines[i].kind == LineKind::Key) {
+            Entry entry = Decode(lines[i]);
+            const QString key = entry.name.toCaseFolded();
+            if (!values.contains(key))
+                values.insert(key, std::move(entry.value));
+        }
+    return values;
+}
+
+QList<IniSection> IniFile::Sections() const {
+    QList<IniSection> sections;
+    QSet<QString> seenSections, seenKeys;
+    bool counted = false; // whether the keys under the current header count
+    for (const Line& line : lines) {
+        if (line.kind == LineKind::Section) {
+            const QString name = NameOf(line);
+            counted = !seenSections.contains(name.toCaseFolded());
+            if (counted) {
+                seenSections.insert(name.toCaseFolded());
+                seenKeys.clear();
+                sections.append({name, {}});
+            }
+        } else if (line.kind == LineKind::Key && counted) {
+            Entry entry = Decode(line);
+            if (!seenKeys.contains(entry.name.toCaseFolded())) {
+                seenKeys.insert(entry.name.toCaseFolded());
+                sections.last().Entries.append({entry.name, entry.value});
+            }
+        }
+    }
+    return sections;
+}
+
 bool IniFile::KeyExists(const QString& section, const QString& key) const {
     const Range range = FindSection(section);
     return range.Found() && FindKey(range, key) >= 0;
@@ -307,15 +419,7 @@ int IniFile::ReadInteger(const QString& section, const QString& key, int fallbac
 void IniFile::WriteString(const QString& section, const QString& key, const QString& value) {
     const QString sectionName = section.trimmed();
     const QString keyName = key.trimmed();
-    CheckName(sectionName, QStringLiteral("section name"));
-    CheckName(keyName, QStringLiteral("key name"));
-    if (keyName.contains(u'=') || keyName.startsWith(u'['))
-        throw MottlerError(
-            QStringLiteral("The key name \"%1\" cannot be stored in an INI file.").arg(keyName));
-    if (HasLineBreak(value))
-        throw MottlerError(QStringLiteral("The value of \"%1\" holds a line break, which an INI "
-                                          "file cannot store.")
-                               .arg(keyName));
+    CheckEntry(sectionName, keyName, value);
     Batch([&] {
         const Range range = FindSection(sectionName);
         if (!range.Found()) {
@@ -337,16 +441,44 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     });
 }
 
+void IniFile::AppendSection(const IniSection& section) {
+    const QString sectionName = section.Name.trimmed();
+    CheckName(sectionName, QStringLiteral("section name"));
+    for (const auto& [key, value] : section.Entries)
+        CheckEntry(sectionName, key.trimmed(), value);
+    Batch([&] {
+        if (!lines.isEmpty() && !IsBlankLine(lines.last()))
+            lines.append(Line{});
+        lines.append(MakeLine(QLatin1Char('[') + sectionName + QLatin1Char(']')));
+        for (const auto& [key, value] : section.Entries)
+            lines.append(MakeLine(key.trimmed() + QLatin1Char('=') + value.trimmed()));
+    });
+}
+
 void IniFile::WriteInteger(const QString& section, const QString& key, int value) {
     WriteString(section, key, QString::number(value));
 }
 
 void IniFile::EraseSection(const QString& section) {
-    if (!SectionExists(section))
-        return;
+    if (SectionExists(section))
+        EraseSections({section});
+}
+
+void IniFile::EraseSections(const QStringList& sections) {
+    QSet<QString> erased;
+    for (const QString& section : sections)
+        erased.insert(section.trimmed().toCaseFolded());
     Batch([&] {
-        for (Range range = FindSection(section); range.Found(); range = FindSection(section))
-            lines.remove(range.header, range.end - range.header);
+        QList<Line> kept;
+        kept.reserve(lines.size());
+        bool erasing = false;
+        for (const Line& line : std::as_const(lines)) {
+            if (line.kind == LineKind::Section)
+                erasing = erased.contains(NameOf(line).toCaseFolded());
+            if (!erasing)
+                kept.append(line);
+        }
+        lines = std::move(kept);
     });
 }
 
@@ -355,6 +487,8 @@ void IniFile::Batch(const std::function<void()>& changes) {
         changes();
         return;
     }
+    const WriterLock lock(filePath);
+    ReloadIfChanged();
     const QList<Line> before = lines;
     batchDepth = 1;
     try {
@@ -370,6 +504,7 @@ void IniFile::Batch(const std::function<void()>& changes) {
 
 void IniFile::Commit() {
     WriteFileAtomically(filePath, Serialise());
+    readStamp = StampOf(filePath);
 }
 
 QByteArray IniFile::Serialise() const {

@@ -1,13 +1,22 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 namespace mottler {
+
+/// One section as the reader sees it: its keys in file order, each once, with the value of
+/// its first occurrence.
+struct IniSection {
+    QString Name;
+    QList<std::pair<QString, QString>> Entries;
+};
 
 /// A preset-style INI file ("save.ini", "gradients.ini", texture packs), held in memory as
 /// its lines and written back whole on every change.
@@ -22,7 +31,10 @@ namespace mottler {
 /// the object did not change keep their bytes; the file is written with CR LF line ends.
 /// Every change reaches the disk before the call returns, through an atomic replacement: a
 /// failed write throws MottlerError, leaves the old file whole and undoes the change in
-/// memory. The object assumes it is the only writer of its file while it lives.
+/// memory. Other writers (another window, another process, a hand edit) keep their work: a
+/// change holds the lock file "<file>.lock", reads the file again when it changed since it
+/// was last read or written, applies itself to what is there and writes it, so two writers
+/// never interleave.
 class IniFile {
 public:
     /// Reads the file; a missing file is an empty one (created by the first write). Throws
@@ -34,12 +46,24 @@ public:
 
     const QString& Path() const { return filePath; }
 
+    /// Reads the file again when it changed on disk since this object last read or wrote it
+    /// (another writer saved); returns whether it did. Throws MottlerError as the constructor.
+    bool ReloadIfChanged();
+
     /// Section names in file order, each once.
     QStringList SectionNames() const;
     bool SectionExists(const QString& section) const;
     /// Key names of the section in file order, each once; empty when the section is missing.
     QStringList KeyNames(const QString& section) const;
     bool KeyExists(const QString& section, const QString& key) const;
+
+    /// Every key of the section and its value, read in one pass (reading a section of
+    /// thousands of keys one ReadString at a time would take quadratic time). Keys are case
+    /// folded (QString::toCaseFolded), the first occurrence of a name counts.
+    QHash<QString, QString> SectionValues(const QString& section) const;
+    /// Every section with its keys, in file order, read in one pass; for a name that occurs
+    /// twice the first section counts.
+    QList<IniSection> Sections() const;
 
     /// The key's value, or the fallback when the section or key is missing.
     QString ReadString(const QString& section, const QString& key,
@@ -55,6 +79,12 @@ public:
     void WriteInteger(const QString& section, const QString& key, int value);
     /// Removes every header of that name and all the keys under it.
     void EraseSection(const QString& section);
+    /// EraseSection for each of the names, in one pass over the file.
+    void EraseSections(const QStringList& sections);
+    /// Adds the section at the end of the file, as writing each of its keys into a section
+    /// that is not there does, without looking for it (call EraseSections first). Throws as
+    /// WriteString for a name or value the file cannot hold.
+    void AppendSection(const IniSection& section);
 
     /// Runs `changes` with the file writes held back, then writes the file once: all of the
     /// changes reach the disk or (when the write fails or `changes` throws) none of them,
@@ -86,7 +116,18 @@ private:
         bool Found() const { return header >= 0; }
     };
 
+    /// What identifies one version of the file on disk.
+    struct Stamp {
+        bool Exists = false;
+        quint64 Device = 0, Inode = 0;
+        qint64 Size = 0, ModifiedNs = 0, ChangedNs = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+
     IniFile() = default;
+    static Stamp StampOf(const QString& path);
+    /// Reads and parses the file as it is now (none: empty).
+    void Read();
     void Parse(const QByteArray& bytes);
     static LineKind KindOf(std::string_view raw);
     Line MakeLine(const QString& text);
@@ -108,6 +149,7 @@ private:
     QByteArray source;         ///< the file as read
     QList<QByteArray> written; ///< the lines written since
     QList<Line> lines;
+    Stamp readStamp; ///< the file as this object last read or wrote it
     int batchDepth = 0;
 };
 

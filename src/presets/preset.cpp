@@ -115,11 +115,13 @@ void SavePreset(IniFile& file, const QString& name, const Preset& preset) {
 
 Preset ReadPreset(const IniFile& file, const QString& name) {
     Preset p;
-    const auto text = [&](const char* key, const QString& fallback) {
-        return file.ReadString(name, key, fallback);
+    const QHash<QString, QString> values = file.SectionValues(name);
+    const auto text = [&](const QString& key, const QString& fallback) {
+        return values.value(key.toCaseFolded(), fallback);
     };
     const auto number = [&](const char* key, int fallback) {
-        return file.ReadInteger(name, key, fallback);
+        int value = fallback;
+        return IniFile::ParseInteger(text(key, QString()), value) ? value : fallback;
     };
     const auto size = [&](const char* key, int fallback) {
         const int value = number(key, fallback);
@@ -137,7 +139,7 @@ Preset ReadPreset(const IniFile& file, const QString& name) {
     p.StartColour = text(PresetKey::StartColour, p.StartColour);
     p.EndColour = text(PresetKey::EndColour, p.EndColour);
     for (int i = 1;; ++i) {
-        const QString value = file.ReadString(name, PointKey(i));
+        const QString value = text(PointKey(i), QString());
         if (value.isEmpty())
             break;
         p.MiddlePoints.append(SplitPoint(value));

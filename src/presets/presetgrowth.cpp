@@ -82,6 +82,13 @@ int AddPresetControlPoints(ControlPointList& points, const Preset& preset) {
     return refused;
 }
 
+QString RefusedPointsMessage(int refused) {
+    const QString message = QString::fromLatin1(TooManyControlPointsMessage);
+    if (refused <= 1)
+        return message;
+    return message + QStringLiteral("  %1 points of the preset were left out.").arg(refused);
+}
+
 GrowthFactors PresetFactors(const Preset& preset) {
     GrowthFactors factors;
     factors.FactorA = FactorNumber(preset.FactorA, PresetKey::FactorA);

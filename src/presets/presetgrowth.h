@@ -17,9 +17,13 @@ namespace mottler {
 /// Adds the preset's control points in the order a preset load adds them: the start point,
 /// the end point, then "Color1", "Color2", ... as middle points (the order decides between
 /// markers at the same height). Returns how many middle points were refused because ten
-/// points were there already; the window shows TooManyControlPointsMessage for each. Throws
+/// points were there already (the window says so once, with RefusedPointsMessage). Throws
 /// MottlerError when a position is not a whole number; the points added so far stay.
 int AddPresetControlPoints(ControlPointList& points, const Preset& preset);
+
+/// TooManyControlPointsMessage, and for more than one refused point how many were left out:
+/// a preset may carry thousands, and one message box each would never end.
+QString RefusedPointsMessage(int refused);
 
 /// The factors a run reads after the preset was loaded. A and B: their texts as decimal
 /// numbers. The advanced values only when the preset shows the Advanced window

@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "presets/inifile.h"
 
+#include <QSet>
 #include <algorithm>
 
 namespace mottler {
@@ -10,34 +11,36 @@ namespace {
 
 /// Sections without keys carry nothing (and would only erase a preset they replace); names
 /// that are empty or hold control characters come from damaged or binary files.
-bool IsPreset(const IniFile& pack, const QString& name) {
+bool IsPreset(const IniSection& section) {
+    const QString& name = section.Name;
     return !name.isEmpty() &&
            std::all_of(name.begin(), name.end(), [](QChar c) { return c.isPrint(); }) &&
-           !pack.KeyNames(name).isEmpty();
+           !section.Entries.isEmpty();
 }
 
-/// Replaces the preset `name` with the pack's section: the old keys go, the pack's keys are
-/// written in the pack's order, all in one file write.
-void CopySection(const IniFile& pack, IniFile& presets, const QString& name) {
+/// Replaces the presets of the sections' names with the sections: the old keys go, each
+/// section is written at the end in the pack's order, all in one file write. Each step is
+/// one pass over the file, so a pack of thousands of presets costs no more than its size.
+void CopySections(IniFile& presets, const QList<IniSection>& sections) {
     presets.Batch([&] {
-        presets.EraseSection(name);
-        for (const QString& key : pack.KeyNames(name))
-            presets.WriteString(name, key, pack.ReadString(name, key));
+        QStringList names;
+        for (const IniSection& section : sections)
+            names.append(section.Name);
+        presets.EraseSections(names);
+        for (const IniSection& section : sections)
+            presets.AppendSection(section);
     });
 }
 
 /// Copies the presets into the file in one write. When that write fails, nothing of it is
 /// kept and the presets are copied again one write each, so that those before the one that
 /// cannot be written stay, then the failure is thrown.
-void CopySections(const IniFile& pack, IniFile& presets, const QStringList& names) {
+void CopyPresets(IniFile& presets, const QList<IniSection>& sections) {
     try {
-        presets.Batch([&] {
-            for (const QString& name : names)
-                CopySection(pack, presets, name);
-        });
+        CopySections(presets, sections);
     } catch (const MottlerError&) {
-        for (const QString& name : names)
-            CopySection(pack, presets, name);
+        for (const IniSection& section : sections)
+            CopySections(presets, {section});
         throw;
     }
 }
@@ -46,12 +49,17 @@ void CopySections(const IniFile& pack, IniFile& presets, const QStringList& name
 
 PackImport ImportTexturePack(const QString& packPath, IniFile& presets, const PackQuestion& ask) {
     const IniFile pack = IniFile::ReadExisting(packPath);
+    presets.ReloadIfChanged(); // the questions are about the presets as they are now
+    QSet<QString> existing;
+    for (const QString& name : presets.SectionNames())
+        existing.insert(name.trimmed().toCaseFolded());
     PackImport result;
-    for (const QString& name : pack.SectionNames()) {
-        if (!IsPreset(pack, name))
+    QList<IniSection> installed;
+    for (const IniSection& section : pack.Sections()) {
+        if (!IsPreset(section))
             continue;
-        if (presets.SectionExists(name)) {
-            const PackAnswer answer = ask(QStringLiteral("A pattern called ") + name +
+        if (existing.contains(section.Name.trimmed().toCaseFolded())) {
+            const PackAnswer answer = ask(QStringLiteral("A pattern called ") + section.Name +
                                           QStringLiteral(" already exists. Overwrite ?"));
             if (answer == PackAnswer::Cancel) {
                 result.Cancelled = true;
@@ -60,11 +68,12 @@ PackImport ImportTexturePack(const QString& packPath, IniFile& presets, const Pa
             if (answer == PackAnswer::No)
                 continue;
         }
-        result.Installed.append(name);
+        result.Installed.append(section.Name);
+        installed.append(section);
     }
     // The pack's names are distinct without regard to case, so no copy changes the answer
     // to a later question and all of them can be written at the end, once.
-    CopySections(pack, presets, result.Installed);
+    CopyPresets(presets, installed);
     return result;
 }
 

@@ -11,7 +11,7 @@ WrittenBackground WriteBackgroundImage(const PreviewBackground& background) {
                                                                        : GradientBackgroundQuality;
     const QByteArray jpeg = EncodeJpeg(background.Image, quality);
     const QString path = DataFile(BackgroundFileName);
-    WriteFileAtomically(path, jpeg);
+    WriteFileAtomically(path, jpeg, NameChoice::Program);
     return {path, jpeg.size()};
 }
 

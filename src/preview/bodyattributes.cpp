@@ -32,6 +32,15 @@ QString QuoteValue(const QString& value) {
            (closes ? QString() : QStringLiteral("\""));
 }
 
+QString EscapedAttributeValue(const QString& value) {
+    QStringView inner(value);
+    if (inner.startsWith(u'"'))
+        inner = inner.mid(1);
+    if (inner.endsWith(u'"'))
+        inner.chop(1);
+    return QLatin1Char('"') + inner.toString().toHtmlEscaped() + QLatin1Char('"');
+}
+
 QString LocalPathToUrl(const QString& path) {
     static const QRegularExpression driveLetter(QStringLiteral("^[A-Za-z]:"));
     if (driveLetter.match(path).hasMatch()) {

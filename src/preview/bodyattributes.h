@@ -16,6 +16,11 @@ QString BodyColourAttributes(const PreviewColours& colours);
 /// value already has one there, so a value given in quotes is not quoted twice.
 QString QuoteValue(const QString& value);
 
+/// The value in double quotes with the characters HTML gives a meaning escaped (& < > "), so
+/// no value (a font family name) can end the attribute early or add markup. Quotes the value
+/// already has at its start and end stand for these and are not repeated, as QuoteValue.
+QString EscapedAttributeValue(const QString& value);
+
 /// The URL a page uses for a local file: a drive-letter path ("C:\web\a.jpg") becomes
 /// "file:///C|/web/a.jpg"; any other path becomes a file:// URL with spaces and other
 /// special characters percent-encoded.

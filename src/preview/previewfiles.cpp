@@ -1,8 +1,8 @@
 #include "preview/previewfiles.h"
 
+#include "base/bmpfile.h"
 #include "base/errors.h"
 #include "engine/random.h"
-#include "base/bmpfile.h"
 #include "presets/datafolder.h"
 #include "preview/previewpage.h"
 
@@ -42,7 +42,8 @@ QString PreviewPageFiles::Preview(const PreviewSettings& settings,
                                .arg(settings.TestPage));
     if (!lastPreviewFile.isEmpty() && !SameFile(lastPreviewFile, path))
         DeleteLastPreview();
-    WriteFileAtomically(path, page);
+    // The name is the program's own, beside the user's page: never written through a link.
+    WriteFileAtomically(path, page, NameChoice::Program);
     lastPreviewFile = path;
     return path;
 }

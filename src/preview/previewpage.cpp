@@ -57,8 +57,8 @@ QByteArray DemonstrationPage(const PreviewSettings& settings, const QString& bod
     page += "<" + bodyText.toUtf8() + ">" + LineEnd;
     page += "<BASEFONT SIZE=4>";
     if (hasFont)
-        page +=
-            "<FONT FACE=" + QuoteValue(PlainFontFamily(settings.FontName)).toUtf8() + ">" + LineEnd;
+        page += "<FONT FACE=" + EscapedAttributeValue(PlainFontFamily(settings.FontName)).toUtf8() +
+                ">" + LineEnd;
     page += "<CENTER><h1>Mottler</h1>\r\n<h2>A test document</h2>\r\n";
     page += "<p>You may also need to refresh this window (usually Ctrl-R) to make it reflect "
             "changes you made to the texture in Mottler.";
@@ -90,6 +90,10 @@ QByteArray ReplaceBodyTags(const QByteArray& page, const QByteArray& tag) {
         const qsizetype end = lower.indexOf('>', start);
         result += page.mid(from, start - from) + tag;
         from = end < 0 ? page.size() : end + 1;
+        // Each short tag grows by the whole new tag: a page of nothing but tags would
+        // otherwise grow twenty times over.
+        if (result.size() > MaxPreviewOutputBytes)
+            throw MottlerError(TooManyBodyTagsMessage);
     }
     return result + page.mid(from);
 }

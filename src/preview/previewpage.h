@@ -19,6 +19,15 @@ inline const QString NoBodyTagMessage = QStringLiteral(
 /// The largest page of the user's own that is read (and the largest "loremipsum.txt").
 inline constexpr qint64 MaxPreviewInputBytes = 16 * 1024 * 1024;
 
+/// The largest preview page made from the user's own page: room for every BODY tag a page
+/// of ordinary size holds, bounded as the input is.
+inline constexpr qint64 MaxPreviewOutputBytes = 4 * MaxPreviewInputBytes;
+
+/// The message for a page whose BODY tags would make a preview beyond MaxPreviewOutputBytes.
+inline const QString TooManyBodyTagsMessage = QStringLiteral(
+    "The Preview Page you have chosen holds so many <BODY> tags that its preview would be "
+    "larger than 64 MB.  Please choose another file.");
+
 /// Whether the settings name a page of the user's own: an existing file. Any other text is
 /// ignored and the demonstration page is used.
 bool UsesOwnPage(const PreviewSettings& settings);

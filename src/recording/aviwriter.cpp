@@ -183,6 +183,18 @@ void AviFile::WriteHeaders(const AviStreamInfo& info) {
 void AviFile::AddFrame(const QImage& bitmap) {
     if (!output.IsOpen())
         throw MottlerError(CouldNotAddFrameMessage);
+    try {
+        AppendFrame(bitmap);
+    } catch (...) {
+        // Only a finished recording replaces an earlier file: a recording that failed is
+        // deleted, and whatever was at the target stays. Reaching the size limit finishes it.
+        if (!sizeLimitReached)
+            output.Discard();
+        throw;
+    }
+}
+
+void AviFile::AppendFrame(const QImage& bitmap) {
     if (bitmap.isNull())
         throw MottlerError(FailedToCreateDibMessage);
     if (bitmap.width() != format.Width || bitmap.height() != format.Height)
@@ -205,12 +217,9 @@ void AviFile::AddFrame(const QImage& bitmap) {
     }
     FillChunk(bitmap);
     const auto bytes = static_cast<qint64>(chunk.size());
-    if (!output.WriteAt(at, chunk.data(), bytes)) {
-        const QString reason = output.ErrorText();
-        output.Truncate(at); // drop the partial chunk so that closing leaves a readable file
+    if (!output.WriteAt(at, chunk.data(), bytes))
         throw UserFileError(QStringLiteral("%1 to \"%2\": %3.")
-                                .arg(CouldNotAddFrameMessage, output.Path(), reason));
-    }
+                                .arg(CouldNotAddFrameMessage, output.Path(), output.ErrorText()));
     end = at + bytes;
     chunkOffsets.push_back(static_cast<std::uint32_t>(at - (moviListAt + ChunkHeaderSize)));
 }

@@ -53,7 +53,8 @@ struct AviStreamInfo {
 /// chunks, every frame a key frame) of the size of its first bitmap. It is written to a
 /// temporary file beside the target; closing, explicitly or by destruction, appends the idx1
 /// index, patches the frame counts and puts the file in place, so the file is complete
-/// however the writing ends, and a file that cannot be finished replaces nothing.
+/// however the writing ends. A frame that cannot be added (other than for the size limit)
+/// abandons the file, and a file that cannot be finished or was abandoned replaces nothing.
 class AviFile {
 public:
     AviFile(const AviFile&) = delete;
@@ -63,9 +64,10 @@ public:
 
     /// Appends the bitmap as the next frame. Throws MottlerError: FailedToCreateDibMessage
     /// when it cannot be read as 24-bit bits, CouldNotAddFrameMessage and the system's reason
-    /// when the write fails (the file keeps the earlier frames), and a message of its own
-    /// when the bitmap's size differs from the stream's or the file would pass the size
-    /// limit (SizeLimitReached is then true).
+    /// when the write fails, and a message of its own when the bitmap's size differs from the
+    /// stream's or the file would pass the size limit. At the size limit (SizeLimitReached is
+    /// then true) the file keeps the earlier frames and is put in place when closed; after
+    /// any other failure it is abandoned, as by Discard.
     void AddFrame(const QImage& bitmap);
 
     /// Writes the index, patches the headers and closes. Does nothing when already closed.
@@ -84,6 +86,7 @@ private:
                                                   const QImage&, qint64);
     AviFile(const QString& path, const BitmapInfoHeader& format, qint64 sizeLimit);
     void WriteHeaders(const AviStreamInfo& info);
+    void AppendFrame(const QImage& bitmap);
     void FillChunk(const QImage& bitmap);
     void WriteIndexAndPatch();
     [[noreturn]] void FailToFinish();
@@ -111,8 +114,7 @@ std::unique_ptr<AviFile> CreateAviFile(const QString& path, const AviStreamInfo&
 void AddAviFrame(const QImage& bitmap, AviFile& avi);
 
 /// Writes the bitmaps as a 10 frames-a-second AVI file, replacing an existing file. Throws
-/// MottlerError when there is nothing to write or writing fails (the file then holds the
-/// frames written until the failure).
+/// MottlerError when there is nothing to write or writing fails (an earlier file then stays).
 void SaveBitmapsAsAvi(const QString& path, const QList<QImage>& bitmaps);
 
 } // namespace mottler

@@ -1,5 +1,6 @@
 #include "recording/framebitmap.h"
 
+#include "base/imagememory.h"
 #include "engine/render.h"
 
 #include <algorithm>
@@ -8,9 +9,7 @@
 namespace mottler {
 
 QImage FrameToBitmap(const Frame& frame, const Palette& palette) {
-    QImage bitmap(frame.Width, frame.Height, QImage::Format_BGR888);
-    if (bitmap.isNull())
-        throw std::bad_alloc(); // QImage reports a failed allocation as a null image
+    QImage bitmap = NewImage(frame.Width, frame.Height, QImage::Format_BGR888);
     ColourField(frame.Data.get(), palette, bitmap);
     return bitmap;
 }

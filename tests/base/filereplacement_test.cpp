@@ -11,9 +11,12 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QRandomGenerator>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace mottler {
 namespace {
@@ -70,6 +73,84 @@ TEST(FileReplacement, AFolderThatIsNoFolderOrMissingIsReportedBeforeWriting) {
     EXPECT_NO_THROW(CheckWritablePath(folder + "/new.png"));
     EXPECT_NO_THROW(CheckWritablePath("/dev/null"));
     EXPECT_NO_THROW(CheckWritablePath("-"));
+}
+
+struct stat StatOf(const QString& path) {
+    struct stat info {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info;
+}
+
+TEST(FileReplacement, AFileWithOtherLinksOrAnotherOwnerIsWrittenInPlace) {
+    const QString folder = test::FreshFolder("inplace");
+    const QString path = folder + "/shared.ini", other = folder + "/other-name.ini";
+    WriteBytes(path, "old bytes, longer than the new ones");
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    // Another owner (the tests run as root, who may give files away).
+    const bool chowned = ::chown(QFile::encodeName(path).constData(), 4321, 4321) == 0;
+    const ino_t inode = StatOf(path).st_ino;
+
+    WriteFileAtomically(path, "new");
+    EXPECT_EQ(ReadBytes(path), "new");
+    EXPECT_EQ(ReadBytes(other), "new");
+    EXPECT_EQ(StatOf(path).st_ino, inode);
+    EXPECT_EQ(StatOf(path).st_mode & 07777, 0640u);
+    if (chowned) {
+        EXPECT_EQ(StatOf(path).st_uid, 4321u);
+    }
+
+    // A failure before the copy keeps the file as it was; no temporary file is left.
+    {
+        const test::FileSizeLimit limit(4096);
+        const QString error = ErrorText([&] { WriteFileAtomically(path, QByteArray(10000, 'x')); });
+        EXPECT_TRUE(error.contains("File too large")) << error.toStdString();
+    }
+    EXPECT_EQ(ReadBytes(other), "new");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST(FileReplacement, AFileNamedByTheProgramIsNeverWrittenThroughALink) {
+    const QString folder = test::FreshFolder("planted");
+    WriteBytes(folder + "/victim", "precious");
+    ASSERT_TRUE(QFile::link(folder + "/victim", folder + "/fixed.htm"));
+    QString error =
+        ErrorText([&] { WriteFileAtomically(folder + "/fixed.htm", "page", NameChoice::Program); });
+    EXPECT_TRUE(error.contains("symbolic link")) << error.toStdString();
+    EXPECT_EQ(ReadBytes(folder + "/victim"), "precious");
+    // A dangling link would otherwise create its target.
+    ASSERT_TRUE(QFile::link(folder + "/created", folder + "/dangling.pal"));
+    error = ErrorText(
+        [&] { WriteFileAtomically(folder + "/dangling.pal", "pal", NameChoice::Program); });
+    EXPECT_TRUE(error.contains("symbolic link")) << error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(folder + "/created"));
+    // A FIFO planted there would hang the write.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder + "/fifo.htm").constData(), 0600), 0);
+    error =
+        ErrorText([&] { WriteFileAtomically(folder + "/fifo.htm", "page", NameChoice::Program); });
+    EXPECT_TRUE(error.contains("not a regular file")) << error.toStdString();
+    // A regular file is replaced as ever.
+    WriteBytes(folder + "/own.htm", "old");
+    WriteFileAtomically(folder + "/own.htm", "new", NameChoice::Program);
+    EXPECT_EQ(ReadBytes(folder + "/own.htm"), "new");
+}
+
+TEST(FileReplacement, AWriterKilledMidwayLeavesNoTemporaryFile) {
+    const QString folder = test::FreshFolder("killed");
+    WriteBytes(folder + "/rec.avi", "earlier");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        FileReplacement replacement(folder + "/rec.avi");
+        replacement.WriteAt(0, QByteArray(100000, 'f'));
+        ::raise(SIGKILL);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"rec.avi"});
+    EXPECT_EQ(ReadBytes(folder + "/rec.avi"), "earlier");
 }
 
 /// With files limited to 4 kB (as a full disk): the write fails with the system's reason, the

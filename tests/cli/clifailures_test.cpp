@@ -1,8 +1,10 @@
+#include "addresslimit.h"
 #include "avireadback.h"
 #include "clirun.h"
 #include "filebytes.h"
 #include "testenv.h"
 
+#include <QDir>
 #include <QImage>
 #include <QThread>
 #include <csignal>
@@ -20,17 +22,7 @@ QStringList SmallGrow(const QStringList& extra) {
            extra;
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool AddressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool AddressSanitizer = true;
-#else
-constexpr bool AddressSanitizer = false;
-#endif
-#else
-constexpr bool AddressSanitizer = false;
-#endif
+using test::AddressSanitizer;
 
 TEST(CliFailures, StandardOutputOnAFullDiskExitsOneAndAFileThereStaysWhole) {
     QProcess process;
@@ -94,10 +86,9 @@ TEST(CliFailures, AnAddressSpaceLimitGivesTheOutOfMemoryMessage) {
     EXPECT_TRUE(run.Err.contains("not enough memory")) << run.Err.toStdString();
 }
 
-TEST(CliFailures, AFullDiskUnderTheAviStillWritesTheImageAndAFinishedAvi) {
-    if (!test::FfmpegAvailable())
-        GTEST_SKIP() << "ffprobe/ffmpeg not installed";
+TEST(CliFailures, AFullDiskUnderTheAviStillWritesTheImageAndKeepsTheEarlierAvi) {
     const QString folder = test::FreshFolder("cli-full-avi");
+    test::WriteBytes(folder + "/run.avi", "the earlier recording");
     // Files of at most 100 kB: room for eight 64 x 64 frames of 12 kB, not for twenty.
     const QString command = QStringLiteral("ulimit -f 100; exec '%1' grow --seed 3 --width 64 "
                                            "--height 64 --a 50 --b 200 --iterations 20 --avi "
@@ -108,9 +99,9 @@ TEST(CliFailures, AFullDiskUnderTheAviStillWritesTheImageAndAFinishedAvi) {
     EXPECT_TRUE(run.Err.contains("Could not add frame") && run.Err.contains("File too large"))
         << run.Err.toStdString();
     EXPECT_EQ(QImage(folder + "/final.png").size(), QSize(64, 64));
-    const test::ProbedVideo video = test::ProbeVideo(folder + "/run.avi");
-    EXPECT_EQ(video.Warnings, QByteArray());
-    EXPECT_EQ(video.Frames, 8);
+    EXPECT_EQ(test::ReadBytes(folder + "/run.avi"), "the earlier recording");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"final.png", "run.avi"}));
 }
 
 TEST(CliFailures, SigtermEndsARecordingWithAFinishedAvi) {
@@ -135,6 +126,45 @@ TEST(CliFailures, SigtermEndsARecordingWithAFinishedAvi) {
     EXPECT_EQ(video.Warnings, QByteArray());
     EXPECT_GE(video.Frames, 10);
     EXPECT_EQ(video.Width, 32);
+}
+
+TEST(CliFailures, EveryOutputPathAndFormatLimitIsCheckedBeforeGrowing) {
+    const QString folder = test::FreshFolder("cli-checked-first");
+    // The summary ("seed: ...") is printed after the run: a check before it prints none.
+    const auto expectRefusedBeforeTheRun = [](const CliResult& run, const QString& says) {
+        EXPECT_EQ(run.Status, 1) << run.Err.toStdString();
+        EXPECT_TRUE(run.Err.contains(says)) << run.Err.toStdString();
+        EXPECT_FALSE(run.Out.contains("seed:")) << run.Out.toStdString();
+    };
+    expectRefusedBeforeTheRun(RunCli(SmallGrow({"--gif", folder + "/missing/run.gif"})),
+                              "does not exist");
+    expectRefusedBeforeTheRun(RunCli(SmallGrow({"--height-map", folder + "/missing/hm.png"})),
+                              "does not exist");
+    const QStringList wide = {
+        "grow",     "--seed", "1",  "--iterations",       "1", "--width", "16384",
+        "--height", "2",      "-o", folder + "/wide.webp"};
+    expectRefusedBeforeTheRun(RunCli(wide), "at most 16383 pixels wide and high");
+    // A quarter turn makes the tall texture wide.
+    const QStringList tall = {
+        "grow",     "--seed", "1",        "--iterations", "1",  "--width",           "2",
+        "--height", "65501",  "--rotate", "90",           "-o", folder + "/tall.jpg"};
+    expectRefusedBeforeTheRun(RunCli(tall), "a JPEG picture can be at most 65500");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+TEST(CliFailures, APresetOfThousandsOfColourPointsSaysSoOnce) {
+    const QString home = test::FreshFolder("cli-many-points");
+    QByteArray preset = "[Colourful]\r\nSeed=3\r\nIterations=2\r\nWidth=16\r\nHeight=16\r\n";
+    for (int i = 1; i <= 3000; ++i)
+        preset +=
+            "Color" + QByteArray::number(i) + "=FF0000," + QByteArray::number(i % 255) + "\r\n";
+    test::WriteBytes(home + "/many.ini", preset);
+    const CliResult run = RunCli({"grow", "--presets", home + "/many.ini", "--preset", "Colourful",
+                                  "-o", home + "/out.png"});
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Err.count("No more than ten color control points"), 1);
+    EXPECT_TRUE(run.Err.contains("2992 points of the preset were left out"))
+        << run.Err.toStdString();
 }
 
 } // namespace

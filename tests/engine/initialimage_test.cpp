@@ -3,11 +3,14 @@
 #include "engine/random.h"
 #include "engine/seeding.h"
 #include "engine/texturesettings.h"
+#include "errortext.h"
 #include "filebytes.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace mottler;
 
@@ -60,4 +63,24 @@ TEST_F(InitialImage, UnreadablePictureIsAnErrorThatChangesNothing) {
     }
     EXPECT_EQ(engine.Width(), 100);
     EXPECT_EQ(std::memcmp(before.data(), engine.InitialA.Data(), before.size() * 4), 0);
+}
+
+TEST_F(InitialImage, AFifoOrAFolderIsRefusedAtOnce) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.png")).constData(), 0600), 0);
+    // Nobody writes the FIFO: reading it would wait for ever.
+    const QString fifo = test::ErrorText([&] { ReadPicture(Path("pipe.png")); });
+    EXPECT_EQ(fifo, "The picture \"" + Path("pipe.png") + "\" is not a regular file.");
+    const QString folder = test::ErrorText([&] { ReadPicture(dir.path()); });
+    EXPECT_TRUE(folder.contains("not a regular file")) << folder.toStdString();
+    EXPECT_TRUE(test::ErrorText([&] { ReadPicture("/dev/zero"); }).contains("not a regular"));
+}
+
+TEST_F(InitialImage, ALargePictureIsReadWhenTheMemoryHoldsIt) {
+    // 9000 x 9000 pixels need 324 MB decoded, beyond Qt's fixed allowance for readers.
+    QImage big(9000, 9000, QImage::Format_RGB888);
+    big.fill(QColor(10, 200, 30));
+    ASSERT_TRUE(big.save(Path("big.jpg"), "JPEG", 50));
+    big = QImage();
+    const QImage read = ReadPicture(Path("big.jpg"));
+    EXPECT_EQ(read.size(), QSize(9000, 9000));
 }

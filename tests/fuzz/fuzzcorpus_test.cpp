@@ -35,7 +35,7 @@ TEST(FuzzCorpus, EveryCommittedInputRunsThroughItsTarget) {
         {"picture", fuzz::FuzzPicture},           {"colourtext", fuzz::FuzzColourTexts},
         {"writers", fuzz::FuzzWriters},           {"jasc", PaletteReader(ReadJascPalette)},
         {"riff", PaletteReader(ReadRiffPalette)}, {"act", PaletteReader(ReadActPalette)},
-        {"gif", PaletteReader(ReadGifPalette)},
+        {"gif", PaletteReader(ReadGifPalette)},   {"numbers", fuzz::FuzzNumbers},
     };
     for (const auto& [target, body] : targets) {
         SCOPED_TRACE(target);

@@ -16,10 +16,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace mottler::test {
@@ -127,6 +130,43 @@ TEST_F(PresetTest, SavingUnderAnExistingNameAsksFirst) {
     EXPECT_EQ(listed, 1);
 
     EXPECT_EQ(SaveAnswering({"Marble", "Yes"}).last(), "question: Replace the preset \"Marble\"?");
+}
+
+TEST_F(PresetTest, ASecondWindowsPresetIsListedAndKeptWhenThisOneSaves) {
+    Generate(2468, 10);
+    // Another window (another process) saves a preset after this one has read the file.
+    IniFile(DataFile(PresetFileName)).WriteString("Theirs", "Seed", "5");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return P().cmbPresets->findText("Theirs") >= 0; }));
+    SaveAnswering({"Mine"});
+    const IniFile stored(DataFile(PresetFileName));
+    EXPECT_TRUE(stored.SectionExists("Theirs"));
+    EXPECT_TRUE(stored.SectionExists("Mine"));
+    // A hand edit that removes a preset takes it off the list.
+    IniFile(DataFile(PresetFileName)).EraseSection("Theirs");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return P().cmbPresets->findText("Theirs") < 0; }));
+    EXPECT_GE(P().cmbPresets->findText("Mine"), 0);
+}
+
+TEST_F(PresetTest, ThousandsOfColourPointsAreReportedInOneMessage) {
+    IniSection crowded{"Crowded", {{"Seed", "3"}, {"Width", "16"}, {"Height", "16"}}};
+    for (int i = 1; i <= 2000; ++i)
+        crowded.Entries.append(
+            {"Color" + QString::number(i), "00FF00," + QString::number(i % 250)});
+    IniFile(DataFile(PresetFileName)).AppendSection(crowded);
+    W().LoadPresetNames();
+    QStringList shown;
+    QTimer script;
+    QObject::connect(&script, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown.append(box->text());
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    script.start(5);
+    Load("Crowded");
+    script.stop();
+    EXPECT_EQ(shown, QStringList({"No more than ten color control points can be created.  1992 "
+                                  "points of the preset were left out."}));
 }
 
 TEST_F(PresetTest, NegativeSeedLoadsAsNegative) {

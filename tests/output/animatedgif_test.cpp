@@ -1,10 +1,14 @@
 #include "avireadback.h"
+#include "base/bmpfile.h"
 #include "base/errors.h"
+#include "errortext.h"
+#include "filebytes.h"
+#include "filesizelimit.h"
 #include "gifreadback.h"
 #include "output/animatedgif.h"
-#include "base/bmpfile.h"
 #include "testenv.h"
 
+#include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -149,6 +153,28 @@ TEST(AnimatedGif, NoFramesOrACancelGiveNoImage) {
     ExportFeedback feedback;
     feedback.Cancelled = [] { return true; };
     EXPECT_FALSE(EncodeAnimatedGif(2, FewColours, std::nullopt, feedback));
+}
+
+TEST(AnimatedGif, WrittenFrameByFrameIntoItsFileAndAFailureKeepsTheEarlierFile) {
+    const QString folder = test::FreshFolder("streamed-gif");
+    const QString path = folder + "/run.gif";
+    ASSERT_TRUE(WriteAnimatedGif(path, 3, ManyColours, std::nullopt));
+    EXPECT_EQ(test::ReadBytes(path), EncodeAnimatedGif(3, ManyColours, std::nullopt).value());
+
+    test::WriteBytes(path, "the earlier animation");
+    QString error;
+    {
+        const test::FileSizeLimit limit(2000);
+        error = test::ErrorText([&] { WriteAnimatedGif(path, 3, ManyColours, std::nullopt); });
+    }
+    EXPECT_TRUE(error.startsWith("Could not write \"" + path + "\"") &&
+                error.contains("File too large"))
+        << error.toStdString();
+    EXPECT_EQ(test::ReadBytes(path), "the earlier animation");
+    ExportFeedback cancel;
+    cancel.Cancelled = [] { return true; };
+    EXPECT_FALSE(WriteAnimatedGif(path, 3, ManyColours, std::nullopt, cancel));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"run.gif"});
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace mottler {
@@ -34,6 +35,12 @@ TEST(WebSafePalette, IsWrittenOnceAndAnExistingFileIsKept) {
     WriteFileAtomically(path, "users own");
     EnsureWebSafePaletteFile(folder);
     EXPECT_EQ(test::ReadBytes(path), "users own");
+
+    // A dangling link planted at the name would otherwise create a file elsewhere.
+    const QString planted = test::FreshFolder("websafe-planted");
+    ASSERT_TRUE(QFile::link(folder + "/elsewhere.pal", planted + "/websafe.pal"));
+    EXPECT_THROW(EnsureWebSafePaletteFile(planted), MottlerError);
+    EXPECT_FALSE(QFileInfo::exists(folder + "/elsewhere.pal"));
 }
 
 } // namespace

@@ -21,4 +21,10 @@ TEST(AdvancedFactorsTest, ShownTextsReadCAsAWholeNumberAndTheMultipliersAsDecima
     texts.MultiplierA = "4,0";
     EXPECT_EQ(test::ErrorText([&] { AdvancedFactors(GrowthFactors{}, texts); }),
               "'4,0' is not a valid floating point value");
+    // "nan" and "inf" read as numbers, but no run can grow with them.
+    for (const char* text : {"NAN", "inf", "-Infinity"}) {
+        texts.MultiplierA = text;
+        EXPECT_EQ(test::ErrorText([&] { AdvancedFactors(GrowthFactors{}, texts); }),
+                  QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    }
 }

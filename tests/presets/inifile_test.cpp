@@ -1,4 +1,5 @@
 #include "base/errors.h"
+#include "base/filereplacement.h"
 #include "errortext.h"
 #include "filebytes.h"
 #include "filesizelimit.h"
@@ -6,8 +7,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace mottler;
 
@@ -144,6 +150,90 @@ TEST_F(IniFileTest, AWriteThatRunsOutOfSpaceLeavesTheOldFileWhole) {
     EXPECT_EQ(Stored(), "[S]\r\nk=old\r\n");
     EXPECT_EQ(ini.ReadString("S", "k"), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"test.ini"}));
+}
+
+TEST_F(IniFileTest, TwoWritersAndAHandEditKeepEachOthersWork) {
+    Store("[First]\r\nA=1\r\n");
+    IniFile window1(path), window2(path);
+    window1.WriteString("From One", "A", "1");
+    window2.WriteString("From Two", "A", "2");
+    EXPECT_EQ(Stored(), "[First]\r\nA=1\r\n\r\n[From One]\r\nA=1\r\n\r\n[From Two]\r\nA=2\r\n");
+
+    // The first window sees the second's preset once it looks again.
+    EXPECT_FALSE(window2.ReloadIfChanged());
+    EXPECT_TRUE(window1.ReloadIfChanged());
+    EXPECT_EQ(window1.SectionNames(), QStringList({"First", "From One", "From Two"}));
+
+    // A hand edit of the same size in the same second is still seen (a new file).
+    Store(Stored().replace("A=2", "A=9") + "[Hand]\r\nB=1\r\n");
+    window2.EraseSection("From One");
+    EXPECT_EQ(IniFile(path).SectionNames(), QStringList({"First", "From Two", "Hand"}));
+    EXPECT_EQ(IniFile(path).ReadString("From Two", "A"), "9");
+    EXPECT_FALSE(QFileInfo::exists(path + ".lock"));
+}
+
+TEST_F(IniFileTest, AWriterWaitsForTheLockOfAnotherProcessAndKeepsItsWork) {
+    Store("[First]\r\nA=1\r\n");
+    IniFile mine(path); // read before the other process writes
+    int locked[2], go[2];
+    ASSERT_EQ(::pipe(locked), 0);
+    ASSERT_EQ(::pipe(go), 0);
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        // Another program: takes the lock, reads, and writes what it read plus its own
+        // section once told to go.
+        QLockFile lock(path + ".lock");
+        const bool held = lock.tryLock(0);
+        const QByteArray before = test::ReadBytes(path);
+        char byte = held ? 'L' : 'F';
+        bool ok = ::write(locked[1], &byte, 1) == 1 && ::read(go[0], &byte, 1) == 1;
+        WriteFileAtomically(path, before + "\r\n[Other]\r\nB=2\r\n");
+        ::_exit(held && ok ? 0 : 1);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(locked[0], &byte, 1), 1);
+    ASSERT_EQ(byte, 'L');
+    std::thread writer([&] { mine.WriteString("Mine", "C", "3"); });
+    // Whenever the write gets there, the other process still holds the lock until it has
+    // written; the write then starts from what the other process left.
+    ASSERT_EQ(::write(go[1], "g", 1), 1);
+    writer.join();
+    int status = 0;
+    ::waitpid(other, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(IniFile(path).SectionNames(), QStringList({"First", "Other", "Mine"}));
+    for (const int fd : {locked[0], locked[1], go[0], go[1]})
+        ::close(fd);
+}
+
+TEST_F(IniFileTest, OnePassReadsAndWritesMatchTheKeyByKeyOnes) {
+    Store("[A]\nx=1\nX=2\ny=3\n[b]\nz=4\n[a]\nw=5\n[C]\nq=6");
+    IniFile ini(path);
+    const QList<IniSection> sections = ini.Sections();
+    ASSERT_EQ(sections.size(), 3);
+    EXPECT_EQ(sections[0].Name, "A"); // the first of "A" and "a" counts, with its first "x"
+    EXPECT_EQ(sections[0].Entries, (QList<std::pair<QString, QString>>{{"x", "1"}, {"y", "3"}}));
+    EXPECT_EQ(ini.SectionValues("a").value("x"), "1");
+    EXPECT_EQ(ini.SectionValues("a").value("w"), QString());
+
+    // Erasing and appending in one pass writes what erasing and writing key by key writes.
+    IniFile byKey(dir.filePath("by-key.ini"));
+    test::WriteBytes(byKey.Path(), Stored());
+    byKey.ReloadIfChanged();
+    byKey.Batch([&] {
+        byKey.EraseSection("a");
+        byKey.EraseSection("C");
+        byKey.WriteString("a", "k", " v ");
+        byKey.WriteString("a", "j", "2");
+    });
+    ini.Batch([&] {
+        ini.EraseSections({"a", "C"});
+        ini.AppendSection({"a", {{"k", " v "}, {"j", "2"}}});
+    });
+    EXPECT_EQ(Stored(), test::ReadBytes(byKey.Path()));
+    EXPECT_EQ(Stored(), "[b]\r\nz=4\r\n\r\n[a]\r\nk=v\r\nj=2\r\n");
+    EXPECT_THROW(ini.AppendSection({"Bad", {{"k", "line\nbreak"}}}), MottlerError);
 }
 
 TEST_F(IniFileTest, AnUnwritablePathThrowsAClearError) {

@@ -65,6 +65,22 @@ TEST(PreviewPageFiles, NewFilenamesDeleteThePreviousPageBeforeWritingTheNext) {
     EXPECT_EQ(ReadBytes(settings.TestPage), "<body>hello</body>");
 }
 
+TEST(PreviewPageFiles, ALinkPlantedAtThePreviewNameIsNotFollowed) {
+    QTemporaryDir site, elsewhere;
+    const PreviewSettings settings = OwnPage(site, "index.htm", "<body>hello</body>");
+    const QString victim = elsewhere.filePath("victim.txt");
+    WriteBytes(victim, "precious");
+    ASSERT_TRUE(QFile::link(victim, site.filePath("~motdemo.htm")));
+    PreviewPageFiles files;
+    try {
+        files.Preview(settings, Background());
+        ADD_FAILURE() << "the page was written through the link";
+    } catch (const MottlerError& error) {
+        EXPECT_TRUE(error.Message().contains("symbolic link")) << error.Message().toStdString();
+    }
+    EXPECT_EQ(ReadBytes(victim), "precious");
+}
+
 TEST(PreviewPageFiles, RefusesToWriteOverTheUsersOwnPage) {
     QTemporaryDir site;
     const PreviewSettings settings = OwnPage(site, "~motdemo.htm", "<body>mine</body>");

@@ -1,5 +1,6 @@
 #include "base/errors.h"
 #include "base/homepage.h"
+#include "errortext.h"
 #include "filebytes.h"
 #include "output/jpegfile.h"
 #include "presets/datafolder.h"
@@ -103,6 +104,11 @@ TEST_F(PreviewPageTest, AFontNameIsQuotedOnceAndClosedBeforeTheBodyEnds) {
     EXPECT_TRUE(DemoPage(settings).contains("<FONT FACE=\"DejaVu Sans\">\r\n"));
     settings.FontName = "Nimbus Sans [urw]"; // a browser knows no foundry in brackets
     EXPECT_TRUE(DemoPage(settings).contains("<FONT FACE=\"Nimbus Sans\">\r\n"));
+    // A quote inside a family name cannot end the attribute and add markup of its own.
+    settings.FontName = "Evil\" onmouseover=\"alert(1)\"><script>x</script>";
+    EXPECT_TRUE(DemoPage(settings).contains(
+        "<FONT FACE=\"Evil&quot; "
+        "onmouseover=&quot;alert(1)&quot;&gt;&lt;script&gt;x&lt;/script&gt;\">"));
     const QByteArray plain = DemoPage({}); // neither a font nor a colour
     EXPECT_FALSE(plain.contains("<FONT") || plain.contains("</FONT>"));
     EXPECT_EQ(BodyTagOf(plain), "<BODY BACKGROUND=\"backgrnd.jpg\">");
@@ -126,6 +132,18 @@ TEST_F(PreviewPageTest, EveryBodyTagOfTheUsersPageIsReplaced) {
                            QUrl::fromLocalFile(DataFile("backgrnd.jpg")).toEncoded() + "\">";
     EXPECT_EQ(BuildPreviewPage(settings, Background()),
               "<html>" + tag + "one</body>\n" + tag + "two</BODY>\xE9</html>");
+}
+
+TEST_F(PreviewPageTest, APageOfNothingButBodyTagsIsRefusedBeforeItGrowsBeyondBounds) {
+    const QString path = site.filePath("tags.htm");
+    QByteArray tags;
+    for (int i = 0; i < 2'000'000; ++i)
+        tags += "<body>";
+    WriteBytes(path, tags);
+    PreviewSettings settings;
+    settings.TestPage = path;
+    EXPECT_EQ(test::ErrorText([&] { BuildPreviewPage(settings, Background()); }),
+              TooManyBodyTagsMessage);
 }
 
 TEST_F(PreviewPageTest, AnUnclosedBodyTagReachesToTheEnd) {

@@ -6,6 +6,7 @@
 #include "recording/aviwriter.h"
 #include "testenv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -112,9 +113,10 @@ TEST(AviWriter, RefusesClearlyWhatItCannotWrite) {
     const QImage bitmap = PatternBitmap(4, 4, 0);
     EXPECT_THROW(SaveBitmapsAsAvi(TempPath("none.avi"), {}), MottlerError);
     const auto avi = CreateAviFile(TempPath("refuse.avi"), AviStreamInfo{}, bitmap);
-    EXPECT_THROW(AddAviFrame(PatternBitmap(5, 4, 0), *avi), MottlerError);
     EXPECT_EQ(test::ErrorText([&] { AddAviFrame(QImage(), *avi); }), "Failed to create DIB.");
     EXPECT_EQ(avi->FrameCount(), 0);
+    const auto other = CreateAviFile(TempPath("refuse.avi"), AviStreamInfo{}, bitmap);
+    EXPECT_THROW(AddAviFrame(PatternBitmap(5, 4, 0), *other), MottlerError);
 }
 
 TEST(AviWriter, StopsBeforeTheSizeLimitWithAFinishedFileOfTheFramesSoFar) {
@@ -137,9 +139,10 @@ TEST(AviWriter, StopsBeforeTheSizeLimitWithAFinishedFileOfTheFramesSoFar) {
     EXPECT_EQ(QFileInfo(path).size(), 224 + 8 + 3 * 344);
 }
 
-TEST(AviWriter, FailedWriteReportsCouldNotAddFrameAndKeepsTheEarlierFramesPlayable) {
-    REQUIRE_FFMPEG();
-    const QString path = TempPath("failed-write.avi");
+TEST(AviWriter, AFailedWriteKeepsTheEarlierFileAndLeavesNoPartialOne) {
+    const QString folder = test::FreshFolder("failed-write");
+    const QString path = folder + "/old.avi";
+    test::WriteBytes(path, "the earlier recording");
     QString message;
     {
         // Room for three 10 x 10 frames and their index, not for a fourth frame.
@@ -149,13 +152,19 @@ TEST(AviWriter, FailedWriteReportsCouldNotAddFrameAndKeepsTheEarlierFramesPlayab
             AddAviFrame(PatternBitmap(10, 10, i), *avi);
         message = test::ErrorText([&] { AddAviFrame(PatternBitmap(10, 10, 3), *avi); });
         avi->Close();
-    }
+    } // and the destructor puts nothing in place either
     EXPECT_TRUE(message.startsWith("Could not add frame") && message.endsWith("File too large."))
         << message.toStdString();
-    const test::ProbedVideo video = test::ProbeVideo(path);
-    EXPECT_EQ(video.Frames, 3);
-    EXPECT_EQ(video.Warnings, QByteArray());
-    EXPECT_EQ(test::DecodeFrameBgr(path, 2), test::TopDownBgr(PatternBitmap(10, 10, 2)));
+    EXPECT_EQ(test::ReadBytes(path), "the earlier recording");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"old.avi"});
+
+    // A frame of another size fails the same way.
+    {
+        const auto avi = CreateAviFile(path, AviStreamInfo{}, PatternBitmap(10, 10, 0));
+        AddAviFrame(PatternBitmap(10, 10, 0), *avi);
+        EXPECT_THROW(AddAviFrame(PatternBitmap(12, 10, 0), *avi), MottlerError);
+    }
+    EXPECT_EQ(test::ReadBytes(path), "the earlier recording");
 }
 
 } // namespace

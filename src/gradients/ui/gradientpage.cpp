@@ -244,6 +244,15 @@ void GradientPage::LoadPresetNames() {
     }
 }
 
+void GradientPage::RefreshPresetNames() {
+    try {
+        if (gradientFile && gradientFile->ReloadIfChanged())
+            ShowPresetNames(cmbGradients->currentText());
+    } catch (const MottlerError&) {
+        // A file that cannot be read now is reported when it is next used.
+    }
+}
+
 void GradientPage::ShowPresetNames(const QString& selected) {
     cmbGradients->clear();
     cmbGradients->addItems(GradientPresetNames(*gradientFile));

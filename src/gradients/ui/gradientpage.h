@@ -36,6 +36,8 @@ public:
     // The gradient presets ("gradients.ini" in the data folder).
     /// Lists the presets; a file that cannot be read is reported and the list stays empty.
     void LoadPresetNames();
+    /// Lists the presets again when another writer changed the file.
+    void RefreshPresetNames();
     /// The page is entered: the first preset is loaded when none is shown yet.
     void EnterTab();
     void LoadGradient(const QString& name);

@@ -9,6 +9,7 @@
 #include "output/savedirectory.h"
 #include "presets/datafolder.h"
 #include "widgets/ui/busycursor.h"
+#include "widgets/ui/plainmessagebox.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -369,7 +370,7 @@ void SaveTileDialog::SaveChosenFile(const SaveTarget& target) {
 }
 
 void SaveTileDialog::ShowFailure(const QString& message) {
-    QMessageBox::critical(this, QStringLiteral("Mottler"), message);
+    ShowPlainMessageBox(this, QMessageBox::Critical, QStringLiteral("Mottler"), message);
 }
 
 } // namespace mottler

@@ -2,6 +2,7 @@
 
 #include "palette/colourtext.h"
 #include "picker/ui/colourpickerdialog.h"
+#include "widgets/ui/plainmessagebox.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -22,7 +23,7 @@ constexpr int ButtonSize = 21;
 constexpr int ButtonGaps = 8;
 
 void ShowMessage(QWidget* parent, const QString& message) {
-    QMessageBox::warning(parent, QString(), message);
+    ShowPlainMessageBox(parent, QMessageBox::Warning, QString(), message);
 }
 
 std::optional<PackedColour> RunPickerDialog(QWidget* parent, std::optional<PackedColour> initial) {

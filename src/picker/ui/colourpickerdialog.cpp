@@ -7,7 +7,9 @@
 #include "picker/ui/colourgrid.h"
 #include "picker/ui/pickercursors.h"
 #include "picker/ui/swatchstrip.h"
+#include "presets/datafolder.h"
 #include "widgets/ui/numericedit.h"
+#include "widgets/ui/plainmessagebox.h"
 #include "widgets/ui/toolicons.h"
 
 #include <QAction>
@@ -33,11 +35,10 @@ constexpr int DefaultArrowStep = 10;
 PickerPrompts DefaultPrompts() {
     PickerPrompts prompts;
     prompts.message = [](QWidget* parent, const QString& message) {
-        QMessageBox::warning(parent, QStringLiteral("Color Picker"), message);
+        ShowPlainMessageBox(parent, QMessageBox::Warning, QStringLiteral("Color Picker"), message);
     };
     prompts.confirm = [](QWidget* parent, const QString& question) {
-        return QMessageBox::question(parent, QStringLiteral("Color Picker"), question) ==
-               QMessageBox::Yes;
+        return AskPlainQuestion(parent, QStringLiteral("Color Picker"), question);
     };
     prompts.schemeName = [](QWidget* parent) -> std::optional<QString> {
         bool ok = false;
@@ -289,9 +290,9 @@ void ColourPickerDialog::LoadSettings() {
     ShowScheme(cmbSchemes->currentText());
 
     try {
-        EnsureWebSafePaletteFile();
+        EnsureWebSafePaletteFile(DataFolder());
     } catch (const MottlerError&) {
-        // The grid reads the built-in palette itself; the copy in the temporary folder is only
+        // The grid reads the built-in palette itself; the copy in the data folder is only
         // for other programs, so a folder that cannot be written costs nothing here.
     }
     ListPaletteFolder(settings.value(QStringLiteral("InitialDir")).toString());

@@ -5,6 +5,7 @@
 #include "picker/ui/colourbandsview.h"
 #include "picker/ui/colourgrid.h"
 #include "picker/ui/colourpickerdialog.h"
+#include "presets/datafolder.h"
 #include "widgets/filefilter.h"
 
 #include <QComboBox>
@@ -22,8 +23,10 @@ bool IsWebSafeName(const QString& name) {
     return name.compare(WebSafePaletteName(), Qt::CaseInsensitive) == 0;
 }
 
+// In the per-user data folder, never in the shared temporary folder, where anyone could plant
+// a link of that name.
 QString WebSafePalettePath() {
-    return QDir(QDir::tempPath()).filePath(WebSafePaletteName());
+    return DataFile(WebSafePaletteName());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "widgets/ui/messages.h"
 
+#include "widgets/ui/plainmessagebox.h"
+
 #include <QMessageBox>
 
 namespace mottler {
@@ -9,11 +11,12 @@ QString ForDisplay(const QString& text) {
 }
 
 void ShowError(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, QStringLiteral("Mottler"), ForDisplay(text));
+    ShowPlainMessageBox(parent, QMessageBox::Critical, QStringLiteral("Mottler"), ForDisplay(text));
 }
 
 void ShowMessage(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, QStringLiteral("Mottler"), ForDisplay(text));
+    ShowPlainMessageBox(parent, QMessageBox::Information, QStringLiteral("Mottler"),
+                        ForDisplay(text));
 }
 
 } // namespace mottler

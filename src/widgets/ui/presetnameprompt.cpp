@@ -1,5 +1,7 @@
 #include "widgets/ui/presetnameprompt.h"
 
+#include "widgets/ui/plainmessagebox.h"
+
 #include <QComboBox>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -18,7 +20,7 @@ QString AskPresetName(QWidget* parent, const QComboBox* list, const PresetNameTe
         if (existing < 0)
             return name;
         const QString question = texts.ReplaceQuestion.arg(list->itemText(existing));
-        if (QMessageBox::question(parent, "Mottler", question) == QMessageBox::Yes)
+        if (AskPlainQuestion(parent, "Mottler", question))
             return list->itemText(existing);
     }
 }
