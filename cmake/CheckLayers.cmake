@@ -20,8 +20,10 @@ set(ALLOWED_document  "base;palette;engine;presets;recording;output;gradients;pr
 set(ALLOWED_picker    "base;palette;engine;presets;recording;output;gradients;preview;document")
 set(ALLOWED_widgets   "base;palette;engine;presets;recording;output;gradients;preview;document;picker")
 set(ALLOWED_help      "base;palette;engine;presets;recording;output;gradients;preview;document;picker;widgets")
+set(ALLOWED_explore   "base;palette;engine;presets;recording;output;gradients;preview;document;picker;widgets;help")
 set(CORE_FOLDERS
-    base palette engine presets recording output gradients preview document picker widgets help)
+    base palette engine presets recording output gradients preview document picker widgets help
+    explore)
 # Programs over the core: the desktop program, the command-line tool and the screensaver.
 set(TOP_FOLDERS app cli saver)
 

@@ -1,0 +1,20 @@
+#include "explore/adoption.h"
+
+#include "document/texturedocument.h"
+
+namespace mottler {
+
+Variation DocumentVariation(const TextureDocument& document) {
+    return {document.Settings(), document.Advanced()};
+}
+
+void AdoptVariation(TextureDocument& document, const Variation& variation) {
+    const TextureSettings& s = variation.Settings;
+    document.SetSeed(s.Seed);
+    document.SetIterations(s.Iterations);
+    document.SetFactorA(s.FactorA);
+    document.SetFactorB(s.FactorB);
+    document.SetAdvanced(variation.Advanced);
+}
+
+} // namespace mottler

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "explore/variation.h"
+
+namespace mottler {
+
+class TextureDocument;
+
+/// The document's variation: its texture settings and Advanced window texts.
+Variation DocumentVariation(const TextureDocument& document);
+
+/// Makes the variation the document's settings and Advanced window texts, in one step (the
+/// texture size stays: the map's cells are grown at the document's size).
+void AdoptVariation(TextureDocument& document, const Variation& variation);
+
+} // namespace mottler
