@@ -1,0 +1,89 @@
+// The Explore window as a user drives it: opened from the Texture menu, the map fills in,
+// a click adopts a cell and the main window grows exactly that cell, zoom and Back, and a
+// change of colours recolours the cells without growing them again.
+#include "explore/ui/explorewindow.h"
+#include "explore/ui/variationmapview.h"
+#include "mainwindowfixture.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <cstring>
+
+namespace mottler::test {
+namespace {
+
+class ExploreWindowTest : public MainWindowTest {
+protected:
+    ExploreWindow& OpenExplore() {
+        P().spIterations->setValue(40);
+        auto* command = W().findChild<QAction*>("mnuExploreVariations");
+        EXPECT_EQ(command->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+        EXPECT_EQ(command->text(), "&Explore Variations...");
+        command->trigger();
+        auto* explore = W().findChild<ExploreWindow*>();
+        EXPECT_TRUE(explore->isVisible());
+        return *explore;
+    }
+
+    static void WaitForMap(ExploreWindow& explore) {
+        if (explore.Growth().Growing()) {
+            QSignalSpy finished(&explore.Growth(), &MapGrowth::Finished);
+            ASSERT_TRUE(finished.wait(60000));
+        }
+        EXPECT_EQ(explore.Growth().Grown(), explore.Map().Count());
+    }
+};
+
+TEST_F(ExploreWindowTest, ClickingACellGrowsExactlyThatCellInTheMainWindow) {
+    ExploreWindow& explore = OpenExplore();
+    const VariationMap& map = explore.Map();
+    EXPECT_EQ(map.Columns.Value, VariedValue::FactorA);
+    EXPECT_EQ(map.Rows.Value, VariedValue::FactorB);
+    EXPECT_EQ(map.Cell(map.Steps / 2, map.Steps / 2).Settings.FactorA, 622);
+    WaitForMap(explore);
+
+    const int index = 1; // top row, second column
+    const Variation picked = map.Cell(1, 0);
+    const std::vector<float> cell = explore.Growth().Cell(index)->Display;
+    QTest::mouseClick(&explore.View(), Qt::LeftButton, {}, explore.View().CellRect(index).center());
+    const TextureDocument& doc = W().Document();
+    EXPECT_EQ(doc.Settings().FactorA, picked.Settings.FactorA);
+    EXPECT_EQ(doc.Settings().FactorB, picked.Settings.FactorB);
+    ASSERT_TRUE(doc.ShownIteration().has_value());
+    EXPECT_EQ(std::memcmp(doc.Engine.DisplayField.Data(), cell.data(), cell.size() * sizeof(float)),
+              0);
+}
+
+TEST_F(ExploreWindowTest, ZoomMakesAFinerMapAndBackReturns) {
+    ExploreWindow& explore = OpenExplore();
+    const VariationMap before = explore.Map();
+    explore.ZoomInto(0);
+    const VariationMap zoomed = explore.Map();
+    EXPECT_EQ(zoomed.Columns.From,
+              before.Columns.From - (before.Columns.To - before.Columns.From) / 4);
+    EXPECT_LT(zoomed.Columns.To - zoomed.Columns.From, before.Columns.To - before.Columns.From);
+    EXPECT_EQ(zoomed.Centre.Settings.FactorA, before.Cell(0, 0).Settings.FactorA);
+    auto* back = explore.findChild<QPushButton*>("btnBack");
+    ASSERT_TRUE(back->isEnabled());
+    Click(back);
+    EXPECT_EQ(explore.Map().Columns.From, before.Columns.From);
+    EXPECT_FALSE(back->isEnabled());
+    WaitForMap(explore); // the restarts left no cell of an earlier map behind
+}
+
+TEST_F(ExploreWindowTest, NewColoursRecolourTheCellsWithoutGrowingThemAgain) {
+    ExploreWindow& explore = OpenExplore();
+    WaitForMap(explore);
+    const QImage before = explore.MapImage();
+    QSignalSpy grown(&explore.Growth(), &MapGrowth::CellGrown);
+    W().Document().Gradient.Brightness += 60;
+    W().Document().GradientEdited();
+    EXPECT_NE(explore.MapImage(), before);
+    QTest::qWait(50);
+    EXPECT_EQ(grown.count(), 0);
+}
+
+} // namespace
+} // namespace mottler::test
