@@ -2,6 +2,7 @@
 #include "cli/bordercommand.h"
 #include "cli/contrastcommand.h"
 #include "cli/growcommand.h"
+#include "cli/mapcommand.h"
 #include "cli/palettecommand.h"
 #include "cli/presetscommand.h"
 #include "cli/sheetcommand.h"
@@ -30,6 +31,7 @@ Commands:
   border      write a fading-border background image (gradient, border, background)
   contrast    measure how readable text colours are over a background image
   grow        seed a texture, grow it and write the result
+  map         grow a map of variations of one texture, two values varied
   palette     list the 256 colours of a gradient
   presets     list the names of the texture presets
   sheet       draw all texture presets into one contact sheet image
@@ -44,6 +46,7 @@ const std::map<QString, std::function<int(const QStringList&)>>& Commands() {
         {"border", RunBorderCommand},
         {"contrast", RunContrastCommand},
         {"grow", RunGrowCommand},
+        {"map", RunMapCommand},
         {"palette", RunPaletteCommand},
         {"presets", RunPresetsCommand},
         {"sheet", RunSheetCommand},
@@ -69,7 +72,7 @@ int Dispatch(const QStringList& args) {
 /// Commands that draw text need the font system, which only a QGuiApplication provides; on
 /// the offscreen platform it needs no display.
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
-    if (argc > 1 && std::strcmp(argv[1], "sheet") == 0) {
+    if (argc > 1 && (std::strcmp(argv[1], "sheet") == 0 || std::strcmp(argv[1], "map") == 0)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         return std::make_unique<QGuiApplication>(argc, argv);
