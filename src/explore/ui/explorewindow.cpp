@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -161,6 +162,8 @@ void ExploreWindow::BuildControls() {
     connect(btnCentre, &QPushButton::clicked, this, &ExploreWindow::CentreOnDocument);
     connect(btnSave, &QPushButton::clicked, this, &ExploreWindow::SaveMap);
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
             [] { ShowHelpTopic(HelpContext::Explore); });
 }

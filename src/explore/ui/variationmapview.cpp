@@ -1,5 +1,6 @@
 #include "explore/ui/variationmapview.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,6 +12,9 @@ VariationMapView::VariationMapView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Variation map"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    pendingClick.setSingleShot(true);
+    pendingClick.setInterval(QApplication::doubleClickInterval());
+    connect(&pendingClick, &QTimer::timeout, this, [this] { Q_EMIT CellAdopted(current); });
 }
 
 void VariationMapView::Reset(int count, QSize size, const MapLabels& axisLabels) {
@@ -135,13 +139,15 @@ void VariationMapView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || index < 0)
         return;
     SetCurrent(index);
-    Q_EMIT CellAdopted(index);
+    pendingClick.start();
 }
 
 void VariationMapView::mouseDoubleClickEvent(QMouseEvent* event) {
     const int index = CellAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && index >= 0)
-        Q_EMIT CellZoomed(index);
+    if (event->button() != Qt::LeftButton || index < 0)
+        return;
+    pendingClick.stop();
+    Q_EMIT CellZoomed(index);
 }
 
 void VariationMapView::keyPressEvent(QKeyEvent* event) {

@@ -3,13 +3,15 @@
 #include "explore/mapimage.h"
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
 namespace mottler {
 
 /// The map's cells in a grid with the axes' values above and to the left. A click adopts a
-/// cell, a double click zooms into it; the arrow keys move the current cell, Enter adopts it
+/// cell once the double-click time has passed without a second click, a double click zooms
+/// into it; the arrow keys move the current cell, Enter adopts it
 /// and "+" zooms into it.
 class VariationMapView : public QWidget {
     Q_OBJECT
@@ -52,6 +54,7 @@ private:
     std::vector<QImage> pictures;
     std::vector<CellState> states;
     int current = 0;
+    QTimer pendingClick; ///< a click waits to see whether it becomes a double click
 };
 
 } // namespace mottler
