@@ -82,7 +82,11 @@ TEST_F(VariationMapTest, AdvancedValuesTakeEffectAndAdoptingShowsThem) {
     EXPECT_EQ(corner.Advanced.FactorD, "12");
     const std::vector<GrownCell> cells = GrowCells({corner, map.Cell(1, 1)}, 2, Seeding());
     EXPECT_FALSE(SameBits(cells[0].Display, cells[1].Display));
+    // Settings changed in the window since the map was made are the cell's again.
+    doc.SetDrift(DriftLeft);
+    doc.SetType(RandomShapes);
     EXPECT_TRUE(SameBits(cells[0].Display, GrowAdopted(corner)));
+    EXPECT_EQ(doc.Settings().DriftKind, NoDrift);
     EXPECT_EQ(doc.Advanced().MultiplierA, "5.0");
     EXPECT_TRUE(doc.Advanced().Shown);
 }

@@ -74,6 +74,13 @@ QString CellDescription(const Variation& cell, const VariationMap& map) {
              VariedValueTitle(map.Rows.Value), ValueText(cell, map.Rows.Value));
 }
 
+// Why a cell shows no texture, short enough for the line under the map.
+QString FailureText(const GrownCell& cell) {
+    if (cell.Outcome == RunOutcome::Overflow)
+        return QStringLiteral(": no texture, the numbers went out of range");
+    return QStringLiteral(": no texture, ") + cell.Message.section('\n', 0, 0).simplified();
+}
+
 } // namespace
 
 ExploreWindow::ExploreWindow(TextureDocument& document, const ShapeTuning& tuning, QWidget* parent)
@@ -89,6 +96,11 @@ ExploreWindow::ExploreWindow(TextureDocument& document, const ShapeTuning& tunin
     connect(growth, &MapGrowth::Finished, this, [this] { progress->SetText("Map complete"); });
     connect(&doc, &TextureDocument::GradientChanged, this, &ExploreWindow::Recolour);
     connect(restart, &QTimer::timeout, this, &ExploreWindow::ReadControls);
+    // Cells are grown at the texture's size: a new size grows the map again.
+    connect(&doc, &TextureDocument::SizeChanged, this, [this] {
+        if (isVisible())
+            ShowMap(map);
+    });
     InstallHelpKey(this, HelpContext::Explore);
     CentreOnDocument();
 }
@@ -232,6 +244,8 @@ void ExploreWindow::AxisChosen(QComboBox* chosen, QComboBox* other) {
 
 void ExploreWindow::CellGrown(int index) {
     progress->SetPartsComplete(growth->Grown());
+    if (index == view->Current())
+        ShowCurrentCell(index);
     view->SetCell(index, ColourCell(*growth->Cell(index), doc.Gradient.Colours));
 }
 
@@ -246,7 +260,10 @@ void ExploreWindow::ShowCurrentCell(int index) {
     if (map.Count() == 0)
         return;
     const Variation cell = map.Cell(index % map.Steps, index / map.Steps);
-    lblCell->setText(CellDescription(cell, map));
+    QString text = CellDescription(cell, map);
+    if (index < growth->Total() && growth->Cell(index) && growth->Cell(index)->Failed())
+        text += FailureText(*growth->Cell(index));
+    lblCell->setText(text);
     view->setAccessibleDescription(lblCell->text());
 }
 
