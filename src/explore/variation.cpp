@@ -71,6 +71,18 @@ double HalfSpan(VariedValue value, double centre) {
 
 } // namespace
 
+double LeastValue(VariedValue value) {
+    switch (value) {
+    case VariedValue::FactorA:
+    case VariedValue::FactorB:
+        return 0;
+    case VariedValue::Iterations:
+        return 1;
+    default:
+        return std::numeric_limits<int>::min();
+    }
+}
+
 const std::vector<VariedValue>& VariedValues() {
     static const std::vector<VariedValue> values = [] {
         std::vector<VariedValue> all;
@@ -190,10 +202,8 @@ std::vector<double> AxisNumbers(const VariationAxis& axis, int steps) {
 VariationAxis CentredAxis(const Variation& centre, VariedValue value) {
     const double number = ValueOf(centre, value);
     const double half = HalfSpan(value, number);
-    double from = number - half;
-    // Iterations below 1 grow nothing: the range moves up rather than repeating 1.
-    if (value == VariedValue::Iterations && from < 1)
-        from = 1;
+    // A range below the least value moves up rather than repeating it.
+    const double from = std::max(number - half, LeastValue(value));
     return {value, from, from + 2 * half};
 }
 
@@ -201,7 +211,7 @@ VariationAxis ZoomedAxis(const VariationAxis& axis, int steps, int index) {
     const std::vector<double> numbers = AxisNumbers(axis, steps);
     const double step = steps > 1 ? (axis.To - axis.From) / (steps - 1) : 0;
     const double centre = numbers[static_cast<std::size_t>(std::clamp(index, 0, steps - 1))];
-    return {axis.Value, centre - step, centre + step};
+    return {axis.Value, std::max(centre - step, LeastValue(axis.Value)), centre + step};
 }
 
 } // namespace mottler

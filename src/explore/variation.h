@@ -30,6 +30,9 @@ QString VariedValueTitle(VariedValue value);
 QString VariedValueOption(VariedValue value);
 /// The value of that option name; nothing for any other name.
 std::optional<VariedValue> VariedValueNamed(const QString& option);
+/// The least value the main window's controls take (A and B 0, iterations 1); the ranges the
+/// window makes start there at the lowest.
+double LeastValue(VariedValue value);
 /// Whole numbers (everything but the multipliers) are rounded to the nearest integer.
 bool IsWholeNumber(VariedValue value);
 
@@ -62,9 +65,11 @@ struct VariationAxis {
 
 /// `steps` evenly spaced numbers from From to To (one step: From).
 std::vector<double> AxisNumbers(const VariationAxis& axis, int steps);
-/// An axis over a range centred on the variation's value, of a width that suits the value.
+/// An axis over a range centred on the variation's value, of a width that suits the value,
+/// moved up to start at the least value when it would reach below.
 VariationAxis CentredAxis(const Variation& centre, VariedValue value);
-/// A finer axis around the number at `index`: from its neighbour below to its neighbour above.
+/// A finer axis around the number at `index`: from its neighbour below (at least the least
+/// value) to its neighbour above.
 VariationAxis ZoomedAxis(const VariationAxis& axis, int steps, int index);
 
 } // namespace mottler

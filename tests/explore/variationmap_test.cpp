@@ -91,6 +91,15 @@ TEST_F(VariationMapTest, AdvancedValuesTakeEffectAndAdoptingShowsThem) {
     EXPECT_TRUE(doc.Advanced().Shown);
 }
 
+TEST_F(VariationMapTest, AdoptingRaisesATrackbarsRangeToHoldTheValue) {
+    Variation variation = DocumentVariation(doc);
+    SetValue(variation, VariedValue::FactorA, 2500);
+    AdoptVariation(doc, variation);
+    EXPECT_EQ(doc.Settings().FactorA, 2500);
+    EXPECT_EQ(doc.Maximum(RangedValue::FactorA), 3000);
+    EXPECT_EQ(doc.Maximum(RangedValue::FactorB), 1000);
+}
+
 TEST_F(VariationMapTest, PictureTexturesGrowFromThePicturesFields) {
     doc.SetType(ImageFile);
     doc.SeedFromSettings(Tuning); // stands in for the picture's fields
@@ -147,8 +156,13 @@ TEST(VariationAxes, CentredRangesEvenStepsAndZoom) {
     const VariationAxis zoomed = ZoomedAxis(a, 5, 1);
     EXPECT_EQ(zoomed.From, 40);
     EXPECT_EQ(zoomed.To, 50);
-    // Iterations never go below one.
-    EXPECT_GE(CentredAxis(centre, VariedValue::Iterations).From, 1);
+    // Ranges start at the least value the window takes: iterations 1, B 0.
+    EXPECT_EQ(CentredAxis(centre, VariedValue::Iterations).From, 1);
+    centre.Settings.FactorB = 3;
+    const VariationAxis b = CentredAxis(centre, VariedValue::FactorB);
+    EXPECT_EQ(b.From, 0);
+    EXPECT_EQ(b.To, 20);
+    EXPECT_EQ(ZoomedAxis(b, 5, 0).From, 0);
     SetValue(centre, VariedValue::Iterations, -3);
     EXPECT_EQ(centre.Settings.Iterations, 1);
     // Whole numbers round, multipliers keep a short text that converts to the value.

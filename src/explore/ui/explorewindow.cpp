@@ -30,6 +30,7 @@ namespace {
 
 constexpr int FewestSteps = 3;
 constexpr int MostSteps = 9;
+constexpr double MostTrackbarValue = 1e6;
 
 QComboBox* ValueChoice(QWidget* parent, const char* name) {
     auto* box = NamedWidget<QComboBox>(parent, name);
@@ -50,9 +51,13 @@ VariedValue ChosenValue(const QComboBox* box) {
     return static_cast<VariedValue>(box->currentData().toInt());
 }
 
-// Whole-number values show no decimals; multipliers show the four the map keeps.
+// Whole-number values show no decimals; multipliers show the four the map keeps. The trackbar
+// values stop at a million, where their ranges would take a thousand raises.
 void ShowEnd(QDoubleSpinBox* box, VariedValue value, double number) {
     const QSignalBlocker quiet(box);
+    const bool trackbar = LeastValue(value) >= 0;
+    box->setRange(LeastValue(value),
+                  trackbar ? MostTrackbarValue : std::numeric_limits<int>::max());
     box->setDecimals(IsWholeNumber(value) ? 0 : 4);
     box->setSingleStep(IsWholeNumber(value) ? 1 : 0.1);
     box->setValue(number);
