@@ -240,8 +240,22 @@ void ReportFailures(const std::vector<GrownCell>& cells, int steps) {
                            .arg(QString(cells[k].Message).replace('\n', ' ').simplified()));
 }
 
+// grow's options that set the texture or its colours; the others (recording, raw fields,
+// turning the output, the engine) have no meaning for a map and are refused, not ignored.
+void CheckTextureOptionsOnly(const GrowOptions& o) {
+    static const QSet<QString> texture{
+        "--preset",   "--presets",  "--seed",       "--type", "--image", "--fit",
+        "--width",    "--height",   "--iterations", "--a",    "--b",     "--c",
+        "--d",        "--amult",    "--bmult",      "--zero", "--drift", "--quality",
+        "--gradient", "--contrast", "--brightness"};
+    for (const QString& option : o.Given)
+        if (!texture.contains(option))
+            throw UsageError(QStringLiteral("map: option %1 is for grow only").arg(option));
+}
+
 int ExecuteMap(const MapOptions& m) {
     GrowOptions o = ParseGrowOptions(m.GrowArguments);
+    CheckTextureOptionsOnly(o);
     const ShapeTuning tuning = ReadShapeTuning();
     MapTexture texture = o.PresetName.isEmpty() ? FromOptions(o) : FromPreset(o, tuning);
     texture.Seeding.Tuning = tuning;

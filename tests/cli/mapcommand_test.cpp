@@ -72,6 +72,7 @@ TEST(CliMap, BadCommandLinesAreUsageErrors) {
         {"map", "--a", "1:2", "--b", "1:2", "--steps", "3"},             // no output
         {"map", "--a", "1:2", "--b", "1:2", "--steps", "3", "--cell", "0x5", "-o", out},
         {"map", "--a", "1:2", "--b", "1:2", "--steps", "3", "-o", home.filePath("m.gif")},
+        {"map", "--a", "1:2", "--b", "1:2", "--steps", "3", "--avi", "x.avi", "-o", out},
     };
     for (const QStringList& args : bad) {
         const CliResult run = RunCli(args, home.path());
