@@ -77,6 +77,17 @@ TEST_F(ExploreWindowTest, ZoomMakesAFinerMapAndBackReturns) {
     WaitForMap(explore); // the restarts left no cell of an earlier map behind
 }
 
+TEST_F(ExploreWindowTest, ClosingCancelsAndOpeningAgainMapsTheCurrentValues) {
+    ExploreWindow& explore = OpenExplore();
+    explore.close();
+    EXPECT_FALSE(explore.Growth().Growing());
+    P().spFactorA->setValue(700);
+    ExploreWindow& again = OpenExplore();
+    EXPECT_EQ(&again, &explore);
+    EXPECT_EQ(again.Map().Centre.Settings.FactorA, 700);
+    WaitForMap(again);
+}
+
 TEST_F(ExploreWindowTest, NewColoursRecolourTheCellsWithoutGrowingThemAgain) {
     ExploreWindow& explore = OpenExplore();
     WaitForMap(explore);
