@@ -61,6 +61,48 @@ TEST(CliMap, LabelsAddBandsForTheValues) {
     EXPECT_GT(labelled.height(), 20);
 }
 
+TEST(CliMap, ACellThatOverflowsIsCrossedOutNamedAndFailsTheCommand) {
+    QTemporaryDir home;
+    const QString file = home.filePath("map.png");
+    const CliResult run = RunCli(QStringList{"map"} + Texture +
+                                     QStringList{"--a", "600:2000000000", "--b", "980:1020",
+                                                 "--steps", "2", "--cell", "12x8", "-o", file},
+                                 home.path());
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_TRUE(run.Err.contains("cell 2, 1: The mathematics")) << qPrintable(run.Err);
+    const QImage map(file);
+    ASSERT_EQ(map.size(), QSize(24, 16)); // written all the same, the failed cells grey
+    EXPECT_EQ(map.pixelColor(17, 0), QColor(128, 128, 128));
+}
+
+TEST(CliMap, APicturesSeedCannotVary) {
+    QTemporaryDir home;
+    QImage picture(12, 8, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    ASSERT_TRUE(picture.save(home.filePath("p.png")));
+    const QStringList args{"map",
+                           "--type",
+                           "image",
+                           "--image",
+                           "p.png",
+                           "--seed",
+                           "5",
+                           "--a",
+                           "600:640",
+                           "--steps",
+                           "2",
+                           "-o",
+                           home.filePath("map.png")};
+    EXPECT_EQ(RunCli(args + QStringList{"--seed", "1:2"}, home.path()).Status, 2);
+    const CliResult run = RunCli(args + QStringList{"--b", "980:1020"}, home.path());
+    EXPECT_EQ(run.Status, 0) << qPrintable(run.Err);
+    const QImage map = QImage(home.filePath("map.png")).convertToFormat(QImage::Format_RGB888);
+    ASSERT_EQ(map.size(), QSize(24, 16));
+    const QStringList cell{"--type", "image", "--image", "p.png", "--seed",
+                           "5",      "--a",   "640",     "--b",   "1020"};
+    EXPECT_EQ(map.copy(12, 8, 12, 8), Grown(home, cell));
+}
+
 TEST(CliMap, BadCommandLinesAreUsageErrors) {
     QTemporaryDir home;
     const QString out = home.filePath("m.png");

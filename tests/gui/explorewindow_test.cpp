@@ -77,6 +77,25 @@ TEST_F(ExploreWindowTest, ZoomMakesAFinerMapAndBackReturns) {
     WaitForMap(explore); // the restarts left no cell of an earlier map behind
 }
 
+TEST_F(ExploreWindowTest, TheKeyboardMovesAdoptsAndZooms) {
+    ExploreWindow& explore = OpenExplore();
+    VariationMapView& view = explore.View();
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_Down);
+    QTest::keyClick(&view, Qt::Key_Right);
+    QTest::keyClick(&view, Qt::Key_Up);
+    QTest::keyClick(&view, Qt::Key_Left);
+    QTest::keyClick(&view, Qt::Key_Left); // stays in the first column
+    EXPECT_EQ(view.Current(), 0);
+    QTest::keyClick(&view, Qt::Key_Right);
+    const Variation second = explore.Map().Cell(1, 0);
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(W().Document().Settings().FactorA, second.Settings.FactorA);
+    QTest::keyClick(&view, Qt::Key_Plus);
+    EXPECT_EQ(explore.Map().Centre.Settings.FactorA, second.Settings.FactorA);
+    EXPECT_TRUE(explore.findChild<QPushButton*>("btnBack")->isEnabled());
+}
+
 TEST_F(ExploreWindowTest, ClosingCancelsAndOpeningAgainMapsTheCurrentValues) {
     ExploreWindow& explore = OpenExplore();
     explore.close();
