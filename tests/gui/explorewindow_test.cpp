@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -94,6 +96,26 @@ TEST_F(ExploreWindowTest, TheKeyboardMovesAdoptsAndZooms) {
     QTest::keyClick(&view, Qt::Key_Plus);
     EXPECT_EQ(explore.Map().Centre.Settings.FactorA, second.Settings.FactorA);
     EXPECT_TRUE(explore.findChild<QPushButton*>("btnBack")->isEnabled());
+}
+
+TEST_F(ExploreWindowTest, ChoosingAValueGivesItsCentredRangeAndTheAxesNeverVaryTheSame) {
+    ExploreWindow& explore = OpenExplore();
+    auto* across = explore.findChild<QComboBox*>("cmbAcross");
+    across->setCurrentIndex(across->findText("C"));
+    Q_EMIT across->activated(across->currentIndex());
+    EXPECT_EQ(explore.Map().Columns.Value, VariedValue::FactorC);
+    EXPECT_EQ(explore.Map().Columns.From, 9);
+    EXPECT_EQ(explore.Map().Columns.To, 15);
+    EXPECT_TRUE(explore.Map().Cell(0, 0).Advanced.Shown);
+    across->setCurrentIndex(across->findText("B"));
+    Q_EMIT across->activated(across->currentIndex());
+    EXPECT_EQ(explore.Map().Columns.Value, VariedValue::FactorB);
+    EXPECT_EQ(explore.Map().Rows.Value, VariedValue::FactorC);
+    EXPECT_EQ(explore.findChild<QComboBox*>("cmbDown")->currentText(), "C");
+    // A typed range end grows the map again once typing rests.
+    explore.findChild<QDoubleSpinBox*>("txtDownTo")->setValue(30);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return explore.Map().Rows.To == 30; }));
+    EXPECT_EQ(explore.Map().Cell(0, 4).Advanced.FactorC, "30");
 }
 
 TEST_F(ExploreWindowTest, ClosingCancelsAndOpeningAgainMapsTheCurrentValues) {
