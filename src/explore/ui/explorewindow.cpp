@@ -209,12 +209,12 @@ void ExploreWindow::ShowMap(const VariationMap& shown) {
     if (map.Centre.Settings.Type == ImageFile)
         seeding.Picture = std::make_shared<InitialFields>(CopyInitialFields(doc.Engine));
     view->Reset(map.Steps, QSize(seeding.Width, seeding.Height), LabelsOf(map));
-    ShowCurrentCell(view->Current());
     progress->SetText(QString());
     progress->SetTotalParts(map.Count());
     progress->SetPartsComplete(0);
     if (doc.Engine.HasFields())
         growth->Start(map.Cells(), map.Steps, seeding);
+    ShowCurrentCell(view->Current());
 }
 
 void ExploreWindow::ReadControls() {
