@@ -20,12 +20,15 @@ set(ALLOWED_document  "base;palette;engine;presets;recording;output;gradients;pr
 set(ALLOWED_picker    "base;palette;engine;presets;recording;output;gradients;preview;document")
 set(ALLOWED_widgets   "base;palette;engine;presets;recording;output;gradients;preview;document;picker")
 set(ALLOWED_help      "base;palette;engine;presets;recording;output;gradients;preview;document;picker;widgets")
+set(ALLOWED_explore   "base;palette;engine;presets;recording;output;gradients;preview;document;picker;widgets;help")
 set(CORE_FOLDERS
-    base palette engine presets recording output gradients preview document picker widgets help)
+    base palette engine presets recording output gradients preview document picker widgets help
+    explore)
 # The widget folders (src/<folder>/ui/) form a stack of their own: each may include the
 # widgets of the folders before it in this list, so the widget layer has no cycle; src/app/
 # is above them all.
-set(UI_STACK widgets help picker palette engine gradients output preview recording document)
+set(UI_STACK widgets help picker palette engine gradients output preview recording document
+    explore)
 # Programs over the core: the desktop program, the command-line tool and the screensaver.
 set(TOP_FOLDERS app cli saver)
 

@@ -102,6 +102,7 @@ void MainWindow::BuildMenus() {
     QMenu* texture = menuBar()->addMenu("Te&xture");
     QAction* go = texture->addAction("&Generate Texture", this, [this] { btnGoClick(); });
     texture->addAction("Ad&vanced", this, [this] { btnChangeModeClick(); });
+    AddExploreCommand(texture);
     AddOutputCommands(file, texture);
     AddHelpMenu(this);
     connect(&document, &TextureDocument::RunStateChanged, go,

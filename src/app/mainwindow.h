@@ -88,6 +88,8 @@ public:
     void mnuCopyToClipboardClick();
     void mnuSetAsWallpaperClick();
     void mnuFileSetRecordingOptionsClick();
+    /// Opens the variation map (mainwindow_explore.cpp).
+    void mnuExploreVariationsClick();
 
     // The web-page preview and the colour codes (mainwindow_webpreview.cpp).
     /// Opens a page in the desktop's browser; false when that failed.
@@ -133,6 +135,7 @@ private:
     void imgTextureMouseMove(const QMouseEvent* event);
     void ShowTextureControls(bool shown);
     void AddOutputCommands(QMenu* file, QMenu* texture);
+    void AddExploreCommand(QMenu* texture);
     /// The gradient strip when it is the current image (the gradient tab was the last image
     /// tab shown); nothing while the texture is.
     std::optional<GradientStripImage> CurrentGradientStrip() const;

@@ -4,6 +4,7 @@
 #include "cli/bordercommand.h"
 #include "cli/contrastcommand.h"
 #include "cli/growcommand.h"
+#include "cli/mapcommand.h"
 #include "cli/palettecommand.h"
 #include "cli/presetscommand.h"
 #include "cli/report.h"
@@ -35,6 +36,7 @@ Commands:
   border      write a fading-border background image (gradient, border, background)
   contrast    measure how readable text colours are over a background image
   grow        seed a texture, grow it and write the result
+  map         grow a map of variations of one texture, two values varied
   palette     list the 256 colours of a gradient
   presets     list the names of the texture presets
   sheet       draw all texture presets into one contact sheet image
@@ -52,9 +54,13 @@ Exit status:
 
 const std::map<QString, std::function<int(const QStringList&)>>& Commands() {
     static const std::map<QString, std::function<int(const QStringList&)>> commands{
-        {"border", RunBorderCommand},   {"contrast", RunContrastCommand},
-        {"grow", RunGrowCommand},       {"palette", RunPaletteCommand},
-        {"presets", RunPresetsCommand}, {"sheet", RunSheetCommand},
+        {"border", RunBorderCommand},
+        {"contrast", RunContrastCommand},
+        {"grow", RunGrowCommand},
+        {"map", RunMapCommand},
+        {"palette", RunPaletteCommand},
+        {"presets", RunPresetsCommand},
+        {"sheet", RunSheetCommand},
     };
     return commands;
 }
@@ -88,7 +94,8 @@ int Dispatch(const QStringList& args) {
 /// the offscreen platform it needs no display.
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
     const int command = argc > 2 && std::strcmp(argv[1], "--") == 0 ? 2 : 1;
-    if (argc > command && std::strcmp(argv[command], "sheet") == 0) {
+    if (argc > command &&
+        (std::strcmp(argv[command], "sheet") == 0 || std::strcmp(argv[command], "map") == 0)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         return std::make_unique<QGuiApplication>(argc, argv);

@@ -5,7 +5,9 @@
 namespace mottler {
 namespace {
 
-std::uint32_t state = 0;
+// Each thread draws from its own state, so textures seeded on worker threads (the variation
+// map) neither disturb nor depend on the interface thread's draws.
+thread_local std::uint32_t state = 0;
 
 void Step() {
     state = state * 134775813u + 1u;

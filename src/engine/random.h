@@ -4,12 +4,14 @@
 
 namespace mottler {
 
-/// The one process-wide random generator: a 32-bit linear congruential generator
+/// The program's random generator: a 32-bit linear congruential generator
 /// (seed × 134775813 + 1 modulo 2^32). Every random choice of the program draws from it in
 /// a fixed order, which is what makes a texture reproducible from its seed alone.
-/// Single-threaded by design, like the rest of the program.
+/// Each thread has its own state (0 until set): a seeding on a worker thread sets the state,
+/// then draws, and gives the same fields as on the interface thread without touching its
+/// state.
 
-/// The generator's state.
+/// The calling thread's generator state.
 std::uint32_t RandomSeed();
 void SetRandomSeed(std::uint32_t seed);
 

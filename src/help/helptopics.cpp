@@ -30,6 +30,7 @@ const std::vector<HelpTopic>& HelpTopics() {
         {HelpContext::RecordToFile, "Record To File", "recording.html", "record-to-file"},
         {HelpContext::ExportAnimation, "Export Animation", "animation-export.html", ""},
         {HelpContext::SaveImage, "Save Tile", "save-image.html", ""},
+        {HelpContext::Explore, "Explore Variations", "explore.html", ""},
     };
     return topics;
 }

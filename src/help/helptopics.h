@@ -24,6 +24,7 @@ enum class HelpContext {
     RecordToFile = 12,
     ExportAnimation = 13,
     SaveImage = 14,
+    Explore = 15,
 };
 
 /// One entry of the help map: a context, a short name, and its page and anchor in the

@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "app/previewframe.h"
 #include "engine/ui/advancedwindow.h"
+#include "explore/ui/explorewindow.h"
 #include "layoutcheck.h"
 #include "output/ui/exportanimationdialog.h"
 #include "output/ui/savetiledialog.h"
@@ -74,6 +75,14 @@ Shown TextureSize() {
     return Own(std::make_unique<TextureSizeDialog>(nullptr, 100, 100, false));
 }
 
+// The map of a small texture, as the main window opens it.
+Shown Explore() {
+    static TextureDocument document;
+    if (!document.Engine.HasFields())
+        document.SetTextureSize(40, 30);
+    return Own(std::make_unique<ExploreWindow>(document, ShapeTuning{}, nullptr));
+}
+
 Shown ExportAnimation() {
     static const FrameList frames;
     static const Palette palette;
@@ -101,6 +110,7 @@ const WindowCase Windows[] = {
     {"SaveTileDialog", SaveTile, {}},
     {"TextureSizeDialog", TextureSize, {}},
     {"ExportAnimationDialog", ExportAnimation, {}},
+    {"ExploreWindow", Explore, {}},
 };
 
 void PrintTo(const WindowCase& window, std::ostream* out) {
