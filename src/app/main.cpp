@@ -1,6 +1,7 @@
 #include "app/applicationicon.h"
 #include "app/mainwindow.h"
 #include "app/safeapplication.h"
+#include "base/imagememory.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -41,6 +42,9 @@ int main(int argc, char* argv[]) {
     if (AnsweredInformationRequest(argc, argv))
         return 0;
     mottler::SafeApplication app(argc, argv);
+    // Qt's image threads start while memory is plentiful: a large picture converted later,
+    // under a memory limit, never waits for a thread that cannot be created.
+    mottler::KeepImageThreadsStarted();
     QApplication::setOrganizationName("Quorvex");
     QApplication::setApplicationName("Mottler");
     mottler::IdentifyApplication();
