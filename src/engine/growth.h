@@ -100,6 +100,17 @@ struct RunResult {
                       ///< own text, without the internal-error prefix)
 };
 
+/// A fresh run of that many iterations and drift without animation, as headless growth
+/// (a preset's, a map cell's) runs.
+inline RunParameters HeadlessFreshRun(int iterations, int driftKind) {
+    RunParameters run;
+    run.Mode = RunMode::Fresh;
+    run.Iterations = iterations;
+    run.Animate = false;
+    run.DriftKind = driftKind;
+    return run;
+}
+
 /// Grows the texture: a fresh run restarts from the seeded initial state, a continued run
 /// goes on from the current fields. Errors during the iterations are caught and described
 /// in the result; an exception from ReadFactors propagates (after RunEnded).

@@ -43,15 +43,6 @@ void SeedCell(TextureEngine& engine, const Variation& variation, const CellSeedi
     SeedTexture(engine, variation.Settings.Type, seeding.Tuning);
 }
 
-RunParameters CellRun(const TextureSettings& settings) {
-    RunParameters run;
-    run.Mode = RunMode::Fresh;
-    run.Iterations = settings.Iterations;
-    run.Animate = false;
-    run.DriftKind = settings.DriftKind;
-    return run;
-}
-
 } // namespace
 
 InitialFields CopyInitialFields(const TextureEngine& engine) {
@@ -75,7 +66,9 @@ GrownCell GrowVariation(const Variation& variation, const CellSeeding& seeding,
         engine.Switches.PaintAges = false;
         engine.Switches.ShowProgress = false;
         CellObserver observer(VariationFactors(variation), cancel);
-        const RunResult result = GrowTexture(engine, CellRun(variation.Settings), observer);
+        const RunResult result = GrowTexture(
+            engine, HeadlessFreshRun(variation.Settings.Iterations, variation.Settings.DriftKind),
+            observer);
         cell.Outcome = result.Outcome;
         cell.Message = result.Message;
         if (result.Outcome != RunOutcome::Overflow && result.Outcome != RunOutcome::InternalError)

@@ -22,15 +22,6 @@ private:
     GrowthFactors factors;
 };
 
-RunParameters RunFor(const Preset& preset) {
-    RunParameters run;
-    run.Mode = RunMode::Fresh;
-    run.Iterations = preset.Iterations;
-    run.Animate = false;
-    run.DriftKind = preset.DriftKind;
-    return run;
-}
-
 /// The load's steps on an engine without windows; the run itself is left to the caller.
 class HeadlessLoad : public PresetLoadSteps {
 public:
@@ -43,7 +34,7 @@ public:
             engine.SetTextureSize(width, height);
     }
     void Factors(const Preset& preset) override {
-        prepared.Run = RunFor(preset);
+        prepared.Run = HeadlessFreshRun(preset.Iterations, preset.DriftKind);
         prepared.Factors = PresetFactors(preset);
     }
     void Colours(const Preset& preset) override {
