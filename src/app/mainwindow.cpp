@@ -99,6 +99,7 @@ void MainWindow::BuildMenus() {
     file->addAction("&Import Texture Pack", this, [this] { mnuFileImportTexturePackClick(); });
     file->addSeparator();
     file->addAction("E&xit", this, &QWidget::close);
+    AddEditMenu();
     QMenu* texture = menuBar()->addMenu("Te&xture");
     QAction* go = texture->addAction("&Generate Texture", this, [this] { btnGoClick(); });
     texture->addAction("Ad&vanced", this, [this] { btnChangeModeClick(); });
@@ -147,6 +148,7 @@ void MainWindow::FormCreate() {
     gradientEditor->AddControlPoint(0, PackRgb(255, 255, 255), false, PointKind::Start);
     gradientEditor->AddControlPoint(255, PackRgb(0, 0, 0), false, PointKind::End);
     gradientEditor->RebuildPalette();
+    document.ClearUndo(); // the start-up texture is where undo stops
 }
 
 void MainWindow::WarnAboutColourDepth() {

@@ -52,6 +52,7 @@ void MainWindow::ConnectGeneration() {
 void MainWindow::btnGoClick() {
     if (document.Running())
         return;
+    const TextureDocument::Step step(document, "Generate Texture", StepKeeps::Texture);
     if (document.Settings().Type != ImageFile &&
         !Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
         return;
@@ -61,6 +62,7 @@ void MainWindow::btnGoClick() {
 void MainWindow::btnRandomizeClick() {
     if (document.Running())
         return;
+    const TextureDocument::Step step(document, "Randomize", StepKeeps::Texture);
     if (Seeded([this] { document.Randomize(ReadShapeTuning()); }))
         GrowTexture(RunMode::Fresh);
 }
@@ -72,6 +74,7 @@ void MainWindow::btnContinueClick() {
 void MainWindow::cmbTextureTypeClick() {
     if (document.Running() || document.Settings().Type >= ImageFile)
         return;
+    const TextureDocument::Step step(document, "Generate Texture", StepKeeps::Texture);
     if (Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
         GrowTexture(RunMode::Fresh);
 }
@@ -90,6 +93,7 @@ void MainWindow::btnOpenImageClick() {
 void MainWindow::LoadInitialImage(const QString& file) {
     if (document.Running())
         return;
+    const TextureDocument::Step step(document, "Open Picture", StepKeeps::Texture);
     document.SetImageFile(file);
     const bool loaded = Try([&] {
         const QImage picture = ReadPicture(file);
@@ -143,7 +147,10 @@ bool MainWindow::EnterRegenerates(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
-    if (!document.Running() && Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
+    if (document.Running())
+        return true;
+    const TextureDocument::Step step(document, "Generate Texture", StepKeeps::Texture);
+    if (Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
         GrowTexture(RunMode::Fresh);
     return true;
 }

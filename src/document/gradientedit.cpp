@@ -10,6 +10,14 @@ bool SamePoint(const ControlPoint& a, const ControlPoint& b) {
            a.MarkerTop == b.MarkerTop;
 }
 
+// How many points of `points` are not among `others` (by id).
+int PointsMissingFrom(const ControlPointList& others, const ControlPointList& points) {
+    int missing = 0;
+    for (const ControlPoint& point : points.Points())
+        missing += others.Find(point.Id) == nullptr ? 1 : 0;
+    return missing;
+}
+
 } // namespace
 
 bool SameGradient(const GradientValues& a, const GradientValues& b) {
@@ -25,10 +33,13 @@ bool SameGradient(const GradientValues& a, const GradientValues& b) {
 }
 
 GradientEditName DescribeGradientEdit(const GradientValues& before, const GradientValues& after) {
-    const int added = after.Points.Count() - before.Points.Count();
-    if (added > 0)
+    const int added = PointsMissingFrom(before.Points, after.Points);
+    const int removed = PointsMissingFrom(after.Points, before.Points);
+    if (added + removed > 1)
+        return {QStringLiteral("New Gradient")};
+    if (added == 1)
         return {QStringLiteral("Add Colour Point")};
-    if (added < 0)
+    if (removed == 1)
         return {QStringLiteral("Delete Colour Point")};
     const bool contrast = before.Contrast != after.Contrast;
     const bool brightness = before.Brightness != after.Brightness;
@@ -40,8 +51,6 @@ GradientEditName DescribeGradientEdit(const GradientValues& before, const Gradie
         return {QStringLiteral("Change Brightness"), UndoKey::Brightness};
     for (const ControlPoint& point : after.Points.Points()) {
         const ControlPoint* old = before.Points.Find(point.Id);
-        if (old == nullptr)
-            break;
         if (old->Colour != point.Colour)
             return {QStringLiteral("Recolour Colour Point"), UndoKey::RecolourPoint + point.Id};
         if (old->MarkerTop != point.MarkerTop)

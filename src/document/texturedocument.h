@@ -207,6 +207,8 @@ public:
     bool CanRedo() const;
     void Undo();
     void Redo();
+    /// Forgets every step: what the document holds now is where undo stops (start-up).
+    void ClearUndo();
 
     /// The changes made while a Step lives are one undo step named `text` (an empty text:
     /// none at all). Steps inside another join it. A step that keeps the texture copies the

@@ -63,6 +63,11 @@ void TextureDocument::Redo() {
         undoStack->redo();
 }
 
+void TextureDocument::ClearUndo() {
+    undoStack->clear();
+    CommitGradient();
+}
+
 void TextureDocument::Record(DocumentValues before, const QString& text, int key) {
     if (!RecordsUndo())
         return;

@@ -49,7 +49,7 @@ protected:
         doc.SetAnimate(false);
         doc.SetIterations(12);
         doc.SeedFromSettings(Tuning);
-        stack().clear();
+        doc.ClearUndo();
     }
 
     QUndoStack& stack() { return doc.UndoStack(); }
@@ -107,6 +107,19 @@ TEST_F(UndoTest, EachGradientEditIsAStepNamedForWhatItDid) {
     EXPECT_EQ(doc.Gradient.Points.Count(), 2);
     EXPECT_EQ(doc.Gradient.Contrast, 40);
     EXPECT_FALSE(doc.CanRedo());
+}
+
+TEST_F(UndoTest, AGradientReplacedWholeIsOneNewGradient) {
+    AddPoint(60, PackRgb(1, 2, 3));
+    doc.Gradient.Points.ClearControlPoints();
+    doc.Gradient.Points.AddControlPoint(0, PackRgb(9, 9, 9), false, PointKind::Start);
+    doc.Gradient.Points.AddControlPoint(40, PackRgb(8, 8, 8), true, PointKind::Middle);
+    doc.Gradient.Points.AddControlPoint(255, PackRgb(7, 7, 7), false, PointKind::End);
+    doc.GradientEdited();
+    EXPECT_EQ(stack().undoText(), "New Gradient");
+    doc.Undo();
+    ASSERT_EQ(doc.Gradient.Points.Count(), 3);
+    EXPECT_EQ(doc.Gradient.Points.Points()[1].Colour, PackRgb(1, 2, 3));
 }
 
 TEST_F(UndoTest, ConsecutiveEditsOfOneControlMergeIntoOneStep) {

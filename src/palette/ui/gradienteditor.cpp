@@ -230,7 +230,7 @@ void GradientEditor::imgGradientDblClick(QMouseEvent* event) {
     const auto& pixel = state.Colours.Pixels[static_cast<std::size_t>(std::clamp(row, 0, 255))];
     const PackedColour sampled = PackRgb(pixel[2], pixel[1], pixel[0]);
     AddControlPoint(row, sampled, true, PointKind::Middle);
-    RebuildPalette();
+    Edited(); // the palette looks the same, but the new point is an edit to undo
 }
 
 void GradientEditor::imgGradientMouseDown(QMouseEvent* event) {
