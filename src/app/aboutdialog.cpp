@@ -2,6 +2,7 @@
 
 #include "app/applicationicon.h"
 #include "base/homepage.h"
+#include "help/ui/showhelp.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -74,6 +75,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     RegisterShellResources();
     setObjectName("frmAbout");
     setWindowTitle("About Mottler");
+    InstallHelpKey(this, HelpContext::Contents);
     auto* layout = new QVBoxLayout(this);
     QWidget* heading = Heading(this);
     lblVersion = heading->findChild<QLabel*>("lblVersion");

@@ -106,6 +106,9 @@ void MainWindow::BuildMenus() {
     AddExploreCommand(texture);
     AddOutputCommands(file, texture);
     AddHelpMenu(this);
+    InstallTabHelpKey(
+        this, pgControl,
+        {HelpContext::MainWindow, HelpContext::GradientMaker, HelpContext::WebPreview});
     connect(&document, &TextureDocument::RunStateChanged, go,
             [go](bool running) { go->setEnabled(!running); });
 }

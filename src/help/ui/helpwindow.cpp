@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -48,7 +49,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(browser, &QTextBrowser::backwardAvailable, btnBack, &QToolButton::setEnabled);
     connect(browser, &QTextBrowser::forwardAvailable, btnForward, &QToolButton::setEnabled);
     connect(browser, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle("Mottler Help - " + browser->documentTitle()); });
+            [this] { setWindowTitle(HelpWindowTitle(browser->documentTitle())); });
+    // Closed from the keyboard as a document window is.
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void HelpWindow::ShowTopic(HelpContext context) {

@@ -1,6 +1,7 @@
 #include "output/ui/fullsizeview.h"
 
 #include "engine/tilepreview.h"
+#include "help/ui/showhelp.h"
 #include "output/fullsizeview.h"
 
 #include <QCloseEvent>
@@ -20,6 +21,7 @@ FullSizeView::FullSizeView(QWidget* parent, std::function<int()> typeIndex)
     setWindowTitle(FullSizeInitialCaption);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(193, 198);
+    InstallHelpKey(this, HelpContext::FullSizeView);
 }
 
 void FullSizeView::ShowFullSize(const QImage& shown, int frame) {
