@@ -80,9 +80,8 @@ void MainWindow::cmbTextureTypeClick() {
 }
 
 void MainWindow::btnOpenImageClick() {
-    const QString file =
-        QFileDialog::getOpenFileName(this, "Open", UserSettings::ReadString("Open Image Dir"),
-                                     "GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)");
+    const QString file = QFileDialog::getOpenFileName(
+        this, "Open", UserSettings::ReadString("Open Image Dir"), PictureOpenFilter());
     if (file.isEmpty())
         return;
     UserSettings::WriteString("Open Image Dir", QFileInfo(file).absolutePath() + '/');
@@ -96,7 +95,8 @@ void MainWindow::LoadInitialImage(const QString& file) {
     const TextureDocument::Step step(document, "Open Picture", StepKeeps::Texture);
     document.SetImageFile(file);
     const bool loaded = Try([&] {
-        const QImage picture = ReadPicture(file);
+        QImage picture;
+        WorkBusy(this, [&] { picture = ReadPicture(file); });
         const QSize size(document.Engine.Width(), document.Engine.Height());
         PictureFit fit = PictureFit::Stretch;
         if (picture.size() != size) {
@@ -106,7 +106,7 @@ void MainWindow::LoadInitialImage(const QString& file) {
             if (answer != QMessageBox::Yes)
                 fit = PictureFit::KeepOwnSize;
         }
-        document.UsePicture(picture, fit);
+        WorkBusy(this, [&] { document.UsePicture(picture, fit); });
     });
     if (loaded)
         GrowTexture(RunMode::Fresh);
@@ -157,11 +157,9 @@ bool MainWindow::EnterRegenerates(QObject* watched, QEvent* event) {
 
 // Work that allocates new fields: the progress bar says what takes the time meanwhile.
 void MainWindow::Allocating(const std::function<void()>& work) {
-    repaint();
     preview->progressBar->SetText("Allocating memory");
-    const BusyCursor busy;
     try {
-        work();
+        WorkBusy(this, work);
     } catch (...) {
         preview->progressBar->SetText(QString());
         throw;
