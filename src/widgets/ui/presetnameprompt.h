@@ -28,4 +28,11 @@ inline const PresetNameTexts GradientPresetNameTexts{
 /// as listed is returned), or cancels (an empty result).
 QString AskPresetName(QWidget* parent, const QComboBox* list, const PresetNameTexts& texts);
 
+/// Room in a title bar beside its caption, in lines of text: the window's icon and its
+/// buttons (minimise, maximise, close) with their spacing.
+inline constexpr int TitleBarControlLines = 8;
+
+/// The width a window needs for its title bar to show the whole caption.
+int TitleWidth(const QWidget& window);
+
 } // namespace mottler
