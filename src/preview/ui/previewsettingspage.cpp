@@ -83,6 +83,12 @@ ColourDropDown* ColourRow(QGridLayout* grid, const char* name, const QString& ca
     return picker;
 }
 
+// One figure a line: wrapped at the label's width instead, the text could leave a lone word
+// ("pixel") on a line of its own.
+QString ReadabilityLines(const TextReadability& readability) {
+    return ReadabilityText(readability).replace(QStringLiteral(", "), QStringLiteral(",\n"));
+}
+
 QLabel* ReadabilityLabel(QWidget* page, const char* name) {
     auto* label = new QLabel(page);
     label->setObjectName(name);
@@ -250,7 +256,7 @@ void PreviewSettingsPage::UpdateReadability() {
     const auto labels = ReadabilityLabels();
     for (std::size_t i = 0; i < labels.size(); ++i)
         labels[i]->setText(set[i] && backgroundContrast
-                               ? ReadabilityText(backgroundContrast->Readability(*set[i]))
+                               ? ReadabilityLines(backgroundContrast->Readability(*set[i]))
                                : QString());
 }
 
