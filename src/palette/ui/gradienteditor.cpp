@@ -4,6 +4,7 @@
 #include "engine/random.h"
 #include "palette/colourbands.h"
 #include "palette/colourtext.h"
+#include "palette/markernumbers.h"
 #include "palette/strips.h"
 #include "palette/ui/imagewidget.h"
 #include "palette/ui/trianglemarker.h"
@@ -178,10 +179,21 @@ void GradientEditor::SyncMarkers() {
     for (auto& [id, marker] : markers)
         delete marker;
     markers = std::move(kept);
+    ShowMarkerNumbers();
     if (const ControlPoint* active = state.Points.Active()) {
         ShowActiveColour(active->Colour);
         btnDeleteGradientPoint->setEnabled(active->Movable);
     }
+}
+
+// Numbers of markers close together would be drawn over each other: one of them shows.
+void GradientEditor::ShowMarkerNumbers() {
+    if (markers.empty())
+        return;
+    const std::set<int> hidden =
+        HiddenMarkerNumbers(state.Points, markers.begin()->second->NumberHeight());
+    for (auto& [id, marker] : markers)
+        marker->SetNumberShown(!hidden.contains(id));
 }
 
 void GradientEditor::RebuildPalette() {

@@ -63,6 +63,7 @@ private:
     void BuildWidgets(QWidget* page);
     void BuildMenu();
     void SyncMarkers();
+    void ShowMarkerNumbers();
     void ShowActiveColour(PackedColour colour);
     void ApplyColourToActive(PackedColour colour);
     void PickColourForActive();

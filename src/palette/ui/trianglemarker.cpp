@@ -32,6 +32,13 @@ void TriangleMarker::SetNumber(int value) {
     update();
 }
 
+void TriangleMarker::SetNumberShown(bool shown) {
+    if (numberShown == shown)
+        return;
+    numberShown = shown;
+    update();
+}
+
 void TriangleMarker::SetColour(PackedColour value) {
     colour = value;
     update();
@@ -58,12 +65,14 @@ void TriangleMarker::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor box = active ? Qt::white : Qt::black;
     const QColor digit = active ? QColor(Qt::black) : ToQColor(TextColourOn(colour));
-    painter.setPen(box);
-    painter.setBrush(active ? QColor(Qt::white) : ToQColor(colour));
-    painter.drawRect(0, 0, digitWidth + 1, digitHeight + 1);
-    painter.setPen(digit);
-    painter.drawText(QRect(2, -1, digitWidth + 2, digitHeight + 2), Qt::AlignLeft | Qt::AlignTop,
-                     QString::number(number));
+    if (numberShown) {
+        painter.setPen(box);
+        painter.setBrush(active ? QColor(Qt::white) : ToQColor(colour));
+        painter.drawRect(0, 0, digitWidth + 1, digitHeight + 1);
+        painter.setPen(digit);
+        painter.drawText(QRect(2, -1, digitWidth + 2, digitHeight + 2),
+                         Qt::AlignLeft | Qt::AlignTop, QString::number(number));
+    }
     painter.setPen(box);
     painter.setBrush(ToQColor(colour));
     const int x0 = digitWidth + 2;

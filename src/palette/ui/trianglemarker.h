@@ -23,6 +23,11 @@ public:
 
     int Number() const { return number; }
     void SetNumber(int value);
+    /// Whether the number box is drawn: left out where another marker's number is close.
+    bool NumberShown() const { return numberShown; }
+    void SetNumberShown(bool shown);
+    /// The height of the number box: markers closer than this would draw over each other.
+    int NumberHeight() const { return digitHeight + 2; }
     PackedColour Colour() const { return colour; }
     void SetColour(PackedColour value);
     bool Active() const { return active; }
@@ -44,6 +49,7 @@ private:
     QPolygon Triangle(int x0, int y0, int w, int h) const;
 
     int number = 0;
+    bool numberShown = true;
     PackedColour colour = 0;
     bool active = false;
     int digitWidth = 0;
