@@ -82,8 +82,7 @@ QHBoxLayout* TrackbarRow(RecordFrame& f) {
 
 QHBoxLayout* ButtonsRow(RecordFrame& f) {
     auto* row = new QHBoxLayout;
-    f.btnSaveRecording = GlyphButton(ToolIcon("document-save", QStyle::SP_DialogSaveButton),
-                                     "btnSaveRecording", "Save recording", &f);
+    f.btnSaveRecording = GlyphButton(AnimationIcon(), "btnSaveRecording", "Save recording", &f);
     f.pnlVideo = new QFrame(&f);
     f.pnlVideo->setObjectName("pnlVideo");
     auto* video = new QHBoxLayout(f.pnlVideo);

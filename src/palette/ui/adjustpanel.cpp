@@ -79,7 +79,7 @@ AdjustPanel::AdjustPanel(QWidget* page, GradientState& gradient) : QObject(page)
     btnResetCB->setObjectName("btnResetCB");
     btnResetCB->setGeometry(139, 271, 24, 24);
     btnResetCB->setAutoRaise(true);
-    btnResetCB->setIcon(ToolIcon("edit-undo", QStyle::SP_DialogResetButton));
+    btnResetCB->setIcon(ContrastResetIcon());
     btnResetCB->setToolTip("Reset contrast and brightness");
     btnResetCB->setAccessibleName(btnResetCB->toolTip());
     connect(btnResetCB, &QToolButton::clicked, this, [this] {
