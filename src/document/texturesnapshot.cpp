@@ -3,11 +3,20 @@
 #include "base/memoryprobe.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace mottler {
 namespace {
 
 constexpr int CopiedFields = 5;
+std::atomic<std::uint64_t> keptBytes{0};
+
+bool FitsUndoShare(std::uint64_t bytes) {
+    const std::optional<std::uint64_t> usable = UsableMemoryBytes();
+    const std::uint64_t share = std::min(TextureSnapshot::MaxKeptBytes,
+                                         usable ? *usable / 4 : TextureSnapshot::MaxKeptBytes);
+    return keptBytes + bytes <= share && FitsAvailableMemory(bytes);
+}
 
 bool CopyField(const ChemicalField& from, ChemicalField& to) {
     if (!to.Allocate(from.Cells()))
@@ -29,10 +38,21 @@ std::uint64_t TextureSnapshot::BytesFor(const TextureEngine& engine) {
                                       engine.InitialTextureBitmap.sizeInBytes());
 }
 
+TextureSnapshot::~TextureSnapshot() {
+    keptBytes -= counted;
+}
+
+std::uint64_t TextureSnapshot::KeptBytes() {
+    return keptBytes;
+}
+
 std::unique_ptr<TextureSnapshot> TextureSnapshot::Take(const TextureEngine& engine) {
-    if (!engine.HasFields() || !FitsAvailableMemory(BytesFor(engine)))
+    const std::uint64_t bytes = BytesFor(engine);
+    if (!engine.HasFields() || !FitsUndoShare(bytes))
         return nullptr;
     auto copy = std::make_unique<TextureSnapshot>();
+    copy->counted = bytes;
+    keptBytes += bytes;
     if (!CopyField(engine.FieldA, copy->FieldA) || !CopyField(engine.FieldB, copy->FieldB) ||
         !CopyField(engine.InitialA, copy->InitialA) ||
         !CopyField(engine.InitialB, copy->InitialB) ||

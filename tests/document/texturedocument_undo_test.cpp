@@ -214,6 +214,10 @@ TEST_F(UndoTest, ARunIsUndoneToTheExactFieldsBeforeIt) {
     EXPECT_FALSE(doc.ShowsTexture());
     EXPECT_FALSE(doc.ShownIteration().has_value());
     EXPECT_FALSE(doc.CanContinue());
+
+    EXPECT_GT(TextureSnapshot::KeptBytes(), 0U);
+    doc.ClearUndo();
+    EXPECT_EQ(TextureSnapshot::KeptBytes(), 0U) << "forgotten steps give their memory back";
 }
 
 // The run's host tries to undo in the middle of the run: nothing happens.
