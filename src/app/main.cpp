@@ -50,7 +50,10 @@ int main(int argc, char* argv[]) {
     mottler::IdentifyApplication();
     mottler::MainWindow window;
     window.show();
-    // Greet the user with a grown texture rather than an empty preview.
-    QTimer::singleShot(0, &window, [&window] { window.GrowTexture(mottler::RunMode::Fresh); });
+    // Greet the user with a grown texture rather than an empty preview; undo stops there.
+    QTimer::singleShot(0, &window, [&window] {
+        window.GrowTexture(mottler::RunMode::Fresh);
+        window.Document().ClearUndo();
+    });
     return QApplication::exec();
 }
