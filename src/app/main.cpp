@@ -1,6 +1,7 @@
 #include "app/applicationicon.h"
 #include "app/mainwindow.h"
 #include "app/safeapplication.h"
+#include "app/texturecommands.h"
 #include "base/imagememory.h"
 
 #include <QApplication>
@@ -52,7 +53,7 @@ int main(int argc, char* argv[]) {
     window.show();
     // Greet the user with a grown texture rather than an empty preview; undo stops there.
     QTimer::singleShot(0, &window, [&window] {
-        window.GrowTexture(mottler::RunMode::Fresh);
+        window.Commands().GrowTexture(mottler::RunMode::Fresh);
         window.Document().ClearUndo();
     });
     return QApplication::exec();

@@ -1,5 +1,6 @@
 // The variation map: the Texture menu's command, and adopting a cell of the map.
 #include "app/mainwindow.h"
+#include "app/texturecommands.h"
 #include "explore/adoption.h"
 #include "explore/ui/explorewindow.h"
 #include "presets/shapetuning.h"
@@ -29,7 +30,7 @@ void MainWindow::mnuExploreVariationsClick() {
                 return;
             const TextureDocument::Step step(document, "Adopt Variation", StepKeeps::Texture);
             AdoptVariation(document, variation);
-            btnGoClick();
+            commands->btnGoClick();
         });
     }
     window->show();

@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, ALargePictureAsksItsSizeQuestionWithoutTheHourglass) {
     });
     answer.start(5);
     P().spIterations->setValue(2);
-    W().LoadInitialImage(file);
+    W().Commands().LoadInitialImage(file);
     EXPECT_EQ(duringQuestion, QList<std::optional<Qt::CursorShape>>{std::nullopt});
     EXPECT_EQ(W().Document().Engine.Width(), 100);
     EXPECT_EQ(W().Document().Settings().ImageFile, file);

@@ -11,7 +11,7 @@ namespace {
 
 TEST_F(MainWindowTest, CtrlZUndoesTheLastGradientEditAndCtrlShiftZRedoesIt) {
     const ControlPointList& points = W().Document().Gradient.Points;
-    QTest::mouseDClick(W().Editor().GradientStrip(), Qt::LeftButton, {}, QPoint(4, 100));
+    QTest::mouseDClick(Part<GradientEditor>().GradientStrip(), Qt::LeftButton, {}, QPoint(4, 100));
     ASSERT_EQ(points.Count(), 3);
     auto* undo = W().findChild<QAction*>("mnuEditUndo");
     auto* redo = W().findChild<QAction*>("mnuEditRedo");

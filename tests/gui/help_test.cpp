@@ -105,7 +105,7 @@ TEST(HelpWindow, F1InEachWindowOpensItsTopic) {
 // The Advanced window belongs to the main window, whose Help menu has F1 too: the window
 // with the focus decides.
 TEST_F(MainWindowTest, F1OpensThePageOfTheAdvancedWindowAndOfEachTab) {
-    W().btnChangeModeClick();
+    W().Commands().btnChangeModeClick();
     auto* advanced = W().findChild<AdvancedWindow*>();
     ASSERT_NE(advanced, nullptr);
     PressF1In(advanced);
@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, F1OpensThePageOfTheAdvancedWindowAndOfEachTab) {
     const HelpContext tabs[] = {HelpContext::MainWindow, HelpContext::GradientMaker,
                                 HelpContext::WebPreview};
     for (int tab = 0; tab < 3; ++tab) {
-        W().PageControl()->setCurrentIndex(tab);
+        Tabs()->setCurrentIndex(tab);
         PressF1In(&W());
         EXPECT_EQ(OpenHelpWindow()->Source(), HelpTopicUrl(tabs[tab])) << tab;
     }
