@@ -25,7 +25,7 @@ bool FfmpegAvailable() {
 ProbedVideo ProbeVideo(const QString& path) {
     const ToolResult r = RunTool(
         "ffprobe", {"-v", "warning", "-count_frames", "-select_streams", "v:0", "-show_entries",
-                    "stream=nb_read_frames,r_frame_rate,width,height,pix_fmt", "-of",
+                    "stream=codec_name,nb_read_frames,r_frame_rate,width,height,pix_fmt", "-of",
                     "default=noprint_wrappers=1", path});
     ProbedVideo video;
     video.Warnings = r.Err;
@@ -42,6 +42,8 @@ ProbedVideo ProbeVideo(const QString& path) {
             video.Height = value.toInt();
         else if (text.startsWith("pix_fmt="))
             video.PixelFormat = value;
+        else if (text.startsWith("codec_name="))
+            video.Codec = value;
     }
     return video;
 }

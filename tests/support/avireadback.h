@@ -27,6 +27,7 @@ struct ProbedVideo {
     int Width = 0;
     int Height = 0;
     QString PixelFormat;
+    QString Codec;       ///< e.g. "vp9", "h264"
     QByteArray Warnings; ///< stderr at -v warning: empty for a clean file
 };
 ProbedVideo ProbeVideo(const QString& path);
