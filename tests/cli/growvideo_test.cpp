@@ -14,15 +14,6 @@
 namespace mottler {
 namespace {
 
-double MeanDifference(const QByteArray& a, const QByteArray& b) {
-    if (a.size() != b.size() || a.isEmpty())
-        return 255.0;
-    long long sum = 0;
-    for (qsizetype k = 0; k < a.size(); ++k)
-        sum += std::abs(int(uchar(a[k])) - int(uchar(b[k])));
-    return double(sum) / double(a.size());
-}
-
 QImage NumberedBmp(const QString& folder, int k) {
     return QImage(folder + QStringLiteral("/f%1.bmp").arg(k, 4, 10, QChar('0')));
 }
@@ -46,8 +37,8 @@ TEST(GrowVideo, WebMAndMp4HoldTheFramesOfTheGifAtTheChosenRate) {
         EXPECT_EQ(probed.FrameRate, "20/1") << codec;
         EXPECT_EQ(QSize(probed.Width, probed.Height), QSize(16, 12));
         for (int k = 0; k < 4; ++k)
-            EXPECT_LT(MeanDifference(test::DecodeFrameBgr(video, k),
-                                     test::TopDownBgr(NumberedBmp(folder, Shown[k]))),
+            EXPECT_LT(test::MeanDifference(test::DecodeFrameBgr(video, k),
+                                           test::TopDownBgr(NumberedBmp(folder, Shown[k]))),
                       6.0)
                 << codec << " frame " << k;
     }

@@ -49,17 +49,6 @@ Palette SmoothPalette() {
     return palette;
 }
 
-/// The mean absolute difference per byte of two equally long pixel buffers; 255 when their
-/// lengths differ.
-double MeanDifference(const QByteArray& a, const QByteArray& b) {
-    if (a.size() != b.size() || a.isEmpty())
-        return 255.0;
-    long long sum = 0;
-    for (qsizetype k = 0; k < a.size(); ++k)
-        sum += std::abs(int(uchar(a[k])) - int(uchar(b[k])));
-    return double(sum) / double(a.size());
-}
-
 QString WriteVideo(const QString& name, AnimationFormat format, const FrameList& frames,
                    int fps = 10, int quality = 100) {
     ExportOptions options;
@@ -90,7 +79,7 @@ TEST(VideoExport, WebMAndMp4HoldEveryFrameAtTheFrameRateCloseToTheBitmaps) {
         for (int k : {0, 3, 5}) {
             const QByteArray expected = test::TopDownBgr(ExportEntryBitmap(frames, palette, {k}));
             // Quality 100 loses only what 4:2:0 colour and rounding lose.
-            EXPECT_LT(MeanDifference(test::DecodeFrameBgr(path, k), expected), 4.0)
+            EXPECT_LT(test::MeanDifference(test::DecodeFrameBgr(path, k), expected), 4.0)
                 << codec << " frame " << k;
         }
     }
@@ -220,7 +209,8 @@ TEST(AnimatedWebpExport, LosslessFramesDecodeExactlyAndLossyOnesClosely) {
     for (int k = 0; k < 3; ++k) {
         const QByteArray expected = test::TopDownBgr(ExportEntryBitmap(frames, palette, {k}));
         EXPECT_EQ(test::TopDownBgr(exact[std::size_t(k)]), expected) << k;
-        EXPECT_LT(MeanDifference(test::TopDownBgr(close[std::size_t(k)]), expected), 4.0) << k;
+        EXPECT_LT(test::MeanDifference(test::TopDownBgr(close[std::size_t(k)]), expected), 4.0)
+            << k;
     }
 }
 

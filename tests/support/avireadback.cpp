@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <cstdlib>
 
 namespace mottler::test {
 
@@ -53,6 +54,15 @@ QByteArray DecodeFrameBgr(const QString& path, int n) {
                    {"-v", "error", "-i", path, "-vf", QStringLiteral("select=eq(n\\,%1)").arg(n),
                     "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "bgr24", "-"})
         .Out;
+}
+
+double MeanDifference(const QByteArray& a, const QByteArray& b) {
+    if (a.size() != b.size() || a.isEmpty())
+        return 255.0;
+    long long sum = 0;
+    for (qsizetype k = 0; k < a.size(); ++k)
+        sum += std::abs(int(uchar(a[k])) - int(uchar(b[k])));
+    return double(sum) / double(a.size());
 }
 
 QByteArray TopDownBgr(const QImage& image) {
