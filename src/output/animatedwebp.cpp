@@ -9,6 +9,14 @@
 
 namespace mottler {
 
+QString WebpLibraryVersion() {
+    const int version = WebPGetEncoderVersion();
+    return QStringLiteral("libwebp %1.%2.%3")
+        .arg(version >> 16)
+        .arg((version >> 8) & 0xFF)
+        .arg(version & 0xFF);
+}
+
 struct AnimatedWebpFile::Encoder {
     ~Encoder() { WebPAnimEncoderDelete(animation); }
 

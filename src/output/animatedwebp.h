@@ -7,6 +7,9 @@
 
 namespace mottler {
 
+/// The version of libwebp's encoder in use, for the about box ("libwebp 1.2.4").
+QString WebpLibraryVersion();
+
 /// How an animated WebP is encoded.
 struct AnimatedWebpSettings {
     int FramesPerSecond = 10; ///< 1 … MaxFramesPerSecond

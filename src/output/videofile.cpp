@@ -64,6 +64,19 @@ int ConstantRateFactor(VideoCodec codec, int quality) {
 
 } // namespace
 
+QString VideoLibraryVersions() {
+    const auto text = [](const char* name, unsigned version) {
+        return QStringLiteral("%1 %2.%3.%4")
+            .arg(QLatin1String(name))
+            .arg(AV_VERSION_MAJOR(version))
+            .arg(AV_VERSION_MINOR(version))
+            .arg(AV_VERSION_MICRO(version));
+    };
+    return text("libavcodec", avcodec_version()) + QStringLiteral(", ") +
+           text("libavformat", avformat_version()) + QStringLiteral(", ") +
+           text("libswscale", swscale_version());
+}
+
 QSize VideoFrameSize(VideoCodec codec, QSize texture) {
     if (codec == VideoCodec::Vp9WebM)
         return texture;

@@ -22,6 +22,9 @@ struct VideoSettings {
 
 inline constexpr int MaxFramesPerSecond = 120;
 
+/// The versions of FFmpeg's libraries in use, for the about box ("libavcodec 59.37.100, ...").
+QString VideoLibraryVersions();
+
 /// The size the frames of a texture of `texture` pixels are encoded at. H.264 in the colour
 /// format every player reads (4:2:0) needs even sides: an odd side grows by one pixel, which
 /// repeats the tile's first column or row, so the picture still continues seamlessly.
