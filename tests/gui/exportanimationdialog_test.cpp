@@ -251,13 +251,13 @@ TEST_F(ExportAnimationTest, TheCompressedFormatsTakeQualityLosslessAndFrameRate)
     dialog->txtSkip->setText("2"); // 0, 2, 4, 6, 8
     const QString webp = folder.filePath("loop.webp");
     EXPECT_EQ(Save(*dialog, webp), webp + " has been created.");
-    EXPECT_EQ(asked.defaultSuffix, "webp");
+    EXPECT_EQ(asked.DefaultSuffix, "webp");
     EXPECT_EQ(DecodeWebpFrames(webp).size(), 5u);
 
     dialog->rbSaveWebM->setChecked(true);
     const QString webm = folder.filePath("loop.webm");
     EXPECT_EQ(Save(*dialog, webm), webm + " has been created.");
-    EXPECT_EQ(asked.defaultSuffix, "webm");
+    EXPECT_EQ(asked.DefaultSuffix, "webm");
     if (FfmpegAvailable()) {
         const ProbedVideo probed = ProbeVideo(webm);
         EXPECT_EQ(probed.Codec, "vp9");
