@@ -203,8 +203,11 @@ void VideoFile::Encoder::OpenCodec() {
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* options = nullptr;
     av_dict_set_int(&options, "crf", ConstantRateFactor(settings.Codec, settings.Quality), 0);
-    if (settings.Codec == VideoCodec::Vp9WebM)
+    if (settings.Codec == VideoCodec::Vp9WebM) {
         av_dict_set(&options, "row-mt", "1", 0);
+        // libvpx's default effort takes many times as long for a barely smaller file.
+        av_dict_set(&options, "cpu-used", "4", 0);
+    }
     const int opened = avcodec_open2(codec, encoder, &options);
     av_dict_free(&options);
     Check(opened, settings.Codec == VideoCodec::Vp9WebM ? "the VP9 encoder could not start"
