@@ -322,9 +322,10 @@ void SaveTileDialog::rbBMPClick() {
 
 void SaveTileDialog::RefreshWorkFile(bool showLook) {
     const BusyCursor busy;
-    PreparePreview();
     try {
-        work = WriteWorkFile(SavedImage(), Choices(), DataFolder());
+        const QImage saved = SavedImage(); // a map is made once for the preview and the file
+        PreparePreview(saved);
+        work = WriteWorkFile(saved, Choices(), DataFolder());
     } catch (const MottlerError& error) {
         stFileSize->clear();
         ShowFailure(error.Message());
@@ -335,10 +336,10 @@ void SaveTileDialog::RefreshWorkFile(bool showLook) {
         ShowPreviewImage(work.Look, imgImage->width());
 }
 
-void SaveTileDialog::PreparePreview() {
+void SaveTileDialog::PreparePreview(const QImage& saved) {
     const SaveTileChoices choices = Choices();
     if (choices.Output != TileOutput::Texture) {
-        const QImage map = SavedImage();
+        const QImage& map = saved;
         txtWidth->setText(QString::number(map.width()));
         txtHeight->setText(QString::number(map.height()));
         ShowPreviewImage(map, PlainPreviewSide);

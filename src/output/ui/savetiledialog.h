@@ -89,7 +89,8 @@ private:
     /// The image the work file and the save encode: the texture, or the chosen map.
     QImage SavedImage() const;
     void RefreshWorkFile(bool showLook);
-    void PreparePreview();
+    /// Shows what is saved: the texture (turned, mirrored as chosen) or the map `saved`.
+    void PreparePreview(const QImage& saved);
     void ShowPreviewImage(const QImage& image, int side);
     void btnRotateLeftClick();
     void btnRotateRightClick();
