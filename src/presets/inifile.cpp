@@ -264,8 +264,10 @@ bool IniFile::IsSectionNamed(const Line& line, const QString& name,
         ++first;
     while (last > first && IsBlank(raw[last - 1]))
         --last;
+    // The counted comparison: a name may hold NUL bytes, where a C-string one would stop.
+    const auto length = static_cast<qsizetype>(asciiName.size());
     return last - first == asciiName.size() &&
-           qstrnicmp(raw.data() + first, asciiName.data(), asciiName.size()) == 0;
+           qstrnicmp(raw.data() + first, length, asciiName.data(), length) == 0;
 }
 
 IniFile::Range IniFile::FindSection(const QString& section) const {

@@ -57,7 +57,7 @@ Shown RunningMainWindow() {
 // The main window with the given tab of its settings current.
 template <int Tab> Shown MainWindowOnTab() {
     Shown shown = Alone<MainWindow>();
-    static_cast<MainWindow*>(shown.Window)->PageControl()->setCurrentIndex(Tab);
+    shown.Window->findChild<QTabWidget*>("pgControl")->setCurrentIndex(Tab);
     return shown;
 }
 
