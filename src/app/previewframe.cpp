@@ -88,6 +88,7 @@ QHBoxLayout* OptionsRow(PreviewFrame& f) {
     f.txtAnimateMod->setObjectName("txtAnimateMod");
     f.txtAnimateMod->setToolTip("Show every 'n'th frame while growing.");
     f.txtAnimateMod->setMaximumWidth(40);
+    f.txtAnimateMod->setAccessibleName(PreviewFrame::tr("Show every nth frame"));
     row->addWidget(f.chkTile);
     row->addStretch();
     f.btnSaveImage = new QPushButton("&Save Image", &f);
