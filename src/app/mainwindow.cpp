@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -40,6 +41,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     runInput = new RunInputFilter(this);
     BuildWindow();
     BuildMenus();
+    resize(StartSize());
     frmAdvanced = new AdvancedWindow(this);
     BindPages();
     ConnectGeneration();
@@ -61,9 +63,16 @@ MainWindow::~MainWindow() {
     frmTrueImage->blockSignals(true);
 }
 
+// The settings on the left; the preview with the age thumbnails and the recording controls under
+// it on the right, so that the window fits a laptop screen. A window made smaller than its
+// contents scrolls them.
 void MainWindow::BuildWindow() {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName("scrWindow");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    setCentralWidget(scroller);
+    auto* central = new QWidget(scroller);
     auto* columns = new QHBoxLayout(central);
     auto* left = new QVBoxLayout;
     pgControl = new QTabWidget(central);
@@ -77,18 +86,31 @@ void MainWindow::BuildWindow() {
     textPage = new PreviewSettingsPage(pgControl);
     pgControl->addTab(textPage, "Preview Settings");
     left->addWidget(pgControl);
-    ages = new AgeStrip(central);
-    left->addWidget(ages);
-    recording = new RecordFrame(central);
-    left->addWidget(recording);
     lblTime = new QLabel(central);
     lblTime->setObjectName("lblTime");
     lblTime->hide();
     left->addWidget(lblTime);
     left->addStretch();
     columns->addLayout(left);
+    auto* right = new QVBoxLayout;
     preview = new PreviewFrame(central);
-    columns->addWidget(preview, 1);
+    right->addWidget(preview, 1);
+    ages = new AgeStrip(central);
+    right->addWidget(ages);
+    recording = new RecordFrame(central);
+    right->addWidget(recording);
+    columns->addLayout(right, 1);
+    scroller->setWidget(central);
+}
+
+// The contents at their preferred size, as far as the screen holds them.
+QSize MainWindow::StartSize() const {
+    const auto* scroller = static_cast<const QScrollArea*>(centralWidget());
+    QSize wanted = scroller->widget()->sizeHint();
+    wanted.rheight() += menuBar()->sizeHint().height();
+    if (const QScreen* shown = screen())
+        wanted = wanted.boundedTo(shown->availableGeometry().size());
+    return wanted;
 }
 
 void MainWindow::BuildMenus() {

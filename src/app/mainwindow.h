@@ -108,6 +108,7 @@ protected:
 
 private:
     void BuildWindow();
+    QSize StartSize() const;
     void BuildMenus();
     void BindPages();
     void ConnectGeneration();

@@ -2,11 +2,15 @@
 // with QT_SCALE_FACTOR=1.5 and 2) at one and a half and double scale: nothing is cut off, squeezed
 // below its size hint or drawn over a neighbour. The screenshots land in the build folder's
 // layout-shots/. Escape closes each of them that is a dialog.
+#include "app/mainwindow.h"
 #include "layoutcheck.h"
 #include "windowcases.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -71,6 +75,27 @@ TEST(WindowKeys, EscapeClosesEveryDialog) {
         QTest::keyClick(focus, Qt::Key_Escape);
         EXPECT_FALSE(dialog->isVisible()) << windowCase.name;
     }
+}
+
+// A 1366 × 768 laptop screen less a panel and a title bar holds the whole main window at the
+// default font; a smaller window scrolls its contents instead of cutting them.
+TEST(MainWindowSize, FitsALaptopScreenAndScrollsWhenSmaller) {
+    MainWindow window(nullptr);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto* scroller = qobject_cast<QScrollArea*>(window.centralWidget());
+    ASSERT_NE(scroller, nullptr);
+    const QSize least =
+        scroller->widget()->minimumSizeHint() + QSize(0, window.menuBar()->sizeHint().height());
+    EXPECT_LE(least.width(), 1280);
+    EXPECT_LE(least.height(), 680);
+    EXPECT_LE(window.minimumSizeHint().height(), 680);
+
+    window.resize(640, 480);
+    QApplication::processEvents();
+    EXPECT_EQ(window.size(), QSize(640, 480));
+    EXPECT_TRUE(scroller->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(LayoutFaults(&window).isEmpty()) << LayoutFaults(&window).join('\n').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowLayout,
