@@ -71,6 +71,7 @@ void MainWindow::BuildWindow() {
     scroller->setObjectName("scrWindow");
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
+    scroller->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, which it scrolls into view
     setCentralWidget(scroller);
     auto* central = new QWidget(scroller);
     auto* columns = new QHBoxLayout(central);

@@ -128,6 +128,11 @@ PreviewFrame::PreviewFrame(QWidget* parent) : QGroupBox(parent) {
     layout->addLayout(LabelsRow(*this));
     layout->addLayout(OptionsRow(*this));
     layout->addLayout(WebPreviewRow(*this));
+    // Row by row, left to right, as the controls are seen.
+    QWidget* const order[] = {btnChangeSize, chkTile,    btnSaveImage,  chkAnimate,
+                              txtAnimateMod, btnPreview, btnToClipboard};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void PreviewFrame::Bind(TextureDocument& document) {

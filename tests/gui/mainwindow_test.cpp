@@ -156,6 +156,15 @@ TEST_F(MainWindowTest, AgeThumbnailClickRegrowsToItsAge) {
     EXPECT_EQ(FieldA(), regrown);
 }
 
+TEST_F(MainWindowTest, AgeThumbnailTakesTheFocusAndEnterRegrowsToItsAge) {
+    Generate(4242, 20);
+    AgeThumbnail* third = W().Ages().Age(3);
+    EXPECT_EQ(third->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(third->accessibleDescription(), "Iterations : 5");
+    QTest::keyClick(third, Qt::Key_Return);
+    EXPECT_EQ(P().spIterations->value(), 5);
+}
+
 TEST_F(MainWindowTest, AMultiplierThatIsNotANumberGrowsNothing) {
     Generate(99, 25);
     const std::vector<float> before = FieldA();

@@ -114,7 +114,7 @@ QGroupBox* BuildBorderGroup(QWidget* page, GradientPage& p) {
     AddRow(grid, BuddyCaption(p.fraBorder, "Border Width", p.txtBorderWidth),
            LeftAlignedRow({p.txtBorderWidth, p.udBorderWidth}));
     p.scpBorderColour = ColourBox(p.fraBorder, "scpBorderColour");
-    AddRow(grid, BuddyCaption(p.fraBorder, "Border Color", p.scpBorderColour->Entry()),
+    AddRow(grid, ColourCaption(p.fraBorder, "Border Color", p.scpBorderColour),
            LeftAlignedRow({p.scpBorderColour}));
     grid->setColumnStretch(1, 1);
     p.fraBorder->setEnabled(false);

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class QKeyEvent;
 class QLabel;
 class QMouseEvent;
 class QToolButton;
@@ -46,6 +47,9 @@ private:
         int grabOffset = 0;
     };
     void DragPointer(Slider& slider, QMouseEvent* event);
+    bool MovesPointerByKey(Slider& slider, const QKeyEvent* event);
+    /// Moves the pointer's top there (kept on the strip), sets the value and reports it.
+    void MovePointer(Slider& slider, int wantedTop);
     void SetHint(const Slider& slider);
     void PlacePointer(Slider& slider);
 

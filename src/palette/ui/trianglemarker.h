@@ -1,5 +1,6 @@
 #pragma once
 
+#include "palette/controlpoints.h"
 #include "palette/palette.h"
 
 #include <QWidget>
@@ -8,7 +9,10 @@ namespace mottler {
 
 /// The small marker beside the gradient strip for one control point: a box with the point's
 /// number and a triangle in the point's colour whose shape tells the kind (flat top for the
-/// start point, an arrow for middle points, flat bottom for the end point).
+/// start point, an arrow for middle points, flat bottom for the end point). It takes the
+/// keyboard focus, which selects its point: the arrow keys move it a row (Page Up and Page Down
+/// a sixteenth of the strip) as a drag does, Delete and Insert ask for the point's removal and
+/// for a new point beside it, Enter or Space for the colour picker, the menu key for its menu.
 class TriangleMarker : public QWidget {
     Q_OBJECT
 public:
@@ -33,21 +37,28 @@ Q_SIGNALS:
     /// Left-button drag: the marker's top edge follows the pointer (already clamped).
     void Dragged(mottler::TriangleMarker* marker);
     void DoubleClicked(mottler::TriangleMarker* marker);
+    /// The marker took the keyboard focus.
+    void Focused(mottler::TriangleMarker* marker);
+    void DeletePressed(mottler::TriangleMarker* marker);
+    void InsertPressed(mottler::TriangleMarker* marker);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QPolygon Triangle(int x0, int y0, int w, int h) const;
+    void MoveBy(int rows);
 
     int number = 0;
     PackedColour colour = 0;
     bool active = false;
     int digitWidth = 0;
-    int digitHeight = 0;
 };
 
 } // namespace mottler
