@@ -2,6 +2,7 @@
 
 #include "engine/tilepreview.h"
 #include "output/fullsizeview.h"
+#include "widgets/ui/screenscale.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -64,6 +65,7 @@ void FullSizeView::UpdateCaption() {
 void FullSizeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, HasFractionalScale(painter));
     PaintFullSizeTiles(painter, picture, size());
 }
 
