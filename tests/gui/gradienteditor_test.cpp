@@ -241,6 +241,7 @@ TEST_F(GradientEditorTest, TabReachesTheMarkersInStripOrderBeforeTheButtons) {
     const int middle = AddMiddlePoint(100, PackRgb(255, 0, 0));
     const int start = Points().Points().front().Id;
     const int end = Points().Points().back().Id;
+    EXPECT_EQ(P().btnSavePreset->nextInFocusChain(), E().Marker(start));
     QWidget* next = E().Marker(start)->nextInFocusChain();
     EXPECT_EQ(next, E().Marker(middle));
     EXPECT_EQ(next->nextInFocusChain(), E().Marker(end));

@@ -203,9 +203,15 @@ void GradientEditor::SyncMarkers() {
     }
 }
 
-// Tab reaches the markers from the top of the strip down, before the editor's buttons.
+// Tab reaches the markers from the top of the strip down, before the editor's buttons: they
+// follow the last control that takes the focus before the buttons (Qt orders only those).
 void GradientEditor::OrderMarkerFocus() {
-    QWidget* previous = page;
+    QWidget* previous = btnPickEnd->previousInFocusChain();
+    while (previous != btnPickEnd && (qobject_cast<TriangleMarker*>(previous) != nullptr ||
+                                      !(previous->focusPolicy() & Qt::TabFocus)))
+        previous = previous->previousInFocusChain();
+    if (previous == btnPickEnd)
+        return;
     for (const ControlPoint& point : state.Points.Points()) {
         TriangleMarker* marker = Marker(point.Id);
         QWidget::setTabOrder(previous, marker);
