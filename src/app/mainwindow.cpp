@@ -41,6 +41,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     runInput = new RunInputFilter(this);
     BuildWindow();
     BuildMenus();
+    // Smaller than its contents the window scrolls them; below this it would show too little
+    // of them to work with.
+    setMinimumSize(QSize(600, 400).boundedTo(StartSize()));
     resize(StartSize());
     frmAdvanced = new AdvancedWindow(this);
     BindPages();
