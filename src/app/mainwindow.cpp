@@ -4,8 +4,9 @@
 #include "app/helpmenu.h"
 #include "app/previewframe.h"
 #include "app/recordframe.h"
-#include "app/runinputfilter.h"
+#include "app/texturecommands.h"
 #include "app/texturepage.h"
+#include "app/texturepresets.h"
 #include "base/errors.h"
 #include "engine/random.h"
 #include "engine/ui/advancedwindow.h"
@@ -15,8 +16,6 @@
 #include "palette/ui/adjustpanel.h"
 #include "palette/ui/gradienteditor.h"
 #include "presets/datafolder.h"
-#include "presets/inifile.h"
-#include "presets/preset.h"
 #include "presets/programsettings.h"
 #include "presets/shapetuning.h"
 #include "preview/ui/previewsettingspage.h"
@@ -38,7 +37,6 @@ namespace mottler {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmThumb");
-    runInput = new RunInputFilter(this);
     BuildWindow();
     BuildMenus();
     // Smaller than its contents the window scrolls them; below this it would show too little
@@ -47,15 +45,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     resize(StartSize());
     frmAdvanced = new AdvancedWindow(this);
     BindPages();
-    ConnectGeneration();
+    commands = new TextureCommands(document, *this, *page, *preview, *frmAdvanced);
+    presets = new TexturePresets(document, *this, *page, *gradientPage, *commands);
     ConnectAges();
     ConnectColours();
-    ConnectPresets();
     ConnectGradient();
     ConnectOutput();
-    ConnectWebPreview();
-    // Keys the window handles before its controls (Enter in the seed box, digit keys, the
-    // wheel over a trackbar).
+    // Keys the window handles before its controls (digit keys, the wheel over a trackbar).
     QApplication::instance()->installEventFilter(this);
     FormCreate();
 }
@@ -122,12 +118,13 @@ void MainWindow::BuildMenus() {
     QAction* recordingOptions = file->addAction("Set File Recording Options", this,
                                                 [this] { mnuFileSetRecordingOptionsClick(); });
     recordingOptions->setObjectName("mnuFileSetRecordingOptions");
-    file->addAction("&Import Texture Pack", this, [this] { mnuFileImportTexturePackClick(); });
+    file->addAction("&Import Texture Pack", this,
+                    [this] { presets->mnuFileImportTexturePackClick(); });
     file->addSeparator();
     file->addAction("E&xit", this, &QWidget::close);
     QMenu* texture = menuBar()->addMenu("Te&xture");
-    QAction* go = texture->addAction("&Generate Texture", this, [this] { btnGoClick(); });
-    texture->addAction("Ad&vanced", this, [this] { btnChangeModeClick(); });
+    QAction* go = texture->addAction("&Generate Texture", this, [this] { commands->btnGoClick(); });
+    texture->addAction("Ad&vanced", this, [this] { commands->btnChangeModeClick(); });
     AddExploreCommand(texture);
     AddOutputCommands(file, texture);
     AddHelpMenu(this);
@@ -165,10 +162,10 @@ void MainWindow::FormCreate() {
     adjustPanel->ResetContrastBrightness();
     WarnAboutColourDepth();
     ExtractBuiltInFiles();
-    LoadPresetNames();
+    presets->LoadPresetNames();
     gradientPage->LoadPresetNames();
     ReseedFromClock();
-    Allocating([this] { document.SetTextureSize(100, 100); });
+    commands->Allocating([this] { document.SetTextureSize(100, 100); });
     document.Seed(ReadShapeTuning());
     gradientEditor->AddControlPoint(0, PackRgb(255, 255, 255), false, PointKind::Start);
     gradientEditor->AddControlPoint(255, PackRgb(0, 0, 0), false, PointKind::End);
@@ -206,13 +203,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     frmAdvanced->hide();
     frmTrueImage->hide();
     document.Frames.ClearFrames();
-    previewFiles.DeleteLastPreview();
+    preview->DeleteLastPreviewPage();
     QApplication::restoreOverrideCursor();
     QMainWindow::closeEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (EnterRegenerates(watched, event) || MovesTrackbar(event))
+    if (MovesTrackbar(event))
         return true;
     if (watched == preview->imgTexture)
         imgTextureMouse(event);
@@ -233,16 +230,6 @@ bool MainWindow::MovesTrackbar(QEvent* event) {
         return false;
     bar->setValue(bar->value() + static_cast<QWheelEvent*>(event)->angleDelta().y());
     return true;
-}
-
-bool MainWindow::Try(const std::function<void()>& operation) {
-    try {
-        operation();
-        return true;
-    } catch (const MottlerError& error) {
-        ShowError(this, error.Message());
-        return false;
-    }
 }
 
 } // namespace mottler

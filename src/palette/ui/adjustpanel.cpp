@@ -99,17 +99,17 @@ AdjustPanel::AdjustPanel(QWidget* page, GradientState& gradient) : QObject(page)
 
 void AdjustPanel::ResetContrastBrightness() {
     for (Slider* slider : {&contrast, &brightness}) {
-        const QWidget* strip = slider->strip;
-        slider->pointer->move(PointerLeft, strip->y() + strip->height() / 2 - Half);
-        *slider->value = 0;
+        const QWidget* strip = slider->Strip;
+        slider->Pointer->move(PointerLeft, strip->y() + strip->height() / 2 - Half);
+        *slider->Value = 0;
         SetHint(*slider);
     }
 }
 
 void AdjustPanel::PlacePointer(Slider& slider) {
-    const QWidget* strip = slider.strip;
-    const int top = MapRange(*slider.value, -255, 255, strip->y(), strip->y() + strip->height());
-    slider.pointer->move(PointerLeft, top - Half);
+    const QWidget* strip = slider.Strip;
+    const int top = MapRange(*slider.Value, -255, 255, strip->y(), strip->y() + strip->height());
+    slider.Pointer->move(PointerLeft, top - Half);
     SetHint(slider);
 }
 
@@ -119,20 +119,20 @@ void AdjustPanel::ShowValues() {
 }
 
 void AdjustPanel::SetHint(const Slider& slider) {
-    slider.pointer->setToolTip(slider.hint + QString::number(*slider.value));
-    slider.pointer->setAccessibleDescription(slider.pointer->toolTip());
+    slider.Pointer->setToolTip(slider.Hint + QString::number(*slider.Value));
+    slider.Pointer->setAccessibleDescription(slider.Pointer->toolTip());
 }
 
 void AdjustPanel::DragPointer(Slider& slider, QMouseEvent* event) {
-    const int y = slider.pointer->mapToParent(event->position().toPoint()).y();
-    MovePointer(slider, y - slider.grabOffset);
+    const int y = slider.Pointer->mapToParent(event->position().toPoint()).y();
+    MovePointer(slider, y - slider.GrabOffset);
 }
 
 // The arrow keys move a focused pointer a pixel, Page Up and Page Down ten, Home and End to
 // the strip's ends, each as a drag there would.
 bool AdjustPanel::MovesPointerByKey(Slider& slider, const QKeyEvent* event) {
-    const QWidget* strip = slider.strip;
-    const int top = slider.pointer->y();
+    const QWidget* strip = slider.Strip;
+    const int top = slider.Pointer->y();
     switch (event->key()) {
     case Qt::Key_Up:
         MovePointer(slider, top - 1);
@@ -158,12 +158,12 @@ bool AdjustPanel::MovesPointerByKey(Slider& slider, const QKeyEvent* event) {
 }
 
 void AdjustPanel::MovePointer(Slider& slider, int wantedTop) {
-    const QWidget* strip = slider.strip;
+    const QWidget* strip = slider.Strip;
     const int top = std::clamp(wantedTop, strip->y() - Half, strip->y() + strip->height() - Half);
-    slider.pointer->move(PointerLeft, top);
-    *slider.value = MapRange(top + Half, strip->y(), strip->y() + strip->height(), -255, 255);
+    slider.Pointer->move(PointerLeft, top);
+    *slider.Value = MapRange(top + Half, strip->y(), strip->y() + strip->height(), -255, 255);
     SetHint(slider);
-    slider.pointer->repaint();
+    slider.Pointer->repaint();
     Q_EMIT Adjusted();
 }
 
@@ -177,14 +177,14 @@ bool AdjustPanel::eventFilter(QObject* watched, QEvent* event) {
     // enter events.
     const QEvent::Type type = event->type();
     if (type == QEvent::FocusIn || type == QEvent::FocusOut)
-        slider->pointer->setPixmap(PointerPicture(slider->pointer));
+        slider->Pointer->setPixmap(PointerPicture(slider->Pointer));
     if (type == QEvent::KeyPress && MovesPointerByKey(*slider, static_cast<QKeyEvent*>(event)))
         return true;
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove)
         return QObject::eventFilter(watched, event);
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (type == QEvent::MouseButtonPress) {
-        slider->grabOffset = static_cast<int>(mouse->position().y());
+        slider->GrabOffset = static_cast<int>(mouse->position().y());
         return true;
     }
     if (mouse->buttons() & Qt::LeftButton) {

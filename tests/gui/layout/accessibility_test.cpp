@@ -65,12 +65,12 @@ void CollectUnnamed(QAccessibleInterface* node, QStringList& unnamed, int depth 
 
 TEST(WindowAccessibility, EveryInteractiveControlHasAName) {
     for (const WindowCase& windowCase : Windows()) {
-        Shown shown = windowCase.make();
-        shown.window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(shown.window));
+        Shown shown = windowCase.Make();
+        shown.Window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(shown.Window));
         QStringList unnamed;
-        CollectUnnamed(QAccessible::queryAccessibleInterface(shown.window), unnamed);
-        EXPECT_TRUE(unnamed.isEmpty()) << windowCase.name << ":\n"
+        CollectUnnamed(QAccessible::queryAccessibleInterface(shown.Window), unnamed);
+        EXPECT_TRUE(unnamed.isEmpty()) << windowCase.Name << ":\n"
                                        << unnamed.join('\n').toStdString();
     }
 }

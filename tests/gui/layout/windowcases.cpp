@@ -40,7 +40,7 @@ Shown Zoom() {
 // The main window during a run, with the progress bar shown beside the preview's labels.
 Shown RunningMainWindow() {
     Shown shown = Alone<MainWindow>();
-    PartsProgressBar* bar = static_cast<MainWindow*>(shown.window)->Preview().progressBar;
+    PartsProgressBar* bar = static_cast<MainWindow*>(shown.Window)->Preview().progressBar;
     bar->SetText("Press ESC to stop");
     bar->show();
     return shown;
@@ -49,7 +49,7 @@ Shown RunningMainWindow() {
 // The main window with the given tab of its settings current.
 template <int Tab> Shown MainWindowOnTab() {
     Shown shown = Alone<MainWindow>();
-    static_cast<MainWindow*>(shown.window)->PageControl()->setCurrentIndex(Tab);
+    shown.Window->findChild<QTabWidget*>("pgControl")->setCurrentIndex(Tab);
     return shown;
 }
 

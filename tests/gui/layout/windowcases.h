@@ -9,14 +9,14 @@ namespace mottler::test {
 
 /// A window to check and what keeps it alive (the window itself or its owner).
 struct Shown {
-    std::unique_ptr<QWidget> owner;
-    QWidget* window = nullptr;
+    std::unique_ptr<QWidget> Owner;
+    QWidget* Window = nullptr;
 };
 
 struct WindowCase {
-    const char* name;
-    std::function<Shown()> make;
-    QSize size; ///< the size to show it at; empty for the window's own start size
+    const char* Name;
+    std::function<Shown()> Make;
+    QSize Size; ///< the size to show it at; empty for the window's own start size
 };
 
 /// Every window of the program, one line each, as the layout and accessibility tests show

@@ -17,7 +17,7 @@
 namespace mottler::test {
 
 void PrintTo(const WindowCase& window, std::ostream* out) {
-    *out << window.name;
+    *out << window.Name;
 }
 
 namespace {
@@ -40,17 +40,17 @@ protected:
 
 QString ShotName(const WindowCase& window, int percent) {
     const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
-    return QStringLiteral("%1-font%2-scale%3").arg(window.name).arg(percent).arg(scale);
+    return QStringLiteral("%1-font%2-scale%3").arg(window.Name).arg(percent).arg(scale);
 }
 
 TEST_P(WindowLayout, ShowsEveryControlWhole) {
     const auto& [windowCase, percent] = GetParam();
-    Shown shown = windowCase.make();
-    QWidget* window = shown.window;
+    Shown shown = windowCase.Make();
+    QWidget* window = shown.Window;
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    if (windowCase.size.isValid()) {
-        window->resize(windowCase.size.expandedTo(window->minimumSize()));
+    if (windowCase.Size.isValid()) {
+        window->resize(windowCase.Size.expandedTo(window->minimumSize()));
         QApplication::processEvents();
     }
     SaveScreenshot(window, ShotName(windowCase, percent));
@@ -59,21 +59,21 @@ TEST_P(WindowLayout, ShowsEveryControlWhole) {
 }
 
 std::string CaseName(const testing::TestParamInfo<WindowLayout::ParamType>& info) {
-    return std::string(std::get<0>(info.param).name) + "Font" +
+    return std::string(std::get<0>(info.param).Name) + "Font" +
            std::to_string(std::get<1>(info.param));
 }
 
 TEST(WindowKeys, EscapeClosesEveryDialog) {
     for (const WindowCase& windowCase : Windows()) {
-        Shown shown = windowCase.make();
-        auto* dialog = qobject_cast<QDialog*>(shown.window);
+        Shown shown = windowCase.Make();
+        auto* dialog = qobject_cast<QDialog*>(shown.Window);
         if (dialog == nullptr)
             continue;
         dialog->show();
         QApplication::setActiveWindow(dialog);
         QWidget* focus = dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog;
         QTest::keyClick(focus, Qt::Key_Escape);
-        EXPECT_FALSE(dialog->isVisible()) << windowCase.name;
+        EXPECT_FALSE(dialog->isVisible()) << windowCase.Name;
     }
 }
 
