@@ -7,6 +7,7 @@
 #include "picker/ui/colourpickerdialog.h"
 #include "widgets/ui/numericedit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -260,6 +261,13 @@ TEST_F(GradientEditorTest, ContrastPointerMovesWithTheKeysAsADragWould) {
     EXPECT_GT(W().Document().Gradient.Contrast, -255);
     EXPECT_EQ(pointer->accessibleDescription(),
               "Contrast: " + QString::number(W().Document().Gradient.Contrast));
+    // A screen reader hears a slider and its value.
+    QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(pointer);
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->role(), QAccessible::Slider);
+    EXPECT_EQ(slider->text(QAccessible::Name), "Contrast");
+    ASSERT_NE(slider->valueInterface(), nullptr);
+    EXPECT_EQ(slider->valueInterface()->currentValue().toInt(), W().Document().Gradient.Contrast);
 }
 
 TEST(TriangleMarker, NumberReadsOnAWhitePoint) {

@@ -48,8 +48,8 @@ ImageWidget* Strip(QWidget* page, const char* name, int top, int height, const Q
     return strip;
 }
 
-QLabel* Pointer(QWidget* page, const char* name) {
-    auto* pointer = new QLabel(page);
+AdjustPointer* Pointer(QWidget* page, const char* name) {
+    auto* pointer = new AdjustPointer(page);
     pointer->setObjectName(name);
     pointer->setGeometry(PointerLeft, 0, 13, PointerHeight);
     pointer->setAttribute(Qt::WA_TranslucentBackground);
@@ -121,6 +121,7 @@ void AdjustPanel::ShowValues() {
 void AdjustPanel::SetHint(const Slider& slider) {
     slider.Pointer->setToolTip(slider.Hint + QString::number(*slider.Value));
     slider.Pointer->setAccessibleDescription(slider.Pointer->toolTip());
+    slider.Pointer->SetValue(*slider.Value);
 }
 
 void AdjustPanel::DragPointer(Slider& slider, QMouseEvent* event) {

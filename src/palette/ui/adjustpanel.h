@@ -1,6 +1,7 @@
 #pragma once
 
 #include "palette/gradientstate.h"
+#include "palette/ui/adjustpointer.h"
 
 #include <QObject>
 
@@ -41,7 +42,7 @@ protected:
 private:
     struct Slider {
         ImageWidget* Strip;
-        QLabel* Pointer;
+        AdjustPointer* Pointer;
         int* Value;
         const char* Hint;
         int GrabOffset = 0;
@@ -56,8 +57,8 @@ private:
     GradientState& state;
     ImageWidget* imgContrast = nullptr;
     ImageWidget* imgBrightness = nullptr;
-    QLabel* imgContrastPointer = nullptr;
-    QLabel* imgBrightnessPointer = nullptr;
+    AdjustPointer* imgContrastPointer = nullptr;
+    AdjustPointer* imgBrightnessPointer = nullptr;
     QToolButton* btnResetCB = nullptr;
     Slider contrast{};
     Slider brightness{};
