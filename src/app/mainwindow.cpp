@@ -77,6 +77,7 @@ void MainWindow::BuildWindow() {
     auto* left = new QVBoxLayout;
     pgControl = new QTabWidget(central);
     pgControl->setObjectName("pgControl");
+    pgControl->setAccessibleName(tr("Settings"));
     page = new TexturePage(pgControl);
     gradientEditor = new GradientEditor(page->pnlGradient, document.Gradient);
     adjustPanel = new AdjustPanel(page->pnlGradient, document.Gradient);
