@@ -236,6 +236,10 @@ TEST_F(GradientEditorTest, MarkersWorkFromTheKeyboard) {
     EXPECT_EQ(W().Document().Gradient.Colours.Pixels, before.Pixels);
     EXPECT_TRUE(E().Marker(added->Id)->hasFocus());
     EXPECT_EQ(E().Marker(added->Id)->accessibleName(), "Colour point 2");
+
+    const int end = Points().Points().back().Id;
+    QTest::keyClick(E().Marker(end), Qt::Key_Insert); // the end point adds upwards
+    EXPECT_EQ(Points().Active()->Position(), 191);
 }
 
 TEST_F(GradientEditorTest, TabReachesTheMarkersInStripOrderBeforeTheButtons) {

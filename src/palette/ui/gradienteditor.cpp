@@ -282,14 +282,12 @@ void GradientEditor::AddPointAt(int row) {
 void GradientEditor::AddPointBeside(TriangleMarker* marker) {
     const auto& points = state.Points.Points();
     const int index = state.Points.IndexOf(marker->Id);
-    if (index < 0)
+    if (index < 0 || points.size() < 2)
         return;
-    const ControlPoint& here = points[static_cast<std::size_t>(index)];
-    const bool last = index + 1 >= static_cast<int>(points.size());
-    const ControlPoint& other = points[static_cast<std::size_t>(last ? index - 1 : index + 1)];
-    if (last && index == 0)
-        return;
-    AddPointAt((here.Position() + other.Position()) / 2);
+    const bool last = index + 1 == static_cast<int>(points.size());
+    const int here = points[static_cast<std::size_t>(index)].Position();
+    const int other = points[static_cast<std::size_t>(last ? index - 1 : index + 1)].Position();
+    AddPointAt((here + other) / 2);
     FocusActiveMarker();
 }
 
