@@ -219,6 +219,9 @@ TEST_F(GradientEditorTest, MarkersWorkFromTheKeyboard) {
     EXPECT_EQ(Points().Find(middle)->Position(), 103);
     QTest::keyClick(marker, Qt::Key_PageUp);
     EXPECT_EQ(Points().Find(middle)->Position(), 87);
+    QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(marker);
+    EXPECT_EQ(slider->role(), QAccessible::Slider);
+    EXPECT_EQ(slider->valueInterface()->currentValue().toInt(), 87);
     EXPECT_EQ(marker->y(), GradientEditor::StripTop + 85);
 
     QTest::keyClick(marker, Qt::Key_Delete);

@@ -179,6 +179,7 @@ void GradientEditor::SyncMarkers() {
         marker->setCursor(point.Movable ? Qt::SizeVerCursor : Qt::ArrowCursor);
         marker->move(MarkerLeft, StripTop + point.MarkerTop);
         marker->SetNumber(point.Number);
+        marker->SetPosition(point.Position());
         marker->SetColour(point.Colour);
         marker->setToolTip(HintText(PointHint(point.Colour)));
         marker->SetActive(state.Points.ActivePoint() == point.Id);

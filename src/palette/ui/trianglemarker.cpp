@@ -41,6 +41,13 @@ void TriangleMarker::SetColour(PackedColour value) {
     update();
 }
 
+void TriangleMarker::SetPosition(int value) {
+    if (position == value)
+        return;
+    position = value;
+    ReportAccessibleValue(this, value);
+}
+
 void TriangleMarker::SetActive(bool on) {
     active = on;
     update();

@@ -2,6 +2,7 @@
 
 #include "palette/controlpoints.h"
 #include "palette/palette.h"
+#include "widgets/ui/accessibleslider.h"
 
 #include <QWidget>
 
@@ -13,7 +14,7 @@ namespace mottler {
 /// keyboard focus, which selects its point: the arrow keys move it a row (Page Up and Page Down
 /// a sixteenth of the strip) as a drag does, Delete and Insert ask for the point's removal and
 /// for a new point beside it, Enter or Space for the colour picker, the menu key for its menu.
-class TriangleMarker : public QWidget {
+class TriangleMarker : public QWidget, public AccessibleSlider {
     Q_OBJECT
 public:
     explicit TriangleMarker(QWidget* parent);
@@ -31,6 +32,12 @@ public:
     void SetColour(PackedColour value);
     bool Active() const { return active; }
     void SetActive(bool on);
+    /// The point's place in the gradient, 0 … 255, which screen readers hear as the value.
+    void SetPosition(int value);
+
+    int AccessibleValue() const override { return position; }
+    int AccessibleMinimum() const override { return 0; }
+    int AccessibleMaximum() const override { return 255; }
 
 Q_SIGNALS:
     void Pressed(mottler::TriangleMarker* marker, Qt::MouseButton button);
@@ -58,6 +65,7 @@ private:
     int number = 0;
     PackedColour colour = 0;
     bool active = false;
+    int position = 0;
     int digitWidth = 0;
 };
 
