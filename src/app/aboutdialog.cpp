@@ -2,6 +2,8 @@
 
 #include "app/applicationicon.h"
 #include "base/homepage.h"
+#include "output/animatedwebp.h"
+#include "output/videofile.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -111,6 +113,7 @@ QStringList AboutDialog::LibraryVersions() {
 #if defined(MOTTLER_LINKS_IMAGEQUANT)
     lines << QStringLiteral("libimagequant %1").arg(LIQ_VERSION_STRING);
 #endif
+    lines << VideoLibraryVersions() << WebpLibraryVersion();
     return lines;
 }
 

@@ -117,6 +117,8 @@ TEST(AboutDialog, ShowsTheVersionLicenceAndLibraries) {
     EXPECT_TRUE(dialog.lblVersion->text().contains(QStringLiteral("href=\"") + HomePageUrl));
     EXPECT_TRUE(dialog.lblLibraries->text().contains(QStringLiteral("Qt ") + qVersion()));
     EXPECT_TRUE(dialog.lblLibraries->text().contains(QRegularExpression("libjpeg\\S* \\d")));
+    EXPECT_TRUE(dialog.lblLibraries->text().contains(QRegularExpression("libavcodec \\d+\\.")));
+    EXPECT_TRUE(dialog.lblLibraries->text().contains(QRegularExpression("libwebp 1\\.")));
     EXPECT_TRUE(dialog.txtLicence->toPlainText().contains("MIT License"));
     EXPECT_TRUE(dialog.txtLicence->toPlainText().contains("GPL-3.0-or-later"));
 }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -137,7 +138,36 @@ QGroupBox* ExportAnimationDialog::BuildFormatGroup() {
     inGroup->addLayout(transparency);
     inGroup->addWidget(rbSaveBMP);
     inGroup->addWidget(rbSaveAVI);
+    rbSaveWebM = Named(new QRadioButton("WebM video (VP9)", GroupBox2), "rbSaveWebM");
+    rbSaveMP4 = Named(new QRadioButton("MP4 video (H.264)", GroupBox2), "rbSaveMP4");
+    rbSaveWebP = Named(new QRadioButton("Animated WebP", GroupBox2), "rbSaveWebP");
+    for (QRadioButton* format : {rbSaveWebM, rbSaveMP4, rbSaveWebP})
+        inGroup->addWidget(format);
+    inGroup->addLayout(BuildVideoRows(GroupBox2));
     return GroupBox2;
+}
+
+// The quality, lossless and frame-rate choices of the three compressed formats.
+QLayout* ExportAnimationDialog::BuildVideoRows(QGroupBox* parent) {
+    spQuality = Named(new QSpinBox(parent), "spQuality");
+    spQuality->setRange(1, 100);
+    spQuality->setValue(80);
+    spQuality->setAccessibleName("Quality");
+    chkLossless = Named(new QCheckBox("L&ossless", parent), "chkLossless");
+    spFrameRate = Named(new QSpinBox(parent), "spFrameRate");
+    spFrameRate->setRange(1, MaxFramesPerSecond);
+    spFrameRate->setValue(10);
+    spFrameRate->setAccessibleName("Frame rate");
+    auto* rows = new QVBoxLayout;
+    auto* quality = LeftAlignedRow(
+        {Label("&Quality", parent, "lblQuality", spQuality), spQuality, chkLossless});
+    quality->insertSpacing(0, fontMetrics().height());
+    auto* rate = LeftAlignedRow({Label("Frame &rate", parent, "lblFrameRate", spFrameRate),
+                                 spFrameRate, Label("a second", parent, "lblPerSecond")});
+    rate->insertSpacing(0, fontMetrics().height());
+    rows->addLayout(quality);
+    rows->addLayout(rate);
+    return rows;
 }
 
 QGroupBox* ExportAnimationDialog::BuildPreviewGroup() {

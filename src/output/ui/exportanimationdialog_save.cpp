@@ -20,18 +20,6 @@ namespace {
 
 const QString ExportDir = QStringLiteral("Export Dir");
 
-QString Extension(AnimationFormat format) {
-    switch (format) {
-    case AnimationFormat::Avi:
-        return QStringLiteral("avi");
-    case AnimationFormat::Bmp:
-        return QStringLiteral("bmp");
-    case AnimationFormat::Gif:
-        break;
-    }
-    return QStringLiteral("gif");
-}
-
 QString WrittenMessage(AnimationFormat format, const QString& path) {
     switch (format) {
     case AnimationFormat::Avi:
@@ -39,6 +27,9 @@ QString WrittenMessage(AnimationFormat format, const QString& path) {
     case AnimationFormat::Bmp:
         return "The animation frames have been written to " + FolderOf(path);
     case AnimationFormat::Gif:
+    case AnimationFormat::WebM:
+    case AnimationFormat::Mp4:
+    case AnimationFormat::WebP:
         break;
     }
     return path + " has been created.";
@@ -61,7 +52,7 @@ void ExportAnimationDialog::btnSaveClick() {
 }
 
 QString ExportAnimationDialog::AskForFile() {
-    const QString extension = Extension(Options().Format);
+    const QString extension = AnimationExtension(Options().Format);
     FileDialogRequest request;
     request.Parent = this;
     request.Save = true;
@@ -86,8 +77,14 @@ void ExportAnimationDialog::Export(const QString& path) {
         throw;
     }
     SetExporting(false);
-    if (outcome == ExportOutcome::Written)
-        ShowMessage(this, WrittenMessage(format, path));
+    if (outcome != ExportOutcome::Written)
+        return;
+    QString message = WrittenMessage(format, path);
+    const ExportEntry& first = sequence.front();
+    const QSize size(frames[first.Frame].Width, frames[first.Frame].Height);
+    if (const QString note = AnimationSizeNote(format, size); !note.isEmpty())
+        message += QStringLiteral("\n\n") + note + QLatin1Char('.');
+    ShowMessage(this, message);
 }
 
 // The export polls for Escape before every frame; the window handles the pending events

@@ -18,6 +18,7 @@
 #include "widgets/ui/partsprogressbar.h"
 #include "widgets/ui/presetnameprompt.h"
 
+#include <QComboBox>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -58,10 +59,19 @@ Shown Own(std::unique_ptr<QWidget> window) {
     return {std::move(window), shown};
 }
 
+// With the normal map chosen, so that its own options are enabled too.
 Shown SaveTile() {
     static QImage texture(100, 100, QImage::Format_BGR888);
     texture.fill(Qt::gray);
-    return Own(std::make_unique<SaveTileDialog>(nullptr, texture));
+    static TextureEngine engine;
+    if (!engine.HasFields()) {
+        engine.SetTextureSize(100, 100);
+        for (int k = 0; k < 100 * 100; ++k)
+            engine.FieldA.Data()[k] = float(k % 7);
+    }
+    auto dialog = std::make_unique<SaveTileDialog>(nullptr, texture, std::nullopt, &engine);
+    dialog->cmbOutput->setCurrentIndex(int(TileOutput::NormalMap));
+    return Own(std::move(dialog));
 }
 
 Shown TextureSize() {
