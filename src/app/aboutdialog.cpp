@@ -92,6 +92,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
     txtLicence = new QPlainTextEdit(LicenceText(), this);
     txtLicence->setReadOnly(true);
+    txtLicence->setAccessibleName(tr("Licence"));
     txtLicence->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txtLicence->setMinimumHeight(txtLicence->fontMetrics().lineSpacing() * 8);
     layout->addWidget(txtLicence, 1);

@@ -68,6 +68,7 @@ protected:
 
 private:
     void BuildWindow();
+    QSize StartSize() const;
     void BuildMenus();
     void BindPages();
     void ConnectAges();

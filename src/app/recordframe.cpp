@@ -45,6 +45,7 @@ QHBoxLayout* RecordRow(RecordFrame& f) {
     f.txtRecordMod->setEnabled(false);
     f.txtRecordMod->setToolTip("Record every 'n'th frame to save memory");
     f.txtRecordMod->setMaximumWidth(40);
+    f.txtRecordMod->setAccessibleName(RecordFrame::tr("Record every nth frame"));
     f.lblRecordingToFile = new QLabel("(Recording Directly To AVI File)", &f);
     f.lblRecordingToFile->setObjectName("lblRecordingToFile");
     f.lblRecordingToFile->hide();

@@ -160,10 +160,13 @@ bool TextureCommands::eventFilter(QObject*, QEvent* event) {
 }
 
 // Work that allocates new fields: the progress bar says what takes the time meanwhile.
+// (Also called while the window is made: nothing here handles events.)
 void TextureCommands::Allocating(const std::function<void()>& work) {
+    window.repaint();
     preview.progressBar->SetText("Allocating memory");
+    const BusyCursor busy;
     try {
-        WorkBusy(&window, work);
+        work();
     } catch (...) {
         preview.progressBar->SetText(QString());
         throw;

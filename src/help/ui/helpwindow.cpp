@@ -37,6 +37,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(bar);
     browser = new QTextBrowser(this);
     browser->setObjectName("txtHelp");
+    browser->setAccessibleName(tr("Manual"));
     browser->setOpenExternalLinks(true);
     layout->addWidget(browser);
     resize(640, 560);

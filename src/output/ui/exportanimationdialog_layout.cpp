@@ -109,6 +109,7 @@ QGroupBox* ExportAnimationDialog::BuildLoopingGroup(QGroupBox* parent) {
         Named(new QRadioButton("Blend first/last \"n\" frames", fraLooping), "rbBlendFrames");
     txtBlendFrameCount = NumberBox(fraLooping, "txtBlendFrameCount", 4);
     txtBlendFrameCount->setText("5");
+    txtBlendFrameCount->setAccessibleName(tr("Frames to blend"));
     inGroup->addWidget(rbPingPong);
     inGroup->addLayout(LeftAlignedRow({rbBlendFrames, txtBlendFrameCount}));
     return fraLooping;
@@ -122,6 +123,7 @@ QGroupBox* ExportAnimationDialog::BuildFormatGroup() {
     chkTransparent = Named(new QCheckBox("Transparent", GroupBox2), "chkTransparent");
     scpTransparentColour = Named(new ColourDropDown(GroupBox2), "scpTransparentColour");
     scpTransparentColour->setEnabled(false);
+    scpTransparentColour->SetAccessibleName(tr("Transparent colour"));
     // Room for "255,255,255" beside the combo box's arrow, plus the drop-down's own frame
     // (3 pixels around the entry) and its dialog button (29 pixels).
     const QFontMetrics metrics = fontMetrics();

@@ -3,6 +3,7 @@
 #include "engine/tilepreview.h"
 #include "help/ui/showhelp.h"
 #include "output/fullsizeview.h"
+#include "widgets/ui/screenscale.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -66,6 +67,7 @@ void FullSizeView::UpdateCaption() {
 void FullSizeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, HasFractionalScale(painter));
     PaintFullSizeTiles(painter, picture, size());
 }
 

@@ -121,10 +121,14 @@ QGroupBox* SaveTileDialog::BuildTileGroup() {
     auto* rotate = new QHBoxLayout;
     btnRotateLeft = Named(new QPushButton(QStringLiteral("\u21b6"), fraTile), "btnRotateLeft");
     btnRotateLeft->setToolTip("Rotate a quarter turn to the left");
+    btnRotateLeft->setAccessibleName(tr("Rotate left"));
+    btnRotateLeft->setAccessibleDescription(btnRotateLeft->toolTip());
     pnlRotatelabel = Named(new QLabel("Rotate", fraTile), "pnlRotatelabel");
     pnlRotatelabel->setAlignment(Qt::AlignCenter);
     btnRotateRight = Named(new QPushButton(QStringLiteral("\u21b7"), fraTile), "btnRotateRight");
     btnRotateRight->setToolTip("Rotate a quarter turn to the right");
+    btnRotateRight->setAccessibleName(tr("Rotate right"));
+    btnRotateRight->setAccessibleDescription(btnRotateRight->toolTip());
     rotate->addStretch();
     rotate->addWidget(btnRotateLeft);
     rotate->addWidget(pnlRotatelabel);

@@ -67,7 +67,11 @@ private:
     void ShowActiveColour(PackedColour colour);
     void ApplyColourToActive(PackedColour colour);
     void PickColourForActive();
+    void OrderMarkerFocus();
+    void FocusActiveMarker();
     void imgGradientDblClick(QMouseEvent* event);
+    void AddPointAt(int row);
+    void AddPointBeside(TriangleMarker* marker);
     void imgGradientMouseDown(QMouseEvent* event);
     void imgSpectrumMouseMove(QMouseEvent* event);
     void imgSpectrumMouseUp(QMouseEvent* event);

@@ -73,6 +73,7 @@ ColourDropDown* ColourRow(QGridLayout* grid, const char* name, const QString& ca
     picker->SetWarnings(false);
     auto* label = new QLabel(caption, page);
     label->setBuddy(picker->Entry());
+    picker->SetAccessibleName(caption);
     readability->setWordWrap(true);
     readability->setToolTip("How well text of this colour stands out from the background "
                             "(WCAG contrast; normal text needs 4.5:1 for AA and 7:1 for AAA)");
