@@ -74,6 +74,8 @@ void MainWindow::BuildWindow() {
     setCentralWidget(scroller);
     auto* central = new QWidget(scroller);
     auto* columns = new QHBoxLayout(central);
+    // The contents never shrink below what they need: the scroll area scrolls them instead.
+    columns->setSizeConstraint(QLayout::SetMinimumSize);
     auto* left = new QVBoxLayout;
     pgControl = new QTabWidget(central);
     pgControl->setObjectName("pgControl");
