@@ -173,7 +173,7 @@ TEST(AnimatedGif, WrittenFrameByFrameIntoItsFileAndAFailureKeepsTheEarlierFile) 
     EXPECT_EQ(test::ReadBytes(path), "the earlier animation");
     {
         // The file fails within its header, while the stream is being made: the same error,
-        // and giflib's state is released (the address sanitizer checks).
+        // and giflib's state is released.
         const test::FileSizeLimit limit(4);
         error = test::ErrorText([&] { WriteAnimatedGif(path, 3, ManyColours, std::nullopt); });
     }
