@@ -130,6 +130,12 @@ void GifStream::PutImage(int width, int height, const std::vector<std::uint8_t>&
     CheckSide(width);
     CheckSide(height);
     const ColourMap map = MakeColourMap(localColours);
+    // giflib forgets, without freeing it, the local table of the image before when this one
+    // has none.
+    if (!map && gif->Image.ColorMap != nullptr) {
+        GifFreeMapObject(gif->Image.ColorMap);
+        gif->Image.ColorMap = nullptr;
+    }
     Check(EGifPutImageDesc(gif, 0, 0, width, height, false, map.get()));
     // giflib takes the row through a non-const pointer but only reads it.
     std::vector<GifPixelType> row(static_cast<std::size_t>(width));
