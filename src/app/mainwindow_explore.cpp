@@ -10,8 +10,8 @@
 namespace mottler {
 
 void MainWindow::AddExploreCommand(QMenu* texture) {
-    QAction* explore =
-        texture->addAction("&Explore Variations...", this, [this] { mnuExploreVariationsClick(); });
+    QAction* explore = texture->addAction(tr("&Explore Variations..."), this,
+                                          [this] { mnuExploreVariationsClick(); });
     explore->setObjectName("mnuExploreVariations");
     explore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 }

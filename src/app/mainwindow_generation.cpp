@@ -28,7 +28,7 @@ namespace mottler {
 namespace {
 
 QString DifferentSizeQuestion(int w, int h, QSize picture) {
-    return QStringLiteral("The picture being loaded is a different size to the current "
+    return MainWindow::tr("The picture being loaded is a different size to the current "
                           "texture. \nWould you like to resize the picture to %1 by %2.  "
                           "Choose \"No\" to retain the pictures original size of %3 by %4")
         .arg(w)
@@ -78,8 +78,8 @@ void MainWindow::cmbTextureTypeClick() {
 
 void MainWindow::btnOpenImageClick() {
     const QString file =
-        QFileDialog::getOpenFileName(this, "Open", UserSettings::ReadString("Open Image Dir"),
-                                     "GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)");
+        QFileDialog::getOpenFileName(this, tr("Open"), UserSettings::ReadString("Open Image Dir"),
+                                     tr("GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)"));
     if (file.isEmpty())
         return;
     UserSettings::WriteString("Open Image Dir", QFileInfo(file).absolutePath() + '/');
@@ -97,7 +97,7 @@ void MainWindow::LoadInitialImage(const QString& file) {
         PictureFit fit = PictureFit::Stretch;
         if (picture.size() != size) {
             const auto answer = QMessageBox::question(
-                this, "Confirm",
+                this, tr("Confirm"),
                 ForDisplay(DifferentSizeQuestion(size.width(), size.height(), picture.size())));
             if (answer != QMessageBox::Yes)
                 fit = PictureFit::KeepOwnSize;
@@ -151,7 +151,7 @@ bool MainWindow::EnterRegenerates(QObject* watched, QEvent* event) {
 // Work that allocates new fields: the progress bar says what takes the time meanwhile.
 void MainWindow::Allocating(const std::function<void()>& work) {
     repaint();
-    preview->progressBar->SetText("Allocating memory");
+    preview->progressBar->SetText(tr("Allocating memory"));
     const BusyCursor busy;
     try {
         work();

@@ -81,7 +81,10 @@ void MainWindow::LoadPresetNames() {
 void MainWindow::btnSavePresetClick() {
     if (!presetFile)
         return;
-    const QString name = AskPresetName(this, page->cmbPresets, TexturePresetNameTexts);
+    const QString name =
+        AskPresetName(this, page->cmbPresets,
+                      {tr("Enter Name Of Preset"), tr("What is the name of this preset ?"),
+                       tr("Replace the preset \"%1\"?")});
     if (name.isEmpty())
         return;
     try {
@@ -115,15 +118,15 @@ void MainWindow::LoadPreset(const Preset& preset) {
 }
 
 void MainWindow::mnuFileImportTexturePackClick() {
-    const QString pack = QFileDialog::getOpenFileName(this, "Import Texture Pack", QString(),
-                                                      "Texture Pack (*.txp);;All Files (*)");
+    const QString pack = QFileDialog::getOpenFileName(this, tr("Import Texture Pack"), QString(),
+                                                      tr("Texture Pack (*.txp);;All Files (*)"));
     if (pack.isEmpty() || !presetFile)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         const PackImport result = ImportTexturePack(pack, *presetFile, [this](const QString& q) {
             const auto answer =
-                ShowPlainMessageBox(this, QMessageBox::Question, "Confirm", q,
+                ShowPlainMessageBox(this, QMessageBox::Question, tr("Confirm"), q,
                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             return answer == QMessageBox::Yes  ? PackAnswer::Yes
                    : answer == QMessageBox::No ? PackAnswer::No

@@ -83,8 +83,8 @@ void MainWindow::btnPreviewClick() {
     const bool opened = urlOpener(QUrl::fromLocalFile(pageFile));
     QApplication::restoreOverrideCursor();
     if (!opened)
-        ShowError(this, QStringLiteral("The preview page could not be opened in your web "
-                                       "browser.  It has been written to:\n%1")
+        ShowError(this, tr("The preview page could not be opened in your web "
+                           "browser.  It has been written to:\n%1")
                             .arg(pageFile));
 }
 

@@ -17,10 +17,10 @@ bool DeliverGuarded(const std::function<bool()>& deliver) {
     } catch (const std::bad_alloc&) {
         ShowError(QApplication::activeWindow(), NotEnoughMemoryMessage);
     } catch (const std::exception& error) {
-        ShowError(QApplication::activeWindow(),
-                  UnexpectedErrorPrefix + QString::fromLocal8Bit(error.what()));
+        ShowError(QApplication::activeWindow(), SafeApplication::tr(UnexpectedErrorPrefix) +
+                                                    QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        ShowError(QApplication::activeWindow(), UnexpectedErrorPrefix);
+        ShowError(QApplication::activeWindow(), SafeApplication::tr(UnexpectedErrorPrefix));
     }
     return false;
 }

@@ -48,7 +48,7 @@ void AgeThumbnail::PaintFrom(const QImage& texture, int iteration) {
     painter.drawImage(QRect(QPoint(0, 0), canvas.size()), texture);
     painter.end();
     tag = iteration + 1;
-    setToolTip(QStringLiteral("Iterations : %1").arg(tag));
+    setToolTip(tr("Iterations : %1").arg(tag));
     repaint();
 }
 

@@ -42,7 +42,7 @@ NumericEdit* NumberBox(QWidget* parent, const char* name, int digits) {
 
 void ExportAnimationDialog::BuildControls() {
     setObjectName("frmExportAnim");
-    setWindowTitle("Export Animation");
+    setWindowTitle(tr("Export Animation"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
@@ -56,7 +56,7 @@ void ExportAnimationDialog::BuildControls() {
     layout->addLayout(columns);
 
     lblStatus = Named(new QLabel(this), "lblStatus");
-    lblStatus->setMinimumWidth(fontMetrics().horizontalAdvance("Analysing Frame 00000"));
+    lblStatus->setMinimumWidth(fontMetrics().horizontalAdvance(tr("Analysing Frame 00000")));
     pbExport = Named(new PartsProgressBar(this), "pbExport");
     pbExport->SetShowPercent(true);
     pbExport->setFixedHeight(fontMetrics().height() + 4);
@@ -72,14 +72,14 @@ void ExportAnimationDialog::BuildControls() {
 }
 
 QGroupBox* ExportAnimationDialog::BuildOptionsGroup() {
-    fraOptions = Named(new QGroupBox("&Export Options", this), "fraOptions");
+    fraOptions = Named(new QGroupBox(tr("&Export Options"), this), "fraOptions");
     auto* inGroup = new QVBoxLayout(fraOptions);
-    rbAll = Named(new QRadioButton("All", fraOptions), "rbAll");
+    rbAll = Named(new QRadioButton(tr("All"), fraOptions), "rbAll");
     rbAll->setChecked(true);
     inGroup->addWidget(
-        Label("Which frames are in the exported animation?", fraOptions, "Label1", rbAll));
+        Label(tr("Which frames are in the exported animation?"), fraOptions, "Label1", rbAll));
     inGroup->addWidget(rbAll);
-    rbBetween = Named(new QRadioButton("Between Frame #", fraOptions), "rbBetween");
+    rbBetween = Named(new QRadioButton(tr("Between Frame #"), fraOptions), "rbBetween");
     txtStart = NumberBox(fraOptions, "txtStart", 6);
     txtStart->SetNumericOnly(true);
     txtStart->SetMin(1);
@@ -87,13 +87,14 @@ QGroupBox* ExportAnimationDialog::BuildOptionsGroup() {
     txtEnd = NumberBox(fraOptions, "txtEnd", 6);
     txtEnd->SetNumericOnly(true);
     txtEnd->setEnabled(false);
-    inGroup->addLayout(
-        LeftAlignedRow({rbBetween, txtStart, Label("and", fraOptions, "Label2", txtEnd), txtEnd}));
+    inGroup->addLayout(LeftAlignedRow(
+        {rbBetween, txtStart, Label(tr("and"), fraOptions, "Label2", txtEnd), txtEnd}));
     txtSkip = NumberBox(fraOptions, "txtSkip", 4);
     txtSkip->setText("1");
-    inGroup->addLayout(LeftAlignedRow({txtSkip, Label("Include every 'n'th frame (1=every frame)",
-                                                      fraOptions, "Label3", txtSkip)}));
-    chkLooping = Named(new QCheckBox("&Looping", fraOptions), "chkLooping");
+    inGroup->addLayout(
+        LeftAlignedRow({txtSkip, Label(tr("Include every 'n'th frame (1=every frame)"), fraOptions,
+                                       "Label3", txtSkip)}));
+    chkLooping = Named(new QCheckBox(tr("&Looping"), fraOptions), "chkLooping");
     inGroup->addWidget(chkLooping);
     inGroup->addWidget(BuildLoopingGroup(fraOptions));
     inGroup->addStretch();
@@ -103,9 +104,9 @@ QGroupBox* ExportAnimationDialog::BuildOptionsGroup() {
 QGroupBox* ExportAnimationDialog::BuildLoopingGroup(QGroupBox* parent) {
     fraLooping = Named(new QGroupBox(parent), "fraLooping");
     auto* inGroup = new QVBoxLayout(fraLooping);
-    rbPingPong = Named(new QRadioButton("Ping Pong all frames", fraLooping), "rbPingPong");
+    rbPingPong = Named(new QRadioButton(tr("Ping Pong all frames"), fraLooping), "rbPingPong");
     rbBlendFrames =
-        Named(new QRadioButton("Blend first/last \"n\" frames", fraLooping), "rbBlendFrames");
+        Named(new QRadioButton(tr("Blend first/last \"n\" frames"), fraLooping), "rbBlendFrames");
     txtBlendFrameCount = NumberBox(fraLooping, "txtBlendFrameCount", 4);
     txtBlendFrameCount->setText("5");
     inGroup->addWidget(rbPingPong);
@@ -114,11 +115,11 @@ QGroupBox* ExportAnimationDialog::BuildLoopingGroup(QGroupBox* parent) {
 }
 
 QGroupBox* ExportAnimationDialog::BuildFormatGroup() {
-    GroupBox2 = Named(new QGroupBox("S&ave Format", this), "GroupBox2");
+    GroupBox2 = Named(new QGroupBox(tr("S&ave Format"), this), "GroupBox2");
     auto* inGroup = new QVBoxLayout(GroupBox2);
-    rbSaveGIF = Named(new QRadioButton("Animated GIF", GroupBox2), "rbSaveGIF");
+    rbSaveGIF = Named(new QRadioButton(tr("Animated GIF"), GroupBox2), "rbSaveGIF");
     rbSaveGIF->setChecked(true);
-    chkTransparent = Named(new QCheckBox("Transparent", GroupBox2), "chkTransparent");
+    chkTransparent = Named(new QCheckBox(tr("Transparent"), GroupBox2), "chkTransparent");
     scpTransparentColour = Named(new ColourDropDown(GroupBox2), "scpTransparentColour");
     scpTransparentColour->setEnabled(false);
     // Room for "255,255,255" beside the combo box's arrow, plus the drop-down's own frame
@@ -127,8 +128,8 @@ QGroupBox* ExportAnimationDialog::BuildFormatGroup() {
     const QSize entry = scpTransparentColour->Entry()->sizeHint();
     scpTransparentColour->setFixedSize(scpTransparentColour->sizeHint().expandedTo(
         {metrics.horizontalAdvance("255,255,255") + entry.height() + 29, entry.height() + 6}));
-    rbSaveBMP = Named(new QRadioButton("BMP Files", GroupBox2), "rbSaveBMP");
-    rbSaveAVI = Named(new QRadioButton("AVI", GroupBox2), "rbSaveAVI");
+    rbSaveBMP = Named(new QRadioButton(tr("BMP Files"), GroupBox2), "rbSaveBMP");
+    rbSaveAVI = Named(new QRadioButton(tr("AVI"), GroupBox2), "rbSaveAVI");
     inGroup->addWidget(rbSaveGIF);
     auto* transparency = LeftAlignedRow({chkTransparent, scpTransparentColour});
     transparency->insertSpacing(0, metrics.height());
@@ -139,7 +140,7 @@ QGroupBox* ExportAnimationDialog::BuildFormatGroup() {
 }
 
 QGroupBox* ExportAnimationDialog::BuildPreviewGroup() {
-    GroupBox1 = Named(new QGroupBox("Preview", this), "GroupBox1");
+    GroupBox1 = Named(new QGroupBox(tr("Preview"), this), "GroupBox1");
     auto* inGroup = new QHBoxLayout(GroupBox1);
     auto* panel = Named(new QFrame(GroupBox1), "pnlPreview");
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -154,8 +155,8 @@ QGroupBox* ExportAnimationDialog::BuildPreviewGroup() {
     auto* numbers = new QVBoxLayout;
     lblFrameNumber = Named(new QLabel(GroupBox1), "lblFrameNumber");
     lblLength = Named(new QLabel(GroupBox1), "lblLength");
-    numbers->addLayout(LeftAlignedRow({Label("Frame ", GroupBox1, "Label4"), lblFrameNumber}));
-    numbers->addWidget(Label("Current Length", GroupBox1, "Label6"));
+    numbers->addLayout(LeftAlignedRow({Label(tr("Frame "), GroupBox1, "Label4"), lblFrameNumber}));
+    numbers->addWidget(Label(tr("Current Length"), GroupBox1, "Label6"));
     numbers->addWidget(lblLength);
     numbers->addStretch();
     inGroup->addLayout(numbers);
@@ -163,9 +164,9 @@ QGroupBox* ExportAnimationDialog::BuildPreviewGroup() {
 }
 
 QLayout* ExportAnimationDialog::BuildButtonRow() {
-    btnSave = Named(new QPushButton("&Save", this), "btnSave");
-    btnClose = Named(new QPushButton("&Close", this), "btnClose");
-    btnHelp = Named(new QPushButton("&Help", this), "btnHelp");
+    btnSave = Named(new QPushButton(tr("&Save"), this), "btnSave");
+    btnClose = Named(new QPushButton(tr("&Close"), this), "btnClose");
+    btnHelp = Named(new QPushButton(tr("&Help"), this), "btnHelp");
     // The export's status and progress sit left of the buttons.
     auto* row = new QHBoxLayout;
     row->addWidget(lblStatus);

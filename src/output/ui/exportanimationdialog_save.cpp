@@ -35,13 +35,14 @@ QString Extension(AnimationFormat format) {
 QString WrittenMessage(AnimationFormat format, const QString& path) {
     switch (format) {
     case AnimationFormat::Avi:
-        return QFileInfo(path).fileName() + " has been created.";
+        return ExportAnimationDialog::tr("%1 has been created.").arg(QFileInfo(path).fileName());
     case AnimationFormat::Bmp:
-        return "The animation frames have been written to " + FolderOf(path);
+        return ExportAnimationDialog::tr("The animation frames have been written to %1")
+            .arg(FolderOf(path));
     case AnimationFormat::Gif:
         break;
     }
-    return path + " has been created.";
+    return ExportAnimationDialog::tr("%1 has been created.").arg(path);
 }
 
 } // namespace
@@ -102,8 +103,8 @@ ExportFeedback ExportAnimationDialog::Feedback() {
     };
     feedback.Progress = [this, stages](ExportStage stage, int position, int count) {
         const bool analysing = stage == ExportStage::Analysing;
-        lblStatus->setText((analysing ? "Analysing Frame " : "Saving Frame ") +
-                           QString::number(position + 1));
+        lblStatus->setText(
+            (analysing ? tr("Analysing Frame %1") : tr("Saving Frame %1")).arg(position + 1));
         pbExport->SetPartsComplete((stages == 2 && !analysing ? count : 0) + position);
     };
     return feedback;
@@ -116,7 +117,7 @@ void ExportAnimationDialog::SetExporting(bool on) {
          std::initializer_list<QWidget*>{fraOptions, GroupBox2, btnSave, btnClose, btnHelp})
         part->setEnabled(!on);
     pbExport->setVisible(on);
-    lblStatus->setText(on ? QStringLiteral("Initializing...") : QString());
+    lblStatus->setText(on ? tr("Initializing...") : QString());
     if (on) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         setFocus();

@@ -73,7 +73,7 @@ SaveTileDialog::SaveTileDialog(QWidget* parent, const QImage& tile,
                                std::optional<GradientStripImage> strip)
     : QDialog(parent), texture(tile), gradient(std::move(strip)) {
     setObjectName("frmPicture");
-    setWindowTitle("Save Tile");
+    setWindowTitle(tr("Save Tile"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
@@ -95,7 +95,7 @@ SaveTileDialog::SaveTileDialog(QWidget* parent, const QImage& tile,
 }
 
 QGroupBox* SaveTileDialog::BuildTileGroup() {
-    fraTile = Named(new QGroupBox("Your Tile", this), "fraTile");
+    fraTile = Named(new QGroupBox(tr("Your Tile"), this), "fraTile");
     auto* layout = new QVBoxLayout(fraTile);
     // The panel changes between the plain and the mirrored size; its place keeps the larger.
     auto* place = new QWidget(fraTile);
@@ -113,16 +113,16 @@ QGroupBox* SaveTileDialog::BuildTileGroup() {
     centred->addWidget(panel, 0, 0, Qt::AlignCenter);
     layout->addWidget(place, 1);
 
-    chkMirror = Named(new QCheckBox("Mirror", fraTile), "chkMirror");
-    chkMirror->setToolTip("Build a seamless tile up to 200 X 200 pixels");
+    chkMirror = Named(new QCheckBox(tr("Mirror"), fraTile), "chkMirror");
+    chkMirror->setToolTip(tr("Build a seamless tile up to 200 X 200 pixels"));
     layout->addWidget(chkMirror, 0, Qt::AlignHCenter);
     auto* rotate = new QHBoxLayout;
     btnRotateLeft = Named(new QPushButton(QStringLiteral("\u21b6"), fraTile), "btnRotateLeft");
-    btnRotateLeft->setToolTip("Rotate a quarter turn to the left");
-    pnlRotatelabel = Named(new QLabel("Rotate", fraTile), "pnlRotatelabel");
+    btnRotateLeft->setToolTip(tr("Rotate a quarter turn to the left"));
+    pnlRotatelabel = Named(new QLabel(tr("Rotate"), fraTile), "pnlRotatelabel");
     pnlRotatelabel->setAlignment(Qt::AlignCenter);
     btnRotateRight = Named(new QPushButton(QStringLiteral("\u21b7"), fraTile), "btnRotateRight");
-    btnRotateRight->setToolTip("Rotate a quarter turn to the right");
+    btnRotateRight->setToolTip(tr("Rotate a quarter turn to the right"));
     rotate->addStretch();
     rotate->addWidget(btnRotateLeft);
     rotate->addWidget(pnlRotatelabel);
@@ -133,12 +133,12 @@ QGroupBox* SaveTileDialog::BuildTileGroup() {
 }
 
 QGroupBox* SaveTileDialog::BuildOptionsGroup() {
-    fraOptions = Named(new QGroupBox("Options", this), "fraOptions");
+    fraOptions = Named(new QGroupBox(tr("Options"), this), "fraOptions");
     auto* layout = new QVBoxLayout(fraOptions);
-    layout->addWidget(Named(new QLabel("Image Dimensions", fraOptions), "Label6"));
+    layout->addWidget(Named(new QLabel(tr("Image Dimensions"), fraOptions), "Label6"));
     layout->addLayout(BuildSizeRow(fraOptions));
     layout->addSpacing(fontMetrics().height() / 2);
-    layout->addWidget(Named(new QLabel("File Format", fraOptions), "Label1"));
+    layout->addWidget(Named(new QLabel(tr("File Format"), fraOptions), "Label1"));
     layout->addLayout(BuildFormatButtons(fraOptions));
     auto* quality = new QHBoxLayout;
     tbJPEGQuality = Named(new QSlider(Qt::Horizontal, fraOptions), "tbJPEGQuality");
@@ -147,13 +147,14 @@ QGroupBox* SaveTileDialog::BuildOptionsGroup() {
     tbJPEGQuality->setPageStep(10);
     tbJPEGQuality->setTickInterval(10);
     tbJPEGQuality->setTickPosition(QSlider::TicksBelow);
-    tbJPEGQuality->setToolTip("Quality of JPEG and WebP files (WebP at 100 % is lossless)");
+    tbJPEGQuality->setToolTip(tr("Quality of JPEG and WebP files (WebP at 100 % is lossless)"));
     lblJpegQuality = Named(new QLabel(fraOptions), "lblJpegQuality");
     lblJpegQuality->setMinimumWidth(fontMetrics().horizontalAdvance("100 %"));
     quality->addWidget(tbJPEGQuality, 1);
     quality->addWidget(lblJpegQuality);
     layout->addLayout(quality);
-    btnCalculateSize = Named(new QPushButton("C&alculate Size", fraOptions), "btnCalculateSize");
+    btnCalculateSize =
+        Named(new QPushButton(tr("C&alculate Size"), fraOptions), "btnCalculateSize");
     layout->addWidget(btnCalculateSize, 0, Qt::AlignLeft);
     stFileSize = Named(new QLabel(fraOptions), "stFileSize");
     stFileSize->setMinimumWidth(fontMetrics().horizontalAdvance(FileSizeText(99999999)));
@@ -166,23 +167,23 @@ QLayout* SaveTileDialog::BuildSizeRow(QWidget* parent) {
     auto* row = new QHBoxLayout;
     txtWidth = SizeBox("txtWidth", parent);
     txtHeight = SizeBox("txtHeight", parent);
-    row->addWidget(BuddyLabel("&Width", txtWidth, parent));
+    row->addWidget(BuddyLabel(tr("&Width"), txtWidth, parent));
     row->addWidget(txtWidth);
-    row->addWidget(new QLabel("X", parent));
-    row->addWidget(BuddyLabel("&Height", txtHeight, parent));
+    row->addWidget(new QLabel(tr("X"), parent));
+    row->addWidget(BuddyLabel(tr("&Height"), txtHeight, parent));
     row->addWidget(txtHeight);
-    row->addWidget(new QLabel("pixels", parent));
+    row->addWidget(new QLabel(tr("pixels"), parent));
     row->addStretch();
     return row;
 }
 
 QLayout* SaveTileDialog::BuildFormatButtons(QWidget* parent) {
     auto* grid = new QGridLayout;
-    rbBMP = Named(new QRadioButton("&BMP", parent), "rbBMP");
-    rbGIF = Named(new QRadioButton("&GIF", parent), "rbGIF");
-    rbJpeg = Named(new QRadioButton("&JPEG", parent), "rbJpeg");
-    rbPNG = Named(new QRadioButton("&PNG", parent), "rbPNG");
-    rbWebP = Named(new QRadioButton("W&ebP", parent), "rbWebP");
+    rbBMP = Named(new QRadioButton(tr("&BMP"), parent), "rbBMP");
+    rbGIF = Named(new QRadioButton(tr("&GIF"), parent), "rbGIF");
+    rbJpeg = Named(new QRadioButton(tr("&JPEG"), parent), "rbJpeg");
+    rbPNG = Named(new QRadioButton(tr("&PNG"), parent), "rbPNG");
+    rbWebP = Named(new QRadioButton(tr("W&ebP"), parent), "rbWebP");
     rbJpeg->setChecked(true);
     grid->addWidget(rbBMP, 0, 0);
     grid->addWidget(rbGIF, 0, 1);
@@ -194,9 +195,9 @@ QLayout* SaveTileDialog::BuildFormatButtons(QWidget* parent) {
 
 QLayout* SaveTileDialog::BuildButtonRow() {
     auto* row = new QHBoxLayout;
-    btnSave = Named(new QPushButton("&Save", this), "btnSave");
-    btnClose = Named(new QPushButton("&Close", this), "btnClose");
-    btnHelp = Named(new QPushButton("&Help", this), "btnHelp");
+    btnSave = Named(new QPushButton(tr("&Save"), this), "btnSave");
+    btnClose = Named(new QPushButton(tr("&Close"), this), "btnClose");
+    btnHelp = Named(new QPushButton(tr("&Help"), this), "btnHelp");
     btnSave->setDefault(true);
     row->addStretch();
     row->addWidget(btnSave);
