@@ -9,6 +9,7 @@
 #include "widgets/ui/partsprogressbar.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace mottler {
 namespace {
@@ -50,9 +52,11 @@ QHBoxLayout* LabelsRow(PreviewFrame& f) {
     // Wide enough for either caption of a run ("Allocating memory", "Press ESC to stop"),
     // and its place is kept while hidden: a run shows it without waiting for a new layout.
     const QFontMetrics metrics = f.progressBar->fontMetrics();
-    f.progressBar->setMinimumWidth(
-        metrics.horizontalAdvance(PreviewFrame::tr("Allocating memory")) +
-        4 * metrics.averageCharWidth());
+    const int captionWidth =
+        std::max(metrics.horizontalAdvance(PreviewFrame::tr("Allocating memory")),
+                 metrics.horizontalAdvance(
+                     QCoreApplication::translate("mottler::DocumentRun", "Press ESC to stop")));
+    f.progressBar->setMinimumWidth(captionWidth + 4 * metrics.averageCharWidth());
     QSizePolicy policy = f.progressBar->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     f.progressBar->setSizePolicy(policy);

@@ -15,7 +15,8 @@ bool DeliverGuarded(const std::function<bool()>& deliver) {
     } catch (const MottlerError& error) {
         ShowError(QApplication::activeWindow(), error.Message());
     } catch (const std::bad_alloc&) {
-        ShowError(QApplication::activeWindow(), NotEnoughMemoryMessage);
+        ShowError(QApplication::activeWindow(),
+                  QCoreApplication::translate("mottler::Engine", NotEnoughMemoryMessage));
     } catch (const std::exception& error) {
         ShowError(QApplication::activeWindow(), SafeApplication::tr(UnexpectedErrorPrefix) +
                                                     QString::fromLocal8Bit(error.what()));

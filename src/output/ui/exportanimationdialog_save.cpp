@@ -9,6 +9,7 @@
 #include "widgets/ui/partsprogressbar.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -49,7 +50,8 @@ QString WrittenMessage(AnimationFormat format, const QString& path) {
 
 void ExportAnimationDialog::btnSaveClick() {
     if (sequence.empty()) {
-        ShowError(this, EmptySequenceMessage);
+        ShowError(this,
+                  QCoreApplication::translate("mottler::AnimationExport", EmptySequenceMessage));
         return;
     }
     const QString path = AskForFile();

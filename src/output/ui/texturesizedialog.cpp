@@ -5,6 +5,7 @@
 #include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -102,7 +103,9 @@ bool TextureSizeDialog::PreserveSize() const {
 // A side below 2 is refused here, with the boxes still open for a correction.
 void TextureSizeDialog::accept() {
     if (ChosenWidth() < MinTextureSide || ChosenHeight() < MinTextureSide) {
-        QMessageBox::warning(this, QStringLiteral("Mottler"), TextureTooSmallMessage);
+        QMessageBox::warning(
+            this, QStringLiteral("Mottler"),
+            QCoreApplication::translate("mottler::TextureSize", TextureTooSmallMessage));
         return;
     }
     QDialog::accept();

@@ -11,6 +11,7 @@
 #include "picker/ui/pickercursors.h"
 #include "widgets/ui/toolicons.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QMessageBox>
@@ -69,8 +70,7 @@ void GradientEditor::BuildWidgets(QWidget* p) {
     imgGradient = new ImageWidget(p);
     imgGradient->setObjectName("imgGradient");
     imgGradient->setGeometry(StripLeft, StripTop, 37, ControlPointList::StripHeight);
-    imgGradient->setToolTip(
-        HintText(tr("Double-click to add new point\r\nRight click to randomize")));
+    imgGradient->setToolTip(tr("Double-click to add new point\nRight click to randomize"));
     connect(imgGradient, &ImageWidget::DoubleClicked, this, &GradientEditor::imgGradientDblClick);
     connect(imgGradient, &ImageWidget::MousePressed, this, &GradientEditor::imgGradientMouseDown);
 
@@ -122,7 +122,9 @@ TriangleMarker* GradientEditor::Marker(int id) const {
 void GradientEditor::AddControlPoint(int position, PackedColour colour, bool movable,
                                      PointKind kind) {
     if (!state.Points.AddControlPoint(position, colour, movable, kind)) {
-        QMessageBox::information(page, "Mottler", TooManyControlPointsMessage);
+        QMessageBox::information(
+            page, "Mottler",
+            QCoreApplication::translate("mottler::ControlPoints", TooManyControlPointsMessage));
         return;
     }
     SyncMarkers();

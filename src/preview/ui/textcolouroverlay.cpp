@@ -48,7 +48,8 @@ QFont TextColourOverlay::WordFont() const {
 }
 
 bool TextColourOverlay::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parent() && event->type() == QEvent::Resize)
+    // Showing too: a size set while the window is being shown comes without a resize event.
+    if (watched == parent() && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         setGeometry(parentWidget()->rect());
     return QWidget::eventFilter(watched, event);
 }

@@ -1,9 +1,12 @@
 // Every window, shown at the default font, at a font a quarter larger and (run again by CTest
-// with QT_SCALE_FACTOR=2) at double scale: nothing is cut off, squeezed below its size hint or
-// drawn over a neighbour. The screenshots land in the build folder's layout-shots/.
-// Escape closes each of them that is a dialog.
+// with QT_SCALE_FACTOR=2) at double scale, in English and in German (whose texts are longer):
+// nothing is cut off, squeezed below its size hint or drawn over a neighbour, and in German no
+// two access keys of a window or a menu are the same. The screenshots land in the build
+// folder's layout-shots/. Escape closes each window that is a dialog.
+#include "accesskeys.h"
 #include "app/mainwindow.h"
 #include "app/previewframe.h"
+#include "app/translations.h"
 #include "engine/ui/advancedwindow.h"
 #include "explore/ui/explorewindow.h"
 #include "layoutcheck.h"
@@ -16,6 +19,7 @@
 #include "widgets/ui/partsprogressbar.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QTabWidget>
 #include <QTest>
@@ -48,7 +52,7 @@ Shown Zoom() {
 Shown RunningMainWindow() {
     Shown shown = Alone<MainWindow>();
     PartsProgressBar* bar = static_cast<MainWindow*>(shown.window)->Preview().progressBar;
-    bar->SetText("Press ESC to stop");
+    bar->SetText(QCoreApplication::translate("mottler::DocumentRun", "Press ESC to stop"));
     bar->show();
     return shown;
 }
@@ -117,9 +121,13 @@ void PrintTo(const WindowCase& window, std::ostream* out) {
     *out << window.name;
 }
 
-class WindowLayout : public testing::TestWithParam<std::tuple<WindowCase, int>> {
+class WindowLayout : public testing::TestWithParam<std::tuple<WindowCase, int, const char*>> {
 protected:
     void SetUp() override {
+        const QString language = std::get<2>(GetParam());
+        if (language != "en") {
+            ASSERT_TRUE(InstallTranslations(QLocale(language)));
+        }
         const int percent = std::get<1>(GetParam());
         QFont font = QApplication::font();
         if (font.pointSizeF() > 0)
@@ -128,18 +136,24 @@ protected:
             font.setPixelSize(standardFont.pixelSize() * percent / 100);
         QApplication::setFont(font);
     }
-    void TearDown() override { QApplication::setFont(standardFont); }
+    void TearDown() override {
+        QApplication::setFont(standardFont);
+        RemoveTranslations();
+    }
 
     const QFont standardFont = QApplication::font();
 };
 
-QString ShotName(const WindowCase& window, int percent) {
+QString ShotName(const WindowCase& window, int percent, const QString& language) {
     const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
-    return QStringLiteral("%1-font%2-scale%3").arg(window.name).arg(percent).arg(scale);
+    return QStringLiteral("%1-font%2-scale%3-%4")
+        .arg(window.name)
+        .arg(percent)
+        .arg(scale, language);
 }
 
 TEST_P(WindowLayout, ShowsEveryControlWhole) {
-    const auto& [windowCase, percent] = GetParam();
+    const auto& [windowCase, percent, language] = GetParam();
     Shown shown = windowCase.make();
     QWidget* window = shown.window;
     window->show();
@@ -148,14 +162,20 @@ TEST_P(WindowLayout, ShowsEveryControlWhole) {
         window->resize(windowCase.size.expandedTo(window->minimumSize()));
         QApplication::processEvents();
     }
-    SaveScreenshot(window, ShotName(windowCase, percent));
+    SaveScreenshot(window, ShotName(windowCase, percent, language));
     const QStringList faults = LayoutFaults(window);
     EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString();
+    // The English access keys are the specified ones, a few of them shared; the German ones
+    // are chosen to be unique.
+    if (QString(language) == "de") {
+        const QStringList clashes = AccessKeyClashes(window);
+        EXPECT_TRUE(clashes.isEmpty()) << clashes.join('\n').toStdString();
+    }
 }
 
 std::string CaseName(const testing::TestParamInfo<WindowLayout::ParamType>& info) {
     return std::string(std::get<0>(info.param).name) + "Font" +
-           std::to_string(std::get<1>(info.param));
+           std::to_string(std::get<1>(info.param)) + "_" + std::get<2>(info.param);
 }
 
 TEST(WindowKeys, EscapeClosesEveryDialog) {
@@ -173,7 +193,8 @@ TEST(WindowKeys, EscapeClosesEveryDialog) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowLayout,
-                         testing::Combine(testing::ValuesIn(Windows), testing::Values(100, 125)),
+                         testing::Combine(testing::ValuesIn(Windows), testing::Values(100, 125),
+                                          testing::Values("en", "de")),
                          CaseName);
 
 } // namespace
