@@ -1059,22 +1059,6 @@ Bitte wählen Sie andere Einstellungen und versuchen Sie es erneut.</translation
         <translation>&amp;Varianten erkunden …</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)</source>
-        <translation>GIF, BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>Bestätigen</translation>
-    </message>
-    <message>
-        <source>Allocating memory</source>
-        <translation>Speicher wird belegt</translation>
-    </message>
-    <message>
         <source>&amp;Save Image</source>
         <translation>Bild &amp;speichern</translation>
     </message>
@@ -1091,44 +1075,12 @@ Bitte wählen Sie andere Einstellungen und versuchen Sie es erneut.</translation
         <translation>Als &amp;Hintergrundbild verwenden</translation>
     </message>
     <message>
-        <source>Enter Name Of Preset</source>
-        <translation>Name der Vorlage</translation>
-    </message>
-    <message>
-        <source>What is the name of this preset ?</source>
-        <translation>Wie soll diese Vorlage heißen?</translation>
-    </message>
-    <message>
-        <source>Replace the preset &quot;%1&quot;?</source>
-        <translation>Die Vorlage „%1“ ersetzen?</translation>
-    </message>
-    <message>
-        <source>Import Texture Pack</source>
-        <translation>Texturpaket importieren</translation>
-    </message>
-    <message>
-        <source>Texture Pack (*.txp);;All Files (*)</source>
-        <translation>Texturpaket (*.txp);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>The preview page could not be opened in your web browser.  It has been written to:
-%1</source>
-        <translation>Die Vorschauseite konnte nicht im Webbrowser geöffnet werden.  Sie wurde gespeichert unter:
-%1</translation>
-    </message>
-    <message>
         <source>True</source>
         <translation>ein</translation>
     </message>
     <message>
         <source>False</source>
         <translation>aus</translation>
-    </message>
-    <message>
-        <source>The picture being loaded is a different size to the current texture. 
-Would you like to resize the picture to %1 by %2.  Choose &quot;No&quot; to retain the pictures original size of %3 by %4</source>
-        <translation>Das geladene Bild hat eine andere Größe als die aktuelle Textur.
-Möchten Sie das Bild auf %1 × %2 skalieren?  Wählen Sie „Nein“, um die Originalgröße des Bildes von %3 × %4 zu behalten.</translation>
     </message>
 </context>
 <context>
@@ -1285,6 +1237,12 @@ Möchten Sie das Bild auf %1 × %2 skalieren?  Wählen Sie „Nein“, um die Or
     <message>
         <source>Copy To Clipboard</source>
         <translation>In die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>The preview page could not be opened in your web browser.  It has been written to:
+%1</source>
+        <translation>Die Vorschauseite konnte nicht im Webbrowser geöffnet werden.  Sie wurde gespeichert unter:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1613,6 +1571,31 @@ Möchten Sie das Bild auf %1 × %2 skalieren?  Wählen Sie „Nein“, um die Or
     </message>
 </context>
 <context>
+    <name>mottler::TextureCommands</name>
+    <message>
+        <source>The picture being loaded is a different size to the current texture. 
+Would you like to resize the picture to %1 by %2.  Choose &quot;No&quot; to retain the pictures original size of %3 by %4</source>
+        <translation>Das geladene Bild hat eine andere Größe als die aktuelle Textur.
+Möchten Sie das Bild auf %1 × %2 skalieren?  Wählen Sie „Nein“, um die Originalgröße des Bildes von %3 × %4 zu behalten.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)</source>
+        <translation>GIF, BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Allocating memory</source>
+        <translation>Speicher wird belegt</translation>
+    </message>
+</context>
+<context>
     <name>mottler::TexturePack</name>
     <message>
         <source>A pattern called %1 already exists. Overwrite ?</source>
@@ -1722,6 +1705,33 @@ Möchten Sie das Bild auf %1 × %2 skalieren?  Wählen Sie „Nein“, um die Or
     <message>
         <source>&amp;Presets</source>
         <translation>&amp;Vorlagen</translation>
+    </message>
+</context>
+<context>
+    <name>mottler::TexturePresets</name>
+    <message>
+        <source>Enter Name Of Preset</source>
+        <translation>Name der Vorlage</translation>
+    </message>
+    <message>
+        <source>What is the name of this preset ?</source>
+        <translation>Wie soll diese Vorlage heißen?</translation>
+    </message>
+    <message>
+        <source>Replace the preset &quot;%1&quot;?</source>
+        <translation>Die Vorlage „%1“ ersetzen?</translation>
+    </message>
+    <message>
+        <source>Import Texture Pack</source>
+        <translation>Texturpaket importieren</translation>
+    </message>
+    <message>
+        <source>Texture Pack (*.txp);;All Files (*)</source>
+        <translation>Texturpaket (*.txp);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
     </message>
 </context>
 <context>

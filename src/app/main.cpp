@@ -1,6 +1,7 @@
 #include "app/applicationicon.h"
 #include "app/mainwindow.h"
 #include "app/safeapplication.h"
+#include "app/texturecommands.h"
 #include "app/translations.h"
 #include "base/imagememory.h"
 
@@ -53,6 +54,7 @@ int main(int argc, char* argv[]) {
     mottler::MainWindow window;
     window.show();
     // Greet the user with a grown texture rather than an empty preview.
-    QTimer::singleShot(0, &window, [&window] { window.GrowTexture(mottler::RunMode::Fresh); });
+    QTimer::singleShot(0, &window,
+                       [&window] { window.Commands().GrowTexture(mottler::RunMode::Fresh); });
     return QApplication::exec();
 }

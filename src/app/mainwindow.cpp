@@ -4,8 +4,9 @@
 #include "app/helpmenu.h"
 #include "app/previewframe.h"
 #include "app/recordframe.h"
-#include "app/runinputfilter.h"
+#include "app/texturecommands.h"
 #include "app/texturepage.h"
+#include "app/texturepresets.h"
 #include "base/errors.h"
 #include "engine/random.h"
 #include "engine/ui/advancedwindow.h"
@@ -15,8 +16,6 @@
 #include "palette/ui/adjustpanel.h"
 #include "palette/ui/gradienteditor.h"
 #include "presets/datafolder.h"
-#include "presets/inifile.h"
-#include "presets/preset.h"
 #include "presets/programsettings.h"
 #include "presets/shapetuning.h"
 #include "preview/ui/previewsettingspage.h"
@@ -37,20 +36,17 @@ namespace mottler {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmThumb");
-    runInput = new RunInputFilter(this);
     BuildWindow();
     BuildMenus();
     frmAdvanced = new AdvancedWindow(this);
     BindPages();
-    ConnectGeneration();
+    commands = new TextureCommands(document, *this, *page, *preview, *frmAdvanced);
+    presets = new TexturePresets(document, *this, *page, *gradientPage, *commands);
     ConnectAges();
     ConnectColours();
-    ConnectPresets();
     ConnectGradient();
     ConnectOutput();
-    ConnectWebPreview();
-    // Keys the window handles before its controls (Enter in the seed box, digit keys, the
-    // wheel over a trackbar).
+    // Keys the window handles before its controls (digit keys, the wheel over a trackbar).
     QApplication::instance()->installEventFilter(this);
     FormCreate();
 }
@@ -96,12 +92,14 @@ void MainWindow::BuildMenus() {
     QAction* recordingOptions = file->addAction(tr("Set File Recording Options"), this,
                                                 [this] { mnuFileSetRecordingOptionsClick(); });
     recordingOptions->setObjectName("mnuFileSetRecordingOptions");
-    file->addAction(tr("&Import Texture Pack"), this, [this] { mnuFileImportTexturePackClick(); });
+    file->addAction(tr("&Import Texture Pack"), this,
+                    [this] { presets->mnuFileImportTexturePackClick(); });
     file->addSeparator();
     file->addAction(tr("E&xit"), this, &QWidget::close);
     QMenu* texture = menuBar()->addMenu(tr("Te&xture"));
-    QAction* go = texture->addAction(tr("&Generate Texture"), this, [this] { btnGoClick(); });
-    texture->addAction(tr("Ad&vanced"), this, [this] { btnChangeModeClick(); });
+    QAction* go =
+        texture->addAction(tr("&Generate Texture"), this, [this] { commands->btnGoClick(); });
+    texture->addAction(tr("Ad&vanced"), this, [this] { commands->btnChangeModeClick(); });
     AddExploreCommand(texture);
     AddOutputCommands(file, texture);
     AddHelpMenu(this);
@@ -139,10 +137,10 @@ void MainWindow::FormCreate() {
     adjustPanel->ResetContrastBrightness();
     WarnAboutColourDepth();
     ExtractBuiltInFiles();
-    LoadPresetNames();
+    presets->LoadPresetNames();
     gradientPage->LoadPresetNames();
     ReseedFromClock();
-    Allocating([this] { document.SetTextureSize(100, 100); });
+    commands->Allocating([this] { document.SetTextureSize(100, 100); });
     document.Seed(ReadShapeTuning());
     gradientEditor->AddControlPoint(0, PackRgb(255, 255, 255), false, PointKind::Start);
     gradientEditor->AddControlPoint(255, PackRgb(0, 0, 0), false, PointKind::End);
@@ -180,13 +178,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     frmAdvanced->hide();
     frmTrueImage->hide();
     document.Frames.ClearFrames();
-    previewFiles.DeleteLastPreview();
+    preview->DeleteLastPreviewPage();
     QApplication::restoreOverrideCursor();
     QMainWindow::closeEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (EnterRegenerates(watched, event) || MovesTrackbar(event))
+    if (MovesTrackbar(event))
         return true;
     if (watched == preview->imgTexture)
         imgTextureMouse(event);
@@ -207,16 +205,6 @@ bool MainWindow::MovesTrackbar(QEvent* event) {
         return false;
     bar->setValue(bar->value() + static_cast<QWheelEvent*>(event)->angleDelta().y());
     return true;
-}
-
-bool MainWindow::Try(const std::function<void()>& operation) {
-    try {
-        operation();
-        return true;
-    } catch (const MottlerError& error) {
-        ShowError(this, error.Message());
-        return false;
-    }
 }
 
 } // namespace mottler

@@ -2,6 +2,7 @@
 // and the engine switches behind Shift+right-clicks.
 #include "app/agestrip.h"
 #include "app/mainwindow.h"
+#include "app/texturecommands.h"
 #include "app/texturepage.h"
 #include "engine/ui/agethumbnail.h"
 #include "widgets/ui/messages.h"
@@ -29,7 +30,7 @@ void MainWindow::imgAge1Click(AgeThumbnail* thumbnail) {
         document.ShowRecordedAge(thumbnail->Tag()))
         return;
     document.SetIterations(thumbnail->Tag());
-    GrowTexture(RunMode::Fresh);
+    commands->GrowTexture(RunMode::Fresh);
 }
 
 void MainWindow::ToggleEngineSwitch(AgeThumbnail* thumbnail) {

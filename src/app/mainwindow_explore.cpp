@@ -1,5 +1,6 @@
 // The variation map: the Texture menu's command, and adopting a cell of the map.
 #include "app/mainwindow.h"
+#include "app/texturecommands.h"
 #include "explore/adoption.h"
 #include "explore/ui/explorewindow.h"
 #include "presets/shapetuning.h"
@@ -28,7 +29,7 @@ void MainWindow::mnuExploreVariationsClick() {
             if (document.Running())
                 return;
             AdoptVariation(document, variation);
-            btnGoClick();
+            commands->btnGoClick();
         });
     }
     window->show();

@@ -1,5 +1,6 @@
 // The "Texture Size" window: a new size seeds a new texture, the same size keeps it.
 #include "app/mainwindow.h"
+#include "app/texturecommands.h"
 #include "base/errors.h"
 #include "gradients/ui/gradientpage.h"
 #include "output/texturesize.h"
@@ -23,7 +24,9 @@ void MainWindow::mnuTextureSizeClick() {
     document.SetPreserveSize(frmSize.PreserveSize());
     const int width = frmSize.ChosenWidth();
     const int height = frmSize.ChosenHeight();
-    Try([&] { Allocating([&] { document.ChangeSize(width, height, ReadShapeTuning()); }); });
+    TryShowingError(this, [&] {
+        commands->Allocating([&] { document.ChangeSize(width, height, ReadShapeTuning()); });
+    });
 }
 
 } // namespace mottler

@@ -1,21 +1,29 @@
 #include "app/previewframe.h"
 
+#include "base/errors.h"
 #include "base/numbers.h"
 #include "document/texturedocument.h"
 #include "engine/tilepreview.h"
 #include "engine/ui/texturepreview.h"
 #include "gradients/gradientstrip.h"
+#include "palette/colourtext.h"
+#include "preview/colourcodes.h"
+#include "preview/ui/textcolouroverlay.h"
+#include "widgets/ui/messages.h"
 #include "widgets/ui/numericedit.h"
 #include "widgets/ui/partsprogressbar.h"
 
+#include <QApplication>
 #include <QCheckBox>
-#include <QCoreApplication>
+#include <QClipboard>
+#include <QDesktopServices>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -133,6 +141,8 @@ PreviewFrame::PreviewFrame(QWidget* parent) : QGroupBox(parent) {
     layout->addLayout(LabelsRow(*this));
     layout->addLayout(OptionsRow(*this));
     layout->addLayout(WebPreviewRow(*this));
+    textColours = new TextColourOverlay(imgTexture);
+    urlOpener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 }
 
 void PreviewFrame::Bind(TextureDocument& document) {
@@ -161,6 +171,13 @@ void PreviewFrame::Bind(TextureDocument& document) {
         ShowPreview();
     });
     connect(doc, &TextureDocument::RunProgressText, progressBar, &PartsProgressBar::SetText);
+    // The words follow the page's colours and font (also after a preset load).
+    connect(doc, &TextureDocument::PreviewSettingsChanged, this, [this] {
+        textColours->SetFontFamily(doc->Preview().FontName);
+        UpdateTextColours();
+    });
+    connect(btnPreview, &QPushButton::clicked, this, [this] { btnPreviewClick(); });
+    connect(btnToClipboard, &QToolButton::clicked, this, [this] { btnToClipboardClick(); });
     connect(doc, &TextureDocument::RunProgress, this,
             [this](int parts, int total) { ShowProgress(parts, total); });
     ShowSettings();
@@ -234,6 +251,55 @@ void PreviewFrame::PreviewResized() {
                  .arg(size.height()));
     if (doc != nullptr)
         ShowPreview();
+}
+
+void PreviewFrame::ShowTextColours(bool show) {
+    btnToClipboard->setVisible(show);
+    if (show)
+        UpdateTextColours();
+    textColours->setVisible(show);
+}
+
+// The sample words take the page's colours; a colour not set shows in the button face.
+void PreviewFrame::UpdateTextColours() {
+    const PreviewColours& set = doc->Preview().Colours;
+    const std::array<std::optional<PackedColour>, 4> chosen = {set.Text, set.Link, set.VisitedLink,
+                                                               set.ActiveLink};
+    std::array<QColor, 4> colours;
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        const PackedColour colour = chosen[i].value_or(ButtonFaceColour());
+        colours[i] = QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+    }
+    textColours->SetColours(colours);
+}
+
+// The background is the image of the tab shown last: the texture or the fading border.
+void PreviewFrame::btnPreviewClick() {
+    const bool texture = doc->LastImageTab() == ImageTab::Texture;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString pageFile;
+    try {
+        pageFile = previewFiles.Preview(
+            doc->Preview(), {doc->CurrentImage(), texture ? BackgroundSource::Texture
+                                                          : BackgroundSource::GradientStrip});
+    } catch (const MottlerError& error) {
+        QApplication::restoreOverrideCursor();
+        ShowError(window(), error.Message());
+        return;
+    }
+    const bool opened = urlOpener(QUrl::fromLocalFile(pageFile));
+    QApplication::restoreOverrideCursor();
+    if (!opened)
+        ShowError(window(), tr("The preview page could not be opened in your web "
+                               "browser.  It has been written to:\n%1")
+                                .arg(pageFile));
+}
+
+void PreviewFrame::btnToClipboardClick() {
+    const ColourCodesCopy copy = ColourCodesWithMessage(doc->Preview().Colours);
+    if (copy.PutOnClipboard)
+        QGuiApplication::clipboard()->setText(copy.Text);
+    ShowMessage(window(), copy.Message);
 }
 
 } // namespace mottler

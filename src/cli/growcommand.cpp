@@ -58,13 +58,7 @@ GrowPlan PlanFromOptions(TextureEngine& engine, GrowOptions& o) {
     }
     Seed(engine, o);
     GrowPlan plan;
-    plan.Factors.FactorA = o.FactorA;
-    plan.Factors.FactorB = o.FactorB;
-    plan.Factors.FactorC = o.Texture.FactorC;
-    plan.Factors.FactorD = o.Texture.FactorD;
-    plan.Factors.MultiplierA = o.Texture.MultiplierA;
-    plan.Factors.MultiplierB = o.Texture.MultiplierB;
-    plan.Factors.Zero = o.Texture.Zero;
+    plan.Factors = o.Factors;
     plan.Run.Iterations = o.Texture.Iterations;
     plan.Run.Animate = false;
     plan.Run.DriftKind = o.Texture.DriftKind;

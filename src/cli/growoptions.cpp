@@ -188,19 +188,19 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
         else if (opt == "--iterations")
             o.Texture.Iterations = a.Integer(0, IntMax);
         else if (opt == "--a")
-            o.FactorA = a.Real(0, RealMax);
+            o.Factors.FactorA = a.Real(0, RealMax);
         else if (opt == "--b")
-            o.FactorB = a.Real(0, RealMax);
+            o.Factors.FactorB = a.Real(0, RealMax);
         else if (opt == "--c")
-            o.Texture.FactorC = a.Integer(IntMin, IntMax);
+            o.Factors.FactorC = a.Integer(IntMin, IntMax);
         else if (opt == "--d")
-            o.Texture.FactorD = a.Integer(IntMin, IntMax);
+            o.Factors.FactorD = a.Integer(IntMin, IntMax);
         else if (opt == "--amult")
-            o.Texture.MultiplierA = FiniteFloat(a);
+            o.Factors.MultiplierA = FiniteFloat(a);
         else if (opt == "--bmult")
-            o.Texture.MultiplierB = FiniteFloat(a);
+            o.Factors.MultiplierB = FiniteFloat(a);
         else if (opt == "--zero")
-            o.Texture.Zero = a.Integer(0, 2);
+            o.Factors.Zero = a.Integer(0, 2);
         else if (opt == "--engine")
             o.Sweeping.Engine = SweepEngineOption(a);
         else if (opt == "--threads")

@@ -3,6 +3,7 @@
 #include "cli/colouroptions.h"
 #include "cli/imageoutputoptions.h"
 #include "cli/recordingoptions.h"
+#include "engine/growth.h"
 #include "engine/initialimage.h"
 #include "engine/sweeper.h"
 #include "engine/texturesettings.h"
@@ -19,8 +20,7 @@ namespace mottler::cli {
 struct GrowOptions {
     TextureSettings Texture;
     std::optional<std::int32_t> Seed; ///< absent: derived from the clock and printed
-    double FactorA = 995;
-    double FactorB = 0;
+    GrowthFactors Factors;            ///< --a, --b, --c, --d, --amult, --bmult and --zero
     PictureFit Fit = PictureFit::KeepOwnSize;
     ColourOptions Colours; ///< the palette the output is coloured through
     QString Output;

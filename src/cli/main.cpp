@@ -54,12 +54,9 @@ Exit status:
 
 const std::map<QString, std::function<int(const QStringList&)>>& Commands() {
     static const std::map<QString, std::function<int(const QStringList&)>> commands{
-        {"border", RunBorderCommand},
-        {"contrast", RunContrastCommand},
-        {"grow", RunGrowCommand},
-        {"map", RunMapCommand},
-        {"palette", RunPaletteCommand},
-        {"presets", RunPresetsCommand},
+        {"border", RunBorderCommand},   {"contrast", RunContrastCommand},
+        {"grow", RunGrowCommand},       {"map", RunMapCommand},
+        {"palette", RunPaletteCommand}, {"presets", RunPresetsCommand},
         {"sheet", RunSheetCommand},
     };
     return commands;

@@ -12,6 +12,7 @@
 #include "explore/mapimage.h"
 #include "explore/variationmap.h"
 #include "output/imagefile.h"
+#include "presets/advancedfactors.h"
 #include "presets/shapetuning.h"
 
 #include <QRegularExpression>
@@ -193,15 +194,9 @@ MapTexture FromOptions(GrowOptions& o) {
     MapTexture t;
     t.Centre.Settings = o.Texture;
     t.Centre.Settings.Seed = *o.Seed;
-    t.Centre.Settings.FactorA = WholeFactor(o.FactorA, "--a");
-    t.Centre.Settings.FactorB = WholeFactor(o.FactorB, "--b");
-    AdvancedFactorTexts& a = t.Centre.Advanced;
-    a.FactorC = QString::number(o.Texture.FactorC);
-    a.FactorD = QString::number(o.Texture.FactorD);
-    a.MultiplierA = QString::number(o.Texture.MultiplierA, 'g', 17);
-    a.MultiplierB = QString::number(o.Texture.MultiplierB, 'g', 17);
-    a.ZeroAction = o.Texture.Zero;
-    a.Shown = true;
+    t.Centre.Settings.FactorA = WholeFactor(o.Factors.FactorA, "--a");
+    t.Centre.Settings.FactorB = WholeFactor(o.Factors.FactorB, "--b");
+    t.Centre.Advanced = AdvancedTextsOf(o.Factors);
     t.Colours = BuildPalette(o.Colours);
     QSize size(o.Texture.Width, o.Texture.Height);
     if (o.Texture.Type == ImageFile)

@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "cli/arguments.h"
 #include "palette/colourtext.h"
+#include "presets/advancedfactors.h"
 
 #include <QFileInfo>
 
@@ -47,20 +48,21 @@ void OverrideSeeding(Preset& p, const GrowOptions& o) {
 void OverrideGrowth(Preset& p, const GrowOptions& o) {
     if (o.Has("--iterations"))
         p.Iterations = o.Texture.Iterations;
+    const AdvancedFactorTexts advanced = AdvancedTextsOf(o.Factors);
     if (o.Has("--a"))
-        p.FactorA = NumberText(o.FactorA);
+        p.FactorA = NumberText(o.Factors.FactorA);
     if (o.Has("--b"))
-        p.FactorB = NumberText(o.FactorB);
+        p.FactorB = NumberText(o.Factors.FactorB);
     if (o.Has("--c"))
-        p.FactorC = QString::number(o.Texture.FactorC);
+        p.FactorC = advanced.FactorC;
     if (o.Has("--d"))
-        p.FactorD = QString::number(o.Texture.FactorD);
+        p.FactorD = advanced.FactorD;
     if (o.Has("--amult"))
-        p.MultiplierA = NumberText(o.Texture.MultiplierA);
+        p.MultiplierA = advanced.MultiplierA;
     if (o.Has("--bmult"))
-        p.MultiplierB = NumberText(o.Texture.MultiplierB);
+        p.MultiplierB = advanced.MultiplierB;
     if (o.Has("--zero"))
-        p.Zero = o.Texture.Zero;
+        p.Zero = advanced.ZeroAction;
     if (o.Has("--drift"))
         p.DriftKind = o.Texture.DriftKind;
 }

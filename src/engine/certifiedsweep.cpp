@@ -63,84 +63,83 @@ using Wides = std::int64_t __attribute__((vector_size(64)));
 
 // One vector's values of a step before anything is stored, as the cell code's CellValues.
 struct LaneValues {
-    Floats p, a, b;
+    Floats P, A, B;
 };
 
 // The float every value within the bound of a result rounds to, and in `decided` whether
 // there is one.
 struct Certified {
-    Floats value;
-    Words decided;
+    Floats Value;
+    Words Decided;
 };
 
 // One field's cells and neighbours for one vector of a step.
 struct Neighbours {
-    Floats self;
-    Doubles cell, up, down, left, right;
+    Floats Self;
+    Doubles Cell, Up, Down, Left, Right;
 };
 
 // The run's coefficients in every lane, with their absolute values for the bounds; made once
 // a group, so the steps do not spread them again.
 struct LaneCoefficients {
-    Doubles dt, c, d, ma, mb, da, db;
-    Doubles absDt, absC, absD, absMa, absMb, absDa, absDb;
+    Doubles Dt, C, D, Ma, Mb, Da, Db;
+    Doubles AbsDt, AbsC, AbsD, AbsMa, AbsMb, AbsDa, AbsDb;
 
     [[gnu::always_inline]] explicit LaneCoefficients(const SweepCoefficients& k)
-        : dt(Spread(k.Dt)), c(Spread(k.FactorC)), d(Spread(k.FactorD)),
-          ma(Spread(k.MultiplierA)), mb(Spread(k.MultiplierB)), da(Spread(k.DiffusionA)),
-          db(Spread(k.DiffusionB)), absDt(Spread(std::fabs(k.Dt))),
-          absC(Spread(std::fabs(k.FactorC))), absD(Spread(std::fabs(k.FactorD))),
-          absMa(Spread(std::fabs(k.MultiplierA))), absMb(Spread(std::fabs(k.MultiplierB))),
-          absDa(Spread(std::fabs(k.DiffusionA))), absDb(Spread(std::fabs(k.DiffusionB))) {}
+        : Dt(Spread(k.Dt)), C(Spread(k.FactorC)), D(Spread(k.FactorD)), Ma(Spread(k.MultiplierA)),
+          Mb(Spread(k.MultiplierB)), Da(Spread(k.DiffusionA)), Db(Spread(k.DiffusionB)),
+          AbsDt(Spread(std::fabs(k.Dt))), AbsC(Spread(std::fabs(k.FactorC))),
+          AbsD(Spread(std::fabs(k.FactorD))), AbsMa(Spread(std::fabs(k.MultiplierA))),
+          AbsMb(Spread(std::fabs(k.MultiplierB))), AbsDa(Spread(std::fabs(k.DiffusionA))),
+          AbsDb(Spread(std::fabs(k.DiffusionB))) {}
 
     [[gnu::always_inline]] static Doubles Spread(float f) { return Doubles{} + double(f); }
 };
 
 // A group's lane buffers and the cells the sweep computed again in extended precision.
 struct LaneSweep {
-    SweepContext& s;
-    float* ta; // A's lane buffer
-    float* tb; // B's
-    long fallbacks;
+    SweepContext& S;
+    float* Ta; // A's lane buffer
+    float* Tb; // B's
+    long Fallbacks;
 
     // Lanes whose bound did not decide their float, computed by the x87 code from the lane
     // buffers, where the step before is stored (no cell of a step reads another cell of the
     // same step). Built for plain x86-64 and called from every width, so vectors pass by
     // reference only.
-    [[gnu::noinline]] void Recompute(LaneValues& v, const Words& decided, int first,
-                                     int stride) {
+    [[gnu::noinline]] void Recompute(LaneValues& v, const Words& decided, int first, int stride) {
         float p[LanesPerVector], a[LanesPerVector], b[LanesPerVector];
         std::int32_t ok[LanesPerVector];
-        std::memcpy(p, &v.p, sizeof p);
-        std::memcpy(a, &v.a, sizeof a);
-        std::memcpy(b, &v.b, sizeof b);
+        std::memcpy(p, &v.P, sizeof p);
+        std::memcpy(a, &v.A, sizeof a);
+        std::memcpy(b, &v.B, sizeof b);
         std::memcpy(ok, &decided, sizeof ok);
         for (int r = 0; r < LanesPerVector; ++r) {
             if (ok[r])
                 continue;
             const int j = first + r;
             const CellValues c =
-                Compute(ta, tb, s.k, {j, j - stride - 1, j + stride + 1, j - stride, j + stride});
-            p[r] = c.p, a[r] = c.a, b[r] = c.b;
-            ++fallbacks;
+                Compute(Ta, Tb, S.K, {j, j - stride - 1, j + stride + 1, j - stride, j + stride});
+            p[r] = c.P, a[r] = c.A, b[r] = c.B;
+            ++Fallbacks;
         }
-        std::memcpy(&v.p, p, sizeof p);
-        std::memcpy(&v.a, a, sizeof a);
-        std::memcpy(&v.b, b, sizeof b);
+        std::memcpy(&v.P, p, sizeof p);
+        std::memcpy(&v.A, a, sizeof a);
+        std::memcpy(&v.B, b, sizeof b);
     }
 };
 
 // The rows of a group's lane buffer slots, from the row above (lane −1) to the row below.
 template <int Vectors> struct SlotRows {
     static constexpr int Rows = Vectors * LanesPerVector;
-    float* a[Rows + 2];
-    float* b[Rows + 2];
+    float* A[Rows + 2];
+    float* B[Rows + 2];
 
     SlotRows(SweepContext& s, const GroupRows<Rows>& g) {
         for (int r = -1; r <= Rows; ++r) {
-            const int row = r < 0 ? g.up[0] : r == Rows ? g.down[Rows - 1] : g.row[r];
-            a[r + 1] = s.a + row;
-            b[r + 1] = s.b + row;
+            const int row = r < 0 ? g.Up[0] : r == Rows ? g.Down[Rows - 1] : g.Row[r];
+            A[r + 1] = s.A + row;
+            B[r + 1] = s.B + row;
         }
     }
 };
@@ -203,7 +202,8 @@ constexpr bool ShuffleDoubles = false;
 #endif
 
 #ifdef __clang__
-#pragma clang attribute push(__attribute__((target("avx512f,avx512vl,avx512dq,avx512bw"))), apply_to = function)
+#pragma clang attribute push(__attribute__((target("avx512f,avx512vl,avx512dq,avx512bw"))),        \
+                             apply_to = function)
 #else
 #pragma GCC push_options
 #pragma GCC target("avx512f,avx512vl,avx512dq,avx512bw")
@@ -245,13 +245,13 @@ template <int Zero, int Vectors> GroupFunction<Vectors> GroupFor(VectorWidth wid
 // so FieldMin and FieldMax come out as in row order.
 template <int Zero, int Vectors> void SweepLaneGroup(LaneSweep& lanes, VectorWidth width, int y) {
     constexpr int R = Vectors * LanesPerVector;
-    SweepContext& s = lanes.s;
-    const GroupRows<R> g(y, s.w, s.h);
+    SweepContext& s = lanes.S;
+    const GroupRows<R> g(y, s.W, s.H);
     Range ranges[R];
     if (!GroupFor<Zero, Vectors>(width)(lanes, SlotRows<Vectors>(s, g), ranges)) [[unlikely]]
         return SweepInRowOrder<Zero>(s, g);
     for (const Range& r : ranges)
-        s.range.Add(r);
+        s.FieldRange.Add(r);
 }
 
 // Rows y … h − 1 in groups of as many vectors as fit, largest first; returns the first row
@@ -259,8 +259,8 @@ template <int Zero, int Vectors> void SweepLaneGroup(LaneSweep& lanes, VectorWid
 // of the group itself, and of each row's first and last columns, which must not be one cell.
 template <int Zero, int Vectors> int SweepLaneGroups(LaneSweep& lanes, VectorWidth width, int y) {
     constexpr int R = Vectors * LanesPerVector;
-    if (lanes.s.w >= 2 && lanes.s.h > R)
-        for (; y + R <= lanes.s.h; y += R)
+    if (lanes.S.W >= 2 && lanes.S.H > R)
+        for (; y + R <= lanes.S.H; y += R)
             SweepLaneGroup<Zero, Vectors>(lanes, width, y);
     if constexpr (Vectors > 1)
         return SweepLaneGroups<Zero, Vectors - 1>(lanes, width, y);
@@ -308,14 +308,14 @@ const char* VectorWidthName(VectorWidth width) {
 long CertifiedSweep(TextureEngine& engine, const SweepCoefficients& k, VectorWidth width) {
     SweepContext s{engine.FieldA.Data(), engine.FieldB.Data(),      k, engine.Width(),
                    engine.Height(),      engine.ScratchRows.Data(), {}};
-    s.range = {9999999.0f, 0.0f};
-    PublishRange publish{engine, s.range};
-    LaneSweep lanes{s, LaneBuffer(s.scratch, s.w, 0), LaneBuffer(s.scratch, s.w, 1), 0};
+    s.FieldRange = {9999999.0f, 0.0f};
+    PublishRange publish{engine, s.FieldRange};
+    LaneSweep lanes{s, LaneBuffer(s.Scratch, s.W, 0), LaneBuffer(s.Scratch, s.W, 1), 0};
     WithZeroAction(k.Zero, [&](auto zero) {
         constexpr int Zero = decltype(zero)::value;
         SweepRowsFrom<Zero>(s, SweepLaneGroups<Zero, MostVectors>(lanes, width, 0));
     });
-    return lanes.fallbacks;
+    return lanes.Fallbacks;
 }
 
 } // namespace mottler

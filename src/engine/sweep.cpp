@@ -25,8 +25,8 @@ std::size_t SweepScratchCells(int width) {
 void Sweep(TextureEngine& engine, const SweepCoefficients& k) {
     SweepContext s{engine.FieldA.Data(), engine.FieldB.Data(),      k, engine.Width(),
                    engine.Height(),      engine.ScratchRows.Data(), {}};
-    s.range = {9999999.0f, 0.0f};
-    PublishRange publish{engine, s.range};
+    s.FieldRange = {9999999.0f, 0.0f};
+    PublishRange publish{engine, s.FieldRange};
     WithZeroAction(k.Zero, [&](auto zero) { SweepRowsFrom<decltype(zero)::value>(s, 0); });
 }
 

@@ -182,7 +182,7 @@ bool SweepTeam::Crew::Await(int group, int steps) {
 template <int Zero, int Rows> bool SweepTeam::Crew::PacedGroup(int t, int group) {
     SweepContext s = Context(t, *coefficients);
     const GroupRows<Rows> g(group * WavefrontRows, w, h);
-    SaveRows(s, g.row[0], g.Cells(w));
+    SaveRows(s, g.Row[0], g.Cells(w));
     underWay[static_cast<std::size_t>(t)] = group;
     Range ranges[Rows];
     const X87Interior x87;
@@ -230,11 +230,11 @@ void SweepTeam::Crew::Sweep(TextureEngine& engine, const SweepCoefficients& k) {
         finished.wait(lock, [&] { return pending == 0; });
     }
     SweepContext s = Context(0, k);
-    s.range = {9999999.0f, 0.0f};
-    PublishRange publish{engine, s.range};
+    s.FieldRange = {9999999.0f, 0.0f};
+    PublishRange publish{engine, s.FieldRange};
     const int completed = GroupsCompleted();
     for (int group = 0; group < completed; ++group)
-        s.range.Add(groupRanges[static_cast<std::size_t>(group)]);
+        s.FieldRange.Add(groupRanges[static_cast<std::size_t>(group)]);
     if (completed == groups)
         return;
     // A value did not fit somewhere: put back the groups left unfinished and go on in row

@@ -18,6 +18,8 @@ enum Drift : int { NoDrift = 0, DriftLeft = 1, DriftRight = 2, DriftUp = 3, Drif
 
 /// The user-visible parameters of one texture, with their start-up values. A preset stores
 /// and restores them under the keys of base/presetkeys.h, where every default is written.
+/// The Advanced window's factors (C, D, the multipliers, the zero action) are texts beside
+/// these (AdvancedFactorTexts).
 struct TextureSettings {
     std::int32_t Seed = PresetValues::Seed.Startup;
     int Type = PresetValues::TextureType.Startup;
@@ -26,11 +28,6 @@ struct TextureSettings {
     int FactorA = PresetValues::FactorA.Startup;
     int FactorB = PresetValues::FactorB.Startup;
     int DriftKind = PresetValues::Drift.Startup;
-    int FactorC = PresetValues::FactorC.Startup;
-    int FactorD = PresetValues::FactorD.Startup;
-    double MultiplierA = PresetValues::MultiplierA.Startup;
-    double MultiplierB = PresetValues::MultiplierB.Startup;
-    int Zero = PresetValues::ZeroAction.Startup;
     int Width = PresetValues::Width.Startup;
     int Height = PresetValues::Height.Startup;
     bool Animate = true;

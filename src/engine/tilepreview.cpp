@@ -29,7 +29,7 @@ void FitImage(QImage& image, QSize size, QImage::Format format) {
 // The texture's pixels from `first` to before `last` along one side that output pixel k of
 // `to` averages: from k × from / to up to (k + 1) × from / to, rounded down, at least one.
 struct Span {
-    int first, last;
+    int First, Last;
 };
 
 // The spans of output pixels 0, 1, 2 … in turn, without a division per pixel.
@@ -53,13 +53,13 @@ private:
 // One pixel of the reduced copy: the rounded average of the texture's pixels in the spans.
 QRgb AveragePixel(const QImage& texture, Span xs, Span ys) {
     quint32 sum[3] = {0, 0, 0};
-    for (int y = ys.first; y < ys.last; ++y) {
+    for (int y = ys.First; y < ys.Last; ++y) {
         const uchar* row = texture.constScanLine(y);
-        for (int x = xs.first; x < xs.last; ++x)
+        for (int x = xs.First; x < xs.Last; ++x)
             for (int c = 0; c < 3; ++c)
                 sum[c] += row[3 * x + c];
     }
-    const auto count = quint32((xs.last - xs.first) * (ys.last - ys.first));
+    const auto count = quint32((xs.Last - xs.First) * (ys.Last - ys.First));
     const auto mean = [&](int c) { return (sum[c] + count / 2) / count; };
     return 0xff000000u | mean(2) << 16 | mean(1) << 8 | mean(0); // BGR888 bytes: B, G, R
 }

@@ -56,23 +56,23 @@ template <int Zero> inline float ApplyZeroAction(float newA, float oldB) {
 
 // Cell offsets of one cell and its four wrapped neighbours.
 struct Cell {
-    int j, up, down, left, right;
+    int J, Up, Down, Left, Right;
 };
 
 // The least and greatest new A of the cells folded in so far.
 struct Range {
-    float min = std::numeric_limits<float>::infinity();
-    float max = -std::numeric_limits<float>::infinity();
+    float Min = std::numeric_limits<float>::infinity();
+    float Max = -std::numeric_limits<float>::infinity();
 
     void Add(float v) {
-        min = std::min(min, v);
-        max = std::max(max, v);
+        Min = std::min(Min, v);
+        Max = std::max(Max, v);
     }
     // Folds a later part of the sweep in: on ties (+0.0 against −0.0) the earlier value
     // stays, as it does cell by cell.
     void Add(const Range& later) {
-        min = std::min(min, later.min);
-        max = std::max(max, later.max);
+        Min = std::min(Min, later.Min);
+        Max = std::max(Max, later.Max);
     }
 };
 
@@ -80,22 +80,22 @@ struct Range {
 // zero action and the clamp. Every read comes before the cell's stores, so a cell that is
 // its own neighbour (width or height 1) reads its previous value.
 struct CellValues {
-    float p, a, b;
+    float P, A, B;
 };
 
 inline CellValues Compute(const float* A, const float* B, const SweepCoefficients& k,
                           const Cell& c) {
-    const float a = A[c.j];
-    const float b = B[c.j];
+    const float a = A[c.J];
+    const float b = B[c.J];
     const auto p = static_cast<float>(Ext(a) * Ext(b));
     const Ext lapA =
-        (((Ext(A[c.down]) - Ext(k.MultiplierA) * Ext(a)) + Ext(A[c.up])) + Ext(A[c.right])) +
-        Ext(A[c.left]);
+        (((Ext(A[c.Down]) - Ext(k.MultiplierA) * Ext(a)) + Ext(A[c.Up])) + Ext(A[c.Right])) +
+        Ext(A[c.Left]);
     const auto newA = static_cast<float>(
         (((Ext(p) - Ext(a)) - Ext(k.FactorC)) + lapA * Ext(k.DiffusionA)) * Ext(k.Dt) + Ext(a));
     const Ext lapB =
-        (((Ext(B[c.down]) - Ext(k.MultiplierB) * Ext(b)) + Ext(B[c.left])) + Ext(B[c.right])) +
-        Ext(B[c.up]);
+        (((Ext(B[c.Down]) - Ext(k.MultiplierB) * Ext(b)) + Ext(B[c.Left])) + Ext(B[c.Right])) +
+        Ext(B[c.Up]);
     const auto newB = static_cast<float>(
         ((Ext(k.FactorD) - Ext(p)) + lapB * Ext(k.DiffusionB)) * Ext(k.Dt) + Ext(b));
     return {p, newA, newB};
@@ -106,13 +106,13 @@ inline CellValues Compute(const float* A, const float* B, const SweepCoefficient
 template <int Zero>
 inline std::uint32_t UpdateCell(float* A, float* B, const SweepCoefficients& k, const Cell& c,
                                 Range& range) {
-    const float oldB = B[c.j];
+    const float oldB = B[c.J];
     const CellValues v = Compute(A, B, k, c);
-    const float newA = ApplyZeroAction<Zero>(v.a, oldB);
-    A[c.j] = newA;
+    const float newA = ApplyZeroAction<Zero>(v.A, oldB);
+    A[c.J] = newA;
     range.Add(newA);
-    B[c.j] = ZeroIfNegative(v.b);
-    return NotFiniteBit(v.p) | NotFiniteBit(v.a) | NotFiniteBit(v.b);
+    B[c.J] = ZeroIfNegative(v.B);
+    return NotFiniteBit(v.P) | NotFiniteBit(v.A) | NotFiniteBit(v.B);
 }
 
 // The cell as the plain row order does it: a value that does not fit is not stored and the
@@ -120,16 +120,16 @@ inline std::uint32_t UpdateCell(float* A, float* B, const SweepCoefficients& k, 
 template <int Zero>
 inline void UpdateOrThrow(float* A, float* B, const SweepCoefficients& k, const Cell& c,
                           Range& range) {
-    const float oldB = B[c.j];
+    const float oldB = B[c.J];
     const CellValues v = Compute(A, B, k, c);
-    if (!Fits(v.p) || !Fits(v.a))
+    if (!Fits(v.P) || !Fits(v.A))
         throw GrowthOverflow();
-    const float newA = ApplyZeroAction<Zero>(v.a, oldB);
-    A[c.j] = newA;
+    const float newA = ApplyZeroAction<Zero>(v.A, oldB);
+    A[c.J] = newA;
     range.Add(newA);
-    if (!Fits(v.b))
+    if (!Fits(v.B))
         throw GrowthOverflow();
-    B[c.j] = ZeroIfNegative(v.b);
+    B[c.J] = ZeroIfNegative(v.B);
 }
 
 // Rows updated together as a skewed wavefront: independent chains of dependent x87
@@ -144,36 +144,36 @@ constexpr int CertifiedRows = 8;
 
 // The fields, the run's coefficients and the range of one sweep.
 struct SweepContext {
-    float* a;
-    float* b;
-    const SweepCoefficients& k;
-    int w;
-    int h;
-    float* scratch; // A and B of one group of rows, as they were before the group
-    Range range;
+    float* A;
+    float* B;
+    const SweepCoefficients& K;
+    int W;
+    int H;
+    float* Scratch; // A and B of one group of rows, as they were before the group
+    Range FieldRange;
 };
 
 // Puts a sweep's range into the engine however the sweep ends, an overflow included.
 struct PublishRange {
-    TextureEngine& engine;
-    const Range& range;
+    TextureEngine& Engine;
+    const Range& FieldRange;
     ~PublishRange() {
-        engine.FieldMin = range.min;
-        engine.FieldMax = range.max;
+        Engine.FieldMin = FieldRange.Min;
+        Engine.FieldMax = FieldRange.Max;
     }
 };
 
 // Offsets of the rows of a group and of the rows above and below each of them.
 template <int Rows> struct GroupRows {
-    int row[Rows];
-    int up[Rows];
-    int down[Rows];
+    int Row[Rows];
+    int Up[Rows];
+    int Down[Rows];
 
     GroupRows(int y, int w, int h) {
         for (int r = 0; r < Rows; ++r) {
-            row[r] = (y + r) * w;
-            up[r] = (y + r == 0 ? h - 1 : y + r - 1) * w;
-            down[r] = (y + r + 1 == h ? 0 : y + r + 1) * w;
+            Row[r] = (y + r) * w;
+            Up[r] = (y + r == 0 ? h - 1 : y + r - 1) * w;
+            Down[r] = (y + r + 1 == h ? 0 : y + r + 1) * w;
         }
     }
     int Cells(int w) const { return Rows * w; }
@@ -193,9 +193,9 @@ inline std::uint32_t EdgeStep(SweepContext& s, const GroupRows<Rows>& g, Range* 
     std::uint32_t bits = 0;
     for (int r = 0; r < Rows; ++r) {
         const int column = x - r;
-        if (column >= 0 && column < s.w)
+        if (column >= 0 && column < s.W)
             bits |= UpdateCell<Zero>(
-                s.a, s.b, s.k, WrappedCell(s.w, g.row[r], g.up[r], g.down[r], column), ranges[r]);
+                s.A, s.B, s.K, WrappedCell(s.W, g.Row[r], g.Up[r], g.Down[r], column), ranges[r]);
     }
     return bits;
 }
@@ -207,8 +207,8 @@ inline std::uint32_t InteriorStep(SweepContext& s, const GroupRows<Rows>& g, Ran
 #pragma GCC unroll 8
     for (int r = 0; r < Rows; ++r) {
         const int c = x - r;
-        const int j = g.row[r] + c;
-        bits |= UpdateCell<Zero>(s.a, s.b, s.k, {j, g.up[r] + c, g.down[r] + c, j - 1, j + 1},
+        const int j = g.Row[r] + c;
+        bits |= UpdateCell<Zero>(s.A, s.B, s.K, {j, g.Up[r] + c, g.Down[r] + c, j - 1, j + 1},
                                  ranges[r]);
     }
     return bits;
@@ -217,28 +217,28 @@ inline std::uint32_t InteriorStep(SweepContext& s, const GroupRows<Rows>& g, Ran
 // Scratch copy of `cells` cells of A and B from `first` on, as they were before a group.
 inline void SaveRows(const SweepContext& s, int first, int cells) {
     const auto bytes = static_cast<std::size_t>(cells) * sizeof(float);
-    std::memcpy(s.scratch, s.a + first, bytes);
-    std::memcpy(s.scratch + cells, s.b + first, bytes);
+    std::memcpy(s.Scratch, s.A + first, bytes);
+    std::memcpy(s.Scratch + cells, s.B + first, bytes);
 }
 
 inline void RestoreRows(const SweepContext& s, int first, int cells) {
     const auto bytes = static_cast<std::size_t>(cells) * sizeof(float);
-    std::memcpy(s.a + first, s.scratch, bytes);
-    std::memcpy(s.b + first, s.scratch + cells, bytes);
+    std::memcpy(s.A + first, s.Scratch, bytes);
+    std::memcpy(s.B + first, s.Scratch + cells, bytes);
 }
 
 // The group's rows in the plain row order: throws at the first value that does not fit,
 // leaving the fields and the range exactly as the row order does.
 template <int Zero, int Rows> void SweepInRowOrder(SweepContext& s, const GroupRows<Rows>& g) {
     for (int r = 0; r < Rows; ++r)
-        for (int x = 0; x < s.w; ++x)
-            UpdateOrThrow<Zero>(s.a, s.b, s.k, WrappedCell(s.w, g.row[r], g.up[r], g.down[r], x),
-                                s.range);
+        for (int x = 0; x < s.W; ++x)
+            UpdateOrThrow<Zero>(s.A, s.B, s.K, WrappedCell(s.W, g.Row[r], g.Up[r], g.Down[r], x),
+                                s.FieldRange);
 }
 
 // The group in the plain row order, from the state before it.
 template <int Zero, int Rows> void ReplayGroup(SweepContext& s, const GroupRows<Rows>& g) {
-    RestoreRows(s, g.row[0], g.Cells(s.w));
+    RestoreRows(s, g.Row[0], g.Cells(s.W));
     SweepInRowOrder<Zero>(s, g);
 }
 
@@ -258,7 +258,7 @@ std::uint32_t RunSteps(SweepContext& s, const GroupRows<Rows>& g, Range* ranges,
     int x = x0;
     for (; x < std::min(x1, Rows); ++x)
         bits |= EdgeStep<Zero>(s, g, local, x);
-    const int interiorEnd = std::max(x, std::min(x1, s.w - 1));
+    const int interiorEnd = std::max(x, std::min(x1, s.W - 1));
     bits |= interior.template Steps<Zero>(s, g, local, x, interiorEnd);
     for (x = interiorEnd; x < x1; ++x)
         bits |= EdgeStep<Zero>(s, g, local, x);
@@ -284,19 +284,19 @@ struct X87Interior {
 // come out as in row order, ties included.
 template <int Zero, int Rows, class Interior = const X87Interior>
 void SweepGroup(SweepContext& s, int y, Interior& interior = X87Interior{}) {
-    const GroupRows<Rows> g(y, s.w, s.h);
-    SaveRows(s, g.row[0], g.Cells(s.w));
+    const GroupRows<Rows> g(y, s.W, s.H);
+    SaveRows(s, g.Row[0], g.Cells(s.W));
     Range ranges[Rows];
-    if (RunSteps<Zero>(s, g, ranges, 0, g.Steps(s.w), interior) & NotFiniteMask) [[unlikely]]
+    if (RunSteps<Zero>(s, g, ranges, 0, g.Steps(s.W), interior) & NotFiniteMask) [[unlikely]]
         return ReplayGroup<Zero>(s, g);
     for (const Range& r : ranges)
-        s.range.Add(r);
+        s.FieldRange.Add(r);
 }
 
 // The last rows, fewer than a whole group, as one smaller group.
 template <int Zero, int Rows> void SweepLastRows(SweepContext& s, int y) {
     if constexpr (Rows > 0) {
-        if (s.h - y == Rows)
+        if (s.H - y == Rows)
             return SweepGroup<Zero, Rows>(s, y);
         SweepLastRows<Zero, Rows - 1>(s, y);
     }
@@ -304,7 +304,7 @@ template <int Zero, int Rows> void SweepLastRows(SweepContext& s, int y) {
 
 // Rows y … h − 1, whole groups first.
 template <int Zero> void SweepRowsFrom(SweepContext& s, int y) {
-    for (; y + WavefrontRows <= s.h; y += WavefrontRows)
+    for (; y + WavefrontRows <= s.H; y += WavefrontRows)
         SweepGroup<Zero, WavefrontRows>(s, y);
     SweepLastRows<Zero, WavefrontRows - 1>(s, y);
 }

@@ -15,15 +15,15 @@ namespace {
 /// libjpeg reports failures through error_exit, which must not return: it jumps back into
 /// Compress with the library's message.
 struct JpegErrors {
-    jpeg_error_mgr manager;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
+    jpeg_error_mgr Manager;
+    std::jmp_buf Jump;
+    char Message[JMSG_LENGTH_MAX];
 };
 
 extern "C" void OnJpegError(j_common_ptr info) {
     auto* errors = reinterpret_cast<JpegErrors*>(info->err);
-    (*info->err->format_message)(info, errors->message);
-    std::longjmp(errors->jump, 1);
+    (*info->err->format_message)(info, errors->Message);
+    std::longjmp(errors->Jump, 1);
 }
 
 /// Only plain C objects live in this function, so the jump out of libjpeg skips no
@@ -31,9 +31,9 @@ extern "C" void OnJpegError(j_common_ptr info) {
 bool Compress(const QImage& rgb, int quality, unsigned char** buffer, unsigned long* size,
               JpegErrors& errors) {
     jpeg_compress_struct info;
-    info.err = jpeg_std_error(&errors.manager);
-    errors.manager.error_exit = OnJpegError;
-    if (setjmp(errors.jump)) {
+    info.err = jpeg_std_error(&errors.Manager);
+    errors.Manager.error_exit = OnJpegError;
+    if (setjmp(errors.Jump)) {
         jpeg_destroy_compress(&info);
         return false;
     }
@@ -79,7 +79,7 @@ QByteArray EncodeJpeg(const QImage& image, int quality) {
     if (!ok)
         throw MottlerError(QCoreApplication::translate("mottler::JpegFile",
                                                        "The JPEG image could not be encoded: %1.")
-                               .arg(QString::fromLocal8Bit(errors.message)));
+                               .arg(QString::fromLocal8Bit(errors.Message)));
     return bytes;
 }
 

@@ -15,4 +15,15 @@ GrowthFactors AdvancedFactors(GrowthFactors factors, const AdvancedFactorTexts& 
     return factors;
 }
 
+AdvancedFactorTexts AdvancedTextsOf(const GrowthFactors& factors) {
+    AdvancedFactorTexts texts;
+    texts.FactorC = QString::number(factors.FactorC);
+    texts.FactorD = QString::number(factors.FactorD);
+    texts.MultiplierA = QString::number(factors.MultiplierA, 'g', 17);
+    texts.MultiplierB = QString::number(factors.MultiplierB, 'g', 17);
+    texts.ZeroAction = factors.Zero;
+    texts.Shown = true;
+    return texts;
+}
+
 } // namespace mottler

@@ -28,4 +28,8 @@ struct AdvancedFactorTexts {
 /// message when a shown multiplier is not a number.
 GrowthFactors AdvancedFactors(GrowthFactors factors, const AdvancedFactorTexts& texts);
 
+/// The other way: the texts, shown, that run as the factors' C, D, multipliers and zero
+/// action (the multipliers as the shortest texts that read back as the same numbers).
+AdvancedFactorTexts AdvancedTextsOf(const GrowthFactors& factors);
+
 } // namespace mottler

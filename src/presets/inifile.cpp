@@ -241,9 +241,9 @@ IniFile::LineKind IniFile::KindOf(std::string_view raw) {
 }
 
 std::string_view IniFile::Raw(const Line& line) const {
-    const QByteArray& bytes = line.start >= 0 ? source : written[-1 - line.start];
-    const qsizetype at = line.start >= 0 ? line.start : 0;
-    return {bytes.constData() + at, static_cast<std::size_t>(line.length)};
+    const QByteArray& bytes = line.Start >= 0 ? source : written[-1 - line.Start];
+    const qsizetype at = line.Start >= 0 ? line.Start : 0;
+    return {bytes.constData() + at, static_cast<std::size_t>(line.Length)};
 }
 
 bool IniFile::IsBlankLine(const Line& line) const {
@@ -253,9 +253,9 @@ bool IniFile::IsBlankLine(const Line& line) const {
 
 IniFile::Entry IniFile::Decode(const Line& line) const {
     const QString text = DecodeLine(Raw(line)).trimmed();
-    if (line.kind == LineKind::Section)
+    if (line.Kind == LineKind::Section)
         return {text.mid(1, text.lastIndexOf(u']') - 1).trimmed(), {}};
-    if (line.kind == LineKind::Other)
+    if (line.Kind == LineKind::Other)
         return {};
     const qsizetype equals = text.indexOf(u'=');
     return {text.left(equals).trimmed(), text.mid(equals + 1).trimmed()};
@@ -280,8 +280,10 @@ bool IniFile::IsSectionNamed(const Line& line, const QString& name,
         ++first;
     while (last > first && IsBlank(raw[last - 1]))
         --last;
+    // The counted comparison: a name may hold NUL bytes, where a C-string one would stop.
+    const auto length = static_cast<qsizetype>(asciiName.size());
     return last - first == asciiName.size() &&
-           qstrnicmp(raw.data() + first, asciiName.data(), asciiName.size()) == 0;
+           qstrnicmp(raw.data() + first, length, asciiName.data(), length) == 0;
 }
 
 IniFile::Range IniFile::FindSection(const QString& section) const {
@@ -295,24 +297,24 @@ IniFile::Range IniFile::FindSection(const QString& section) const {
               : std::string_view();
     Range range;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind != LineKind::Section)
+        if (lines[i].Kind != LineKind::Section)
             continue;
         if (range.Found()) {
-            range.end = i;
+            range.End = i;
             return range;
         }
         if (IsSectionNamed(lines[i], name, asciiName))
-            range.header = i;
+            range.Header = i;
     }
     if (range.Found())
-        range.end = lines.size();
+        range.End = lines.size();
     return range;
 }
 
 qsizetype IniFile::FindKey(const Range& range, const QString& key) const {
     const QString name = key.trimmed();
-    for (qsizetype i = range.header + 1; i < range.end; ++i)
-        if (lines[i].kind == LineKind::Key && SameName(NameOf(lines[i]), name))
+    for (qsizetype i = range.Header + 1; i < range.End; ++i)
+        if (lines[i].Kind == LineKind::Key && SameName(NameOf(lines[i]), name))
             return i;
     return -1;
 }
@@ -320,7 +322,7 @@ qsizetype IniFile::FindKey(const Range& range, const QString& key) const {
 QStringList IniFile::SectionNames() const {
     DistinctNames names;
     for (const Line& line : lines)
-        if (line.kind == LineKind::Section)
+        if (line.Kind == LineKind::Section)
             names.Add(NameOf(line));
     return names.Take();
 }
@@ -332,8 +334,8 @@ bool IniFile::SectionExists(const QString& section) const {
 QStringList IniFile::KeyNames(const QString& section) const {
     DistinctNames names;
     const Range range = FindSection(section);
-    for (qsizetype i = range.header + 1; range.Found() && i < range.end; ++i)
-        if (lines[i].kind == LineKind::Key)
+    for (qsizetype i = range.Header + 1; range.Found() && i < range.End; ++i)
+        if (lines[i].Kind == LineKind::Key)
             names.Add(NameOf(lines[i]));
     return names.Take();
 }
@@ -341,12 +343,12 @@ QStringList IniFile::KeyNames(const QString& section) const {
 QHash<QString, QString> IniFile::SectionValues(const QString& section) const {
     QHash<QString, QString> values;
     const Range range = FindSection(section);
-    for (qsizetype i = range.header + 1; range.Found() && i < range.end; ++i)
-        if (lines[i].kind == LineKind::Key) {
+    for (qsizetype i = range.Header + 1; range.Found() && i < range.End; ++i)
+        if (lines[i].Kind == LineKind::Key) {
             Entry entry = Decode(lines[i]);
-            const QString key = entry.name.toCaseFolded();
+            const QString key = entry.Name.toCaseFolded();
             if (!values.contains(key))
-                values.insert(key, std::move(entry.value));
+                values.insert(key, std::move(entry.Value));
         }
     return values;
 }
@@ -356,7 +358,7 @@ QList<IniSection> IniFile::Sections() const {
     QSet<QString> seenSections, seenKeys;
     bool counted = false; // whether the keys under the current header count
     for (const Line& line : lines) {
-        if (line.kind == LineKind::Section) {
+        if (line.Kind == LineKind::Section) {
             const QString name = NameOf(line);
             counted = !seenSections.contains(name.toCaseFolded());
             if (counted) {
@@ -364,11 +366,11 @@ QList<IniSection> IniFile::Sections() const {
                 seenKeys.clear();
                 sections.append({name, {}});
             }
-        } else if (line.kind == LineKind::Key && counted) {
+        } else if (line.Kind == LineKind::Key && counted) {
             Entry entry = Decode(line);
-            if (!seenKeys.contains(entry.name.toCaseFolded())) {
-                seenKeys.insert(entry.name.toCaseFolded());
-                sections.last().Entries.append({entry.name, entry.value});
+            if (!seenKeys.contains(entry.Name.toCaseFolded())) {
+                seenKeys.insert(entry.Name.toCaseFolded());
+                sections.last().Entries.append({entry.Name, entry.Value});
             }
         }
     }
@@ -384,7 +386,7 @@ QString IniFile::ReadString(const QString& section, const QString& key,
                             const QString& fallback) const {
     const Range range = FindSection(section);
     const qsizetype at = range.Found() ? FindKey(range, key) : -1;
-    return at >= 0 ? Decode(lines[at]).value : fallback;
+    return at >= 0 ? Decode(lines[at]).Value : fallback;
 }
 
 bool IniFile::ParseInteger(const QString& text, int& value) {
@@ -450,8 +452,8 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
             lines[at] = MakeLine(NameOf(lines[at]) + QLatin1Char('=') + value.trimmed());
             return;
         }
-        qsizetype last = range.end - 1;
-        while (last > range.header && IsBlankLine(lines[last]))
+        qsizetype last = range.End - 1;
+        while (last > range.Header && IsBlankLine(lines[last]))
             --last;
         lines.insert(last + 1, MakeLine(keyName + QLatin1Char('=') + value.trimmed()));
     });
@@ -489,7 +491,7 @@ void IniFile::EraseSections(const QStringList& sections) {
         kept.reserve(lines.size());
         bool erasing = false;
         for (const Line& line : std::as_const(lines)) {
-            if (line.kind == LineKind::Section)
+            if (line.Kind == LineKind::Section)
                 erasing = erased.contains(NameOf(line).toCaseFolded());
             if (!erasing)
                 kept.append(line);
@@ -527,10 +529,10 @@ QByteArray IniFile::Serialise() const {
     QByteArray bytes;
     qsizetype size = 0;
     for (const Line& line : lines)
-        size += line.length + 2;
+        size += line.Length + 2;
     bytes.reserve(size);
     for (const Line& line : lines) {
-        bytes += QByteArrayView(Raw(line).data(), line.length);
+        bytes += QByteArrayView(Raw(line).data(), line.Length);
         bytes += "\r\n";
     }
     return bytes;

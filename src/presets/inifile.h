@@ -101,19 +101,19 @@ private:
     /// Names and values are decoded when asked for, so a file of millions of lines costs
     /// little more than its own size.
     struct Line {
-        qint64 start = 0;
-        qint32 length = 0;
-        LineKind kind = LineKind::Other;
+        qint64 Start = 0;
+        qint32 Length = 0;
+        LineKind Kind = LineKind::Other;
     };
     struct Entry {
-        QString name;
-        QString value;
+        QString Name;
+        QString Value;
     };
     /// A section's extent: its header and the lines up to the next header.
     struct Range {
-        qsizetype header = -1;
-        qsizetype end = -1;
-        bool Found() const { return header >= 0; }
+        qsizetype Header = -1;
+        qsizetype End = -1;
+        bool Found() const { return Header >= 0; }
     };
 
     /// What identifies one version of the file on disk.
@@ -136,7 +136,7 @@ private:
     bool IsBlankLine(const Line& line) const;
     /// The section name of a Section line, the key and value of a Key line.
     Entry Decode(const Line& line) const;
-    QString NameOf(const Line& line) const { return Decode(line).name; }
+    QString NameOf(const Line& line) const { return Decode(line).Name; }
     /// Whether a Section line names `name`; `asciiName` is the name's bytes when it is plain
     /// ASCII (and not empty), else empty.
     bool IsSectionNamed(const Line& line, const QString& name, std::string_view asciiName) const;

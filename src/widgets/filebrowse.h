@@ -16,8 +16,8 @@ QString FolderOf(const QString& path);
 
 /// Where a browse dialog opens, and whether the folder of the chosen file is stored back.
 struct BrowseStart {
-    QString folder; ///< empty: the dialog's own choice
-    bool storeChosenFolder = false;
+    QString Folder; ///< empty: the dialog's own choice
+    bool StoreChosenFolder = false;
 };
 
 /// Chooses the start folder of a browse dialog: the folder of the box's current text when it

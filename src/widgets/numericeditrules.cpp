@@ -10,12 +10,12 @@ bool IsAsciiDigit(QChar c) {
 /// The box as it stands once the selection is deleted, caret where the selection was.
 EditState WithoutSelection(const EditState& state) {
     EditState result = state;
-    if (state.selectionLength > 0) {
-        result.text.remove(state.selectionStart, state.selectionLength);
-        result.cursor = state.selectionStart;
+    if (state.SelectionLength > 0) {
+        result.Text.remove(state.SelectionStart, state.SelectionLength);
+        result.Cursor = state.SelectionStart;
     }
-    result.selectionStart = result.cursor;
-    result.selectionLength = 0;
+    result.SelectionStart = result.Cursor;
+    result.SelectionLength = 0;
     return result;
 }
 
@@ -26,48 +26,48 @@ bool PassesNumberRules(const NumericEditRules& rules, const EditState& base, QCh
                        const QString& candidate) {
     if (!IsAsciiDigit(key) && key != u'-' && key != u'.')
         return false;
-    if (key == u'.' && (!rules.allowDecimal || base.text.contains(u'.')))
+    if (key == u'.' && (!rules.AllowDecimal || base.Text.contains(u'.')))
         return false;
-    if (key == u'-' && (base.text.contains(u'-') || base.cursor != 0))
+    if (key == u'-' && (base.Text.contains(u'-') || base.Cursor != 0))
         return false;
     // Nothing may go in front of the sign, or the text stops being a number.
-    if (base.cursor == 0 && base.text.startsWith(u'-'))
+    if (base.Cursor == 0 && base.Text.startsWith(u'-'))
         return false;
-    if (rules.max > 0 && NumberValue(candidate) > rules.max)
+    if (rules.Max > 0 && NumberValue(candidate) > rules.Max)
         return false;
     // A key at or after the point may not leave more decimals than allowed; digits in front
     // of the point are always fine.
     const qsizetype point = candidate.indexOf(u'.');
-    if (point >= 0 && base.cursor >= point && candidate.size() - point - 1 > rules.decimalPlaces)
+    if (point >= 0 && base.Cursor >= point && candidate.size() - point - 1 > rules.DecimalPlaces)
         return false;
     return true;
 }
 
 bool PassesCharacterLists(const NumericEditRules& rules, QChar key) {
-    if (rules.blockChars.contains(key))
+    if (rules.BlockChars.contains(key))
         return false;
-    return rules.allowChars.isEmpty() || rules.allowChars.contains(key);
+    return rules.AllowChars.isEmpty() || rules.AllowChars.contains(key);
 }
 
 } // namespace
 
 KeyResult FilterKey(const NumericEditRules& rules, const EditState& state, QChar key) {
     const EditState base = WithoutSelection(state);
-    QString candidate = base.text;
-    candidate.insert(base.cursor, key);
+    QString candidate = base.Text;
+    candidate.insert(base.Cursor, key);
 
     KeyResult result;
-    result.after = state;
-    if (rules.numericOnly && !PassesNumberRules(rules, base, key, candidate))
+    result.After = state;
+    if (rules.NumericOnly && !PassesNumberRules(rules, base, key, candidate))
         return result;
     if (!PassesCharacterLists(rules, key))
         return result;
 
-    result.accepted = true;
-    result.after.text = candidate;
-    result.after.cursor = base.cursor + 1;
-    result.after.selectionStart = result.after.cursor;
-    result.after.selectionLength = 0;
+    result.Accepted = true;
+    result.After.Text = candidate;
+    result.After.Cursor = base.Cursor + 1;
+    result.After.SelectionStart = result.After.Cursor;
+    result.After.SelectionLength = 0;
     return result;
 }
 
@@ -79,9 +79,9 @@ QString FilterInsertion(const NumericEditRules& rules, const EditState& state,
         if (!key.isPrint()) // line breaks and tabs of a pasted text
             continue;
         const KeyResult step = FilterKey(rules, current, key);
-        if (step.accepted) {
+        if (step.Accepted) {
             accepted += key;
-            current = step.after;
+            current = step.After;
         }
     }
     return accepted;

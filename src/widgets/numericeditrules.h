@@ -8,26 +8,26 @@ namespace mottler {
 
 /// What may be typed into a NumericEdit.
 struct NumericEditRules {
-    bool numericOnly = false;  ///< only digits, "-" and (with allowDecimal) one "."
-    bool allowDecimal = false; ///< one decimal point allowed
-    int decimalPlaces = 0;     ///< digits allowed after the point
-    int max = 0;               ///< upper bound checked while typing; 0 means none
-    QString allowChars;        ///< when not empty, only these characters may be typed
-    QString blockChars;        ///< characters that may not be typed
+    bool NumericOnly = false;  ///< only digits, "-" and (with allowDecimal) one "."
+    bool AllowDecimal = false; ///< one decimal point allowed
+    int DecimalPlaces = 0;     ///< digits allowed after the point
+    int Max = 0;               ///< upper bound checked while typing; 0 means none
+    QString AllowChars;        ///< when not empty, only these characters may be typed
+    QString BlockChars;        ///< characters that may not be typed
 };
 
 /// The text of a box with its caret and selection (character indices, 0-based).
 struct EditState {
-    QString text;
-    int cursor = 0;
-    int selectionStart = 0;
-    int selectionLength = 0; ///< 0 when nothing is selected
+    QString Text;
+    int Cursor = 0;
+    int SelectionStart = 0;
+    int SelectionLength = 0; ///< 0 when nothing is selected
 };
 
 /// The outcome of one typed character.
 struct KeyResult {
-    bool accepted = false;
-    EditState after; ///< the box once the key took effect; the unchanged box when dropped
+    bool Accepted = false;
+    EditState After; ///< the box once the key took effect; the unchanged box when dropped
 };
 
 /// Decides whether a printable character typed into the box goes in. A character typed over

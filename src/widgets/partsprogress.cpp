@@ -18,14 +18,14 @@ int FillLength(int length, int percent) {
 }
 
 void PartsProgress::SetTotal(int parts) {
-    total = std::max(parts, 0);
-    complete = 0;
-    percent = 0;
+    Total = std::max(parts, 0);
+    Complete = 0;
+    Percent = 0;
 }
 
 void PartsProgress::SetComplete(int parts) {
-    complete = std::clamp(parts, 0, total);
-    percent = PartsPercent(complete, total);
+    Complete = std::clamp(parts, 0, Total);
+    Percent = PartsPercent(Complete, Total);
 }
 
 } // namespace mottler

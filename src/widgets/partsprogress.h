@@ -11,9 +11,9 @@ int FillLength(int length, int percent);
 /// The counts of a parts progress bar and the percentage derived from them. The counts are
 /// full integers, not 16-bit, so that a run of more than 65535 iterations does not wrap.
 struct PartsProgress {
-    int total = 0;
-    int complete = 0; ///< 0 … total
-    int percent = 0;  ///< 0 … 100
+    int Total = 0;
+    int Complete = 0; ///< 0 … Total
+    int Percent = 0;  ///< 0 … 100
 
     /// A new job: stores the total (negative counts as 0) and resets the parts done and the
     /// percentage to 0.

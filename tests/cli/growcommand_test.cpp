@@ -27,9 +27,9 @@ protected:
 
 TEST_F(GrowCommand, RawFieldsAndPrintedRangeMatchTheReference) {
     struct Case {
-        int w, h, n;
-        std::int32_t seed;
-        mottler::test::RefFactors f;
+        int W, H, N;
+        std::int32_t Seed;
+        mottler::test::RefFactors F;
     } cases[] = {
         // Every option away from its default; the geometries are the engine test's.
         {5, 3, 20, -7, {300, 700, 40, 20, 3.5, 4.25, 1, 3}},
@@ -40,19 +40,19 @@ TEST_F(GrowCommand, RawFieldsAndPrintedRangeMatchTheReference) {
         const auto add = [&args](const char* option, double value) {
             args << option << QString::number(value, 'g', 17);
         };
-        add("--seed", c.seed), add("--width", c.w), add("--height", c.h);
-        add("--iterations", c.n), add("--a", double(c.f.FactorA)), add("--b", double(c.f.FactorB));
-        add("--c", c.f.FactorC), add("--d", c.f.FactorD), add("--zero", c.f.Zero);
-        add("--amult", c.f.MultiplierA), add("--bmult", c.f.MultiplierB), add("--drift", c.f.Drift);
+        add("--seed", c.Seed), add("--width", c.W), add("--height", c.H);
+        add("--iterations", c.N), add("--a", double(c.F.FactorA)), add("--b", double(c.F.FactorB));
+        add("--c", c.F.FactorC), add("--d", c.F.FactorD), add("--zero", c.F.Zero);
+        add("--amult", c.F.MultiplierA), add("--bmult", c.F.MultiplierB), add("--drift", c.F.Drift);
         const CliResult r = RunCli(args);
         ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
 
         mottler::test::RefTexture ref =
-            mottler::test::RefSeedNoise(c.w, c.h, std::uint32_t(c.seed));
+            mottler::test::RefSeedNoise(c.W, c.H, std::uint32_t(c.Seed));
         int reported = 0;
-        mottler::test::RefGrow(ref, c.f, c.n, &reported);
+        mottler::test::RefGrow(ref, c.F, c.N, &reported);
         EXPECT_EQ(r.Out, QStringLiteral("seed: %1\niterations: %2\nminimum: %3\nmaximum: %4\n")
-                             .arg(c.seed)
+                             .arg(c.Seed)
                              .arg(reported)
                              .arg(FloatText(ref.Min), FloatText(ref.Max)));
         const QByteArray rawA = mottler::test::ReadBytes(Path("a.f32"));

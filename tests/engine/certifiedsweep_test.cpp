@@ -36,9 +36,9 @@ float ExtendedA(float a, float p, int c) {
 }
 
 struct MidpointCells {
-    int factorC = 0;
-    std::vector<std::pair<float, float>> cells; // (a, b)
-    int doubleMisses = 0; // cells a plain double computation rounds to the other float
+    int FactorC = 0;
+    std::vector<std::pair<float, float>> Cells; // (a, b)
+    int DoubleMisses = 0; // cells a plain double computation rounds to the other float
 };
 
 // Cells whose new A (with A's diffusion 0, so the neighbours do not count) lies one unit of
@@ -49,12 +49,11 @@ struct MidpointCells {
 // about half of these cells then round to the other float than the extended result does.
 MidpointCells CellsBesideMidpoints(int count) {
     MidpointCells found;
-    const std::int64_t q0 =
-        std::int64_t(((1u << 30) + 1) * InverseMod31(DtMantissa) & 0x7fffffffu);
-    found.factorC = int(q0 >> 23) - 5; // then P = 4A + 2^23 C − Q0 lies in [2^23, 2^24)
-    const std::int64_t offset = (std::int64_t(found.factorC) << 23) - q0;
+    const std::int64_t q0 = std::int64_t(((1u << 30) + 1) * InverseMod31(DtMantissa) & 0x7fffffffu);
+    found.FactorC = int(q0 >> 23) - 5; // then P = 4A + 2^23 C − Q0 lies in [2^23, 2^24)
+    const std::int64_t offset = (std::int64_t(found.FactorC) << 23) - q0;
     for (std::int64_t bigA = ((1 << 23) - offset + 3) / 4;
-         4 * bigA + offset < (1 << 24) && int(found.cells.size()) < count; bigA += 977) {
+         4 * bigA + offset < (1 << 24) && int(found.Cells.size()) < count; bigA += 977) {
         const float a = std::ldexp(float(bigA), -21);
         const float p = std::ldexp(float(4 * bigA + offset), -23);
         // B with float(a × b) = p, when there is one
@@ -63,9 +62,9 @@ MidpointCells CellsBesideMidpoints(int count) {
             b = std::nextafter(b, float((long double)a * b) < p ? 1.0f : 0.0f);
         if (float((long double)a * b) != p)
             continue;
-        found.cells.emplace_back(a, b);
-        if (DoubleA(a, p, found.factorC) != ExtendedA(a, p, found.factorC))
-            ++found.doubleMisses;
+        found.Cells.emplace_back(a, b);
+        if (DoubleA(a, p, found.FactorC) != ExtendedA(a, p, found.FactorC))
+            ++found.DoubleMisses;
     }
     return found;
 }
@@ -77,17 +76,17 @@ MidpointCells CellsBesideMidpoints(int count) {
 // row order bit for bit.
 TEST(CertifiedSweep, CellsBesideRoundingMidpointsAreRecomputedAndExact) {
     const MidpointCells midpoints = CellsBesideMidpoints(250);
-    ASSERT_GT(midpoints.doubleMisses, 50); // the cells really do catch a plain double sweep out
-    const test::RefFactors f{0, 0, midpoints.factorC, 16, 4.0, 4.0, 0, 0};
+    ASSERT_GT(midpoints.DoubleMisses, 50); // the cells really do catch a plain double sweep out
+    const test::RefFactors f{0, 0, midpoints.FactorC, 16, 4.0, 4.0, 0, 0};
     const int w = 40, h = 24;
     test::RefTexture start = test::RefSeedNoise(w, h, 7);
     std::size_t placed = 0;
     for (int y = 0; y < h; ++y)
-        for (int x = 9; x <= 30 && placed < midpoints.cells.size(); x += 2, ++placed) {
-            start.A[std::size_t(y * w + x)] = midpoints.cells[placed].first;
-            start.B[std::size_t(y * w + x)] = midpoints.cells[placed].second;
+        for (int x = 9; x <= 30 && placed < midpoints.Cells.size(); x += 2, ++placed) {
+            start.A[std::size_t(y * w + x)] = midpoints.Cells[placed].first;
+            start.B[std::size_t(y * w + x)] = midpoints.Cells[placed].second;
         }
-    ASSERT_EQ(placed, midpoints.cells.size());
+    ASSERT_EQ(placed, midpoints.Cells.size());
     for (VectorWidth width : Widths) {
         if (!HasVectorWidth(width))
             continue;
@@ -97,7 +96,7 @@ TEST(CertifiedSweep, CellsBesideRoundingMidpointsAreRecomputedAndExact) {
         ASSERT_TRUE(test::RefSweep(ref, f));
         const long recomputed = CertifiedSweep(engine, test::CoefficientsOf(f), width);
         EXPECT_TRUE(test::SameState(engine, ref)) << VectorWidthName(width);
-        EXPECT_GE(recomputed, midpoints.doubleMisses) << VectorWidthName(width);
+        EXPECT_GE(recomputed, midpoints.DoubleMisses) << VectorWidthName(width);
     }
 }
 
@@ -128,8 +127,8 @@ TEST(CertifiedSweep, RandomConfigurationsMatchTheReferenceOnEveryWidth) {
         for (VectorWidth width : Widths) {
             if (!HasVectorWidth(width))
                 continue;
-            SCOPED_TRACE(testing::Message() << "config " << config << ", " << w << "x" << h
-                                            << ", " << VectorWidthName(width));
+            SCOPED_TRACE(testing::Message() << "config " << config << ", " << w << "x" << h << ", "
+                                            << VectorWidthName(width));
             test::RefTexture ref = seeded;
             TextureEngine engine;
             test::LoadInto(engine, ref);

@@ -70,9 +70,9 @@ bool SameA(const TextureEngine& a, const TextureEngine& b) {
 
 TEST(GrowTexture, FreshRunsMatchTheReferenceBitForBit) {
     struct Case {
-        int w, h, n;
-        GrowthFactors f;
-        int drift;
+        int W, H, N;
+        GrowthFactors F;
+        int Drift;
     } cases[] = {
         {16, 9, 40, {}, DriftLeft},
         {5, 3, 25, {622, 1000, 12, 16, 4.0, 4.0, 0}, DriftDown},
@@ -81,15 +81,15 @@ TEST(GrowTexture, FreshRunsMatchTheReferenceBitForBit) {
     };
     for (const Case& c : cases) {
         TextureEngine engine;
-        SeedNoise(engine, c.w, c.h, 424242);
-        Recorder observer(engine, c.f);
-        const RunResult result = GrowTexture(engine, Fresh(c.n, c.drift), observer);
+        SeedNoise(engine, c.W, c.H, 424242);
+        Recorder observer(engine, c.F);
+        const RunResult result = GrowTexture(engine, Fresh(c.N, c.Drift), observer);
 
-        test::RefTexture ref = test::RefSeedNoise(c.w, c.h, 424242);
-        const test::RefFactors rf{c.f.FactorA,     c.f.FactorB,     c.f.FactorC, c.f.FactorD,
-                                  c.f.MultiplierA, c.f.MultiplierB, c.f.Zero,    c.drift};
+        test::RefTexture ref = test::RefSeedNoise(c.W, c.H, 424242);
+        const test::RefFactors rf{c.F.FactorA,     c.F.FactorB,     c.F.FactorC, c.F.FactorD,
+                                  c.F.MultiplierA, c.F.MultiplierB, c.F.Zero,    c.Drift};
         int reported = 0;
-        ASSERT_EQ(test::RefGrow(ref, rf, c.n, &reported), test::RefStop::Completed);
+        ASSERT_EQ(test::RefGrow(ref, rf, c.N, &reported), test::RefStop::Completed);
         EXPECT_EQ(result.Outcome, RunOutcome::Completed);
         EXPECT_EQ(result.Reported, reported);
         EXPECT_EQ(std::memcmp(engine.FieldA.Data(), ref.A.data(), ref.A.size() * 4), 0);

@@ -27,5 +27,5 @@ TEST(Random, IntTakesTheHighWordOfTheProductAndMatchesAnIndependentGenerator) {
         }
         EXPECT_EQ(RandomReal(), ref.Real());
     }
-    EXPECT_EQ(RandomSeed(), ref.state);
+    EXPECT_EQ(RandomSeed(), ref.State);
 }

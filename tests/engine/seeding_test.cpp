@@ -68,8 +68,8 @@ TEST(SeedTexture, NoiseMatchesTheReferenceWhateverWasDrawnBefore) {
 
 TEST(SeedTexture, ShapesConsumeExactlyTheListedDraws) {
     struct Case {
-        int type;
-        ShapeTuning tuning;
+        int Type;
+        ShapeTuning Tuning;
     } cases[] = {
         {RandomShapes, {}},
         {NoiseAndShapes, {}},
@@ -83,11 +83,11 @@ TEST(SeedTexture, ShapesConsumeExactlyTheListedDraws) {
         for (const Case& c : cases) {
             TextureEngine engine = Sized(23, 17);
             SetRandomSeed(seed);
-            SeedTexture(engine, c.type, c.tuning);
+            SeedTexture(engine, c.Type, c.Tuning);
             test::RefGenerator g{seed};
             const std::vector<float> b =
-                TallyShapesSeeding(g, 23, 17, c.type == NoiseAndShapes, c.tuning);
-            EXPECT_EQ(RandomSeed(), g.state) << "type " << c.type << " seed " << seed;
+                TallyShapesSeeding(g, 23, 17, c.Type == NoiseAndShapes, c.Tuning);
+            EXPECT_EQ(RandomSeed(), g.State) << "type " << c.Type << " seed " << seed;
             EXPECT_EQ(std::memcmp(engine.InitialB.Data(), b.data(), b.size() * 4), 0);
         }
 }

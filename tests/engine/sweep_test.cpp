@@ -13,7 +13,7 @@ using namespace mottler;
 namespace {
 
 struct Size {
-    int w, h;
+    int W, H;
 };
 const Size Sizes[] = {{1, 1}, {1, 7}, {7, 1}, {2, 2}, {5, 3}, {16, 9}, {11, 6}};
 
@@ -31,13 +31,13 @@ TEST(Sweep, MatchesTheReferenceBitForBitOnEveryGeometryZeroActionAndDrift) {
             for (const test::RefFactors& base : factorSets)
                 for (int zero : {0, 1, 2, 7})
                     for (int drift = 0; drift <= 5; ++drift) {
-                        SCOPED_TRACE(testing::Message() << size.w << "x" << size.h << " seed "
+                        SCOPED_TRACE(testing::Message() << size.W << "x" << size.H << " seed "
                                                         << seed << " A " << double(base.FactorA)
                                                         << " zero " << zero << " drift " << drift);
                         test::RefFactors f = base;
                         f.Zero = zero;
                         f.Drift = drift;
-                        test::RefTexture ref = test::RefSeedNoise(size.w, size.h, seed);
+                        test::RefTexture ref = test::RefSeedNoise(size.W, size.H, seed);
                         TextureEngine engine;
                         test::LoadInto(engine, ref);
                         const SweepCoefficients k = test::CoefficientsOf(f);

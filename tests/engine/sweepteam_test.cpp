@@ -11,7 +11,7 @@ using namespace mottler;
 namespace {
 
 struct Size {
-    int w, h;
+    int W, H;
 };
 
 } // namespace
@@ -31,11 +31,11 @@ TEST(SweepTeam, MatchesTheReferenceBitForBitForEveryThreadCount) {
             for (const test::RefFactors& base : factorSets)
                 for (int zero : {0, 1, 2, 7}) {
                     SCOPED_TRACE(testing::Message()
-                                 << threads << " threads, " << size.w << "x" << size.h << " C "
+                                 << threads << " threads, " << size.W << "x" << size.H << " C "
                                  << base.FactorC << " zero " << zero);
                     test::RefFactors f = base;
                     f.Zero = zero;
-                    test::RefTexture ref = test::RefSeedNoise(size.w, size.h, 35089380);
+                    test::RefTexture ref = test::RefSeedNoise(size.W, size.H, 35089380);
                     TextureEngine engine;
                     test::LoadInto(engine, ref);
                     for (int i = 0; i < 6; ++i) {

@@ -36,13 +36,13 @@ protected:
         ColourPickerDialog::FadeGrid = false;
         PickerPrompts& prompts = ColourPickerDialog::Prompts();
         saved = prompts;
-        prompts.message = [this](QWidget*, const QString& text) { messages << text; };
-        prompts.confirm = [this](QWidget*, const QString& text) {
+        prompts.Message = [this](QWidget*, const QString& text) { messages << text; };
+        prompts.Confirm = [this](QWidget*, const QString& text) {
             questions << text;
             return answer;
         };
-        prompts.schemeName = [this](QWidget*) { return std::optional<QString>(schemeName); };
-        prompts.openFile = [this](QWidget*, const QString&, const QString& filter,
+        prompts.SchemeName = [this](QWidget*) { return std::optional<QString>(schemeName); };
+        prompts.OpenFile = [this](QWidget*, const QString&, const QString& filter,
                                   const QString& selected) {
             dialogFilter = filter;
             dialogSelected = selected;

@@ -169,7 +169,7 @@ TEST_F(ExportAnimationTest, AnEmptyRangeIsRefusedWithoutAskingForAFile) {
     EXPECT_EQ(dialog->lblLength->text(), "0 Frames");
     EXPECT_FALSE(dialog->tmrShow->isActive());
     EXPECT_EQ(Save(*dialog, folder.filePath("a.gif")), EmptySequenceMessage);
-    EXPECT_TRUE(asked.filter.isEmpty()) << "no file dialog";
+    EXPECT_TRUE(asked.Filter.isEmpty()) << "no file dialog";
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
@@ -178,7 +178,7 @@ TEST_F(ExportAnimationTest, EachFormatWritesTheSequenceAndRemembersTheFolder) {
     dialog->txtSkip->setText("2"); // 0, 2, 4, 6, 8
     const QString gif = folder.filePath("loop.gif");
     EXPECT_EQ(Save(*dialog, gif), gif + " has been created.");
-    EXPECT_EQ(asked.defaultSuffix, "gif");
+    EXPECT_EQ(asked.DefaultSuffix, "gif");
     EXPECT_EQ(ReadGifInfo(gif).Images.size(), 5u);
     EXPECT_EQ(UserSettings::ReadString("Export Dir"), folder.path() + "/");
     EXPECT_TRUE(dialog->tmrShow->isActive());
@@ -187,7 +187,7 @@ TEST_F(ExportAnimationTest, EachFormatWritesTheSequenceAndRemembersTheFolder) {
     dialog->rbSaveBMP->setChecked(true);
     EXPECT_EQ(Save(*dialog, folder.filePath("frames.bmp")),
               "The animation frames have been written to " + folder.path() + "/");
-    EXPECT_EQ(asked.startFolder, folder.path() + "/");
+    EXPECT_EQ(asked.StartFolder, folder.path() + "/");
     EXPECT_TRUE(QFile::exists(folder.filePath("frames0004.bmp")));
     EXPECT_FALSE(QFile::exists(folder.filePath("frames0005.bmp")));
 

@@ -20,7 +20,7 @@ namespace {
 
 class GradientEditorTest : public MainWindowTest {
 protected:
-    GradientEditor& E() { return W().Editor(); }
+    GradientEditor& E() { return Part<GradientEditor>(); }
     const ControlPointList& Points() { return W().Document().Gradient.Points; }
 
     int AddMiddlePoint(int position, PackedColour colour) {
@@ -154,7 +154,7 @@ TEST_F(GradientEditorTest, ThePickerOpensWithThePanelsColour) {
 
 TEST_F(GradientEditorTest, ContrastPointerMapsItsMiddleOntoTheStripAndRecoloursTheTexture) {
     Generate(31, 20);
-    QLabel* pointer = W().Adjustments().ContrastPointer();
+    QLabel* pointer = Part<AdjustPanel>().ContrastPointer();
     Press(pointer, QPoint(5, 7));
     DragTo(pointer, QPoint(5, 7)); // no travel from the centred start
     EXPECT_EQ(W().Document().Gradient.Contrast, -2);
@@ -170,14 +170,14 @@ TEST_F(GradientEditorTest, ContrastPointerMapsItsMiddleOntoTheStripAndRecoloursT
 }
 
 TEST_F(GradientEditorTest, DraggingOverTheBrightnessStripLeavesThePointerWhereItWas) {
-    QLabel* pointer = W().Adjustments().BrightnessPointer();
+    QLabel* pointer = Part<AdjustPanel>().BrightnessPointer();
     const QPoint before = pointer->pos();
-    DragTo(W().Adjustments().BrightnessStrip(), QPoint(3, 0));
+    DragTo(Part<AdjustPanel>().BrightnessStrip(), QPoint(3, 0));
     EXPECT_EQ(W().Document().Gradient.Brightness, -255);
-    DragTo(W().Adjustments().BrightnessStrip(), QPoint(3, 122));
+    DragTo(Part<AdjustPanel>().BrightnessStrip(), QPoint(3, 122));
     EXPECT_EQ(W().Document().Gradient.Brightness, 255);
     EXPECT_EQ(pointer->pos(), before);
-    W().Adjustments().ResetButton()->click();
+    Part<AdjustPanel>().ResetButton()->click();
     EXPECT_EQ(W().Document().Gradient.Brightness, 0);
 }
 

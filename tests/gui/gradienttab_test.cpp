@@ -36,7 +36,7 @@ class GradientTabTest : public MainWindowTest {
 protected:
     GradientPage& G() { return W().GradientSettings(); }
     TexturePreview* View() { return W().Preview().imgTexture; }
-    void EnterTab() { W().PageControl()->setCurrentWidget((&G())); }
+    void EnterTab() { Tabs()->setCurrentWidget((&G())); }
     QColor Column(int x) { return View()->Shown().Picture.pixelColor(x, 7); }
 
     void Choose(const QString& name) {
@@ -76,7 +76,7 @@ TEST_F(GradientTabTest, EnteringLoadsTheFirstPresetAndHidesTheTextureControls) {
     EXPECT_TRUE(W().Ages().isHidden());
     EXPECT_FALSE(textureSize->isEnabled());
 
-    W().PageControl()->setCurrentWidget((&W().Page()));
+    Tabs()->setCurrentWidget((&W().Page()));
     EXPECT_EQ(W().Document().LastImageTab(), ImageTab::Texture);
     EXPECT_FALSE(W().Ages().isHidden());
     EXPECT_TRUE(textureSize->isEnabled());
@@ -118,7 +118,7 @@ TEST_F(GradientTabTest, DraggingTheEdgeSetsTheWidthAndShowsTheSplitCursor) {
     Mouse(QEvent::MouseButtonRelease, -3, Qt::NoButton);
     EXPECT_EQ(View()->cursor().shape(), Qt::ArrowCursor);
 
-    W().PageControl()->setCurrentWidget((&W().Page()));
+    Tabs()->setCurrentWidget((&W().Page()));
     Mouse(QEvent::MouseMove, 200, Qt::LeftButton);
     EXPECT_EQ(G().txtGradientWidth->text(), "120") << "only the gradient tab drags";
 }

@@ -104,7 +104,7 @@ TEST_F(ImageOutputTest, ImpossibleSizesLeaveTheTextureAsItWas) {
 TEST_F(ImageOutputTest, TheFullSizeViewTilesTheTextureAndFollowsTheRendering) {
     Generate(35089380, 10);
     QTest::mouseDClick(W().Preview().imgTexture, Qt::LeftButton);
-    FullSizeView& view = W().FullView();
+    FullSizeView& view = Part<FullSizeView>();
     ASSERT_TRUE(view.isVisible());
     view.resize(450, 320);
     EXPECT_EQ(view.windowTitle(), "4 by 3 tiles");
@@ -123,7 +123,7 @@ TEST_F(ImageOutputTest, TheFullSizeViewNamesTheRecordedFrameOnlyUntilItIsHidden)
     W().Recording().chkRecord->setChecked(true);
     Generate(31, 5);
     W().imgTextureDblClick();
-    FullSizeView& view = W().FullView();
+    FullSizeView& view = Part<FullSizeView>();
     W().Recording().tbFrames->setValue(2);
     EXPECT_TRUE(view.windowTitle().endsWith(" Frame 2")) << view.windowTitle().toStdString();
     EXPECT_EQ(view.Picture(), Engine().TextureBitmap);

@@ -86,13 +86,13 @@ TEST_F(MainWindowTest, TheFrameLabelShowsTheIterationOfEachAgeDuringTheRun) {
 
 // The texture's own controls under the preview do nothing for the fading border.
 TEST_F(MainWindowTest, TheGradientTabHidesTheTexturesOwnControlsUnderThePreview) {
-    W().PageControl()->setCurrentIndex(1);
+    Tabs()->setCurrentIndex(1);
     for (QWidget* control : {static_cast<QWidget*>(W().Preview().btnChangeSize),
                              static_cast<QWidget*>(W().Preview().chkTile),
                              static_cast<QWidget*>(W().Preview().chkAnimate),
                              static_cast<QWidget*>(W().Preview().lblFrameNumber)})
         EXPECT_FALSE(control->isVisibleTo(&W())) << control->objectName().toStdString();
-    W().PageControl()->setCurrentIndex(0);
+    Tabs()->setCurrentIndex(0);
     EXPECT_TRUE(W().Preview().btnChangeSize->isVisibleTo(&W()));
 }
 
@@ -159,10 +159,10 @@ TEST_F(MainWindowTest, AgeThumbnailClickRegrowsToItsAge) {
 TEST_F(MainWindowTest, AMultiplierThatIsNotANumberGrowsNothing) {
     Generate(99, 25);
     const std::vector<float> before = FieldA();
-    W().Advanced().show();
-    W().Advanced().txtAMultiplier->setText("abc");
+    Part<AdvancedWindow>().show();
+    Part<AdvancedWindow>().txtAMultiplier->setText("abc");
     MessageBoxCatcher catcher;
-    W().GrowTexture(RunMode::Continued);
+    W().Commands().GrowTexture(RunMode::Continued);
     EXPECT_EQ(FieldA(), before);
     EXPECT_FALSE(catcher.text.isEmpty());
 }
@@ -172,7 +172,7 @@ TEST_F(MainWindowTest, AMultiplierThatIsNotANumberGrowsNothing) {
 // does not reach the document does not count, and a text is saved as typed even where the
 // run reads it otherwise.
 TEST_F(MainWindowTest, AdvancedBoxesWriteTheTextsThatTheRunConverts) {
-    AdvancedWindow& advanced = W().Advanced();
+    AdvancedWindow& advanced = Part<AdvancedWindow>();
     Generate(99, 25);
     const std::vector<float> defaults = FieldA();
     advanced.txtCFactor->setText("20");
@@ -219,7 +219,7 @@ TEST_F(MainWindowTest, EscapeBeforeTheRunDoesNotCountButDuringTheRunStopsIt) {
         QCoreApplication::postEvent(
             P().btnGo, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
     });
-    W().btnGoClick();
+    W().Commands().btnGoClick();
     const int reported = W().Preview().lblFrameNumber->text().toInt();
     EXPECT_LT(reported, 299);
     const std::vector<float> stopped = FieldA();

@@ -166,10 +166,10 @@ TEST_F(BrowseTest, StoredStartFolderIsUsedAndTheChosenFolderStoredBack) {
     answer = textures + "tile.bmp";
     QTest::mouseClick(box->BrowseButton(), Qt::LeftButton);
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].startFolder, test::TestHome());
-    EXPECT_FALSE(requests[0].save);
-    EXPECT_EQ(requests[0].filter, "Bitmaps (*.bmp)");
-    EXPECT_EQ(requests[0].defaultSuffix, "bmp");
+    EXPECT_EQ(requests[0].StartFolder, test::TestHome());
+    EXPECT_FALSE(requests[0].Save);
+    EXPECT_EQ(requests[0].Filter, "Bitmaps (*.bmp)");
+    EXPECT_EQ(requests[0].DefaultSuffix, "bmp");
     EXPECT_EQ(box->text(), textures + "tile.bmp");
     EXPECT_EQ(UserSettings::ReadString("Browse/InitDir"), textures);
 
@@ -177,8 +177,8 @@ TEST_F(BrowseTest, StoredStartFolderIsUsedAndTheChosenFolderStoredBack) {
     box->SetFileGlyph(BrowseGlyph::sgSave);
     answer = test::TestHome() + "/out.bmp";
     box->Browse();
-    EXPECT_EQ(requests[1].startFolder, textures);
-    EXPECT_TRUE(requests[1].save);
+    EXPECT_EQ(requests[1].StartFolder, textures);
+    EXPECT_TRUE(requests[1].Save);
     EXPECT_EQ(UserSettings::ReadString("Browse/InitDir"), textures);
 }
 

@@ -34,7 +34,7 @@ protected:
         const int index = P().cmbPresets->findText(name, Qt::MatchFixedString);
         ASSERT_GE(index, 0) << name.toStdString();
         P().cmbPresets->setCurrentIndex(index);
-        W().cmbPresetsClick();
+        W().Presets().cmbPresetsClick();
     }
 
     // Adds a preset section by hand, as an edited file or a pack would hold it.
@@ -42,12 +42,12 @@ protected:
         IniFile file(DataFile(PresetFileName));
         for (const auto& [key, value] : keys)
             file.WriteString(name, key, value);
-        W().LoadPresetNames();
+        W().Presets().LoadPresetNames();
     }
 
     // Answers the dialogs of one "Save this pattern" (see AnsweringDialogs).
     QStringList SaveAnswering(QStringList answers) {
-        return AnsweringDialogs(std::move(answers), [this] { W().btnSavePresetClick(); });
+        return AnsweringDialogs(std::move(answers), [this] { W().Presets().btnSavePresetClick(); });
     }
 
     QString SavedSeed(const QString& name) {
@@ -93,17 +93,17 @@ TEST_F(PresetTest, SavedPresetLoadsBackItsColoursAndTexture) {
     // A fixed gradient: a random one whose last middle point lies below the end point's
     // marker is saved with that point as the end point, and so does not load back the same.
     SetRandomSeed(1);
-    W().Editor().RandomGradient();
+    Part<GradientEditor>().RandomGradient();
     W().Document().Gradient.Contrast = 40;
     W().Document().Gradient.Brightness = -30;
-    W().Editor().RebuildPalette();
+    Part<GradientEditor>().RebuildPalette();
     Generate(2468, 35);
     const auto points = PointsShown();
     const std::vector<float> texture = FieldA();
     SaveAnswering({"My Texture"});
     EXPECT_GE(P().cmbPresets->findText("My Texture"), 0);
 
-    W().Editor().RandomGradient();
+    Part<GradientEditor>().RandomGradient();
     Generate(1, 10);
     Load("my texture"); // names are found without regard to case
     EXPECT_EQ(PointsShown(), points);
@@ -153,7 +153,7 @@ TEST_F(PresetTest, ThousandsOfColourPointsAreReportedInOneMessage) {
         crowded.Entries.append(
             {"Color" + QString::number(i), "00FF00," + QString::number(i % 250)});
     IniFile(DataFile(PresetFileName)).AppendSection(crowded);
-    W().LoadPresetNames();
+    W().Presets().LoadPresetNames();
     QStringList shown;
     QTimer script;
     QObject::connect(&script, &QTimer::timeout, [&] {
@@ -176,7 +176,7 @@ TEST_F(PresetTest, NegativeSeedLoadsAsNegative) {
 }
 
 TEST_F(PresetTest, LockedPaletteKeepsTheGradientWhileTheRestLoads) {
-    W().Editor().LockButton()->click();
+    Part<GradientEditor>().LockButton()->click();
     const auto before = PointsShown();
     Load("Flame On");
     EXPECT_EQ(PointsShown(), before);
@@ -198,13 +198,13 @@ TEST_F(PresetTest, HandWrittenValuesLoadAsTheDefaultsAndPointsSay) {
                             {"Color1", "1AFFAB,17"},
                             {"ColorText", ""},
                             {"AMult", "4.0"}});
-    ASSERT_FALSE(W().Advanced().isVisible());
+    ASSERT_FALSE(Part<AdvancedWindow>().isVisible());
     Load("Edited");
     const auto points = PointsShown();
     ASSERT_EQ(points.size(), 3u);
     EXPECT_EQ(points[1], std::make_pair(PackRgb(0x1A, 0xFF, 0xAB), 17));
     EXPECT_EQ(W().Text().scpText->HtmlCode(), "000000");
-    EXPECT_TRUE(W().Advanced().isVisible()) << "\"4.0\" differs from the text 4";
+    EXPECT_TRUE(Part<AdvancedWindow>().isVisible()) << "\"4.0\" differs from the text 4";
     EXPECT_EQ(W().Document().CurrentPreset().MultiplierA, "4.0");
 }
 

@@ -86,7 +86,7 @@ TEST_F(RecordingTest, AThousandIterationRunRecordedEveryIterationKeepsEveryFrame
     EXPECT_EQ(FrameNumber(), "999") << "the last frame is on display";
     EXPECT_TRUE(R().btnPlay->isEnabled());
     EXPECT_TRUE(R().btnSaveRecording->isEnabled());
-    W().PageControl()->setCurrentIndex(1);
+    Tabs()->setCurrentIndex(1);
     EXPECT_FALSE(R().btnSaveRecording->isVisibleTo(&W())) << "only on the texture page";
 }
 
@@ -143,7 +143,7 @@ TEST_F(RecordingTest, AFrameShownAfterAGradientChangeTakesTheNewColours) {
     Generate(31, 10);
     R().tbFrames->setValue(5);
     const QImage before = W().Document().Engine.TextureBitmap.copy();
-    W().Editor().RandomGradient();
+    Part<GradientEditor>().RandomGradient();
     R().tbFrames->setValue(6);
     R().tbFrames->setValue(5);
     EXPECT_NE(W().Document().Engine.TextureBitmap, before);

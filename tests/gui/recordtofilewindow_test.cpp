@@ -34,9 +34,9 @@ TEST(RecordToFileWindow, BrowsingAsksForAnAviFileAndKeepsItsFolderAsTheAviPath) 
         return QStringLiteral("/videos/growth.avi");
     });
     form.txtFile->Browse();
-    EXPECT_TRUE(asked.save);
-    EXPECT_EQ(asked.filter, QtFileFilter("*.avi|*.avi"));
-    EXPECT_EQ(asked.defaultSuffix, "avi");
+    EXPECT_TRUE(asked.Save);
+    EXPECT_EQ(asked.Filter, QtFileFilter("*.avi|*.avi"));
+    EXPECT_EQ(asked.DefaultSuffix, "avi");
     EXPECT_EQ(form.txtFile->text(), "/videos/growth.avi");
     EXPECT_EQ(UserSettings::ReadString("AVI Path"), "/videos/");
 }

@@ -111,8 +111,8 @@ TEST(SaveTileDialog, SaveWritesTheChosenFileAndRemembersOnlyAConfirmedFolder) {
         return answer;
     });
     dialog.btnSave->click();
-    EXPECT_EQ(asked.filter, SaveTileFilter(ImageFormat::Bmp));
-    EXPECT_EQ(asked.defaultSuffix, "bmp");
+    EXPECT_EQ(asked.Filter, SaveTileFilter(ImageFormat::Bmp));
+    EXPECT_EQ(asked.DefaultSuffix, "bmp");
     EXPECT_TRUE(UserSettings::ReadString("Save Dir").isEmpty()) << "a cancelled dialog";
 
     QDir(TestHome()).mkpath("tiles");
@@ -159,7 +159,7 @@ TEST(SaveTileDialog, AGradientStripIsSavedAsTheGifOfItsOutputImage) {
         return path;
     });
     dialog.btnSave->click();
-    EXPECT_EQ(asked.defaultSuffix, "gif");
+    EXPECT_EQ(asked.DefaultSuffix, "gif");
     const QImage saved(path, "GIF");
     EXPECT_EQ(saved.size(), QSize(300, 10));
     EXPECT_EQ(texture, Pattern(100, 50)) << "the texture is not touched";

@@ -33,7 +33,7 @@ const QString Defaults =
 class WebPreviewTest : public MainWindowTest {
 protected:
     PreviewSettingsPage& T() { return W().Text(); }
-    void ShowTab() { W().PageControl()->setCurrentWidget((&T())); }
+    void ShowTab() { Tabs()->setCurrentWidget((&T())); }
     QString Clipboard() { return QGuiApplication::clipboard()->text(); }
     void SetClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 };
@@ -52,17 +52,17 @@ TEST_F(WebPreviewTest, ShowingThePageFillsEmptyPickersAndSwapsTheSaveItemForTheS
     EXPECT_FALSE(saveImage->isVisible());
     EXPECT_FALSE(saveImage->isEnabled());
     EXPECT_FALSE(W().Preview().btnToClipboard->isHidden());
-    EXPECT_FALSE(W().TextColours().isHidden());
-    EXPECT_EQ(W().TextColours().Colours()[1], QColor(0x12, 0x34, 0x56));
+    EXPECT_FALSE(W().Preview().textColours->isHidden());
+    EXPECT_EQ(W().Preview().textColours->Colours()[1], QColor(0x12, 0x34, 0x56));
     EXPECT_TRUE((&W().Recording())->isHidden());
     T().cmbFonts->setCurrentIndex(0);
-    EXPECT_EQ(W().TextColours().WordFont().family(), T().cmbFonts->itemText(0));
+    EXPECT_EQ(W().Preview().textColours->WordFont().family(), T().cmbFonts->itemText(0));
 
-    W().PageControl()->setCurrentWidget((&P()));
+    Tabs()->setCurrentWidget((&P()));
     EXPECT_TRUE(saveImage->isVisible());
     EXPECT_TRUE(saveImage->isEnabled());
     EXPECT_TRUE(W().Preview().btnToClipboard->isHidden());
-    EXPECT_TRUE(W().TextColours().isHidden());
+    EXPECT_TRUE(W().Preview().textColours->isHidden());
     EXPECT_FALSE((&W().Recording())->isHidden());
 }
 
@@ -83,7 +83,7 @@ TEST_F(WebPreviewTest, ChangingAColourRefillsAnEmptiedBoxWithItsDefault) {
     EXPECT_TRUE(T().scpText->Text().isEmpty()) << "the box being emptied stays empty";
     T().scpLink->SetText("123456");
     EXPECT_EQ(T().scpText->HtmlCode(), "000000");
-    EXPECT_EQ(W().TextColours().Colours()[0], QColor(0, 0, 0));
+    EXPECT_EQ(W().Preview().textColours->Colours()[0], QColor(0, 0, 0));
 }
 
 TEST_F(WebPreviewTest, ColourCodesGoToTheClipboard) {
@@ -123,7 +123,7 @@ TEST_F(WebPreviewTest, ColourCodesGoToTheClipboard) {
 TEST_F(WebPreviewTest, PreviewInBrowserWritesThePageOpensItAndItGoesAtClose) {
     QList<QUrl> opened;
     bool opens = true;
-    W().SetUrlOpener([&](const QUrl& url) {
+    W().Preview().SetUrlOpener([&](const QUrl& url) {
         opened << url;
         return opens;
     });
@@ -157,7 +157,7 @@ TEST_F(WebPreviewTest, OwnPageWithoutBodyTagIsReportedAndNotOpened) {
     file.write("<html><p>no body here</p></html>");
     file.close();
     bool opened = false;
-    W().SetUrlOpener([&](const QUrl&) { return opened = true; });
+    W().Preview().SetUrlOpener([&](const QUrl&) { return opened = true; });
     T().txtTestPage->setText(own);
     MessageBoxCatcher box;
     W().Preview().btnPreview->click();
@@ -196,7 +196,7 @@ TEST_F(WebPreviewTest, F1OnThePageOpensItsTopicAndTheWindowsF1StaysElsewhere) {
     EXPECT_EQ(OpenHelpWindow()->Source().fileName(), "web-preview.html");
     W().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&W()));
-    W().PageControl()->setCurrentWidget((&P()));
+    Tabs()->setCurrentWidget((&P()));
     P().txtRandomSeed->setFocus();
     QTest::keyClick(P().txtRandomSeed, Qt::Key_F1);
     EXPECT_EQ(OpenHelpWindow()->Source().fileName(), "index.html");
@@ -208,7 +208,7 @@ TEST_F(WebPreviewTest, F1OnThePageOpensItsTopicAndTheWindowsF1StaysElsewhere) {
 void ExpectNothingSqueezed(MainWindow& window) {
     window.resize(window.minimumSizeHint());
     window.show();
-    window.PageControl()->setCurrentWidget((&window.Text()));
+    window.findChild<QTabWidget*>("pgControl")->setCurrentWidget((&window.Text()));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QApplication::processEvents();
     // The page at its own least size, whatever room the window gives it.

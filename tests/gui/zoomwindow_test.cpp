@@ -17,7 +17,7 @@ protected:
     void SetUp() override {
         PickerSettings::Open().clear();
         saved = ColourPickerDialog::Prompts();
-        ColourPickerDialog::Prompts().message = [](QWidget*, const QString&) {};
+        ColourPickerDialog::Prompts().Message = [](QWidget*, const QString&) {};
     }
     void TearDown() override { ColourPickerDialog::Prompts() = saved; }
     PickerPrompts saved;

@@ -28,3 +28,22 @@ TEST(AdvancedFactorsTest, ShownTextsReadCAsAWholeNumberAndTheMultipliersAsDecima
                   QStringLiteral("'%1' is not a valid floating point value").arg(text));
     }
 }
+
+// The command line's factors go into a preset and the explorer as texts: those texts run as
+// the very factors given, however many digits a multiplier has.
+TEST(AdvancedFactorsTest, TheTextsOfFactorsRunAsThoseFactors) {
+    GrowthFactors given;
+    given.FactorC = -7;
+    given.FactorD = 2147483647;
+    given.MultiplierA = 0.1;
+    given.MultiplierB = 3.9999999999999996;
+    given.Zero = ZeroActionB;
+    const AdvancedFactorTexts texts = AdvancedTextsOf(given);
+    EXPECT_TRUE(texts.Shown);
+    const GrowthFactors back = AdvancedFactors(GrowthFactors{}, texts);
+    EXPECT_EQ(back.FactorC, given.FactorC);
+    EXPECT_EQ(back.FactorD, given.FactorD);
+    EXPECT_EQ(back.MultiplierA, given.MultiplierA);
+    EXPECT_EQ(back.MultiplierB, given.MultiplierB);
+    EXPECT_EQ(back.Zero, given.Zero);
+}

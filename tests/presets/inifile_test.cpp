@@ -59,6 +59,18 @@ TEST_F(IniFileTest, FindsSectionsWhateverTheirCaseBlanksAlphabetAndEncoding) {
     EXPECT_EQ(IniFile(path).ReadString(QString::fromUtf8("café"), "k"), QString::fromUtf8("été"));
 }
 
+TEST_F(IniFileTest, NamesThatDifferOnlyAfterANulByteAreTwoSections) {
+    const char bytes[] = "[\0a]\nk=1\n[\0b]\nk=2\n";
+    Store(QByteArray(bytes, sizeof bytes - 1));
+    IniFile ini(path);
+    const QString second = QString(QChar(0)) + "b";
+    EXPECT_EQ(ini.ReadString(second, "k"), "2");
+    ini.WriteString(second, "k", "3");
+    const IniFile back(path);
+    EXPECT_EQ(back.ReadString(QString(QChar(0)) + "a", "k"), "1");
+    EXPECT_EQ(back.ReadString(second, "k"), "3");
+}
+
 TEST_F(IniFileTest, ReadsDecimalAndHexadecimalIntegersAndGivesTheDefaultForAnythingElse) {
     int value = 7;
     const std::pair<const char*, int> good[] = {{"-12", -12},

@@ -16,14 +16,14 @@ namespace {
 using testing::ElementsAre;
 
 struct SinkSpy : MessageSink {
-    void ShowMessage(const QString& text) override { messages.push_back(text); }
-    std::vector<QString> messages;
+    void ShowMessage(const QString& text) override { Messages.push_back(text); }
+    std::vector<QString> Messages;
 };
 
 struct ProgressSpy : PartsProgressSink {
-    void SetTotalParts(int total) override { calls.push_back("total " + std::to_string(total)); }
-    void SetPartsComplete(int parts) override { calls.push_back(std::to_string(parts)); }
-    std::vector<std::string> calls;
+    void SetTotalParts(int total) override { Calls.push_back("total " + std::to_string(total)); }
+    void SetPartsComplete(int parts) override { Calls.push_back(std::to_string(parts)); }
+    std::vector<std::string> Calls;
 };
 
 void FillPaletteIndexField(TextureEngine& engine, const std::vector<float>& values) {
@@ -75,7 +75,7 @@ TEST(FrameList, AllocationFailureKeepsEarlierFramesShowsTheMessageAndAbortsTheRu
     EXPECT_TRUE(result.Message.isEmpty());
     ASSERT_EQ(frames.Count(), 3);
     EXPECT_EQ(frames.Last().Iteration, 2);
-    EXPECT_THAT(sink.messages, ElementsAre(QString("There is not enough memory to record this "
+    EXPECT_THAT(sink.Messages, ElementsAre(QString("There is not enough memory to record this "
                                                    "number of frames at the current frame size.")));
     EXPECT_THROW(frames.AddFrame(engine, 11, sink), SilentAbort);
     EXPECT_EQ(frames.Count(), 3);
@@ -93,7 +93,7 @@ TEST(FrameList, ClearFramesFreesFromTheLastReportingEveryFifthIndexThenZero) {
     frames.ClearFrames(&progress);
 
     EXPECT_TRUE(frames.IsEmpty());
-    EXPECT_THAT(progress.calls, ElementsAre("total 12", "10", "5", "0", "0"));
+    EXPECT_THAT(progress.Calls, ElementsAre("total 12", "10", "5", "0", "0"));
 }
 
 TEST(FrameToBitmap, ColoursThroughThePaletteGivenWithHalvesRoundedToEven) {

@@ -4,17 +4,21 @@
 #include "app/mainwindow.h"
 #include "app/previewframe.h"
 #include "app/recordframe.h"
+#include "app/texturecommands.h"
 #include "app/texturepage.h"
+#include "app/texturepresets.h"
 #include "gradients/ui/gradientpage.h"
 #include "preview/ui/previewsettingspage.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace mottler::test {
@@ -43,6 +47,14 @@ protected:
 
     MainWindow& W() { return *window; }
     TexturePage& P() { return window->Page(); }
+    /// A part of the window found by its type (and object name).
+    template <class T> T& Part(const QString& name = QString()) {
+        T* part = window->findChild<T*>(name);
+        if (part == nullptr)
+            throw std::logic_error("the main window has no such part");
+        return *part;
+    }
+    QTabWidget* Tabs() { return &Part<QTabWidget>("pgControl"); }
 
     /// Clicks where a user would: the middle of a button, the box of a check box or radio
     /// button (they answer only on their box and text, which a layout may leave short of the

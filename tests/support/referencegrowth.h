@@ -13,11 +13,11 @@ namespace mottler::test {
 
 /// The 32-bit LCG, kept apart from the engine's process-wide one.
 struct RefGenerator {
-    std::uint32_t state = 0;
+    std::uint32_t State = 0;
 
     std::uint32_t Step() {
-        state = static_cast<std::uint32_t>(std::uint64_t(state) * 134775813u + 1u);
-        return state;
+        State = static_cast<std::uint32_t>(std::uint64_t(State) * 134775813u + 1u);
+        return State;
     }
     std::uint32_t Int(std::uint32_t n) {
         return static_cast<std::uint32_t>((std::uint64_t(Step()) * std::uint64_t(n)) >> 32);

@@ -17,13 +17,13 @@ TEST(ChooseBrowseStart, FallsBackToProgramFolderForOpenDialogsOnly) {
     // A first browse with nothing stored yet still stores the chosen folder afterwards.
     UserSettings::WriteString("Browse/Empty", QString());
     const BrowseStart first = ChooseBrowseStart("/gone/tile.bmp", "Browse/Empty", true, "/program");
-    EXPECT_EQ(first.folder, "/program");
-    EXPECT_TRUE(first.storeChosenFolder);
+    EXPECT_EQ(first.Folder, "/program");
+    EXPECT_TRUE(first.StoreChosenFolder);
 
-    EXPECT_EQ(ChooseBrowseStart("tile.bmp", QString(), true, "/program").folder, "/program");
+    EXPECT_EQ(ChooseBrowseStart("tile.bmp", QString(), true, "/program").Folder, "/program");
     const BrowseStart save = ChooseBrowseStart("tile.bmp", QString(), false, "/program");
-    EXPECT_EQ(save.folder, "");
-    EXPECT_FALSE(save.storeChosenFolder);
+    EXPECT_EQ(save.Folder, "");
+    EXPECT_FALSE(save.StoreChosenFolder);
 }
 
 } // namespace

@@ -8,8 +8,8 @@ namespace {
 /// Types each character of `keys` at the caret, as the box would, and returns the text.
 QString Typed(const NumericEditRules& rules, EditState state, const QString& keys) {
     for (const QChar key : keys)
-        state = FilterKey(rules, state, key).after;
-    return state.text;
+        state = FilterKey(rules, state, key).After;
+    return state.Text;
 }
 
 EditState At(const QString& text, int cursor) {
@@ -18,8 +18,8 @@ EditState At(const QString& text, int cursor) {
 
 NumericEditRules Numeric(int max = 0) {
     NumericEditRules rules;
-    rules.numericOnly = true;
-    rules.max = max;
+    rules.NumericOnly = true;
+    rules.Max = max;
     return rules;
 }
 
@@ -49,8 +49,8 @@ TEST(FilterKey, NumericBoxTakesOnlyDigitsAndOneLeadingMinus) {
 
 TEST(FilterKey, DecimalPlacesLimitDigitsAfterThePointOnly) {
     NumericEditRules rules = Numeric();
-    rules.allowDecimal = true;
-    rules.decimalPlaces = 2;
+    rules.AllowDecimal = true;
+    rules.DecimalPlaces = 2;
     EXPECT_EQ(Typed(rules, At("3.14", 3), "1"), "3.14");
     EXPECT_EQ(Typed(rules, At("3.14", 1), "."), "3.14");
     EXPECT_EQ(Typed(rules, At("3", 1), ".5"), "3.5");
@@ -63,23 +63,23 @@ TEST(FilterKey, DecimalPlacesLimitDigitsAfterThePointOnly) {
 TEST(FilterKey, KeyOverSelectionReplacesItAndDroppedKeyChangesNothing) {
     const EditState selected{"1234", 3, 1, 2}; // "23" selected
     const KeyResult typed = FilterKey(Numeric(), selected, u'9');
-    EXPECT_TRUE(typed.accepted);
-    EXPECT_EQ(typed.after.text, "194");
-    EXPECT_EQ(typed.after.cursor, 2);
+    EXPECT_TRUE(typed.Accepted);
+    EXPECT_EQ(typed.After.Text, "194");
+    EXPECT_EQ(typed.After.Cursor, 2);
 
-    EXPECT_TRUE(FilterKey(Numeric(200), selected, u'9').accepted); // 194, not 12394
+    EXPECT_TRUE(FilterKey(Numeric(200), selected, u'9').Accepted); // 194, not 12394
     const KeyResult over = FilterKey(Numeric(100), selected, u'9');
-    EXPECT_FALSE(over.accepted);
-    EXPECT_EQ(over.after.text, "1234");
+    EXPECT_FALSE(over.Accepted);
+    EXPECT_EQ(over.After.Text, "1234");
     // A minus typed over a selection that starts the text goes in.
-    EXPECT_EQ(FilterKey(Numeric(), {"-12", 3, 0, 3}, u'-').after.text, "-");
+    EXPECT_EQ(FilterKey(Numeric(), {"-12", 3, 0, 3}, u'-').After.Text, "-");
 }
 
 TEST(FilterKey, BlockAndAllowListsAreCaseSensitive) {
     NumericEditRules rules;
-    rules.blockChars = "\\/";
+    rules.BlockChars = "\\/";
     EXPECT_EQ(Typed(rules, At("", 0), "a/b\\C"), "abC");
-    rules.allowChars = "abc";
+    rules.AllowChars = "abc";
     EXPECT_EQ(Typed(rules, At("", 0), "aAbBxc"), "abc");
 }
 

@@ -66,11 +66,11 @@ void ExportAnimationDialog::btnSaveClick() {
 QString ExportAnimationDialog::AskForFile() {
     const QString extension = Extension(Options().Format);
     FileDialogRequest request;
-    request.parent = this;
-    request.save = true;
-    request.startFolder = UserSettings::ReadString(ExportDir);
-    request.filter = QtFileFilter(QStringLiteral("*.%1|*.%1").arg(extension));
-    request.defaultSuffix = extension;
+    request.Parent = this;
+    request.Save = true;
+    request.StartFolder = UserSettings::ReadString(ExportDir);
+    request.Filter = QtFileFilter(QStringLiteral("*.%1|*.%1").arg(extension));
+    request.DefaultSuffix = extension;
     return fileDialog(request);
 }
 

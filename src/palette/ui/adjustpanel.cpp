@@ -91,17 +91,17 @@ AdjustPanel::AdjustPanel(QWidget* page, GradientState& gradient) : QObject(page)
 
 void AdjustPanel::ResetContrastBrightness() {
     for (Slider* slider : {&contrast, &brightness}) {
-        const QWidget* strip = slider->strip;
-        slider->pointer->move(PointerLeft, strip->y() + strip->height() / 2 - Half);
-        *slider->value = 0;
+        const QWidget* strip = slider->Strip;
+        slider->Pointer->move(PointerLeft, strip->y() + strip->height() / 2 - Half);
+        *slider->Value = 0;
         SetHint(*slider);
     }
 }
 
 void AdjustPanel::PlacePointer(Slider& slider) {
-    const QWidget* strip = slider.strip;
-    const int top = MapRange(*slider.value, -255, 255, strip->y(), strip->y() + strip->height());
-    slider.pointer->move(PointerLeft, top - Half);
+    const QWidget* strip = slider.Strip;
+    const int top = MapRange(*slider.Value, -255, 255, strip->y(), strip->y() + strip->height());
+    slider.Pointer->move(PointerLeft, top - Half);
     SetHint(slider);
 }
 
@@ -111,18 +111,18 @@ void AdjustPanel::ShowValues() {
 }
 
 void AdjustPanel::SetHint(const Slider& slider) {
-    slider.pointer->setToolTip(tr(slider.hint).arg(*slider.value));
+    slider.Pointer->setToolTip(tr(slider.Hint).arg(*slider.Value));
 }
 
 void AdjustPanel::DragPointer(Slider& slider, QMouseEvent* event) {
-    const QWidget* strip = slider.strip;
-    const int y = slider.pointer->mapToParent(event->position().toPoint()).y();
+    const QWidget* strip = slider.Strip;
+    const int y = slider.Pointer->mapToParent(event->position().toPoint()).y();
     const int top =
-        std::clamp(y - slider.grabOffset, strip->y() - Half, strip->y() + strip->height() - Half);
-    slider.pointer->move(PointerLeft, top);
-    *slider.value = MapRange(top + Half, strip->y(), strip->y() + strip->height(), -255, 255);
+        std::clamp(y - slider.GrabOffset, strip->y() - Half, strip->y() + strip->height() - Half);
+    slider.Pointer->move(PointerLeft, top);
+    *slider.Value = MapRange(top + Half, strip->y(), strip->y() + strip->height(), -255, 255);
     SetHint(slider);
-    slider.pointer->repaint();
+    slider.Pointer->repaint();
     Q_EMIT Adjusted();
 }
 
@@ -139,7 +139,7 @@ bool AdjustPanel::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (type == QEvent::MouseButtonPress) {
-        slider->grabOffset = static_cast<int>(mouse->position().y());
+        slider->GrabOffset = static_cast<int>(mouse->position().y());
         return true;
     }
     if (mouse->buttons() & Qt::LeftButton) {

@@ -39,11 +39,11 @@ protected:
 
 private:
     struct Slider {
-        ImageWidget* strip;
-        QLabel* pointer;
-        int* value;
-        const char* hint;
-        int grabOffset = 0;
+        ImageWidget* Strip;
+        QLabel* Pointer;
+        int* Value;
+        const char* Hint;
+        int GrabOffset = 0;
     };
     void DragPointer(Slider& slider, QMouseEvent* event);
     void SetHint(const Slider& slider);

@@ -34,14 +34,14 @@ constexpr int DefaultArrowStep = 10;
 
 PickerPrompts DefaultPrompts() {
     PickerPrompts prompts;
-    prompts.message = [](QWidget* parent, const QString& message) {
+    prompts.Message = [](QWidget* parent, const QString& message) {
         ShowPlainMessageBox(parent, QMessageBox::Warning, ColourPickerDialog::tr("Color Picker"),
                             message);
     };
-    prompts.confirm = [](QWidget* parent, const QString& question) {
+    prompts.Confirm = [](QWidget* parent, const QString& question) {
         return AskPlainQuestion(parent, ColourPickerDialog::tr("Color Picker"), question);
     };
-    prompts.schemeName = [](QWidget* parent) -> std::optional<QString> {
+    prompts.SchemeName = [](QWidget* parent) -> std::optional<QString> {
         bool ok = false;
         const QString name =
             QInputDialog::getText(parent, ColourPickerDialog::tr("New Scheme Name"),
@@ -50,7 +50,7 @@ PickerPrompts DefaultPrompts() {
                                   QLineEdit::Normal, QString(), &ok);
         return ok ? std::optional<QString>(name) : std::nullopt;
     };
-    prompts.openFile = [](QWidget* parent, const QString& folder, const QString& filter,
+    prompts.OpenFile = [](QWidget* parent, const QString& folder, const QString& filter,
                           const QString& selectedFilter) {
         QFileDialog dialog(parent, QString(), folder, filter);
         dialog.setFileMode(QFileDialog::ExistingFile);

@@ -27,15 +27,15 @@ class ZoomWindow;
 /// The modal questions and messages of the colour picker. Tests replace them so that nothing
 /// blocks; the defaults are message boxes, an input box and a file dialog.
 struct PickerPrompts {
-    std::function<void(QWidget* parent, const QString& message)> message;
+    std::function<void(QWidget* parent, const QString& message)> Message;
     /// A yes/no question; true for yes.
-    std::function<bool(QWidget* parent, const QString& question)> confirm;
+    std::function<bool(QWidget* parent, const QString& question)> Confirm;
     /// Asks for a new scheme's name; nothing when cancelled.
-    std::function<std::optional<QString>(QWidget* parent)> schemeName;
+    std::function<std::optional<QString>(QWidget* parent)> SchemeName;
     /// An open dialog for a palette file (filter in Qt's form); empty when cancelled.
     std::function<QString(QWidget* parent, const QString& folder, const QString& filter,
                           const QString& selectedFilter)>
-        openFile;
+        OpenFile;
 };
 
 /// The colour picker dialog ("Color Picker"): one colour from a 16 × 16 palette grid (palette

@@ -102,7 +102,7 @@ bool ColourPickerDialog::PasteIntoField(QObject* field) {
             txtHexGreen->setText(parts[1]);
             txtHexBlue->setText(parts[2]);
         } catch (const MottlerError& error) {
-            Prompts().message(this, error.Message());
+            Prompts().Message(this, error.Message());
         }
         return true;
     }
@@ -114,7 +114,7 @@ bool ColourPickerDialog::PasteIntoField(QObject* field) {
                 bool ok = false;
                 const int value = part.toInt(&ok);
                 if (!ok || value < 0 || value > 255) {
-                    Prompts().message(this, tr("All values must be between 0 and 255."));
+                    Prompts().Message(this, tr("All values must be between 0 and 255."));
                     return true;
                 }
             }

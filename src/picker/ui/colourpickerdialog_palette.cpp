@@ -70,7 +70,7 @@ void ColourPickerDialog::ShowPaletteNamed(const QString& name) {
     if (!webSafe) {
         path = QDir(paletteFolder).filePath(name);
         if (paletteFolder.isEmpty() || !QFileInfo(path).isFile()) {
-            Prompts().message(this, tr("The file \"%1\" does not exist.  The default "
+            Prompts().Message(this, tr("The file \"%1\" does not exist.  The default "
                                        "websafe palette will be displayed instead.")
                                         .arg(QDir::toNativeSeparators(path)));
             cmbPal->removeItem(cmbPal->findText(name));
@@ -93,7 +93,7 @@ bool ColourPickerDialog::ShowPalette(const QString& path, bool webSafe) {
     try {
         read = webSafe ? ReadRiffPalette(WebSafePaletteBytes()) : ReadPaletteFile(path);
     } catch (const MottlerError& error) {
-        Prompts().message(this, error.Message());
+        Prompts().Message(this, error.Message());
         return false;
     }
     if (cmbSort->currentIndex() == 1)
@@ -110,7 +110,7 @@ void ColourPickerDialog::btnLoadFileClick() {
     const int filterIndex = suffix == "pal" ? 1 : suffix == "act" ? 2 : 0;
     QSettings settings = PickerSettings::Open();
     const QString chosen =
-        Prompts().openFile(this, settings.value(QStringLiteral("InitialDir")).toString(),
+        Prompts().OpenFile(this, settings.value(QStringLiteral("InitialDir")).toString(),
                            filters.join(";;"), filters.value(filterIndex));
     if (chosen.isEmpty() || !ShowPalette(chosen, false))
         return;

@@ -308,7 +308,7 @@ void ZoomWindow::mnuHowToUseClick() {
     // A window that stays on top would hide the message.
     setWindowFlag(Qt::WindowStaysOnTopHint, false);
     show();
-    ColourPickerDialog::Prompts().message(this, HowToUseText());
+    ColourPickerDialog::Prompts().Message(this, HowToUseText());
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     show();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -14,5 +15,8 @@ void ShowError(QWidget* parent, const QString& text);
 
 /// A plain information message.
 void ShowMessage(QWidget* parent, const QString& text);
+
+/// Runs an operation that may throw MottlerError; the error is shown and false returned.
+bool TryShowingError(QWidget* parent, const std::function<void()>& operation);
 
 } // namespace mottler

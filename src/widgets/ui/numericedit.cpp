@@ -29,10 +29,10 @@ bool IsEnterKey(const QKeyEvent* event) {
 } // namespace
 
 QString RunFileDialog(const FileDialogRequest& request) {
-    QFileDialog dialog(request.parent, QString(), request.startFolder, request.filter);
-    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
+    QFileDialog dialog(request.Parent, QString(), request.StartFolder, request.Filter);
+    dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.DefaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -50,25 +50,25 @@ NumericEdit::~NumericEdit() {
 }
 
 void NumericEdit::SetNumericOnly(bool on) {
-    rules.numericOnly = on;
+    rules.NumericOnly = on;
     UpdateDropAcceptance();
 }
 
 void NumericEdit::SetAllowDecimal(bool on) {
-    rules.allowDecimal = on;
+    rules.AllowDecimal = on;
     if (!on)
-        rules.decimalPlaces = 0;
-    else if (rules.decimalPlaces == 0)
-        rules.decimalPlaces = 2;
+        rules.DecimalPlaces = 0;
+    else if (rules.DecimalPlaces == 0)
+        rules.DecimalPlaces = 2;
 }
 
 void NumericEdit::SetAllowChars(const QString& chars) {
-    rules.allowChars = chars;
+    rules.AllowChars = chars;
     UpdateDropAcceptance();
 }
 
 void NumericEdit::SetBlockChars(const QString& chars) {
-    rules.blockChars = chars;
+    rules.BlockChars = chars;
     UpdateDropAcceptance();
 }
 
@@ -123,11 +123,11 @@ void NumericEdit::Browse() {
     }
     const BrowseStart start = ChooseBrowseStart(text(), settingsName, open, programFolder);
     const QString chosen = dialogRunner(
-        {this, !open, start.folder, QtFileFilter(fileFilter), DefaultSuffix(fileDefaultExt)});
+        {this, !open, start.Folder, QtFileFilter(fileFilter), DefaultSuffix(fileDefaultExt)});
     if (chosen.isEmpty())
         return;
     setText(chosen);
-    if (start.storeChosenFolder)
+    if (start.StoreChosenFolder)
         UserSettings::WriteString(settingsName, FolderOf(chosen));
 }
 
@@ -237,8 +237,8 @@ void NumericEdit::resizeEvent(QResizeEvent* event) {
 EditState NumericEdit::State() const {
     EditState state{text(), cursorPosition(), cursorPosition(), 0};
     if (hasSelectedText()) {
-        state.selectionStart = selectionStart();
-        state.selectionLength = static_cast<int>(selectedText().size());
+        state.SelectionStart = selectionStart();
+        state.SelectionLength = static_cast<int>(selectedText().size());
     }
     return state;
 }
@@ -252,7 +252,7 @@ void NumericEdit::InsertFiltered(const QString& typed) {
 void NumericEdit::UpdateDropAcceptance() {
     // A drop can neither be checked key by key nor sanitised in place, so a box with typing
     // rules takes none.
-    setAcceptDrops(!rules.numericOnly && rules.allowChars.isEmpty() && rules.blockChars.isEmpty());
+    setAcceptDrops(!rules.NumericOnly && rules.AllowChars.isEmpty() && rules.BlockChars.isEmpty());
 }
 
 void NumericEdit::PlaceBrowseButton() {

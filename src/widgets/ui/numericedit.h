@@ -14,11 +14,11 @@ enum class BrowseGlyph { sgOpen, sgSave };
 
 /// What the browse button asks of a file dialog.
 struct FileDialogRequest {
-    QWidget* parent = nullptr;
-    bool save = false;     ///< a save dialog instead of an open dialog
-    QString startFolder;   ///< empty: the dialog's own choice
-    QString filter;        ///< in Qt's form, "Bitmaps (*.bmp);;All files (*)"
-    QString defaultSuffix; ///< without the dot
+    QWidget* Parent = nullptr;
+    bool Save = false;     ///< a save dialog instead of an open dialog
+    QString StartFolder;   ///< empty: the dialog's own choice
+    QString Filter;        ///< in Qt's form, "Bitmaps (*.bmp);;All files (*)"
+    QString DefaultSuffix; ///< without the dot
 };
 
 /// Shows a file dialog and returns the chosen full path, or an empty text when cancelled.
@@ -47,24 +47,24 @@ public:
     explicit NumericEdit(QWidget* parent = nullptr);
     ~NumericEdit() override;
 
-    bool NumericOnly() const { return rules.numericOnly; }
+    bool NumericOnly() const { return rules.NumericOnly; }
     void SetNumericOnly(bool on);
-    bool AllowDecimal() const { return rules.allowDecimal; }
+    bool AllowDecimal() const { return rules.AllowDecimal; }
     /// Switching on sets DecimalPlaces to 2 when it is 0; switching off sets it to 0.
     void SetAllowDecimal(bool on);
-    int DecimalPlaces() const { return rules.decimalPlaces; }
-    void SetDecimalPlaces(int places) { rules.decimalPlaces = places; }
+    int DecimalPlaces() const { return rules.DecimalPlaces; }
+    void SetDecimalPlaces(int places) { rules.DecimalPlaces = places; }
     /// Upper bound checked while typing in a NumericOnly box; 0 means none.
-    int Max() const { return rules.max; }
-    void SetMax(int bound) { rules.max = bound; }
+    int Max() const { return rules.Max; }
+    void SetMax(int bound) { rules.Max = bound; }
     /// Lower bound applied when the user leaves the box; 0 or less means none.
     int Min() const { return min; }
     void SetMin(int bound) { min = bound; }
     /// When not empty, only these characters may be typed (case-sensitive).
-    QString AllowChars() const { return rules.allowChars; }
+    QString AllowChars() const { return rules.AllowChars; }
     void SetAllowChars(const QString& chars);
     /// Characters that may not be typed (case-sensitive).
-    QString BlockChars() const { return rules.blockChars; }
+    QString BlockChars() const { return rules.BlockChars; }
     void SetBlockChars(const QString& chars);
 
     /// Shows the browse button, a sibling 24 pixels wide right of the box.

@@ -55,25 +55,25 @@ template <typename T> void PartsProgressBar::Store(T& field, const T& value) {
 }
 
 void PartsProgressBar::SetTotalParts(int parts) {
-    if (parts == progress.total)
+    if (parts == progress.Total)
         return;
-    const int oldPercent = progress.percent;
+    const int oldPercent = progress.Percent;
     progress.SetTotal(parts);
     RepaintAndAnnounce(oldPercent);
 }
 
 void PartsProgressBar::SetPartsComplete(int parts) {
-    const int oldComplete = progress.complete;
-    const int oldPercent = progress.percent;
+    const int oldComplete = progress.Complete;
+    const int oldPercent = progress.Percent;
     progress.SetComplete(parts);
-    if (progress.complete != oldComplete)
+    if (progress.Complete != oldComplete)
         RepaintAndAnnounce(oldPercent);
 }
 
 void PartsProgressBar::RepaintAndAnnounce(int oldPercent) {
     update();
-    if (progress.percent != oldPercent)
-        Q_EMIT Changed(progress.percent);
+    if (progress.Percent != oldPercent)
+        Q_EMIT Changed(progress.Percent);
 }
 
 void PartsProgressBar::SetShowPercent(bool on) {
@@ -178,15 +178,15 @@ void PartsProgressBar::DrawBar(QPainter& painter, const QRect& interior) const {
     QRect filled = interior;
     QRect rest = interior;
     if (orientation == Qt::Horizontal) {
-        const int length = FillLength(interior.width(), progress.percent);
+        const int length = FillLength(interior.width(), progress.Percent);
         filled.setWidth(length);
         rest.setLeft(interior.left() + length);
     } else {
-        const int length = FillLength(interior.height(), progress.percent);
+        const int length = FillLength(interior.height(), progress.Percent);
         filled.setTop(interior.bottom() + 1 - length);
         rest.setBottom(interior.bottom() - length);
     }
-    const QString text = showPercent ? QStringLiteral("%1%").arg(progress.percent) : caption;
+    const QString text = showPercent ? QStringLiteral("%1%").arg(progress.Percent) : caption;
     painter.setFont(font());
     if (!filled.isEmpty()) {
         painter.fillRect(filled, barColour);

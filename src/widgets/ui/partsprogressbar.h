@@ -20,13 +20,13 @@ public:
     explicit PartsProgressBar(QWidget* parent = nullptr);
 
     /// The number of parts of the job; setting it starts a new job at 0 parts and 0%.
-    int TotalParts() const { return progress.total; }
+    int TotalParts() const { return progress.Total; }
     void SetTotalParts(int parts);
     /// The parts done, stored clamped to 0 … TotalParts; sets Percent.
-    int PartsComplete() const { return progress.complete; }
+    int PartsComplete() const { return progress.Complete; }
     void SetPartsComplete(int parts);
     /// round(PartsComplete / TotalParts × 100), halves to even; 0 while TotalParts is 0.
-    int Percent() const { return progress.percent; }
+    int Percent() const { return progress.Percent; }
 
     /// Show the percentage ("37%") instead of Text.
     bool ShowPercent() const { return showPercent; }

@@ -32,8 +32,8 @@ namespace {
 
 /// A window to check and what keeps it alive (the window itself or its owner).
 struct Shown {
-    std::unique_ptr<QWidget> owner;
-    QWidget* window = nullptr;
+    std::unique_ptr<QWidget> Owner;
+    QWidget* Window = nullptr;
 };
 
 template <typename W> Shown Alone() {
@@ -51,7 +51,7 @@ Shown Zoom() {
 // The main window during a run, with the progress bar shown beside the preview's labels.
 Shown RunningMainWindow() {
     Shown shown = Alone<MainWindow>();
-    PartsProgressBar* bar = static_cast<MainWindow*>(shown.window)->Preview().progressBar;
+    PartsProgressBar* bar = static_cast<MainWindow*>(shown.Window)->Preview().progressBar;
     bar->SetText(QCoreApplication::translate("mottler::DocumentRun", "Press ESC to stop"));
     bar->show();
     return shown;
@@ -60,7 +60,7 @@ Shown RunningMainWindow() {
 // The main window with the given tab of its settings current.
 template <int Tab> Shown MainWindowOnTab() {
     Shown shown = Alone<MainWindow>();
-    static_cast<MainWindow*>(shown.window)->PageControl()->setCurrentIndex(Tab);
+    shown.Window->findChild<QTabWidget*>("pgControl")->setCurrentIndex(Tab);
     return shown;
 }
 
@@ -94,9 +94,9 @@ Shown ExportAnimation() {
 }
 
 struct WindowCase {
-    const char* name;
-    std::function<Shown()> make;
-    QSize size; ///< the size to show it at; empty for the window's own start size
+    const char* Name;
+    std::function<Shown()> Make;
+    QSize Size; ///< the size to show it at; empty for the window's own start size
 };
 
 // One line per window. A size smaller than the window's minimum shows it at its minimum.
@@ -118,7 +118,7 @@ const WindowCase Windows[] = {
 };
 
 void PrintTo(const WindowCase& window, std::ostream* out) {
-    *out << window.name;
+    *out << window.Name;
 }
 
 class WindowLayout : public testing::TestWithParam<std::tuple<WindowCase, int, const char*>> {
@@ -147,19 +147,19 @@ protected:
 QString ShotName(const WindowCase& window, int percent, const QString& language) {
     const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
     return QStringLiteral("%1-font%2-scale%3-%4")
-        .arg(window.name)
+        .arg(window.Name)
         .arg(percent)
         .arg(scale, language);
 }
 
 TEST_P(WindowLayout, ShowsEveryControlWhole) {
     const auto& [windowCase, percent, language] = GetParam();
-    Shown shown = windowCase.make();
-    QWidget* window = shown.window;
+    Shown shown = windowCase.Make();
+    QWidget* window = shown.Window;
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    if (windowCase.size.isValid()) {
-        window->resize(windowCase.size.expandedTo(window->minimumSize()));
+    if (windowCase.Size.isValid()) {
+        window->resize(windowCase.Size.expandedTo(window->minimumSize()));
         QApplication::processEvents();
     }
     SaveScreenshot(window, ShotName(windowCase, percent, language));
@@ -174,21 +174,21 @@ TEST_P(WindowLayout, ShowsEveryControlWhole) {
 }
 
 std::string CaseName(const testing::TestParamInfo<WindowLayout::ParamType>& info) {
-    return std::string(std::get<0>(info.param).name) + "Font" +
+    return std::string(std::get<0>(info.param).Name) + "Font" +
            std::to_string(std::get<1>(info.param)) + "_" + std::get<2>(info.param);
 }
 
 TEST(WindowKeys, EscapeClosesEveryDialog) {
     for (const WindowCase& windowCase : Windows) {
-        Shown shown = windowCase.make();
-        auto* dialog = qobject_cast<QDialog*>(shown.window);
+        Shown shown = windowCase.Make();
+        auto* dialog = qobject_cast<QDialog*>(shown.Window);
         if (dialog == nullptr)
             continue;
         dialog->show();
         QApplication::setActiveWindow(dialog);
         QWidget* focus = dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog;
         QTest::keyClick(focus, Qt::Key_Escape);
-        EXPECT_FALSE(dialog->isVisible()) << windowCase.name;
+        EXPECT_FALSE(dialog->isVisible()) << windowCase.Name;
     }
 }
 

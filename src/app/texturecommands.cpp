@@ -1,13 +1,14 @@
 // The generation commands of the texture page: generate, randomize, continue, the texture
-// type and picture, and the mirrored trackbars and spin boxes.
+// type and picture, and the run they start.
+#include "app/texturecommands.h"
+
 #include "app/guirunhost.h"
-#include "app/mainwindow.h"
 #include "app/previewframe.h"
+#include "app/runinputfilter.h"
 #include "app/texturepage.h"
-#include "base/errors.h"
 #include "base/usersettings.h"
+#include "document/texturedocument.h"
 #include "engine/initialimage.h"
-#include "engine/random.h"
 #include "engine/texturesettings.h"
 #include "engine/ui/advancedwindow.h"
 #include "presets/shapetuning.h"
@@ -28,9 +29,9 @@ namespace mottler {
 namespace {
 
 QString DifferentSizeQuestion(int w, int h, QSize picture) {
-    return MainWindow::tr("The picture being loaded is a different size to the current "
-                          "texture. \nWould you like to resize the picture to %1 by %2.  "
-                          "Choose \"No\" to retain the pictures original size of %3 by %4")
+    return TextureCommands::tr("The picture being loaded is a different size to the current "
+                               "texture. \nWould you like to resize the picture to %1 by %2.  "
+                               "Choose \"No\" to retain the pictures original size of %3 by %4")
         .arg(w)
         .arg(h)
         .arg(picture.width())
@@ -39,17 +40,22 @@ QString DifferentSizeQuestion(int w, int h, QSize picture) {
 
 } // namespace
 
-void MainWindow::ConnectGeneration() {
-    connect(page->btnGo, &QPushButton::clicked, this, [this] { btnGoClick(); });
-    connect(page->btnRandomize, &QToolButton::clicked, this, [this] { btnRandomizeClick(); });
-    connect(page->btnContinue, &QPushButton::clicked, this, [this] { btnContinueClick(); });
-    connect(page->cmbTextureType, &QComboBox::activated, this, [this] { cmbTextureTypeClick(); });
-    connect(page->btnOpenImage, &QToolButton::clicked, this, [this] { btnOpenImageClick(); });
-    connect(page->btnChangeMode, &QPushButton::clicked, this, [this] { btnChangeModeClick(); });
-    connect(frmAdvanced, &AdvancedWindow::GoClicked, this, [this] { GrowTexture(RunMode::Fresh); });
+TextureCommands::TextureCommands(TextureDocument& doc, QWidget& owner, TexturePage& texturePage,
+                                 PreviewFrame& previewFrame, AdvancedWindow& advanced)
+    : QObject(&owner), document(doc), window(owner), page(texturePage), preview(previewFrame),
+      frmAdvanced(advanced), runInput(new RunInputFilter(this)) {
+    connect(page.btnGo, &QPushButton::clicked, this, [this] { btnGoClick(); });
+    connect(page.btnRandomize, &QToolButton::clicked, this, [this] { btnRandomizeClick(); });
+    connect(page.btnContinue, &QPushButton::clicked, this, [this] { btnContinueClick(); });
+    connect(page.cmbTextureType, &QComboBox::activated, this, [this] { cmbTextureTypeClick(); });
+    connect(page.btnOpenImage, &QToolButton::clicked, this, [this] { btnOpenImageClick(); });
+    connect(page.btnChangeMode, &QPushButton::clicked, this, [this] { btnChangeModeClick(); });
+    connect(&advanced, &AdvancedWindow::GoClicked, this, [this] { GrowTexture(RunMode::Fresh); });
+    page.txtRandomSeed->installEventFilter(this);
+    preview.txtAnimateMod->installEventFilter(this);
 }
 
-void MainWindow::btnGoClick() {
+void TextureCommands::btnGoClick() {
     if (document.Running())
         return;
     if (document.Settings().Type != ImageFile &&
@@ -58,28 +64,28 @@ void MainWindow::btnGoClick() {
     GrowTexture(RunMode::Fresh);
 }
 
-void MainWindow::btnRandomizeClick() {
+void TextureCommands::btnRandomizeClick() {
     if (document.Running())
         return;
     if (Seeded([this] { document.Randomize(ReadShapeTuning()); }))
         GrowTexture(RunMode::Fresh);
 }
 
-void MainWindow::btnContinueClick() {
+void TextureCommands::btnContinueClick() {
     GrowTexture(RunMode::Continued);
 }
 
-void MainWindow::cmbTextureTypeClick() {
+void TextureCommands::cmbTextureTypeClick() {
     if (document.Running() || document.Settings().Type >= ImageFile)
         return;
     if (Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
         GrowTexture(RunMode::Fresh);
 }
 
-void MainWindow::btnOpenImageClick() {
-    const QString file =
-        QFileDialog::getOpenFileName(this, tr("Open"), UserSettings::ReadString("Open Image Dir"),
-                                     tr("GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)"));
+void TextureCommands::btnOpenImageClick() {
+    const QString file = QFileDialog::getOpenFileName(
+        &window, tr("Open"), UserSettings::ReadString("Open Image Dir"),
+        tr("GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)"));
     if (file.isEmpty())
         return;
     UserSettings::WriteString("Open Image Dir", QFileInfo(file).absolutePath() + '/');
@@ -87,17 +93,17 @@ void MainWindow::btnOpenImageClick() {
 }
 
 // A picture of another size is stretched over the texture, or the texture takes its size.
-void MainWindow::LoadInitialImage(const QString& file) {
+void TextureCommands::LoadInitialImage(const QString& file) {
     if (document.Running())
         return;
     document.SetImageFile(file);
-    const bool loaded = Try([&] {
+    const bool loaded = TryShowingError(&window, [&] {
         const QImage picture = ReadPicture(file);
         const QSize size(document.Engine.Width(), document.Engine.Height());
         PictureFit fit = PictureFit::Stretch;
         if (picture.size() != size) {
             const auto answer = QMessageBox::question(
-                this, tr("Confirm"),
+                &window, tr("Confirm"),
                 ForDisplay(DifferentSizeQuestion(size.width(), size.height(), picture.size())));
             if (answer != QMessageBox::Yes)
                 fit = PictureFit::KeepOwnSize;
@@ -108,37 +114,35 @@ void MainWindow::LoadInitialImage(const QString& file) {
         GrowTexture(RunMode::Fresh);
 }
 
-void MainWindow::btnChangeModeClick() {
-    frmAdvanced->setWindowIcon(windowIcon());
-    frmAdvanced->show();
-    frmAdvanced->raise();
+void TextureCommands::btnChangeModeClick() {
+    frmAdvanced.setWindowIcon(window.windowIcon());
+    frmAdvanced.show();
+    frmAdvanced.raise();
 }
 
 // Shapes take a while to draw: the busy cursor shows meanwhile. A picture that does not fit
 // into memory is reported and changes nothing.
-bool MainWindow::Seeded(const std::function<void()>& seeding) {
+bool TextureCommands::Seeded(const std::function<void()>& seeding) {
     std::optional<BusyCursor> busy;
     if (document.Settings().Type >= RandomShapes)
         busy.emplace();
-    return Try(seeding);
+    return TryShowingError(&window, seeding);
 }
 
-void MainWindow::GrowTexture(RunMode mode) {
-    GuiRunHost host(*this, *runInput);
+void TextureCommands::GrowTexture(RunMode mode) {
+    GuiRunHost host(window, *runInput);
     RunResult result;
-    if (Try([&] { result = document.Grow(mode, host); }))
+    if (TryShowingError(&window, [&] { result = document.Grow(mode, host); }))
         ShowRunFailure(result);
 }
 
-void MainWindow::ShowRunFailure(const RunResult& result) {
+void TextureCommands::ShowRunFailure(const RunResult& result) {
     if (result.Outcome == RunOutcome::Overflow || result.Outcome == RunOutcome::InternalError)
-        ShowError(this, result.Message);
+        ShowError(&window, result.Message);
 }
 
-// Enter in the seed box or the animation's box seeds and grows afresh.
-bool MainWindow::EnterRegenerates(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress ||
-        (watched != page->txtRandomSeed && watched != preview->txtAnimateMod))
+bool TextureCommands::eventFilter(QObject*, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
@@ -148,18 +152,17 @@ bool MainWindow::EnterRegenerates(QObject* watched, QEvent* event) {
     return true;
 }
 
-// Work that allocates new fields: the progress bar says what takes the time meanwhile.
-void MainWindow::Allocating(const std::function<void()>& work) {
-    repaint();
-    preview->progressBar->SetText(tr("Allocating memory"));
+void TextureCommands::Allocating(const std::function<void()>& work) {
+    window.repaint();
+    preview.progressBar->SetText(tr("Allocating memory"));
     const BusyCursor busy;
     try {
         work();
     } catch (...) {
-        preview->progressBar->SetText(QString());
+        preview.progressBar->SetText(QString());
         throw;
     }
-    preview->progressBar->SetText(QString());
+    preview.progressBar->SetText(QString());
 }
 
 } // namespace mottler

@@ -1,5 +1,5 @@
-// The "Gradient Settings" tab's strip in the tile preview: dragging its edge; and what
-// entering a tab changes.
+// The tabs: what entering one changes, and the "Gradient Settings" strip's edge dragged in
+// the tile preview.
 #include "app/agestrip.h"
 #include "app/mainwindow.h"
 #include "app/previewframe.h"
@@ -7,6 +7,8 @@
 #include "app/texturepage.h"
 #include "engine/ui/texturepreview.h"
 #include "gradients/ui/gradientpage.h"
+#include "help/ui/showhelp.h"
+#include "preview/ui/previewsettingspage.h"
 
 #include <QAction>
 #include <QMouseEvent>
@@ -17,6 +19,7 @@ namespace mottler {
 void MainWindow::ConnectGradient() {
     connect(pgControl, &QTabWidget::currentChanged, this, [this] { pgControlChange(); });
     preview->imgTexture->setMouseTracking(true); // the split cursor over the strip's edge
+    InstallPageHelpKey(textPage, HelpContext::WebPreview);
 }
 
 void MainWindow::imgTextureMouse(const QEvent* event) {
@@ -57,6 +60,18 @@ void MainWindow::pgControlChange() {
         document.SetLastImageTab(ImageTab::Texture);
     }
     ShowTextureControls(current == page);
+    ShowTextColourPreview(current == textPage);
+}
+
+// The preview page's words show over the tile; the image cannot be saved meanwhile.
+void MainWindow::ShowTextColourPreview(bool show) {
+    if (auto* saveImage = findChild<QAction*>("mnuSaveImage")) {
+        saveImage->setEnabled(!show);
+        saveImage->setVisible(!show);
+    }
+    if (show)
+        textPage->FillEmptyPickers();
+    preview->ShowTextColours(show);
 }
 
 // The age thumbnails and the recording controls belong to the texture. Their place stays

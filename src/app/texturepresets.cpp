@@ -1,8 +1,11 @@
 // Texture presets from the main window: the list, loading a preset (which regrows it), saving
 // the current texture under a name, and importing texture packs.
-#include "app/mainwindow.h"
+#include "app/texturepresets.h"
+
+#include "app/texturecommands.h"
 #include "app/texturepage.h"
 #include "base/errors.h"
+#include "document/texturedocument.h"
 #include "engine/random.h"
 #include "gradients/ui/gradientpage.h"
 #include "presets/datafolder.h"
@@ -36,9 +39,18 @@ int SortedPlace(const QComboBox* list, const QString& name) {
 
 } // namespace
 
-void MainWindow::ConnectPresets() {
-    connect(page->cmbPresets, &QComboBox::activated, this, [this] { cmbPresetsClick(); });
-    connect(page->btnSavePreset, &QToolButton::clicked, this, [this] { btnSavePresetClick(); });
+TexturePresets::TexturePresets(TextureDocument& doc, QWidget& owner, TexturePage& texturePage,
+                               GradientPage& gradientPage, TextureCommands& textureCommands)
+    : QObject(&owner), document(doc), window(owner), page(texturePage), gradients(gradientPage),
+      commands(textureCommands) {
+    connect(page.cmbPresets, &QComboBox::activated, this, [this] { cmbPresetsClick(); });
+    connect(page.btnSavePreset, &QToolButton::clicked, this, [this] { btnSavePresetClick(); });
+    WatchPresetFiles();
+}
+
+TexturePresets::~TexturePresets() = default;
+
+void TexturePresets::WatchPresetFiles() {
     // Another window or a hand edit may change the preset files. A file replaced by a rename
     // shows as a change of its folder and is watched afresh.
     const QStringList files = {DataFile(PresetFileName), DataFile(GradientFileName)};
@@ -53,36 +65,36 @@ void MainWindow::ConnectPresets() {
     connect(watcher, &QFileSystemWatcher::fileChanged, this, refresh);
 }
 
-void MainWindow::RefreshPresetLists() {
+void TexturePresets::RefreshPresetLists() {
     try {
         if (presetFile && presetFile->ReloadIfChanged()) {
-            const QString shown = page->cmbPresets->currentText();
-            page->cmbPresets->clear();
-            page->cmbPresets->addItems(PresetNames(*presetFile));
-            page->cmbPresets->setCurrentIndex(page->cmbPresets->findText(shown, Qt::MatchExactly));
+            const QString shown = page.cmbPresets->currentText();
+            page.cmbPresets->clear();
+            page.cmbPresets->addItems(PresetNames(*presetFile));
+            page.cmbPresets->setCurrentIndex(page.cmbPresets->findText(shown, Qt::MatchExactly));
         }
     } catch (const MottlerError&) {
         // A file that cannot be read now is reported when it is next used.
     }
-    gradientPage->RefreshPresetNames();
+    gradients.RefreshPresetNames();
 }
 
-void MainWindow::LoadPresetNames() {
-    page->cmbPresets->clear();
+void TexturePresets::LoadPresetNames() {
+    page.cmbPresets->clear();
     try {
         presetFile = std::make_unique<IniFile>(DataFile(PresetFileName));
-        page->cmbPresets->addItems(PresetNames(*presetFile));
+        page.cmbPresets->addItems(PresetNames(*presetFile));
     } catch (const MottlerError& error) {
-        ShowError(this, error.Message());
+        ShowError(&window, error.Message());
     }
-    page->cmbPresets->setCurrentIndex(-1);
+    page.cmbPresets->setCurrentIndex(-1);
 }
 
-void MainWindow::btnSavePresetClick() {
+void TexturePresets::btnSavePresetClick() {
     if (!presetFile)
         return;
     const QString name =
-        AskPresetName(this, page->cmbPresets,
+        AskPresetName(&window, page.cmbPresets,
                       {tr("Enter Name Of Preset"), tr("What is the name of this preset ?"),
                        tr("Replace the preset \"%1\"?")});
     if (name.isEmpty())
@@ -90,35 +102,35 @@ void MainWindow::btnSavePresetClick() {
     try {
         SavePreset(*presetFile, name, document.CurrentPreset());
     } catch (const MottlerError& error) {
-        ShowError(this, error.Message());
+        ShowError(&window, error.Message());
         return;
     }
-    if (page->cmbPresets->findText(name, Qt::MatchFixedString) < 0) {
-        const QString shown = page->cmbPresets->currentText();
-        page->cmbPresets->insertItem(SortedPlace(page->cmbPresets, name), name);
-        page->cmbPresets->setCurrentIndex(page->cmbPresets->findText(shown, Qt::MatchExactly));
+    if (page.cmbPresets->findText(name, Qt::MatchFixedString) < 0) {
+        const QString shown = page.cmbPresets->currentText();
+        page.cmbPresets->insertItem(SortedPlace(page.cmbPresets, name), name);
+        page.cmbPresets->setCurrentIndex(page.cmbPresets->findText(shown, Qt::MatchExactly));
     }
 }
 
-void MainWindow::cmbPresetsClick() {
-    if (document.Running() || !presetFile || page->cmbPresets->currentIndex() < 0)
+void TexturePresets::cmbPresetsClick() {
+    if (document.Running() || !presetFile || page.cmbPresets->currentIndex() < 0)
         return;
-    Try([this] { LoadPreset(ReadPreset(*presetFile, page->cmbPresets->currentText())); });
+    TryShowingError(
+        &window, [this] { LoadPreset(ReadPreset(*presetFile, page.cmbPresets->currentText())); });
     ReseedFromClock(); // later random choices do not repeat the preset's seed
 }
 
-// The one preset load, applied to the document; the window asks about a picture's size and
-// shows the run. Points beyond the tenth are reported once.
-void MainWindow::LoadPreset(const Preset& preset) {
+// The window asks about a picture's size and shows the run.
+void TexturePresets::LoadPreset(const Preset& preset) {
     const int refused = document.ApplyPreset(
-        preset, ReadShapeTuning(), [this](const QString& path) { LoadInitialImage(path); },
-        [this] { GrowTexture(RunMode::Fresh); });
+        preset, ReadShapeTuning(), [this](const QString& path) { commands.LoadInitialImage(path); },
+        [this] { commands.GrowTexture(RunMode::Fresh); });
     if (refused > 0)
-        ShowMessage(this, RefusedPointsMessage(refused));
+        ShowMessage(&window, RefusedPointsMessage(refused));
 }
 
-void MainWindow::mnuFileImportTexturePackClick() {
-    const QString pack = QFileDialog::getOpenFileName(this, tr("Import Texture Pack"), QString(),
+void TexturePresets::mnuFileImportTexturePackClick() {
+    const QString pack = QFileDialog::getOpenFileName(&window, tr("Import Texture Pack"), QString(),
                                                       tr("Texture Pack (*.txp);;All Files (*)"));
     if (pack.isEmpty() || !presetFile)
         return;
@@ -126,16 +138,16 @@ void MainWindow::mnuFileImportTexturePackClick() {
     try {
         const PackImport result = ImportTexturePack(pack, *presetFile, [this](const QString& q) {
             const auto answer =
-                ShowPlainMessageBox(this, QMessageBox::Question, tr("Confirm"), q,
+                ShowPlainMessageBox(&window, QMessageBox::Question, tr("Confirm"), q,
                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             return answer == QMessageBox::Yes  ? PackAnswer::Yes
                    : answer == QMessageBox::No ? PackAnswer::No
                                                : PackAnswer::Cancel;
         });
         if (!result.Cancelled)
-            ShowMessage(this, ImportSummary(result.Installed));
+            ShowMessage(&window, ImportSummary(result.Installed));
     } catch (const MottlerError& error) {
-        ShowError(this, error.Message());
+        ShowError(&window, error.Message());
     }
     LoadPresetNames();
     QApplication::restoreOverrideCursor();
