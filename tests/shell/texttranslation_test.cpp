@@ -36,7 +36,7 @@ const std::set<std::pair<QString, QString>> Untranslated{
     {"main.cpp", R"("mottler %s\n")"},
     {"main.cpp", "R\"(Usage: mottler [Qt options]"}, // its first line
     // Settings keys and values.
-    {"mainwindow_generation.cpp", R"("Open Image Dir")"},
+    {"texturecommands.cpp", R"("Open Image Dir")"},
     {"exportanimationdialog.cpp", R"("Export/")"},
     {"exportanimationdialog.cpp", R"("As GIF")"},
     {"exportanimationdialog.cpp", R"("As AVI")"},
