@@ -37,8 +37,9 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Mottler grows textures from a two-chemical reaction-diffusion simulation
 on a grid that wraps at its edges, so every result tiles without seams.
 It colours them with gradients, keeps settings as presets, records the
-growth as an AVI file, an animated GIF or BMP files, makes fading-border
-page backgrounds and previews text colours in a web page.
+growth as an AVI file, an animated GIF, BMP files, a WebM or MP4 video or
+an animated WebP, saves height and normal maps, makes fading-border page
+backgrounds and previews text colours in a web page.
 .
 The package holds the desktop program (mottler), the command-line tool
 (mottler-cli) and an XScreenSaver display mode (mottler-saver).")

@@ -6,6 +6,7 @@ set -euo pipefail
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev libjpeg62-turbo-dev libgif-dev libimagequant-dev ffmpeg
+          libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libwebp-dev webp
           chromium qt6-image-formats-plugins imagemagick desktop-file-utils appstream
           libxcb1-dev dpkg-dev fakeroot lintian mandoc util-linux
           qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n)

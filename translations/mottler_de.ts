@@ -15,6 +15,10 @@
         <source>&lt;h2&gt;Mottler&lt;/h2&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Grows seamless, tileable textures for web-page backgrounds.&lt;/p&gt;&lt;p&gt;Mottler&apos;s own code is released under the MIT licence. This program links libimagequant and is therefore distributed under the GNU GPL, version 3 or later.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Mottler&lt;/h2&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Lässt nahtlos kachelbare Texturen für Webseiten-Hintergründe wachsen.&lt;/p&gt;&lt;p&gt;Mottlers eigener Code steht unter der MIT-Lizenz. Dieses Programm bindet libimagequant ein und wird deshalb unter der GNU GPL, Version 3 oder später, verbreitet.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
+    </message>
 </context>
 <context>
     <name>mottler::AdjustPanel</name>
@@ -37,6 +41,14 @@
     <message>
         <source>Reset contrast and brightness</source>
         <translation>Kontrast und Helligkeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
     </message>
 </context>
 <context>
@@ -99,6 +111,10 @@
     <message>
         <source>Iterations : %1</source>
         <translation>Iterationen: %1</translation>
+    </message>
+    <message>
+        <source>Texture age %1</source>
+        <translation>Alter der Textur: %1</translation>
     </message>
 </context>
 <context>
@@ -192,6 +208,25 @@
     </message>
 </context>
 <context>
+    <name>mottler::ColourDropDown</name>
+    <message>
+        <source>Choose a colour</source>
+        <translation>Eine Farbe wählen</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>An HTML colour code such as FF8000, or red, green and blue as 255,128,0; Ctrl+Enter opens the colour picker</source>
+        <translation>Ein HTML-Farbcode wie FF8000 oder Rot, Grün und Blau wie 255,128,0; Strg+Eingabe öffnet den Farbwähler</translation>
+    </message>
+    <message>
+        <source>Choose %1</source>
+        <translation>%1 wählen</translation>
+    </message>
+</context>
+<context>
     <name>mottler::ColourEntry</name>
     <message>
         <source>All values must be between 0 and 255.</source>
@@ -200,6 +235,13 @@
     <message>
         <source>HTML colours must be entered using hexadecimal characters.  This includes the numbers from 0 to 9 and the letters from A to F.</source>
         <translation>HTML-Farben werden mit hexadezimalen Zeichen eingegeben, also mit den Ziffern 0 bis 9 und den Buchstaben A bis F.</translation>
+    </message>
+</context>
+<context>
+    <name>mottler::ColourGrid</name>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
     </message>
 </context>
 <context>
@@ -578,6 +620,50 @@
         <source>Initializing...</source>
         <translation>Wird vorbereitet …</translation>
     </message>
+    <message>
+        <source>Frames to blend</source>
+        <translation>Zu überblendende Bilder</translation>
+    </message>
+    <message>
+        <source>Transparent colour</source>
+        <translation>Transparente Farbe</translation>
+    </message>
+    <message>
+        <source>WebM video (VP9)</source>
+        <translation>WebM-Video (VP9)</translation>
+    </message>
+    <message>
+        <source>MP4 video (H.264)</source>
+        <translation>MP4-Video (H.264)</translation>
+    </message>
+    <message>
+        <source>Animated WebP</source>
+        <translation>Animiertes WebP</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>L&amp;ossless</source>
+        <translation>&amp;Verlustfrei</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>&amp;Quality</source>
+        <translation>&amp;Qualität</translation>
+    </message>
+    <message>
+        <source>Frame &amp;rate</source>
+        <translation>Bild&amp;rate</translation>
+    </message>
+    <message>
+        <source>a second</source>
+        <translation>pro Sekunde</translation>
+    </message>
 </context>
 <context>
     <name>mottler::FileReplacement</name>
@@ -659,6 +745,45 @@
     </message>
 </context>
 <context>
+    <name>mottler::GradientEdit</name>
+    <message>
+        <source>New Gradient</source>
+        <translation>Neuer Verlauf</translation>
+    </message>
+    <message>
+        <source>Add Colour Point</source>
+        <translation>Farbpunkt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Colour Point</source>
+        <translation>Farbpunkt löschen</translation>
+    </message>
+    <message>
+        <source>Reset Contrast and Brightness</source>
+        <translation>Kontrast und Helligkeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change Contrast</source>
+        <translation>Kontrast ändern</translation>
+    </message>
+    <message>
+        <source>Change Brightness</source>
+        <translation>Helligkeit ändern</translation>
+    </message>
+    <message>
+        <source>Recolour Colour Point</source>
+        <translation>Farbpunkt umfärben</translation>
+    </message>
+    <message>
+        <source>Move Colour Point</source>
+        <translation>Farbpunkt verschieben</translation>
+    </message>
+    <message>
+        <source>Change Gradient</source>
+        <translation>Verlauf ändern</translation>
+    </message>
+</context>
+<context>
     <name>mottler::GradientEditor</name>
     <message>
         <source>Choose the color of the selected point</source>
@@ -700,18 +825,6 @@ Rechtsklick erzeugt einen Zufallsverlauf</translation>
     <message>
         <source>Display a graduated border to the right of the main gradient</source>
         <translation>Rechts vom Hauptverlauf einen abgestuften Rand zeigen</translation>
-    </message>
-    <message>
-        <source>New Gradient Name</source>
-        <translation>Name des neuen Verlaufs</translation>
-    </message>
-    <message>
-        <source>Please enter a name for your new gradient</source>
-        <translation>Bitte geben Sie einen Namen für den neuen Verlauf ein</translation>
-    </message>
-    <message>
-        <source>Replace the gradient &quot;%1&quot;?</source>
-        <translation>Den Verlauf „%1“ ersetzen?</translation>
     </message>
     <message>
         <source>Save this pattern</source>
@@ -873,8 +986,8 @@ Bitte wählen Sie andere Einstellungen und versuchen Sie es erneut.</translation
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <source>Mottler Help - %1</source>
-        <translation>Mottler-Hilfe – %1</translation>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
     </message>
 </context>
 <context>
@@ -1082,6 +1195,34 @@ Bitte wählen Sie andere Einstellungen und versuchen Sie es erneut.</translation
         <source>False</source>
         <translation>aus</translation>
     </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Adopt Variation</source>
+        <translation>Variante übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
 </context>
 <context>
     <name>mottler::Numbers</name>
@@ -1170,6 +1311,33 @@ Bitte wählen Sie andere Einstellungen und versuchen Sie es erneut.</translation
     </message>
 </context>
 <context>
+    <name>mottler::PresetNamePrompt</name>
+    <message>
+        <source>Enter Name Of Preset</source>
+        <translation>Name der Vorlage</translation>
+    </message>
+    <message>
+        <source>What is the name of this preset ?</source>
+        <translation>Wie soll diese Vorlage heißen?</translation>
+    </message>
+    <message>
+        <source>Replace the preset &quot;%1&quot;?</source>
+        <translation>Die Vorlage „%1“ ersetzen?</translation>
+    </message>
+    <message>
+        <source>New Gradient Name</source>
+        <translation>Name des neuen Verlaufs</translation>
+    </message>
+    <message>
+        <source>Please enter a name for your new gradient</source>
+        <translation>Bitte geben Sie einen Namen für den neuen Verlauf ein</translation>
+    </message>
+    <message>
+        <source>Replace the gradient &quot;%1&quot;?</source>
+        <translation>Den Verlauf „%1“ ersetzen?</translation>
+    </message>
+</context>
+<context>
     <name>mottler::PreviewFiles</name>
     <message>
         <source>The Preview Page &quot;%1&quot; has the name Mottler gives its preview pages.  Please choose another file, or rename that one.</source>
@@ -1243,6 +1411,10 @@ Bitte wählen Sie andere Einstellungen und versuchen Sie es erneut.</translation
 %1</source>
         <translation>Die Vorschauseite konnte nicht im Webbrowser geöffnet werden.  Sie wurde gespeichert unter:
 %1</translation>
+    </message>
+    <message>
+        <source>Show every nth frame</source>
+        <translation>Jedes n-te Bild zeigen</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1544,10 @@ Bitte wählen Sie andere Einstellungen und versuchen Sie es erneut.</translation
     <message>
         <source>Next frame</source>
         <translation>Nächstes Bild</translation>
+    </message>
+    <message>
+        <source>Record every nth frame</source>
+        <translation>Jedes n-te Bild aufnehmen</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1697,46 @@ Bitte wählen Sie andere Einstellungen und versuchen Sie es erneut.</translation
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Textur</translation>
+    </message>
+    <message>
+        <source>Height map</source>
+        <translation>Höhenkarte</translation>
+    </message>
+    <message>
+        <source>Normal map</source>
+        <translation>Normalenkarte</translation>
+    </message>
+    <message>
+        <source>How many pixels high the field&apos;s whole range stands</source>
+        <translation>Wie viele Pixel hoch der ganze Wertebereich des Feldes aufragt</translation>
+    </message>
+    <message>
+        <source>&amp;DirectX (green down)</source>
+        <translation>&amp;DirectX (Grün nach unten)</translation>
+    </message>
+    <message>
+        <source>Unchecked, green points up as OpenGL expects</source>
+        <translation>Ohne Haken zeigt Grün nach oben, wie OpenGL es erwartet</translation>
+    </message>
+    <message>
+        <source>O&amp;utput</source>
+        <translation>A&amp;usgabe</translation>
+    </message>
+    <message>
+        <source>Stre&amp;ngth</source>
+        <translation>Stär&amp;ke</translation>
+    </message>
 </context>
 <context>
     <name>mottler::ScreenGrab</name>
@@ -1534,6 +1750,13 @@ Bitte wählen Sie andere Einstellungen und versuchen Sie es erneut.</translation
     <message>
         <source>The picture is %1 by %2, the texture %3 by %4.</source>
         <translation>Das Bild hat %1 × %2, die Textur %3 × %4.</translation>
+    </message>
+</context>
+<context>
+    <name>mottler::SpectrumView</name>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
     </message>
 </context>
 <context>
@@ -1583,16 +1806,95 @@ Möchten Sie das Bild auf %1 × %2 skalieren?  Wählen Sie „Nein“, um die Or
         <translation>Öffnen</translation>
     </message>
     <message>
-        <source>GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)</source>
-        <translation>GIF, BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>Confirm</source>
         <translation>Bestätigen</translation>
     </message>
     <message>
         <source>Allocating memory</source>
         <translation>Speicher wird belegt</translation>
+    </message>
+    <message>
+        <source>Generate Texture</source>
+        <translation>Textur erzeugen</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Zufallsvariante</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Bild öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>mottler::TextureDocument</name>
+    <message>
+        <source>Load Preset</source>
+        <translation>Vorlage laden</translation>
+    </message>
+    <message>
+        <source>Change Seed</source>
+        <translation>Startwert ändern</translation>
+    </message>
+    <message>
+        <source>Change Texture Type</source>
+        <translation>Startmuster ändern</translation>
+    </message>
+    <message>
+        <source>Change Picture</source>
+        <translation>Bild ändern</translation>
+    </message>
+    <message>
+        <source>Change Iterations</source>
+        <translation>Iterationen ändern</translation>
+    </message>
+    <message>
+        <source>Change A</source>
+        <translation>Faktor A ändern</translation>
+    </message>
+    <message>
+        <source>Change B</source>
+        <translation>Faktor B ändern</translation>
+    </message>
+    <message>
+        <source>Change Drift</source>
+        <translation>Verschiebung ändern</translation>
+    </message>
+    <message>
+        <source>Change Animate</source>
+        <translation>Wachstum zeigen ändern</translation>
+    </message>
+    <message>
+        <source>Change Animate Every</source>
+        <translation>Anzeige jedes n-ten Bildes ändern</translation>
+    </message>
+    <message>
+        <source>Change Tile</source>
+        <translation>Kacheln ändern</translation>
+    </message>
+    <message>
+        <source>Change Advanced Factors</source>
+        <translation>Erweiterte Faktoren ändern</translation>
+    </message>
+    <message>
+        <source>Apply Preset Colours</source>
+        <translation>Farben der Vorlage übernehmen</translation>
+    </message>
+    <message>
+        <source>Change Size</source>
+        <translation>Größe ändern</translation>
+    </message>
+    <message>
+        <source>Generate Texture</source>
+        <translation>Textur erzeugen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Too little memory to keep the texture for Undo: undoing &quot;%1&quot; leaves the texture as it is.</source>
+        <translation>Zu wenig Speicher, um die Textur für „Rückgängig“ aufzubewahren: „%1“ rückgängig zu machen lässt die Textur, wie sie ist.</translation>
     </message>
 </context>
 <context>
@@ -1652,7 +1954,7 @@ Möchten Sie das Bild auf %1 × %2 skalieren?  Wählen Sie „Nein“, um die Or
     </message>
     <message>
         <source>The &apos;&amp;B&apos; Factor</source>
-        <translation>Faktor „&amp;B“</translation>
+        <translation>Fakto&amp;r „B“</translation>
     </message>
     <message>
         <source>No drift</source>
@@ -1710,18 +2012,6 @@ Möchten Sie das Bild auf %1 × %2 skalieren?  Wählen Sie „Nein“, um die Or
 <context>
     <name>mottler::TexturePresets</name>
     <message>
-        <source>Enter Name Of Preset</source>
-        <translation>Name der Vorlage</translation>
-    </message>
-    <message>
-        <source>What is the name of this preset ?</source>
-        <translation>Wie soll diese Vorlage heißen?</translation>
-    </message>
-    <message>
-        <source>Replace the preset &quot;%1&quot;?</source>
-        <translation>Die Vorlage „%1“ ersetzen?</translation>
-    </message>
-    <message>
         <source>Import Texture Pack</source>
         <translation>Texturpaket importieren</translation>
     </message>
@@ -1778,6 +2068,28 @@ Möchten Sie das Bild auf %1 × %2 skalieren?  Wählen Sie „Nein“, um die Or
     <message>
         <source>X</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>mottler::TriangleMarker</name>
+    <message>
+        <source>Colour point %1</source>
+        <translation>Farbpunkt %1</translation>
+    </message>
+</context>
+<context>
+    <name>mottler::UpDown</name>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Decrease %1</source>
+        <translation>%1 verringern</translation>
+    </message>
+    <message>
+        <source>Increase %1</source>
+        <translation>%1 erhöhen</translation>
     </message>
 </context>
 <context>

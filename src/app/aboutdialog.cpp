@@ -2,6 +2,9 @@
 
 #include "app/applicationicon.h"
 #include "base/homepage.h"
+#include "help/ui/showhelp.h"
+#include "output/animatedwebp.h"
+#include "output/videofile.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -74,6 +77,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     RegisterShellResources();
     setObjectName("frmAbout");
     setWindowTitle(tr("About Mottler"));
+    InstallHelpKey(this, HelpContext::Contents);
     auto* layout = new QVBoxLayout(this);
     QWidget* heading = Heading(this);
     lblVersion = heading->findChild<QLabel*>("lblVersion");
@@ -88,6 +92,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
     txtLicence = new QPlainTextEdit(LicenceText(), this);
     txtLicence->setReadOnly(true);
+    txtLicence->setAccessibleName(tr("Licence"));
     txtLicence->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txtLicence->setMinimumHeight(txtLicence->fontMetrics().lineSpacing() * 8);
     layout->addWidget(txtLicence, 1);
@@ -110,6 +115,7 @@ QStringList AboutDialog::LibraryVersions() {
 #if defined(MOTTLER_LINKS_IMAGEQUANT)
     lines << QStringLiteral("libimagequant %1").arg(LIQ_VERSION_STRING);
 #endif
+    lines << VideoLibraryVersions() << WebpLibraryVersion();
     return lines;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <algorithm>
 
 namespace mottler {
 
@@ -12,12 +13,14 @@ AgeStrip::AgeStrip(QWidget* parent) : QWidget(parent) {
     setObjectName("agesRow");
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
+    // 40 pixels at the usual font, larger with a larger one.
+    const int side = std::max(40, fontMetrics().height() * 7 / 3);
     for (int i = 1; i <= 9; ++i) {
         auto* panel = new QFrame(this);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setFixedSize(44, 44);
+        panel->setFixedSize(side + 4, side + 4);
         auto* thumbnail = new AgeThumbnail(i, panel);
-        thumbnail->setGeometry(2, 2, 40, 40);
+        thumbnail->setGeometry(2, 2, side, side);
         connect(thumbnail, &AgeThumbnail::Clicked, this, &AgeStrip::Clicked);
         connect(thumbnail, &AgeThumbnail::ShiftRightPressed, this, &AgeStrip::ShiftRightPressed);
         ages[static_cast<std::size_t>(i - 1)] = thumbnail;

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTabWidget>
 
 namespace mottler {
 
@@ -24,6 +25,13 @@ void AddHelpMenu(QMainWindow* window) {
             dialog.exec();
         });
     about->setObjectName("mnuHelpAbout");
+}
+
+void InstallTabHelpKey(QWidget* window, const QTabWidget* tabs, std::vector<HelpContext> contexts) {
+    InstallHelpKey(window, [tabs, contexts = std::move(contexts)] {
+        const auto index = static_cast<std::size_t>(tabs->currentIndex());
+        return index < contexts.size() ? contexts[index] : HelpContext::Contents;
+    });
 }
 
 } // namespace mottler

@@ -53,8 +53,10 @@ int main(int argc, char* argv[]) {
     mottler::InstallTranslations();
     mottler::MainWindow window;
     window.show();
-    // Greet the user with a grown texture rather than an empty preview.
-    QTimer::singleShot(0, &window,
-                       [&window] { window.Commands().GrowTexture(mottler::RunMode::Fresh); });
+    // Greet the user with a grown texture rather than an empty preview; undo stops there.
+    QTimer::singleShot(0, &window, [&window] {
+        window.Commands().GrowTexture(mottler::RunMode::Fresh);
+        window.Document().ClearUndo();
+    });
     return QApplication::exec();
 }

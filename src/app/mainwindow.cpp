@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -38,6 +39,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmThumb");
     BuildWindow();
     BuildMenus();
+    // Smaller than its contents the window scrolls them; below this it would show too little
+    // of them to work with.
+    setMinimumSize(QSize(600, 400).boundedTo(StartSize()));
+    resize(StartSize());
     frmAdvanced = new AdvancedWindow(this);
     BindPages();
     commands = new TextureCommands(document, *this, *page, *preview, *frmAdvanced);
@@ -57,13 +62,24 @@ MainWindow::~MainWindow() {
     frmTrueImage->blockSignals(true);
 }
 
+// The settings on the left; the preview with the age thumbnails and the recording controls under
+// it on the right, so that the window fits a laptop screen. A window made smaller than its
+// contents scrolls them.
 void MainWindow::BuildWindow() {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName("scrWindow");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, which it scrolls into view
+    setCentralWidget(scroller);
+    auto* central = new QWidget(scroller);
     auto* columns = new QHBoxLayout(central);
+    // The contents never shrink below what they need: the scroll area scrolls them instead.
+    columns->setSizeConstraint(QLayout::SetMinimumSize);
     auto* left = new QVBoxLayout;
     pgControl = new QTabWidget(central);
     pgControl->setObjectName("pgControl");
+    pgControl->setAccessibleName(tr("Settings"));
     page = new TexturePage(pgControl);
     gradientEditor = new GradientEditor(page->pnlGradient, document.Gradient);
     adjustPanel = new AdjustPanel(page->pnlGradient, document.Gradient);
@@ -73,18 +89,31 @@ void MainWindow::BuildWindow() {
     textPage = new PreviewSettingsPage(pgControl);
     pgControl->addTab(textPage, tr("Preview Settings"));
     left->addWidget(pgControl);
-    ages = new AgeStrip(central);
-    left->addWidget(ages);
-    recording = new RecordFrame(central);
-    left->addWidget(recording);
     lblTime = new QLabel(central);
     lblTime->setObjectName("lblTime");
     lblTime->hide();
     left->addWidget(lblTime);
     left->addStretch();
     columns->addLayout(left);
+    auto* right = new QVBoxLayout;
     preview = new PreviewFrame(central);
-    columns->addWidget(preview, 1);
+    right->addWidget(preview, 1);
+    ages = new AgeStrip(central);
+    right->addWidget(ages);
+    recording = new RecordFrame(central);
+    right->addWidget(recording);
+    columns->addLayout(right, 1);
+    scroller->setWidget(central);
+}
+
+// The contents at their preferred size, as far as the screen holds them.
+QSize MainWindow::StartSize() const {
+    const auto* scroller = static_cast<const QScrollArea*>(centralWidget());
+    QSize wanted = scroller->widget()->sizeHint();
+    wanted.rheight() += menuBar()->sizeHint().height();
+    if (const QScreen* shown = screen())
+        wanted = wanted.boundedTo(shown->availableGeometry().size());
+    return wanted;
 }
 
 void MainWindow::BuildMenus() {
@@ -96,6 +125,7 @@ void MainWindow::BuildMenus() {
                     [this] { presets->mnuFileImportTexturePackClick(); });
     file->addSeparator();
     file->addAction(tr("E&xit"), this, &QWidget::close);
+    AddEditMenu();
     QMenu* texture = menuBar()->addMenu(tr("Te&xture"));
     QAction* go =
         texture->addAction(tr("&Generate Texture"), this, [this] { commands->btnGoClick(); });
@@ -103,6 +133,9 @@ void MainWindow::BuildMenus() {
     AddExploreCommand(texture);
     AddOutputCommands(file, texture);
     AddHelpMenu(this);
+    InstallTabHelpKey(
+        this, pgControl,
+        {HelpContext::MainWindow, HelpContext::GradientMaker, HelpContext::WebPreview});
     connect(&document, &TextureDocument::RunStateChanged, go,
             [go](bool running) { go->setEnabled(!running); });
 }
@@ -145,6 +178,7 @@ void MainWindow::FormCreate() {
     gradientEditor->AddControlPoint(0, PackRgb(255, 255, 255), false, PointKind::Start);
     gradientEditor->AddControlPoint(255, PackRgb(0, 0, 0), false, PointKind::End);
     gradientEditor->RebuildPalette();
+    document.ClearUndo(); // the start-up texture is where undo stops
 }
 
 void MainWindow::WarnAboutColourDepth() {

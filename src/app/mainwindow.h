@@ -68,6 +68,7 @@ protected:
 
 private:
     void BuildWindow();
+    QSize StartSize() const;
     void BuildMenus();
     void BindPages();
     void ConnectAges();
@@ -86,6 +87,7 @@ private:
     void ShowTextureControls(bool shown);
     void AddOutputCommands(QMenu* file, QMenu* texture);
     void AddExploreCommand(QMenu* texture);
+    void AddEditMenu();
     /// The gradient strip when it is the current image (the gradient tab was the last image
     /// tab shown); nothing while the texture is.
     std::optional<GradientStripImage> CurrentGradientStrip() const;

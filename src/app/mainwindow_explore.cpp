@@ -28,6 +28,7 @@ void MainWindow::mnuExploreVariationsClick() {
         connect(window, &ExploreWindow::VariationAdopted, this, [this](const Variation& variation) {
             if (document.Running())
                 return;
+            const TextureDocument::Step step(document, tr("Adopt Variation"), StepKeeps::Texture);
             AdoptVariation(document, variation);
             commands->btnGoClick();
         });

@@ -14,7 +14,8 @@ void MainWindow::btnSaveImageClick() {
 void MainWindow::mnuSaveImageClick() {
     if (document.Running())
         return;
-    SaveTileDialog frmPicture(this, document.DisplayedTexture(), CurrentGradientStrip());
+    SaveTileDialog frmPicture(this, document.DisplayedTexture(), CurrentGradientStrip(),
+                              &document.Engine);
     frmPicture.exec();
     if (!CurrentGradientStrip())
         document.TurnDisplayedTexture(frmPicture.QuarterTurns());

@@ -101,6 +101,7 @@ QHBoxLayout* OptionsRow(PreviewFrame& f) {
     f.txtAnimateMod->setObjectName("txtAnimateMod");
     f.txtAnimateMod->setToolTip(PreviewFrame::tr("Show every 'n'th frame while growing."));
     f.txtAnimateMod->setMaximumWidth(40);
+    f.txtAnimateMod->setAccessibleName(PreviewFrame::tr("Show every nth frame"));
     row->addWidget(f.chkTile);
     row->addStretch();
     f.btnSaveImage = new QPushButton(PreviewFrame::tr("&Save Image"), &f);
@@ -143,6 +144,11 @@ PreviewFrame::PreviewFrame(QWidget* parent) : QGroupBox(parent) {
     layout->addLayout(WebPreviewRow(*this));
     textColours = new TextColourOverlay(imgTexture);
     urlOpener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    // Row by row, left to right, as the controls are seen.
+    QWidget* const order[] = {btnChangeSize, chkTile,    btnSaveImage,  chkAnimate,
+                              txtAnimateMod, btnPreview, btnToClipboard};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void PreviewFrame::Bind(TextureDocument& document) {

@@ -46,6 +46,7 @@ QHBoxLayout* RecordRow(RecordFrame& f) {
     f.txtRecordMod->setEnabled(false);
     f.txtRecordMod->setToolTip(RecordFrame::tr("Record every 'n'th frame to save memory"));
     f.txtRecordMod->setMaximumWidth(40);
+    f.txtRecordMod->setAccessibleName(RecordFrame::tr("Record every nth frame"));
     f.lblRecordingToFile = new QLabel(RecordFrame::tr("(Recording Directly To AVI File)"), &f);
     f.lblRecordingToFile->setObjectName("lblRecordingToFile");
     f.lblRecordingToFile->hide();
@@ -83,8 +84,8 @@ QHBoxLayout* TrackbarRow(RecordFrame& f) {
 
 QHBoxLayout* ButtonsRow(RecordFrame& f) {
     auto* row = new QHBoxLayout;
-    f.btnSaveRecording = GlyphButton(ToolIcon("document-save", QStyle::SP_DialogSaveButton),
-                                     "btnSaveRecording", RecordFrame::tr("Save recording"), &f);
+    f.btnSaveRecording =
+        GlyphButton(AnimationIcon(), "btnSaveRecording", RecordFrame::tr("Save recording"), &f);
     f.pnlVideo = new QFrame(&f);
     f.pnlVideo->setObjectName("pnlVideo");
     auto* video = new QHBoxLayout(f.pnlVideo);

@@ -58,6 +58,7 @@ TextureCommands::TextureCommands(TextureDocument& doc, QWidget& owner, TexturePa
 void TextureCommands::btnGoClick() {
     if (document.Running())
         return;
+    const TextureDocument::Step step(document, tr("Generate Texture"), StepKeeps::Texture);
     if (document.Settings().Type != ImageFile &&
         !Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
         return;
@@ -67,6 +68,7 @@ void TextureCommands::btnGoClick() {
 void TextureCommands::btnRandomizeClick() {
     if (document.Running())
         return;
+    const TextureDocument::Step step(document, tr("Randomize"), StepKeeps::Texture);
     if (Seeded([this] { document.Randomize(ReadShapeTuning()); }))
         GrowTexture(RunMode::Fresh);
 }
@@ -78,14 +80,14 @@ void TextureCommands::btnContinueClick() {
 void TextureCommands::cmbTextureTypeClick() {
     if (document.Running() || document.Settings().Type >= ImageFile)
         return;
+    const TextureDocument::Step step(document, tr("Generate Texture"), StepKeeps::Texture);
     if (Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
         GrowTexture(RunMode::Fresh);
 }
 
 void TextureCommands::btnOpenImageClick() {
     const QString file = QFileDialog::getOpenFileName(
-        &window, tr("Open"), UserSettings::ReadString("Open Image Dir"),
-        tr("GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;All Files (*)"));
+        &window, tr("Open"), UserSettings::ReadString("Open Image Dir"), PictureOpenFilter());
     if (file.isEmpty())
         return;
     UserSettings::WriteString("Open Image Dir", QFileInfo(file).absolutePath() + '/');
@@ -96,9 +98,11 @@ void TextureCommands::btnOpenImageClick() {
 void TextureCommands::LoadInitialImage(const QString& file) {
     if (document.Running())
         return;
+    const TextureDocument::Step step(document, tr("Open Picture"), StepKeeps::Texture);
     document.SetImageFile(file);
     const bool loaded = TryShowingError(&window, [&] {
-        const QImage picture = ReadPicture(file);
+        QImage picture;
+        WorkBusy(&window, [&] { picture = ReadPicture(file); });
         const QSize size(document.Engine.Width(), document.Engine.Height());
         PictureFit fit = PictureFit::Stretch;
         if (picture.size() != size) {
@@ -108,7 +112,7 @@ void TextureCommands::LoadInitialImage(const QString& file) {
             if (answer != QMessageBox::Yes)
                 fit = PictureFit::KeepOwnSize;
         }
-        document.UsePicture(picture, fit);
+        WorkBusy(&window, [&] { document.UsePicture(picture, fit); });
     });
     if (loaded)
         GrowTexture(RunMode::Fresh);
@@ -147,11 +151,16 @@ bool TextureCommands::eventFilter(QObject*, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
-    if (!document.Running() && Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
+    if (document.Running())
+        return true;
+    const TextureDocument::Step step(document, tr("Generate Texture"), StepKeeps::Texture);
+    if (Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
         GrowTexture(RunMode::Fresh);
     return true;
 }
 
+// Work that allocates new fields: the progress bar says what takes the time meanwhile.
+// (Also called while the window is made: nothing here handles events.)
 void TextureCommands::Allocating(const std::function<void()>& work) {
     window.repaint();
     preview.progressBar->SetText(tr("Allocating memory"));

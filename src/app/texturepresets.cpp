@@ -93,10 +93,7 @@ void TexturePresets::LoadPresetNames() {
 void TexturePresets::btnSavePresetClick() {
     if (!presetFile)
         return;
-    const QString name =
-        AskPresetName(&window, page.cmbPresets,
-                      {tr("Enter Name Of Preset"), tr("What is the name of this preset ?"),
-                       tr("Replace the preset \"%1\"?")});
+    const QString name = AskPresetName(&window, page.cmbPresets, TexturePresetNameTexts());
     if (name.isEmpty())
         return;
     try {

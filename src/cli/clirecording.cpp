@@ -54,6 +54,15 @@ void CliRecording::WriteFrames(const Palette& palette) {
                    NumberedBmpFileName(options.FramesBmp, index));
 }
 
+void CliRecording::WriteVideo(const Palette& palette) {
+    const QString& path = options.Animation.Video;
+    if (path.isEmpty())
+        return;
+    ExportOptions video = options.Animation.Export;
+    video.Format = *VideoFormatOf(path);
+    ExportAnimation(path, video, Frames, palette);
+}
+
 CliRecordingObserver::CliRecordingObserver(TextureEngine& e, const Palette& p, CliRecording& r,
                                            const GrowthFactors& growthFactors,
                                            ProgressStyle progress, int iterations)

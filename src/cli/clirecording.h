@@ -29,6 +29,9 @@ public:
     /// After the run: writes the frames as an animated GIF and as numbered BMP files coloured
     /// through the palette. Throws MottlerError when a file cannot be written.
     void WriteFrames(const Palette& palette);
+    /// After the run: writes the frames as the --video file, in the format its extension
+    /// names. Throws MottlerError when it cannot be written.
+    void WriteVideo(const Palette& palette);
 
     FrameList Frames;
 

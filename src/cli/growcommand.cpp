@@ -127,6 +127,8 @@ bool WriteOutputs(TextureEngine& engine, const GrowOptions& o, const Palette& pa
         });
     if (!o.Image.HeightMap.isEmpty())
         written &= TryWrite(o.Image.HeightMap, [&] { WriteHeightMapOutput(engine, o.Image); });
+    if (!o.Image.NormalMap.isEmpty())
+        written &= TryWrite(o.Image.NormalMap, [&] { WriteNormalMapOutput(engine, o.Image); });
     if (!o.RawA.isEmpty())
         written &= TryWrite(o.RawA, [&] { WriteRaw(engine.FieldA, o.RawA); });
     if (!o.RawB.isEmpty())
@@ -135,6 +137,8 @@ bool WriteOutputs(TextureEngine& engine, const GrowOptions& o, const Palette& pa
     const QString& frames =
         o.Recording.Animation.Gif.isEmpty() ? o.Recording.FramesBmp : o.Recording.Animation.Gif;
     written &= TryWrite(frames, [&] { recording.WriteFrames(palette); });
+    if (!o.Recording.Animation.Video.isEmpty())
+        written &= TryWrite(o.Recording.Animation.Video, [&] { recording.WriteVideo(palette); });
     return written;
 }
 

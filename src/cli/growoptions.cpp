@@ -46,7 +46,7 @@ void Validate(const GrowOptions& o) {
         throw UsageError(
             "option --output: the file name must end in .bmp, .png, .jpg, .jpeg, .gif or .webp");
     CheckAnimationOptions(o.Recording.Animation, o.Given);
-    CheckImageOutputOptions(o.Image, !o.Output.isEmpty());
+    CheckImageOutputOptions(o.Image, !o.Output.isEmpty(), o.Given);
     if (!o.PresetFile.isEmpty() && o.PresetName.isEmpty())
         throw UsageError("option --presets needs --preset NAME");
     if (!o.PresetName.isEmpty())
@@ -129,10 +129,17 @@ Recording (colours as for --output):
                        (frames.bmp gives frames0000.bmp, frames0001.bmp, ...)
   --gif FILE           keep them in memory, then write an animated GIF that loops
                        forever, 10 frames a second, as the Export Animation window does
-  --every N            the GIF takes every N-th recorded frame (default 1)
-  --ping-pong          the GIF plays forward, then back to the start
-  --blend N            the GIF's last N frames cross-fade toward its first N: the k-th of
-                       them (from 0) mixes in the GIF's frame k with weight (k+1)/(N+1);
+  --video FILE         keep them in memory, then write a video in the format the name's
+                       extension asks for: .webm (VP9), .mp4 (H.264; an odd width or
+                       height grows by one pixel that continues the tile) or .webp
+                       (animated WebP that loops forever)
+  --fps N              the video's frames a second, 1 to 120 (default 10)
+  --video-quality N    the video's quality, 1 (smallest) to 100 (best); default 80
+  --lossless           the WebP video keeps every pixel exactly
+  --every N            the GIF and video take every N-th recorded frame (default 1)
+  --ping-pong          the GIF and video play forward, then back to the start
+  --blend N            the animation's last N frames cross-fade toward its first N: the
+                       k-th of them (from 0) mixes in frame k with weight (k+1)/(N+1);
                        the first N are then left out, so the loop closes without a jump
                        (N is at most half the frames)
   --transparent RRGGBB the GIF shows this colour as transparent when its colour table
@@ -227,7 +234,7 @@ GrowOptions ParseGrowOptions(const QStringList& args) {
             TakeAnimationOption(a, o.Recording.Animation);
     }
     if (recordEvery && !o.Recording.Enabled())
-        throw UsageError("option --record-every needs --avi, --frames-bmp or --gif");
+        throw UsageError("option --record-every needs --avi, --frames-bmp, --gif or --video");
     o.Recording.Every = recordEvery.value_or(1);
     Validate(o);
     WarnUnusedOptions(o);

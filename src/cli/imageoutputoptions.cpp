@@ -4,6 +4,7 @@
 #include "cli/report.h"
 #include "output/heightmap.h"
 #include "output/imagefile.h"
+#include "output/normalmap.h"
 #include "output/quarterturn.h"
 #include "output/savetile.h"
 
@@ -24,7 +25,7 @@ int ParseTurns(const QString& degrees) {
 } // namespace
 
 const char* const ImageOutputOptionsHelp = R"(
-Turning and mirroring (--output), height map:
+Turning and mirroring (--output), height and normal maps:
   --rotate 90|180|270  turn the --output image clockwise by that many degrees
   --mirror             write the seamless mirrored tile instead: a half-size copy of the
                        texture with its three mirror images (the texture's size for even
@@ -32,10 +33,17 @@ Turning and mirroring (--output), height map:
   --height-map FILE    chemical A as a 16-bit greyscale PNG, its least value black and its
                        greatest white, for bump or displacement maps (a uniform field
                        gives all black)
+  --normal-map FILE    a tangent-space normal map of chemical A as a 24-bit PNG, for 3D
+                       rendering; it tiles like the texture
+  --normal-strength S  how many pixels high A's whole range stands, 0 to 1000 (default
+                       4): more is steeper
+  --normal-directx     green points down (DirectX) instead of up (OpenGL)
 )";
 
 OptionTable ImageOutputOptionTable() {
-    return {ValueOption({"rotate"}), FlagOption({"mirror"}), ValueOption({"height-map"})};
+    return {ValueOption({"rotate"}),          FlagOption({"mirror"}),
+            ValueOption({"height-map"}),      ValueOption({"normal-map"}),
+            ValueOption({"normal-strength"}), FlagOption({"normal-directx"})};
 }
 
 bool TakeImageOutputOption(Arguments& args, ImageOutputOptions& options) {
@@ -48,12 +56,24 @@ bool TakeImageOutputOption(Arguments& args, ImageOutputOptions& options) {
         options.HeightMap = args.NonEmptyText();
         if (ImageFormatOf(options.HeightMap) != ImageFormat::Png)
             throw UsageError("option --height-map: the file name must end in .png");
-    } else
+    } else if (option == "--normal-map") {
+        options.NormalMap = args.NonEmptyText();
+        if (ImageFormatOf(options.NormalMap) != ImageFormat::Png)
+            throw UsageError("option --normal-map: the file name must end in .png");
+    } else if (option == "--normal-strength")
+        options.Normal.Strength = args.Real(0, MaxNormalStrength);
+    else if (option == "--normal-directx")
+        options.Normal.Convention = NormalConvention::DirectX;
+    else
         return false;
     return true;
 }
 
-void CheckImageOutputOptions(const ImageOutputOptions& options, bool hasOutput) {
+void CheckImageOutputOptions(const ImageOutputOptions& options, bool hasOutput,
+                             const QSet<QString>& given) {
+    if (options.NormalMap.isEmpty() &&
+        (given.contains("--normal-strength") || given.contains("--normal-directx")))
+        throw UsageError("options --normal-strength and --normal-directx need --normal-map");
     if (hasOutput)
         return;
     if (options.QuarterTurns != 0)
@@ -83,6 +103,11 @@ QImage OutputImage(const QImage& texture, const ImageOutputOptions& options) {
 void WriteHeightMapOutput(const TextureEngine& engine, const ImageOutputOptions& options) {
     if (!options.HeightMap.isEmpty())
         WriteFileAtomically(options.HeightMap, EncodePng(HeightMap(engine)));
+}
+
+void WriteNormalMapOutput(const TextureEngine& engine, const ImageOutputOptions& options) {
+    if (!options.NormalMap.isEmpty())
+        WriteFileAtomically(options.NormalMap, EncodePng(NormalMap(engine, options.Normal)));
 }
 
 } // namespace mottler::cli

@@ -2,8 +2,10 @@
 
 #include "cli/arguments.h"
 #include "engine/engine.h"
+#include "output/normalmap.h"
 
 #include <QImage>
+#include <QSet>
 #include <QString>
 
 namespace mottler::cli {
@@ -13,17 +15,23 @@ struct ImageOutputOptions {
     int QuarterTurns = 0; ///< clockwise: --rotate 90, 180 or 270 gives 1, 2 or 3
     bool Mirror = false;  ///< the save window's mirrored tile
     QString HeightMap;    ///< a 16-bit greyscale PNG of chemical A
+    QString NormalMap;    ///< a 24-bit RGB PNG of chemical A's normals
+    NormalMapOptions Normal;
 };
 
-/// Reads --rotate, --mirror or --height-map when that is the current option; returns false
-/// for any other option. Throws UsageError for a bad value.
+/// Reads --rotate, --mirror, --height-map or the --normal-* options when that is the current
+/// option; returns false for any other option. Throws UsageError for a bad value.
 bool TakeImageOutputOption(Arguments& args, ImageOutputOptions& options);
 
-/// --rotate, --mirror and --height-map for a command's parser.
+/// --rotate, --mirror, --height-map, --normal-map, --normal-strength and --normal-directx for
+/// a command's parser.
 OptionTable ImageOutputOptionTable();
 
-/// Throws UsageError when --rotate or --mirror is given without an --output to apply to.
-void CheckImageOutputOptions(const ImageOutputOptions& options, bool hasOutput);
+/// Throws UsageError when --rotate or --mirror is given without an --output to apply to, or
+/// --normal-strength or --normal-directx without --normal-map. `given` holds the long names
+/// of the options given.
+void CheckImageOutputOptions(const ImageOutputOptions& options, bool hasOutput,
+                             const QSet<QString>& given);
 
 /// Warns on stderr that --quality is ignored unless the output is a JPEG or WebP file.
 void WarnUnlessQualityApplies(const QString& output);
@@ -36,7 +44,10 @@ QSize OutputImageSize(QSize texture, const ImageOutputOptions& options);
 /// Writes the height map when one was asked for. Throws MottlerError when writing fails.
 void WriteHeightMapOutput(const TextureEngine& engine, const ImageOutputOptions& options);
 
-/// The help lines of the three options.
+/// Writes the normal map when one was asked for. Throws MottlerError when writing fails.
+void WriteNormalMapOutput(const TextureEngine& engine, const ImageOutputOptions& options);
+
+/// The help lines of these options.
 extern const char* const ImageOutputOptionsHelp;
 
 } // namespace mottler::cli

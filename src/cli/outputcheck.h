@@ -4,15 +4,16 @@
 
 namespace mottler::cli {
 
-/// Checks every file `grow` will write (--output, --raw-a, --raw-b, --height-map, --gif,
-/// --avi, --frames-bmp)
+/// Checks every file `grow` will write (--output, --raw-a, --raw-b, --height-map,
+/// --normal-map, --gif, --video, --avi, --frames-bmp)
 /// before the run starts, so a missing or unwritable folder fails at once instead of after
 /// a long run. Throws MottlerError naming the file and the reason.
 void CheckOutputPaths(const GrowOptions& options);
 
 /// Checks, once the texture's size is known and before the run, that the --output image
-/// (turned and mirrored as asked) and the --gif frames fit their formats' largest sizes.
-/// Throws MottlerError naming the file and the limit.
+/// (turned and mirrored as asked), the --gif frames and the --video frames fit their formats'
+/// largest sizes. Throws MottlerError naming the file and the limit. Notes on stderr when
+/// the video's format pads the frames (H.264 with an odd side).
 void CheckOutputSizes(const GrowOptions& options, QSize texture);
 
 } // namespace mottler::cli

@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 #include "base/filereplacement.h"
+#include "base/orderedwork.h"
 #include "cli/arguments.h"
 #include "cli/contactsheet.h"
 #include "cli/presetsource.h"
@@ -20,9 +21,9 @@ const char* const SheetHelp = R"(Usage: mottler-cli sheet [options]
 Grows every texture preset, as loading it in the program does, and draws them all into one
 contact sheet: each texture as a small picture (tiled 2 x 2 when it fits the cell, so that
 any seam would show) with the preset's name underneath. Presets are taken in the order of
-the program's list. Large presets take a while. For each preset a line with its size,
-iterations and range of A goes to stdout; a preset that cannot be grown is reported on
-stderr, shown crossed out, and makes the exit status 1.
+the program's list and grown on every core at once. Large presets take a while. For each
+preset a line with its size, iterations and range of A goes to stdout; a preset that cannot be
+grown is reported on stderr, shown crossed out, and makes the exit status 1.
 
 Options:
   -o, --output FILE  the sheet: PNG, JPEG, BMP, GIF or WebP by the name's extension
@@ -80,21 +81,24 @@ QString Describe(const QString& name, const TextureEngine& engine, const RunResu
     return line;
 }
 
-/// The preset's texture, or a null image after reporting why it could not be grown.
-QImage GrowForSheet(const IniFile& file, const QString& name) {
+/// A preset grown for the sheet: its texture and the line that describes it, or a null
+/// texture and why it could not be grown.
+struct SheetGrowth {
+    QImage Texture;
+    QString Line;
+    QString Error;
+};
+
+SheetGrowth GrowForSheet(const IniFile& file, const QString& name, const ShapeTuning& tuning) {
     try {
         TextureEngine engine;
-        const PresetGrowth growth = GrowPreset(engine, ReadPreset(file, name), ReadShapeTuning());
+        const PresetGrowth growth = GrowPreset(engine, ReadPreset(file, name), tuning);
         const RunOutcome outcome = growth.Result.Outcome;
-        if (outcome == RunOutcome::Overflow || outcome == RunOutcome::InternalError) {
-            ReportError(EscapedForTerminal(name) + ": " + growth.Result.Message);
-            return {};
-        }
-        PrintLine(Describe(name, engine, growth.Result));
-        return engine.TextureBitmap;
+        if (outcome == RunOutcome::Overflow || outcome == RunOutcome::InternalError)
+            return {{}, {}, EscapedForTerminal(name) + ": " + growth.Result.Message};
+        return {engine.TextureBitmap, Describe(name, engine, growth.Result), {}};
     } catch (const MottlerError& error) {
-        ReportError(EscapedForTerminal(name) + ": " + error.Message());
-        return {};
+        return {{}, {}, EscapedForTerminal(name) + ": " + error.Message()};
     }
 }
 
@@ -104,13 +108,24 @@ int Execute(const SheetOptions& o) {
     const QStringList names = PresetNames(file);
     if (names.isEmpty())
         throw MottlerError(QStringLiteral("There are no presets in \"%1\".").arg(file.Path()));
+    // One preset per core; the lines come out in the list's order all the same.
+    const ShapeTuning tuning = ReadShapeTuning();
+    std::vector<SheetGrowth> grown(static_cast<std::size_t>(names.size()));
     std::vector<SheetCell> cells;
     bool allGrown = true;
-    for (const QString& name : names) {
-        cells.push_back({GrowForSheet(file, name), name});
-        allGrown = allGrown && !cells.back().Texture.isNull();
-        std::fflush(stdout);
-    }
+    RunInOrder(
+        static_cast<int>(names.size()), 0,
+        [&](int i) { grown[static_cast<std::size_t>(i)] = GrowForSheet(file, names[i], tuning); },
+        [&](int i) {
+            SheetGrowth& growth = grown[static_cast<std::size_t>(i)];
+            if (growth.Texture.isNull())
+                ReportError(growth.Error);
+            else
+                PrintLine(growth.Line);
+            std::fflush(stdout);
+            allGrown = allGrown && !growth.Texture.isNull();
+            cells.push_back({std::move(growth.Texture), names[i]});
+        });
     WriteImage(DrawContactSheet(cells, o.Columns, o.Size), o.Output, 90);
     return allGrown ? ExitOk : ExitFailed;
 }

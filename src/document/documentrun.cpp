@@ -153,6 +153,7 @@ void DocumentRun::ShowPreview(int) {
     sincePreview.start();
     EnsureRendered();
     doc.showsTexture = true;
+    doc.SetShownIteration(renderedIteration); // the frame label follows every shown frame
     Q_EMIT doc.TextureRendered();
 }
 

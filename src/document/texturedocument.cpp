@@ -1,6 +1,7 @@
 #include "document/texturedocument.h"
 
 #include "document/documentrun.h"
+#include "document/undokeys.h"
 #include "engine/random.h"
 #include "engine/render.h"
 #include "engine/seeding.h"
@@ -13,59 +14,77 @@
 #include "recording/framebitmap.h"
 #include "recording/recordstep.h"
 
+#include <QUndoStack>
 #include <algorithm>
 
 namespace mottler {
+namespace {
 
-TextureDocument::TextureDocument(QObject* parent) : QObject(parent) {}
+constexpr int UndoDepth = 100;
+
+} // namespace
+
+TextureDocument::TextureDocument(QObject* parent)
+    : QObject(parent), undoStack(new QUndoStack(this)) {
+    // Each kept texture holds several copies of the fields: the depth is bounded, and a step
+    // keeps a texture only while memory allows.
+    undoStack->setUndoLimit(UndoDepth);
+}
 
 TextureDocument::~TextureDocument() = default;
 
-template <typename T> void TextureDocument::Change(T& field, const T& value) {
-    if (field == value)
+template <typename T>
+void TextureDocument::EditSetting(T TextureSettings::*field, const T& value, const char* text,
+                                  int key) {
+    if (settings.*field == value)
         return;
-    field = value;
+    DocumentValues before = Values();
+    settings.*field = value;
     Q_EMIT SettingsChanged();
+    Record(std::move(before), tr(text), key);
 }
 
 void TextureDocument::SetSeed(std::int32_t seed) {
-    Change(settings.Seed, seed);
+    EditSetting(&TextureSettings::Seed, seed, QT_TR_NOOP("Change Seed"), UndoKey::Seed);
 }
 
 void TextureDocument::SetType(int type) {
-    Change(settings.Type, type);
+    EditSetting(&TextureSettings::Type, type, QT_TR_NOOP("Change Texture Type"), UndoKey::Type);
 }
 
 void TextureDocument::SetImageFile(const QString& file) {
-    Change(settings.ImageFile, file);
+    EditSetting(&TextureSettings::ImageFile, file, QT_TR_NOOP("Change Picture"),
+                UndoKey::ImageFile);
 }
 
 void TextureDocument::SetIterations(int iterations) {
-    Change(settings.Iterations, iterations);
+    EditSetting(&TextureSettings::Iterations, iterations, QT_TR_NOOP("Change Iterations"),
+                UndoKey::Iterations);
 }
 
 void TextureDocument::SetFactorA(int factor) {
-    Change(settings.FactorA, factor);
+    EditSetting(&TextureSettings::FactorA, factor, QT_TR_NOOP("Change A"), UndoKey::FactorA);
 }
 
 void TextureDocument::SetFactorB(int factor) {
-    Change(settings.FactorB, factor);
+    EditSetting(&TextureSettings::FactorB, factor, QT_TR_NOOP("Change B"), UndoKey::FactorB);
 }
 
 void TextureDocument::SetDrift(int drift) {
-    Change(settings.DriftKind, drift);
+    EditSetting(&TextureSettings::DriftKind, drift, QT_TR_NOOP("Change Drift"), UndoKey::Drift);
 }
 
 void TextureDocument::SetAnimate(bool on) {
-    Change(settings.Animate, on);
+    EditSetting(&TextureSettings::Animate, on, QT_TR_NOOP("Change Animate"), UndoKey::Animate);
 }
 
 void TextureDocument::SetAnimateEvery(int every) {
-    Change(settings.AnimateEvery, every);
+    EditSetting(&TextureSettings::AnimateEvery, every, QT_TR_NOOP("Change Animate Every"),
+                UndoKey::AnimateEvery);
 }
 
 void TextureDocument::SetTile(bool on) {
-    Change(settings.Tile, on);
+    EditSetting(&TextureSettings::Tile, on, QT_TR_NOOP("Change Tile"), UndoKey::Tile);
 }
 
 void TextureDocument::RaiseMaximum(RangedValue value) {
@@ -73,13 +92,18 @@ void TextureDocument::RaiseMaximum(RangedValue value) {
     Q_EMIT SettingsChanged();
 }
 
+// Showing or hiding the Advanced window alone is no edit of its values.
 void TextureDocument::SetAdvanced(const AdvancedFactorTexts& texts) {
-    if (advanced.FactorC == texts.FactorC && advanced.FactorD == texts.FactorD &&
-        advanced.MultiplierA == texts.MultiplierA && advanced.MultiplierB == texts.MultiplierB &&
-        advanced.ZeroAction == texts.ZeroAction && advanced.Shown == texts.Shown)
+    if (SameAdvanced(advanced, texts))
         return;
+    DocumentValues before = Values();
+    AdvancedFactorTexts shownAsBefore = texts;
+    shownAsBefore.Shown = advanced.Shown;
+    const bool shownOnly = SameAdvanced(shownAsBefore, advanced);
     advanced = texts;
     Q_EMIT AdvancedChanged();
+    if (!shownOnly)
+        Record(std::move(before), tr("Change Advanced Factors"), UndoKey::Advanced);
 }
 
 GrowthFactors TextureDocument::Factors() const {
@@ -150,17 +174,28 @@ void TextureDocument::ForgetShownFrame() {
 
 void TextureDocument::GradientEdited() {
     Gradient.Rebuild();
+    const GradientValues edited = CurrentGradient();
+    if (RecordsUndo() && !SameGradient(committedGradient, edited)) {
+        const GradientEditName name = DescribeGradientEdit(committedGradient, edited);
+        DocumentValues before = Values();
+        committedGradient = edited;
+        Record(std::move(before), name.Text, name.MergeKey);
+    } else {
+        committedGradient = edited;
+    }
     Q_EMIT GradientChanged();
     RenderTexture();
 }
 
 int TextureDocument::ApplyPresetColours(const Preset& preset) {
+    const Step step(*this, tr("Apply Preset Colours"));
     Gradient.Points.ClearControlPoints();
     int refused = 0;
     try {
         refused = AddPresetControlPoints(Gradient.Points, preset);
     } catch (...) {
         Gradient.Rebuild();
+        CommitGradient();
         Q_EMIT GradientReplaced();
         throw;
     }
@@ -176,6 +211,7 @@ int TextureDocument::ApplyPresetColours(const Preset& preset) {
     texts.Shown = advanced.Shown || NeedsAdvancedWindow(preset);
     SetAdvanced(texts);
     Gradient.Rebuild();
+    CommitGradient();
     Q_EMIT GradientReplaced();
     Q_EMIT GradientChanged();
     return refused;
@@ -247,6 +283,7 @@ void TextureDocument::SetOtherSizeFrame(std::optional<QImage> frame) {
 
 void TextureDocument::SetTextureSize(int width, int height) {
     Engine.SetTextureSize(width, height);
+    ++fieldsVersion;
     continuable = false; // the new fields wait for a seeding and a run
     showsTexture = false;
     settings.Width = width;
@@ -257,6 +294,7 @@ void TextureDocument::SetTextureSize(int width, int height) {
 }
 
 void TextureDocument::ChangeSize(int width, int height, const ShapeTuning& tuning) {
+    const Step step(*this, tr("Change Size"), StepKeeps::Texture);
     if (TextureSizeChangeFor(Engine, width, height) == TextureSizeChange::KeepTexture) {
         SetOtherSizeFrame(std::nullopt);
         Q_EMIT SizeChanged(width, height);
@@ -270,7 +308,9 @@ void TextureDocument::ChangeSize(int width, int height, const ShapeTuning& tunin
 void TextureDocument::Seed(const ShapeTuning& tuning) {
     if (running || !Engine.HasFields())
         return;
+    const Step seeding(*this, QString()); // the seed box follows the seeding: no step of its own
     SeedTexture(Engine, settings.Type, tuning);
+    ++fieldsVersion;
     SetSeed(Engine.CurrentSeed);
     SetOtherSizeFrame(std::nullopt);
     // The new fields have grown nothing yet: Continue waits for a run, and the display,
@@ -288,6 +328,7 @@ void TextureDocument::SeedFromSettings(const ShapeTuning& tuning) {
 }
 
 void TextureDocument::Randomize(const ShapeTuning& tuning) {
+    const Step randomizing(*this, QString());
     if (settings.Type == ImageFile)
         SetType(RandomNoise);
     ReseedFromClock();
@@ -299,6 +340,7 @@ void TextureDocument::UsePicture(const QImage& picture, PictureFit fit) {
     if (fit == PictureFit::KeepOwnSize)
         SetTextureSize(picture.width(), picture.height());
     UsePictureAsInitialTexture(Engine, picture, fit);
+    ++fieldsVersion;
     SetOtherSizeFrame(std::nullopt);
     iterationsGrown = 0;
     continuable = false;
@@ -370,6 +412,9 @@ RunResult TextureDocument::Grow(RunMode mode, RunHost& host) {
         return {}; // nothing grown to continue: fresh fields, or a run that failed
     if (mode == RunMode::Continued && recording.RecordsToMemory() && !Frames.IsEmpty())
         ShowFrame(Frames.Count()); // a run continues from the last recorded state
+    const Step step(*this, mode == RunMode::Fresh ? tr("Generate Texture") : tr("Continue"),
+                    StepKeeps::Texture);
+    ++fieldsVersion;
     DocumentRun run(*this, host);
     return run.Execute(mode);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/documentchange.h"
 #include "engine/engine.h"
 #include "engine/growth.h"
 #include "engine/initialimage.h"
@@ -20,10 +21,16 @@
 #include <functional>
 #include <optional>
 
+class QUndoStack;
+
 namespace mottler {
 
 struct Preset;
 class RunHost;
+
+/// What an undo step keeps besides the values: the texture too, for the steps that change
+/// the fields.
+enum class StepKeeps { Values, Texture };
 
 /// The two tabs whose image the main window saves, copies and previews.
 enum class ImageTab {
@@ -190,7 +197,43 @@ public:
     /// run ends, what is on display afterwards is the state the fields hold.
     RunResult Grow(RunMode mode, RunHost& host);
 
+    // --- Undo and redo --------------------------------------------------------------------
+    /// The steps: each setter's change, each gradient edit, and each Step (a preset load, a
+    /// size change, a run). Consecutive changes of one control merge into one step.
+    QUndoStack& UndoStack() { return *undoStack; }
+    /// Undo and redo put back what the step changed and never start a run; they do nothing
+    /// while a run goes.
+    bool CanUndo() const;
+    bool CanRedo() const;
+    void Undo();
+    void Redo();
+    /// Forgets every step: what the document holds now is where undo stops (start-up).
+    void ClearUndo();
+
+    /// The changes made while a Step lives are one undo step named `text` (an empty text:
+    /// none at all). Steps inside another join it. A step that keeps the texture copies the
+    /// fields before and after it where the memory allows, else says so through UndoNotice
+    /// and keeps the values alone.
+    class Step {
+    public:
+        Step(TextureDocument& document, const QString& text, StepKeeps keeps = StepKeeps::Values);
+        ~Step();
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+    private:
+        TextureDocument& doc;
+        QString text;
+        bool outermost;
+        bool keepsTexture;
+        std::uint64_t fieldsVersion;
+        DocumentValues before;
+    };
+
 Q_SIGNALS:
+    /// Something the user should know about undo: a texture too large to keep for it, or
+    /// one that could not be put back.
+    void UndoNotice(const QString& text);
     /// A texture setting or a trackbar range changed.
     void SettingsChanged();
     void AdvancedChanged();
@@ -225,6 +268,19 @@ Q_SIGNALS:
 
 private:
     friend class DocumentRun;
+    friend class DocumentChange;
+    void Record(DocumentValues before, const QString& text, int key);
+    bool RecordsUndo() const { return openSteps == 0 && restoring == 0; }
+    DocumentValues Values() const;
+    GradientValues CurrentGradient() const;
+    void CommitGradient() { committedGradient = CurrentGradient(); }
+    std::shared_ptr<const TextureSnapshot> TakeTexture() const;
+    void Restore(const DocumentValues& target, const DocumentValues& other);
+    void RestoreSettings(const DocumentValues& target, const DocumentValues& other);
+    void RestoreGradient(const GradientValues& target);
+    void RestoreTexture(const TextureSnapshot& texture);
+    template <typename T>
+    void EditSetting(T TextureSettings::*field, const T& value, const char* text, int key);
     void SetShownIteration(std::optional<int> iteration);
     void SetRunning(bool on);
     void FinishRun(int k);
@@ -234,7 +290,6 @@ private:
     void ClearFrames();
     void ForgetShownFrame();
     void SetOtherSizeFrame(std::optional<QImage> frame);
-    template <typename T> void Change(T& field, const T& value);
 
     TextureSettings settings;
     std::array<int, 3> maxima{1000, 1000, 1000};
@@ -253,6 +308,14 @@ private:
     bool showsTexture = false; ///< the texture bitmap shows grown fields
     bool running = false;
     std::optional<QImage> otherSizeFrame; ///< a frame recorded before a size change, shown
+
+    QUndoStack* undoStack;
+    /// The gradient as last reported: the editors change the points in place, so this is the
+    /// gradient before their edit.
+    GradientValues committedGradient;
+    int openSteps = 0;               ///< Steps alive: their changes record nothing of their own
+    int restoring = 0;               ///< inside undo or redo: setters record nothing
+    std::uint64_t fieldsVersion = 0; ///< counts the changes of the fields (seeding, runs, sizes)
 };
 
 } // namespace mottler

@@ -22,6 +22,11 @@ constexpr std::uint64_t LargestBytesPerPixel = 8;
 
 } // namespace
 
+QString PictureOpenFilter() {
+    return QStringLiteral("GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif);;"
+                          "Images (*.gif *.bmp *.jpg *.jpeg *.png *.webp);;All Files (*)");
+}
+
 QImage ReadPicture(const QString& file) {
     struct stat info {};
     if (::stat(QFile::encodeName(file).constData(), &info) != 0)

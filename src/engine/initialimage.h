@@ -17,6 +17,11 @@ QImage ReadPicture(const QString& file);
 /// whose size does not fit the available memory is refused with its size.
 QImage ReadPicture(QIODevice& device, const QString& file);
 
+/// The open dialog's filter for an initial picture, in Qt's form: the first entry the one
+/// the dialog has always offered ("GIF,BMP, JPEG") and selected, then every picture format
+/// the program reads, PNG and WebP among them, then all files.
+QString PictureOpenFilter();
+
 /// How a picture of a size other than the texture's becomes the initial texture.
 enum class PictureFit {
     Stretch,    ///< stretched over the current W × H

@@ -20,6 +20,7 @@ void FitRange(TextureDocument& document, RangedValue ranged, int value) {
 } // namespace
 
 void AdoptVariation(TextureDocument& document, const Variation& variation) {
+    const TextureDocument::Step step(document, QStringLiteral("Adopt Variation"));
     const TextureSettings& s = variation.Settings;
     FitRange(document, RangedValue::Iterations, s.Iterations);
     FitRange(document, RangedValue::FactorA, s.FactorA);

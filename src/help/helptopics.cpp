@@ -55,4 +55,16 @@ QUrl HelpTopicUrl(HelpContext context) {
     return url;
 }
 
+// Every page's title ends with the manual's name, which the window's own name replaces.
+QString HelpWindowTitle(const QString& pageTitle) {
+    static const QString manual = QStringLiteral("Mottler manual");
+    QString page = pageTitle.trimmed();
+    const QString suffix = QStringLiteral(" — ") + manual;
+    if (page.endsWith(suffix))
+        page.chop(suffix.size());
+    if (page.isEmpty() || page == manual)
+        page = QStringLiteral("Contents");
+    return page + QStringLiteral(" — Mottler Help");
+}
+
 } // namespace mottler

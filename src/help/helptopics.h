@@ -47,4 +47,8 @@ const HelpTopic& HelpTopicOf(HelpContext context);
 QString HelpResourceFolder();
 QUrl HelpTopicUrl(HelpContext context);
 
+/// The help window's title for a page whose HTML title is `pageTitle`: the page's own name
+/// and the window's ("The main window — Mottler Help"; the contents page is "Contents").
+QString HelpWindowTitle(const QString& pageTitle);
+
 } // namespace mottler

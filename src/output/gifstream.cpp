@@ -55,13 +55,16 @@ void CheckSide(int side) {
 
 } // namespace
 
-GifStream::GifStream(int width, int height, const std::vector<PackedColour>& globalColours) {
+// The public constructors delegate to the private one, so the object is whole before the
+// screen is written: when writing it fails, the destructor still closes giflib's file.
+GifStream::GifStream(int width, int height, const std::vector<PackedColour>& globalColours)
+    : GifStream(nullptr) {
     Start(width, height, globalColours);
 }
 
 GifStream::GifStream(int width, int height, const std::vector<PackedColour>& globalColours,
                      FileReplacement& output)
-    : file(&output) {
+    : GifStream(&output) {
     Start(width, height, globalColours);
 }
 

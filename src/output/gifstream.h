@@ -48,6 +48,7 @@ public:
     QByteArray Finish();
 
 private:
+    explicit GifStream(FileReplacement* output) : file(output) {}
     static int Output(GifFileType* gif, const unsigned char* data, int length);
     void Start(int width, int height, const std::vector<PackedColour>& globalColours);
     void Check(int giflibResult) const;

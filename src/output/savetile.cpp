@@ -2,6 +2,7 @@
 
 #include "base/bmpfile.h"
 #include "base/imagememory.h"
+#include "output/heightmap.h"
 #include "output/mirrortile.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,14 @@ bool CarriesMirror(ImageFormat format) {
     return format == ImageFormat::Bmp || format == ImageFormat::Png || format == ImageFormat::Webp;
 }
 
+QImage TileMap(const TextureEngine& engine, const SaveTileChoices& choices) {
+    return choices.Output == TileOutput::HeightMap ? HeightMap(engine)
+                                                   : NormalMap(engine, choices.Normal);
+}
+
 QByteArray EncodeTile(const QImage& texture, const SaveTileChoices& choices) {
+    if (choices.Output != TileOutput::Texture)
+        return EncodePng(texture);
     const bool mirror = choices.Mirror && CarriesMirror(choices.Format);
     return EncodeImage(SaveTilePreview(texture, mirror), choices.Format, choices.Quality);
 }

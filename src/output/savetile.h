@@ -2,6 +2,7 @@
 
 #include "output/imagefile.h"
 #include "output/jpegfile.h"
+#include "output/normalmap.h"
 
 #include <QImage>
 #include <QString>
@@ -12,12 +13,25 @@ namespace mottler {
 /// quality slider moves; larger ones wait for "C&alculate Size".
 inline constexpr int LiveSizeLimit = 200;
 
+/// What the "Save Tile" window saves.
+enum class TileOutput {
+    Texture,   ///< the coloured texture
+    HeightMap, ///< chemical A as a 16-bit greyscale PNG (HeightMap)
+    NormalMap, ///< chemical A's normals as a 24-bit PNG (NormalMap)
+};
+
 /// The choices of the "Save Tile" window.
 struct SaveTileChoices {
     ImageFormat Format = ImageFormat::Jpeg;
     int Quality = DefaultJpegQuality; ///< JPEG and WebP, 1 … 100; WebP at 100 is lossless
     bool Mirror = false;              ///< the half-size copy and its three mirror images
+    TileOutput Output = TileOutput::Texture;
+    NormalMapOptions Normal{}; ///< for TileOutput::NormalMap
 };
+
+/// The map of the engine's chemical A that the choices ask for (height or normal map), as
+/// grown: neither turned nor mirrored. Only for an output other than the texture.
+QImage TileMap(const TextureEngine& engine, const SaveTileChoices& choices);
 
 /// The work file the window keeps in step with its choices, and its size in bytes.
 struct WorkFile {
@@ -38,7 +52,8 @@ QImage SaveTilePreview(const QImage& texture, bool mirror);
 /// preview; JPEG (and GIF) from the texture itself, as the window has always done.
 bool CarriesMirror(ImageFormat format);
 
-/// The bytes of the file the choices ask for. Throws MottlerError from the encoders.
+/// The bytes of the file the choices ask for: for a map output, `texture` is the map
+/// (TileMap) and the file its PNG. Throws MottlerError from the encoders.
 QByteArray EncodeTile(const QImage& texture, const SaveTileChoices& choices);
 
 /// Encodes the tile into the folder's work file (replacing it atomically) and reports its

@@ -8,7 +8,14 @@
 namespace mottler {
 
 /// The file format of an animation export.
-enum class AnimationFormat { Gif, Bmp, Avi };
+enum class AnimationFormat {
+    Gif,
+    Bmp,
+    Avi,
+    WebM, ///< VP9 video
+    Mp4,  ///< H.264 video
+    WebP, ///< animated WebP
+};
 
 /// Which recorded frames an export takes.
 enum class FrameRange { All, Between };
@@ -32,6 +39,9 @@ struct ExportOptions {
     AnimationFormat Format = AnimationFormat::Gif;
     bool Transparent = false;           ///< GIF only
     PackedColour TransparentColour = 0; ///< GIF only, when Transparent
+    int Quality = 80;                   ///< WebM, MP4 and WebP: 1 … 100, 100 the best
+    bool Lossless = false;              ///< WebP only: every pixel kept exactly
+    int FramesPerSecond = 10;           ///< WebM, MP4 and WebP
 };
 
 /// One entry of the exported animation: a recorded frame, mixed with a second one when the

@@ -33,10 +33,13 @@ QString QtFileFilter(const QString& filter) {
         const QString patterns = BlankSeparated(parts[i + 1]);
         if (patterns.isEmpty())
             continue;
-        QString description = WithoutRepeatedPatterns(parts[i], patterns);
-        if (description.isEmpty())
-            description = patterns;
-        entries << QStringLiteral("%1 (%2)").arg(description, patterns);
+        const QString description = WithoutRepeatedPatterns(parts[i], patterns);
+        // A description that is its own patterns ("*.gif|*.gif") is shown once, as the
+        // patterns alone, which the file dialog reads as both.
+        if (description.isEmpty() || BlankSeparated(description) == patterns)
+            entries << patterns;
+        else
+            entries << QStringLiteral("%1 (%2)").arg(description, patterns);
     }
     return entries.join(QStringLiteral(";;"));
 }

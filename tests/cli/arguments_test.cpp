@@ -92,8 +92,9 @@ TEST(CommandLine, UsageErrorsNameTheOptionAndRunErrorsCarryThePrefix) {
 
 TEST(CommandLine, AnEmptyFileNameIsAUsageError) {
     const QStringList grow{"grow", "--iterations", "1", "--width", "8", "--height", "8"};
-    for (const char* option : {"-o", "--output", "--raw-a", "--raw-b", "--avi", "--gif",
-                               "--frames-bmp", "--presets", "--image", "--height-map"}) {
+    for (const char* option :
+         {"-o", "--output", "--raw-a", "--raw-b", "--avi", "--gif", "--frames-bmp", "--presets",
+          "--image", "--height-map", "--video", "--normal-map"}) {
         const CliResult run = RunCli(grow + QStringList{option, ""});
         EXPECT_EQ(run.Status, 2) << option;
         EXPECT_TRUE(run.Err.contains("not empty")) << option << run.Err.toStdString();

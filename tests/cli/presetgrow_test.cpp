@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -85,3 +86,28 @@ TEST(CliSheet, DrawsEveryPresetOfAFileIntoOneImage) {
 }
 
 } // namespace
+
+// The presets grow on every core at once: the lines keep the list's order and the sheet is the
+// same image run after run.
+TEST(CliSheet, GrowsOnEveryCoreAndKeepsTheListsOrder) {
+    QTemporaryDir home;
+    const QString presets = home.filePath("four.ini");
+    QByteArray ini;
+    for (const char* name : {"Delta", "Alpha", "Charlie", "Bravo"})
+        ini += QByteArray("[") + name +
+               "]\r\nSeed=7\r\nIterations=" + QByteArray::number(int(std::strlen(name)) * 20) +
+               "\r\nA=622\r\nB=1000\r\nWidth=40\r\nHeight=30\r\n\r\n";
+    WriteBytes(presets, ini);
+    const auto sheet = [&](const char* file) {
+        const CliResult run =
+            RunCli({"sheet", "--presets", presets, "-o", home.filePath(file)}, home.path());
+        EXPECT_EQ(run.Status, 0) << qPrintable(run.Err);
+        return run.Out;
+    };
+    const QString out = sheet("one.png");
+    const QStringList order = {"Alpha:", "Bravo:", "Charlie:", "Delta:"};
+    for (int i = 1; i < order.size(); ++i)
+        EXPECT_LT(out.indexOf(order[i - 1]), out.indexOf(order[i])) << qPrintable(out);
+    EXPECT_EQ(sheet("two.png"), out);
+    EXPECT_EQ(QImage(home.filePath("one.png")), QImage(home.filePath("two.png")));
+}

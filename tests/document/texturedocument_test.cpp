@@ -260,5 +260,29 @@ TEST_F(DocumentTest, UsingTheTextureGradientRemembersTheWidthBefore) {
     EXPECT_EQ(doc.FadingBorder().GradientWidth, "77");
 }
 
+// A screen that shows every frame: the frame label gets each one's iteration, not only the
+// ages'.
+class EveryFrameHost : public RunHost {
+public:
+    qint64 RefreshNanoseconds() const override { return 0; }
+};
+
+TEST_F(DocumentTest, TheShownIterationFollowsEveryShownFrame) {
+    doc.SetAnimate(true);
+    doc.SetAnimateEvery(1);
+    doc.SetIterations(30);
+    doc.SeedFromSettings(Tuning);
+    QList<int> shown;
+    QObject::connect(&doc, &TextureDocument::ShownIterationChanged,
+                     [&] { shown << doc.ShownIteration().value_or(-1); });
+    EveryFrameHost everyFrame;
+    doc.Grow(RunMode::Fresh, everyFrame);
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_GE(shown.size(), 29);
+    for (int i = 1; i < shown.size(); ++i)
+        EXPECT_EQ(shown[i], shown[i - 1] + 1) << i;
+    EXPECT_EQ(shown.back(), 30);
+}
+
 } // namespace
 } // namespace mottler::test

@@ -7,6 +7,7 @@
 #include "filebytes.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -83,4 +84,17 @@ TEST_F(InitialImage, ALargePictureIsReadWhenTheMemoryHoldsIt) {
     big = QImage();
     const QImage read = ReadPicture(Path("big.jpg"));
     EXPECT_EQ(read.size(), QSize(9000, 9000));
+}
+
+// The dialog offers every picture the program reads, the classic entry first as always.
+TEST(PictureOpenFilter, ListsEveryFormatReadAfterTheClassicEntry) {
+    const QStringList entries = PictureOpenFilter().split(";;");
+    ASSERT_EQ(entries.size(), 3);
+    EXPECT_EQ(entries.front(), "GIF,BMP, JPEG (*.jpg *.jpeg *.bmp *.gif)");
+    EXPECT_EQ(entries.back(), "All Files (*)");
+    for (const char* suffix : {"gif", "bmp", "jpg", "jpeg", "png", "webp"}) {
+        SCOPED_TRACE(suffix);
+        EXPECT_TRUE(entries[1].contains(QStringLiteral("*.%1").arg(suffix)));
+        EXPECT_TRUE(QImageReader::supportedImageFormats().contains(suffix));
+    }
 }

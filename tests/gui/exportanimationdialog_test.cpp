@@ -6,6 +6,7 @@
 #include "mainwindowfixture.h"
 #include "output/ui/exportanimationdialog.h"
 #include "picker/ui/colourdropdown.h"
+#include "webpreadback.h"
 #include "widgets/ui/numericedit.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 namespace mottler::test {
@@ -217,6 +219,58 @@ TEST_F(ExportAnimationTest, EscapeDuringAnExportAbandonsIt) {
     EXPECT_EQ(Save(*dialog, folder.filePath("f.bmp")), "");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
               QStringList({"f0000.bmp", "f0001.bmp", "f0002.bmp"}));
+}
+
+TEST_F(ExportAnimationTest, TheCompressedFormatsTakeQualityLosslessAndFrameRate) {
+    {
+        const auto dialog = Open();
+        EXPECT_FALSE(dialog->spQuality->isEnabled()) << "GIF has no quality";
+        EXPECT_FALSE(dialog->spFrameRate->isEnabled());
+        dialog->rbSaveMP4->setChecked(true);
+        EXPECT_TRUE(dialog->spQuality->isEnabled());
+        EXPECT_FALSE(dialog->chkLossless->isEnabled()) << "only WebP is lossless";
+        dialog->rbSaveWebP->setChecked(true);
+        dialog->chkLossless->setChecked(true);
+        EXPECT_FALSE(dialog->spQuality->isEnabled()) << "lossless has no quality";
+        EXPECT_EQ(dialog->spFrameRate->value(), 10);
+        dialog->spFrameRate->setValue(25);
+        dialog->spQuality->setValue(60);
+        const ExportOptions options = dialog->Options();
+        EXPECT_EQ(options.Format, AnimationFormat::WebP);
+        EXPECT_TRUE(options.Lossless);
+        EXPECT_EQ(options.FramesPerSecond, 25);
+        EXPECT_EQ(options.Quality, 60);
+        Click(dialog->btnClose);
+    }
+    const auto dialog = Open();
+    EXPECT_TRUE(dialog->rbSaveWebP->isChecked());
+    EXPECT_TRUE(dialog->chkLossless->isChecked());
+    EXPECT_EQ(dialog->spFrameRate->value(), 25);
+    EXPECT_EQ(dialog->spQuality->value(), 60);
+
+    dialog->txtSkip->setText("2"); // 0, 2, 4, 6, 8
+    const QString webp = folder.filePath("loop.webp");
+    EXPECT_EQ(Save(*dialog, webp), webp + " has been created.");
+    EXPECT_EQ(asked.DefaultSuffix, "webp");
+    EXPECT_EQ(DecodeWebpFrames(webp).size(), 5u);
+
+    dialog->rbSaveWebM->setChecked(true);
+    const QString webm = folder.filePath("loop.webm");
+    EXPECT_EQ(Save(*dialog, webm), webm + " has been created.");
+    EXPECT_EQ(asked.DefaultSuffix, "webm");
+    if (FfmpegAvailable()) {
+        const ProbedVideo probed = ProbeVideo(webm);
+        EXPECT_EQ(probed.Codec, "vp9");
+        EXPECT_EQ(probed.Frames, 5);
+        EXPECT_EQ(probed.FrameRate, "25/1");
+    }
+
+    dialog->rbSaveMP4->setChecked(true);
+    EscapeAtFrame(*dialog, "3");
+    EXPECT_EQ(Save(*dialog, folder.filePath("a.mp4")), "");
+    EXPECT_FALSE(QFile::exists(folder.filePath("a.mp4")));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"loop.webm", "loop.webp"}));
 }
 
 } // namespace

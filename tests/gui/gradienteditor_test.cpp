@@ -7,6 +7,7 @@
 #include "picker/ui/colourpickerdialog.h"
 #include "widgets/ui/numericedit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -197,6 +198,83 @@ TEST_F(GradientEditorTest, RightClickMakesARandomGradientWithoutTouchingTheSeed)
     EXPECT_LE(Points().Count(), 9);
     EXPECT_EQ(Points().Points().front().Kind, PointKind::Start);
     EXPECT_EQ(P().txtRandomSeed->text(), "4321");
+}
+
+// The keyboard edits points as the mouse does: focus selects, the arrows drag, Delete removes
+// as the delete button does and Insert adds a point as a double-click on the strip would.
+TEST_F(GradientEditorTest, MarkersWorkFromTheKeyboard) {
+    QApplication::setActiveWindow(&W());
+    const int start = Points().Points().front().Id;
+    const int middle = AddMiddlePoint(100, PackRgb(255, 0, 0));
+    E().Marker(start)->setFocus();
+    EXPECT_EQ(*Points().ActivePoint(), start);
+    QTest::keyClick(E().Marker(start), Qt::Key_Down); // the start point stays put
+    EXPECT_EQ(Points().Find(start)->Position(), 0);
+
+    TriangleMarker* marker = E().Marker(middle);
+    marker->setFocus();
+    EXPECT_EQ(*Points().ActivePoint(), middle);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(marker, Qt::Key_Down);
+    EXPECT_EQ(Points().Find(middle)->Position(), 103);
+    QTest::keyClick(marker, Qt::Key_PageUp);
+    EXPECT_EQ(Points().Find(middle)->Position(), 87);
+    QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(marker);
+    EXPECT_EQ(slider->role(), QAccessible::Slider);
+    EXPECT_EQ(slider->valueInterface()->currentValue().toInt(), 87);
+    EXPECT_EQ(marker->y(), GradientEditor::StripTop + 85);
+
+    QTest::keyClick(marker, Qt::Key_Delete);
+    QApplication::processEvents();
+    EXPECT_EQ(Points().Count(), 2);
+    EXPECT_EQ(*Points().ActivePoint(), start);
+    EXPECT_TRUE(E().Marker(start)->hasFocus());
+
+    const Palette before = W().Document().Gradient.Colours;
+    QTest::keyClick(E().Marker(start), Qt::Key_Insert);
+    ASSERT_EQ(Points().Count(), 3);
+    const ControlPoint* added = Points().Active();
+    EXPECT_EQ(added->Position(), 127); // halfway to the end point
+    EXPECT_EQ(added->Colour, PackRgb(128, 128, 128));
+    EXPECT_EQ(W().Document().Gradient.Colours.Pixels, before.Pixels);
+    EXPECT_TRUE(E().Marker(added->Id)->hasFocus());
+    EXPECT_EQ(E().Marker(added->Id)->accessibleName(), "Colour point 2");
+
+    const int end = Points().Points().back().Id;
+    QTest::keyClick(E().Marker(end), Qt::Key_Insert); // the end point adds upwards
+    EXPECT_EQ(Points().Active()->Position(), 191);
+}
+
+TEST_F(GradientEditorTest, TabReachesTheMarkersInStripOrderBeforeTheButtons) {
+    const int middle = AddMiddlePoint(100, PackRgb(255, 0, 0));
+    const int start = Points().Points().front().Id;
+    const int end = Points().Points().back().Id;
+    EXPECT_EQ(P().btnSavePreset->nextInFocusChain(), E().Marker(start));
+    QWidget* next = E().Marker(start)->nextInFocusChain();
+    EXPECT_EQ(next, E().Marker(middle));
+    EXPECT_EQ(next->nextInFocusChain(), E().Marker(end));
+}
+
+TEST_F(GradientEditorTest, ContrastPointerMovesWithTheKeysAsADragWould) {
+    QApplication::setActiveWindow(&W());
+    QLabel* pointer = Part<AdjustPanel>().ContrastPointer();
+    pointer->setFocus();
+    EXPECT_TRUE(pointer->hasFocus());
+    QTest::keyClick(pointer, Qt::Key_End);
+    EXPECT_EQ(W().Document().Gradient.Contrast, 255);
+    QTest::keyClick(pointer, Qt::Key_Home);
+    EXPECT_EQ(W().Document().Gradient.Contrast, -255);
+    QTest::keyClick(pointer, Qt::Key_Down);
+    EXPECT_GT(W().Document().Gradient.Contrast, -255);
+    EXPECT_EQ(pointer->accessibleDescription(),
+              "Contrast: " + QString::number(W().Document().Gradient.Contrast));
+    // A screen reader hears a slider and its value.
+    QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(pointer);
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->role(), QAccessible::Slider);
+    EXPECT_EQ(slider->text(QAccessible::Name), "Contrast");
+    ASSERT_NE(slider->valueInterface(), nullptr);
+    EXPECT_EQ(slider->valueInterface()->currentValue().toInt(), W().Document().Gradient.Contrast);
 }
 
 TEST(TriangleMarker, NumberReadsOnAWhitePoint) {

@@ -76,6 +76,14 @@ TEST(HelpWindow, HelpButtonAndF1OfAModalDialogOpenItsTopicInAWindowTheDialogDoes
     OpenHelpWindow()->close();
 }
 
+// F1 as the user presses it: the window is active and has the key.
+void PressF1In(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_F1);
+}
+
 // F1 in each window opens that window's page.
 TEST(HelpWindow, F1InEachWindowOpensItsTopic) {
     AdvancedWindow advanced(nullptr);
@@ -86,15 +94,60 @@ TEST(HelpWindow, F1InEachWindowOpensItsTopic) {
                                                         {&zoom, HelpContext::ZoomHowToUse}};
     for (const auto& [window, context] : windows) {
         SCOPED_TRACE(window->windowTitle().toStdString());
-        QShortcut* f1 = nullptr;
-        for (QShortcut* key : window->findChildren<QShortcut*>(Qt::FindDirectChildrenOnly))
-            if (key->key() == QKeySequence(Qt::Key_F1))
-                f1 = key;
-        ASSERT_NE(f1, nullptr);
-        Q_EMIT f1->activated();
+        PressF1In(window);
         ASSERT_NE(OpenHelpWindow(), nullptr);
         EXPECT_EQ(OpenHelpWindow()->Source(), HelpTopicUrl(context));
+        window->hide();
     }
+    OpenHelpWindow()->close();
+}
+
+// The Advanced window belongs to the main window, whose Help menu has F1 too: the window
+// with the focus decides.
+TEST_F(MainWindowTest, F1OpensThePageOfTheAdvancedWindowAndOfEachTab) {
+    W().Commands().btnChangeModeClick();
+    auto* advanced = W().findChild<AdvancedWindow*>();
+    ASSERT_NE(advanced, nullptr);
+    PressF1In(advanced);
+    ASSERT_NE(OpenHelpWindow(), nullptr);
+    EXPECT_EQ(OpenHelpWindow()->Source(), HelpTopicUrl(HelpContext::Advanced));
+    advanced->hide();
+    const HelpContext tabs[] = {HelpContext::MainWindow, HelpContext::GradientMaker,
+                                HelpContext::WebPreview};
+    for (int tab = 0; tab < 3; ++tab) {
+        Tabs()->setCurrentIndex(tab);
+        PressF1In(&W());
+        EXPECT_EQ(OpenHelpWindow()->Source(), HelpTopicUrl(tabs[tab])) << tab;
+    }
+    OpenHelpWindow()->close();
+}
+
+TEST(HelpWindow, EscapeAndCtrlWCloseItAndItsTitleNamesThePageOnce) {
+    for (const QKeyCombination key :
+         {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::ControlModifier, Qt::Key_W)}) {
+        ShowHelpTopic(HelpContext::Contents);
+        HelpWindow* help = OpenHelpWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+        EXPECT_EQ(help->windowTitle(), "Contents — Mottler Help");
+        QTest::keyClick(help, key.key(), key.keyboardModifiers());
+        EXPECT_FALSE(help->isVisible());
+    }
+    ShowHelpTopic(HelpContext::TextureSize);
+    EXPECT_EQ(OpenHelpWindow()->windowTitle(), "Texture Size — Mottler Help");
+    OpenHelpWindow()->close();
+}
+
+// The zoom window stays on top of every window; the manual asked for over it comes above it.
+TEST(HelpWindow, ComesAboveAWindowThatStaysOnTop) {
+    ColourPickerDialog picker(nullptr);
+    ZoomWindow zoom(&picker);
+    zoom.show();
+    ShowHelpTopic(HelpContext::ZoomHowToUse);
+    EXPECT_TRUE(OpenHelpWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(OpenHelpWindow()->isVisible());
+    zoom.hide();
+    ShowHelpTopic(HelpContext::Contents);
+    EXPECT_FALSE(OpenHelpWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     OpenHelpWindow()->close();
 }
 
@@ -117,6 +170,8 @@ TEST(AboutDialog, ShowsTheVersionLicenceAndLibraries) {
     EXPECT_TRUE(dialog.lblVersion->text().contains(QStringLiteral("href=\"") + HomePageUrl));
     EXPECT_TRUE(dialog.lblLibraries->text().contains(QStringLiteral("Qt ") + qVersion()));
     EXPECT_TRUE(dialog.lblLibraries->text().contains(QRegularExpression("libjpeg\\S* \\d")));
+    EXPECT_TRUE(dialog.lblLibraries->text().contains(QRegularExpression("libavcodec \\d+\\.")));
+    EXPECT_TRUE(dialog.lblLibraries->text().contains(QRegularExpression("libwebp 1\\.")));
     EXPECT_TRUE(dialog.txtLicence->toPlainText().contains("MIT License"));
     EXPECT_TRUE(dialog.txtLicence->toPlainText().contains("GPL-3.0-or-later"));
 }

@@ -156,6 +156,25 @@ TEST_F(MainWindowTest, AgeThumbnailClickRegrowsToItsAge) {
     EXPECT_EQ(FieldA(), regrown);
 }
 
+TEST_F(MainWindowTest, AgeThumbnailTakesTheFocusAndEnterRegrowsToItsAge) {
+    Generate(4242, 20);
+    AgeThumbnail* third = W().Ages().Age(3);
+    EXPECT_EQ(third->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(third->accessibleDescription(), "Iterations : 5");
+    QTest::keyClick(third, Qt::Key_Return);
+    EXPECT_EQ(P().spIterations->value(), 5);
+}
+
+// Tab goes through the preview's controls row by row, as they are seen.
+TEST_F(MainWindowTest, TabFollowsThePreviewRows) {
+    const PreviewFrame& preview = W().Preview();
+    const QList<QWidget*> order{preview.btnChangeSize, preview.chkTile,       preview.btnSaveImage,
+                                preview.chkAnimate,    preview.txtAnimateMod, preview.btnPreview};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        EXPECT_EQ(order[i - 1]->nextInFocusChain(), order[i])
+            << order[i]->objectName().toStdString();
+}
+
 TEST_F(MainWindowTest, AMultiplierThatIsNotANumberGrowsNothing) {
     Generate(99, 25);
     const std::vector<float> before = FieldA();

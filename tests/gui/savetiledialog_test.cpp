@@ -2,14 +2,18 @@
 // the texture, and Save writes the chosen file.
 #include "base/usersettings.h"
 #include "gradients/gradientsettings.h"
+#include "output/heightmap.h"
 #include "output/jpegfile.h"
+#include "output/normalmap.h"
 #include "output/quarterturn.h"
 #include "output/ui/savetiledialog.h"
 #include "presets/datafolder.h"
 #include "testenv.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -141,6 +145,50 @@ TEST(SaveTileDialog, ATypedExtensionSelectsItsFormatAndAMissingOneIsAdded) {
     EXPECT_FALSE(QFileInfo::exists(answer));
     EXPECT_EQ(QImage(answer + ".jpg", "JPEG").size(), QSize(60, 40));
     EXPECT_TRUE(dialog.rbJpeg->isChecked());
+}
+
+TEST(SaveTileDialog, HeightAndNormalMapsOfTheFieldArePreviewedAndSavedAsPng) {
+    TextureEngine engine;
+    engine.SetTextureSize(30, 20);
+    for (int k = 0; k < 600; ++k)
+        engine.FieldA.Data()[k] = float((k % 30) * (k / 30) % 17);
+    SaveTileDialog dialog(nullptr, Pattern(30, 20), std::nullopt, &engine);
+    EXPECT_FALSE(dialog.spNormalStrength->isEnabled());
+    dialog.cmbOutput->setCurrentIndex(int(TileOutput::NormalMap));
+    EXPECT_TRUE(dialog.rbPNG->isChecked());
+    EXPECT_FALSE(dialog.rbJpeg->isEnabled());
+    EXPECT_FALSE(dialog.btnRotateRight->isEnabled()) << "the maps are of the field as grown";
+    EXPECT_TRUE(dialog.spNormalStrength->isEnabled());
+    dialog.spNormalStrength->setValue(2.5);
+    dialog.chkNormalDirectX->click();
+    const NormalMapOptions options{2.5, NormalConvention::DirectX};
+    EXPECT_EQ(dialog.Work().Path, QDir(DataFolder()).filePath("workpic.png"));
+    EXPECT_EQ(dialog.Work().Look.convertToFormat(QImage::Format_RGB888),
+              NormalMap(engine, options));
+    EXPECT_EQ(dialog.imgImage->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
+              NormalMap(engine, options))
+        << "the preview shows the map";
+
+    // A typed extension of another format still gives a PNG, named so.
+    QString answer = TestHome() + "/normal.jpg";
+    dialog.SetFileDialogRunner([&](const FileDialogRequest&) { return answer; });
+    dialog.btnSave->click();
+    EXPECT_EQ(QImage(answer + ".png", "PNG").convertToFormat(QImage::Format_RGB888),
+              NormalMap(engine, options));
+
+    dialog.cmbOutput->setCurrentIndex(int(TileOutput::HeightMap));
+    EXPECT_FALSE(dialog.spNormalStrength->isEnabled());
+    answer = TestHome() + "/height.png";
+    dialog.btnSave->click();
+    const QImage height(answer, "PNG");
+    EXPECT_EQ(height.format(), QImage::Format_Grayscale16);
+    EXPECT_EQ(height, HeightMap(engine));
+
+    dialog.cmbOutput->setCurrentIndex(int(TileOutput::Texture));
+    EXPECT_TRUE(dialog.rbJpeg->isEnabled());
+    EXPECT_TRUE(dialog.btnRotateRight->isEnabled());
+    SaveTileDialog withoutField(nullptr, Pattern(30, 20));
+    EXPECT_FALSE(withoutField.cmbOutput->isEnabled());
 }
 
 TEST(SaveTileDialog, AGradientStripIsSavedAsTheGifOfItsOutputImage) {

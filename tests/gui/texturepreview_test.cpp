@@ -1,6 +1,7 @@
 #include "engine/ui/texturepreview.h"
 
 #include <QImage>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace mottler {
@@ -27,6 +28,36 @@ TEST(TexturePreview, ShrunkPictureIsSmoothedWhileFullSizeStaysExact) {
     view.Show({board, QRect(0, 0, 200, 200)});
     const QImage full = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(full, board);
+}
+
+// The number of different colours in an image.
+int ColourCount(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return static_cast<int>(colours.size());
+}
+
+// Drawn on a screen of scale 2 every texture pixel is a block of four exact pixels; on one of
+// scale 1.5 the pixels cannot be whole blocks, and are spread smoothly rather than picked
+// unevenly.
+TEST(TexturePreview, FullSizeIsExactAtWholeScalesAndSmoothAtFractionalOnes) {
+    const QImage board = Checkerboard(40);
+    TexturePreview view(nullptr);
+    view.resize(40, 40);
+    view.Show({board, QRect(0, 0, 40, 40)});
+    for (const qreal ratio : {2.0, 1.5}) {
+        QImage screen((QSizeF(40, 40) * ratio).toSize(), QImage::Format_RGB32);
+        screen.setDevicePixelRatio(ratio);
+        view.render(&screen);
+        if (ratio == 2.0) {
+            EXPECT_EQ(ColourCount(screen), 2);
+            EXPECT_EQ(screen.scaled(40, 40), board);
+        } else {
+            EXPECT_GT(ColourCount(screen), 2);
+        }
+    }
 }
 
 // The texture shown once, stretched over the control, looks as the bitmap itself drawn there

@@ -181,8 +181,22 @@ TEST_F(WebPreviewTest, ReadabilityFollowsTheColoursAndTheBackground) {
     W().Document().Engine.TextureBitmap.fill(Qt::black);
     T().BackgroundChanged();
     ASSERT_TRUE(QTest::qWaitFor([&] { return text->text() != white; }, 2000));
-    EXPECT_TRUE(text->text().startsWith("21.00:1 AAA against the average, 21.00:1 AAA"))
+    EXPECT_TRUE(text->text().startsWith("21.00:1 AAA against the average,\n21.00:1 AAA"))
         << text->text().toStdString();
+}
+
+// Each figure on a line of its own, whole: no word of it wraps onto a line alone.
+TEST_F(WebPreviewTest, EachReadabilityFigureHasALineOfItsOwn) {
+    W().resize(W().minimumSizeHint());
+    ShowTab();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&W()));
+    QApplication::processEvents();
+    QLabel* text = T().lblTextReadability;
+    const QStringList lines = text->text().split('\n');
+    ASSERT_EQ(lines.size(), 2) << text->text().toStdString();
+    for (const QString& line : lines)
+        EXPECT_LE(text->fontMetrics().horizontalAdvance(line), text->contentsRect().width())
+            << line.toStdString();
 }
 
 TEST_F(WebPreviewTest, F1OnThePageOpensItsTopicAndTheWindowsF1StaysElsewhere) {
@@ -199,7 +213,7 @@ TEST_F(WebPreviewTest, F1OnThePageOpensItsTopicAndTheWindowsF1StaysElsewhere) {
     Tabs()->setCurrentWidget((&P()));
     P().txtRandomSeed->setFocus();
     QTest::keyClick(P().txtRandomSeed, Qt::Key_F1);
-    EXPECT_EQ(OpenHelpWindow()->Source().fileName(), "index.html");
+    EXPECT_EQ(OpenHelpWindow()->Source().fileName(), "main-window.html");
     OpenHelpWindow()->close();
 }
 

@@ -78,5 +78,13 @@ TEST(HelpTopics, EveryLinkAndPictureInTheManualResolvesAndEveryPageIsLinked) {
         EXPECT_TRUE(linked.contains(page)) << page.toStdString() << " is linked from no page";
 }
 
+TEST(HelpTopics, TheWindowTitleNamesThePageOnce) {
+    EXPECT_EQ(HelpWindowTitle("The main window — Mottler manual"),
+              "The main window — Mottler Help");
+    EXPECT_EQ(HelpWindowTitle("Mottler manual — Mottler manual"), "Contents — Mottler Help");
+    EXPECT_EQ(HelpWindowTitle(""), "Contents — Mottler Help");
+    EXPECT_EQ(HelpWindowTitle("Another page"), "Another page — Mottler Help");
+}
+
 } // namespace
 } // namespace mottler::test

@@ -171,6 +171,14 @@ TEST(AnimatedGif, WrittenFrameByFrameIntoItsFileAndAFailureKeepsTheEarlierFile) 
                 error.contains("File too large"))
         << error.toStdString();
     EXPECT_EQ(test::ReadBytes(path), "the earlier animation");
+    {
+        // The file fails within its header, while the stream is being made: the same error,
+        // and giflib's state is released (the address sanitizer checks).
+        const test::FileSizeLimit limit(4);
+        error = test::ErrorText([&] { WriteAnimatedGif(path, 3, ManyColours, std::nullopt); });
+    }
+    EXPECT_TRUE(error.contains("File too large")) << error.toStdString();
+    EXPECT_EQ(test::ReadBytes(path), "the earlier animation");
     ExportFeedback cancel;
     cancel.Cancelled = [] { return true; };
     EXPECT_FALSE(WriteAnimatedGif(path, 3, ManyColours, std::nullopt, cancel));

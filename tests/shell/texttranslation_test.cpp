@@ -49,6 +49,12 @@ const std::set<std::pair<QString, QString>> Untranslated{
     {"exportanimationdialog.cpp", R"("End Frame")"},
     {"exportanimationdialog.cpp", R"("Skip")"},
     {"exportanimationdialog.cpp", R"("Ping Pong")"},
+    {"exportanimationdialog.cpp", R"("As WebM")"},
+    {"exportanimationdialog.cpp", R"("As MP4")"},
+    {"exportanimationdialog.cpp", R"("As WebP")"},
+    {"exportanimationdialog.cpp", R"("Lossless")"},
+    {"exportanimationdialog.cpp", R"("Quality")"},
+    {"exportanimationdialog.cpp", R"("Frame Rate")"},
     {"exportanimationdialog_save.cpp", R"("Export Dir")"},
     {"colourpickerdialog.cpp", R"("Fade")"},
     {"colourpickerdialog.cpp", R"("Last Scheme")"},
@@ -80,6 +86,8 @@ const std::set<std::pair<QString, QString>> Untranslated{
     {"*", R"("pal")"},
     {"*", R"("act")"},
     {"*", R"("htm")"},
+    {"*", R"("png")"},
+    {"*", R"(".png")"},
     {"colourpickerdialog_palette.cpp", R"("*.pal")"},
     {"colourpickerdialog_palette.cpp", R"("*.gif")"},
     {"colourpickerdialog_palette.cpp", R"("*.act")"},
@@ -122,6 +130,8 @@ std::vector<Literal> Literals(const QString& source) {
                 break;
         } else if (rest.startsWith(u"/*")) {
             i = source.indexOf(u"*/", i) + 2;
+        } else if (source[i] == '\'' && i > 0 && source[i - 1].isDigit()) {
+            ++i; // a digit separator (10'000)
         } else if (source[i] == '\'') {
             i = SkipQuoted(source, i, '\'');
         } else if (source[i] == '"' || rest.startsWith(u"R\"(")) {
@@ -214,8 +224,7 @@ TEST(TextTranslation, TellsTextsFromNamesKeysAndTranslatedLiterals) {
     for (const Literal& literal : literals)
         if (!IsTranslated(literal) && !IsNotForPeople(literal))
             texts.push_back(literal.Text);
-    EXPECT_EQ(texts,
-              (std::vector<QString>{R"("Se&ave")", R"("Two ""parts")", R"("%1 x %2")"}));
+    EXPECT_EQ(texts, (std::vector<QString>{R"("Se&ave")", R"("Two ""parts")", R"("%1 x %2")"}));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <cstdlib>
 
 namespace mottler::test {
 
@@ -25,7 +26,7 @@ bool FfmpegAvailable() {
 ProbedVideo ProbeVideo(const QString& path) {
     const ToolResult r = RunTool(
         "ffprobe", {"-v", "warning", "-count_frames", "-select_streams", "v:0", "-show_entries",
-                    "stream=nb_read_frames,r_frame_rate,width,height,pix_fmt", "-of",
+                    "stream=codec_name,nb_read_frames,r_frame_rate,width,height,pix_fmt", "-of",
                     "default=noprint_wrappers=1", path});
     ProbedVideo video;
     video.Warnings = r.Err;
@@ -42,6 +43,8 @@ ProbedVideo ProbeVideo(const QString& path) {
             video.Height = value.toInt();
         else if (text.startsWith("pix_fmt="))
             video.PixelFormat = value;
+        else if (text.startsWith("codec_name="))
+            video.Codec = value;
     }
     return video;
 }
@@ -51,6 +54,15 @@ QByteArray DecodeFrameBgr(const QString& path, int n) {
                    {"-v", "error", "-i", path, "-vf", QStringLiteral("select=eq(n\\,%1)").arg(n),
                     "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "bgr24", "-"})
         .Out;
+}
+
+double MeanDifference(const QByteArray& a, const QByteArray& b) {
+    if (a.size() != b.size() || a.isEmpty())
+        return 255.0;
+    long long sum = 0;
+    for (qsizetype k = 0; k < a.size(); ++k)
+        sum += std::abs(int(uchar(a[k])) - int(uchar(b[k])));
+    return double(sum) / double(a.size());
 }
 
 QByteArray TopDownBgr(const QImage& image) {

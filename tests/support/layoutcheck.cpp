@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLayout>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QWidget>
 
@@ -90,9 +91,16 @@ void Walk(const QWidget* parent, QStringList& faults) {
             if (LaidOut(children[i]) && LaidOut(children[j]) &&
                 children[i]->geometry().intersects(children[j]->geometry()))
                 faults.append(Name(children[i]) + " overlaps " + Name(children[j]));
-    for (const QWidget* child : children)
-        if (!IsCompound(child))
+    for (const QWidget* child : children) {
+        // A scroll area shows its contents at their size and scrolls them, cutting nothing.
+        const auto* scroller = qobject_cast<const QScrollArea*>(child);
+        if (scroller != nullptr && scroller->widget() != nullptr) {
+            CheckSize(scroller->widget(), faults);
+            Walk(scroller->widget(), faults);
+        } else if (!IsCompound(child)) {
             Walk(child, faults);
+        }
+    }
 }
 
 } // namespace

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QImage>
-#include <QWidget>
 
 namespace mottler {
 
 /// One of the nine age thumbnails: a small stretched image of the texture at one stage of a
-/// run. Its tag is the iteration count it shows; clicking it regrows the texture to that age.
-class AgeThumbnail : public QWidget {
+/// run. Its tag is the iteration count it shows; clicking it (or Space or Enter while it has
+/// the focus) regrows the texture to that age.
+class AgeThumbnail : public QAbstractButton {
     Q_OBJECT
 public:
     AgeThumbnail(int index, QWidget* parent);
@@ -27,7 +28,7 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

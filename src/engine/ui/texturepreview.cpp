@@ -1,5 +1,7 @@
 #include "engine/ui/texturepreview.h"
 
+#include "widgets/ui/screenscale.h"
+
 #include <QPainter>
 
 namespace mottler {
@@ -31,11 +33,12 @@ void TexturePreview::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Qt::white);
     if (shown.Picture.isNull())
         return;
-    // A texture larger than the preview is shrunk smoothly; at full size every pixel is exact.
+    // A texture larger than the preview is shrunk smoothly; at full size every pixel is exact
+    // on a screen of whole-number scale and smoothly spread on one of fractional scale.
     const QSize picture = shown.Picture.size();
     const bool shrunk =
         shown.Target.width() < picture.width() || shown.Target.height() < picture.height();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, shrunk);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, shrunk || HasFractionalScale(painter));
     painter.drawImage(shown.Target, shown.Picture);
 }
 

@@ -112,17 +112,18 @@ ExploreWindow::ExploreWindow(TextureDocument& document, const ShapeTuning& tunin
 
 ExploreWindow::~ExploreWindow() = default;
 
+// Made row by row, as Tab goes through them.
 void ExploreWindow::BuildControls() {
     cmbAcross = ValueChoice(this, "cmbAcross");
-    cmbDown = ValueChoice(this, "cmbDown");
     txtAcrossFrom = RangeEnd(this, "txtAcrossFrom", tr("Across from"));
     txtAcrossTo = RangeEnd(this, "txtAcrossTo", tr("Across to"));
-    txtDownFrom = RangeEnd(this, "txtDownFrom", tr("Down from"));
-    txtDownTo = RangeEnd(this, "txtDownTo", tr("Down to"));
     udCells = NamedWidget<QSpinBox>(this, "udCells");
     udCells->setRange(FewestSteps, MostSteps);
     udCells->setValue(5);
     udCells->setSuffix(tr(" per side"));
+    cmbDown = ValueChoice(this, "cmbDown");
+    txtDownFrom = RangeEnd(this, "txtDownFrom", tr("Down from"));
+    txtDownTo = RangeEnd(this, "txtDownTo", tr("Down to"));
     view = NamedWidget<VariationMapView>(this, "imgMap");
     lblCell = NamedWidget<QLabel>(this, "lblCell");
     progress = NamedWidget<PartsProgressBar>(this, "pbMap");

@@ -36,6 +36,12 @@ ColourDropDown* ColourBox(QWidget* parent, const char* name) {
     return box;
 }
 
+// The caption of a colour box, which also names the box's parts for screen readers.
+QLabel* ColourCaption(QWidget* parent, const QString& text, ColourDropDown* box) {
+    box->SetAccessibleName(text);
+    return BuddyCaption(parent, text, box->Entry());
+}
+
 // A numeric box wide enough for `digits` digits in its own font.
 NumericEdit* NumberBox(QWidget* parent, const char* name, const QString& hint, int digits) {
     auto* box = NamedWidget<NumericEdit>(parent, name);
@@ -52,7 +58,6 @@ NumericEdit* NumberBox(QWidget* parent, const char* name, const QString& hint, i
     return box;
 }
 
-// A word-wrapped label at least `characters` wide and as high as its text wrapped there.
 void AddRow(QGridLayout* grid, QLabel* label, QLayout* field) {
     const int row = grid->rowCount();
     grid->addWidget(label, row, 0);
@@ -66,16 +71,15 @@ QGridLayout* BuildGradientRows(QWidget* page, GradientPage& p) {
     p.btnSaveGradient = NamedWidget<QToolButton>(page, "btnSaveGradient");
     p.btnSaveGradient->setIcon(page->style()->standardIcon(QStyle::SP_DialogSaveButton));
     p.btnSaveGradient->setToolTip(GradientPage::tr("Save this pattern"));
+    p.btnSaveGradient->setAccessibleName(GradientPage::tr("Save this pattern"));
     AddRow(grid, BuddyCaption(page, GradientPage::tr("&Presets"), p.cmbGradients),
            LeftAlignedRow({p.cmbGradients, p.btnSaveGradient}));
 
     p.scpStartColour = ColourBox(page, "scpStartColour");
-    AddRow(grid,
-           BuddyCaption(page, GradientPage::tr("Gradient &Start Color"), p.scpStartColour->Entry()),
+    AddRow(grid, ColourCaption(page, GradientPage::tr("Gradient &Start Color"), p.scpStartColour),
            LeftAlignedRow({p.scpStartColour}));
     p.scpEndColour = ColourBox(page, "scpEndColour");
-    AddRow(grid,
-           BuddyCaption(page, GradientPage::tr("Gradient &End Color"), p.scpEndColour->Entry()),
+    AddRow(grid, ColourCaption(page, GradientPage::tr("Gradient &End Color"), p.scpEndColour),
            LeftAlignedRow({p.scpEndColour}));
 
     p.chkUseTextureGradient = NamedWidget<QCheckBox>(page, "chkUseTextureGradient");
@@ -89,11 +93,12 @@ QGridLayout* BuildGradientRows(QWidget* page, GradientPage& p) {
     p.udWidth = NamedWidget<UpDown>(page, "udWidth");
     p.udWidth->SetRange(1, 10000);
     p.udWidth->SetPosition(1);
+    p.udWidth->SetAccessibleName(GradientPage::tr("Width"));
     AddRow(grid, BuddyCaption(page, GradientPage::tr("&Width"), p.txtGradientWidth),
            LeftAlignedRow({p.txtGradientWidth, p.udWidth}));
 
     p.scpBGColour = ColourBox(page, "scpBGColour");
-    AddRow(grid, BuddyCaption(page, GradientPage::tr("&Background Color"), p.scpBGColour->Entry()),
+    AddRow(grid, ColourCaption(page, GradientPage::tr("&Background Color"), p.scpBGColour),
            LeftAlignedRow({p.scpBGColour}));
     grid->setColumnStretch(1, 1);
     return grid;
@@ -108,11 +113,11 @@ QGroupBox* BuildBorderGroup(QWidget* page, GradientPage& p) {
     p.udBorderWidth = NamedWidget<UpDown>(p.fraBorder, "udBorderWidth");
     p.udBorderWidth->SetRange(1, 999);
     p.udBorderWidth->SetPosition(1);
+    p.udBorderWidth->SetAccessibleName(GradientPage::tr("Border Width"));
     AddRow(grid, BuddyCaption(p.fraBorder, GradientPage::tr("Border Width"), p.txtBorderWidth),
            LeftAlignedRow({p.txtBorderWidth, p.udBorderWidth}));
     p.scpBorderColour = ColourBox(p.fraBorder, "scpBorderColour");
-    AddRow(grid,
-           BuddyCaption(p.fraBorder, GradientPage::tr("Border Color"), p.scpBorderColour->Entry()),
+    AddRow(grid, ColourCaption(p.fraBorder, GradientPage::tr("Border Color"), p.scpBorderColour),
            LeftAlignedRow({p.scpBorderColour}));
     grid->setColumnStretch(1, 1);
     p.fraBorder->setEnabled(false);
@@ -298,10 +303,7 @@ void GradientPage::LoadGradient(const QString& name) {
 
 // Cancel leaves the presets alone; a listed name is replaced only when the user agrees.
 void GradientPage::btnSaveGradientClick() {
-    const QString name =
-        AskPresetName(this, cmbGradients,
-                      {tr("New Gradient Name"), tr("Please enter a name for your new gradient"),
-                       tr("Replace the gradient \"%1\"?")});
+    const QString name = AskPresetName(this, cmbGradients, GradientPresetNameTexts());
     if (name.isEmpty() || !gradientFile)
         return;
     try {

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -37,6 +38,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(bar);
     browser = new QTextBrowser(this);
     browser->setObjectName("txtHelp");
+    browser->setAccessibleName(tr("Manual"));
     browser->setOpenExternalLinks(true);
     layout->addWidget(browser);
     resize(640, 560);
@@ -49,7 +51,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(browser, &QTextBrowser::backwardAvailable, btnBack, &QToolButton::setEnabled);
     connect(browser, &QTextBrowser::forwardAvailable, btnForward, &QToolButton::setEnabled);
     connect(browser, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle(tr("Mottler Help - %1").arg(browser->documentTitle())); });
+            [this] { setWindowTitle(HelpWindowTitle(browser->documentTitle())); });
+    // Closed from the keyboard as a document window is.
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void HelpWindow::ShowTopic(HelpContext context) {

@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QShortcut>
 
 namespace mottler {
 namespace {
@@ -55,11 +54,13 @@ void LendToModalDialog(HelpWindow* window) {
     new HelpWindowReturn(modal, window);
 }
 
-/// F1 inside a page: claimed before the window's shortcuts see it (ShortcutOverride), then
-/// handled when the key press reaches the page.
+/// F1 inside a page or window: claimed before any shortcut sees it (ShortcutOverride, which
+/// travels from the focused control up to its window), then handled when the key press
+/// reaches the page.
 class PageHelpKey : public QObject {
 public:
-    PageHelpKey(QWidget* page, HelpContext topic) : QObject(page), context(topic) {
+    PageHelpKey(QWidget* page, std::function<HelpContext()> topic)
+        : QObject(page), context(std::move(topic)) {
         page->installEventFilter(this);
     }
 
@@ -71,13 +72,24 @@ protected:
             return false;
         event->accept();
         if (type == QEvent::KeyPress)
-            ShowHelpTopic(context);
+            ShowHelpTopic(context());
         return true;
     }
 
 private:
-    HelpContext context;
+    std::function<HelpContext()> context;
 };
+
+// Windows that stay on top (the zoom window, the full-size view) would hide the manual that
+// was asked for over them: it stays on top too while one of them is shown.
+void KeepAboveWindowsOnTop(HelpWindow* window) {
+    bool onTop = false;
+    for (const QWidget* other : QApplication::topLevelWidgets())
+        onTop = onTop || (other != window && other->isVisible() &&
+                          other->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+}
 
 } // namespace
 
@@ -86,19 +98,24 @@ void ShowHelpTopic(HelpContext context) {
     if (window.isNull())
         window = new HelpWindow;
     LendToModalDialog(window);
+    KeepAboveWindowsOnTop(window);
     window->ShowTopic(context);
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
 }
 
 void InstallHelpKey(QWidget* window, HelpContext context) {
-    auto* key = new QShortcut(QKeySequence::HelpContents, window);
-    QObject::connect(key, &QShortcut::activated, window, [context] { ShowHelpTopic(context); });
+    InstallHelpKey(window, [context] { return context; });
+}
+
+void InstallHelpKey(QWidget* window, std::function<HelpContext()> context) {
+    new PageHelpKey(window, std::move(context));
 }
 
 void InstallPageHelpKey(QWidget* page, HelpContext context) {
-    new PageHelpKey(page, context);
+    InstallHelpKey(page, context);
 }
 
 HelpWindow* OpenHelpWindow() {

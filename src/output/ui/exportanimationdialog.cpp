@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 
 namespace mottler {
@@ -71,8 +72,9 @@ void ExportAnimationDialog::Connect() {
         txtBlendFrameCount->setEnabled(chkLooping->isChecked());
         UpdateFrameRange();
     });
-    for (QRadioButton* format : {rbSaveGIF, rbSaveBMP, rbSaveAVI})
+    for (QRadioButton* format : FormatButtons())
         OnChecked(format, [this] { rbSaveGIFClick(); });
+    connect(chkLossless, &QCheckBox::toggled, this, [this] { rbSaveGIFClick(); });
     connect(chkTransparent, &QCheckBox::toggled, this, [this] { rbSaveGIFClick(); });
     connect(tmrShow, &QTimer::timeout, this, [this] { tmrShowTimer(); });
     connect(btnSave, &QPushButton::clicked, this, [this] { btnSaveClick(); });
@@ -95,6 +97,12 @@ void ExportAnimationDialog::LoadSettings() {
     LoadBool(rbSaveGIF, "As GIF", true);
     LoadBool(rbSaveAVI, "As AVI", false);
     LoadBool(rbSaveBMP, "As BMP", false);
+    LoadBool(rbSaveWebM, "As WebM", false);
+    LoadBool(rbSaveMP4, "As MP4", false);
+    LoadBool(rbSaveWebP, "As WebP", false);
+    LoadBool(chkLossless, "Lossless", false);
+    spQuality->setValue(UserSettings::ReadInt(Stored("Quality"), 80));
+    spFrameRate->setValue(UserSettings::ReadInt(Stored("Frame Rate"), 10));
     LoadBool(chkTransparent, "Transparent", false);
     scpTransparentColour->SetText(UserSettings::ReadString(Stored("Tran Colour")));
     LoadBool(rbAll, "All", true);
@@ -109,6 +117,12 @@ void ExportAnimationDialog::SaveSettings() const {
     SaveBool(rbSaveGIF, "As GIF");
     SaveBool(rbSaveAVI, "As AVI");
     SaveBool(rbSaveBMP, "As BMP");
+    SaveBool(rbSaveWebM, "As WebM");
+    SaveBool(rbSaveMP4, "As MP4");
+    SaveBool(rbSaveWebP, "As WebP");
+    SaveBool(chkLossless, "Lossless");
+    UserSettings::WriteInt(Stored("Quality"), spQuality->value());
+    UserSettings::WriteInt(Stored("Frame Rate"), spFrameRate->value());
     SaveBool(chkTransparent, "Transparent");
     UserSettings::WriteString(Stored("Tran Colour"), scpTransparentColour->Text());
     SaveBool(rbAll, "All");
@@ -130,9 +144,15 @@ ExportOptions ExportAnimationDialog::Options() const {
         chkLooping->isChecked() && (rbPingPong->isChecked() || rbBlendFrames->isChecked());
     options.Loop = rbBlendFrames->isChecked() ? LoopStyle::BlendFrames : LoopStyle::PingPong;
     options.BlendCountText = txtBlendFrameCount->text();
-    options.Format = rbSaveAVI->isChecked()   ? AnimationFormat::Avi
-                     : rbSaveBMP->isChecked() ? AnimationFormat::Bmp
-                                              : AnimationFormat::Gif;
+    options.Format = rbSaveAVI->isChecked()    ? AnimationFormat::Avi
+                     : rbSaveBMP->isChecked()  ? AnimationFormat::Bmp
+                     : rbSaveWebM->isChecked() ? AnimationFormat::WebM
+                     : rbSaveMP4->isChecked()  ? AnimationFormat::Mp4
+                     : rbSaveWebP->isChecked() ? AnimationFormat::WebP
+                                               : AnimationFormat::Gif;
+    options.Quality = spQuality->value();
+    options.Lossless = chkLossless->isChecked();
+    options.FramesPerSecond = spFrameRate->value();
     // A box without a colour makes nothing transparent.
     options.Transparent =
         chkTransparent->isChecked() && !scpTransparentColour->HtmlCode().isEmpty();
@@ -160,6 +180,16 @@ void ExportAnimationDialog::rbSaveGIFClick() {
     const bool gif = rbSaveGIF->isChecked();
     chkTransparent->setEnabled(gif);
     scpTransparentColour->setEnabled(gif && chkTransparent->isChecked());
+    // The compressed formats have a quality and a frame rate; only WebP can be lossless.
+    const bool webp = rbSaveWebP->isChecked();
+    const bool compressed = rbSaveWebM->isChecked() || rbSaveMP4->isChecked() || webp;
+    chkLossless->setEnabled(webp);
+    spQuality->setEnabled(compressed && !(webp && chkLossless->isChecked()));
+    spFrameRate->setEnabled(compressed);
+}
+
+std::vector<QRadioButton*> ExportAnimationDialog::FormatButtons() const {
+    return {rbSaveGIF, rbSaveBMP, rbSaveAVI, rbSaveWebM, rbSaveMP4, rbSaveWebP};
 }
 
 void ExportAnimationDialog::chkLoopingClick() {

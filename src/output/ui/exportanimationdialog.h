@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTimer;
 
 namespace mottler {
@@ -19,8 +20,9 @@ namespace mottler {
 class ColourDropDown;
 class PartsProgressBar;
 
-/// "Export Animation": turns the frames recorded in memory into an animated GIF, an AVI file
-/// or numbered BMP files. The options build the one frame sequence (BuildFrameSequence) that
+/// "Export Animation": turns the frames recorded in memory into an animated GIF, an AVI file,
+/// numbered BMP files, a WebM or MP4 video or an animated WebP (with a quality, lossless for
+/// WebP, and a frame rate). The options build the one frame sequence (BuildFrameSequence) that
 /// a small preview loops through every 250 ms and that the export writes. The options are
 /// kept in the settings under "Export", the folder of the last export as "Export Dir".
 /// Shown modally by the main window's save-recording button; frames and palette must stay
@@ -57,6 +59,12 @@ public:
     ColourDropDown* scpTransparentColour = nullptr;
     QRadioButton* rbSaveBMP = nullptr;
     QRadioButton* rbSaveAVI = nullptr;
+    QRadioButton* rbSaveWebM = nullptr;
+    QRadioButton* rbSaveMP4 = nullptr;
+    QRadioButton* rbSaveWebP = nullptr;
+    QSpinBox* spQuality = nullptr;
+    QCheckBox* chkLossless = nullptr;
+    QSpinBox* spFrameRate = nullptr;
     QGroupBox* GroupBox1 = nullptr;
     QLabel* img = nullptr;
     QLabel* lblFrameNumber = nullptr;
@@ -80,6 +88,7 @@ private:
     QGroupBox* BuildOptionsGroup();
     QGroupBox* BuildLoopingGroup(QGroupBox* parent);
     QGroupBox* BuildFormatGroup();
+    QLayout* BuildVideoRows(QGroupBox* parent);
     QGroupBox* BuildPreviewGroup();
     QLayout* BuildButtonRow();
     void Connect();
@@ -90,6 +99,7 @@ private:
     void SaveSettings() const;
     void UpdateFrameRange();
     void rbSaveGIFClick();
+    std::vector<QRadioButton*> FormatButtons() const;
     void chkLoopingClick();
 
     // The export (exportanimationdialog_save.cpp).

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -109,6 +110,7 @@ QGroupBox* ExportAnimationDialog::BuildLoopingGroup(QGroupBox* parent) {
         Named(new QRadioButton(tr("Blend first/last \"n\" frames"), fraLooping), "rbBlendFrames");
     txtBlendFrameCount = NumberBox(fraLooping, "txtBlendFrameCount", 4);
     txtBlendFrameCount->setText("5");
+    txtBlendFrameCount->setAccessibleName(tr("Frames to blend"));
     inGroup->addWidget(rbPingPong);
     inGroup->addLayout(LeftAlignedRow({rbBlendFrames, txtBlendFrameCount}));
     return fraLooping;
@@ -122,6 +124,7 @@ QGroupBox* ExportAnimationDialog::BuildFormatGroup() {
     chkTransparent = Named(new QCheckBox(tr("Transparent"), GroupBox2), "chkTransparent");
     scpTransparentColour = Named(new ColourDropDown(GroupBox2), "scpTransparentColour");
     scpTransparentColour->setEnabled(false);
+    scpTransparentColour->SetAccessibleName(tr("Transparent colour"));
     // Room for "255,255,255" beside the combo box's arrow, plus the drop-down's own frame
     // (3 pixels around the entry) and its dialog button (29 pixels).
     const QFontMetrics metrics = fontMetrics();
@@ -136,7 +139,36 @@ QGroupBox* ExportAnimationDialog::BuildFormatGroup() {
     inGroup->addLayout(transparency);
     inGroup->addWidget(rbSaveBMP);
     inGroup->addWidget(rbSaveAVI);
+    rbSaveWebM = Named(new QRadioButton(tr("WebM video (VP9)"), GroupBox2), "rbSaveWebM");
+    rbSaveMP4 = Named(new QRadioButton(tr("MP4 video (H.264)"), GroupBox2), "rbSaveMP4");
+    rbSaveWebP = Named(new QRadioButton(tr("Animated WebP"), GroupBox2), "rbSaveWebP");
+    for (QRadioButton* format : {rbSaveWebM, rbSaveMP4, rbSaveWebP})
+        inGroup->addWidget(format);
+    inGroup->addLayout(BuildVideoRows(GroupBox2));
     return GroupBox2;
+}
+
+// The quality, lossless and frame-rate choices of the three compressed formats.
+QLayout* ExportAnimationDialog::BuildVideoRows(QGroupBox* parent) {
+    spQuality = Named(new QSpinBox(parent), "spQuality");
+    spQuality->setRange(1, 100);
+    spQuality->setValue(80);
+    spQuality->setAccessibleName(tr("Quality"));
+    chkLossless = Named(new QCheckBox(tr("L&ossless"), parent), "chkLossless");
+    spFrameRate = Named(new QSpinBox(parent), "spFrameRate");
+    spFrameRate->setRange(1, MaxFramesPerSecond);
+    spFrameRate->setValue(10);
+    spFrameRate->setAccessibleName(tr("Frame rate"));
+    auto* rows = new QVBoxLayout;
+    auto* quality = LeftAlignedRow(
+        {Label(tr("&Quality"), parent, "lblQuality", spQuality), spQuality, chkLossless});
+    quality->insertSpacing(0, fontMetrics().height());
+    auto* rate = LeftAlignedRow({Label(tr("Frame &rate"), parent, "lblFrameRate", spFrameRate),
+                                 spFrameRate, Label(tr("a second"), parent, "lblPerSecond")});
+    rate->insertSpacing(0, fontMetrics().height());
+    rows->addLayout(quality);
+    rows->addLayout(rate);
+    return rows;
 }
 
 QGroupBox* ExportAnimationDialog::BuildPreviewGroup() {

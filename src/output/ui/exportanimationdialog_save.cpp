@@ -21,18 +21,6 @@ namespace {
 
 const QString ExportDir = QStringLiteral("Export Dir");
 
-QString Extension(AnimationFormat format) {
-    switch (format) {
-    case AnimationFormat::Avi:
-        return QStringLiteral("avi");
-    case AnimationFormat::Bmp:
-        return QStringLiteral("bmp");
-    case AnimationFormat::Gif:
-        break;
-    }
-    return QStringLiteral("gif");
-}
-
 QString WrittenMessage(AnimationFormat format, const QString& path) {
     switch (format) {
     case AnimationFormat::Avi:
@@ -41,6 +29,9 @@ QString WrittenMessage(AnimationFormat format, const QString& path) {
         return ExportAnimationDialog::tr("The animation frames have been written to %1")
             .arg(FolderOf(path));
     case AnimationFormat::Gif:
+    case AnimationFormat::WebM:
+    case AnimationFormat::Mp4:
+    case AnimationFormat::WebP:
         break;
     }
     return ExportAnimationDialog::tr("%1 has been created.").arg(path);
@@ -64,7 +55,7 @@ void ExportAnimationDialog::btnSaveClick() {
 }
 
 QString ExportAnimationDialog::AskForFile() {
-    const QString extension = Extension(Options().Format);
+    const QString extension = AnimationExtension(Options().Format);
     FileDialogRequest request;
     request.Parent = this;
     request.Save = true;
@@ -89,8 +80,14 @@ void ExportAnimationDialog::Export(const QString& path) {
         throw;
     }
     SetExporting(false);
-    if (outcome == ExportOutcome::Written)
-        ShowMessage(this, WrittenMessage(format, path));
+    if (outcome != ExportOutcome::Written)
+        return;
+    QString message = WrittenMessage(format, path);
+    const ExportEntry& first = sequence.front();
+    const QSize size(frames[first.Frame].Width, frames[first.Frame].Height);
+    if (const QString note = AnimationSizeNote(format, size); !note.isEmpty())
+        message += QStringLiteral("\n\n") + note + QLatin1Char('.');
+    ShowMessage(this, message);
 }
 
 // The export polls for Escape before every frame; the window handles the pending events

@@ -1,7 +1,9 @@
 #include "output/ui/fullsizeview.h"
 
 #include "engine/tilepreview.h"
+#include "help/ui/showhelp.h"
 #include "output/fullsizeview.h"
+#include "widgets/ui/screenscale.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -20,6 +22,7 @@ FullSizeView::FullSizeView(QWidget* parent, std::function<int()> typeIndex)
     setWindowTitle(QCoreApplication::translate("mottler::FullSizeView", FullSizeInitialCaption));
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(193, 198);
+    InstallHelpKey(this, HelpContext::FullSizeView);
 }
 
 void FullSizeView::ShowFullSize(const QImage& shown, int frame) {
@@ -64,6 +67,7 @@ void FullSizeView::UpdateCaption() {
 void FullSizeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, HasFractionalScale(painter));
     PaintFullSizeTiles(painter, picture, size());
 }
 

@@ -12,6 +12,8 @@
 #include "widgets/ui/plainmessagebox.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -70,8 +72,8 @@ QImage GradientBand(const QImage& strip, int width) {
 } // namespace
 
 SaveTileDialog::SaveTileDialog(QWidget* parent, const QImage& tile,
-                               std::optional<GradientStripImage> strip)
-    : QDialog(parent), texture(tile), gradient(std::move(strip)) {
+                               std::optional<GradientStripImage> strip, const TextureEngine* engine)
+    : QDialog(parent), texture(tile), gradient(std::move(strip)), field(engine) {
     setObjectName("frmPicture");
     setWindowTitle(tr("Save Tile"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -119,10 +121,14 @@ QGroupBox* SaveTileDialog::BuildTileGroup() {
     auto* rotate = new QHBoxLayout;
     btnRotateLeft = Named(new QPushButton(QStringLiteral("\u21b6"), fraTile), "btnRotateLeft");
     btnRotateLeft->setToolTip(tr("Rotate a quarter turn to the left"));
+    btnRotateLeft->setAccessibleName(tr("Rotate left"));
+    btnRotateLeft->setAccessibleDescription(btnRotateLeft->toolTip());
     pnlRotatelabel = Named(new QLabel(tr("Rotate"), fraTile), "pnlRotatelabel");
     pnlRotatelabel->setAlignment(Qt::AlignCenter);
     btnRotateRight = Named(new QPushButton(QStringLiteral("\u21b7"), fraTile), "btnRotateRight");
     btnRotateRight->setToolTip(tr("Rotate a quarter turn to the right"));
+    btnRotateRight->setAccessibleName(tr("Rotate right"));
+    btnRotateRight->setAccessibleDescription(btnRotateRight->toolTip());
     rotate->addStretch();
     rotate->addWidget(btnRotateLeft);
     rotate->addWidget(pnlRotatelabel);
@@ -135,6 +141,8 @@ QGroupBox* SaveTileDialog::BuildTileGroup() {
 QGroupBox* SaveTileDialog::BuildOptionsGroup() {
     fraOptions = Named(new QGroupBox(tr("Options"), this), "fraOptions");
     auto* layout = new QVBoxLayout(fraOptions);
+    layout->addLayout(BuildOutputRows(fraOptions));
+    layout->addSpacing(fontMetrics().height() / 2);
     layout->addWidget(Named(new QLabel(tr("Image Dimensions"), fraOptions), "Label6"));
     layout->addLayout(BuildSizeRow(fraOptions));
     layout->addSpacing(fontMetrics().height() / 2);
@@ -161,6 +169,33 @@ QGroupBox* SaveTileDialog::BuildOptionsGroup() {
     layout->addWidget(stFileSize);
     layout->addStretch();
     return fraOptions;
+}
+
+// What is saved: the texture, or chemical A as a height or normal map with the normal map's
+// strength and green direction.
+QLayout* SaveTileDialog::BuildOutputRows(QWidget* parent) {
+    cmbOutput = Named(new QComboBox(parent), "cmbOutput");
+    cmbOutput->addItems({tr("Texture"), tr("Height map"), tr("Normal map")});
+    cmbOutput->setEnabled(field != nullptr);
+    spNormalStrength = Named(new QDoubleSpinBox(parent), "spNormalStrength");
+    spNormalStrength->setRange(0.0, MaxNormalStrength);
+    spNormalStrength->setDecimals(1);
+    spNormalStrength->setSingleStep(0.5);
+    spNormalStrength->setValue(DefaultNormalStrength);
+    spNormalStrength->setToolTip(tr("How many pixels high the field's whole range stands"));
+    chkNormalDirectX =
+        Named(new QCheckBox(tr("&DirectX (green down)"), parent), "chkNormalDirectX");
+    chkNormalDirectX->setToolTip(tr("Unchecked, green points up as OpenGL expects"));
+    auto* rows = new QGridLayout;
+    rows->addWidget(BuddyLabel(tr("O&utput"), cmbOutput, parent), 0, 0);
+    rows->addWidget(cmbOutput, 0, 1, Qt::AlignLeft);
+    rows->addWidget(BuddyLabel(tr("Stre&ngth"), spNormalStrength, parent), 1, 0);
+    auto* normal = new QHBoxLayout;
+    normal->addWidget(spNormalStrength);
+    normal->addWidget(chkNormalDirectX);
+    normal->addStretch();
+    rows->addLayout(normal, 1, 1);
+    return rows;
 }
 
 QLayout* SaveTileDialog::BuildSizeRow(QWidget* parent) {
@@ -210,6 +245,9 @@ void SaveTileDialog::Connect() {
     for (QRadioButton* button : {rbBMP, rbGIF, rbJpeg, rbPNG, rbWebP})
         connect(button, &QRadioButton::clicked, this, [this] { rbBMPClick(); });
     connect(chkMirror, &QCheckBox::clicked, this, [this] { rbBMPClick(); });
+    connect(cmbOutput, &QComboBox::currentIndexChanged, this, [this] { cmbOutputChange(); });
+    connect(spNormalStrength, &QDoubleSpinBox::valueChanged, this, [this] { rbBMPClick(); });
+    connect(chkNormalDirectX, &QCheckBox::clicked, this, [this] { rbBMPClick(); });
     connect(btnRotateLeft, &QPushButton::clicked, this, [this] { btnRotateLeftClick(); });
     connect(btnRotateRight, &QPushButton::clicked, this, [this] { btnRotateRightClick(); });
     connect(tbJPEGQuality, &QSlider::valueChanged, this, [this] { tbJPEGQualityChange(); });
@@ -246,14 +284,42 @@ SaveTileChoices SaveTileDialog::Choices() const {
                                            : ImageFormat::Jpeg;
     choices.Quality = tbJPEGQuality->value();
     choices.Mirror = chkMirror->isChecked();
+    choices.Output = static_cast<TileOutput>(cmbOutput->currentIndex());
+    if (choices.Output != TileOutput::Texture) {
+        choices.Format = ImageFormat::Png; // a map is always a PNG, neither turned nor mirrored
+        choices.Mirror = false;
+    }
+    choices.Normal.Strength = spNormalStrength->value();
+    choices.Normal.Convention =
+        chkNormalDirectX->isChecked() ? NormalConvention::DirectX : NormalConvention::OpenGl;
     return choices;
+}
+
+// A map offers only PNG and the normal map's own options; the texture everything else.
+void SaveTileDialog::cmbOutputChange() {
+    const bool map = Choices().Output != TileOutput::Texture;
+    if (map)
+        rbPNG->setChecked(true);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             rbBMP, rbGIF, rbJpeg, rbWebP, btnRotateLeft, btnRotateRight, pnlRotatelabel})
+        control->setEnabled(!map);
+    rbBMPClick();
+}
+
+QImage SaveTileDialog::SavedImage() const {
+    const SaveTileChoices choices = Choices();
+    return choices.Output == TileOutput::Texture ? texture : TileMap(*field, choices);
 }
 
 // The format change, also the refresh after a turn or the mirror: only the formats written
 // from the mirrored preview offer the mirror, and only the lossy ones a quality.
 void SaveTileDialog::rbBMPClick() {
-    const ImageFormat format = Choices().Format;
-    chkMirror->setEnabled(CarriesMirror(format));
+    const SaveTileChoices choices = Choices();
+    const ImageFormat format = choices.Format;
+    const bool normalMap = choices.Output == TileOutput::NormalMap;
+    spNormalStrength->setEnabled(normalMap);
+    chkNormalDirectX->setEnabled(normalMap);
+    chkMirror->setEnabled(CarriesMirror(format) && choices.Output == TileOutput::Texture);
     tbJPEGQuality->setEnabled(HasQuality(format));
     lblJpegQuality->setEnabled(HasQuality(format));
     btnCalculateSize->setEnabled(HasQuality(format));
@@ -262,9 +328,10 @@ void SaveTileDialog::rbBMPClick() {
 
 void SaveTileDialog::RefreshWorkFile(bool showLook) {
     const BusyCursor busy;
-    PreparePreview();
     try {
-        work = WriteWorkFile(texture, Choices(), DataFolder());
+        const QImage saved = SavedImage(); // a map is made once for the preview and the file
+        PreparePreview(saved);
+        work = WriteWorkFile(saved, Choices(), DataFolder());
     } catch (const MottlerError& error) {
         stFileSize->clear();
         ShowFailure(error.Message());
@@ -275,10 +342,17 @@ void SaveTileDialog::RefreshWorkFile(bool showLook) {
         ShowPreviewImage(work.Look, imgImage->width());
 }
 
-void SaveTileDialog::PreparePreview() {
+void SaveTileDialog::PreparePreview(const QImage& saved) {
+    const SaveTileChoices choices = Choices();
+    if (choices.Output != TileOutput::Texture) {
+        const QImage& map = saved;
+        txtWidth->setText(QString::number(map.width()));
+        txtHeight->setText(QString::number(map.height()));
+        ShowPreviewImage(map, PlainPreviewSide);
+        return;
+    }
     txtWidth->setText(QString::number(texture.width()));
     txtHeight->setText(QString::number(texture.height()));
-    const SaveTileChoices choices = Choices();
     const bool mirror = choices.Mirror && CarriesMirror(choices.Format);
     ShowPreviewImage(SaveTilePreview(texture, mirror),
                      mirror ? MirrorPreviewSide : PlainPreviewSide);
@@ -330,7 +404,12 @@ void SaveTileDialog::btnSaveClick() {
         {this, true, SaveDirectory(), SaveTileFilter(chosen), ImageFormatExtension(chosen)});
     if (typed.isEmpty())
         return;
-    const SaveTarget target = SaveTileTarget(typed, chosen);
+    // A map is a PNG whatever extension was typed, so its name gets ".png" added.
+    const bool map = !gradient && Choices().Output != TileOutput::Texture;
+    const SaveTarget target =
+        map && ImageFormatOf(typed) != ImageFormat::Png
+            ? SaveTarget{typed + (typed.endsWith('.') ? "png" : ".png"), ImageFormat::Png}
+            : SaveTileTarget(typed, chosen);
     // A typed extension is the user's choice of format: show it and its options as saved.
     if (!gradient && target.Format != chosen) {
         FormatButton(target.Format)->setChecked(true);
@@ -363,7 +442,7 @@ QRadioButton* SaveTileDialog::FormatButton(ImageFormat format) const {
 void SaveTileDialog::SaveChosenFile(const SaveTarget& target) {
     const BusyCursor busy;
     if (!gradient) {
-        SaveTile(texture, Choices(), target.Path);
+        SaveTile(SavedImage(), Choices(), target.Path);
         return;
     }
     const QImage image = MakeGradientImage(gradient->Strip, gradient->Settings);

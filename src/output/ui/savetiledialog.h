@@ -8,6 +8,8 @@
 #include <optional>
 
 class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -25,14 +27,17 @@ struct GradientStripImage {
 
 /// "Save Tile": saves the texture as BMP, GIF, JPEG, PNG or WebP, after quarter turns and an
 /// optional mirror, keeping the choices encoded in the work file "workpic.*" of the data
-/// folder so that its size is always on show. Given a gradient strip it saves the strip's
-/// output image as a GIF instead, with the texture's options hidden or disabled.
+/// folder so that its size is always on show. Given the engine, it also saves chemical A as a
+/// height map or a normal map (PNG, as grown: turns and mirror apply to the texture only),
+/// previewed as the texture is. Given a gradient strip it saves the strip's output image as a
+/// GIF instead, with the texture's options hidden or disabled.
 class SaveTileDialog : public QDialog {
     Q_OBJECT
 public:
     /// Saves `texture` as the user turns it; the caller learns the turns from QuarterTurns.
     SaveTileDialog(QWidget* parent, const QImage& texture,
-                   std::optional<GradientStripImage> gradient = std::nullopt);
+                   std::optional<GradientStripImage> gradient = std::nullopt,
+                   const TextureEngine* field = nullptr);
     /// The quarter turns to the right the user made, 0 … 3.
     int QuarterTurns() const { return quarterTurns; }
     /// The texture as turned.
@@ -51,6 +56,9 @@ public:
     QPushButton* btnRotateRight = nullptr;
     QLabel* pnlRotatelabel = nullptr;
     QGroupBox* fraOptions = nullptr;
+    QComboBox* cmbOutput = nullptr;
+    QDoubleSpinBox* spNormalStrength = nullptr;
+    QCheckBox* chkNormalDirectX = nullptr;
     NumericEdit* txtWidth = nullptr;
     NumericEdit* txtHeight = nullptr;
     QRadioButton* rbBMP = nullptr;
@@ -69,6 +77,7 @@ public:
 private:
     QGroupBox* BuildTileGroup();
     QGroupBox* BuildOptionsGroup();
+    QLayout* BuildOutputRows(QWidget* parent);
     QLayout* BuildSizeRow(QWidget* parent);
     QLayout* BuildFormatButtons(QWidget* parent);
     QLayout* BuildButtonRow();
@@ -76,8 +85,12 @@ private:
     void EnterGradientMode();
     SaveTileChoices Choices() const;
     void rbBMPClick();
+    void cmbOutputChange();
+    /// The image the work file and the save encode: the texture, or the chosen map.
+    QImage SavedImage() const;
     void RefreshWorkFile(bool showLook);
-    void PreparePreview();
+    /// Shows what is saved: the texture (turned, mirrored as chosen) or the map `saved`.
+    void PreparePreview(const QImage& saved);
     void ShowPreviewImage(const QImage& image, int side);
     void btnRotateLeftClick();
     void btnRotateRightClick();
@@ -93,6 +106,7 @@ private:
     QImage texture;
     int quarterTurns = 0;
     std::optional<GradientStripImage> gradient;
+    const TextureEngine* field = nullptr;
     FileDialogRunner fileDialog = RunFileDialog;
     WorkFile work;
 };

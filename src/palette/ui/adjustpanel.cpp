@@ -6,6 +6,7 @@
 #include "widgets/ui/toolicons.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,14 +21,19 @@ constexpr int PointerLeft = 153;
 constexpr int PointerHeight = 14;
 constexpr int Half = PointerHeight / 2;
 
-// A small arrow pointing left at the strip.
-QPixmap PointerPicture() {
-    QPixmap picture(13, PointerHeight);
+// A small arrow pointing left at the strip, drawn for the screen's pixel ratio; the focused
+// pointer is outlined in the highlight colour.
+QPixmap PointerPicture(const QLabel* pointer) {
+    const qreal ratio = pointer->devicePixelRatioF();
+    QPixmap picture((QSizeF(13, PointerHeight) * ratio).toSize());
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
-    painter.setPen(Qt::black);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool focused = pointer->hasFocus();
+    painter.setPen(focused ? QPen(pointer->palette().highlight(), 2) : QPen(Qt::black, 1));
     painter.setBrush(QColor(255, 255, 160));
-    painter.drawPolygon(QPolygon({QPoint(0, 6), QPoint(12, 0), QPoint(12, 13), QPoint(0, 7)}));
+    painter.drawPolygon(QPolygonF({QPointF(1, 6.5), QPointF(12.5, 0.5), QPointF(12.5, 13.5)}));
     return picture;
 }
 
@@ -42,12 +48,13 @@ ImageWidget* Strip(QWidget* page, const char* name, int top, int height, const Q
     return strip;
 }
 
-QLabel* Pointer(QWidget* page, const char* name) {
-    auto* pointer = new QLabel(page);
+AdjustPointer* Pointer(QWidget* page, const char* name) {
+    auto* pointer = new AdjustPointer(page);
     pointer->setObjectName(name);
-    pointer->setPixmap(PointerPicture());
     pointer->setGeometry(PointerLeft, 0, 13, PointerHeight);
     pointer->setAttribute(Qt::WA_TranslucentBackground);
+    pointer->setFocusPolicy(Qt::StrongFocus);
+    pointer->setPixmap(PointerPicture(pointer));
     return pointer;
 }
 
@@ -63,6 +70,8 @@ AdjustPanel::AdjustPanel(QWidget* page, GradientState& gradient) : QObject(page)
     imgBrightness->SetImage(pictures.Brightness);
     imgContrastPointer = Pointer(page, "imgContrastPointer");
     imgBrightnessPointer = Pointer(page, "imgBrightnessPointer");
+    imgContrastPointer->setAccessibleName(tr("Contrast"));
+    imgBrightnessPointer->setAccessibleName(tr("Brightness"));
     contrast = {imgContrast, imgContrastPointer, &state.Contrast, QT_TR_NOOP("Contrast: %1")};
     brightness = {imgBrightness, imgBrightnessPointer, &state.Brightness,
                   QT_TR_NOOP("Brightness: %1")};
@@ -80,7 +89,7 @@ AdjustPanel::AdjustPanel(QWidget* page, GradientState& gradient) : QObject(page)
     btnResetCB->setObjectName("btnResetCB");
     btnResetCB->setGeometry(139, 271, 24, 24);
     btnResetCB->setAutoRaise(true);
-    btnResetCB->setIcon(ToolIcon("edit-undo", QStyle::SP_DialogResetButton));
+    btnResetCB->setIcon(ContrastResetIcon());
     btnResetCB->setToolTip(tr("Reset contrast and brightness"));
     btnResetCB->setAccessibleName(btnResetCB->toolTip());
     connect(btnResetCB, &QToolButton::clicked, this, [this] {
@@ -112,13 +121,47 @@ void AdjustPanel::ShowValues() {
 
 void AdjustPanel::SetHint(const Slider& slider) {
     slider.Pointer->setToolTip(tr(slider.Hint).arg(*slider.Value));
+    slider.Pointer->setAccessibleDescription(slider.Pointer->toolTip());
+    slider.Pointer->SetValue(*slider.Value);
 }
 
 void AdjustPanel::DragPointer(Slider& slider, QMouseEvent* event) {
-    const QWidget* strip = slider.Strip;
     const int y = slider.Pointer->mapToParent(event->position().toPoint()).y();
-    const int top =
-        std::clamp(y - slider.GrabOffset, strip->y() - Half, strip->y() + strip->height() - Half);
+    MovePointer(slider, y - slider.GrabOffset);
+}
+
+// The arrow keys move a focused pointer a pixel, Page Up and Page Down ten, Home and End to
+// the strip's ends, each as a drag there would.
+bool AdjustPanel::MovesPointerByKey(Slider& slider, const QKeyEvent* event) {
+    const QWidget* strip = slider.Strip;
+    const int top = slider.Pointer->y();
+    switch (event->key()) {
+    case Qt::Key_Up:
+        MovePointer(slider, top - 1);
+        return true;
+    case Qt::Key_Down:
+        MovePointer(slider, top + 1);
+        return true;
+    case Qt::Key_PageUp:
+        MovePointer(slider, top - 10);
+        return true;
+    case Qt::Key_PageDown:
+        MovePointer(slider, top + 10);
+        return true;
+    case Qt::Key_Home:
+        MovePointer(slider, strip->y() - Half);
+        return true;
+    case Qt::Key_End:
+        MovePointer(slider, strip->y() + strip->height() - Half);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void AdjustPanel::MovePointer(Slider& slider, int wantedTop) {
+    const QWidget* strip = slider.Strip;
+    const int top = std::clamp(wantedTop, strip->y() - Half, strip->y() + strip->height() - Half);
     slider.Pointer->move(PointerLeft, top);
     *slider.Value = MapRange(top + Half, strip->y(), strip->y() + strip->height(), -255, 255);
     SetHint(slider);
@@ -135,6 +178,10 @@ bool AdjustPanel::eventFilter(QObject* watched, QEvent* event) {
     // Only mouse events may be read as QMouseEvent: the pointers also get paint, show and
     // enter events.
     const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut)
+        slider->Pointer->setPixmap(PointerPicture(slider->Pointer));
+    if (type == QEvent::KeyPress && MovesPointerByKey(*slider, static_cast<QKeyEvent*>(event)))
+        return true;
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove)
         return QObject::eventFilter(watched, event);
     auto* mouse = static_cast<QMouseEvent*>(event);

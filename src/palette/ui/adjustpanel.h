@@ -1,9 +1,11 @@
 #pragma once
 
 #include "palette/gradientstate.h"
+#include "palette/ui/adjustpointer.h"
 
 #include <QObject>
 
+class QKeyEvent;
 class QLabel;
 class QMouseEvent;
 class QToolButton;
@@ -40,20 +42,23 @@ protected:
 private:
     struct Slider {
         ImageWidget* Strip;
-        QLabel* Pointer;
+        AdjustPointer* Pointer;
         int* Value;
         const char* Hint;
         int GrabOffset = 0;
     };
     void DragPointer(Slider& slider, QMouseEvent* event);
+    bool MovesPointerByKey(Slider& slider, const QKeyEvent* event);
+    /// Moves the pointer's top there (kept on the strip), sets the value and reports it.
+    void MovePointer(Slider& slider, int wantedTop);
     void SetHint(const Slider& slider);
     void PlacePointer(Slider& slider);
 
     GradientState& state;
     ImageWidget* imgContrast = nullptr;
     ImageWidget* imgBrightness = nullptr;
-    QLabel* imgContrastPointer = nullptr;
-    QLabel* imgBrightnessPointer = nullptr;
+    AdjustPointer* imgContrastPointer = nullptr;
+    AdjustPointer* imgBrightnessPointer = nullptr;
     QToolButton* btnResetCB = nullptr;
     Slider contrast{};
     Slider brightness{};

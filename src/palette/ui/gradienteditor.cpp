@@ -4,6 +4,7 @@
 #include "engine/random.h"
 #include "palette/colourbands.h"
 #include "palette/colourtext.h"
+#include "palette/markernumbers.h"
 #include "palette/strips.h"
 #include "palette/ui/imagewidget.h"
 #include "palette/ui/trianglemarker.h"
@@ -165,6 +166,16 @@ void GradientEditor::SyncMarkers() {
             connect(marker, &TriangleMarker::Dragged, this, &GradientEditor::MarkerDragged);
             connect(marker, &TriangleMarker::DoubleClicked, this,
                     &GradientEditor::PickColourForActive);
+            connect(marker, &TriangleMarker::Focused, this, [this](TriangleMarker* focused) {
+                if (state.Points.ActivePoint() != focused->Id)
+                    SelectControlPoint(focused->Id);
+            });
+            connect(marker, &TriangleMarker::DeletePressed, this, [this](TriangleMarker* m) {
+                SelectControlPoint(m->Id);
+                btnDeleteGradientPointClick();
+                FocusActiveMarker();
+            });
+            connect(marker, &TriangleMarker::InsertPressed, this, &GradientEditor::AddPointBeside);
             marker->show();
         }
         marker->Kind = static_cast<int>(point.Kind);
@@ -172,19 +183,62 @@ void GradientEditor::SyncMarkers() {
         marker->setCursor(point.Movable ? Qt::SizeVerCursor : Qt::ArrowCursor);
         marker->move(MarkerLeft, StripTop + point.MarkerTop);
         marker->SetNumber(point.Number);
+        marker->SetPosition(point.Position());
         marker->SetColour(point.Colour);
         marker->setToolTip(HintText(PointHint(point.Colour)));
         marker->SetActive(state.Points.ActivePoint() == point.Id);
         kept[point.Id] = marker;
         markers.erase(point.Id);
     }
-    for (auto& [id, marker] : markers)
-        delete marker;
+    std::map<int, TriangleMarker*> removed = std::move(markers);
     markers = std::move(kept);
+    OrderMarkerFocus();
+    ShowMarkerNumbers();
+    // The focus of a removed marker passes to the active point's, not to whatever follows it.
+    // A marker may be removed from inside its own key handler (Delete), so it goes once the
+    // event is done.
+    for (auto& [id, marker] : removed) {
+        if (marker->hasFocus())
+            FocusActiveMarker();
+        marker->hide();
+        marker->deleteLater();
+    }
     if (const ControlPoint* active = state.Points.Active()) {
         ShowActiveColour(active->Colour);
         btnDeleteGradientPoint->setEnabled(active->Movable);
     }
+}
+
+// Numbers of markers close together would be drawn over each other: one of them shows.
+void GradientEditor::ShowMarkerNumbers() {
+    if (markers.empty())
+        return;
+    const std::set<int> hidden =
+        HiddenMarkerNumbers(state.Points, markers.begin()->second->NumberHeight());
+    for (auto& [id, marker] : markers)
+        marker->SetNumberShown(!hidden.contains(id));
+}
+
+// Tab reaches the markers from the top of the strip down, before the editor's buttons: they
+// follow the last control that takes the focus before the buttons (Qt orders only those).
+void GradientEditor::OrderMarkerFocus() {
+    QWidget* previous = btnPickEnd->previousInFocusChain();
+    while (previous != btnPickEnd && (qobject_cast<TriangleMarker*>(previous) != nullptr ||
+                                      !(previous->focusPolicy() & Qt::TabFocus)))
+        previous = previous->previousInFocusChain();
+    if (previous == btnPickEnd)
+        return;
+    for (const ControlPoint& point : state.Points.Points()) {
+        TriangleMarker* marker = Marker(point.Id);
+        QWidget::setTabOrder(previous, marker);
+        previous = marker;
+    }
+}
+
+void GradientEditor::FocusActiveMarker() {
+    if (const auto active = state.Points.ActivePoint())
+        if (TriangleMarker* marker = Marker(*active))
+            marker->setFocus(Qt::OtherFocusReason);
 }
 
 void GradientEditor::RebuildPalette() {
@@ -227,13 +281,30 @@ void GradientEditor::PickColourForActive() {
 }
 
 void GradientEditor::imgGradientDblClick(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    const int row = static_cast<int>(event->position().y());
+    if (event->button() == Qt::LeftButton)
+        AddPointAt(static_cast<int>(event->position().y()));
+}
+
+// A new point at a row of the strip takes the colour the strip has there.
+void GradientEditor::AddPointAt(int row) {
     const auto& pixel = state.Colours.Pixels[static_cast<std::size_t>(std::clamp(row, 0, 255))];
     const PackedColour sampled = PackRgb(pixel[2], pixel[1], pixel[0]);
     AddControlPoint(row, sampled, true, PointKind::Middle);
-    RebuildPalette();
+    Edited(); // the palette looks the same, but the new point is an edit to undo
+}
+
+// Insert on a marker adds a point halfway to the next marker down (up from the end point),
+// as a double-click on the strip there would.
+void GradientEditor::AddPointBeside(TriangleMarker* marker) {
+    const auto& points = state.Points.Points();
+    const int index = state.Points.IndexOf(marker->Id);
+    if (index < 0 || points.size() < 2)
+        return;
+    const bool last = index + 1 == static_cast<int>(points.size());
+    const int here = points[static_cast<std::size_t>(index)].Position();
+    const int other = points[static_cast<std::size_t>(last ? index - 1 : index + 1)].Position();
+    AddPointAt((here + other) / 2);
+    FocusActiveMarker();
 }
 
 void GradientEditor::imgGradientMouseDown(QMouseEvent* event) {

@@ -63,10 +63,15 @@ private:
     void BuildWidgets(QWidget* page);
     void BuildMenu();
     void SyncMarkers();
+    void ShowMarkerNumbers();
     void ShowActiveColour(PackedColour colour);
     void ApplyColourToActive(PackedColour colour);
     void PickColourForActive();
+    void OrderMarkerFocus();
+    void FocusActiveMarker();
     void imgGradientDblClick(QMouseEvent* event);
+    void AddPointAt(int row);
+    void AddPointBeside(TriangleMarker* marker);
     void imgGradientMouseDown(QMouseEvent* event);
     void imgSpectrumMouseMove(QMouseEvent* event);
     void imgSpectrumMouseUp(QMouseEvent* event);

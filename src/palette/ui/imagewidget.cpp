@@ -1,5 +1,7 @@
 #include "palette/ui/imagewidget.h"
 
+#include "widgets/ui/screenscale.h"
+
 #include <QPainter>
 
 namespace mottler {
@@ -13,6 +15,7 @@ void ImageWidget::paintEvent(QPaintEvent*) {
     if (picture.isNull())
         return;
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, HasFractionalScale(painter));
     painter.drawImage(rect(), picture);
 }
 

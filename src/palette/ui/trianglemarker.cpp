@@ -2,6 +2,8 @@
 
 #include "palette/colourmaths.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -15,26 +17,42 @@ QColor ToQColor(PackedColour c) {
 
 } // namespace
 
+// The marker is as high as the strip's rows allow; its number is in the desktop's font at the
+// largest size that fits, and the box around it as wide as that font's digits.
 TriangleMarker::TriangleMarker(QWidget* parent) : QWidget(parent) {
-    QFont arial("Arial");
-    arial.setPointSize(8);
-    setFont(arial);
-    const QFontMetrics metrics(arial);
-    digitWidth = metrics.horizontalAdvance('0');
-    digitHeight = metrics.height();
-    resize(24, 12);
+    QFont digits = font();
+    digits.setPixelSize(ControlPointList::MarkerHeight - 3);
+    setFont(digits);
+    digitWidth = QFontMetrics(digits).horizontalAdvance('0');
+    resize(24, ControlPointList::MarkerHeight);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TriangleMarker::SetNumber(int value) {
     if (number == value)
         return;
     number = value;
+    setAccessibleName(tr("Colour point %1").arg(value == 0 ? 10 : value));
+    update();
+}
+
+void TriangleMarker::SetNumberShown(bool shown) {
+    if (numberShown == shown)
+        return;
+    numberShown = shown;
     update();
 }
 
 void TriangleMarker::SetColour(PackedColour value) {
     colour = value;
     update();
+}
+
+void TriangleMarker::SetPosition(int value) {
+    if (position == value)
+        return;
+    position = value;
+    ReportAccessibleValue(this, value);
 }
 
 void TriangleMarker::SetActive(bool on) {
@@ -54,20 +72,33 @@ QPolygon TriangleMarker::Triangle(int x0, int y0, int w, int h) const {
     return QPolygon({QPoint(x0, y0), QPoint(x0, y0 + h - 1), third});
 }
 
+// Outlines are one device pixel wide and lie half a pixel inside the marker's edges, so that
+// no screen scale cuts them off. The focused marker's triangle is outlined in the highlight
+// colour.
 void TriangleMarker::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QColor box = active ? Qt::white : Qt::black;
-    const QColor digit = active ? QColor(Qt::black) : ToQColor(TextColourOn(colour));
-    painter.setPen(box);
-    painter.setBrush(active ? QColor(Qt::white) : ToQColor(colour));
-    painter.drawRect(0, 0, digitWidth + 1, digitHeight + 1);
-    painter.setPen(digit);
-    painter.drawText(QRect(2, -1, digitWidth + 2, digitHeight + 2), Qt::AlignLeft | Qt::AlignTop,
-                     QString::number(number));
-    painter.setPen(box);
+    QPen outline(active ? Qt::white : Qt::black);
+    outline.setCosmetic(true);
+    const QRectF box(0.5, 0.5, digitWidth + 2, height() - 1.0);
+    if (numberShown) {
+        painter.setPen(outline);
+        painter.setBrush(active ? QColor(Qt::white) : ToQColor(colour));
+        painter.drawRect(box);
+        painter.setPen(active ? QColor(Qt::black) : ToQColor(TextColourOn(colour)));
+        painter.drawText(box, Qt::AlignCenter, QString::number(number));
+    }
+    const int x0 = digitWidth + 4;
+    const QPolygonF triangle =
+        QPolygonF(Triangle(x0, 0, width() - x0, height())).translated(0.5, 0.5);
+    painter.setPen(outline);
     painter.setBrush(ToQColor(colour));
-    const int x0 = digitWidth + 2;
-    painter.drawPolygon(Triangle(x0, 0, width() - digitWidth - 4, height()));
+    painter.drawPolygon(triangle);
+    if (hasFocus()) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().highlight(), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(triangle);
+    }
 }
 
 void TriangleMarker::mousePressEvent(QMouseEvent* event) {
@@ -84,6 +115,56 @@ void TriangleMarker::mouseMoveEvent(QMouseEvent* event) {
 
 void TriangleMarker::mouseDoubleClickEvent(QMouseEvent*) {
     Q_EMIT DoubleClicked(this);
+}
+
+// A key moves the marker as the mouse drags it.
+void TriangleMarker::MoveBy(int rows) {
+    if (!Movable)
+        return;
+    move(x(), std::clamp(y() + rows, MinTop, MaxTop));
+    Q_EMIT Dragged(this);
+}
+
+void TriangleMarker::keyPressEvent(QKeyEvent* event) {
+    constexpr int PageRows = 16;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        MoveBy(-1);
+        break;
+    case Qt::Key_Down:
+        MoveBy(1);
+        break;
+    case Qt::Key_PageUp:
+        MoveBy(-PageRows);
+        break;
+    case Qt::Key_PageDown:
+        MoveBy(PageRows);
+        break;
+    case Qt::Key_Delete:
+        Q_EMIT DeletePressed(this);
+        break;
+    case Qt::Key_Insert:
+        Q_EMIT InsertPressed(this);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Q_EMIT DoubleClicked(this);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void TriangleMarker::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    Q_EMIT Focused(this);
+}
+
+// The menu key opens the marker's menu as a right click does (which arrives as a press).
+void TriangleMarker::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        Q_EMIT Pressed(this, Qt::RightButton);
 }
 
 } // namespace mottler

@@ -31,6 +31,7 @@ QImage GreyRamp(int width) {
 SpectrumView::SpectrumView(QWidget* parent)
     : QWidget(parent), spectrum(DrawSpectrum(ImageWidth, Bands)), greys(GreyRamp(ImageWidth)) {
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Spectrum"));
     setFixedSize(sizeHint());
 }
 

@@ -102,7 +102,9 @@ ColourDropDown::ColourDropDown(QWidget* parent)
     const int side = std::max({ButtonSize, needed.width(), needed.height()});
     button->setFixedSize(side, side);
     button->setAutoRaise(true);
+    button->setToolTip(tr("Choose a colour"));
     connect(button, &QToolButton::clicked, this, &ColourDropDown::OpenDialog);
+    SetAccessibleName(tr("Colour"));
 
     entry.SetMessageHandler([this](const QString& message) { messageRunner(this, message); });
     entry.SetChangeHandler([this] {
@@ -112,6 +114,17 @@ ColourDropDown::ColourDropDown(QWidget* parent)
     resize(sizeHint());
     PlaceParts(); // a hidden widget gets its resize event only when first shown
     ShowEntryState();
+}
+
+void ColourDropDown::SetAccessibleName(const QString& caption) {
+    const QString name = QString(caption).remove('&');
+    setAccessibleName(name);
+    combo->setAccessibleName(name);
+    combo->lineEdit()->setAccessibleName(name);
+    combo->setAccessibleDescription(
+        tr("An HTML colour code such as FF8000, or red, green and blue as 255,128,0; "
+           "Ctrl+Enter opens the colour picker"));
+    button->setAccessibleName(tr("Choose %1").arg(name));
 }
 
 void ColourDropDown::SetColour(PackedColour colour) {

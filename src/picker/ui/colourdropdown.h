@@ -73,6 +73,9 @@ public:
     ColourCombo* Entry() const { return combo; }
     QToolButton* DialogButton() const { return button; }
 
+    /// Names the entry and the dialog button for screen readers after the control's caption.
+    void SetAccessibleName(const QString& caption);
+
     void SetMessageRunner(MessageRunner runner) { messageRunner = std::move(runner); }
     void SetDialogRunner(DialogRunner runner) { dialogRunner = std::move(runner); }
 

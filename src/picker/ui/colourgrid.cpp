@@ -3,33 +3,34 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace mottler {
 namespace {
-
-constexpr int LineWidth = ColourGrid::Pitch - ColourGrid::CellSize;
 
 QColor ToQColor(PackedColour colour) {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
-QRect CellRect(int index) {
-    const int column = index % ColourGrid::Cells;
-    const int row = index / ColourGrid::Cells;
-    return QRect(LineWidth + column * ColourGrid::Pitch, LineWidth + row * ColourGrid::Pitch,
-                 ColourGrid::CellSize, ColourGrid::CellSize);
-}
-
 } // namespace
 
-ColourGrid::ColourGrid(QWidget* parent) : QWidget(parent) {
+ColourGrid::ColourGrid(QWidget* parent)
+    : QWidget(parent), pitch(std::max(13, fontMetrics().height() * 3 / 4)) {
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Palette"));
     setFixedSize(sizeHint());
 }
 
 QSize ColourGrid::sizeHint() const {
-    const int side = LineWidth + Cells * Pitch;
+    const int side = LineWidth + Cells * pitch;
     return {side, side};
+}
+
+QRect ColourGrid::CellRect(int index) const {
+    const int column = index % Cells;
+    const int row = index / Cells;
+    const int cell = pitch - LineWidth;
+    return QRect(LineWidth + column * pitch, LineWidth + row * pitch, cell, cell);
 }
 
 void ColourGrid::SetColours(const std::array<PackedColour, 256>& newColours, bool fade) {
@@ -60,14 +61,18 @@ void ColourGrid::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().color(QPalette::Mid));
     for (int i = 0; i < Cells * Cells; ++i)
         painter.fillRect(CellRect(i), ToQColor(colours[i]));
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    // The selection lies on the grid lines around the cell, a device pixel wide at any scale;
+    // with the focus it is drawn twice as thick.
+    QPen frame(palette().color(QPalette::Highlight), hasFocus() ? 2 : 1);
+    frame.setCosmetic(true);
+    painter.setPen(frame);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(CellRect(selected).adjusted(-1, -1, 0, 0));
+    painter.drawRect(QRectF(CellRect(selected)).adjusted(-0.5, -0.5, 0.5, 0.5));
 }
 
 int ColourGrid::CellAt(QPoint point) const {
-    const int column = (point.x() - LineWidth) / Pitch;
-    const int row = (point.y() - LineWidth) / Pitch;
+    const int column = (point.x() - LineWidth) / pitch;
+    const int row = (point.y() - LineWidth) / pitch;
     if (point.x() < LineWidth || point.y() < LineWidth || column >= Cells || row >= Cells)
         return -1;
     return row * Cells + column;

@@ -7,15 +7,15 @@
 
 namespace mottler {
 
-/// The colour picker's palette grid (`grid1`): 16 × 16 cells of 11 × 11 pixels on a 13-pixel
-/// pitch (2-pixel grid lines), entry row × 16 + column in each cell. Clicking or moving with
+/// The colour picker's palette grid (`grid1`): 16 × 16 cells with 2-pixel grid lines, 11 × 11
+/// pixels on a 13-pixel pitch at the usual font and larger with a larger one, entry
+/// row × 16 + column in each cell. Clicking or moving with
 /// the arrow keys selects a cell; a double-click is passed on.
 class ColourGrid : public QWidget {
     Q_OBJECT
 public:
     static constexpr int Cells = 16;
-    static constexpr int CellSize = 11;
-    static constexpr int Pitch = 13;
+    static constexpr int LineWidth = 2;
     /// Drawn steps of the cross-fade from the old colours to the new ones.
     static constexpr int FadeSteps = 15;
 
@@ -46,6 +46,9 @@ protected:
 
 private:
     int CellAt(QPoint point) const;
+    QRect CellRect(int index) const;
+
+    int pitch = 13; ///< the cell's side and one grid line
 
     std::array<PackedColour, 256> colours{};
     int selected = 0;

@@ -65,6 +65,7 @@ PickerPrompts DefaultPrompts() {
 QToolButton* SpeedButton(QWidget* parent, const QString& hint) {
     auto* button = new QToolButton(parent);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     button->setAutoRaise(true);
     button->setIconSize(QSize(16, 16));
     return button;

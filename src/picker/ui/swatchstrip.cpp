@@ -7,19 +7,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 
 namespace mottler {
 namespace {
 
 constexpr PackedColour White = 0xFFFFFF;
 
-QRect SwatchRect(int index) {
-    return QRect(1 + 13 * index, 2, 11, 11);
-}
-
 } // namespace
 
-SwatchStrip::SwatchStrip(QWidget* parent) : QWidget(parent) {
+SwatchStrip::SwatchStrip(QWidget* parent)
+    : QWidget(parent), pitch(std::max(13, fontMetrics().height() * 3 / 4)) {
     colours.fill(White);
     setFixedSize(sizeHint());
 }
@@ -51,6 +49,10 @@ QString SwatchStrip::Hint(int index) const {
            DecimalTextOf(colours[index]);
 }
 
+QRect SwatchStrip::SwatchRect(int index) const {
+    return QRect(1 + pitch * index, 2, pitch - 2, pitch - 2);
+}
+
 int SwatchStrip::SwatchAt(QPoint point) const {
     for (int i = 0; i < Count; ++i)
         if (SwatchRect(i).contains(point))
@@ -73,11 +75,13 @@ bool SwatchStrip::event(QEvent* event) {
 
 void SwatchStrip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Dark));
+    QPen outline(palette().color(QPalette::Dark));
+    outline.setCosmetic(true); // one device pixel at any scale, just outside the swatch
+    painter.setPen(outline);
     for (int i = 0; i < Count; ++i) {
         const QRect r = SwatchRect(i);
         painter.fillRect(r, QColor(RedOf(colours[i]), GreenOf(colours[i]), BlueOf(colours[i])));
-        painter.drawRect(r.adjusted(-1, -1, 0, 0));
+        painter.drawRect(QRectF(r).adjusted(-0.5, -0.5, 0.5, 0.5));
     }
 }
 

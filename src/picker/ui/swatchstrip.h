@@ -7,8 +7,9 @@
 
 namespace mottler {
 
-/// The colour picker's custom colours (`pnlCustom`): 16 swatches of 11 × 11 pixels at
-/// x = 1 + 13·i, y = 2. A swatch's hint is "#" + its hex code, a line break and R,G,B.
+/// The colour picker's custom colours (`pnlCustom`): 16 swatches in a row, 11 × 11 pixels on a
+/// 13-pixel pitch at the usual font and larger with a larger one. A swatch's hint is "#" + its hex
+/// code, a line break and R,G,B.
 class SwatchStrip : public QWidget {
     Q_OBJECT
 public:
@@ -26,7 +27,7 @@ public:
     /// The hint of a swatch; empty after ClearAll until the swatch is set again.
     QString Hint(int index) const;
 
-    QSize sizeHint() const override { return {1 + 13 * Count + 1, 15}; }
+    QSize sizeHint() const override { return {1 + pitch * Count + 1, pitch + 2}; }
 
 Q_SIGNALS:
     void SwatchClicked(int index);
@@ -41,6 +42,9 @@ protected:
 
 private:
     int SwatchAt(QPoint point) const;
+    QRect SwatchRect(int index) const;
+
+    int pitch = 13; ///< a swatch's side and the gap to the next
 
     SchemeColours colours{};
     std::array<bool, Count> hinted{};

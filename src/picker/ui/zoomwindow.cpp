@@ -105,6 +105,7 @@ void ZoomWindow::BuildParts() {
     trZoom->setTickInterval(1);
     trZoom->setTickPosition(QSlider::TicksBothSides);
     trZoom->setFocusPolicy(Qt::NoFocus); // Escape must reach the window
+    trZoom->setAccessibleName(tr("Zoom"));
     bvlTop = Bevel(client);
     bvlLeft = Bevel(client);
     bvlBottom = Bevel(client);

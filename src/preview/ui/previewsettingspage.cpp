@@ -73,6 +73,7 @@ ColourDropDown* ColourRow(QGridLayout* grid, const char* name, const QString& ca
     picker->SetWarnings(false);
     auto* label = new QLabel(caption, page);
     label->setBuddy(picker->Entry());
+    picker->SetAccessibleName(caption);
     readability->setWordWrap(true);
     readability->setToolTip(
         PreviewSettingsPage::tr("How well text of this colour stands out from the background "
@@ -82,6 +83,12 @@ ColourDropDown* ColourRow(QGridLayout* grid, const char* name, const QString& ca
     grid->addWidget(picker, row, 1, Qt::AlignLeft);
     grid->addWidget(readability, row + 1, 1);
     return picker;
+}
+
+// One figure a line: wrapped at the label's width instead, the text could leave a lone word
+// ("pixel") on a line of its own.
+QString ReadabilityLines(const TextReadability& readability) {
+    return ReadabilityText(readability).replace(QStringLiteral(", "), QStringLiteral(",\n"));
 }
 
 QLabel* ReadabilityLabel(QWidget* page, const char* name) {
@@ -255,7 +262,7 @@ void PreviewSettingsPage::UpdateReadability() {
     const auto labels = ReadabilityLabels();
     for (std::size_t i = 0; i < labels.size(); ++i)
         labels[i]->setText(set[i] && backgroundContrast
-                               ? ReadabilityText(backgroundContrast->Readability(*set[i]))
+                               ? ReadabilityLines(backgroundContrast->Readability(*set[i]))
                                : QString());
 }
 

@@ -12,4 +12,12 @@ QIcon ToolIcon(const QString& themeName, QStyle::StandardPixmap builtIn);
 /// A closed padlock ("changes-prevent" in the icon theme, else drawn here).
 QIcon LockIcon();
 
+/// Contrast and brightness back to none: the contrast sign, a half-filled circle (drawn here;
+/// the theme's undo or clear pictures would say something else).
+QIcon ContrastResetIcon();
+
+/// A recorded animation, for the button that opens Export Animation: a strip of film
+/// ("video-x-generic" in the icon theme, else drawn here), not a disk.
+QIcon AnimationIcon();
+
 } // namespace mottler

@@ -25,8 +25,17 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent) {
     layout->setSpacing(0);
     layout->addWidget(down);
     layout->addWidget(up);
+    SetAccessibleName(tr("Value"));
     connect(down, &QToolButton::clicked, this, [this] { Step(-1); });
     connect(up, &QToolButton::clicked, this, [this] { Step(1); });
+}
+
+void UpDown::SetAccessibleName(const QString& value) {
+    const QString name = QString(value).remove('&');
+    down->setAccessibleName(tr("Decrease %1").arg(name));
+    up->setAccessibleName(tr("Increase %1").arg(name));
+    down->setToolTip(down->accessibleName());
+    up->setToolTip(up->accessibleName());
 }
 
 void UpDown::SetRange(int lowest, int highest) {

@@ -22,6 +22,9 @@ public:
     /// Moves to `value` clamped to the range, without Clicked.
     void SetPosition(int value);
 
+    /// Names the arrow buttons for screen readers after the value they step ("Width").
+    void SetAccessibleName(const QString& value);
+
     QToolButton* DownButton() const { return down; }
     QToolButton* UpButton() const { return up; }
 
