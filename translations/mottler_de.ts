@@ -856,7 +856,7 @@ Rechtsklick erzeugt einen Zufallsverlauf</translation>
     </message>
     <message>
         <source>&amp;Width</source>
-        <translation>&amp;Breite</translation>
+        <translation>Bre&amp;ite</translation>
     </message>
     <message>
         <source>&amp;Background Color</source>
