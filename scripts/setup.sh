@@ -8,7 +8,8 @@ PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev l
           libbenchmark-dev libjpeg62-turbo-dev libgif-dev libimagequant-dev ffmpeg
           libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libwebp-dev webp
           chromium qt6-image-formats-plugins imagemagick desktop-file-utils appstream
-          libxcb1-dev dpkg-dev fakeroot lintian mandoc util-linux)
+          libxcb1-dev dpkg-dev fakeroot lintian mandoc util-linux
+          qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n)
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do

@@ -51,15 +51,15 @@ QWidget* Heading(QWidget* parent) {
     icon->setPixmap(ApplicationIcon().pixmap(64));
     icon->setAlignment(Qt::AlignTop);
     row->addWidget(icon);
-    auto* text = new QLabel(QStringLiteral("<h2>Mottler</h2>"
-                                           "<p>Version %1</p>"
-                                           "<p>Grows seamless, tileable textures for web-page "
-                                           "backgrounds.</p>"
-                                           "<p>Mottler's own code is released under the "
-                                           "MIT licence. This program links libimagequant "
-                                           "and is therefore distributed under the GNU GPL, "
-                                           "version 3 or later.</p>"
-                                           "<p><a href=\"%2\">%2</a></p>")
+    auto* text = new QLabel(AboutDialog::tr("<h2>Mottler</h2>"
+                                            "<p>Version %1</p>"
+                                            "<p>Grows seamless, tileable textures for web-page "
+                                            "backgrounds.</p>"
+                                            "<p>Mottler's own code is released under the "
+                                            "MIT licence. This program links libimagequant "
+                                            "and is therefore distributed under the GNU GPL, "
+                                            "version 3 or later.</p>"
+                                            "<p><a href=\"%2\">%2</a></p>")
                                 .arg(MOTTLER_VERSION, HomePageUrl),
                             heading);
     text->setObjectName("lblVersion");
@@ -76,14 +76,14 @@ QWidget* Heading(QWidget* parent) {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     RegisterShellResources();
     setObjectName("frmAbout");
-    setWindowTitle("About Mottler");
+    setWindowTitle(tr("About Mottler"));
     InstallHelpKey(this, HelpContext::Contents);
     auto* layout = new QVBoxLayout(this);
     QWidget* heading = Heading(this);
     lblVersion = heading->findChild<QLabel*>("lblVersion");
     layout->addWidget(heading);
 
-    auto* libraries = new QGroupBox("Libraries", this);
+    auto* libraries = new QGroupBox(tr("Libraries"), this);
     auto* inLibraries = new QVBoxLayout(libraries);
     lblLibraries = new QLabel(LibraryVersions().join('\n'), libraries);
     lblLibraries->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -3,6 +3,7 @@
 #include "app/aboutdialog.h"
 #include "help/ui/showhelp.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -10,16 +11,19 @@
 namespace mottler {
 
 void AddHelpMenu(QMainWindow* window) {
-    QMenu* help = window->menuBar()->addMenu("&Help");
+    QMenu* help =
+        window->menuBar()->addMenu(QCoreApplication::translate("mottler::HelpMenu", "&Help"));
     QAction* contents =
-        help->addAction("&Contents", window, [] { ShowHelpTopic(HelpContext::Contents); });
+        help->addAction(QCoreApplication::translate("mottler::HelpMenu", "&Contents"), window,
+                        [] { ShowHelpTopic(HelpContext::Contents); });
     contents->setObjectName("mnuHelpContents");
     contents->setShortcut(QKeySequence::HelpContents);
     help->addSeparator();
-    QAction* about = help->addAction("&About Mottler", window, [window] {
-        AboutDialog dialog(window);
-        dialog.exec();
-    });
+    QAction* about = help->addAction(
+        QCoreApplication::translate("mottler::HelpMenu", "&About Mottler"), window, [window] {
+            AboutDialog dialog(window);
+            dialog.exec();
+        });
     about->setObjectName("mnuHelpAbout");
 }
 

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/safeapplication.h"
 #include "app/texturecommands.h"
+#include "app/translations.h"
 #include "base/imagememory.h"
 
 #include <QApplication>
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName("Quorvex");
     QApplication::setApplicationName("Mottler");
     mottler::IdentifyApplication();
+    mottler::InstallTranslations();
     mottler::MainWindow window;
     window.show();
     // Greet the user with a grown texture rather than an empty preview; undo stops there.

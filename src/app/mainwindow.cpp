@@ -83,11 +83,11 @@ void MainWindow::BuildWindow() {
     page = new TexturePage(pgControl);
     gradientEditor = new GradientEditor(page->pnlGradient, document.Gradient);
     adjustPanel = new AdjustPanel(page->pnlGradient, document.Gradient);
-    pgControl->addTab(page, "Texture Settings");
+    pgControl->addTab(page, tr("Texture Settings"));
     gradientPage = new GradientPage(pgControl);
-    pgControl->addTab(gradientPage, "Gradient Settings");
+    pgControl->addTab(gradientPage, tr("Gradient Settings"));
     textPage = new PreviewSettingsPage(pgControl);
-    pgControl->addTab(textPage, "Preview Settings");
+    pgControl->addTab(textPage, tr("Preview Settings"));
     left->addWidget(pgControl);
     lblTime = new QLabel(central);
     lblTime->setObjectName("lblTime");
@@ -117,18 +117,19 @@ QSize MainWindow::StartSize() const {
 }
 
 void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
-    QAction* recordingOptions = file->addAction("Set File Recording Options", this,
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* recordingOptions = file->addAction(tr("Set File Recording Options"), this,
                                                 [this] { mnuFileSetRecordingOptionsClick(); });
     recordingOptions->setObjectName("mnuFileSetRecordingOptions");
-    file->addAction("&Import Texture Pack", this,
+    file->addAction(tr("&Import Texture Pack"), this,
                     [this] { presets->mnuFileImportTexturePackClick(); });
     file->addSeparator();
-    file->addAction("E&xit", this, &QWidget::close);
+    file->addAction(tr("E&xit"), this, &QWidget::close);
     AddEditMenu();
-    QMenu* texture = menuBar()->addMenu("Te&xture");
-    QAction* go = texture->addAction("&Generate Texture", this, [this] { commands->btnGoClick(); });
-    texture->addAction("Ad&vanced", this, [this] { commands->btnChangeModeClick(); });
+    QMenu* texture = menuBar()->addMenu(tr("Te&xture"));
+    QAction* go =
+        texture->addAction(tr("&Generate Texture"), this, [this] { commands->btnGoClick(); });
+    texture->addAction(tr("Ad&vanced"), this, [this] { commands->btnChangeModeClick(); });
     AddExploreCommand(texture);
     AddOutputCommands(file, texture);
     AddHelpMenu(this);
@@ -152,7 +153,7 @@ void MainWindow::BindPages() {
     connect(&document, &TextureDocument::RunTimeMeasured, this,
             [this](double seconds) { lblTime->setText(QString::asprintf("%.2f", seconds)); });
     connect(&document, &TextureDocument::SizeChanged, this, [this](int width, int height) {
-        setWindowTitle(QStringLiteral("Mottler - [%1 by %2]").arg(width).arg(height));
+        setWindowTitle(tr("Mottler - [%1 by %2]").arg(width).arg(height));
     });
     connect(preview, &PreviewFrame::PreviewShown, this, [this] { FollowInFullView(); });
 }
@@ -183,10 +184,10 @@ void MainWindow::FormCreate() {
 void MainWindow::WarnAboutColourDepth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr && screen->depth() < 9)
-        ShowMessage(this, "Warning: You must be running at higher than 256 colors to use this "
-                          "program.  Please close Mottler, adjust your Display Properties "
-                          "(right-click on your Desktop and click Properties) to have a Color "
-                          "Palette of 16-Bit (65 000 colors) or better.");
+        ShowMessage(this, tr("Warning: You must be running at higher than 256 colors to use this "
+                             "program.  Please close Mottler, adjust your Display Properties "
+                             "(right-click on your Desktop and click Properties) to have a Color "
+                             "Palette of 16-Bit (65 000 colors) or better."));
 }
 
 // The built-in presets and their picture go into the data folder on the first start; a file

@@ -13,7 +13,7 @@ namespace mottler {
 namespace {
 
 QString TrueFalse(bool on) {
-    return on ? QStringLiteral("True") : QStringLiteral("False");
+    return on ? MainWindow::tr("True") : MainWindow::tr("False");
 }
 
 } // namespace
@@ -38,16 +38,16 @@ void MainWindow::ToggleEngineSwitch(AgeThumbnail* thumbnail) {
     switch (thumbnail->Index()) {
     case 1:
         switches.PaintAges = !switches.PaintAges;
-        ShowMessage(this, "Paint aging windows is now " + TrueFalse(switches.PaintAges));
+        ShowMessage(this, tr("Paint aging windows is now %1").arg(TrueFalse(switches.PaintAges)));
         break;
     case 4:
         switches.ProcessMessagesDuringGrowth = !switches.ProcessMessagesDuringGrowth;
-        ShowMessage(this, "Process messages during texture growth " +
-                              TrueFalse(switches.ProcessMessagesDuringGrowth));
+        ShowMessage(this, tr("Process messages during texture growth %1")
+                              .arg(TrueFalse(switches.ProcessMessagesDuringGrowth)));
         break;
     case 9:
         switches.ShowProgress = !switches.ShowProgress;
-        ShowMessage(this, "Progress bar is now " + TrueFalse(switches.ShowProgress));
+        ShowMessage(this, tr("Progress bar is now %1").arg(TrueFalse(switches.ShowProgress)));
         break;
     default:
         break;

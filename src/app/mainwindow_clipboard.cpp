@@ -29,12 +29,12 @@ void MainWindow::mnuCopyToClipboardClick() {
         }
     }
     QGuiApplication::clipboard()->setImage(image);
-    ShowMessage(this, "Your image has been copied to the clipboard.");
+    ShowMessage(this, tr("Your image has been copied to the clipboard."));
 }
 
 void MainWindow::mnuSetAsWallpaperClick() {
     if (QMessageBox::question(this, QStringLiteral("Mottler"),
-                              "Would you like to make this texture your desktop wallpaper ?") !=
+                              tr("Would you like to make this texture your desktop wallpaper ?")) !=
         QMessageBox::Yes)
         return;
     WallpaperResult result;

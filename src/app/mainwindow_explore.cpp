@@ -11,8 +11,8 @@
 namespace mottler {
 
 void MainWindow::AddExploreCommand(QMenu* texture) {
-    QAction* explore =
-        texture->addAction("&Explore Variations...", this, [this] { mnuExploreVariationsClick(); });
+    QAction* explore = texture->addAction(tr("&Explore Variations..."), this,
+                                          [this] { mnuExploreVariationsClick(); });
     explore->setObjectName("mnuExploreVariations");
     explore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 }
@@ -28,7 +28,7 @@ void MainWindow::mnuExploreVariationsClick() {
         connect(window, &ExploreWindow::VariationAdopted, this, [this](const Variation& variation) {
             if (document.Running())
                 return;
-            const TextureDocument::Step step(document, "Adopt Variation", StepKeeps::Texture);
+            const TextureDocument::Step step(document, tr("Adopt Variation"), StepKeeps::Texture);
             AdoptVariation(document, variation);
             commands->btnGoClick();
         });

@@ -15,22 +15,22 @@
 namespace mottler {
 
 void MainWindow::AddOutputCommands(QMenu* file, QMenu* texture) {
-    auto* save = new QAction("&Save Image", file);
+    auto* save = new QAction(tr("&Save Image"), file);
     save->setObjectName("mnuSaveImage");
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save, &QAction::triggered, this, [this] { mnuSaveImageClick(); });
     file->insertAction(file->actions().value(0), save);
     file->insertSeparator(file->actions().value(1));
 
-    QAction* size = texture->addAction("Change &Size", this, [this] { mnuTextureSizeClick(); });
+    QAction* size = texture->addAction(tr("Change &Size"), this, [this] { mnuTextureSizeClick(); });
     size->setObjectName("mnuTextureSize");
     size->setShortcut(QKeySequence(Qt::Key_F2));
     QAction* copy =
-        texture->addAction("&Copy to Clipboard", this, [this] { mnuCopyToClipboardClick(); });
+        texture->addAction(tr("&Copy to Clipboard"), this, [this] { mnuCopyToClipboardClick(); });
     copy->setObjectName("mnuCopyToClipboard");
     copy->setShortcut(QKeySequence(Qt::Key_F4));
     texture->addSeparator();
-    texture->addAction("Set as &Wallpaper", this, [this] { mnuSetAsWallpaperClick(); })
+    texture->addAction(tr("Set as &Wallpaper"), this, [this] { mnuSetAsWallpaperClick(); })
         ->setObjectName("mnuSetAsWallpaper");
 }
 

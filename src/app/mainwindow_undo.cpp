@@ -15,11 +15,11 @@ constexpr int NoticeMilliseconds = 10'000;
 } // namespace
 
 void MainWindow::AddEditMenu() {
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    QAction* undo = edit->addAction("&Undo", this, [this] { document.Undo(); });
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* undo = edit->addAction(tr("&Undo"), this, [this] { document.Undo(); });
     undo->setObjectName("mnuEditUndo");
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = edit->addAction("&Redo", this, [this] { document.Redo(); });
+    QAction* redo = edit->addAction(tr("&Redo"), this, [this] { document.Redo(); });
     redo->setObjectName("mnuEditRedo");
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -27,11 +27,9 @@ void MainWindow::AddEditMenu() {
     // Disabled while a run goes: the fields belong to the run.
     const auto show = [this, undo, redo, &stack] {
         undo->setEnabled(document.CanUndo());
-        undo->setText(stack.canUndo() ? QStringLiteral("&Undo %1").arg(stack.undoText())
-                                      : QStringLiteral("&Undo"));
+        undo->setText(stack.canUndo() ? tr("&Undo %1").arg(stack.undoText()) : tr("&Undo"));
         redo->setEnabled(document.CanRedo());
-        redo->setText(stack.canRedo() ? QStringLiteral("&Redo %1").arg(stack.redoText())
-                                      : QStringLiteral("&Redo"));
+        redo->setText(stack.canRedo() ? tr("&Redo %1").arg(stack.redoText()) : tr("&Redo"));
     };
     connect(&stack, &QUndoStack::indexChanged, this, show);
     connect(&stack, &QUndoStack::undoTextChanged, this, show);

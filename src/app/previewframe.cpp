@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace mottler {
 namespace {
@@ -59,13 +60,16 @@ QHBoxLayout* LabelsRow(PreviewFrame& f) {
     // Wide enough for either caption of a run ("Allocating memory", "Press ESC to stop"),
     // and its place is kept while hidden: a run shows it without waiting for a new layout.
     const QFontMetrics metrics = f.progressBar->fontMetrics();
-    f.progressBar->setMinimumWidth(metrics.horizontalAdvance("Allocating memory") +
-                                   4 * metrics.averageCharWidth());
+    const int captionWidth =
+        std::max(metrics.horizontalAdvance(PreviewFrame::tr("Allocating memory")),
+                 metrics.horizontalAdvance(
+                     QCoreApplication::translate("mottler::DocumentRun", "Press ESC to stop")));
+    f.progressBar->setMinimumWidth(captionWidth + 4 * metrics.averageCharWidth());
     QSizePolicy policy = f.progressBar->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     f.progressBar->setSizePolicy(policy);
     f.progressBar->hide();
-    f.lblFrameHeading = BoldLabel("Frame", "lblFrameHeading", &f);
+    f.lblFrameHeading = BoldLabel(PreviewFrame::tr("Frame"), "lblFrameHeading", &f);
     f.lblFrameNumber = BoldLabel("", "lblFrameNumber", &f);
     f.lblFrameNumber->setMinimumWidth(50);
     f.lblTextureSize = new QLabel(&f);
@@ -75,7 +79,7 @@ QHBoxLayout* LabelsRow(PreviewFrame& f) {
     row->addStretch();
     row->addWidget(f.progressBar);
     row->addWidget(f.lblTextureSize);
-    f.btnChangeSize = new QPushButton("Change Si&ze", &f);
+    f.btnChangeSize = new QPushButton(PreviewFrame::tr("Change Si&ze"), &f);
     f.btnChangeSize->setObjectName("btnChangeSize");
     row->addWidget(f.btnChangeSize);
     return row;
@@ -83,26 +87,26 @@ QHBoxLayout* LabelsRow(PreviewFrame& f) {
 
 QHBoxLayout* OptionsRow(PreviewFrame& f) {
     auto* row = new QHBoxLayout;
-    f.chkTile = new QCheckBox("&Tile", &f);
+    f.chkTile = new QCheckBox(PreviewFrame::tr("&Tile"), &f);
     f.chkTile->setObjectName("chkTile");
-    f.chkTile->setToolTip("Display the frame in a tiled pattern");
+    f.chkTile->setToolTip(PreviewFrame::tr("Display the frame in a tiled pattern"));
     f.chkTile->setChecked(true);
-    f.chkAnimate = new QCheckBox("Ani&mate growth", &f);
+    f.chkAnimate = new QCheckBox(PreviewFrame::tr("Ani&mate growth"), &f);
     f.chkAnimate->setObjectName("chkAnimate");
-    f.chkAnimate->setToolTip("Display every frame while growing texture");
+    f.chkAnimate->setToolTip(PreviewFrame::tr("Display every frame while growing texture"));
     f.chkAnimate->setChecked(true);
     f.txtAnimateMod = new NumericEdit(&f);
     f.txtAnimateMod->setText("1");
     f.txtAnimateMod->SetNumericOnly(true);
     f.txtAnimateMod->setObjectName("txtAnimateMod");
-    f.txtAnimateMod->setToolTip("Show every 'n'th frame while growing.");
+    f.txtAnimateMod->setToolTip(PreviewFrame::tr("Show every 'n'th frame while growing."));
     f.txtAnimateMod->setMaximumWidth(40);
     f.txtAnimateMod->setAccessibleName(PreviewFrame::tr("Show every nth frame"));
     row->addWidget(f.chkTile);
     row->addStretch();
-    f.btnSaveImage = new QPushButton("&Save Image", &f);
+    f.btnSaveImage = new QPushButton(PreviewFrame::tr("&Save Image"), &f);
     f.btnSaveImage->setObjectName("btnSaveImage");
-    f.btnSaveImage->setToolTip("Save this image for use in your web pages");
+    f.btnSaveImage->setToolTip(PreviewFrame::tr("Save this image for use in your web pages"));
     row->addWidget(f.btnSaveImage);
     row->addStretch();
     row->addWidget(f.chkAnimate);
@@ -111,13 +115,14 @@ QHBoxLayout* OptionsRow(PreviewFrame& f) {
 }
 
 QHBoxLayout* WebPreviewRow(PreviewFrame& f) {
-    f.btnPreview = new QPushButton("Preview In Browser", &f);
+    f.btnPreview = new QPushButton(PreviewFrame::tr("Preview In Browser"), &f);
     f.btnPreview->setObjectName("btnPreview");
-    f.btnPreview->setToolTip("Uses your web browser to preview your texture as a background");
+    f.btnPreview->setToolTip(
+        PreviewFrame::tr("Uses your web browser to preview your texture as a background"));
     f.btnToClipboard = new QToolButton(&f);
     f.btnToClipboard->setObjectName("btnToClipboard");
-    f.btnToClipboard->setText("Copy To Clipboard");
-    f.btnToClipboard->setToolTip("Copy To Clipboard");
+    f.btnToClipboard->setText(PreviewFrame::tr("Copy To Clipboard"));
+    f.btnToClipboard->setToolTip(PreviewFrame::tr("Copy To Clipboard"));
     f.btnToClipboard->setIcon(QIcon::fromTheme("edit-copy"));
     f.btnToClipboard->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     f.btnToClipboard->hide();
@@ -161,7 +166,7 @@ void PreviewFrame::Bind(TextureDocument& document) {
     connect(doc, &TextureDocument::SettingsChanged, this, [this] { ShowSettings(); });
     connect(doc, &TextureDocument::ShownIterationChanged, this, [this] { ShowIteration(); });
     connect(doc, &TextureDocument::SizeChanged, this, [this](int width, int height) {
-        lblTextureSize->setText(QStringLiteral("%1 by %2").arg(width).arg(height));
+        lblTextureSize->setText(tr("%1 by %2").arg(width).arg(height));
     });
     connect(doc, &TextureDocument::TextureRendered, this, [this] { ShowPreview(); });
     connect(doc, &TextureDocument::TextureSeeded, this, [this] { ShowPreview(); });
@@ -247,7 +252,7 @@ void PreviewFrame::ShowProgress(int parts, int total) {
 // A resize recomposes the preview for the new size and says how much of it is shown.
 void PreviewFrame::PreviewResized() {
     const QSize size = imgTexture->size();
-    setTitle(QStringLiteral("Texture Preview (Double-click to expand) %1 by %2 currently shown")
+    setTitle(tr("Texture Preview (Double-click to expand) %1 by %2 currently shown")
                  .arg(size.width())
                  .arg(size.height()));
     if (doc != nullptr)
@@ -291,8 +296,8 @@ void PreviewFrame::btnPreviewClick() {
     const bool opened = urlOpener(QUrl::fromLocalFile(pageFile));
     QApplication::restoreOverrideCursor();
     if (!opened)
-        ShowError(window(), QStringLiteral("The preview page could not be opened in your web "
-                                           "browser.  It has been written to:\n%1")
+        ShowError(window(), tr("The preview page could not be opened in your web "
+                               "browser.  It has been written to:\n%1")
                                 .arg(pageFile));
 }
 

@@ -35,18 +35,19 @@ QPushButton* GlyphButton(const QIcon& glyph, const char* name, const QString& hi
 
 QHBoxLayout* RecordRow(RecordFrame& f) {
     auto* row = new QHBoxLayout;
-    f.chkRecord = new QCheckBox("&Record Every", &f);
+    f.chkRecord = new QCheckBox(RecordFrame::tr("&Record Every"), &f);
     f.chkRecord->setObjectName("chkRecord");
-    f.chkRecord->setToolTip("Record the animation so you can review each frame afterwards");
+    f.chkRecord->setToolTip(
+        RecordFrame::tr("Record the animation so you can review each frame afterwards"));
     f.txtRecordMod = new NumericEdit(&f);
     f.txtRecordMod->setObjectName("txtRecordMod");
     f.txtRecordMod->SetNumericOnly(true);
     f.txtRecordMod->setText("1");
     f.txtRecordMod->setEnabled(false);
-    f.txtRecordMod->setToolTip("Record every 'n'th frame to save memory");
+    f.txtRecordMod->setToolTip(RecordFrame::tr("Record every 'n'th frame to save memory"));
     f.txtRecordMod->setMaximumWidth(40);
     f.txtRecordMod->setAccessibleName(RecordFrame::tr("Record every nth frame"));
-    f.lblRecordingToFile = new QLabel("(Recording Directly To AVI File)", &f);
+    f.lblRecordingToFile = new QLabel(RecordFrame::tr("(Recording Directly To AVI File)"), &f);
     f.lblRecordingToFile->setObjectName("lblRecordingToFile");
     f.lblRecordingToFile->hide();
     row->addWidget(f.chkRecord);
@@ -58,7 +59,7 @@ QHBoxLayout* RecordRow(RecordFrame& f) {
 
 QHBoxLayout* TrackbarRow(RecordFrame& f) {
     auto* row = new QHBoxLayout;
-    f.lblFramesCaption = new QLabel("Frames", &f);
+    f.lblFramesCaption = new QLabel(RecordFrame::tr("Frames"), &f);
     f.lblFramesCaption->setObjectName("lblFramesCaption");
     f.tbFrames = new QSlider(Qt::Horizontal, &f);
     f.tbFrames->setObjectName("tbFrames");
@@ -83,19 +84,20 @@ QHBoxLayout* TrackbarRow(RecordFrame& f) {
 
 QHBoxLayout* ButtonsRow(RecordFrame& f) {
     auto* row = new QHBoxLayout;
-    f.btnSaveRecording = GlyphButton(AnimationIcon(), "btnSaveRecording", "Save recording", &f);
+    f.btnSaveRecording =
+        GlyphButton(AnimationIcon(), "btnSaveRecording", RecordFrame::tr("Save recording"), &f);
     f.pnlVideo = new QFrame(&f);
     f.pnlVideo->setObjectName("pnlVideo");
     auto* video = new QHBoxLayout(f.pnlVideo);
     video->setContentsMargins(0, 0, 0, 0);
     f.btnBack = GlyphButton(ToolIcon("media-skip-backward", QStyle::SP_MediaSkipBackward),
-                            "btnBack", "Previous frame", f.pnlVideo);
+                            "btnBack", RecordFrame::tr("Previous frame"), f.pnlVideo);
     f.btnPlay = GlyphButton(ToolIcon("media-playback-start", QStyle::SP_MediaPlay), "btnPlay",
-                            "Play", f.pnlVideo);
+                            RecordFrame::tr("Play"), f.pnlVideo);
     f.btnStop = GlyphButton(ToolIcon("media-playback-stop", QStyle::SP_MediaStop), "btnStop",
-                            "Stop", f.pnlVideo);
+                            RecordFrame::tr("Stop"), f.pnlVideo);
     f.btnForward = GlyphButton(ToolIcon("media-skip-forward", QStyle::SP_MediaSkipForward),
-                               "btnForward", "Next frame", f.pnlVideo);
+                               "btnForward", RecordFrame::tr("Next frame"), f.pnlVideo);
     for (QPushButton* button : {f.btnBack, f.btnPlay, f.btnStop, f.btnForward})
         video->addWidget(button);
     row->addWidget(f.btnSaveRecording);

@@ -15,12 +15,13 @@ bool DeliverGuarded(const std::function<bool()>& deliver) {
     } catch (const MottlerError& error) {
         ShowError(QApplication::activeWindow(), error.Message());
     } catch (const std::bad_alloc&) {
-        ShowError(QApplication::activeWindow(), NotEnoughMemoryMessage);
-    } catch (const std::exception& error) {
         ShowError(QApplication::activeWindow(),
-                  UnexpectedErrorPrefix + QString::fromLocal8Bit(error.what()));
+                  QCoreApplication::translate("mottler::Engine", NotEnoughMemoryMessage));
+    } catch (const std::exception& error) {
+        ShowError(QApplication::activeWindow(), SafeApplication::tr(UnexpectedErrorPrefix) +
+                                                    QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        ShowError(QApplication::activeWindow(), UnexpectedErrorPrefix);
+        ShowError(QApplication::activeWindow(), SafeApplication::tr(UnexpectedErrorPrefix));
     }
     return false;
 }

@@ -6,7 +6,8 @@
 namespace mottler {
 
 /// The start of the message shown for a failure no handler expected.
-inline constexpr const char* UnexpectedErrorPrefix = "An internal error has occurred.\n\n";
+inline constexpr const char* UnexpectedErrorPrefix =
+    QT_TRANSLATE_NOOP("mottler::SafeApplication", "An internal error has occurred.\n\n");
 
 /// Runs one delivery of an event. A failure that escapes it abandons that command only: a
 /// MottlerError shows its own text in the error message box, running out of memory the
@@ -18,6 +19,7 @@ bool DeliverGuarded(const std::function<bool()>& deliver);
 /// exception out of any handler, timer or queued call is reported instead of ending the
 /// program.
 class SafeApplication : public QApplication {
+    Q_OBJECT
 public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override;

@@ -29,9 +29,9 @@ namespace mottler {
 namespace {
 
 QString DifferentSizeQuestion(int w, int h, QSize picture) {
-    return QStringLiteral("The picture being loaded is a different size to the current "
-                          "texture. \nWould you like to resize the picture to %1 by %2.  "
-                          "Choose \"No\" to retain the pictures original size of %3 by %4")
+    return TextureCommands::tr("The picture being loaded is a different size to the current "
+                               "texture. \nWould you like to resize the picture to %1 by %2.  "
+                               "Choose \"No\" to retain the pictures original size of %3 by %4")
         .arg(w)
         .arg(h)
         .arg(picture.width())
@@ -58,7 +58,7 @@ TextureCommands::TextureCommands(TextureDocument& doc, QWidget& owner, TexturePa
 void TextureCommands::btnGoClick() {
     if (document.Running())
         return;
-    const TextureDocument::Step step(document, "Generate Texture", StepKeeps::Texture);
+    const TextureDocument::Step step(document, tr("Generate Texture"), StepKeeps::Texture);
     if (document.Settings().Type != ImageFile &&
         !Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
         return;
@@ -68,7 +68,7 @@ void TextureCommands::btnGoClick() {
 void TextureCommands::btnRandomizeClick() {
     if (document.Running())
         return;
-    const TextureDocument::Step step(document, "Randomize", StepKeeps::Texture);
+    const TextureDocument::Step step(document, tr("Randomize"), StepKeeps::Texture);
     if (Seeded([this] { document.Randomize(ReadShapeTuning()); }))
         GrowTexture(RunMode::Fresh);
 }
@@ -80,14 +80,14 @@ void TextureCommands::btnContinueClick() {
 void TextureCommands::cmbTextureTypeClick() {
     if (document.Running() || document.Settings().Type >= ImageFile)
         return;
-    const TextureDocument::Step step(document, "Generate Texture", StepKeeps::Texture);
+    const TextureDocument::Step step(document, tr("Generate Texture"), StepKeeps::Texture);
     if (Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
         GrowTexture(RunMode::Fresh);
 }
 
 void TextureCommands::btnOpenImageClick() {
     const QString file = QFileDialog::getOpenFileName(
-        &window, "Open", UserSettings::ReadString("Open Image Dir"), PictureOpenFilter());
+        &window, tr("Open"), UserSettings::ReadString("Open Image Dir"), PictureOpenFilter());
     if (file.isEmpty())
         return;
     UserSettings::WriteString("Open Image Dir", QFileInfo(file).absolutePath() + '/');
@@ -98,7 +98,7 @@ void TextureCommands::btnOpenImageClick() {
 void TextureCommands::LoadInitialImage(const QString& file) {
     if (document.Running())
         return;
-    const TextureDocument::Step step(document, "Open Picture", StepKeeps::Texture);
+    const TextureDocument::Step step(document, tr("Open Picture"), StepKeeps::Texture);
     document.SetImageFile(file);
     const bool loaded = TryShowingError(&window, [&] {
         QImage picture;
@@ -107,7 +107,7 @@ void TextureCommands::LoadInitialImage(const QString& file) {
         PictureFit fit = PictureFit::Stretch;
         if (picture.size() != size) {
             const auto answer = QMessageBox::question(
-                &window, "Confirm",
+                &window, tr("Confirm"),
                 ForDisplay(DifferentSizeQuestion(size.width(), size.height(), picture.size())));
             if (answer != QMessageBox::Yes)
                 fit = PictureFit::KeepOwnSize;
@@ -153,7 +153,7 @@ bool TextureCommands::eventFilter(QObject*, QEvent* event) {
         return false;
     if (document.Running())
         return true;
-    const TextureDocument::Step step(document, "Generate Texture", StepKeeps::Texture);
+    const TextureDocument::Step step(document, tr("Generate Texture"), StepKeeps::Texture);
     if (Seeded([this] { document.SeedFromSettings(ReadShapeTuning()); }))
         GrowTexture(RunMode::Fresh);
     return true;
@@ -163,7 +163,7 @@ bool TextureCommands::eventFilter(QObject*, QEvent* event) {
 // (Also called while the window is made: nothing here handles events.)
 void TextureCommands::Allocating(const std::function<void()>& work) {
     window.repaint();
-    preview.progressBar->SetText("Allocating memory");
+    preview.progressBar->SetText(tr("Allocating memory"));
     const BusyCursor busy;
     try {
         work();

@@ -71,20 +71,23 @@ QLayout* BuildSeedRow(QWidget* page, TexturePage& p) {
         p.txtRandomSeed->fontMetrics().horizontalAdvance("-2147483648") + 12);
     p.btnRandomize =
         ToolButton(page, "btnRandomize", ToolIcon("view-refresh", QStyle::SP_BrowserReload),
-                   "Create a variation on the current image");
-    return CaptionedRow(BuddyCaption(page, "Ra&ndom Seed", p.txtRandomSeed), p.txtRandomSeed,
-                        p.btnRandomize);
+                   TexturePage::tr("Create a variation on the current image"));
+    return CaptionedRow(BuddyCaption(page, TexturePage::tr("Ra&ndom Seed"), p.txtRandomSeed),
+                        p.txtRandomSeed, p.btnRandomize);
 }
 
 QLayout* BuildTextureTypeRow(QWidget* page, TexturePage& p) {
     p.cmbTextureType = NamedWidget<QComboBox>(page, "cmbTextureType");
-    p.cmbTextureType->addItems({"Random Noise", "Random Shapes", "Noise and Shapes", "Image File"});
+    p.cmbTextureType->addItems({TexturePage::tr("Random Noise"), TexturePage::tr("Random Shapes"),
+                                TexturePage::tr("Noise and Shapes"),
+                                TexturePage::tr("Image File")});
     p.btnOpenImage =
         ToolButton(page, "btnOpenImage", ToolIcon("document-open", QStyle::SP_DialogOpenButton),
-                   "Open an image");
+                   TexturePage::tr("Open an image"));
     p.btnOpenImage->setEnabled(false);
-    return CaptionedRow(BuddyCaption(page, "Initial T&extureType", p.cmbTextureType),
-                        p.cmbTextureType, p.btnOpenImage);
+    return CaptionedRow(
+        BuddyCaption(page, TexturePage::tr("Initial T&extureType"), p.cmbTextureType),
+        p.cmbTextureType, p.btnOpenImage);
 }
 
 // Three columns, each a caption over a vertical trackbar over its spin box.
@@ -95,7 +98,8 @@ QLayout* BuildFactorColumns(QWidget* page, TexturePage& p) {
     p.spIterations = SpinBox(page, "spIterations");
     p.spFactorA = SpinBox(page, "spFactorA");
     p.spFactorB = SpinBox(page, "spFactorB");
-    const QString captions[] = {"&Iterations", "The '&A' Factor", "The '&B' Factor"};
+    const QString captions[] = {TexturePage::tr("&Iterations"), TexturePage::tr("The '&A' Factor"),
+                                TexturePage::tr("The '&B' Factor")};
     QSlider* bars[] = {p.tbIterations, p.tbFactorA, p.tbFactorB};
     QSpinBox* boxes[] = {p.spIterations, p.spFactorA, p.spFactorB};
     auto* grid = new QGridLayout;
@@ -115,24 +119,26 @@ QLayout* BuildFactorColumns(QWidget* page, TexturePage& p) {
 
 QLayout* BuildCommands(QWidget* page, TexturePage& p) {
     p.cmbDrift = NamedWidget<QComboBox>(page, "cmbDrift");
-    p.cmbDrift->addItems({"No drift", "Left", "Right", "Up", "Down"});
+    p.cmbDrift->addItems({TexturePage::tr("No drift"), TexturePage::tr("Left"),
+                          TexturePage::tr("Right"), TexturePage::tr("Up"),
+                          TexturePage::tr("Down")});
     p.btnChangeMode = NamedWidget<QPushButton>(page, "btnChangeMode");
-    p.btnChangeMode->setText("Ad&vanced");
-    p.btnChangeMode->setToolTip("Alter more of Mottler's growth factors !");
+    p.btnChangeMode->setText(TexturePage::tr("Ad&vanced"));
+    p.btnChangeMode->setToolTip(TexturePage::tr("Alter more of Mottler's growth factors !"));
     auto* drift = new QGridLayout;
     drift->setVerticalSpacing(2);
-    drift->addWidget(BuddyCaption(page, "&Drift Texture", p.cmbDrift), 0, 0);
+    drift->addWidget(BuddyCaption(page, TexturePage::tr("&Drift Texture"), p.cmbDrift), 0, 0);
     drift->addWidget(p.cmbDrift, 1, 0);
     drift->addWidget(p.btnChangeMode, 1, 1);
 
     p.btnGo = NamedWidget<QPushButton>(page, "btnGo");
-    p.btnGo->setText("&Generate Texture");
-    p.btnGo->setToolTip("This is probably the best button to push");
+    p.btnGo->setText(TexturePage::tr("&Generate Texture"));
+    p.btnGo->setToolTip(TexturePage::tr("This is probably the best button to push"));
     QFont bold = p.btnGo->font();
     bold.setBold(true);
     p.btnGo->setFont(bold);
     p.btnContinue = NamedWidget<QPushButton>(page, "btnContinue");
-    p.btnContinue->setText("C&ontinue");
+    p.btnContinue->setText(TexturePage::tr("C&ontinue"));
     p.btnContinue->setEnabled(false);
     auto* go = new QHBoxLayout;
     go->addWidget(p.btnGo, 1);
@@ -155,13 +161,13 @@ QLayout* BuildPresetColumn(QWidget* page, TexturePage& p) {
                      &QWidget::setToolTip);
     p.btnSavePreset =
         ToolButton(page, "btnSavePreset", ToolIcon("document-save", QStyle::SP_DialogSaveButton),
-                   "Save this pattern");
+                   TexturePage::tr("Save this pattern"));
     p.btnSavePreset->setEnabled(false);
     p.pnlGradient = NamedWidget<QWidget>(page, "pnlGradient");
     p.pnlGradient->setFixedSize(GradientAreaSize);
     auto* column = new QVBoxLayout;
-    column->addLayout(
-        CaptionedRow(BuddyCaption(page, "&Presets", p.cmbPresets), p.cmbPresets, p.btnSavePreset));
+    column->addLayout(CaptionedRow(BuddyCaption(page, TexturePage::tr("&Presets"), p.cmbPresets),
+                                   p.cmbPresets, p.btnSavePreset));
     column->addWidget(p.pnlGradient, 0, Qt::AlignLeft);
     column->addStretch();
     return column;

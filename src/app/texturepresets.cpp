@@ -93,7 +93,7 @@ void TexturePresets::LoadPresetNames() {
 void TexturePresets::btnSavePresetClick() {
     if (!presetFile)
         return;
-    const QString name = AskPresetName(&window, page.cmbPresets, TexturePresetNameTexts);
+    const QString name = AskPresetName(&window, page.cmbPresets, TexturePresetNameTexts());
     if (name.isEmpty())
         return;
     try {
@@ -127,15 +127,15 @@ void TexturePresets::LoadPreset(const Preset& preset) {
 }
 
 void TexturePresets::mnuFileImportTexturePackClick() {
-    const QString pack = QFileDialog::getOpenFileName(&window, "Import Texture Pack", QString(),
-                                                      "Texture Pack (*.txp);;All Files (*)");
+    const QString pack = QFileDialog::getOpenFileName(&window, tr("Import Texture Pack"), QString(),
+                                                      tr("Texture Pack (*.txp);;All Files (*)"));
     if (pack.isEmpty() || !presetFile)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         const PackImport result = ImportTexturePack(pack, *presetFile, [this](const QString& q) {
             const auto answer =
-                ShowPlainMessageBox(&window, QMessageBox::Question, "Confirm", q,
+                ShowPlainMessageBox(&window, QMessageBox::Question, tr("Confirm"), q,
                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             return answer == QMessageBox::Yes  ? PackAnswer::Yes
                    : answer == QMessageBox::No ? PackAnswer::No

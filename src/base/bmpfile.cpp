@@ -2,6 +2,7 @@
 
 #include "base/imagememory.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <cstring>
 
@@ -19,7 +20,8 @@ void Put32(QByteArray& out, qsizetype at, quint32 v) {
 
 QByteArray EncodeBmp24(const QImage& image) {
     if (image.isNull())
-        throw MottlerError(QStringLiteral("There is no picture to write."));
+        throw MottlerError(
+            QCoreApplication::translate("mottler::BmpFile", "There is no picture to write."));
     const QImage bgr = ConvertedImage(image, QImage::Format_BGR888);
     const int w = bgr.width(), h = bgr.height();
     const qsizetype stride = (static_cast<qsizetype>(w) * 3 + 3) / 4 * 4;

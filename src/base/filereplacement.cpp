@@ -1,5 +1,6 @@
 #include "base/filereplacement.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -124,7 +125,10 @@ void WriteDirectly(const WriteTarget& target, const QString& path, const QByteAr
 } // namespace
 
 FileWriteError::FileWriteError(const QString& path, const QString& why)
-    : MottlerError(QStringLiteral("Could not write \"%1\": %2.").arg(path, why)), reason(why) {}
+    : MottlerError(
+          QCoreApplication::translate("mottler::FileReplacement", "Could not write \"%1\": %2.")
+              .arg(path, why)),
+      reason(why) {}
 
 QString SystemErrorText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -132,7 +136,8 @@ QString SystemErrorText(int error) {
 
 WriteTarget ResolveWriteTarget(const QString& path, NameChoice choice) {
     if (path.isEmpty())
-        FailToWrite(path, QStringLiteral("no file name given"));
+        FailToWrite(path,
+                    QCoreApplication::translate("mottler::FileReplacement", "no file name given"));
     if (path == QLatin1String("-") && choice == NameChoice::User)
         return {path, WriteKind::Stdout};
     QString current = path;
@@ -141,15 +146,19 @@ WriteTarget ResolveWriteTarget(const QString& path, NameChoice choice) {
         if (::lstat(Native(current).constData(), &info) != 0)
             return {current, WriteKind::Replace}; // not there yet, or its folder is not
         if (S_ISDIR(info.st_mode))
-            FailToWrite(path, QStringLiteral("it is a folder"));
+            FailToWrite(path,
+                        QCoreApplication::translate("mottler::FileReplacement", "it is a folder"));
         if (choice == NameChoice::Program) {
             // A file the program names itself is never written through whatever someone
             // else may have put at that name, and a rename replaces the name itself.
             if (S_ISLNK(info.st_mode))
-                FailToWrite(path, QStringLiteral("it is a symbolic link, which Mottler does "
-                                                 "not follow for a file it names itself"));
+                FailToWrite(path,
+                            QCoreApplication::translate("mottler::FileReplacement",
+                                                        "it is a symbolic link, which Mottler does "
+                                                        "not follow for a file it names itself"));
             if (!S_ISREG(info.st_mode))
-                FailToWrite(path, QStringLiteral("it is not a regular file"));
+                FailToWrite(path, QCoreApplication::translate("mottler::FileReplacement",
+                                                              "it is not a regular file"));
             return {current, WriteKind::Replace};
         }
         if (S_ISLNK(info.st_mode)) {
@@ -177,10 +186,14 @@ void CheckWritablePath(const QString& path) {
     struct stat info {};
     if (::stat(Native(folder).constData(), &info) != 0)
         FailToWrite(path, errno == ENOENT
-                              ? QStringLiteral("the folder \"%1\" does not exist").arg(folder)
+                              ? QCoreApplication::translate("mottler::FileReplacement",
+                                                            "the folder \"%1\" does not exist")
+                                    .arg(folder)
                               : SystemErrorText(errno));
     if (!S_ISDIR(info.st_mode))
-        FailToWrite(path, QStringLiteral("\"%1\" is not a folder").arg(folder));
+        FailToWrite(
+            path, QCoreApplication::translate("mottler::FileReplacement", "\"%1\" is not a folder")
+                      .arg(folder));
     if (::access(Native(folder).constData(), W_OK | X_OK) != 0)
         FailToWrite(path, SystemErrorText(errno));
 }

@@ -1,5 +1,6 @@
 #include "base/imagememory.h"
 
+#include <QCoreApplication>
 #include <QSemaphore>
 #include <QThreadPool>
 #include <memory>
@@ -8,7 +9,8 @@ namespace mottler {
 namespace {
 
 QString MemoryReason(QSize size) {
-    return QStringLiteral("there is not enough memory for a picture of %1 x %2 pixels")
+    return QCoreApplication::translate("mottler::ImageMemory",
+                                       "there is not enough memory for a picture of %1 x %2 pixels")
         .arg(size.width())
         .arg(size.height());
 }

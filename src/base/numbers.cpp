@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace mottler {
@@ -31,7 +32,9 @@ double DecimalNumber(const QString& text) {
     const double value = text.trimmed().toDouble(&ok);
     // "nan" and "inf" read as numbers, but a run cannot compute with them.
     if (!ok || !std::isfinite(value))
-        throw MottlerError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw MottlerError(QCoreApplication::translate("mottler::Numbers",
+                                                       "'%1' is not a valid floating point value")
+                               .arg(text));
     return value;
 }
 

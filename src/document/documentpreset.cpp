@@ -76,7 +76,7 @@ int TextureDocument::ApplyPreset(const Preset& preset, const ShapeTuning& tuning
                                  const std::function<void(const QString&)>& picture,
                                  const std::function<void()>& grow) {
     // The whole load, its run included, is one undo step back to the texture before it.
-    const Step step(*this, QStringLiteral("Load Preset"), StepKeeps::Texture);
+    const Step step(*this, tr("Load Preset"), StepKeeps::Texture);
     DocumentPresetLoad steps(*this, tuning, picture, grow);
     LoadPreset(preset, steps);
     return steps.refused;

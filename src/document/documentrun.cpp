@@ -6,6 +6,8 @@
 #include "engine/render.h"
 #include "recording/recordstep.h"
 
+#include <QCoreApplication>
+
 namespace mottler {
 namespace {
 
@@ -71,7 +73,8 @@ RunResult DocumentRun::Execute(RunMode mode) {
 
 void DocumentRun::RunStarting() {
     host.RunStarting(doc.Engine.Switches.ProcessMessagesDuringGrowth);
-    Q_EMIT doc.RunProgressText(QStringLiteral("Press ESC to stop"));
+    Q_EMIT doc.RunProgressText(
+        QCoreApplication::translate("mottler::DocumentRun", "Press ESC to stop"));
     refreshNanoseconds = host.RefreshNanoseconds();
     sincePreview.invalidate();
 }

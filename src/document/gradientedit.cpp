@@ -2,6 +2,8 @@
 
 #include "document/undokeys.h"
 
+#include <QCoreApplication>
+
 namespace mottler {
 namespace {
 
@@ -36,27 +38,32 @@ GradientEditName DescribeGradientEdit(const GradientValues& before, const Gradie
     const int added = PointsMissingFrom(before.Points, after.Points);
     const int removed = PointsMissingFrom(after.Points, before.Points);
     if (added + removed > 1)
-        return {QStringLiteral("New Gradient")};
+        return {QCoreApplication::translate("mottler::GradientEdit", "New Gradient")};
     if (added == 1)
-        return {QStringLiteral("Add Colour Point")};
+        return {QCoreApplication::translate("mottler::GradientEdit", "Add Colour Point")};
     if (removed == 1)
-        return {QStringLiteral("Delete Colour Point")};
+        return {QCoreApplication::translate("mottler::GradientEdit", "Delete Colour Point")};
     const bool contrast = before.Contrast != after.Contrast;
     const bool brightness = before.Brightness != after.Brightness;
     if (contrast && brightness)
-        return {QStringLiteral("Reset Contrast and Brightness")};
+        return {
+            QCoreApplication::translate("mottler::GradientEdit", "Reset Contrast and Brightness")};
     if (contrast)
-        return {QStringLiteral("Change Contrast"), UndoKey::Contrast};
+        return {QCoreApplication::translate("mottler::GradientEdit", "Change Contrast"),
+                UndoKey::Contrast};
     if (brightness)
-        return {QStringLiteral("Change Brightness"), UndoKey::Brightness};
+        return {QCoreApplication::translate("mottler::GradientEdit", "Change Brightness"),
+                UndoKey::Brightness};
     for (const ControlPoint& point : after.Points.Points()) {
         const ControlPoint* old = before.Points.Find(point.Id);
         if (old->Colour != point.Colour)
-            return {QStringLiteral("Recolour Colour Point"), UndoKey::RecolourPoint + point.Id};
+            return {QCoreApplication::translate("mottler::GradientEdit", "Recolour Colour Point"),
+                    UndoKey::RecolourPoint + point.Id};
         if (old->MarkerTop != point.MarkerTop)
-            return {QStringLiteral("Move Colour Point"), UndoKey::MovePoint + point.Id};
+            return {QCoreApplication::translate("mottler::GradientEdit", "Move Colour Point"),
+                    UndoKey::MovePoint + point.Id};
     }
-    return {QStringLiteral("Change Gradient")};
+    return {QCoreApplication::translate("mottler::GradientEdit", "Change Gradient")};
 }
 
 } // namespace mottler

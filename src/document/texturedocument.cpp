@@ -41,48 +41,50 @@ void TextureDocument::EditSetting(T TextureSettings::*field, const T& value, con
     DocumentValues before = Values();
     settings.*field = value;
     Q_EMIT SettingsChanged();
-    Record(std::move(before), QString::fromLatin1(text), key);
+    Record(std::move(before), tr(text), key);
 }
 
 void TextureDocument::SetSeed(std::int32_t seed) {
-    EditSetting(&TextureSettings::Seed, seed, "Change Seed", UndoKey::Seed);
+    EditSetting(&TextureSettings::Seed, seed, QT_TR_NOOP("Change Seed"), UndoKey::Seed);
 }
 
 void TextureDocument::SetType(int type) {
-    EditSetting(&TextureSettings::Type, type, "Change Texture Type", UndoKey::Type);
+    EditSetting(&TextureSettings::Type, type, QT_TR_NOOP("Change Texture Type"), UndoKey::Type);
 }
 
 void TextureDocument::SetImageFile(const QString& file) {
-    EditSetting(&TextureSettings::ImageFile, file, "Change Picture", UndoKey::ImageFile);
+    EditSetting(&TextureSettings::ImageFile, file, QT_TR_NOOP("Change Picture"),
+                UndoKey::ImageFile);
 }
 
 void TextureDocument::SetIterations(int iterations) {
-    EditSetting(&TextureSettings::Iterations, iterations, "Change Iterations", UndoKey::Iterations);
+    EditSetting(&TextureSettings::Iterations, iterations, QT_TR_NOOP("Change Iterations"),
+                UndoKey::Iterations);
 }
 
 void TextureDocument::SetFactorA(int factor) {
-    EditSetting(&TextureSettings::FactorA, factor, "Change A", UndoKey::FactorA);
+    EditSetting(&TextureSettings::FactorA, factor, QT_TR_NOOP("Change A"), UndoKey::FactorA);
 }
 
 void TextureDocument::SetFactorB(int factor) {
-    EditSetting(&TextureSettings::FactorB, factor, "Change B", UndoKey::FactorB);
+    EditSetting(&TextureSettings::FactorB, factor, QT_TR_NOOP("Change B"), UndoKey::FactorB);
 }
 
 void TextureDocument::SetDrift(int drift) {
-    EditSetting(&TextureSettings::DriftKind, drift, "Change Drift", UndoKey::Drift);
+    EditSetting(&TextureSettings::DriftKind, drift, QT_TR_NOOP("Change Drift"), UndoKey::Drift);
 }
 
 void TextureDocument::SetAnimate(bool on) {
-    EditSetting(&TextureSettings::Animate, on, "Change Animate", UndoKey::Animate);
+    EditSetting(&TextureSettings::Animate, on, QT_TR_NOOP("Change Animate"), UndoKey::Animate);
 }
 
 void TextureDocument::SetAnimateEvery(int every) {
-    EditSetting(&TextureSettings::AnimateEvery, every, "Change Animate Every",
+    EditSetting(&TextureSettings::AnimateEvery, every, QT_TR_NOOP("Change Animate Every"),
                 UndoKey::AnimateEvery);
 }
 
 void TextureDocument::SetTile(bool on) {
-    EditSetting(&TextureSettings::Tile, on, "Change Tile", UndoKey::Tile);
+    EditSetting(&TextureSettings::Tile, on, QT_TR_NOOP("Change Tile"), UndoKey::Tile);
 }
 
 void TextureDocument::RaiseMaximum(RangedValue value) {
@@ -101,7 +103,7 @@ void TextureDocument::SetAdvanced(const AdvancedFactorTexts& texts) {
     advanced = texts;
     Q_EMIT AdvancedChanged();
     if (!shownOnly)
-        Record(std::move(before), QStringLiteral("Change Advanced Factors"), UndoKey::Advanced);
+        Record(std::move(before), tr("Change Advanced Factors"), UndoKey::Advanced);
 }
 
 GrowthFactors TextureDocument::Factors() const {
@@ -186,7 +188,7 @@ void TextureDocument::GradientEdited() {
 }
 
 int TextureDocument::ApplyPresetColours(const Preset& preset) {
-    const Step step(*this, QStringLiteral("Apply Preset Colours"));
+    const Step step(*this, tr("Apply Preset Colours"));
     Gradient.Points.ClearControlPoints();
     int refused = 0;
     try {
@@ -292,7 +294,7 @@ void TextureDocument::SetTextureSize(int width, int height) {
 }
 
 void TextureDocument::ChangeSize(int width, int height, const ShapeTuning& tuning) {
-    const Step step(*this, QStringLiteral("Change Size"), StepKeeps::Texture);
+    const Step step(*this, tr("Change Size"), StepKeeps::Texture);
     if (TextureSizeChangeFor(Engine, width, height) == TextureSizeChange::KeepTexture) {
         SetOtherSizeFrame(std::nullopt);
         Q_EMIT SizeChanged(width, height);
@@ -410,9 +412,7 @@ RunResult TextureDocument::Grow(RunMode mode, RunHost& host) {
         return {}; // nothing grown to continue: fresh fields, or a run that failed
     if (mode == RunMode::Continued && recording.RecordsToMemory() && !Frames.IsEmpty())
         ShowFrame(Frames.Count()); // a run continues from the last recorded state
-    const Step step(*this,
-                    mode == RunMode::Fresh ? QStringLiteral("Generate Texture")
-                                           : QStringLiteral("Continue"),
+    const Step step(*this, mode == RunMode::Fresh ? tr("Generate Texture") : tr("Continue"),
                     StepKeeps::Texture);
     ++fieldsVersion;
     DocumentRun run(*this, host);

@@ -33,8 +33,8 @@ TextureDocument::Step::~Step() {
         if (keepsTexture && fieldsChanged && !after.Texture) {
             before.Texture.reset();
             Q_EMIT doc.UndoNotice(
-                QStringLiteral("Too little memory to keep the texture for Undo: undoing \"%1\" "
-                               "leaves the texture as it is.")
+                TextureDocument::tr("Too little memory to keep the texture for Undo: undoing "
+                                    "\"%1\" leaves the texture as it is.")
                     .arg(text));
         }
         if (before.Texture || !SameValues(before, after))

@@ -4,6 +4,7 @@
 #include "base/memoryprobe.h"
 #include "engine/sweep.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <unistd.h>
@@ -41,19 +42,20 @@ bool SizeFitsMemory(int w, int h) {
 
 void TextureEngine::SetTextureSize(int w, int h) {
     if (!SizeFitsMemory(w, h))
-        throw MottlerError(NotEnoughMemoryMessage);
+        throw MottlerError(QCoreApplication::translate("mottler::Engine", NotEnoughMemoryMessage));
     const auto cells = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
 
     std::array<ChemicalField, FieldCount> fresh;
     ChemicalField row;
     for (auto& field : fresh)
         if (!field.Allocate(cells))
-            throw MottlerError(NotEnoughMemoryMessage);
+            throw MottlerError(
+                QCoreApplication::translate("mottler::Engine", NotEnoughMemoryMessage));
     if (!row.Allocate(SweepScratchCells(w)))
-        throw MottlerError(NotEnoughMemoryMessage);
+        throw MottlerError(QCoreApplication::translate("mottler::Engine", NotEnoughMemoryMessage));
     QImage bitmap(w, h, QImage::Format_BGR888);
     if (bitmap.isNull())
-        throw MottlerError(NotEnoughMemoryMessage);
+        throw MottlerError(QCoreApplication::translate("mottler::Engine", NotEnoughMemoryMessage));
     bitmap.fill(Qt::white);
     // The scaled fields are shown (recoloured) before any run fills them: start them at
     // palette entry 0 rather than leaving arbitrary bytes to be used as palette indices.

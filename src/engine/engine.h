@@ -8,9 +8,10 @@
 namespace mottler {
 
 /// Shown when the fields of a requested texture size cannot be allocated.
-inline constexpr const char* NotEnoughMemoryMessage =
+inline constexpr const char* NotEnoughMemoryMessage = QT_TRANSLATE_NOOP(
+    "mottler::Engine",
     "There is not enough memory to support textures of that size.  Please choose a smaller "
-    "size (e.g. 100 X 100) for your textures.";
+    "size (e.g. 100 X 100) for your textures.");
 
 /// Switches toggled from the age thumbnails; a run reads them anew at every iteration.
 struct EngineSwitches {

@@ -4,6 +4,7 @@
 #include "engine/scaling.h"
 #include "engine/sweep.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cmath>
@@ -147,19 +148,22 @@ RunResult Run::Iterations(int last) {
         result.Reported = i - 1;
     } catch (const GrowthOverflow&) {
         result.Outcome = RunOutcome::Overflow;
-        result.Message = OverflowMessage;
+        result.Message = QCoreApplication::translate("mottler::Growth", OverflowMessage);
     } catch (const UserFileError& error) {
         result.Outcome = RunOutcome::InternalError;
         result.Message = error.Message(); // the user's file: not a fault of the program
     } catch (const MottlerError& error) {
         result.Outcome = RunOutcome::InternalError;
-        result.Message = InternalErrorPrefix + error.Message();
+        result.Message =
+            QCoreApplication::translate("mottler::Growth", InternalErrorPrefix) + error.Message();
     } catch (const std::bad_alloc&) {
         result.Outcome = RunOutcome::InternalError;
-        result.Message = InternalErrorPrefix + QStringLiteral("Out of memory");
+        result.Message = QCoreApplication::translate("mottler::Growth", InternalErrorPrefix) +
+                         QCoreApplication::translate("mottler::Growth", "Out of memory");
     } catch (const std::exception& error) {
         result.Outcome = RunOutcome::InternalError;
-        result.Message = InternalErrorPrefix + QString::fromLocal8Bit(error.what());
+        result.Message = QCoreApplication::translate("mottler::Growth", InternalErrorPrefix) +
+                         QString::fromLocal8Bit(error.what());
     }
     return result;
 }

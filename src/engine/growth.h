@@ -9,14 +9,15 @@
 namespace mottler {
 
 /// Shown when a value leaves the range of a 32-bit float during a run.
-inline constexpr const char* OverflowMessage =
+inline constexpr const char* OverflowMessage = QT_TRANSLATE_NOOP(
+    "mottler::Growth",
     "The mathematics involved in this calculation have gone outside the range this computer "
     "can handle.  Texture growth will be stopped here.  \n\nPlease choose some new "
-    "settings and try again.";
+    "settings and try again.");
 
 /// Put before the text of any other failure during a run.
-inline constexpr const char* InternalErrorPrefix =
-    "An internal error has occurred while growing this texture.\n\n";
+inline constexpr const char* InternalErrorPrefix = QT_TRANSLATE_NOOP(
+    "mottler::Growth", "An internal error has occurred while growing this texture.\n\n");
 
 /// The factors a run reads once, at its start (after its frames and ages are cleared).
 struct GrowthFactors {

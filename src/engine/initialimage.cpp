@@ -4,6 +4,7 @@
 #include "base/memoryprobe.h"
 #include "engine/seeding.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -29,10 +30,14 @@ QString PictureOpenFilter() {
 QImage ReadPicture(const QString& file) {
     struct stat info {};
     if (::stat(QFile::encodeName(file).constData(), &info) != 0)
-        throw MottlerError(QStringLiteral("The picture \"%1\" does not exist.").arg(file));
+        throw MottlerError(QCoreApplication::translate("mottler::InitialImage",
+                                                       "The picture \"%1\" does not exist.")
+                               .arg(file));
     // A FIFO or a device would be read for ever, and a folder holds no picture.
     if (!S_ISREG(info.st_mode))
-        throw MottlerError(QStringLiteral("The picture \"%1\" is not a regular file.").arg(file));
+        throw MottlerError(QCoreApplication::translate("mottler::InitialImage",
+                                                       "The picture \"%1\" is not a regular file.")
+                               .arg(file));
     QFile device(file);
     return ReadPicture(device, file);
 }
@@ -46,17 +51,20 @@ QImage ReadPicture(QIODevice& device, const QString& file) {
     if (size.isValid() && !size.isEmpty()) {
         const auto pixels = std::uint64_t(size.width()) * std::uint64_t(size.height());
         if (!FitsAvailableMemory(pixels * TypicalBytesPerPixel))
-            throw MottlerError(QStringLiteral("The picture \"%1\" is too large for the memory: "
-                                              "it is %2 x %3 pixels.")
-                                   .arg(file)
-                                   .arg(size.width())
-                                   .arg(size.height()));
+            throw MottlerError(
+                QCoreApplication::translate("mottler::InitialImage",
+                                            "The picture \"%1\" is too large for the memory: "
+                                            "it is %2 x %3 pixels.")
+                    .arg(file)
+                    .arg(size.width())
+                    .arg(size.height()));
         const std::uint64_t limitMb = pixels * LargestBytesPerPixel / (1024 * 1024) + 1;
         reader.setAllocationLimit(int(std::min<std::uint64_t>(limitMb, INT_MAX)));
     }
     QImage picture = reader.read();
     if (picture.isNull())
-        throw MottlerError(QStringLiteral("The picture \"%1\" could not be read: %2.")
+        throw MottlerError(QCoreApplication::translate("mottler::InitialImage",
+                                                       "The picture \"%1\" could not be read: %2.")
                                .arg(file, reader.errorString()));
     return picture;
 }

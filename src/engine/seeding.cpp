@@ -4,6 +4,8 @@
 #include "engine/random.h"
 #include "engine/texturesettings.h"
 
+#include <QCoreApplication>
+
 namespace mottler {
 namespace {
 
@@ -41,7 +43,8 @@ void SeedTexture(TextureEngine& engine, int textureType, const ShapeTuning& tuni
 
 void ImageToInitialFields(TextureEngine& engine, const QImage& picture) {
     if (picture.size() != QSize(engine.Width(), engine.Height()))
-        throw MottlerError(QStringLiteral("The picture is %1 by %2, the texture %3 by %4.")
+        throw MottlerError(QCoreApplication::translate(
+                               "mottler::Seeding", "The picture is %1 by %2, the texture %3 by %4.")
                                .arg(picture.width())
                                .arg(picture.height())
                                .arg(engine.Width())

@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "engine/random.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -144,7 +145,7 @@ QImage DrawShapesPicture(int width, int height, bool withNoise, const ShapeTunin
     // fields: a size whose fields just fit may leave no room for it.
     const double bytes = double(width) * double(height) * (4.0 + 3.0);
     if (!FitsAvailableMemory(static_cast<std::uint64_t>(bytes)))
-        throw MottlerError(NotEnoughMemoryMessage);
+        throw MottlerError(QCoreApplication::translate("mottler::Engine", NotEnoughMemoryMessage));
     QImage image = NewImage(width, height, QImage::Format_RGB32);
     const QColor background = RandomInt(2) == 0 ? Qt::white : Qt::black;
     image.fill(background);
@@ -160,7 +161,7 @@ QImage DrawShapesPicture(int width, int height, bool withNoise, const ShapeTunin
     painter.end();
     QImage picture = image.convertToFormat(QImage::Format_RGB888);
     if (picture.isNull())
-        throw MottlerError(NotEnoughMemoryMessage);
+        throw MottlerError(QCoreApplication::translate("mottler::Engine", NotEnoughMemoryMessage));
     return picture;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/numbers.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -20,10 +21,10 @@ constexpr ValueNames Names[] = {
     {VariedValue::FactorB, "B", "b"},
     {VariedValue::FactorC, "C", "c"},
     {VariedValue::FactorD, "D", "d"},
-    {VariedValue::MultiplierA, "A multiplier", "amult"},
-    {VariedValue::MultiplierB, "B multiplier", "bmult"},
-    {VariedValue::Iterations, "Iterations", "iterations"},
-    {VariedValue::Seed, "Seed", "seed"},
+    {VariedValue::MultiplierA, QT_TRANSLATE_NOOP("mottler::Variation", "A multiplier"), "amult"},
+    {VariedValue::MultiplierB, QT_TRANSLATE_NOOP("mottler::Variation", "B multiplier"), "bmult"},
+    {VariedValue::Iterations, QT_TRANSLATE_NOOP("mottler::Variation", "Iterations"), "iterations"},
+    {VariedValue::Seed, QT_TRANSLATE_NOOP("mottler::Variation", "Seed"), "seed"},
 };
 
 const ValueNames& NamesOf(VariedValue value) {
@@ -94,7 +95,8 @@ const std::vector<VariedValue>& VariedValues() {
 }
 
 QString VariedValueTitle(VariedValue value) {
-    return QString::fromUtf8(NamesOf(value).Title);
+    // The map's own labels in mottler-cli stay English: only the program installs a translator.
+    return QCoreApplication::translate("mottler::Variation", NamesOf(value).Title);
 }
 
 QString VariedValueOption(VariedValue value) {

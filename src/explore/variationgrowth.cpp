@@ -6,6 +6,7 @@
 #include "engine/render.h"
 #include "engine/seeding.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 #include <numeric>
@@ -28,7 +29,8 @@ private:
 
 void CopyInto(ChemicalField& field, const std::vector<float>& values) {
     if (values.size() != field.Cells())
-        throw MottlerError(QStringLiteral("The picture's fields do not fit the texture."));
+        throw MottlerError(QCoreApplication::translate(
+            "mottler::VariationGrowth", "The picture's fields do not fit the texture."));
     std::memcpy(field.Data(), values.data(), values.size() * sizeof(float));
 }
 

@@ -1,10 +1,12 @@
 #include "gradients/gradientstore.h"
 
 #include "base/errors.h"
+#include "base/numbers.h"
 #include "presets/datafolder.h"
 #include "presets/inifile.h"
 #include "presets/preset.h"
-#include "base/numbers.h"
+
+#include <QCoreApplication>
 
 namespace mottler {
 namespace {
@@ -29,8 +31,10 @@ PackedColour FieldColour(const QString& field, const char* what, const QString& 
     int colour = 0;
     if (!ParseDecimal(field, colour) || colour < 0 || colour > LargestColour)
         throw MottlerError(
-            QStringLiteral("The %1 \"%2\" of the gradient \"%3\" is not a valid colour number.")
-                .arg(QLatin1String(what), field, preset));
+            QCoreApplication::translate(
+                "mottler::GradientStore",
+                "The %1 \"%2\" of the gradient \"%3\" is not a valid colour number.")
+                .arg(QCoreApplication::translate("mottler::GradientStore", what), field, preset));
     return static_cast<PackedColour>(colour);
 }
 
@@ -40,7 +44,8 @@ LoadedBorder FieldBorder(const QStringList& fields, const QString& preset) {
         border.Width = QLatin1String(DefaultBorderWidthText);
         return border;
     }
-    border.Colour = FieldColour(fields[2], "border colour", preset);
+    border.Colour = FieldColour(
+        fields[2], QT_TRANSLATE_NOOP("mottler::GradientStore", "border colour"), preset);
     border.Width = fields[3];
     border.AddBorder = true;
     return border;
@@ -68,10 +73,13 @@ LoadedGradient LoadGradient(const IniFile& store, const QString& name) {
     loaded.Loadable = true;
     const QStringList& f = *fields;
     try {
-        loaded.StartColour = FieldColour(f[0], "start colour", name);
-        loaded.EndColour = FieldColour(f[1], "end colour", name);
+        loaded.StartColour =
+            FieldColour(f[0], QT_TRANSLATE_NOOP("mottler::GradientStore", "start colour"), name);
+        loaded.EndColour =
+            FieldColour(f[1], QT_TRANSLATE_NOOP("mottler::GradientStore", "end colour"), name);
         loaded.Border = FieldBorder(f, name);
-        loaded.BackgroundColour = FieldColour(f[4], "background colour", name);
+        loaded.BackgroundColour = FieldColour(
+            f[4], QT_TRANSLATE_NOOP("mottler::GradientStore", "background colour"), name);
         loaded.GradientWidth = f[5];
     } catch (const MottlerError& error) {
         loaded.Error = error.Message();

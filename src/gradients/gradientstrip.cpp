@@ -5,6 +5,7 @@
 #include "base/numbers.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
@@ -40,10 +41,12 @@ QImage AllocateImage(int width, int height) {
     const double bytes = double(width) * height * BytesPerPixel;
     const std::optional<std::uint64_t> available = AvailableMemoryBytes();
     if (available && bytes > double(*available))
-        throw MottlerError(FadingBorderMemoryMessage);
+        throw MottlerError(
+            QCoreApplication::translate("mottler::GradientStrip", FadingBorderMemoryMessage));
     QImage image(width, height, QImage::Format_BGR888);
     if (image.isNull())
-        throw MottlerError(FadingBorderMemoryMessage);
+        throw MottlerError(
+            QCoreApplication::translate("mottler::GradientStrip", FadingBorderMemoryMessage));
     return image;
 }
 
@@ -109,9 +112,11 @@ QImage MakeGradientImage(const QImage& strip, const GradientSettings& settings) 
     const int width = IntValue(settings.SaveWidth);
     const int height = IntValue(settings.SaveHeight);
     if (width <= 0)
-        throw MottlerError(FadingBorderWidthMessage);
+        throw MottlerError(
+            QCoreApplication::translate("mottler::GradientStrip", FadingBorderWidthMessage));
     if (height <= 0)
-        throw MottlerError(FadingBorderHeightMessage);
+        throw MottlerError(
+            QCoreApplication::translate("mottler::GradientStrip", FadingBorderHeightMessage));
     QImage image = AllocateImage(width, height);
     image.fill(ToQColor(settings.BackgroundColour));
     CopyStripColumns(strip, std::min(GradientColumnCount(settings), width), image);

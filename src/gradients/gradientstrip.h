@@ -9,12 +9,13 @@
 namespace mottler {
 
 /// The failures of MakeGradientImage, shown as they are.
-inline constexpr const char* FadingBorderWidthMessage =
-    "Fading border width <= 0.  Please use a higher value.";
-inline constexpr const char* FadingBorderHeightMessage =
-    "Fading border height <= 0.  Please use a higher value.";
-inline constexpr const char* FadingBorderMemoryMessage =
-    "There is not enough memory for a fading border of that size.  Please use a smaller value.";
+inline constexpr const char* FadingBorderWidthMessage = QT_TRANSLATE_NOOP(
+    "mottler::GradientStrip", "Fading border width <= 0.  Please use a higher value.");
+inline constexpr const char* FadingBorderHeightMessage = QT_TRANSLATE_NOOP(
+    "mottler::GradientStrip", "Fading border height <= 0.  Please use a higher value.");
+inline constexpr const char* FadingBorderMemoryMessage = QT_TRANSLATE_NOOP(
+    "mottler::GradientStrip",
+    "There is not enough memory for a fading border of that size.  Please use a smaller value.");
 
 /// The most columns one gradient draws: its width is clamped to 1 … 255, and it draws
 /// width + 1 columns.

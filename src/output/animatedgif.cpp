@@ -6,6 +6,7 @@
 #include "output/gifcolours.h"
 #include "output/gifstream.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <memory>
 
@@ -41,7 +42,8 @@ std::optional<ScreenSize> Analyse(int count, const GifFrameSource& frames,
         feedback.Report(ExportStage::Analysing, position, count);
         const QImage image = frames(position);
         if (image.isNull())
-            throw MottlerError("The GIF image could not be encoded: a frame is empty.");
+            throw MottlerError(QCoreApplication::translate(
+                "mottler::AnimatedGif", "The GIF image could not be encoded: a frame is empty."));
         colours.AddImage(image);
         screen.Width = std::max(screen.Width, image.width());
         screen.Height = std::max(screen.Height, image.height());
@@ -59,7 +61,8 @@ std::unique_ptr<GifStream> EncodeFrames(int count, const GifFrameSource& frames,
                                         std::optional<PackedColour> transparent,
                                         const ExportFeedback& feedback, const OpenGifStream& open) {
     if (count <= 0)
-        throw MottlerError("The GIF image could not be encoded: there are no frames.");
+        throw MottlerError(QCoreApplication::translate(
+            "mottler::AnimatedGif", "The GIF image could not be encoded: there are no frames."));
     SharedColourTable sharedColours;
     const std::optional<ScreenSize> screen = Analyse(count, frames, sharedColours, feedback);
     if (!screen)

@@ -8,12 +8,15 @@
 #include "recording/exportbitmap.h"
 #include "recording/frameseries.h"
 
+#include <QCoreApplication>
+
 namespace mottler {
 namespace {
 
 int Length(const std::vector<ExportEntry>& sequence) {
     if (sequence.empty())
-        throw MottlerError(EmptySequenceMessage);
+        throw MottlerError(
+            QCoreApplication::translate("mottler::AnimationExport", EmptySequenceMessage));
     return static_cast<int>(sequence.size());
 }
 

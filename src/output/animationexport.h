@@ -15,7 +15,8 @@ namespace mottler {
 
 /// Refused instead of writing an empty file.
 inline constexpr const char* EmptySequenceMessage =
-    "There are no frames to export: the chosen range holds no recorded frame.";
+    QT_TRANSLATE_NOOP("mottler::AnimationExport",
+                      "There are no frames to export: the chosen range holds no recorded frame.");
 
 /// How an export ended. Failures throw MottlerError instead.
 enum class ExportOutcome {

@@ -3,6 +3,7 @@
 #include "base/imagememory.h"
 #include "base/usersettings.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace mottler {
@@ -16,13 +17,15 @@ QString FullSizeCaption(const FullSizeCaptionFacts& facts) {
     if (facts.Tile.width() <= 0 || facts.Tile.height() <= 0)
         return QString();
     // Whole tiles, but a tile larger than the window is still one tile on show.
-    QString caption = QStringLiteral("%1 by %2 tiles")
+    QString caption = QCoreApplication::translate("mottler::FullSizeView", "%1 by %2 tiles")
                           .arg(std::max(1, facts.Client.width() / facts.Tile.width()))
                           .arg(std::max(1, facts.Client.height() / facts.Tile.height()));
     if (facts.TextureTypeIndex > 0)
-        caption += " (Right-click for original image)";
+        caption += QCoreApplication::translate("mottler::FullSizeView",
+                                               " (Right-click for original image)");
     if (facts.FrameNumber > 0)
-        caption += QStringLiteral(" Frame %1").arg(facts.FrameNumber);
+        caption += QCoreApplication::translate("mottler::FullSizeView", " Frame %1")
+                       .arg(facts.FrameNumber);
     return caption;
 }
 

@@ -9,7 +9,8 @@
 namespace mottler {
 
 /// The caption of the full-size view until it is first painted.
-inline constexpr const char* FullSizeInitialCaption = "Press ESC To Close";
+inline constexpr const char* FullSizeInitialCaption =
+    QT_TRANSLATE_NOOP("mottler::FullSizeView", "Press ESC To Close");
 
 /// The page width the gradient strip is widened to when the per-user value "Gradient Width"
 /// is missing.

@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <libimagequant.h>
 #include <unordered_map>
@@ -14,7 +15,8 @@ PackedColour PixelColour(const std::uint8_t* rgb) {
 }
 
 [[noreturn]] void QuantiserFailed() {
-    throw MottlerError("The colours of the GIF image could not be reduced.");
+    throw MottlerError(QCoreApplication::translate(
+        "mottler::GifColours", "The colours of the GIF image could not be reduced."));
 }
 
 } // namespace

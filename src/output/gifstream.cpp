@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "base/filereplacement.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <gif_lib.h>
 #include <memory>
@@ -12,8 +13,9 @@ namespace {
 
 [[noreturn]] void FailWithCode(int code) {
     const char* reason = GifErrorString(code);
-    throw MottlerError(QStringLiteral("The GIF image could not be encoded: %1.")
-                           .arg(reason ? QString::fromLatin1(reason) : QString::number(code)));
+    throw MottlerError(
+        QCoreApplication::translate("mottler::GifStream", "The GIF image could not be encoded: %1.")
+            .arg(reason ? QString::fromLatin1(reason) : QString::number(code)));
 }
 
 struct MapDeleter {
@@ -26,7 +28,8 @@ ColourMap MakeColourMap(const std::vector<PackedColour>& colours) {
     if (colours.empty())
         return nullptr;
     if (colours.size() > 256)
-        throw MottlerError("The GIF image could not be encoded: more than 256 colours.");
+        throw MottlerError(QCoreApplication::translate(
+            "mottler::GifStream", "The GIF image could not be encoded: more than 256 colours."));
     int size = 2;
     while (size < static_cast<int>(colours.size()))
         size *= 2;
@@ -43,9 +46,11 @@ ColourMap MakeColourMap(const std::vector<PackedColour>& colours) {
 
 void CheckSide(int side) {
     if (side < 1 || side > GifMaxSide)
-        throw MottlerError(QStringLiteral("A GIF image cannot be %1 pixels wide or high (1 … %2).")
-                               .arg(side)
-                               .arg(GifMaxSide));
+        throw MottlerError(
+            QCoreApplication::translate("mottler::GifStream",
+                                        "A GIF image cannot be %1 pixels wide or high (1 … %2).")
+                .arg(side)
+                .arg(GifMaxSide));
 }
 
 } // namespace

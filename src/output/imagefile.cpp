@@ -8,6 +8,7 @@
 #include "output/webpfile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QtEndian>
 
@@ -69,8 +70,10 @@ QString ImageSizeFault(ImageFormat format, QSize size) {
     const auto fault = [&](const char* name, int largest) {
         if (size.width() <= largest && size.height() <= largest)
             return QString();
-        return QStringLiteral("a %1 picture can be at most %2 pixels wide and high, and this one "
-                              "is %3 x %4")
+        return QCoreApplication::translate(
+                   "mottler::ImageFile",
+                   "a %1 picture can be at most %2 pixels wide and high, and this one "
+                   "is %3 x %4")
             .arg(QLatin1String(name))
             .arg(largest)
             .arg(size.width())
@@ -93,13 +96,16 @@ QByteArray EncodePng(const QImage& image) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.save(&buffer, "PNG"))
-        throw MottlerError("The PNG image could not be encoded.");
+        throw MottlerError(QCoreApplication::translate("mottler::ImageFile",
+                                                       "The PNG image could not be encoded."));
     return WithoutPhysicalSize(bytes);
 }
 
 QByteArray EncodeImage(const QImage& image, ImageFormat format, int quality) {
     if (const QString fault = ImageSizeFault(format, image.size()); !fault.isEmpty())
-        throw MottlerError(QStringLiteral("The image cannot be saved: %1.").arg(fault));
+        throw MottlerError(
+            QCoreApplication::translate("mottler::ImageFile", "The image cannot be saved: %1.")
+                .arg(fault));
     switch (format) {
     case ImageFormat::Bmp:
         return EncodeBmp24(image);
@@ -114,15 +120,18 @@ QByteArray EncodeImage(const QImage& image, ImageFormat format, int quality) {
     case ImageFormat::Unknown:
         break;
     }
-    throw MottlerError("The image format is not known.");
+    throw MottlerError(
+        QCoreApplication::translate("mottler::ImageFile", "The image format is not known."));
 }
 
 void WriteImage(const QImage& image, const QString& path, int quality) {
     const ImageFormat format = ImageFormatOf(path);
     if (format == ImageFormat::Unknown)
-        throw MottlerError(QStringLiteral("Cannot save \"%1\": the file name must end in .bmp, "
-                                          ".png, .jpg, .jpeg, .gif or .webp.")
-                               .arg(path));
+        throw MottlerError(
+            QCoreApplication::translate("mottler::ImageFile",
+                                        "Cannot save \"%1\": the file name must end in .bmp, "
+                                        ".png, .jpg, .jpeg, .gif or .webp.")
+                .arg(path));
     WriteFileAtomically(path, EncodeImage(image, format, quality));
 }
 

@@ -3,6 +3,7 @@
 #include "base/bmpfile.h"
 #include "base/errors.h"
 
+#include <QCoreApplication>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -59,10 +60,13 @@ bool Compress(const QImage& rgb, int quality, unsigned char** buffer, unsigned l
 
 QByteArray EncodeJpeg(const QImage& image, int quality) {
     if (image.isNull())
-        throw MottlerError("There is no image to save.");
+        throw MottlerError(
+            QCoreApplication::translate("mottler::JpegFile", "There is no image to save."));
     if (quality < 1 || quality > 100)
         throw MottlerError(
-            QStringLiteral("The JPEG quality must lie between 1 and 100, not %1.").arg(quality));
+            QCoreApplication::translate("mottler::JpegFile",
+                                        "The JPEG quality must lie between 1 and 100, not %1.")
+                .arg(quality));
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
@@ -73,7 +77,8 @@ QByteArray EncodeJpeg(const QImage& image, int quality) {
         bytes = QByteArray(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
     std::free(buffer);
     if (!ok)
-        throw MottlerError(QStringLiteral("The JPEG image could not be encoded: %1.")
+        throw MottlerError(QCoreApplication::translate("mottler::JpegFile",
+                                                       "The JPEG image could not be encoded: %1.")
                                .arg(QString::fromLocal8Bit(errors.Message)));
     return bytes;
 }

@@ -5,6 +5,7 @@
 #include "output/heightmap.h"
 #include "output/mirrortile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 
@@ -51,7 +52,8 @@ WorkFile WriteWorkFile(const QImage& texture, const SaveTileChoices& choices,
 }
 
 QString FileSizeText(qint64 bytes) {
-    return QStringLiteral("Current File Size : %1 bytes").arg(bytes);
+    return QCoreApplication::translate("mottler::SaveTile", "Current File Size : %1 bytes")
+        .arg(bytes);
 }
 
 void SaveTile(const QImage& texture, const SaveTileChoices& choices, const QString& path) {
@@ -68,7 +70,8 @@ SaveTarget SaveTileTarget(const QString& typed, ImageFormat chosen) {
 
 QString SaveTileFilter(ImageFormat format) {
     const QString ext = ImageFormatExtension(format);
-    return QStringLiteral("%1 Files (*.%1);;All Files (*)").arg(ext);
+    return QCoreApplication::translate("mottler::SaveTile", "%1 Files (*.%1);;All Files (*)")
+        .arg(ext);
 }
 
 } // namespace mottler

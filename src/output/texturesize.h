@@ -10,7 +10,7 @@ inline constexpr int MinTextureSide = 2;
 /// Shown when the texture-size window is given a side below MinTextureSide (empty or
 /// non-numeric text counts as 0).
 inline constexpr const char* TextureTooSmallMessage =
-    "The width and height must each be at least 2.";
+    QT_TRANSLATE_NOOP("mottler::TextureSize", "The width and height must each be at least 2.");
 
 /// What OK in the texture-size window does with the size it was given.
 enum class TextureSizeChange {

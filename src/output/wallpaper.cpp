@@ -4,6 +4,7 @@
 #include "output/imagefile.h"
 #include "output/wallpapercommands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 
@@ -24,22 +25,31 @@ QString FirstLine(const QByteArray& text) {
 CommandRun Run(const WallpaperCommand& command, const QProcessEnvironment& environment) {
     const QString program = FindProgram(command.Program, environment);
     if (program.isEmpty())
-        return {false, {}, QStringLiteral("\"%1\" was not found").arg(command.Program)};
+        return {false,
+                {},
+                QCoreApplication::translate("mottler::Wallpaper", "\"%1\" was not found")
+                    .arg(command.Program)};
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, command.Arguments);
     if (!process.waitForStarted(WallpaperCommandTimeoutMs))
-        return {false, {}, QStringLiteral("\"%1\" could not be started").arg(command.Program)};
+        return {false,
+                {},
+                QCoreApplication::translate("mottler::Wallpaper", "\"%1\" could not be started")
+                    .arg(command.Program)};
     if (!process.waitForFinished(WallpaperCommandTimeoutMs)) {
         process.kill();
         process.waitForFinished();
-        return {false, {}, QStringLiteral("\"%1\" did not answer in time").arg(command.Program)};
+        return {false,
+                {},
+                QCoreApplication::translate("mottler::Wallpaper", "\"%1\" did not answer in time")
+                    .arg(command.Program)};
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         const QString why = FirstLine(process.readAllStandardError());
         return {false,
                 {},
-                QStringLiteral("\"%1\" failed%2")
+                QCoreApplication::translate("mottler::Wallpaper", "\"%1\" failed%2")
                     .arg(command.Program, why.isEmpty() ? QString() : ": " + why)};
     }
     return {true, QString::fromLocal8Bit(process.readAllStandardOutput()), {}};
@@ -47,14 +57,18 @@ CommandRun Run(const WallpaperCommand& command, const QProcessEnvironment& envir
 
 QString NoMechanismReason(const QProcessEnvironment& environment) {
     const QString desktop = environment.value("XDG_CURRENT_DESKTOP");
-    return QStringLiteral("no way to set it is known for this desktop (%1)")
-        .arg(desktop.isEmpty() ? QStringLiteral("XDG_CURRENT_DESKTOP is not set")
+    return QCoreApplication::translate("mottler::Wallpaper",
+                                       "no way to set it is known for this desktop (%1)")
+        .arg(desktop.isEmpty() ? QCoreApplication::translate("mottler::Wallpaper",
+                                                             "XDG_CURRENT_DESKTOP is not set")
                                : "\"" + desktop + "\"");
 }
 
 WallpaperResult Failed(const QString& file, const QString& reason) {
     return {false, file,
-            QStringLiteral("The wallpaper could not be set: %1.  The picture is saved as \"%2\".")
+            QCoreApplication::translate(
+                "mottler::Wallpaper",
+                "The wallpaper could not be set: %1.  The picture is saved as \"%2\".")
                 .arg(reason, QDir::toNativeSeparators(file))};
 }
 
@@ -78,7 +92,9 @@ QString GatherDetails(WallpaperMechanism mechanism, const QProcessEnvironment& e
 WallpaperResult SetDesktopWallpaper(const QImage& texture, const QString& folder,
                                     const QProcessEnvironment& environment) {
     if (texture.isNull())
-        return {false, QString(), "There is no texture to use as wallpaper."};
+        return {false, QString(),
+                QCoreApplication::translate("mottler::Wallpaper",
+                                            "There is no texture to use as wallpaper.")};
     const WallpaperMechanism mechanism = WallpaperMechanismFor(environment);
     const QString file = QDir(folder).filePath(WallpaperFileName(mechanism));
     try {
@@ -93,7 +109,9 @@ WallpaperResult SetDesktopWallpaper(const QImage& texture, const QString& folder
         return Failed(file, failure);
     const auto commands = WallpaperCommands(mechanism, file, details);
     if (commands.empty())
-        return Failed(file, "the Xfce desktop lists no backdrop picture to set");
+        return Failed(
+            file, QCoreApplication::translate("mottler::Wallpaper",
+                                              "the Xfce desktop lists no backdrop picture to set"));
     for (const WallpaperCommand& command : commands)
         if (const CommandRun run = Run(command, environment); !run.Ok && !command.Optional)
             return Failed(file, run.Failure);

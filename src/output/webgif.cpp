@@ -5,6 +5,7 @@
 #include "output/gifstream.h"
 #include "palette/websafepalette.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace mottler {
@@ -28,7 +29,8 @@ std::uint8_t NearestWebSafeIndex(const std::uint8_t* rgb) {
 
 QByteArray EncodeWebSafeGif(const QImage& image) {
     if (image.isNull())
-        throw MottlerError("The GIF image could not be encoded: the image is empty.");
+        throw MottlerError(QCoreApplication::translate(
+            "mottler::WebGif", "The GIF image could not be encoded: the image is empty."));
     const auto webColours = WebSafeColours();
     GifStream gif(image.width(), image.height(), {webColours.begin(), webColours.end()});
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);

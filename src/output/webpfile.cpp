@@ -3,29 +3,35 @@
 #include "base/errors.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 
 namespace mottler {
 
 QByteArray EncodeWebp(const QImage& image, int quality) {
     if (image.isNull())
-        throw MottlerError("There is no image to save.");
+        throw MottlerError(
+            QCoreApplication::translate("mottler::WebpFile", "There is no image to save."));
     if (quality < 1 || quality > WebpLosslessQuality)
         throw MottlerError(
-            QStringLiteral("The WebP quality must lie between 1 and 100, not %1.").arg(quality));
+            QCoreApplication::translate("mottler::WebpFile",
+                                        "The WebP quality must lie between 1 and 100, not %1.")
+                .arg(quality));
     // The plugin is loaded at run time, so a machine without it gets a clear message rather
     // than an empty file.
     if (!QImageWriter::supportedImageFormats().contains("webp"))
-        throw MottlerError("WebP images cannot be written: Qt's WebP image plugin is not "
-                           "installed (Debian package qt6-image-formats-plugins).");
+        throw MottlerError(QCoreApplication::translate(
+            "mottler::WebpFile", "WebP images cannot be written: Qt's WebP image plugin is not "
+                                 "installed (Debian package qt6-image-formats-plugins)."));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "webp");
     writer.setQuality(quality);
     if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
-        throw MottlerError(
-            QStringLiteral("The WebP image could not be encoded: %1.").arg(writer.errorString()));
+        throw MottlerError(QCoreApplication::translate("mottler::WebpFile",
+                                                       "The WebP image could not be encoded: %1.")
+                               .arg(writer.errorString()));
     return bytes;
 }
 

@@ -1,6 +1,7 @@
 #include "base/errors.h"
 #include "palette/palettefile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace mottler {
@@ -20,17 +21,21 @@ PackedColour RgbAt(const QByteArray& bytes, qsizetype index) {
 } // namespace
 
 QString GifPaletteErrorText() {
-    return QStringLiteral("An error occurred while reading this file.  It is either not a valid "
-                          "GIF file or it has no Global Palette.");
+    return QCoreApplication::translate(
+        "mottler::PaletteFile",
+        "An error occurred while reading this file.  It is either not a valid "
+        "GIF file or it has no Global Palette.");
 }
 
 PaletteFileColours ReadRiffPalette(const QByteArray& bytes) {
     if (bytes.size() < RiffHeaderSize || !bytes.startsWith("RIFF"))
-        throw MottlerError(QStringLiteral("This RIFF palette is damaged: the file is too short "
-                                          "to hold its header."));
+        throw MottlerError(QCoreApplication::translate(
+            "mottler::PaletteFile", "This RIFF palette is damaged: the file is too short "
+                                    "to hold its header."));
     if (bytes.mid(8, 4) != "PAL ")
-        throw MottlerError(QStringLiteral("This RIFF file is not a palette: its form type is "
-                                          "not \"PAL \"."));
+        throw MottlerError(QCoreApplication::translate(
+            "mottler::PaletteFile", "This RIFF file is not a palette: its form type is "
+                                    "not \"PAL \"."));
     const int stated = ByteAt(bytes, 22) | ByteAt(bytes, 23) << 8;
     const qsizetype present = (bytes.size() - RiffHeaderSize) / 4;
     const int count = static_cast<int>(std::min<qsizetype>({stated, 256, present}));
@@ -47,7 +52,8 @@ PaletteFileColours ReadRiffPalette(const QByteArray& bytes) {
 PaletteFileColours ReadActPalette(const QByteArray& bytes) {
     const int count = static_cast<int>(std::min<qsizetype>(256, bytes.size() / 3));
     if (count == 0)
-        throw MottlerError(QStringLiteral("This Photoshop color table holds no colors."));
+        throw MottlerError(QCoreApplication::translate(
+            "mottler::PaletteFile", "This Photoshop color table holds no colors."));
     PaletteFileColours result;
     result.Count = 256;
     for (int i = 0; i < count; ++i)

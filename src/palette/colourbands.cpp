@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -30,7 +31,10 @@ void FillSpectrumRow(Palette& row, int width, PackedColour c) {
 QImage DrawSpectrum(int width, int n) {
     if (width < 2 || width > 256 || n < 1 || n > 255)
         throw MottlerError(
-            QStringLiteral("A spectrum of %1 × %2 rows cannot be drawn.").arg(width).arg(6 * n));
+            QCoreApplication::translate("mottler::ColourBands",
+                                        "A spectrum of %1 × %2 rows cannot be drawn.")
+                .arg(width)
+                .arg(6 * n));
     QImage image(width, 6 * n, QImage::Format_BGR888);
     Palette band;
     Palette row;
@@ -51,7 +55,8 @@ PackedColour PixelAt(const QImage& image, int x, int y) {
     x = std::max(0, x);
     y = std::max(0, y);
     if (image.depth() != 24)
-        throw MottlerError(NotTwentyFourBitMessage);
+        throw MottlerError(
+            QCoreApplication::translate("mottler::ColourBands", NotTwentyFourBitMessage));
     if (x >= image.width() || y >= image.height())
         return 0;
     const QRgb rgb = image.pixel(x, y);

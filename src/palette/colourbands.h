@@ -7,7 +7,8 @@
 namespace mottler {
 
 /// Shown when a colour is read from a picture that is not 24 bits per pixel.
-inline constexpr const char* NotTwentyFourBitMessage = "Cannot scan less than 24bit bitmap.";
+inline constexpr const char* NotTwentyFourBitMessage =
+    QT_TRANSLATE_NOOP("mottler::ColourBands", "Cannot scan less than 24bit bitmap.");
 
 /// The colour spectrum to sample from: `width` pixels wide (2 … 256), 6 × n rows (n in
 /// 1 … 255), BGR888. Six bands of n rows run red→yellow→green→cyan→blue→purple→red; across

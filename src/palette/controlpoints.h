@@ -2,14 +2,15 @@
 
 #include "palette/palette.h"
 
+#include <QtGlobal>
 #include <optional>
 #include <vector>
 
 namespace mottler {
 
 /// Shown when an eleventh control point is asked for.
-inline constexpr const char* TooManyControlPointsMessage =
-    "No more than ten color control points can be created.";
+inline constexpr const char* TooManyControlPointsMessage = QT_TRANSLATE_NOOP(
+    "mottler::ControlPoints", "No more than ten color control points can be created.");
 
 /// The role of a control point in the gradient.
 enum class PointKind : int { Start = 0, Middle = 1, End = 2 };

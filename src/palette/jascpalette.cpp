@@ -1,6 +1,7 @@
 #include "base/errors.h"
 #include "palette/palettefile.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace mottler {
@@ -47,9 +48,11 @@ PackedColour ParseColourLine(const QByteArray& line, int lineNumber) {
         ok = ok && channels[i] >= 0 && channels[i] <= 255;
     }
     if (!ok)
-        throw MottlerError(QStringLiteral("Line %1 of this JASC palette is not a color given as "
-                                          "three numbers from 0 to 255.")
-                               .arg(lineNumber));
+        throw MottlerError(
+            QCoreApplication::translate("mottler::PaletteFile",
+                                        "Line %1 of this JASC palette is not a color given as "
+                                        "three numbers from 0 to 255.")
+                .arg(lineNumber));
     return PackRgb(channels[0], channels[1], channels[2]);
 }
 
@@ -57,8 +60,9 @@ PackedColour ParseColourLine(const QByteArray& line, int lineNumber) {
 
 PaletteFileColours ReadJascPalette(const QByteArray& bytes) {
     if (!bytes.startsWith("JASC-PAL"))
-        throw MottlerError(QStringLiteral("This file is not a JASC palette: it does not begin "
-                                          "with \"JASC-PAL\"."));
+        throw MottlerError(QCoreApplication::translate(
+            "mottler::PaletteFile", "This file is not a JASC palette: it does not begin "
+                                    "with \"JASC-PAL\"."));
     const QList<QByteArray> lines = LeadingLines(bytes, FirstColourLine + 256);
     PaletteFileColours result;
     result.Count = lines.size() > 2 ? ParseCount(lines[2]) : 0;

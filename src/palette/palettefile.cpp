@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,8 +18,9 @@ constexpr qint64 GifPaletteBytes = 13 + 3 * 256;
 QByteArray ReadPrefix(const QString& path, qint64 maxBytes) {
     QFile file(path);
     const auto unreadable = [&] {
-        return MottlerError(
-            QStringLiteral("The file \"%1\" cannot be read: %2").arg(path, file.errorString()));
+        return MottlerError(QCoreApplication::translate("mottler::PaletteFile",
+                                                        "The file \"%1\" cannot be read: %2")
+                                .arg(path, file.errorString()));
     };
     if (!file.open(QIODevice::ReadOnly))
         throw unreadable();
@@ -34,7 +36,9 @@ QByteArray ReadSmallFile(const QString& path) {
     QByteArray bytes = ReadPrefix(path, PaletteSizeLimit + 1);
     if (bytes.size() > PaletteSizeLimit)
         throw MottlerError(
-            QStringLiteral("The file \"%1\" is too large to be a palette (over 1 MB).").arg(path));
+            QCoreApplication::translate("mottler::PaletteFile",
+                                        "The file \"%1\" is too large to be a palette (over 1 MB).")
+                .arg(path));
     return bytes;
 }
 
@@ -45,7 +49,9 @@ PaletteFileColours ReadPalFile(const QString& path) {
     if (bytes.startsWith("RIFF"))
         return ReadRiffPalette(bytes);
     throw MottlerError(
-        QStringLiteral("The file \"%1\" is neither a JASC nor a RIFF palette.").arg(path));
+        QCoreApplication::translate("mottler::PaletteFile",
+                                    "The file \"%1\" is neither a JASC nor a RIFF palette.")
+            .arg(path));
 }
 
 } // namespace
@@ -58,9 +64,11 @@ PaletteFileColours ReadPaletteFile(const QString& path) {
         return ReadActPalette(ReadSmallFile(path));
     if (extension == QLatin1String("gif"))
         return ReadGifPalette(ReadPrefix(path, GifPaletteBytes));
-    throw MottlerError(QStringLiteral("The file \"%1\" is not a palette file: palettes are read "
-                                      "from .pal, .act and .gif files.")
-                           .arg(path));
+    throw MottlerError(
+        QCoreApplication::translate("mottler::PaletteFile",
+                                    "The file \"%1\" is not a palette file: palettes are read "
+                                    "from .pal, .act and .gif files.")
+            .arg(path));
 }
 
 } // namespace mottler

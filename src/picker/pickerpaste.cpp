@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "palette/colourtext.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace mottler {
@@ -12,7 +13,9 @@ ChannelTexts HexFieldsFromPaste(const QString& clipboard) {
     code.remove(QLatin1Char('#'));
     code = code.trimmed();
     if (code.size() != 6 || !IsHexDigits(code))
-        throw MottlerError(code + QStringLiteral(" is not a valid HTML color code."));
+        throw MottlerError(QCoreApplication::translate("mottler::PickerPaste",
+                                                       "%1 is not a valid HTML color code.")
+                               .arg(code));
     return {code.mid(0, 2), code.mid(2, 2), code.mid(4, 2)};
 }
 

@@ -3,6 +3,7 @@
 #include "base/bmpfile.h"
 #include "base/errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,7 +27,9 @@ QString DataFolder() {
         folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                  QStringLiteral("/Quorvex/Mottler");
     if (!QDir().mkpath(folder))
-        throw MottlerError(QStringLiteral("The folder \"%1\" cannot be created.").arg(folder));
+        throw MottlerError(QCoreApplication::translate("mottler::DataFolder",
+                                                       "The folder \"%1\" cannot be created.")
+                               .arg(folder));
     return folder;
 }
 
@@ -40,9 +43,11 @@ bool ExtractResourceFile(const QString& file, const QString& resourceName, QStri
     QFile resource(resourceName);
     const QString folder = QFileInfo(file).absolutePath();
     if (!resource.open(QIODevice::ReadOnly)) {
-        reason = QStringLiteral("The resource does not exist.");
+        reason = QCoreApplication::translate("mottler::DataFolder", "The resource does not exist.");
     } else if (!QDir().mkpath(folder)) {
-        reason = QStringLiteral("The folder \"%1\" cannot be created.").arg(folder);
+        reason = QCoreApplication::translate("mottler::DataFolder",
+                                             "The folder \"%1\" cannot be created.")
+                     .arg(folder);
     } else {
         try {
             WriteFileAtomically(file, resource.readAll());
@@ -51,8 +56,10 @@ bool ExtractResourceFile(const QString& file, const QString& resourceName, QStri
             reason = error.Message();
         }
     }
-    message = QStringLiteral("An error occurred while trying to extract ") + resourceName +
-              QStringLiteral(" to ") + file + QStringLiteral(".\n\n") + reason;
+    message =
+        QCoreApplication::translate("mottler::DataFolder",
+                                    "An error occurred while trying to extract %1 to %2.\n\n%3")
+            .arg(resourceName, file, reason);
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "base/bmpfile.h"
 #include "base/errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -80,21 +81,26 @@ bool HasLineBreak(const QString& text) {
 
 void CheckName(const QString& name, const QString& what) {
     if (name.isEmpty() || HasLineBreak(name))
-        throw MottlerError(
-            QStringLiteral("The %1 \"%2\" cannot be stored in an INI file.").arg(what, name));
+        throw MottlerError(QCoreApplication::translate(
+                               "mottler::IniFile", "The %1 \"%2\" cannot be stored in an INI file.")
+                               .arg(what, name));
 }
 
 /// Throws unless the (trimmed) names and the value can be written and read back unchanged.
 void CheckEntry(const QString& sectionName, const QString& keyName, const QString& value) {
-    CheckName(sectionName, QStringLiteral("section name"));
-    CheckName(keyName, QStringLiteral("key name"));
+    CheckName(sectionName, QCoreApplication::translate("mottler::IniFile", "section name"));
+    CheckName(keyName, QCoreApplication::translate("mottler::IniFile", "key name"));
     if (keyName.contains(u'=') || keyName.startsWith(u'['))
         throw MottlerError(
-            QStringLiteral("The key name \"%1\" cannot be stored in an INI file.").arg(keyName));
+            QCoreApplication::translate("mottler::IniFile",
+                                        "The key name \"%1\" cannot be stored in an INI file.")
+                .arg(keyName));
     if (HasLineBreak(value))
-        throw MottlerError(QStringLiteral("The value of \"%1\" holds a line break, which an INI "
-                                          "file cannot store.")
-                               .arg(keyName));
+        throw MottlerError(
+            QCoreApplication::translate("mottler::IniFile",
+                                        "The value of \"%1\" holds a line break, which an INI "
+                                        "file cannot store.")
+                .arg(keyName));
 }
 
 /// The bytes of the file (none when it does not exist). Throws MottlerError when it exists
@@ -105,16 +111,20 @@ QByteArray ReadFileBytes(const QString& path) {
         return {};
     if (file.size() > MaxFileBytes)
         throw MottlerError(
-            QStringLiteral("The file \"%1\" is too large to be an INI file.").arg(path));
+            QCoreApplication::translate("mottler::IniFile",
+                                        "The file \"%1\" is too large to be an INI file.")
+                .arg(path));
     if (!file.open(QIODevice::ReadOnly))
         throw MottlerError(
-            QStringLiteral("Could not read \"%1\": %2.").arg(path, file.errorString()));
+            QCoreApplication::translate("mottler::IniFile", "Could not read \"%1\": %2.")
+                .arg(path, file.errorString()));
     // A buffer of the file's own size: reading asks for the whole allowance at once. A pipe
     // has no size and may give up to the allowance.
     const QByteArray bytes = file.read(file.isSequential() ? MaxFileBytes : file.size());
     if (file.error() != QFileDevice::NoError)
         throw MottlerError(
-            QStringLiteral("Could not read \"%1\": %2.").arg(path, file.errorString()));
+            QCoreApplication::translate("mottler::IniFile", "Could not read \"%1\": %2.")
+                .arg(path, file.errorString()));
     return bytes;
 }
 
@@ -126,9 +136,11 @@ public:
     explicit WriterLock(const QString& path) : lock(path + QStringLiteral(".lock")) {
         if (lock.tryLock(LockWaitMs) || lock.error() != QLockFile::LockFailedError)
             return;
-        throw MottlerError(QStringLiteral("Could not write \"%1\": another program is writing "
-                                          "it (its lock file \"%1.lock\" is held).")
-                               .arg(path));
+        throw MottlerError(
+            QCoreApplication::translate("mottler::IniFile",
+                                        "Could not write \"%1\": another program is writing "
+                                        "it (its lock file \"%1.lock\" is held).")
+                .arg(path));
     }
 
 private:
@@ -180,9 +192,13 @@ bool IniFile::ReloadIfChanged() {
 IniFile IniFile::ReadExisting(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        throw MottlerError(QStringLiteral("The file \"%1\" does not exist.").arg(path));
+        throw MottlerError(
+            QCoreApplication::translate("mottler::IniFile", "The file \"%1\" does not exist.")
+                .arg(path));
     if (info.isDir())
-        throw MottlerError(QStringLiteral("\"%1\" is a folder, not a file.").arg(path));
+        throw MottlerError(
+            QCoreApplication::translate("mottler::IniFile", "\"%1\" is a folder, not a file.")
+                .arg(path));
     return IniFile(path);
 }
 
@@ -445,7 +461,7 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
 
 void IniFile::AppendSection(const IniSection& section) {
     const QString sectionName = section.Name.trimmed();
-    CheckName(sectionName, QStringLiteral("section name"));
+    CheckName(sectionName, QCoreApplication::translate("mottler::IniFile", "section name"));
     for (const auto& [key, value] : section.Entries)
         CheckEntry(sectionName, key.trimmed(), value);
     Batch([&] {

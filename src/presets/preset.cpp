@@ -4,6 +4,7 @@
 #include "base/numbers.h"
 #include "presets/inifile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -169,7 +170,9 @@ double FactorNumber(const QString& text, const QString& key) {
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
         throw MottlerError(
-            QStringLiteral("The value \"%1\" of \"%2\" is not a valid number.").arg(text, key));
+            QCoreApplication::translate("mottler::Preset",
+                                        "The value \"%1\" of \"%2\" is not a valid number.")
+                .arg(text, key));
     return value;
 }
 
@@ -185,7 +188,8 @@ int PointPosition(const PresetPoint& point, int number) {
     int position = 0;
     if (!ParseDecimal(point.Position, position))
         throw MottlerError(
-            QStringLiteral("The position \"%1\" of \"%2\" is not a valid whole number.")
+            QCoreApplication::translate(
+                "mottler::Preset", "The position \"%1\" of \"%2\" is not a valid whole number.")
                 .arg(point.Position, PointKey(number)));
     // Palette positions exist only from 0 to 255.
     return std::clamp(position, 0, 255);

@@ -7,6 +7,7 @@
 #include "palette/colourtext.h"
 #include "presets/datafolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace mottler {
@@ -74,10 +75,13 @@ int AddPresetControlPoints(ControlPointList& points, const Preset& preset) {
 }
 
 QString RefusedPointsMessage(int refused) {
-    const QString message = QString::fromLatin1(TooManyControlPointsMessage);
+    const QString message =
+        QCoreApplication::translate("mottler::ControlPoints", TooManyControlPointsMessage);
     if (refused <= 1)
         return message;
-    return message + QStringLiteral("  %1 points of the preset were left out.").arg(refused);
+    return message + QCoreApplication::translate("mottler::PresetGrowth",
+                                                 "  %1 points of the preset were left out.")
+                         .arg(refused);
 }
 
 GrowthFactors PresetFactors(const Preset& preset) {

@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "presets/inifile.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <algorithm>
 
@@ -59,8 +60,10 @@ PackImport ImportTexturePack(const QString& packPath, IniFile& presets, const Pa
         if (!IsPreset(section))
             continue;
         if (existing.contains(section.Name.trimmed().toCaseFolded())) {
-            const PackAnswer answer = ask(QStringLiteral("A pattern called ") + section.Name +
-                                          QStringLiteral(" already exists. Overwrite ?"));
+            const PackAnswer answer =
+                ask(QCoreApplication::translate("mottler::TexturePack",
+                                                "A pattern called %1 already exists. Overwrite ?")
+                        .arg(section.Name));
             if (answer == PackAnswer::Cancel) {
                 result.Cancelled = true;
                 break;
@@ -79,7 +82,8 @@ PackImport ImportTexturePack(const QString& packPath, IniFile& presets, const Pa
 
 QString ImportSummary(const QStringList& installed) {
     QString text =
-        QString::number(installed.size()) + QStringLiteral(" patterns have been installed.\n");
+        QCoreApplication::translate("mottler::TexturePack", "%1 patterns have been installed.\n")
+            .arg(installed.size());
     for (const QString& name : installed)
         text += name + QStringLiteral("\n");
     return text;

@@ -3,6 +3,8 @@
 #include "palette/colourtext.h"
 #include "preview/bodyattributes.h"
 
+#include <QCoreApplication>
+
 namespace mottler {
 namespace {
 
@@ -41,12 +43,16 @@ QString ColourCodesText(const PreviewColours& colours) {
 ColourCodesCopy ColourCodesWithMessage(const PreviewColours& colours) {
     const QString text = ColourCodesText(colours);
     if (text.isEmpty())
-        return {false,
-                {},
-                QStringLiteral("None of the colors have yet been set, so no text has been "
-                               "placed in the clipboard.")};
+        return {
+            false,
+            {},
+            QCoreApplication::translate("mottler::ColourCodes",
+                                        "None of the colors have yet been set, so no text has been "
+                                        "placed in the clipboard.")};
     return {true, text,
-            QStringLiteral("The following text has been placed in your clipboard :\r\n\r\n") +
+            QCoreApplication::translate(
+                "mottler::ColourCodes",
+                "The following text has been placed in your clipboard :\r\n\r\n") +
                 text};
 }
 

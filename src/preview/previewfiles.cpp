@@ -6,6 +6,7 @@
 #include "presets/datafolder.h"
 #include "preview/previewpage.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -36,10 +37,12 @@ QString PreviewPageFiles::Preview(const PreviewSettings& settings,
         settings.UseNewFilename ? std::optional(RandomInt(PreviewNumberCount)) : std::nullopt);
     // Writing over the user's own page would lose it.
     if (UsesOwnPage(settings) && SameFile(path, settings.TestPage))
-        throw MottlerError(QStringLiteral("The Preview Page \"%1\" has the name Mottler gives "
-                                          "its preview pages.  Please choose another file, or "
-                                          "rename that one.")
-                               .arg(settings.TestPage));
+        throw MottlerError(
+            QCoreApplication::translate("mottler::PreviewFiles",
+                                        "The Preview Page \"%1\" has the name Mottler gives "
+                                        "its preview pages.  Please choose another file, or "
+                                        "rename that one.")
+                .arg(settings.TestPage));
     if (!lastPreviewFile.isEmpty() && !SameFile(lastPreviewFile, path))
         DeleteLastPreview();
     // The name is the program's own, beside the user's page: never written through a link.

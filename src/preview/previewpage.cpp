@@ -7,6 +7,7 @@
 #include "preview/bodyattributes.h"
 #include "preview/fontnames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -22,13 +23,17 @@ QByteArray ReadInputFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw MottlerError(
-            QStringLiteral("Could not read \"%1\": %2.").arg(path, file.errorString()));
+            QCoreApplication::translate("mottler::PreviewPage", "Could not read \"%1\": %2.")
+                .arg(path, file.errorString()));
     const QByteArray bytes = file.read(MaxPreviewInputBytes + 1);
     if (file.error() != QFileDevice::NoError)
         throw MottlerError(
-            QStringLiteral("Could not read \"%1\": %2.").arg(path, file.errorString()));
+            QCoreApplication::translate("mottler::PreviewPage", "Could not read \"%1\": %2.")
+                .arg(path, file.errorString()));
     if (bytes.size() > MaxPreviewInputBytes)
-        throw MottlerError(QStringLiteral("The file \"%1\" is too large (over 16 MB).").arg(path));
+        throw MottlerError(QCoreApplication::translate("mottler::PreviewPage",
+                                                       "The file \"%1\" is too large (over 16 MB).")
+                               .arg(path));
     return bytes;
 }
 
@@ -93,7 +98,8 @@ QByteArray ReplaceBodyTags(const QByteArray& page, const QByteArray& tag) {
         // Each short tag grows by the whole new tag: a page of nothing but tags would
         // otherwise grow twenty times over.
         if (result.size() > MaxPreviewOutputBytes)
-            throw MottlerError(TooManyBodyTagsMessage);
+            throw MottlerError(
+                QCoreApplication::translate("mottler::PreviewPage", TooManyBodyTagsMessage));
     }
     return result + page.mid(from);
 }
@@ -101,7 +107,7 @@ QByteArray ReplaceBodyTags(const QByteArray& page, const QByteArray& tag) {
 QByteArray OwnPage(const QByteArray& page, QString bodyText, const QString& backgroundPath) {
     bodyText += " BACKGROUND=" + QuoteValue(LocalPathToUrl(backgroundPath));
     if (!page.toLower().contains("<body"))
-        throw MottlerError(NoBodyTagMessage);
+        throw MottlerError(QCoreApplication::translate("mottler::PreviewPage", NoBodyTagMessage));
     return ReplaceBodyTags(page, "<" + bodyText.toUtf8() + ">");
 }
 

@@ -12,7 +12,8 @@ namespace mottler {
 inline constexpr const char* LoremIpsumFileName = "loremipsum.txt";
 
 /// The message for a page of the user's own without a BODY tag.
-inline const QString NoBodyTagMessage = QStringLiteral(
+inline constexpr const char* NoBodyTagMessage = QT_TRANSLATE_NOOP(
+    "mottler::PreviewPage",
     "The Preview Page you have chosen does not contain a <BODY> tag.  Please choose another "
     "file, or edit that one to include a <BODY> tag.");
 
@@ -24,7 +25,8 @@ inline constexpr qint64 MaxPreviewInputBytes = 16 * 1024 * 1024;
 inline constexpr qint64 MaxPreviewOutputBytes = 4 * MaxPreviewInputBytes;
 
 /// The message for a page whose BODY tags would make a preview beyond MaxPreviewOutputBytes.
-inline const QString TooManyBodyTagsMessage = QStringLiteral(
+inline constexpr const char* TooManyBodyTagsMessage = QT_TRANSLATE_NOOP(
+    "mottler::PreviewPage",
     "The Preview Page you have chosen holds so many <BODY> tags that its preview would be "
     "larger than 64 MB.  Please choose another file.");
 

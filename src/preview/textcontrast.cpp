@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -62,7 +63,7 @@ QString VerdictName(ContrastVerdict verdict) {
     case ContrastVerdict::Fail:
         break;
     }
-    return QStringLiteral("fail");
+    return QCoreApplication::translate("mottler::TextContrast", "fail");
 }
 
 QString RatioText(double ratio) {
@@ -73,13 +74,15 @@ QString ReadabilityText(const TextReadability& readability) {
     const auto figure = [](double ratio) {
         return RatioText(ratio) + QLatin1Char(' ') + VerdictName(VerdictForNormalText(ratio));
     };
-    return figure(readability.AgainstAverage) + QStringLiteral(" against the average, ") +
-           figure(readability.AgainstWorstPixel) + QStringLiteral(" against the worst pixel");
+    return QCoreApplication::translate("mottler::TextContrast",
+                                       "%1 against the average, %2 against the worst pixel")
+        .arg(figure(readability.AgainstAverage), figure(readability.AgainstWorstPixel));
 }
 
 BackgroundContrast::BackgroundContrast(const QImage& tile) {
     if (tile.isNull() || tile.width() == 0 || tile.height() == 0)
-        throw MottlerError(QStringLiteral("The background image is empty."));
+        throw MottlerError(
+            QCoreApplication::translate("mottler::TextContrast", "The background image is empty."));
     const QImage rgb = tile.convertToFormat(QImage::Format_RGB32);
     std::vector<QRgb> colours;
     colours.reserve(static_cast<std::size_t>(rgb.width()) * static_cast<std::size_t>(rgb.height()));

@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
@@ -82,10 +83,12 @@ QImage Bgr888(const QImage& bitmap) {
     try {
         converted = bitmap.convertToFormat(QImage::Format_BGR888);
     } catch (const std::bad_alloc&) {
-        throw MottlerError(FailedToCreateDibMessage);
+        throw MottlerError(
+            QCoreApplication::translate("mottler::AviWriter", FailedToCreateDibMessage));
     }
     if (converted.isNull())
-        throw MottlerError(FailedToCreateDibMessage);
+        throw MottlerError(
+            QCoreApplication::translate("mottler::AviWriter", FailedToCreateDibMessage));
     return converted;
 }
 
@@ -93,14 +96,16 @@ QImage Bgr888(const QImage& bitmap) {
 
 BitmapInfoHeader FillBitmapInfoHeader(const QImage& bitmap) {
     if (bitmap.isNull())
-        throw MottlerError(FailedToCreateDibMessage);
+        throw MottlerError(
+            QCoreApplication::translate("mottler::AviWriter", FailedToCreateDibMessage));
     BitmapInfoHeader h;
     h.Width = bitmap.width();
     h.Height = bitmap.height();
     const qint64 rowBytes = (qint64(h.Width) * h.BitCount + 31) / 32 * 4;
     const qint64 imageSize = rowBytes * h.Height;
     if (imageSize > std::numeric_limits<std::uint32_t>::max())
-        throw MottlerError(FailedToCreateDibMessage);
+        throw MottlerError(
+            QCoreApplication::translate("mottler::AviWriter", FailedToCreateDibMessage));
     h.SizeImage = static_cast<std::uint32_t>(imageSize);
     return h;
 }
@@ -175,14 +180,16 @@ void AviFile::WriteHeaders(const AviStreamInfo& info) {
     out.FourCc("movi");
     out.CloseAt(riff);
     if (!output.WriteAt(0, out.Bytes()))
-        throw UserFileError(QStringLiteral("Could not create the AVI file \"%1\": %2.")
+        throw UserFileError(QCoreApplication::translate("mottler::AviWriter",
+                                                        "Could not create the AVI file \"%1\": %2.")
                                 .arg(output.Path(), output.ErrorText()));
     end = out.Size();
 }
 
 void AviFile::AddFrame(const QImage& bitmap) {
     if (!output.IsOpen())
-        throw MottlerError(CouldNotAddFrameMessage);
+        throw MottlerError(
+            QCoreApplication::translate("mottler::AviWriter", CouldNotAddFrameMessage));
     try {
         AppendFrame(bitmap);
     } catch (...) {
@@ -196,30 +203,35 @@ void AviFile::AddFrame(const QImage& bitmap) {
 
 void AviFile::AppendFrame(const QImage& bitmap) {
     if (bitmap.isNull())
-        throw MottlerError(FailedToCreateDibMessage);
-    if (bitmap.width() != format.Width || bitmap.height() != format.Height)
         throw MottlerError(
-            QStringLiteral("Could not add frame: it is %1 x %2 pixels, the video %3 x %4.")
-                .arg(bitmap.width())
-                .arg(bitmap.height())
-                .arg(format.Width)
-                .arg(format.Height));
+            QCoreApplication::translate("mottler::AviWriter", FailedToCreateDibMessage));
+    if (bitmap.width() != format.Width || bitmap.height() != format.Height)
+        throw MottlerError(QCoreApplication::translate(
+                               "mottler::AviWriter",
+                               "Could not add frame: it is %1 x %2 pixels, the video %3 x %4.")
+                               .arg(bitmap.width())
+                               .arg(bitmap.height())
+                               .arg(format.Width)
+                               .arg(format.Height));
     const qint64 at = end;
     const qint64 projected = at + ChunkHeaderSize + format.SizeImage + ChunkHeaderSize +
                              IndexEntrySize * (FrameCount() + 1);
     if (projected > sizeLimit) {
         sizeLimitReached = true;
-        throw UserFileError(
-            QStringLiteral("The AVI file \"%1\" has reached 1 GB, the largest plain AVI file "
-                           "many players can read.  It keeps the %2 frames written so far.")
-                .arg(output.Path())
-                .arg(FrameCount()));
+        throw UserFileError(QCoreApplication::translate(
+                                "mottler::AviWriter",
+                                "The AVI file \"%1\" has reached 1 GB, the largest plain AVI file "
+                                "many players can read.  It keeps the %2 frames written so far.")
+                                .arg(output.Path())
+                                .arg(FrameCount()));
     }
     FillChunk(bitmap);
     const auto bytes = static_cast<qint64>(chunk.size());
     if (!output.WriteAt(at, chunk.data(), bytes))
-        throw UserFileError(QStringLiteral("%1 to \"%2\": %3.")
-                                .arg(CouldNotAddFrameMessage, output.Path(), output.ErrorText()));
+        throw UserFileError(
+            QCoreApplication::translate("mottler::AviWriter", "%1 to \"%2\": %3.")
+                .arg(QCoreApplication::translate("mottler::AviWriter", CouldNotAddFrameMessage),
+                     output.Path(), output.ErrorText()));
     end = at + bytes;
     chunkOffsets.push_back(static_cast<std::uint32_t>(at - (moviListAt + ChunkHeaderSize)));
 }
@@ -232,7 +244,8 @@ void AviFile::FillChunk(const QImage& bitmap) {
         try {
             chunk.assign(static_cast<std::size_t>(ChunkHeaderSize + format.SizeImage), '\0');
         } catch (const std::bad_alloc&) {
-            throw MottlerError(FailedToCreateDibMessage);
+            throw MottlerError(
+                QCoreApplication::translate("mottler::AviWriter", FailedToCreateDibMessage));
         }
         std::memcpy(chunk.data(), "00db", 4);
         qToLittleEndian(format.SizeImage, chunk.data() + 4);
@@ -271,8 +284,9 @@ void AviFile::WriteIndexAndPatch() {
 void AviFile::FailToFinish() {
     const QString reason = output.ErrorText();
     output.Discard();
-    throw UserFileError(
-        QStringLiteral("Could not finish the AVI file \"%1\": %2.").arg(output.Path(), reason));
+    throw UserFileError(QCoreApplication::translate("mottler::AviWriter",
+                                                    "Could not finish the AVI file \"%1\": %2.")
+                            .arg(output.Path(), reason));
 }
 
 void AviFile::Close() {
@@ -286,16 +300,17 @@ std::unique_ptr<AviFile> CreateAviFile(const QString& path, const AviStreamInfo&
                                        const QImage& firstBitmap, qint64 sizeLimit) {
     const BitmapInfoHeader format = FillBitmapInfoHeader(firstBitmap);
     if (path.isEmpty())
-        throw UserFileError(
-            QStringLiteral("Could not create the AVI file \"\": no file name given."));
+        throw UserFileError(QCoreApplication::translate(
+            "mottler::AviWriter", "Could not create the AVI file \"\": no file name given."));
     // Nothing at `path` changes until the finished file replaces it; a failure here leaves no
     // temporary file behind either.
     std::unique_ptr<AviFile> avi;
     try {
         avi.reset(new AviFile(path, format, sizeLimit));
     } catch (const FileWriteError& error) {
-        throw UserFileError(
-            QStringLiteral("Could not create the AVI file \"%1\": %2.").arg(path, error.Reason()));
+        throw UserFileError(QCoreApplication::translate("mottler::AviWriter",
+                                                        "Could not create the AVI file \"%1\": %2.")
+                                .arg(path, error.Reason()));
     }
     try {
         avi->WriteHeaders(info);
@@ -312,7 +327,9 @@ void AddAviFrame(const QImage& bitmap, AviFile& avi) {
 
 void SaveBitmapsAsAvi(const QString& path, const QList<QImage>& bitmaps) {
     if (bitmaps.isEmpty())
-        throw MottlerError(QStringLiteral("There are no frames to save in \"%1\".").arg(path));
+        throw MottlerError(QCoreApplication::translate("mottler::AviWriter",
+                                                       "There are no frames to save in \"%1\".")
+                               .arg(path));
     AviStreamInfo info;
     info.Length = static_cast<std::uint32_t>(bitmaps.size());
     const std::unique_ptr<AviFile> avi = CreateAviFile(path, info, bitmaps.front());

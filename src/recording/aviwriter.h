@@ -12,9 +12,11 @@
 namespace mottler {
 
 /// Raised when a bitmap cannot be read as 24-bit bits.
-inline constexpr const char* FailedToCreateDibMessage = "Failed to create DIB.";
+inline constexpr const char* FailedToCreateDibMessage =
+    QT_TRANSLATE_NOOP("mottler::AviWriter", "Failed to create DIB.");
 /// Raised when a frame cannot be written to the file.
-inline constexpr const char* CouldNotAddFrameMessage = "Could not add frame";
+inline constexpr const char* CouldNotAddFrameMessage =
+    QT_TRANSLATE_NOOP("mottler::AviWriter", "Could not add frame");
 
 /// The largest file written. Plain AVI files beyond 1 GB are not read by many players, so the
 /// writer refuses a frame that would pass it and keeps the file complete up to there.

@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "base/memoryprobe.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <new>
 
@@ -30,7 +31,8 @@ void FrameList::AddFrame(const TextureEngine& engine, int iteration, MessageSink
         }
     }
     if (!stored) {
-        messages.ShowMessage(NotEnoughMemoryForFramesMessage);
+        messages.ShowMessage(
+            QCoreApplication::translate("mottler::Frames", NotEnoughMemoryForFramesMessage));
         throw SilentAbort();
     }
 }

@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "recording/recordingfeedback.h"
 
+#include <QtGlobal>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -11,8 +12,9 @@
 namespace mottler {
 
 /// Shown when a frame's block cannot be allocated; the run then ends silently.
-inline constexpr const char* NotEnoughMemoryForFramesMessage =
-    "There is not enough memory to record this number of frames at the current frame size.";
+inline constexpr const char* NotEnoughMemoryForFramesMessage = QT_TRANSLATE_NOOP(
+    "mottler::Frames",
+    "There is not enough memory to record this number of frames at the current frame size.");
 
 /// One recorded state of a growth run: the palette indices (0 … 255) of every cell, coloured
 /// only when shown or exported. A frame keeps the size it was recorded at, so frames recorded

@@ -2,6 +2,7 @@
 
 #include "palette/colourtext.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <optional>
 
@@ -59,12 +60,14 @@ ColourEntry::ColourEntry(PackedColour buttonFaceColour)
     : buttonFace(buttonFaceColour), colour(buttonFaceColour) {}
 
 QString ColourEntry::RangeWarningText() {
-    return QStringLiteral("All values must be between 0 and 255.");
+    return QCoreApplication::translate("mottler::ColourEntry",
+                                       "All values must be between 0 and 255.");
 }
 
 QString ColourEntry::HexadecimalErrorText() {
-    return QStringLiteral("HTML colours must be entered using hexadecimal characters.  This "
-                          "includes the numbers from 0 to 9 and the letters from A to F.");
+    return QCoreApplication::translate(
+        "mottler::ColourEntry", "HTML colours must be entered using hexadecimal characters.  This "
+                                "includes the numbers from 0 to 9 and the letters from A to F.");
 }
 
 void ColourEntry::SetText(const QString& newText) {

@@ -14,7 +14,7 @@ namespace {
 // The prompt's text is short; the caption in its title bar must not be cut.
 TEST(PresetNamePrompt, IsWideEnoughForItsWholeCaption) {
     QComboBox list;
-    for (const PresetNameTexts& texts : {TexturePresetNameTexts, GradientPresetNameTexts}) {
+    for (const PresetNameTexts& texts : {TexturePresetNameTexts(), GradientPresetNameTexts()}) {
         SCOPED_TRACE(texts.Caption.toStdString());
         int width = 0;
         int needed = 1;

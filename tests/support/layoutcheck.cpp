@@ -75,7 +75,15 @@ void Walk(const QWidget* parent, QStringList& faults) {
     const QList<const QWidget*> children = VisibleChildren(parent);
     for (const QWidget* child : children) {
         if (!parent->rect().contains(child->geometry()))
-            faults.append(Name(child) + " is cut off by " + Name(parent));
+            faults.append(QStringLiteral("%1 at %2,%3 %4×%5 is cut off by %6 (%7×%8)")
+                              .arg(Name(child))
+                              .arg(child->x())
+                              .arg(child->y())
+                              .arg(child->width())
+                              .arg(child->height())
+                              .arg(Name(parent))
+                              .arg(parent->width())
+                              .arg(parent->height()));
         CheckSize(child, faults);
     }
     for (qsizetype i = 0; i < children.size(); ++i)

@@ -35,13 +35,12 @@ NumericEdit* Field(QVBoxLayout* layout, QWidget* parent, const char* name, const
 
 AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setObjectName("frmAdvanced");
-    setWindowTitle("Advanced Mottler Controls");
+    setWindowTitle(tr("Advanced Mottler Controls"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     // The window is as wide as this line; the "!" stays with its word.
-    auto* intro =
-        new QLabel(QStringLiteral("Change these numbers and see what happens\u00A0!"), this);
+    auto* intro = new QLabel(tr("Change these numbers and see what happens\u00A0!"), this);
     layout->addWidget(intro);
     // The boxes start with the start-up texts, which are also the defaults their labels name.
     const AdvancedFactorTexts startup;
@@ -49,17 +48,17 @@ AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     const QString& d = startup.FactorD;
     const QString& aMult = startup.MultiplierA;
     const QString& bMult = startup.MultiplierB;
-    txtCFactor = Field(layout, this, "txtCFactor", "C Factor (Default=" + c + ")", c, 2);
-    txtDFactor = Field(layout, this, "txtDFactor", "D Factor (Default=" + d + ")", d, 2);
+    txtCFactor = Field(layout, this, "txtCFactor", tr("C Factor (Default=%1)").arg(c), c, 2);
+    txtDFactor = Field(layout, this, "txtDFactor", tr("D Factor (Default=%1)").arg(d), d, 2);
     txtAMultiplier =
-        Field(layout, this, "txtAMultiplier", "A Multiplier (Default=" + aMult + ")", aMult, 3);
+        Field(layout, this, "txtAMultiplier", tr("A Multiplier (Default=%1)").arg(aMult), aMult, 3);
     txtBMultiplier =
-        Field(layout, this, "txtBMultiplier", "B Multiplier (Default=" + bMult + ")", bMult, 3);
+        Field(layout, this, "txtBMultiplier", tr("B Multiplier (Default=%1)").arg(bMult), bMult, 3);
 
-    auto* group = new QGroupBox("On Negative Value, set A = ", this);
+    auto* group = new QGroupBox(tr("On Negative Value, set A = "), this);
     auto* row = new QHBoxLayout(group);
     rgZeroAction = new QButtonGroup(this);
-    const QStringList items{"Zero", "B", "Abs(A)"};
+    const QStringList items{tr("Zero"), tr("B"), tr("Abs(A)")};
     for (int i = 0; i < items.size(); ++i) {
         auto* radio = new QRadioButton(items[i], group);
         rgZeroAction->addButton(radio, i);
@@ -69,9 +68,9 @@ AdvancedWindow::AdvancedWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     layout->addWidget(group);
 
     auto* buttons = new QHBoxLayout;
-    btnRestoreDefaults = new QPushButton("Restore Defaults", this);
-    btnGo = new QPushButton("&Go", this);
-    btnClose = new QPushButton("&Close", this);
+    btnRestoreDefaults = new QPushButton(tr("Restore Defaults"), this);
+    btnGo = new QPushButton(tr("&Go"), this);
+    btnClose = new QPushButton(tr("&Close"), this);
     // A dialog's buttons take Enter by default; here Enter in a box must not throw away
     // what was typed (Restore Defaults) or regrow (Go), so no button takes it.
     for (QPushButton* button : {btnRestoreDefaults, btnGo, btnClose})

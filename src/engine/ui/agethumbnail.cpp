@@ -56,7 +56,7 @@ void AgeThumbnail::PaintFrom(const QImage& texture, int iteration) {
     painter.drawImage(QRect(QPoint(0, 0), size()), texture);
     painter.end();
     tag = iteration + 1;
-    setToolTip(QStringLiteral("Iterations : %1").arg(tag));
+    setToolTip(tr("Iterations : %1").arg(tag));
     setAccessibleDescription(toolTip());
     repaint();
 }

@@ -48,6 +48,17 @@ void TexturePreview::mouseDoubleClickEvent(QMouseEvent*) {
 
 void TexturePreview::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    ReportSize();
+}
+
+void TexturePreview::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (size() != reportedSize)
+        ReportSize();
+}
+
+void TexturePreview::ReportSize() {
+    reportedSize = size();
     Q_EMIT Resized();
 }
 

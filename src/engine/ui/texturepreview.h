@@ -32,9 +32,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Qt sends no resize event for a size the layout sets while the window is still being
+    // shown (after the pending events went out), so showing reports a size not yet reported.
+    void ReportSize();
+
     TilePreview shown;
+    QSize reportedSize;
     QImage converted; ///< the texture as RGB32, which its reduced copy is scaled from
 };
 

@@ -82,8 +82,8 @@ QString CellDescription(const Variation& cell, const VariationMap& map) {
 // Why a cell shows no texture, short enough for the line under the map.
 QString FailureText(const GrownCell& cell) {
     if (cell.Outcome == RunOutcome::Overflow)
-        return QStringLiteral(": no texture, the numbers went out of range");
-    return QStringLiteral(": no texture, ") + cell.Message.section('\n', 0, 0).simplified();
+        return ExploreWindow::tr(": no texture, the numbers went out of range");
+    return ExploreWindow::tr(": no texture, %1").arg(cell.Message.section('\n', 0, 0).simplified());
 }
 
 } // namespace
@@ -91,14 +91,14 @@ QString FailureText(const GrownCell& cell) {
 ExploreWindow::ExploreWindow(TextureDocument& document, const ShapeTuning& tuning, QWidget* parent)
     : QWidget(parent, Qt::Window), doc(document), shapes(tuning) {
     setObjectName("frmExplore");
-    setWindowTitle("Explore Variations");
+    setWindowTitle(tr("Explore Variations"));
     growth = new MapGrowth(this);
     restart = new QTimer(this);
     restart->setSingleShot(true);
     restart->setInterval(250);
     BuildControls();
     connect(growth, &MapGrowth::CellGrown, this, &ExploreWindow::CellGrown);
-    connect(growth, &MapGrowth::Finished, this, [this] { progress->SetText("Map complete"); });
+    connect(growth, &MapGrowth::Finished, this, [this] { progress->SetText(tr("Map complete")); });
     connect(&doc, &TextureDocument::GradientChanged, this, &ExploreWindow::Recolour);
     connect(restart, &QTimer::timeout, this, &ExploreWindow::ReadControls);
     // Cells are grown at the texture's size: a new size grows the map again.
@@ -115,43 +115,43 @@ ExploreWindow::~ExploreWindow() = default;
 // Made row by row, as Tab goes through them.
 void ExploreWindow::BuildControls() {
     cmbAcross = ValueChoice(this, "cmbAcross");
-    txtAcrossFrom = RangeEnd(this, "txtAcrossFrom", "Across from");
-    txtAcrossTo = RangeEnd(this, "txtAcrossTo", "Across to");
+    txtAcrossFrom = RangeEnd(this, "txtAcrossFrom", tr("Across from"));
+    txtAcrossTo = RangeEnd(this, "txtAcrossTo", tr("Across to"));
     udCells = NamedWidget<QSpinBox>(this, "udCells");
     udCells->setRange(FewestSteps, MostSteps);
     udCells->setValue(5);
-    udCells->setSuffix(QStringLiteral(" per side"));
+    udCells->setSuffix(tr(" per side"));
     cmbDown = ValueChoice(this, "cmbDown");
-    txtDownFrom = RangeEnd(this, "txtDownFrom", "Down from");
-    txtDownTo = RangeEnd(this, "txtDownTo", "Down to");
+    txtDownFrom = RangeEnd(this, "txtDownFrom", tr("Down from"));
+    txtDownTo = RangeEnd(this, "txtDownTo", tr("Down to"));
     view = NamedWidget<VariationMapView>(this, "imgMap");
     lblCell = NamedWidget<QLabel>(this, "lblCell");
     progress = NamedWidget<PartsProgressBar>(this, "pbMap");
     btnZoomIn = NamedWidget<QPushButton>(this, "btnZoomIn");
-    btnZoomIn->setText("&Zoom In");
+    btnZoomIn->setText(tr("&Zoom In"));
     btnBack = NamedWidget<QPushButton>(this, "btnBack");
-    btnBack->setText("&Back");
+    btnBack->setText(tr("&Back"));
     auto* btnCentre = NamedWidget<QPushButton>(this, "btnCentre");
-    btnCentre->setText("Centre on &Texture");
-    btnCentre->setToolTip("A new map around the texture's current values");
+    btnCentre->setText(tr("Centre on &Texture"));
+    btnCentre->setToolTip(tr("A new map around the texture's current values"));
     auto* btnSave = NamedWidget<QPushButton>(this, "btnSaveMap");
-    btnSave->setText("&Save Map...");
+    btnSave->setText(tr("&Save Map..."));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
 
     auto* ranges = new QGridLayout;
-    ranges->addWidget(BuddyCaption(this, "&Across:", cmbAcross), 0, 0);
+    ranges->addWidget(BuddyCaption(this, tr("&Across:"), cmbAcross), 0, 0);
     ranges->addWidget(cmbAcross, 0, 1);
-    ranges->addWidget(BuddyCaption(this, "from", txtAcrossFrom), 0, 2);
+    ranges->addWidget(BuddyCaption(this, tr("from"), txtAcrossFrom), 0, 2);
     ranges->addWidget(txtAcrossFrom, 0, 3);
-    ranges->addWidget(BuddyCaption(this, "to", txtAcrossTo), 0, 4);
+    ranges->addWidget(BuddyCaption(this, tr("to"), txtAcrossTo), 0, 4);
     ranges->addWidget(txtAcrossTo, 0, 5);
-    ranges->addWidget(BuddyCaption(this, "&Down:", cmbDown), 1, 0);
+    ranges->addWidget(BuddyCaption(this, tr("&Down:"), cmbDown), 1, 0);
     ranges->addWidget(cmbDown, 1, 1);
-    ranges->addWidget(BuddyCaption(this, "from", txtDownFrom), 1, 2);
+    ranges->addWidget(BuddyCaption(this, tr("from"), txtDownFrom), 1, 2);
     ranges->addWidget(txtDownFrom, 1, 3);
-    ranges->addWidget(BuddyCaption(this, "to", txtDownTo), 1, 4);
+    ranges->addWidget(BuddyCaption(this, tr("to"), txtDownTo), 1, 4);
     ranges->addWidget(txtDownTo, 1, 5);
-    ranges->addWidget(BuddyCaption(this, "&Cells:", udCells), 0, 6);
+    ranges->addWidget(BuddyCaption(this, tr("&Cells:"), udCells), 0, 6);
     ranges->addWidget(udCells, 0, 7);
     ranges->setColumnStretch(8, 1);
     auto* commands = new QHBoxLayout;
@@ -306,8 +306,8 @@ QImage ExploreWindow::MapImage() const {
 
 void ExploreWindow::SaveMap() {
     const QString file = QFileDialog::getSaveFileName(
-        this, "Save Map", QString(),
-        "PNG (*.png);;JPEG (*.jpg *.jpeg);;BMP (*.bmp);;WebP (*.webp)");
+        this, tr("Save Map"), QString(),
+        tr("PNG (*.png);;JPEG (*.jpg *.jpeg);;BMP (*.bmp);;WebP (*.webp)"));
     if (file.isEmpty())
         return;
     try {

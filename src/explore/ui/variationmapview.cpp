@@ -10,7 +10,7 @@ namespace mottler {
 
 VariationMapView::VariationMapView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Variation map"));
+    setAccessibleName(tr("Variation map"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     pendingClick.setSingleShot(true);
     pendingClick.setInterval(QApplication::doubleClickInterval());

@@ -70,33 +70,35 @@ QGridLayout* BuildGradientRows(QWidget* page, GradientPage& p) {
     p.cmbGradients->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     p.btnSaveGradient = NamedWidget<QToolButton>(page, "btnSaveGradient");
     p.btnSaveGradient->setIcon(page->style()->standardIcon(QStyle::SP_DialogSaveButton));
-    p.btnSaveGradient->setToolTip("Save this pattern");
+    p.btnSaveGradient->setToolTip(GradientPage::tr("Save this pattern"));
     p.btnSaveGradient->setAccessibleName(GradientPage::tr("Save this pattern"));
-    AddRow(grid, BuddyCaption(page, "&Presets", p.cmbGradients),
+    AddRow(grid, BuddyCaption(page, GradientPage::tr("&Presets"), p.cmbGradients),
            LeftAlignedRow({p.cmbGradients, p.btnSaveGradient}));
 
     p.scpStartColour = ColourBox(page, "scpStartColour");
-    AddRow(grid, ColourCaption(page, "Gradient &Start Color", p.scpStartColour),
+    AddRow(grid, ColourCaption(page, GradientPage::tr("Gradient &Start Color"), p.scpStartColour),
            LeftAlignedRow({p.scpStartColour}));
     p.scpEndColour = ColourBox(page, "scpEndColour");
-    AddRow(grid, ColourCaption(page, "Gradient &End Color", p.scpEndColour),
+    AddRow(grid, ColourCaption(page, GradientPage::tr("Gradient &End Color"), p.scpEndColour),
            LeftAlignedRow({p.scpEndColour}));
 
     p.chkUseTextureGradient = NamedWidget<QCheckBox>(page, "chkUseTextureGradient");
-    p.chkUseTextureGradient->setText("Use Texture gradient (Forces Width=256)");
-    p.chkUseTextureGradient->setToolTip("Uses the color gradient from the Texture Settings tab");
+    p.chkUseTextureGradient->setText(GradientPage::tr("Use Texture gradient (Forces Width=256)"));
+    p.chkUseTextureGradient->setToolTip(
+        GradientPage::tr("Uses the color gradient from the Texture Settings tab"));
     grid->addWidget(p.chkUseTextureGradient, grid->rowCount(), 0, 1, 2);
 
-    p.txtGradientWidth = NumberBox(page, "txtGradientWidth", "The width of the gradient", 5);
+    p.txtGradientWidth =
+        NumberBox(page, "txtGradientWidth", GradientPage::tr("The width of the gradient"), 5);
     p.udWidth = NamedWidget<UpDown>(page, "udWidth");
     p.udWidth->SetRange(1, 10000);
     p.udWidth->SetPosition(1);
     p.udWidth->SetAccessibleName(GradientPage::tr("Width"));
-    AddRow(grid, BuddyCaption(page, "&Width", p.txtGradientWidth),
+    AddRow(grid, BuddyCaption(page, GradientPage::tr("&Width"), p.txtGradientWidth),
            LeftAlignedRow({p.txtGradientWidth, p.udWidth}));
 
     p.scpBGColour = ColourBox(page, "scpBGColour");
-    AddRow(grid, ColourCaption(page, "&Background Color", p.scpBGColour),
+    AddRow(grid, ColourCaption(page, GradientPage::tr("&Background Color"), p.scpBGColour),
            LeftAlignedRow({p.scpBGColour}));
     grid->setColumnStretch(1, 1);
     return grid;
@@ -105,16 +107,17 @@ QGridLayout* BuildGradientRows(QWidget* page, GradientPage& p) {
 QGroupBox* BuildBorderGroup(QWidget* page, GradientPage& p) {
     p.fraBorder = NamedWidget<QGroupBox>(page, "fraBorder");
     auto* grid = new QGridLayout(p.fraBorder);
-    p.txtBorderWidth = NumberBox(p.fraBorder, "txtBorderWidth",
-                                 "The width of the border between the gradient and background", 3);
+    p.txtBorderWidth = NumberBox(
+        p.fraBorder, "txtBorderWidth",
+        GradientPage::tr("The width of the border between the gradient and background"), 3);
     p.udBorderWidth = NamedWidget<UpDown>(p.fraBorder, "udBorderWidth");
     p.udBorderWidth->SetRange(1, 999);
     p.udBorderWidth->SetPosition(1);
     p.udBorderWidth->SetAccessibleName(GradientPage::tr("Border Width"));
-    AddRow(grid, BuddyCaption(p.fraBorder, "Border Width", p.txtBorderWidth),
+    AddRow(grid, BuddyCaption(p.fraBorder, GradientPage::tr("Border Width"), p.txtBorderWidth),
            LeftAlignedRow({p.txtBorderWidth, p.udBorderWidth}));
     p.scpBorderColour = ColourBox(p.fraBorder, "scpBorderColour");
-    AddRow(grid, ColourCaption(p.fraBorder, "Border Color", p.scpBorderColour),
+    AddRow(grid, ColourCaption(p.fraBorder, GradientPage::tr("Border Color"), p.scpBorderColour),
            LeftAlignedRow({p.scpBorderColour}));
     grid->setColumnStretch(1, 1);
     p.fraBorder->setEnabled(false);
@@ -123,14 +126,18 @@ QGroupBox* BuildBorderGroup(QWidget* page, GradientPage& p) {
 
 QGroupBox* BuildOutputSizeGroup(QWidget* page, GradientPage& p) {
     p.fraBorderOutputSize = NamedWidget<QGroupBox>(page, "fraBorderOutputSize");
-    p.fraBorderOutputSize->setTitle("&Output Size for Fading Border");
+    p.fraBorderOutputSize->setTitle(GradientPage::tr("&Output Size for Fading Border"));
     QWidget* group = p.fraBorderOutputSize;
-    p.txtSaveWidth = NumberBox(group, "txtSaveWidth", "The width of the gradient", 6);
-    p.txtSaveHeight = NumberBox(group, "txtSaveHeight", "The height of the gradient", 6);
+    p.txtSaveWidth =
+        NumberBox(group, "txtSaveWidth", GradientPage::tr("The width of the gradient"), 6);
+    p.txtSaveHeight =
+        NumberBox(group, "txtSaveHeight", GradientPage::tr("The height of the gradient"), 6);
     auto* row = new QHBoxLayout(group);
     for (NumericEdit* box : {p.txtSaveWidth, p.txtSaveHeight}) {
         box->SetMin(1);
-        row->addWidget(BuddyCaption(group, box == p.txtSaveWidth ? "Width" : "Height", box));
+        row->addWidget(BuddyCaption(
+            group, box == p.txtSaveWidth ? GradientPage::tr("Width") : GradientPage::tr("Height"),
+            box));
         row->addWidget(box);
     }
     row->addStretch();
@@ -144,15 +151,15 @@ GradientPage::GradientPage(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildGradientRows(this, *this));
     Label21 = NamedWidget<QLabel>(this, "Label21");
-    Label21->setText("You can adjust the width of the gradient by holding down the left mouse "
-                     "button in the \"Tile Preview\" window, or by using the \"Width\" box "
-                     "above.");
+    Label21->setText(tr("You can adjust the width of the gradient by holding down the left mouse "
+                        "button in the \"Tile Preview\" window, or by using the \"Width\" box "
+                        "above."));
     Label21->setWordWrap(true);
     ReserveWrappedHeight(Label21, 55);
     layout->addWidget(Label21);
     chkAddBorder = NamedWidget<QCheckBox>(this, "chkAddBorder");
-    chkAddBorder->setText("&Add Border");
-    chkAddBorder->setToolTip("Display a graduated border to the right of the main gradient");
+    chkAddBorder->setText(tr("&Add Border"));
+    chkAddBorder->setToolTip(tr("Display a graduated border to the right of the main gradient"));
     layout->addWidget(chkAddBorder);
     layout->addWidget(BuildBorderGroup(this, *this));
     layout->addWidget(BuildOutputSizeGroup(this, *this));
@@ -296,7 +303,7 @@ void GradientPage::LoadGradient(const QString& name) {
 
 // Cancel leaves the presets alone; a listed name is replaced only when the user agrees.
 void GradientPage::btnSaveGradientClick() {
-    const QString name = AskPresetName(this, cmbGradients, GradientPresetNameTexts);
+    const QString name = AskPresetName(this, cmbGradients, GradientPresetNameTexts());
     if (name.isEmpty() || !gradientFile)
         return;
     try {

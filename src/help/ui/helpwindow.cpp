@@ -22,14 +22,15 @@ QToolButton* NavigationButton(QWidget* parent, const QString& text, QKeySequence
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("frmHelp");
-    setWindowTitle("Mottler Help");
+    setWindowTitle(tr("Mottler Help"));
     // An open manual must not keep the program running after its main window closed.
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    btnBack = NavigationButton(this, "&Back", QKeySequence::Back);
-    btnForward = NavigationButton(this, "&Forward", QKeySequence::Forward);
-    auto* btnContents = NavigationButton(this, "&Contents", QKeySequence(Qt::ALT | Qt::Key_Home));
+    btnBack = NavigationButton(this, tr("&Back"), QKeySequence::Back);
+    btnForward = NavigationButton(this, tr("&Forward"), QKeySequence::Forward);
+    auto* btnContents =
+        NavigationButton(this, tr("&Contents"), QKeySequence(Qt::ALT | Qt::Key_Home));
     bar->addWidget(btnBack);
     bar->addWidget(btnForward);
     bar->addWidget(btnContents);

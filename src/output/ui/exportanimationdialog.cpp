@@ -167,7 +167,7 @@ void ExportAnimationDialog::UpdateFrameRange() {
         return;
     previewPosition = 0;
     sequence = BuildFrameSequence(Options(), frames.Count());
-    lblLength->setText(QStringLiteral("%1 Frames").arg(sequence.size()));
+    lblLength->setText(tr("%1 Frames").arg(sequence.size()));
     if (sequence.empty()) {
         tmrShow->stop();
         return;

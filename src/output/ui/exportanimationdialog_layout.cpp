@@ -43,7 +43,7 @@ NumericEdit* NumberBox(QWidget* parent, const char* name, int digits) {
 
 void ExportAnimationDialog::BuildControls() {
     setObjectName("frmExportAnim");
-    setWindowTitle("Export Animation");
+    setWindowTitle(tr("Export Animation"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
@@ -57,7 +57,7 @@ void ExportAnimationDialog::BuildControls() {
     layout->addLayout(columns);
 
     lblStatus = Named(new QLabel(this), "lblStatus");
-    lblStatus->setMinimumWidth(fontMetrics().horizontalAdvance("Analysing Frame 00000"));
+    lblStatus->setMinimumWidth(fontMetrics().horizontalAdvance(tr("Analysing Frame 00000")));
     pbExport = Named(new PartsProgressBar(this), "pbExport");
     pbExport->SetShowPercent(true);
     pbExport->setFixedHeight(fontMetrics().height() + 4);
@@ -73,14 +73,14 @@ void ExportAnimationDialog::BuildControls() {
 }
 
 QGroupBox* ExportAnimationDialog::BuildOptionsGroup() {
-    fraOptions = Named(new QGroupBox("&Export Options", this), "fraOptions");
+    fraOptions = Named(new QGroupBox(tr("&Export Options"), this), "fraOptions");
     auto* inGroup = new QVBoxLayout(fraOptions);
-    rbAll = Named(new QRadioButton("All", fraOptions), "rbAll");
+    rbAll = Named(new QRadioButton(tr("All"), fraOptions), "rbAll");
     rbAll->setChecked(true);
     inGroup->addWidget(
-        Label("Which frames are in the exported animation?", fraOptions, "Label1", rbAll));
+        Label(tr("Which frames are in the exported animation?"), fraOptions, "Label1", rbAll));
     inGroup->addWidget(rbAll);
-    rbBetween = Named(new QRadioButton("Between Frame #", fraOptions), "rbBetween");
+    rbBetween = Named(new QRadioButton(tr("Between Frame #"), fraOptions), "rbBetween");
     txtStart = NumberBox(fraOptions, "txtStart", 6);
     txtStart->SetNumericOnly(true);
     txtStart->SetMin(1);
@@ -88,13 +88,14 @@ QGroupBox* ExportAnimationDialog::BuildOptionsGroup() {
     txtEnd = NumberBox(fraOptions, "txtEnd", 6);
     txtEnd->SetNumericOnly(true);
     txtEnd->setEnabled(false);
-    inGroup->addLayout(
-        LeftAlignedRow({rbBetween, txtStart, Label("and", fraOptions, "Label2", txtEnd), txtEnd}));
+    inGroup->addLayout(LeftAlignedRow(
+        {rbBetween, txtStart, Label(tr("and"), fraOptions, "Label2", txtEnd), txtEnd}));
     txtSkip = NumberBox(fraOptions, "txtSkip", 4);
     txtSkip->setText("1");
-    inGroup->addLayout(LeftAlignedRow({txtSkip, Label("Include every 'n'th frame (1=every frame)",
-                                                      fraOptions, "Label3", txtSkip)}));
-    chkLooping = Named(new QCheckBox("&Looping", fraOptions), "chkLooping");
+    inGroup->addLayout(
+        LeftAlignedRow({txtSkip, Label(tr("Include every 'n'th frame (1=every frame)"), fraOptions,
+                                       "Label3", txtSkip)}));
+    chkLooping = Named(new QCheckBox(tr("&Looping"), fraOptions), "chkLooping");
     inGroup->addWidget(chkLooping);
     inGroup->addWidget(BuildLoopingGroup(fraOptions));
     inGroup->addStretch();
@@ -104,9 +105,9 @@ QGroupBox* ExportAnimationDialog::BuildOptionsGroup() {
 QGroupBox* ExportAnimationDialog::BuildLoopingGroup(QGroupBox* parent) {
     fraLooping = Named(new QGroupBox(parent), "fraLooping");
     auto* inGroup = new QVBoxLayout(fraLooping);
-    rbPingPong = Named(new QRadioButton("Ping Pong all frames", fraLooping), "rbPingPong");
+    rbPingPong = Named(new QRadioButton(tr("Ping Pong all frames"), fraLooping), "rbPingPong");
     rbBlendFrames =
-        Named(new QRadioButton("Blend first/last \"n\" frames", fraLooping), "rbBlendFrames");
+        Named(new QRadioButton(tr("Blend first/last \"n\" frames"), fraLooping), "rbBlendFrames");
     txtBlendFrameCount = NumberBox(fraLooping, "txtBlendFrameCount", 4);
     txtBlendFrameCount->setText("5");
     txtBlendFrameCount->setAccessibleName(tr("Frames to blend"));
@@ -116,11 +117,11 @@ QGroupBox* ExportAnimationDialog::BuildLoopingGroup(QGroupBox* parent) {
 }
 
 QGroupBox* ExportAnimationDialog::BuildFormatGroup() {
-    GroupBox2 = Named(new QGroupBox("S&ave Format", this), "GroupBox2");
+    GroupBox2 = Named(new QGroupBox(tr("S&ave Format"), this), "GroupBox2");
     auto* inGroup = new QVBoxLayout(GroupBox2);
-    rbSaveGIF = Named(new QRadioButton("Animated GIF", GroupBox2), "rbSaveGIF");
+    rbSaveGIF = Named(new QRadioButton(tr("Animated GIF"), GroupBox2), "rbSaveGIF");
     rbSaveGIF->setChecked(true);
-    chkTransparent = Named(new QCheckBox("Transparent", GroupBox2), "chkTransparent");
+    chkTransparent = Named(new QCheckBox(tr("Transparent"), GroupBox2), "chkTransparent");
     scpTransparentColour = Named(new ColourDropDown(GroupBox2), "scpTransparentColour");
     scpTransparentColour->setEnabled(false);
     scpTransparentColour->SetAccessibleName(tr("Transparent colour"));
@@ -130,17 +131,17 @@ QGroupBox* ExportAnimationDialog::BuildFormatGroup() {
     const QSize entry = scpTransparentColour->Entry()->sizeHint();
     scpTransparentColour->setFixedSize(scpTransparentColour->sizeHint().expandedTo(
         {metrics.horizontalAdvance("255,255,255") + entry.height() + 29, entry.height() + 6}));
-    rbSaveBMP = Named(new QRadioButton("BMP Files", GroupBox2), "rbSaveBMP");
-    rbSaveAVI = Named(new QRadioButton("AVI", GroupBox2), "rbSaveAVI");
+    rbSaveBMP = Named(new QRadioButton(tr("BMP Files"), GroupBox2), "rbSaveBMP");
+    rbSaveAVI = Named(new QRadioButton(tr("AVI"), GroupBox2), "rbSaveAVI");
     inGroup->addWidget(rbSaveGIF);
     auto* transparency = LeftAlignedRow({chkTransparent, scpTransparentColour});
     transparency->insertSpacing(0, metrics.height());
     inGroup->addLayout(transparency);
     inGroup->addWidget(rbSaveBMP);
     inGroup->addWidget(rbSaveAVI);
-    rbSaveWebM = Named(new QRadioButton("WebM video (VP9)", GroupBox2), "rbSaveWebM");
-    rbSaveMP4 = Named(new QRadioButton("MP4 video (H.264)", GroupBox2), "rbSaveMP4");
-    rbSaveWebP = Named(new QRadioButton("Animated WebP", GroupBox2), "rbSaveWebP");
+    rbSaveWebM = Named(new QRadioButton(tr("WebM video (VP9)"), GroupBox2), "rbSaveWebM");
+    rbSaveMP4 = Named(new QRadioButton(tr("MP4 video (H.264)"), GroupBox2), "rbSaveMP4");
+    rbSaveWebP = Named(new QRadioButton(tr("Animated WebP"), GroupBox2), "rbSaveWebP");
     for (QRadioButton* format : {rbSaveWebM, rbSaveMP4, rbSaveWebP})
         inGroup->addWidget(format);
     inGroup->addLayout(BuildVideoRows(GroupBox2));
@@ -152,18 +153,18 @@ QLayout* ExportAnimationDialog::BuildVideoRows(QGroupBox* parent) {
     spQuality = Named(new QSpinBox(parent), "spQuality");
     spQuality->setRange(1, 100);
     spQuality->setValue(80);
-    spQuality->setAccessibleName("Quality");
-    chkLossless = Named(new QCheckBox("L&ossless", parent), "chkLossless");
+    spQuality->setAccessibleName(tr("Quality"));
+    chkLossless = Named(new QCheckBox(tr("L&ossless"), parent), "chkLossless");
     spFrameRate = Named(new QSpinBox(parent), "spFrameRate");
     spFrameRate->setRange(1, MaxFramesPerSecond);
     spFrameRate->setValue(10);
-    spFrameRate->setAccessibleName("Frame rate");
+    spFrameRate->setAccessibleName(tr("Frame rate"));
     auto* rows = new QVBoxLayout;
     auto* quality = LeftAlignedRow(
-        {Label("&Quality", parent, "lblQuality", spQuality), spQuality, chkLossless});
+        {Label(tr("&Quality"), parent, "lblQuality", spQuality), spQuality, chkLossless});
     quality->insertSpacing(0, fontMetrics().height());
-    auto* rate = LeftAlignedRow({Label("Frame &rate", parent, "lblFrameRate", spFrameRate),
-                                 spFrameRate, Label("a second", parent, "lblPerSecond")});
+    auto* rate = LeftAlignedRow({Label(tr("Frame &rate"), parent, "lblFrameRate", spFrameRate),
+                                 spFrameRate, Label(tr("a second"), parent, "lblPerSecond")});
     rate->insertSpacing(0, fontMetrics().height());
     rows->addLayout(quality);
     rows->addLayout(rate);
@@ -171,7 +172,7 @@ QLayout* ExportAnimationDialog::BuildVideoRows(QGroupBox* parent) {
 }
 
 QGroupBox* ExportAnimationDialog::BuildPreviewGroup() {
-    GroupBox1 = Named(new QGroupBox("Preview", this), "GroupBox1");
+    GroupBox1 = Named(new QGroupBox(tr("Preview"), this), "GroupBox1");
     auto* inGroup = new QHBoxLayout(GroupBox1);
     auto* panel = Named(new QFrame(GroupBox1), "pnlPreview");
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -186,8 +187,8 @@ QGroupBox* ExportAnimationDialog::BuildPreviewGroup() {
     auto* numbers = new QVBoxLayout;
     lblFrameNumber = Named(new QLabel(GroupBox1), "lblFrameNumber");
     lblLength = Named(new QLabel(GroupBox1), "lblLength");
-    numbers->addLayout(LeftAlignedRow({Label("Frame ", GroupBox1, "Label4"), lblFrameNumber}));
-    numbers->addWidget(Label("Current Length", GroupBox1, "Label6"));
+    numbers->addLayout(LeftAlignedRow({Label(tr("Frame "), GroupBox1, "Label4"), lblFrameNumber}));
+    numbers->addWidget(Label(tr("Current Length"), GroupBox1, "Label6"));
     numbers->addWidget(lblLength);
     numbers->addStretch();
     inGroup->addLayout(numbers);
@@ -195,9 +196,9 @@ QGroupBox* ExportAnimationDialog::BuildPreviewGroup() {
 }
 
 QLayout* ExportAnimationDialog::BuildButtonRow() {
-    btnSave = Named(new QPushButton("&Save", this), "btnSave");
-    btnClose = Named(new QPushButton("&Close", this), "btnClose");
-    btnHelp = Named(new QPushButton("&Help", this), "btnHelp");
+    btnSave = Named(new QPushButton(tr("&Save"), this), "btnSave");
+    btnClose = Named(new QPushButton(tr("&Close"), this), "btnClose");
+    btnHelp = Named(new QPushButton(tr("&Help"), this), "btnHelp");
     // The export's status and progress sit left of the buttons.
     auto* row = new QHBoxLayout;
     row->addWidget(lblStatus);

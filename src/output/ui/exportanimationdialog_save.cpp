@@ -9,6 +9,7 @@
 #include "widgets/ui/partsprogressbar.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,23 +24,25 @@ const QString ExportDir = QStringLiteral("Export Dir");
 QString WrittenMessage(AnimationFormat format, const QString& path) {
     switch (format) {
     case AnimationFormat::Avi:
-        return QFileInfo(path).fileName() + " has been created.";
+        return ExportAnimationDialog::tr("%1 has been created.").arg(QFileInfo(path).fileName());
     case AnimationFormat::Bmp:
-        return "The animation frames have been written to " + FolderOf(path);
+        return ExportAnimationDialog::tr("The animation frames have been written to %1")
+            .arg(FolderOf(path));
     case AnimationFormat::Gif:
     case AnimationFormat::WebM:
     case AnimationFormat::Mp4:
     case AnimationFormat::WebP:
         break;
     }
-    return path + " has been created.";
+    return ExportAnimationDialog::tr("%1 has been created.").arg(path);
 }
 
 } // namespace
 
 void ExportAnimationDialog::btnSaveClick() {
     if (sequence.empty()) {
-        ShowError(this, EmptySequenceMessage);
+        ShowError(this,
+                  QCoreApplication::translate("mottler::AnimationExport", EmptySequenceMessage));
         return;
     }
     const QString path = AskForFile();
@@ -99,8 +102,8 @@ ExportFeedback ExportAnimationDialog::Feedback() {
     };
     feedback.Progress = [this, stages](ExportStage stage, int position, int count) {
         const bool analysing = stage == ExportStage::Analysing;
-        lblStatus->setText((analysing ? "Analysing Frame " : "Saving Frame ") +
-                           QString::number(position + 1));
+        lblStatus->setText(
+            (analysing ? tr("Analysing Frame %1") : tr("Saving Frame %1")).arg(position + 1));
         pbExport->SetPartsComplete((stages == 2 && !analysing ? count : 0) + position);
     };
     return feedback;
@@ -113,7 +116,7 @@ void ExportAnimationDialog::SetExporting(bool on) {
          std::initializer_list<QWidget*>{fraOptions, GroupBox2, btnSave, btnClose, btnHelp})
         part->setEnabled(!on);
     pbExport->setVisible(on);
-    lblStatus->setText(on ? QStringLiteral("Initializing...") : QString());
+    lblStatus->setText(on ? tr("Initializing...") : QString());
     if (on) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         setFocus();

@@ -19,7 +19,7 @@ FullSizeView::FullSizeView(QWidget* parent, std::function<int()> typeIndex)
                           Qt::WindowCloseButtonHint),
       textureTypeIndex(std::move(typeIndex)) {
     setObjectName("frmTrueImage");
-    setWindowTitle(FullSizeInitialCaption);
+    setWindowTitle(QCoreApplication::translate("mottler::FullSizeView", FullSizeInitialCaption));
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(193, 198);
     InstallHelpKey(this, HelpContext::FullSizeView);

@@ -75,7 +75,7 @@ SaveTileDialog::SaveTileDialog(QWidget* parent, const QImage& tile,
                                std::optional<GradientStripImage> strip, const TextureEngine* engine)
     : QDialog(parent), texture(tile), gradient(std::move(strip)), field(engine) {
     setObjectName("frmPicture");
-    setWindowTitle("Save Tile");
+    setWindowTitle(tr("Save Tile"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
@@ -97,7 +97,7 @@ SaveTileDialog::SaveTileDialog(QWidget* parent, const QImage& tile,
 }
 
 QGroupBox* SaveTileDialog::BuildTileGroup() {
-    fraTile = Named(new QGroupBox("Your Tile", this), "fraTile");
+    fraTile = Named(new QGroupBox(tr("Your Tile"), this), "fraTile");
     auto* layout = new QVBoxLayout(fraTile);
     // The panel changes between the plain and the mirrored size; its place keeps the larger.
     auto* place = new QWidget(fraTile);
@@ -115,18 +115,18 @@ QGroupBox* SaveTileDialog::BuildTileGroup() {
     centred->addWidget(panel, 0, 0, Qt::AlignCenter);
     layout->addWidget(place, 1);
 
-    chkMirror = Named(new QCheckBox("Mirror", fraTile), "chkMirror");
-    chkMirror->setToolTip("Build a seamless tile up to 200 X 200 pixels");
+    chkMirror = Named(new QCheckBox(tr("Mirror"), fraTile), "chkMirror");
+    chkMirror->setToolTip(tr("Build a seamless tile up to 200 X 200 pixels"));
     layout->addWidget(chkMirror, 0, Qt::AlignHCenter);
     auto* rotate = new QHBoxLayout;
     btnRotateLeft = Named(new QPushButton(QStringLiteral("\u21b6"), fraTile), "btnRotateLeft");
-    btnRotateLeft->setToolTip("Rotate a quarter turn to the left");
+    btnRotateLeft->setToolTip(tr("Rotate a quarter turn to the left"));
     btnRotateLeft->setAccessibleName(tr("Rotate left"));
     btnRotateLeft->setAccessibleDescription(btnRotateLeft->toolTip());
-    pnlRotatelabel = Named(new QLabel("Rotate", fraTile), "pnlRotatelabel");
+    pnlRotatelabel = Named(new QLabel(tr("Rotate"), fraTile), "pnlRotatelabel");
     pnlRotatelabel->setAlignment(Qt::AlignCenter);
     btnRotateRight = Named(new QPushButton(QStringLiteral("\u21b7"), fraTile), "btnRotateRight");
-    btnRotateRight->setToolTip("Rotate a quarter turn to the right");
+    btnRotateRight->setToolTip(tr("Rotate a quarter turn to the right"));
     btnRotateRight->setAccessibleName(tr("Rotate right"));
     btnRotateRight->setAccessibleDescription(btnRotateRight->toolTip());
     rotate->addStretch();
@@ -139,14 +139,14 @@ QGroupBox* SaveTileDialog::BuildTileGroup() {
 }
 
 QGroupBox* SaveTileDialog::BuildOptionsGroup() {
-    fraOptions = Named(new QGroupBox("Options", this), "fraOptions");
+    fraOptions = Named(new QGroupBox(tr("Options"), this), "fraOptions");
     auto* layout = new QVBoxLayout(fraOptions);
     layout->addLayout(BuildOutputRows(fraOptions));
     layout->addSpacing(fontMetrics().height() / 2);
-    layout->addWidget(Named(new QLabel("Image Dimensions", fraOptions), "Label6"));
+    layout->addWidget(Named(new QLabel(tr("Image Dimensions"), fraOptions), "Label6"));
     layout->addLayout(BuildSizeRow(fraOptions));
     layout->addSpacing(fontMetrics().height() / 2);
-    layout->addWidget(Named(new QLabel("File Format", fraOptions), "Label1"));
+    layout->addWidget(Named(new QLabel(tr("File Format"), fraOptions), "Label1"));
     layout->addLayout(BuildFormatButtons(fraOptions));
     auto* quality = new QHBoxLayout;
     tbJPEGQuality = Named(new QSlider(Qt::Horizontal, fraOptions), "tbJPEGQuality");
@@ -155,13 +155,14 @@ QGroupBox* SaveTileDialog::BuildOptionsGroup() {
     tbJPEGQuality->setPageStep(10);
     tbJPEGQuality->setTickInterval(10);
     tbJPEGQuality->setTickPosition(QSlider::TicksBelow);
-    tbJPEGQuality->setToolTip("Quality of JPEG and WebP files (WebP at 100 % is lossless)");
+    tbJPEGQuality->setToolTip(tr("Quality of JPEG and WebP files (WebP at 100 % is lossless)"));
     lblJpegQuality = Named(new QLabel(fraOptions), "lblJpegQuality");
     lblJpegQuality->setMinimumWidth(fontMetrics().horizontalAdvance("100 %"));
     quality->addWidget(tbJPEGQuality, 1);
     quality->addWidget(lblJpegQuality);
     layout->addLayout(quality);
-    btnCalculateSize = Named(new QPushButton("C&alculate Size", fraOptions), "btnCalculateSize");
+    btnCalculateSize =
+        Named(new QPushButton(tr("C&alculate Size"), fraOptions), "btnCalculateSize");
     layout->addWidget(btnCalculateSize, 0, Qt::AlignLeft);
     stFileSize = Named(new QLabel(fraOptions), "stFileSize");
     stFileSize->setMinimumWidth(fontMetrics().horizontalAdvance(FileSizeText(99999999)));
@@ -174,20 +175,21 @@ QGroupBox* SaveTileDialog::BuildOptionsGroup() {
 // strength and green direction.
 QLayout* SaveTileDialog::BuildOutputRows(QWidget* parent) {
     cmbOutput = Named(new QComboBox(parent), "cmbOutput");
-    cmbOutput->addItems({"Texture", "Height map", "Normal map"});
+    cmbOutput->addItems({tr("Texture"), tr("Height map"), tr("Normal map")});
     cmbOutput->setEnabled(field != nullptr);
     spNormalStrength = Named(new QDoubleSpinBox(parent), "spNormalStrength");
     spNormalStrength->setRange(0.0, MaxNormalStrength);
     spNormalStrength->setDecimals(1);
     spNormalStrength->setSingleStep(0.5);
     spNormalStrength->setValue(DefaultNormalStrength);
-    spNormalStrength->setToolTip("How many pixels high the field's whole range stands");
-    chkNormalDirectX = Named(new QCheckBox("&DirectX (green down)", parent), "chkNormalDirectX");
-    chkNormalDirectX->setToolTip("Unchecked, green points up as OpenGL expects");
+    spNormalStrength->setToolTip(tr("How many pixels high the field's whole range stands"));
+    chkNormalDirectX =
+        Named(new QCheckBox(tr("&DirectX (green down)"), parent), "chkNormalDirectX");
+    chkNormalDirectX->setToolTip(tr("Unchecked, green points up as OpenGL expects"));
     auto* rows = new QGridLayout;
-    rows->addWidget(BuddyLabel("O&utput", cmbOutput, parent), 0, 0);
+    rows->addWidget(BuddyLabel(tr("O&utput"), cmbOutput, parent), 0, 0);
     rows->addWidget(cmbOutput, 0, 1, Qt::AlignLeft);
-    rows->addWidget(BuddyLabel("Stre&ngth", spNormalStrength, parent), 1, 0);
+    rows->addWidget(BuddyLabel(tr("Stre&ngth"), spNormalStrength, parent), 1, 0);
     auto* normal = new QHBoxLayout;
     normal->addWidget(spNormalStrength);
     normal->addWidget(chkNormalDirectX);
@@ -200,23 +202,23 @@ QLayout* SaveTileDialog::BuildSizeRow(QWidget* parent) {
     auto* row = new QHBoxLayout;
     txtWidth = SizeBox("txtWidth", parent);
     txtHeight = SizeBox("txtHeight", parent);
-    row->addWidget(BuddyLabel("&Width", txtWidth, parent));
+    row->addWidget(BuddyLabel(tr("&Width"), txtWidth, parent));
     row->addWidget(txtWidth);
-    row->addWidget(new QLabel("X", parent));
-    row->addWidget(BuddyLabel("&Height", txtHeight, parent));
+    row->addWidget(new QLabel(tr("X"), parent));
+    row->addWidget(BuddyLabel(tr("&Height"), txtHeight, parent));
     row->addWidget(txtHeight);
-    row->addWidget(new QLabel("pixels", parent));
+    row->addWidget(new QLabel(tr("pixels"), parent));
     row->addStretch();
     return row;
 }
 
 QLayout* SaveTileDialog::BuildFormatButtons(QWidget* parent) {
     auto* grid = new QGridLayout;
-    rbBMP = Named(new QRadioButton("&BMP", parent), "rbBMP");
-    rbGIF = Named(new QRadioButton("&GIF", parent), "rbGIF");
-    rbJpeg = Named(new QRadioButton("&JPEG", parent), "rbJpeg");
-    rbPNG = Named(new QRadioButton("&PNG", parent), "rbPNG");
-    rbWebP = Named(new QRadioButton("W&ebP", parent), "rbWebP");
+    rbBMP = Named(new QRadioButton(tr("&BMP"), parent), "rbBMP");
+    rbGIF = Named(new QRadioButton(tr("&GIF"), parent), "rbGIF");
+    rbJpeg = Named(new QRadioButton(tr("&JPEG"), parent), "rbJpeg");
+    rbPNG = Named(new QRadioButton(tr("&PNG"), parent), "rbPNG");
+    rbWebP = Named(new QRadioButton(tr("W&ebP"), parent), "rbWebP");
     rbJpeg->setChecked(true);
     grid->addWidget(rbBMP, 0, 0);
     grid->addWidget(rbGIF, 0, 1);
@@ -228,9 +230,9 @@ QLayout* SaveTileDialog::BuildFormatButtons(QWidget* parent) {
 
 QLayout* SaveTileDialog::BuildButtonRow() {
     auto* row = new QHBoxLayout;
-    btnSave = Named(new QPushButton("&Save", this), "btnSave");
-    btnClose = Named(new QPushButton("&Close", this), "btnClose");
-    btnHelp = Named(new QPushButton("&Help", this), "btnHelp");
+    btnSave = Named(new QPushButton(tr("&Save"), this), "btnSave");
+    btnClose = Named(new QPushButton(tr("&Close"), this), "btnClose");
+    btnHelp = Named(new QPushButton(tr("&Help"), this), "btnHelp");
     btnSave->setDefault(true);
     row->addStretch();
     row->addWidget(btnSave);

@@ -5,6 +5,7 @@
 #include "widgets/ui/numericedit.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,29 +31,30 @@ NumericEdit* SideBox(const char* name, int side, QWidget* parent) {
 TextureSizeDialog::TextureSizeDialog(QWidget* parent, int width, int height, bool preserveSize)
     : QDialog(parent) {
     setObjectName("frmSize");
-    setWindowTitle("Texture Size");
+    setWindowTitle(tr("Texture Size"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel("The way these textures are \"grown\" means you cannot use this form "
-                            "to see the same texture at a higher resolution.  Changing the "
-                            "height or width will result in a different texture.",
-                            this);
+    auto* note =
+        new QLabel(tr("The way these textures are \"grown\" means you cannot use this form "
+                      "to see the same texture at a higher resolution.  Changing the "
+                      "height or width will result in a different texture."),
+                   this);
     note->setObjectName("Label4");
     note->setWordWrap(true);
     note->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     layout->addWidget(note);
     layout->addWidget(BuildSizeGroup(width, height));
-    chkSameSize = new QCheckBox("Preserve this &texture size when loading presets", this);
+    chkSameSize = new QCheckBox(tr("Preserve this &texture size when loading presets"), this);
     chkSameSize->setObjectName("chkSameSize");
     chkSameSize->setChecked(preserveSize);
     layout->addWidget(chkSameSize);
 
     auto* buttons = new QHBoxLayout;
-    btnOK = new QPushButton("&OK", this);
+    btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setObjectName("btnOK");
     btnOK->setDefault(true);
-    btnCancel = new QPushButton("&Cancel", this);
+    btnCancel = new QPushButton(tr("&Cancel"), this);
     btnCancel->setObjectName("btnCancel");
     buttons->addStretch();
     buttons->addWidget(btnOK);
@@ -66,16 +68,16 @@ TextureSizeDialog::TextureSizeDialog(QWidget* parent, int width, int height, boo
 }
 
 QWidget* TextureSizeDialog::BuildSizeGroup(int width, int height) {
-    auto* group = new QGroupBox("Size", this);
+    auto* group = new QGroupBox(tr("Size"), this);
     group->setObjectName("GroupBox1");
     auto* row = new QHBoxLayout(group);
     txtWidth = SideBox("txtWidth", width, group);
     txtHeight = SideBox("txtHeight", height, group);
-    auto* widthLabel = new QLabel("Width", group);
+    auto* widthLabel = new QLabel(tr("Width"), group);
     widthLabel->setBuddy(txtWidth);
-    auto* heightLabel = new QLabel("Height", group);
+    auto* heightLabel = new QLabel(tr("Height"), group);
     heightLabel->setBuddy(txtHeight);
-    auto* times = new QLabel("X", group);
+    auto* times = new QLabel(tr("X"), group);
     times->setObjectName("Label3");
     row->addWidget(widthLabel);
     row->addWidget(txtWidth);
@@ -101,7 +103,9 @@ bool TextureSizeDialog::PreserveSize() const {
 // A side below 2 is refused here, with the boxes still open for a correction.
 void TextureSizeDialog::accept() {
     if (ChosenWidth() < MinTextureSide || ChosenHeight() < MinTextureSide) {
-        QMessageBox::warning(this, QStringLiteral("Mottler"), TextureTooSmallMessage);
+        QMessageBox::warning(
+            this, QStringLiteral("Mottler"),
+            QCoreApplication::translate("mottler::TextureSize", TextureTooSmallMessage));
         return;
     }
     QDialog::accept();

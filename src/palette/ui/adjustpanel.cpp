@@ -62,18 +62,19 @@ AdjustPointer* Pointer(QWidget* page, const char* name) {
 
 AdjustPanel::AdjustPanel(QWidget* page, GradientState& gradient) : QObject(page), state(gradient) {
     const AdjustStrips pictures = DrawAdjustStrips();
-    imgContrast =
-        Strip(page, "imgContrast", 11, ContrastStripHeight, "Adjust the contrast of the colors");
+    imgContrast = Strip(page, "imgContrast", 11, ContrastStripHeight,
+                        tr("Adjust the contrast of the colors"));
     imgContrast->SetImage(pictures.Contrast);
     imgBrightness = Strip(page, "imgBrightness", 145, BrightnessStripHeight,
-                          "Adjust the brightness of the colors");
+                          tr("Adjust the brightness of the colors"));
     imgBrightness->SetImage(pictures.Brightness);
     imgContrastPointer = Pointer(page, "imgContrastPointer");
     imgBrightnessPointer = Pointer(page, "imgBrightnessPointer");
     imgContrastPointer->setAccessibleName(tr("Contrast"));
     imgBrightnessPointer->setAccessibleName(tr("Brightness"));
-    contrast = {imgContrast, imgContrastPointer, &state.Contrast, "Contrast: "};
-    brightness = {imgBrightness, imgBrightnessPointer, &state.Brightness, "Brightness: "};
+    contrast = {imgContrast, imgContrastPointer, &state.Contrast, QT_TR_NOOP("Contrast: %1")};
+    brightness = {imgBrightness, imgBrightnessPointer, &state.Brightness,
+                  QT_TR_NOOP("Brightness: %1")};
     imgContrastPointer->installEventFilter(this);
     imgBrightnessPointer->installEventFilter(this);
     connect(imgBrightness, &ImageWidget::MouseMoved, this, [this](QMouseEvent* event) {
@@ -89,7 +90,7 @@ AdjustPanel::AdjustPanel(QWidget* page, GradientState& gradient) : QObject(page)
     btnResetCB->setGeometry(139, 271, 24, 24);
     btnResetCB->setAutoRaise(true);
     btnResetCB->setIcon(ContrastResetIcon());
-    btnResetCB->setToolTip("Reset contrast and brightness");
+    btnResetCB->setToolTip(tr("Reset contrast and brightness"));
     btnResetCB->setAccessibleName(btnResetCB->toolTip());
     connect(btnResetCB, &QToolButton::clicked, this, [this] {
         ResetContrastBrightness();
@@ -119,7 +120,7 @@ void AdjustPanel::ShowValues() {
 }
 
 void AdjustPanel::SetHint(const Slider& slider) {
-    slider.Pointer->setToolTip(slider.Hint + QString::number(*slider.Value));
+    slider.Pointer->setToolTip(tr(slider.Hint).arg(*slider.Value));
     slider.Pointer->setAccessibleDescription(slider.Pointer->toolTip());
     slider.Pointer->SetValue(*slider.Value);
 }

@@ -12,6 +12,7 @@
 #include "picker/ui/pickercursors.h"
 #include "widgets/ui/toolicons.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QMessageBox>
@@ -70,7 +71,7 @@ void GradientEditor::BuildWidgets(QWidget* p) {
     imgGradient = new ImageWidget(p);
     imgGradient->setObjectName("imgGradient");
     imgGradient->setGeometry(StripLeft, StripTop, 37, ControlPointList::StripHeight);
-    imgGradient->setToolTip(HintText("Double-click to add new point\r\nRight click to randomize"));
+    imgGradient->setToolTip(tr("Double-click to add new point\nRight click to randomize"));
     connect(imgGradient, &ImageWidget::DoubleClicked, this, &GradientEditor::imgGradientDblClick);
     connect(imgGradient, &ImageWidget::MousePressed, this, &GradientEditor::imgGradientMouseDown);
 
@@ -83,15 +84,15 @@ void GradientEditor::BuildWidgets(QWidget* p) {
 
     btnPickEnd =
         Button(p, "btnPickEnd", 34, QIcon::fromTheme("color-select", SampleCursor().pixmap()),
-               "Choose the color of the selected point");
+               tr("Choose the color of the selected point"));
     btnPickEnd->setAutoRaise(false);
     connect(btnPickEnd, &QToolButton::clicked, this, &GradientEditor::PickColourForActive);
     btnDeleteGradientPoint =
         Button(p, "btnDeleteGradientPoint", 71, ToolIcon("edit-delete", QStyle::SP_TrashIcon),
-               "Delete control point");
+               tr("Delete control point"));
     connect(btnDeleteGradientPoint, &QToolButton::clicked, this,
             &GradientEditor::btnDeleteGradientPointClick);
-    btnLockGradient = Button(p, "btnLockGradient", 104, LockIcon(), "Lock palette");
+    btnLockGradient = Button(p, "btnLockGradient", 104, LockIcon(), tr("Lock palette"));
     btnLockGradient->setCheckable(true);
     connect(btnLockGradient, &QToolButton::clicked, this, [this] {
         state.PaletteLocked = !state.PaletteLocked;
@@ -102,8 +103,8 @@ void GradientEditor::BuildWidgets(QWidget* p) {
 void GradientEditor::BuildMenu() {
     mnuGCP = new QMenu(page);
     mnuGCP->setObjectName("mnuGCP");
-    mnuGCP->addAction("&Duplicate", this, &GradientEditor::mnuDuplicateClick);
-    QMenu* copy = mnuGCP->addMenu("Copy Color");
+    mnuGCP->addAction(tr("&Duplicate"), this, &GradientEditor::mnuDuplicateClick);
+    QMenu* copy = mnuGCP->addMenu(tr("Copy Color"));
     for (int i = 0; i < ControlPointList::MaxPoints; ++i) {
         const QString caption = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QStringLiteral("1&0");
         QAction* item = copy->addAction(caption, this, [this, i] { mnuCC0Click(i + 1); });
@@ -122,7 +123,9 @@ TriangleMarker* GradientEditor::Marker(int id) const {
 void GradientEditor::AddControlPoint(int position, PackedColour colour, bool movable,
                                      PointKind kind) {
     if (!state.Points.AddControlPoint(position, colour, movable, kind)) {
-        QMessageBox::information(page, "Mottler", TooManyControlPointsMessage);
+        QMessageBox::information(
+            page, "Mottler",
+            QCoreApplication::translate("mottler::ControlPoints", TooManyControlPointsMessage));
         return;
     }
     SyncMarkers();

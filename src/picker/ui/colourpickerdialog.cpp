@@ -35,17 +35,19 @@ constexpr int DefaultArrowStep = 10;
 PickerPrompts DefaultPrompts() {
     PickerPrompts prompts;
     prompts.Message = [](QWidget* parent, const QString& message) {
-        ShowPlainMessageBox(parent, QMessageBox::Warning, QStringLiteral("Color Picker"), message);
+        ShowPlainMessageBox(parent, QMessageBox::Warning, ColourPickerDialog::tr("Color Picker"),
+                            message);
     };
     prompts.Confirm = [](QWidget* parent, const QString& question) {
-        return AskPlainQuestion(parent, QStringLiteral("Color Picker"), question);
+        return AskPlainQuestion(parent, ColourPickerDialog::tr("Color Picker"), question);
     };
     prompts.SchemeName = [](QWidget* parent) -> std::optional<QString> {
         bool ok = false;
-        const QString name = QInputDialog::getText(parent, QStringLiteral("New Scheme Name"),
-                                                   QStringLiteral("Please choose a name for "
-                                                                  "this scheme"),
-                                                   QLineEdit::Normal, QString(), &ok);
+        const QString name =
+            QInputDialog::getText(parent, ColourPickerDialog::tr("New Scheme Name"),
+                                  ColourPickerDialog::tr("Please choose a name for "
+                                                         "this scheme"),
+                                  QLineEdit::Normal, QString(), &ok);
         return ok ? std::optional<QString>(name) : std::nullopt;
     };
     prompts.OpenFile = [](QWidget* parent, const QString& folder, const QString& filter,
@@ -95,7 +97,7 @@ PickerPrompts& ColourPickerDialog::Prompts() {
 }
 
 ColourPickerDialog::ColourPickerDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Color Picker"));
+    setWindowTitle(tr("Color Picker"));
     BuildParts();
     // Every part's keys pass the dialog first: pastes into the colour fields and the arrow
     // keys of the spectrum (eventFilter).
@@ -126,12 +128,12 @@ QWidget* ColourPickerDialog::BuildPaletteColumn() {
 
     auto* paletteRow = new QHBoxLayout;
     cmbPal = new QComboBox(column);
-    cmbPal->setToolTip(QStringLiteral("Select palette or GIF"));
+    cmbPal->setToolTip(tr("Select palette or GIF"));
     cmbPal->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbPal->setMinimumContentsLength(12);
-    btnLoadFile = SpeedButton(column, QStringLiteral("Load palette"));
+    btnLoadFile = SpeedButton(column, tr("Load palette"));
     btnLoadFile->setIcon(ToolIcon("document-open", QStyle::SP_DialogOpenButton));
-    btnMoreColor = SpeedButton(column, QStringLiteral("More colors"));
+    btnMoreColor = SpeedButton(column, tr("More colors"));
     btnMoreColor->setText(QStringLiteral(">>"));
     btnMoreColor->setCheckable(true);
     paletteRow->addWidget(cmbPal, 1);
@@ -142,7 +144,7 @@ QWidget* ColourPickerDialog::BuildPaletteColumn() {
     grid1 = new ColourGrid(column);
     layout->addWidget(grid1, 0, Qt::AlignHCenter);
     cmbSort = new QComboBox(column);
-    cmbSort->addItems({QStringLiteral("Palette Order"), QStringLiteral("Luminance")});
+    cmbSort->addItems({tr("Palette Order"), tr("Luminance")});
     layout->addWidget(cmbSort);
     layout->addWidget(BuildCurrentColourGroup());
     lblScreen = new QLabel(column);
@@ -153,9 +155,9 @@ QWidget* ColourPickerDialog::BuildPaletteColumn() {
     layout->addWidget(BuildSchemeGroup());
 
     auto* buttons = new QHBoxLayout;
-    btnOK = new QPushButton(QStringLiteral("&OK"), column);
+    btnOK = new QPushButton(tr("&OK"), column);
     btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), column);
+    btnCancel = new QPushButton(tr("&Cancel"), column);
     buttons->addStretch();
     buttons->addWidget(btnOK);
     buttons->addWidget(btnCancel);
@@ -164,21 +166,21 @@ QWidget* ColourPickerDialog::BuildPaletteColumn() {
 }
 
 QWidget* ColourPickerDialog::BuildCurrentColourGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Current Color"), this);
+    auto* group = new QGroupBox(tr("Current Color"), this);
     auto* layout = new QGridLayout(group);
     shColor = new QFrame(group);
     shColor->setFrameShape(QFrame::Box);
     shColor->setFixedSize(44, 44);
     shColor->setAutoFillBackground(true);
-    shColor->setToolTip(QStringLiteral("Selected color"));
+    shColor->setToolTip(tr("Selected color"));
     shColor->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(shColor, 0, 0, 2, 1);
 
-    layout->addWidget(new QLabel(QStringLiteral("RGB"), group), 0, 1);
+    layout->addWidget(new QLabel(tr("RGB"), group), 0, 1);
     txtRed = ChannelEdit(group);
     txtGreen = ChannelEdit(group);
     txtBlue = ChannelEdit(group);
-    layout->addWidget(new QLabel(QStringLiteral("Hex"), group), 1, 1);
+    layout->addWidget(new QLabel(tr("Hex"), group), 1, 1);
     txtHexRed = HexEdit(group);
     txtHexGreen = HexEdit(group);
     txtHexBlue = HexEdit(group);
@@ -187,11 +189,11 @@ QWidget* ColourPickerDialog::BuildCurrentColourGroup() {
     for (int i = 0; i < 6; ++i)
         layout->addWidget(fields[i], i / 3, 2 + i % 3);
 
-    btnFind = SpeedButton(group, QStringLiteral("Find nearest color in palette"));
-    btnFind->setText(QStringLiteral("Find"));
-    btnSample = SpeedButton(group, QStringLiteral("Pick a color from the screen"));
+    btnFind = SpeedButton(group, tr("Find nearest color in palette"));
+    btnFind->setText(tr("Find"));
+    btnSample = SpeedButton(group, tr("Pick a color from the screen"));
     btnSample->setIcon(SampleCursor().pixmap());
-    btnZoom = SpeedButton(group, QStringLiteral("Magnify part of the screen"));
+    btnZoom = SpeedButton(group, tr("Magnify part of the screen"));
     btnZoom->setIcon(MagnifyCursor().pixmap());
     auto* tools = new QHBoxLayout;
     tools->addWidget(btnFind);
@@ -201,19 +203,19 @@ QWidget* ColourPickerDialog::BuildCurrentColourGroup() {
     layout->addLayout(tools, 2, 0, 1, 5);
 
     mnuCool = new QMenu(shColor);
-    mnuFade = mnuCool->addAction(QStringLiteral("&Fade"));
+    mnuFade = mnuCool->addAction(tr("&Fade"));
     mnuFade->setCheckable(true);
     return group;
 }
 
 QWidget* ColourPickerDialog::BuildSchemeGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Custom Color Schemes"), this);
+    auto* group = new QGroupBox(tr("Custom Color Schemes"), this);
     auto* layout = new QVBoxLayout(group);
     auto* row = new QHBoxLayout;
     cmbSchemes = new QComboBox(group);
-    btnAddScheme = SpeedButton(group, QStringLiteral("Create new group of custom colors"));
+    btnAddScheme = SpeedButton(group, tr("Create new group of custom colors"));
     btnAddScheme->setText(QStringLiteral("+"));
-    btnDeleteScheme = SpeedButton(group, QStringLiteral("Remove a group of custom colors"));
+    btnDeleteScheme = SpeedButton(group, tr("Remove a group of custom colors"));
     btnDeleteScheme->setText(QStringLiteral("-"));
     row->addWidget(cmbSchemes, 1);
     row->addWidget(btnAddScheme);
@@ -223,9 +225,9 @@ QWidget* ColourPickerDialog::BuildSchemeGroup() {
     layout->addWidget(pnlCustom);
 
     mnuPop = new QMenu(pnlCustom);
-    mnuSetColor = mnuPop->addAction(QStringLiteral("&Set Current Color"));
-    mnuDeleteColor = mnuPop->addAction(QStringLiteral("&Delete Color"));
-    mnuClearAll = mnuPop->addAction(QStringLiteral("&Clear All Colors"));
+    mnuSetColor = mnuPop->addAction(tr("&Set Current Color"));
+    mnuDeleteColor = mnuPop->addAction(tr("&Delete Color"));
+    mnuClearAll = mnuPop->addAction(tr("&Clear All Colors"));
     return group;
 }
 

@@ -114,8 +114,7 @@ bool ColourPickerDialog::PasteIntoField(QObject* field) {
                 bool ok = false;
                 const int value = part.toInt(&ok);
                 if (!ok || value < 0 || value > 255) {
-                    Prompts().Message(this,
-                                      QStringLiteral("All values must be between 0 and 255."));
+                    Prompts().Message(this, tr("All values must be between 0 and 255."));
                     return true;
                 }
             }

@@ -16,8 +16,9 @@
 namespace mottler {
 namespace {
 
-const char* const PaletteFilter = "GIF files (*.gif)|*.gif|Palette Files (RIFF & JASC) "
-                                  "(*.pal)|*.pal|Photoshop Palettes (*.act)|*.act";
+const char* const PaletteFilter = QT_TRANSLATE_NOOP(
+    "mottler::ColourPickerDialog", "GIF files (*.gif)|*.gif|Palette Files (RIFF & JASC) "
+                                   "(*.pal)|*.pal|Photoshop Palettes (*.act)|*.act");
 
 bool IsWebSafeName(const QString& name) {
     return name.compare(WebSafePaletteName(), Qt::CaseInsensitive) == 0;
@@ -69,8 +70,8 @@ void ColourPickerDialog::ShowPaletteNamed(const QString& name) {
     if (!webSafe) {
         path = QDir(paletteFolder).filePath(name);
         if (paletteFolder.isEmpty() || !QFileInfo(path).isFile()) {
-            Prompts().Message(this, QStringLiteral("The file \"%1\" does not exist.  The default "
-                                                   "websafe palette will be displayed instead.")
+            Prompts().Message(this, tr("The file \"%1\" does not exist.  The default "
+                                       "websafe palette will be displayed instead.")
                                         .arg(QDir::toNativeSeparators(path)));
             cmbPal->removeItem(cmbPal->findText(name));
             webSafe = true;
@@ -104,7 +105,7 @@ bool ColourPickerDialog::ShowPalette(const QString& path, bool webSafe) {
 }
 
 void ColourPickerDialog::btnLoadFileClick() {
-    const QStringList filters = QtFileFilter(QString::fromLatin1(PaletteFilter)).split(";;");
+    const QStringList filters = QtFileFilter(tr(PaletteFilter)).split(";;");
     const QString suffix = QFileInfo(paletteFile).suffix().toLower();
     const int filterIndex = suffix == "pal" ? 1 : suffix == "act" ? 2 : 0;
     QSettings settings = PickerSettings::Open();
@@ -130,8 +131,8 @@ void ColourPickerDialog::btnMoreColorClick() {
 void ColourPickerDialog::SetSpectrumShown(bool shown) {
     pnlSpectrum->setVisible(shown);
     btnMoreColor->setText(shown ? QStringLiteral("<<") : QStringLiteral(">>"));
-    btnFind->setToolTip(shown ? QStringLiteral("Find nearest color in palette and spectrum")
-                              : QStringLiteral("Find nearest color in palette"));
+    btnFind->setToolTip(shown ? tr("Find nearest color in palette and spectrum")
+                              : tr("Find nearest color in palette"));
     if (shown)
         SearchSpectrum();
     PickerSettings::Open().setValue(QStringLiteral("Show "), PickerSettings::BoolText(shown));

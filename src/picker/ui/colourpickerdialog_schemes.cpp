@@ -29,7 +29,7 @@ void ColourPickerDialog::btnAddSchemeClick() {
         return;
     const QString name = asked->trimmed();
     if (!PickerSettings::IsUsableSchemeName(name)) {
-        Prompts().Message(this, QStringLiteral("A scheme name cannot contain \"/\" or \"\\\"."));
+        Prompts().Message(this, tr("A scheme name cannot contain \"/\" or \"\\\"."));
         return;
     }
     if (cmbSchemes->findText(name) < 0) {
@@ -47,10 +47,10 @@ void ColourPickerDialog::btnAddSchemeClick() {
 void ColourPickerDialog::btnDeleteSchemeClick() {
     const QString name = cmbSchemes->currentText();
     if (name == PickerSettings::DefaultSchemeName()) {
-        Prompts().Message(this, QStringLiteral("The [Default] scheme cannot be deleted."));
+        Prompts().Message(this, tr("The [Default] scheme cannot be deleted."));
         return;
     }
-    if (!Prompts().Confirm(this, QStringLiteral("Are you sure you want to remove this scheme ?")))
+    if (!Prompts().Confirm(this, tr("Are you sure you want to remove this scheme ?")))
         return;
     PickerSettings::DeleteScheme(name);
     cmbSchemes->removeItem(cmbSchemes->currentIndex());
@@ -69,8 +69,7 @@ void ColourPickerDialog::mnuDeleteColorClick() {
 }
 
 void ColourPickerDialog::mnuClearAllClick() {
-    if (Prompts().Confirm(this,
-                          QStringLiteral("Are you sure you want to clear all custom colors ?")))
+    if (Prompts().Confirm(this, tr("Are you sure you want to clear all custom colors ?")))
         pnlCustom->ClearAll();
 }
 } // namespace mottler

@@ -1,5 +1,6 @@
 #include "picker/ui/screengrab.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -41,8 +42,10 @@ std::optional<PackedColour> ReadScreenPixel(QPoint globalPoint) {
 }
 
 QString ScreenUnreadableText() {
-    return QStringLiteral("This desktop does not let programs read the screen (Wayland or no "
-                          "display), so no colour can be taken from it.");
+    return QCoreApplication::translate("mottler::ScreenGrab",
+                                       "This desktop does not let programs read the screen "
+                                       "(Wayland or no display), so no colour can be taken "
+                                       "from it.");
 }
 
 } // namespace mottler

@@ -68,7 +68,7 @@ ZoomWindow::ZoomWindow(ColourPickerDialog* ownerDialog)
     : QDialog(ownerDialog, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       owner(ownerDialog) {
-    setWindowTitle(QStringLiteral("Zoom"));
+    setWindowTitle(tr("Zoom"));
     InstallHelpKey(this, HelpContext::ZoomHowToUse);
     BuildParts();
     tmrRefresh.setInterval(200);
@@ -88,8 +88,8 @@ void ZoomWindow::BuildParts() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     menu = new QMenuBar(this);
-    QMenu* help = menu->addMenu(QStringLiteral("&Help"));
-    connect(help->addAction(QStringLiteral("&How To Use")), &QAction::triggered, this,
+    QMenu* help = menu->addMenu(tr("&Help"));
+    connect(help->addAction(tr("&How To Use")), &QAction::triggered, this,
             &ZoomWindow::mnuHowToUseClick);
     layout->setMenuBar(menu);
 
@@ -110,8 +110,8 @@ void ZoomWindow::BuildParts() {
     bvlLeft = Bevel(client);
     bvlBottom = Bevel(client);
     bvlRight = Bevel(client);
-    lblHowTo = new QLabel(QStringLiteral("Hold the left mouse button down on this window then "
-                                         "drag to the area you want to magnify"),
+    lblHowTo = new QLabel(tr("Hold the left mouse button down on this window then "
+                             "drag to the area you want to magnify"),
                           client);
     lblHowTo->setAlignment(Qt::AlignCenter);
     lblHowTo->setWordWrap(true);
@@ -120,7 +120,7 @@ void ZoomWindow::BuildParts() {
 }
 
 QString ZoomWindow::HowToUseText() {
-    return QStringLiteral(
+    return tr(
         "The Color Picker's Zoom Window allows you to magnify an area of the screen "
         "and easily select a pixel who's color you wish to use.\n\n"
         "To magnify an area of the screen simply put the cursor over the zoom window and hold "

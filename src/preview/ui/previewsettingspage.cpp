@@ -47,7 +47,7 @@ NumericEdit* TestPageBox(QWidget* page) {
     box->SetFileBrowser(true);
     box->SetFileGlyph(BrowseGlyph::sgOpen);
     // "*" rather than "*.*": on Linux many files have no extension at all.
-    box->SetFileFilter("HTML Pages|*.htm;*.html|All Files|*");
+    box->SetFileFilter(PreviewSettingsPage::tr("HTML Pages|*.htm;*.html|All Files|*"));
     box->SetFileDefaultExt("htm");
     box->SetFileBrowserStartFolderKey("\\Software\\Quorvex\\Mottler");
     box->SetFileBrowserStartFolderName("Preview Page");
@@ -75,8 +75,9 @@ ColourDropDown* ColourRow(QGridLayout* grid, const char* name, const QString& ca
     label->setBuddy(picker->Entry());
     picker->SetAccessibleName(caption);
     readability->setWordWrap(true);
-    readability->setToolTip("How well text of this colour stands out from the background "
-                            "(WCAG contrast; normal text needs 4.5:1 for AA and 7:1 for AAA)");
+    readability->setToolTip(
+        PreviewSettingsPage::tr("How well text of this colour stands out from the background "
+                                "(WCAG contrast; normal text needs 4.5:1 for AA and 7:1 for AAA)"));
     const int row = grid->rowCount();
     grid->addWidget(label, row, 0);
     grid->addWidget(picker, row, 1, Qt::AlignLeft);
@@ -115,12 +116,12 @@ void AddSettingsGrid(PreviewSettingsPage& p, QVBoxLayout* layout) {
     auto* pageRow = new QHBoxLayout;
     pageRow->addWidget(p.txtTestPage, 1);
     pageRow->addSpacing(28); // room for the browse button, placed right of the box
-    auto* pageLabel = new QLabel("Preview Page (optional)", page);
+    auto* pageLabel = new QLabel(PreviewSettingsPage::tr("Preview Page (optional)"), page);
     pageLabel->setBuddy(p.txtTestPage);
     grid->addWidget(pageLabel, 0, 0);
     grid->addLayout(pageRow, 0, 1);
     p.cmbFonts = FontList(page);
-    auto* fontLabel = new QLabel("Preview Font", page);
+    auto* fontLabel = new QLabel(PreviewSettingsPage::tr("Preview Font"), page);
     fontLabel->setBuddy(p.cmbFonts);
     grid->addWidget(fontLabel, 1, 0);
     grid->addWidget(p.cmbFonts, 1, 1);
@@ -128,22 +129,25 @@ void AddSettingsGrid(PreviewSettingsPage& p, QVBoxLayout* layout) {
     p.lblLinkReadability = ReadabilityLabel(page, "lblLinkReadability");
     p.lblVisitedLinkReadability = ReadabilityLabel(page, "lblVisitedLinkReadability");
     p.lblActiveReadability = ReadabilityLabel(page, "lblActiveReadability");
-    p.scpText = ColourRow(grid, "scpText", "Text", p.lblTextReadability);
-    p.scpLink = ColourRow(grid, "scpLink", "Link", p.lblLinkReadability);
-    p.scpVisitedLink =
-        ColourRow(grid, "scpVisitedLink", "Visited Link", p.lblVisitedLinkReadability);
-    p.scpActive = ColourRow(grid, "scpActive", "Active Link", p.lblActiveReadability);
+    p.scpText = ColourRow(grid, "scpText", PreviewSettingsPage::tr("Text"), p.lblTextReadability);
+    p.scpLink = ColourRow(grid, "scpLink", PreviewSettingsPage::tr("Link"), p.lblLinkReadability);
+    p.scpVisitedLink = ColourRow(grid, "scpVisitedLink", PreviewSettingsPage::tr("Visited Link"),
+                                 p.lblVisitedLinkReadability);
+    p.scpActive = ColourRow(grid, "scpActive", PreviewSettingsPage::tr("Active Link"),
+                            p.lblActiveReadability);
     grid->setColumnStretch(1, 1);
 }
 
 QHBoxLayout* CopyButtons(PreviewSettingsPage& p) {
-    p.btnCopyToClipboard = new QPushButton("Copy To Clipboard", &p);
+    p.btnCopyToClipboard = new QPushButton(PreviewSettingsPage::tr("Copy To Clipboard"), &p);
     p.btnCopyToClipboard->setObjectName("btnCopyToClipboard");
-    p.btnCopyToClipboard->setToolTip("Copy the color codes, ready to paste into the BODY tag "
-                                     "of your HTML document");
-    p.btnCopyAsCss = new QPushButton("Copy as CSS", &p);
+    p.btnCopyToClipboard->setToolTip(
+        PreviewSettingsPage::tr("Copy the color codes, ready to paste into the BODY tag "
+                                "of your HTML document"));
+    p.btnCopyAsCss = new QPushButton(PreviewSettingsPage::tr("Copy as CSS"), &p);
     p.btnCopyAsCss->setObjectName("btnCopyAsCss");
-    p.btnCopyAsCss->setToolTip("Copy the colors and the background as a style sheet");
+    p.btnCopyAsCss->setToolTip(
+        PreviewSettingsPage::tr("Copy the colors and the background as a style sheet"));
     auto* row = new QHBoxLayout;
     row->addWidget(p.btnCopyToClipboard);
     row->addWidget(p.btnCopyAsCss);
@@ -186,19 +190,20 @@ PreviewSettingsPage::PreviewSettingsPage(QWidget* parent) : QWidget(parent) {
     setObjectName("tbText");
     auto* layout = new QVBoxLayout(this);
     p.Label13 = WrappedLabel(&p, "Label13",
-                             "This section allows you to compare the colors of HTML text "
-                             "against your Mottler background. ");
+                             tr("This section allows you to compare the colors of HTML text "
+                                "against your Mottler background. "));
     p.Label1 = WrappedLabel(&p, "Label1",
-                            "The \"Preview in Browser\" button will display a sample page in "
-                            "your browser and Copy to Clipboard will copy the relevant color "
-                            "codes ready to paste into your HTML document.");
+                            tr("The \"Preview in Browser\" button will display a sample page in "
+                               "your browser and Copy to Clipboard will copy the relevant color "
+                               "codes ready to paste into your HTML document."));
     layout->addWidget(p.Label13);
     layout->addWidget(p.Label1);
     AddSettingsGrid(p, layout);
-    p.chkUseNewFilename = new QCheckBox("Use a new filename for each preview", &p);
+    p.chkUseNewFilename = new QCheckBox(tr("Use a new filename for each preview"), &p);
     p.chkUseNewFilename->setObjectName("chkUseNewFilename");
-    p.chkUseNewFilename->setToolTip("New filenames will give instant refresh on a preview, but a "
-                                    "new browser window may be created for each preview");
+    p.chkUseNewFilename->setToolTip(
+        tr("New filenames will give instant refresh on a preview, but a "
+           "new browser window may be created for each preview"));
     layout->addWidget(p.chkUseNewFilename);
     layout->addLayout(CopyButtons(p));
     layout->addStretch();

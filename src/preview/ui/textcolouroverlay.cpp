@@ -11,7 +11,10 @@ struct SampleWord {
     int Top;
 };
 constexpr std::array<SampleWord, 4> SampleWords = {
-    {{"Document Text", 10}, {"Unused Link", 60}, {"Visited Link", 110}, {"Active Link", 160}}};
+    {{QT_TRANSLATE_NOOP("mottler::TextColourOverlay", "Document Text"), 10},
+     {QT_TRANSLATE_NOOP("mottler::TextColourOverlay", "Unused Link"), 60},
+     {QT_TRANSLATE_NOOP("mottler::TextColourOverlay", "Visited Link"), 110},
+     {QT_TRANSLATE_NOOP("mottler::TextColourOverlay", "Active Link"), 160}}};
 
 constexpr int WordPointSize = 14;
 
@@ -45,7 +48,8 @@ QFont TextColourOverlay::WordFont() const {
 }
 
 bool TextColourOverlay::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parent() && event->type() == QEvent::Resize)
+    // Showing too: a size set while the window is being shown comes without a resize event.
+    if (watched == parent() && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         setGeometry(parentWidget()->rect());
     return QWidget::eventFilter(watched, event);
 }
@@ -55,7 +59,7 @@ void TextColourOverlay::paintEvent(QPaintEvent*) {
     painter.setFont(WordFont());
     const QFontMetrics metrics = painter.fontMetrics();
     for (std::size_t i = 0; i < SampleWords.size(); ++i) {
-        const QString word = QString::fromLatin1(SampleWords[i].Text);
+        const QString word = tr(SampleWords[i].Text);
         const int x = width() / 2 - metrics.horizontalAdvance(word) / 2;
         painter.setPen(colours[i]);
         painter.drawText(x, SampleWords[i].Top + metrics.ascent(), word);

@@ -30,13 +30,13 @@ NumericEdit* FileBox(QWidget* parent) {
 RecordToFileWindow::RecordToFileWindow(QWidget* parent, const RecordSettings& options)
     : QDialog(parent), given(options) {
     setObjectName("frmRecordToFile");
-    setWindowTitle("Record To File");
+    setWindowTitle(tr("Record To File"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel("This option allows to create AVI recordings of texture growth "
-                             "without first recording it to memory.  This is useful if the "
-                             "recording is to be very long, or the texture is very large.",
+    auto* intro = new QLabel(tr("This option allows to create AVI recordings of texture growth "
+                                "without first recording it to memory.  This is useful if the "
+                                "recording is to be very long, or the texture is very large."),
                              this);
     intro->setObjectName("Label2");
     intro->setWordWrap(true);
@@ -45,11 +45,11 @@ RecordToFileWindow::RecordToFileWindow(QWidget* parent, const RecordSettings& op
     auto* group = new QGroupBox(this);
     group->setObjectName("GroupBox1");
     auto* inGroup = new QVBoxLayout(group);
-    chkRecordFile = new QCheckBox("Record Directly to AVI File", group);
+    chkRecordFile = new QCheckBox(tr("Record Directly to AVI File"), group);
     chkRecordFile->setObjectName("chkRecordFile");
     inGroup->addWidget(chkRecordFile);
     auto* fileRow = new QHBoxLayout;
-    auto* fileLabel = new QLabel("File", group);
+    auto* fileLabel = new QLabel(tr("File"), group);
     fileLabel->setObjectName("Label1");
     txtFile = FileBox(group);
     fileLabel->setBuddy(txtFile);
@@ -60,10 +60,10 @@ RecordToFileWindow::RecordToFileWindow(QWidget* parent, const RecordSettings& op
     layout->addWidget(group);
 
     auto* buttons = new QHBoxLayout;
-    btnClose = new QPushButton("Close", this);
+    btnClose = new QPushButton(tr("Close"), this);
     btnClose->setObjectName("btnClose");
     btnClose->setDefault(true);
-    btnHelp = new QPushButton("&Help", this);
+    btnHelp = new QPushButton(tr("&Help"), this);
     btnHelp->setObjectName("btnHelp");
     buttons->addStretch();
     buttons->addWidget(btnClose);

@@ -266,7 +266,7 @@ void NumericEdit::PlaceBrowseButton() {
     const bool opens = glyph == BrowseGlyph::sgOpen;
     browseButton->setIcon(opens ? ToolIcon("document-open", QStyle::SP_DialogOpenButton)
                                 : ToolIcon("document-save-as", QStyle::SP_DialogSaveButton));
-    browseButton->setToolTip(opens ? "Choose the file to open" : "Choose where to save");
+    browseButton->setToolTip(opens ? tr("Choose the file to open") : tr("Choose where to save"));
     browseButton->setAccessibleName(browseButton->toolTip());
     browseButton->setGeometry(geometry().right() + 1, y(), BrowseButtonWidth, height());
     const int side = std::min(16, height() - 8); // the icon fits the button beside the box

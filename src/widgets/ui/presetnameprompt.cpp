@@ -3,12 +3,28 @@
 #include "widgets/ui/plainmessagebox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 
 namespace mottler {
+
+PresetNameTexts TexturePresetNameTexts() {
+    return {QCoreApplication::translate("mottler::PresetNamePrompt", "Enter Name Of Preset"),
+            QCoreApplication::translate("mottler::PresetNamePrompt",
+                                        "What is the name of this preset ?"),
+            QCoreApplication::translate("mottler::PresetNamePrompt", "Replace the preset \"%1\"?")};
+}
+
+PresetNameTexts GradientPresetNameTexts() {
+    return {
+        QCoreApplication::translate("mottler::PresetNamePrompt", "New Gradient Name"),
+        QCoreApplication::translate("mottler::PresetNamePrompt",
+                                    "Please enter a name for your new gradient"),
+        QCoreApplication::translate("mottler::PresetNamePrompt", "Replace the gradient \"%1\"?")};
+}
 
 int TitleWidth(const QWidget& window) {
     QFont bold = window.font();

@@ -14,14 +14,9 @@ struct PresetNameTexts {
     QString ReplaceQuestion; ///< "%1" stands for the name as listed
 };
 
-inline const PresetNameTexts TexturePresetNameTexts{
-    QStringLiteral("Enter Name Of Preset"), QStringLiteral("What is the name of this preset ?"),
-    QStringLiteral("Replace the preset \"%1\"?")};
-
-inline const PresetNameTexts GradientPresetNameTexts{
-    QStringLiteral("New Gradient Name"),
-    QStringLiteral("Please enter a name for your new gradient"),
-    QStringLiteral("Replace the gradient \"%1\"?")};
+/// The texts for the texture presets and for the gradient presets, in the user's language.
+PresetNameTexts TexturePresetNameTexts();
+PresetNameTexts GradientPresetNameTexts();
 
 /// Asks for a preset's name, starting from the list's current text, until the user gives a
 /// new one, agrees to replace the preset of that name (found without regard to case; the name

@@ -19,6 +19,7 @@
 #include "widgets/ui/presetnameprompt.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -42,7 +43,7 @@ Shown Zoom() {
 Shown RunningMainWindow() {
     Shown shown = Alone<MainWindow>();
     PartsProgressBar* bar = static_cast<MainWindow*>(shown.Window)->Preview().progressBar;
-    bar->SetText("Press ESC to stop");
+    bar->SetText(QCoreApplication::translate("mottler::DocumentRun", "Press ESC to stop"));
     bar->show();
     return shown;
 }
@@ -110,15 +111,15 @@ Shown FullSize() {
 // The name prompt as a preset save opens it.
 Shown PresetNameBox() {
     auto box = std::make_unique<QInputDialog>();
-    box->setWindowTitle(TexturePresetNameTexts.Caption);
-    box->setLabelText(TexturePresetNameTexts.Prompt);
+    box->setWindowTitle(TexturePresetNameTexts().Caption);
+    box->setLabelText(TexturePresetNameTexts().Prompt);
     box->setTextValue("Mottled Marble");
     return Own(std::move(box));
 }
 
 Shown MessageBox() {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Question, "Mottler",
-                                             TexturePresetNameTexts.ReplaceQuestion.arg("Marble"),
+                                             TexturePresetNameTexts().ReplaceQuestion.arg("Marble"),
                                              QMessageBox::Yes | QMessageBox::No);
     box->setTextFormat(Qt::PlainText);
     return Own(std::move(box));

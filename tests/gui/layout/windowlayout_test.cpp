@@ -1,8 +1,12 @@
 // Every window, shown at the default font, at a font a quarter larger and (run again by CTest
-// with QT_SCALE_FACTOR=1.5 and 2) at one and a half and double scale: nothing is cut off, squeezed
-// below its size hint or drawn over a neighbour. The screenshots land in the build folder's
-// layout-shots/. Escape closes each of them that is a dialog.
+// with QT_SCALE_FACTOR=1.5 and 2) at one and a half and double scale, in English and in German
+// (whose texts are longer): nothing is cut off, squeezed below its size hint or drawn over a
+// neighbour, and in German no two access keys of a window or a menu are the same. The
+// screenshots land in the build folder's layout-shots/. Escape closes each of them that is a
+// dialog.
+#include "accesskeys.h"
 #include "app/mainwindow.h"
+#include "app/translations.h"
 #include "layoutcheck.h"
 #include "windowcases.h"
 
@@ -22,9 +26,13 @@ void PrintTo(const WindowCase& window, std::ostream* out) {
 
 namespace {
 
-class WindowLayout : public testing::TestWithParam<std::tuple<WindowCase, int>> {
+class WindowLayout : public testing::TestWithParam<std::tuple<WindowCase, int, const char*>> {
 protected:
     void SetUp() override {
+        const QString language = std::get<2>(GetParam());
+        if (language != "en") {
+            ASSERT_TRUE(InstallTranslations(QLocale(language)));
+        }
         const int percent = std::get<1>(GetParam());
         QFont font = QApplication::font();
         if (font.pointSizeF() > 0)
@@ -33,18 +41,24 @@ protected:
             font.setPixelSize(standardFont.pixelSize() * percent / 100);
         QApplication::setFont(font);
     }
-    void TearDown() override { QApplication::setFont(standardFont); }
+    void TearDown() override {
+        QApplication::setFont(standardFont);
+        RemoveTranslations();
+    }
 
     const QFont standardFont = QApplication::font();
 };
 
-QString ShotName(const WindowCase& window, int percent) {
+QString ShotName(const WindowCase& window, int percent, const QString& language) {
     const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
-    return QStringLiteral("%1-font%2-scale%3").arg(window.Name).arg(percent).arg(scale);
+    return QStringLiteral("%1-font%2-scale%3-%4")
+        .arg(window.Name)
+        .arg(percent)
+        .arg(scale, language);
 }
 
 TEST_P(WindowLayout, ShowsEveryControlWhole) {
-    const auto& [windowCase, percent] = GetParam();
+    const auto& [windowCase, percent, language] = GetParam();
     Shown shown = windowCase.Make();
     QWidget* window = shown.Window;
     window->show();
@@ -53,14 +67,20 @@ TEST_P(WindowLayout, ShowsEveryControlWhole) {
         window->resize(windowCase.Size.expandedTo(window->minimumSize()));
         QApplication::processEvents();
     }
-    SaveScreenshot(window, ShotName(windowCase, percent));
+    SaveScreenshot(window, ShotName(windowCase, percent, language));
     const QStringList faults = LayoutFaults(window);
     EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString();
+    // The English access keys are the specified ones, a few of them shared; the German ones
+    // are chosen to be unique.
+    if (QString(language) == "de") {
+        const QStringList clashes = AccessKeyClashes(window);
+        EXPECT_TRUE(clashes.isEmpty()) << clashes.join('\n').toStdString();
+    }
 }
 
 std::string CaseName(const testing::TestParamInfo<WindowLayout::ParamType>& info) {
     return std::string(std::get<0>(info.param).Name) + "Font" +
-           std::to_string(std::get<1>(info.param));
+           std::to_string(std::get<1>(info.param)) + "_" + std::get<2>(info.param);
 }
 
 TEST(WindowKeys, EscapeClosesEveryDialog) {
@@ -99,7 +119,8 @@ TEST(MainWindowSize, FitsALaptopScreenAndScrollsWhenSmaller) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowLayout,
-                         testing::Combine(testing::ValuesIn(Windows()), testing::Values(100, 125)),
+                         testing::Combine(testing::ValuesIn(Windows()), testing::Values(100, 125),
+                                          testing::Values("en", "de")),
                          CaseName);
 
 } // namespace
