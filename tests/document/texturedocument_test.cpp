@@ -6,6 +6,7 @@
 #include "engine/random.h"
 #include "palette/controlpoints.h"
 #include "presets/preset.h"
+#include "smalldocument.h"
 #include "testenv.h"
 
 #include <QDir>
@@ -21,13 +22,9 @@ const ShapeTuning Tuning{};
 class DocumentTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        doc.SetTextureSize(20, 16);
-        doc.Gradient.Points.AddControlPoint(0, PackRgb(255, 255, 255), false, PointKind::Start);
-        doc.Gradient.Points.AddControlPoint(255, PackRgb(0, 0, 0), false, PointKind::End);
-        doc.GradientEdited();
+        MakeSmallDocument(doc);
         doc.SetFactorA(622);
         doc.SetFactorB(1000);
-        doc.SetAnimate(false);
     }
 
     RunResult Grow(int seed, int iterations) {

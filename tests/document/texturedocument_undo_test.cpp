@@ -7,6 +7,7 @@
 #include "palette/colourtext.h"
 #include "palette/controlpoints.h"
 #include "presets/preset.h"
+#include "smalldocument.h"
 
 #include <QSignalSpy>
 #include <QUndoStack>
@@ -42,11 +43,7 @@ bool SameBits(const FieldCopy& a, const FieldCopy& b) {
 class UndoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        doc.SetTextureSize(20, 16);
-        doc.Gradient.Points.AddControlPoint(0, PackRgb(255, 255, 255), false, PointKind::Start);
-        doc.Gradient.Points.AddControlPoint(255, PackRgb(0, 0, 0), false, PointKind::End);
-        doc.GradientEdited();
-        doc.SetAnimate(false);
+        MakeSmallDocument(doc);
         doc.SetIterations(12);
         doc.SeedFromSettings(Tuning);
         doc.ClearUndo();
