@@ -31,7 +31,12 @@ TextureDocument::TextureDocument(QObject* parent)
     undoStack->setUndoLimit(UndoDepth);
 }
 
-TextureDocument::~TextureDocument() = default;
+// The stack clears its steps as it goes and reports the change of index to listeners that
+// read the document: it goes first, quietly, while the document is still whole.
+TextureDocument::~TextureDocument() {
+    undoStack->blockSignals(true);
+    delete undoStack;
+}
 
 template <typename T>
 void TextureDocument::EditSetting(T TextureSettings::*field, const T& value, const char* text,
