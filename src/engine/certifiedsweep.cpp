@@ -1,5 +1,6 @@
 #include "engine/certifiedsweep.h"
 
+#include "engine/certifiedgroup.h"
 #include "engine/wavefront.h"
 
 #include <cmath>
@@ -7,6 +8,7 @@
 namespace mottler {
 
 using namespace wavefront;
+using certified::GroupLinks;
 
 namespace {
 
@@ -40,6 +42,12 @@ constexpr double BoundFactor = 0x1p-49;
 // the processor overlaps their long chains of dependent operations.
 constexpr int MostVectors = 4;
 constexpr int LanesPerVector = 8;
+static_assert(MostVectors * LanesPerVector == certified::TeamGroupRows);
+
+// Steps a group does between taking the next columns of the row above and handing on those
+// of its last row: often enough that the group below rarely waits, seldom enough that the
+// report's cache line rarely moves between cores.
+constexpr int StepsPerBlock = 64;
 
 // The lane buffers hold a group's rows skewed so that the cells of one step lie side by side:
 // lane r of step x at Slot(x, r), lane −1 the row above the group (column x + 1) and lane R
@@ -226,7 +234,8 @@ constexpr bool ShuffleDoubles = true;
 #pragma GCC pop_options
 #endif
 
-template <int Vectors> using GroupFunction = bool (*)(LaneSweep&, const SlotRows<Vectors>&, Range*);
+template <int Vectors>
+using GroupFunction = bool (*)(LaneSweep&, const SlotRows<Vectors>&, const GroupLinks&, Range*);
 
 template <int Zero, int Vectors> GroupFunction<Vectors> GroupFor(VectorWidth width) {
     switch (width) {
@@ -239,16 +248,17 @@ template <int Zero, int Vectors> GroupFunction<Vectors> GroupFor(VectorWidth wid
     }
 }
 
-// Rows y … y + 8 × Vectors − 1 through the lane buffers. The fields are not written until the
-// group is done, so a group with a value that does not fit is swept again from them in row
-// order, which stops at the right cell; otherwise the rows' ranges are folded in row order,
-// so FieldMin and FieldMax come out as in row order.
+// Rows y … y + 8 × Vectors − 1 through the lane buffers, the group above done. The fields are
+// not written until the group is done, so a group with a value that does not fit is swept
+// again from them in row order, which stops at the right cell; otherwise the rows' ranges
+// are folded in row order, so FieldMin and FieldMax come out as in row order.
 template <int Zero, int Vectors> void SweepLaneGroup(LaneSweep& lanes, VectorWidth width, int y) {
     constexpr int R = Vectors * LanesPerVector;
     SweepContext& s = lanes.S;
     const GroupRows<R> g(y, s.W, s.H);
+    const GroupLinks above{s.A + g.Up[0], s.B + g.Up[0]};
     Range ranges[R];
-    if (!GroupFor<Zero, Vectors>(width)(lanes, SlotRows<Vectors>(s, g), ranges)) [[unlikely]]
+    if (!GroupFor<Zero, Vectors>(width)(lanes, SlotRows<Vectors>(s, g), above, ranges)) [[unlikely]]
         return SweepInRowOrder<Zero>(s, g);
     for (const Range& r : ranges)
         s.FieldRange.Add(r);
@@ -305,17 +315,38 @@ const char* VectorWidthName(VectorWidth width) {
     }
 }
 
+namespace certified {
+
+bool SweepTeamGroup(SweepContext& s, VectorWidth width, int y, const GroupLinks& links,
+                    Range* ranges, long& fallbacks) {
+    LaneSweep lanes{s, LaneBuffer(s.Scratch, s.W, 0), LaneBuffer(s.Scratch, s.W, 1), 0};
+    const GroupRows<TeamGroupRows> g(y, s.W, s.H);
+    bool done = false;
+    WithZeroAction(s.K.Zero, [&](auto zero) {
+        done = GroupFor<decltype(zero)::value, MostVectors>(width)(
+            lanes, SlotRows<MostVectors>(s, g), links, ranges);
+    });
+    fallbacks += lanes.Fallbacks;
+    return done;
+}
+
+long SweepRowsFrom(SweepContext& s, VectorWidth width, int y) {
+    LaneSweep lanes{s, LaneBuffer(s.Scratch, s.W, 0), LaneBuffer(s.Scratch, s.W, 1), 0};
+    WithZeroAction(s.K.Zero, [&](auto zero) {
+        constexpr int Zero = decltype(zero)::value;
+        wavefront::SweepRowsFrom<Zero>(s, SweepLaneGroups<Zero, MostVectors>(lanes, width, y));
+    });
+    return lanes.Fallbacks;
+}
+
+} // namespace certified
+
 long CertifiedSweep(TextureEngine& engine, const SweepCoefficients& k, VectorWidth width) {
     SweepContext s{engine.FieldA.Data(), engine.FieldB.Data(),      k, engine.Width(),
                    engine.Height(),      engine.ScratchRows.Data(), {}};
     s.FieldRange = {9999999.0f, 0.0f};
     PublishRange publish{engine, s.FieldRange};
-    LaneSweep lanes{s, LaneBuffer(s.Scratch, s.W, 0), LaneBuffer(s.Scratch, s.W, 1), 0};
-    WithZeroAction(k.Zero, [&](auto zero) {
-        constexpr int Zero = decltype(zero)::value;
-        SweepRowsFrom<Zero>(s, SweepLaneGroups<Zero, MostVectors>(lanes, width, 0));
-    });
-    return lanes.Fallbacks;
+    return certified::SweepRowsFrom(s, width, 0);
 }
 
 } // namespace mottler
