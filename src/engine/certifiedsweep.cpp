@@ -3,7 +3,9 @@
 #include "engine/certifiedgroup.h"
 #include "engine/wavefront.h"
 
+#include <bit>
 #include <cmath>
+#include <limits>
 
 namespace mottler {
 
@@ -19,21 +21,25 @@ with every input a float (p is the float product, formed exactly as the x87 code
 the product of two floats is exact in double, then rounded once). Let M be the same
 expression with every input replaced by its absolute value and every subtraction by an
 addition. Each operation rounds to nearest with relative error at most u (2^−53 in double,
-2^−64 in extended precision; the build contracts no multiply and add into one), no input
-takes part in more than 9 operations on its way to the result, and nothing underflows (every
-nonzero intermediate is at least 2^−447, far above the double range's bottom) or overflows
-(below 2^400), so each result differs from the exact V by at most γ9 × M, γ9 = 9u / (1 − 9u).
-The double result r and the extended result x therefore lie within (γ9(2^−53) + γ9(2^−64)) ×
-M < 9.01 × 2^−53 × M of each other.
-The code forms Mc (M in double: sums of non-negative terms, so Mc ≥ M × (1 − γ9)) and
-E = 2^−49 × Mc ≥ 15.99 × 2^−53 × M (a power of two: exact). lo = fl(r − E) ≤ r − E +
-2^−53 × (|r| + E), and |r| ≤ M × (1 + 9.01 × 2^−53), so lo ≤ r − 14.9 × 2^−53 × M ≤ min(r, x);
-likewise hi = fl(r + E) ≥ max(r, x). Rounding to float is monotonic, so when lo and hi round
-to the same float, every real number between them does, r and x included. A zero there is
-not accepted (the sign of an exact zero is not decided by the interval). A value that is not
-finite is taken as it comes: its group is replayed in extended precision anyway. B's update
-is the same with ((D − p) + L × DB) × dt + b and L = (((down − mB × b) + left) + right) + up,
-again at most 9 operations deep.
+2^−64 in extended precision; a fused multiply-add, which the vector code uses where the
+processor has one, rounds once for two), no input takes part in more than 9 roundings on its
+way to the result, and nothing underflows (every nonzero intermediate is at least 2^−447, far
+above the double range's bottom) or overflows (below 2^400), so each result differs from the
+exact V by at most γ9 × M, γ9 = 9u / (1 − 9u). The double result r and the extended result x
+therefore lie within (γ9(2^−53) + γ9(2^−64)) × M < 9.01 × 2^−53 × M of each other.
+The code forms Mc (M in double: sums of non-negative terms, so Mc ≥ M × (1 − γ9)), either from
+the cell's own inputs or, for a block of cells, from bounds on the magnitudes of all their
+inputs (M grows with each of them; a block that turns out to have read a larger value is done
+again with each cell's own), and E = 2^−49 × Mc ≥ 15.99 × 2^−53 × M (a power of two: exact).
+lo = fl(r − E) ≤ r − E + 2^−53 × (|r| + E), and |r| ≤ M × (1 + 9.01 × 2^−53), so
+lo ≤ r − 14.9 × 2^−53 × M ≤ min(r, x); likewise hi = fl(r + E) ≥ max(r, x). Rounding to float
+is monotonic, so when lo and hi round to the same float, every real number between them does,
+r and x included. A zero there is not accepted (the sign of an exact zero is not decided by
+the interval). When hi rounds to a float below zero, so does x, and where every negative value
+is stored as 0 (B always, A under zero action 0) that decides the stored value too. A value
+that is not finite is taken as it comes: its group is replayed in extended precision anyway.
+B's update is the same with ((D − p) + L × DB) × dt + b and
+L = (((down − mB × b) + left) + right) + up, again at most 9 roundings deep.
 */
 constexpr double BoundFactor = 0x1p-49;
 
@@ -87,21 +93,85 @@ struct Neighbours {
     Doubles Cell, Up, Down, Left, Right;
 };
 
+// Bounds on the distance between the double and the extended result of A's and of B's
+// update for every cell whose inputs are no larger than given magnitudes: 2^−49 × M (the
+// proof above) with those magnitudes for the inputs'. One bound for a block of cells saves
+// forming each cell's own; the few cells it leaves undecided that their own would decide
+// are computed again like any other.
+struct CellBounds {
+    double A = 0;
+    double B = 0;
+};
+
+// The magnitudes a group's cells are expected to read: the largest of the old values of its
+// rows and the row below with room to grow, raised as larger values come from the row above
+// or turn out to have been stored.
+class Expected {
+public:
+    Expected(const SweepCoefficients& k, std::uint32_t bitsA, std::uint32_t bitsB)
+        : slack(std::fabs(double(k.Dt)) *
+                (std::fabs(double(k.FactorC)) + std::fabs(double(k.FactorD)))),
+          a(Room(Magnitude(bitsA))), b(Room(Magnitude(bitsB))) {}
+
+    // Values of the row above, of these magnitudes' bits.
+    void Admit(std::uint32_t bitsA, std::uint32_t bitsB) {
+        a = std::max(a, Room(Magnitude(bitsA)));
+        b = std::max(b, Room(Magnitude(bitsB)));
+    }
+    // Whether the stored values' magnitudes stayed within the expectation.
+    bool Holds(float storedA, float storedB) const { return storedA <= a && storedB <= b; }
+    void Grow(float storedA, float storedB) {
+        a = std::max(a, Room(storedA));
+        b = std::max(b, Room(storedB));
+    }
+    // Values too large (or not finite) for a bound: each cell brings its own.
+    bool Unbounded() const { return !(a < 0x1p100 && b < 0x1p100); }
+
+    CellBounds Bounds(const SweepCoefficients& k) const {
+        const double p = a * b * (1 + 0x1p-20); // the float product rounds up by 2^−24 at most
+        const double lapA = (((a + std::fabs(double(k.MultiplierA)) * a) + a) + a) + a;
+        const double sizeA =
+            (((p + a) + std::fabs(double(k.FactorC))) + lapA * std::fabs(double(k.DiffusionA))) *
+                std::fabs(double(k.Dt)) +
+            a;
+        const double lapB = (((b + std::fabs(double(k.MultiplierB)) * b) + b) + b) + b;
+        const double sizeB =
+            ((std::fabs(double(k.FactorD)) + p) + lapB * std::fabs(double(k.DiffusionB))) *
+                std::fabs(double(k.Dt)) +
+            b;
+        return {sizeA * BoundFactor, sizeB * BoundFactor};
+    }
+
+private:
+    static double Magnitude(std::uint32_t bits) {
+        return bits >= 0x7f800000u ? std::numeric_limits<double>::infinity()
+                                   : double(std::bit_cast<float>(bits));
+    }
+    // A quarter more, and a step's worth of the constant terms: what one sweep rarely exceeds.
+    double Room(double magnitude) const { return magnitude * 1.25 + slack; }
+
+    double slack;
+    double a, b;
+};
+
 // The run's coefficients in every lane, with their absolute values for the bounds; made once
 // a group, so the steps do not spread them again.
 struct LaneCoefficients {
     Doubles Dt, C, D, Ma, Mb, Da, Db;
     Doubles AbsDt, AbsC, AbsD, AbsMa, AbsMb, AbsDa, AbsDb;
 
-    [[gnu::always_inline]] explicit LaneCoefficients(const SweepCoefficients& k)
+    Doubles BoundA, BoundB; // the block's bounds, where the cells do not bring their own
+
+    [[gnu::always_inline]] LaneCoefficients(const SweepCoefficients& k, const CellBounds& bounds)
         : Dt(Spread(k.Dt)), C(Spread(k.FactorC)), D(Spread(k.FactorD)), Ma(Spread(k.MultiplierA)),
           Mb(Spread(k.MultiplierB)), Da(Spread(k.DiffusionA)), Db(Spread(k.DiffusionB)),
           AbsDt(Spread(std::fabs(k.Dt))), AbsC(Spread(std::fabs(k.FactorC))),
           AbsD(Spread(std::fabs(k.FactorD))), AbsMa(Spread(std::fabs(k.MultiplierA))),
           AbsMb(Spread(std::fabs(k.MultiplierB))), AbsDa(Spread(std::fabs(k.DiffusionA))),
-          AbsDb(Spread(std::fabs(k.DiffusionB))) {}
+          AbsDb(Spread(std::fabs(k.DiffusionB))), BoundA(Spread(bounds.A)),
+          BoundB(Spread(bounds.B)) {}
 
-    [[gnu::always_inline]] static Doubles Spread(float f) { return Doubles{} + double(f); }
+    [[gnu::always_inline]] static Doubles Spread(double d) { return Doubles{} + d; }
 };
 
 // A group's lane buffers and the cells the sweep computed again in extended precision.
@@ -176,6 +246,10 @@ namespace sse2 {
 [[gnu::always_inline]] inline Floats Narrow(Doubles d) {
     return __builtin_convertvector(d, Floats);
 }
+// a × b + c, rounded twice: SSE2 has no fused multiply-add.
+[[gnu::always_inline]] inline Doubles MulAdd(Doubles a, Doubles b, Doubles c) {
+    return a * b + c;
+}
 constexpr bool ShuffleDoubles = false;
 #include "engine/certifiedlanes.inc"
 } // namespace sse2
@@ -199,6 +273,17 @@ namespace avx2 {
     __m256d halves[2];
     std::memcpy(halves, &d, sizeof halves);
     return Floats(_mm256_set_m128(_mm256_cvtpd_ps(halves[1]), _mm256_cvtpd_ps(halves[0])));
+}
+// a × b + c, rounded once.
+[[gnu::always_inline]] inline Doubles MulAdd(Doubles a, Doubles b, Doubles c) {
+    __m256d x[2], y[2], z[2];
+    std::memcpy(x, &a, sizeof x);
+    std::memcpy(y, &b, sizeof y);
+    std::memcpy(z, &c, sizeof z);
+    const __m256d r[2] = {_mm256_fmadd_pd(x[0], y[0], z[0]), _mm256_fmadd_pd(x[1], y[1], z[1])};
+    Doubles d;
+    std::memcpy(&d, r, sizeof d);
+    return d;
 }
 constexpr bool ShuffleDoubles = false;
 #include "engine/certifiedlanes.inc"
@@ -224,6 +309,10 @@ namespace avx512 {
 }
 [[gnu::always_inline]] inline Floats Narrow(Doubles d) {
     return Floats(_mm512_maskz_cvtpd_ps(0xff, __m512d(d)));
+}
+// a × b + c, rounded once.
+[[gnu::always_inline]] inline Doubles MulAdd(Doubles a, Doubles b, Doubles c) {
+    return Doubles(_mm512_fmadd_pd(__m512d(a), __m512d(b), __m512d(c)));
 }
 constexpr bool ShuffleDoubles = true;
 #include "engine/certifiedlanes.inc"
