@@ -246,6 +246,12 @@ namespace sse2 {
 [[gnu::always_inline]] inline Floats Narrow(Doubles d) {
     return __builtin_convertvector(d, Floats);
 }
+// Whether every lane of a comparison's result is set (their sign bits, one instruction a half).
+[[gnu::always_inline]] inline bool AllSet(Words mask) {
+    __m128 halves[2];
+    std::memcpy(halves, &mask, sizeof halves);
+    return (_mm_movemask_ps(halves[0]) & _mm_movemask_ps(halves[1])) == 0xf;
+}
 // a × b + c, rounded twice: SSE2 has no fused multiply-add.
 [[gnu::always_inline]] inline Doubles MulAdd(Doubles a, Doubles b, Doubles c) {
     return a * b + c;
@@ -273,6 +279,10 @@ namespace avx2 {
     __m256d halves[2];
     std::memcpy(halves, &d, sizeof halves);
     return Floats(_mm256_set_m128(_mm256_cvtpd_ps(halves[1]), _mm256_cvtpd_ps(halves[0])));
+}
+// Whether every lane of a comparison's result is set (their sign bits, one instruction).
+[[gnu::always_inline]] inline bool AllSet(Words mask) {
+    return _mm256_movemask_ps(__m256(mask)) == 0xff;
 }
 // a × b + c, rounded once.
 [[gnu::always_inline]] inline Doubles MulAdd(Doubles a, Doubles b, Doubles c) {
@@ -309,6 +319,10 @@ namespace avx512 {
 }
 [[gnu::always_inline]] inline Floats Narrow(Doubles d) {
     return Floats(_mm512_maskz_cvtpd_ps(0xff, __m512d(d)));
+}
+// Whether every lane of a comparison's result is set (their sign bits, one instruction).
+[[gnu::always_inline]] inline bool AllSet(Words mask) {
+    return _mm256_movemask_ps(__m256(mask)) == 0xff;
 }
 // a × b + c, rounded once.
 [[gnu::always_inline]] inline Doubles MulAdd(Doubles a, Doubles b, Doubles c) {
