@@ -103,17 +103,17 @@ struct CellBounds {
     double B = 0;
 };
 
-// The magnitudes a group's cells are expected to read: the largest of the old values of its
-// rows and the row below with room to grow, raised as larger values come from the row above
-// or turn out to have been stored.
+// The magnitudes a group's cells are expected to read: the largest of the values put into
+// the lane buffers so far with room to grow, raised as larger ones come or turn out to have
+// been stored.
 class Expected {
 public:
-    Expected(const SweepCoefficients& k, std::uint32_t bitsA, std::uint32_t bitsB)
+    explicit Expected(const SweepCoefficients& k)
         : slack(std::fabs(double(k.Dt)) *
                 (std::fabs(double(k.FactorC)) + std::fabs(double(k.FactorD)))),
-          a(Room(Magnitude(bitsA))), b(Room(Magnitude(bitsB))) {}
+          a(slack), b(slack) {}
 
-    // Values of the row above, of these magnitudes' bits.
+    // Values the cells will read, of these magnitudes' bits.
     void Admit(std::uint32_t bitsA, std::uint32_t bitsB) {
         a = std::max(a, Room(Magnitude(bitsA)));
         b = std::max(b, Room(Magnitude(bitsB)));
