@@ -32,10 +32,11 @@ void CheckVideoModule(const QString& path);
 QSize VideoFrameSize(VideoCodec codec, QSize texture);
 
 /// A video file being written frame by frame through FFmpeg's libraries (in the video module,
-/// output/videomodule.h, loaded on first use) into a temporary file beside the target: only one
-/// frame is held at a time, and only Finish puts the file in place. Destroying an unfinished one
-/// (Escape, a failure) leaves whatever was at the target as it was. Errors throw MottlerError with
-/// FFmpeg's reason, a failed write FileWriteError with the system's.
+/// output/videomodule.h, loaded on first use) into a temporary file beside the target: only
+/// one frame is held at a time, and only Finish puts the file in place. Destroying an
+/// unfinished one (Escape, a failure) leaves whatever was at the target as it was. Errors
+/// throw MottlerError with FFmpeg's reason (or the loader's, when the module cannot be
+/// loaded), a failed write FileWriteError with the system's.
 class VideoFile {
 public:
     /// Opens the encoder for frames of `texture` pixels (see VideoFrameSize) and the file.
