@@ -2,6 +2,7 @@
 // of sweeping, and in the same run each one's speed against the plain one-cell-at-a-time
 // implementation the tests check the engine with ("x reference").
 #include "engine/certifiedsweep.h"
+#include "engine/certifiedteam.h"
 #include "engine/engine.h"
 #include "engine/growth.h"
 #include "engine/random.h"
@@ -140,6 +141,18 @@ static void BM_SweepX87Threads(benchmark::State& state) {
         state, [&](TextureEngine& e, const SweepCoefficients& k) { team.Sweep(e, k); }, true);
 }
 
+// The certified AVX-512 sweep on a team of threads (wall time: the figures suffer when the
+// machine is busy).
+static void BM_SweepCertifiedThreads(benchmark::State& state) {
+    if (!HasVectorWidth(VectorWidth::Avx512)) {
+        state.SkipWithError("this processor lacks these instructions");
+        return;
+    }
+    CertifiedTeam team(static_cast<int>(state.range(2)), VectorWidth::Avx512);
+    TimeSweeps(
+        state, [&](TextureEngine& e, const SweepCoefficients& k) { team.Sweep(e, k); }, true);
+}
+
 // A whole run as `mottler-cli grow --threads 1` does it (no rendering; CPU time), against
 // the plain implementation's run of as many iterations.
 static void BM_GrowRun(benchmark::State& state) {
@@ -183,6 +196,13 @@ BENCHMARK(BM_SweepCertified)
     ->ArgsProduct({{100}, {100}, {0, 1, 2}})
     ->ArgsProduct({{400}, {300}, {0, 1, 2}})
     ->ArgsProduct({{800}, {600}, {0, 1, 2}})
+    ->Args({1600, 1200, 2})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SweepCertifiedThreads)
+    ->ArgsProduct({{400}, {300}, {2}})
+    ->ArgsProduct({{800}, {600}, {2}})
+    ->ArgsProduct({{1600}, {1200}, {2}})
+    ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SweepX87Threads)
     ->ArgsProduct({{100}, {100}, {2, 3}})

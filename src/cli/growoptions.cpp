@@ -103,9 +103,9 @@ Growth:
                        avx512 (double precision in vector lanes, each cell checked and
                        redone in extended precision where that could differ);
                        MOTTLER_ENGINE in the environment overrides it
-  --threads N          threads for the x87 sweep, 1 to 64 (default 1); with auto, more
-                       than one sweeps with x87. Every engine and thread count grows the
-                       same texture bit for bit
+  --threads N          threads for the sweep, 1 to 64 (default: every core for a texture
+                       of 90000 cells or more, else 1). Every engine and thread count
+                       grows the same texture bit for bit
 
 Colours:
 )";

@@ -92,7 +92,8 @@ struct SheetGrowth {
 SheetGrowth GrowForSheet(const IniFile& file, const QString& name, const ShapeTuning& tuning) {
     try {
         TextureEngine engine;
-        const PresetGrowth growth = GrowPreset(engine, ReadPreset(file, name), tuning);
+        // One thread each: the sheet grows a preset on every core already.
+        const PresetGrowth growth = GrowPreset(engine, ReadPreset(file, name), tuning, 1);
         const RunOutcome outcome = growth.Result.Outcome;
         if (outcome == RunOutcome::Overflow || outcome == RunOutcome::InternalError)
             return {{}, {}, EscapedForTerminal(name) + ": " + growth.Result.Message};

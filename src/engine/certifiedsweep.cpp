@@ -1,12 +1,16 @@
 #include "engine/certifiedsweep.h"
 
+#include "engine/certifiedgroup.h"
 #include "engine/wavefront.h"
 
+#include <bit>
 #include <cmath>
+#include <limits>
 
 namespace mottler {
 
 using namespace wavefront;
+using certified::GroupLinks;
 
 namespace {
 
@@ -17,21 +21,25 @@ with every input a float (p is the float product, formed exactly as the x87 code
 the product of two floats is exact in double, then rounded once). Let M be the same
 expression with every input replaced by its absolute value and every subtraction by an
 addition. Each operation rounds to nearest with relative error at most u (2^−53 in double,
-2^−64 in extended precision; the build contracts no multiply and add into one), no input
-takes part in more than 9 operations on its way to the result, and nothing underflows (every
-nonzero intermediate is at least 2^−447, far above the double range's bottom) or overflows
-(below 2^400), so each result differs from the exact V by at most γ9 × M, γ9 = 9u / (1 − 9u).
-The double result r and the extended result x therefore lie within (γ9(2^−53) + γ9(2^−64)) ×
-M < 9.01 × 2^−53 × M of each other.
-The code forms Mc (M in double: sums of non-negative terms, so Mc ≥ M × (1 − γ9)) and
-E = 2^−49 × Mc ≥ 15.99 × 2^−53 × M (a power of two: exact). lo = fl(r − E) ≤ r − E +
-2^−53 × (|r| + E), and |r| ≤ M × (1 + 9.01 × 2^−53), so lo ≤ r − 14.9 × 2^−53 × M ≤ min(r, x);
-likewise hi = fl(r + E) ≥ max(r, x). Rounding to float is monotonic, so when lo and hi round
-to the same float, every real number between them does, r and x included. A zero there is
-not accepted (the sign of an exact zero is not decided by the interval). A value that is not
-finite is taken as it comes: its group is replayed in extended precision anyway. B's update
-is the same with ((D − p) + L × DB) × dt + b and L = (((down − mB × b) + left) + right) + up,
-again at most 9 operations deep.
+2^−64 in extended precision; a fused multiply-add, which the vector code uses where the
+processor has one, rounds once for two), no input takes part in more than 9 roundings on its
+way to the result, and nothing underflows (every nonzero intermediate is at least 2^−447, far
+above the double range's bottom) or overflows (below 2^400), so each result differs from the
+exact V by at most γ9 × M, γ9 = 9u / (1 − 9u). The double result r and the extended result x
+therefore lie within (γ9(2^−53) + γ9(2^−64)) × M < 9.01 × 2^−53 × M of each other.
+The code forms Mc (M in double: sums of non-negative terms, so Mc ≥ M × (1 − γ9)), either from
+the cell's own inputs or, for a block of cells, from bounds on the magnitudes of all their
+inputs (M grows with each of them; a block that turns out to have read a larger value is done
+again with each cell's own), and E = 2^−49 × Mc ≥ 15.99 × 2^−53 × M (a power of two: exact).
+lo = fl(r − E) ≤ r − E + 2^−53 × (|r| + E), and |r| ≤ M × (1 + 9.01 × 2^−53), so
+lo ≤ r − 14.9 × 2^−53 × M ≤ min(r, x); likewise hi = fl(r + E) ≥ max(r, x). Rounding to float
+is monotonic, so when lo and hi round to the same float, every real number between them does,
+r and x included. A zero there is not accepted (the sign of an exact zero is not decided by
+the interval). When hi rounds to a float below zero, so does x, and where every negative value
+is stored as 0 (B always, A under zero action 0) that decides the stored value too. A value
+that is not finite is taken as it comes: its group is replayed in extended precision anyway.
+B's update is the same with ((D − p) + L × DB) × dt + b and
+L = (((down − mB × b) + left) + right) + up, again at most 9 roundings deep.
 */
 constexpr double BoundFactor = 0x1p-49;
 
@@ -40,6 +48,12 @@ constexpr double BoundFactor = 0x1p-49;
 // the processor overlaps their long chains of dependent operations.
 constexpr int MostVectors = 4;
 constexpr int LanesPerVector = 8;
+static_assert(MostVectors * LanesPerVector == certified::TeamGroupRows);
+
+// Steps a group does between taking the next columns of the row above and handing on those
+// of its last row: often enough that the group below rarely waits, seldom enough that the
+// report's cache line rarely moves between cores.
+constexpr int StepsPerBlock = 64;
 
 // The lane buffers hold a group's rows skewed so that the cells of one step lie side by side:
 // lane r of step x at Slot(x, r), lane −1 the row above the group (column x + 1) and lane R
@@ -79,21 +93,85 @@ struct Neighbours {
     Doubles Cell, Up, Down, Left, Right;
 };
 
+// Bounds on the distance between the double and the extended result of A's and of B's
+// update for every cell whose inputs are no larger than given magnitudes: 2^−49 × M (the
+// proof above) with those magnitudes for the inputs'. One bound for a block of cells saves
+// forming each cell's own; the few cells it leaves undecided that their own would decide
+// are computed again like any other.
+struct CellBounds {
+    double A = 0;
+    double B = 0;
+};
+
+// The magnitudes a group's cells are expected to read: the largest of the old values of its
+// rows and the row below with room to grow, raised as larger values come from the row above
+// or turn out to have been stored.
+class Expected {
+public:
+    Expected(const SweepCoefficients& k, std::uint32_t bitsA, std::uint32_t bitsB)
+        : slack(std::fabs(double(k.Dt)) *
+                (std::fabs(double(k.FactorC)) + std::fabs(double(k.FactorD)))),
+          a(Room(Magnitude(bitsA))), b(Room(Magnitude(bitsB))) {}
+
+    // Values of the row above, of these magnitudes' bits.
+    void Admit(std::uint32_t bitsA, std::uint32_t bitsB) {
+        a = std::max(a, Room(Magnitude(bitsA)));
+        b = std::max(b, Room(Magnitude(bitsB)));
+    }
+    // Whether the stored values' magnitudes stayed within the expectation.
+    bool Holds(float storedA, float storedB) const { return storedA <= a && storedB <= b; }
+    void Grow(float storedA, float storedB) {
+        a = std::max(a, Room(storedA));
+        b = std::max(b, Room(storedB));
+    }
+    // Values too large (or not finite) for a bound: each cell brings its own.
+    bool Unbounded() const { return !(a < 0x1p100 && b < 0x1p100); }
+
+    CellBounds Bounds(const SweepCoefficients& k) const {
+        const double p = a * b * (1 + 0x1p-20); // the float product rounds up by 2^−24 at most
+        const double lapA = (((a + std::fabs(double(k.MultiplierA)) * a) + a) + a) + a;
+        const double sizeA =
+            (((p + a) + std::fabs(double(k.FactorC))) + lapA * std::fabs(double(k.DiffusionA))) *
+                std::fabs(double(k.Dt)) +
+            a;
+        const double lapB = (((b + std::fabs(double(k.MultiplierB)) * b) + b) + b) + b;
+        const double sizeB =
+            ((std::fabs(double(k.FactorD)) + p) + lapB * std::fabs(double(k.DiffusionB))) *
+                std::fabs(double(k.Dt)) +
+            b;
+        return {sizeA * BoundFactor, sizeB * BoundFactor};
+    }
+
+private:
+    static double Magnitude(std::uint32_t bits) {
+        return bits >= 0x7f800000u ? std::numeric_limits<double>::infinity()
+                                   : double(std::bit_cast<float>(bits));
+    }
+    // A quarter more, and a step's worth of the constant terms: what one sweep rarely exceeds.
+    double Room(double magnitude) const { return magnitude * 1.25 + slack; }
+
+    double slack;
+    double a, b;
+};
+
 // The run's coefficients in every lane, with their absolute values for the bounds; made once
 // a group, so the steps do not spread them again.
 struct LaneCoefficients {
     Doubles Dt, C, D, Ma, Mb, Da, Db;
     Doubles AbsDt, AbsC, AbsD, AbsMa, AbsMb, AbsDa, AbsDb;
 
-    [[gnu::always_inline]] explicit LaneCoefficients(const SweepCoefficients& k)
+    Doubles BoundA, BoundB; // the block's bounds, where the cells do not bring their own
+
+    [[gnu::always_inline]] LaneCoefficients(const SweepCoefficients& k, const CellBounds& bounds)
         : Dt(Spread(k.Dt)), C(Spread(k.FactorC)), D(Spread(k.FactorD)), Ma(Spread(k.MultiplierA)),
           Mb(Spread(k.MultiplierB)), Da(Spread(k.DiffusionA)), Db(Spread(k.DiffusionB)),
           AbsDt(Spread(std::fabs(k.Dt))), AbsC(Spread(std::fabs(k.FactorC))),
           AbsD(Spread(std::fabs(k.FactorD))), AbsMa(Spread(std::fabs(k.MultiplierA))),
           AbsMb(Spread(std::fabs(k.MultiplierB))), AbsDa(Spread(std::fabs(k.DiffusionA))),
-          AbsDb(Spread(std::fabs(k.DiffusionB))) {}
+          AbsDb(Spread(std::fabs(k.DiffusionB))), BoundA(Spread(bounds.A)),
+          BoundB(Spread(bounds.B)) {}
 
-    [[gnu::always_inline]] static Doubles Spread(float f) { return Doubles{} + double(f); }
+    [[gnu::always_inline]] static Doubles Spread(double d) { return Doubles{} + d; }
 };
 
 // A group's lane buffers and the cells the sweep computed again in extended precision.
@@ -168,6 +246,16 @@ namespace sse2 {
 [[gnu::always_inline]] inline Floats Narrow(Doubles d) {
     return __builtin_convertvector(d, Floats);
 }
+// Whether every lane of a comparison's result is set (their sign bits, one instruction a half).
+[[gnu::always_inline]] inline bool AllSet(Words mask) {
+    __m128 halves[2];
+    std::memcpy(halves, &mask, sizeof halves);
+    return (_mm_movemask_ps(halves[0]) & _mm_movemask_ps(halves[1])) == 0xf;
+}
+// a × b + c, rounded twice: SSE2 has no fused multiply-add.
+[[gnu::always_inline]] inline Doubles MulAdd(Doubles a, Doubles b, Doubles c) {
+    return a * b + c;
+}
 constexpr bool ShuffleDoubles = false;
 #include "engine/certifiedlanes.inc"
 } // namespace sse2
@@ -191,6 +279,21 @@ namespace avx2 {
     __m256d halves[2];
     std::memcpy(halves, &d, sizeof halves);
     return Floats(_mm256_set_m128(_mm256_cvtpd_ps(halves[1]), _mm256_cvtpd_ps(halves[0])));
+}
+// Whether every lane of a comparison's result is set (their sign bits, one instruction).
+[[gnu::always_inline]] inline bool AllSet(Words mask) {
+    return _mm256_movemask_ps(__m256(mask)) == 0xff;
+}
+// a × b + c, rounded once.
+[[gnu::always_inline]] inline Doubles MulAdd(Doubles a, Doubles b, Doubles c) {
+    __m256d x[2], y[2], z[2];
+    std::memcpy(x, &a, sizeof x);
+    std::memcpy(y, &b, sizeof y);
+    std::memcpy(z, &c, sizeof z);
+    const __m256d r[2] = {_mm256_fmadd_pd(x[0], y[0], z[0]), _mm256_fmadd_pd(x[1], y[1], z[1])};
+    Doubles d;
+    std::memcpy(&d, r, sizeof d);
+    return d;
 }
 constexpr bool ShuffleDoubles = false;
 #include "engine/certifiedlanes.inc"
@@ -217,6 +320,14 @@ namespace avx512 {
 [[gnu::always_inline]] inline Floats Narrow(Doubles d) {
     return Floats(_mm512_maskz_cvtpd_ps(0xff, __m512d(d)));
 }
+// Whether every lane of a comparison's result is set (their sign bits, one instruction).
+[[gnu::always_inline]] inline bool AllSet(Words mask) {
+    return _mm256_movemask_ps(__m256(mask)) == 0xff;
+}
+// a × b + c, rounded once.
+[[gnu::always_inline]] inline Doubles MulAdd(Doubles a, Doubles b, Doubles c) {
+    return Doubles(_mm512_fmadd_pd(__m512d(a), __m512d(b), __m512d(c)));
+}
 constexpr bool ShuffleDoubles = true;
 #include "engine/certifiedlanes.inc"
 } // namespace avx512
@@ -226,7 +337,8 @@ constexpr bool ShuffleDoubles = true;
 #pragma GCC pop_options
 #endif
 
-template <int Vectors> using GroupFunction = bool (*)(LaneSweep&, const SlotRows<Vectors>&, Range*);
+template <int Vectors>
+using GroupFunction = bool (*)(LaneSweep&, const SlotRows<Vectors>&, const GroupLinks&, Range*);
 
 template <int Zero, int Vectors> GroupFunction<Vectors> GroupFor(VectorWidth width) {
     switch (width) {
@@ -239,16 +351,17 @@ template <int Zero, int Vectors> GroupFunction<Vectors> GroupFor(VectorWidth wid
     }
 }
 
-// Rows y … y + 8 × Vectors − 1 through the lane buffers. The fields are not written until the
-// group is done, so a group with a value that does not fit is swept again from them in row
-// order, which stops at the right cell; otherwise the rows' ranges are folded in row order,
-// so FieldMin and FieldMax come out as in row order.
+// Rows y … y + 8 × Vectors − 1 through the lane buffers, the group above done. The fields are
+// not written until the group is done, so a group with a value that does not fit is swept
+// again from them in row order, which stops at the right cell; otherwise the rows' ranges
+// are folded in row order, so FieldMin and FieldMax come out as in row order.
 template <int Zero, int Vectors> void SweepLaneGroup(LaneSweep& lanes, VectorWidth width, int y) {
     constexpr int R = Vectors * LanesPerVector;
     SweepContext& s = lanes.S;
     const GroupRows<R> g(y, s.W, s.H);
+    const GroupLinks above{s.A + g.Up[0], s.B + g.Up[0]};
     Range ranges[R];
-    if (!GroupFor<Zero, Vectors>(width)(lanes, SlotRows<Vectors>(s, g), ranges)) [[unlikely]]
+    if (!GroupFor<Zero, Vectors>(width)(lanes, SlotRows<Vectors>(s, g), above, ranges)) [[unlikely]]
         return SweepInRowOrder<Zero>(s, g);
     for (const Range& r : ranges)
         s.FieldRange.Add(r);
@@ -305,17 +418,38 @@ const char* VectorWidthName(VectorWidth width) {
     }
 }
 
+namespace certified {
+
+bool SweepTeamGroup(SweepContext& s, VectorWidth width, int y, const GroupLinks& links,
+                    Range* ranges, long& fallbacks) {
+    LaneSweep lanes{s, LaneBuffer(s.Scratch, s.W, 0), LaneBuffer(s.Scratch, s.W, 1), 0};
+    const GroupRows<TeamGroupRows> g(y, s.W, s.H);
+    bool done = false;
+    WithZeroAction(s.K.Zero, [&](auto zero) {
+        done = GroupFor<decltype(zero)::value, MostVectors>(width)(
+            lanes, SlotRows<MostVectors>(s, g), links, ranges);
+    });
+    fallbacks += lanes.Fallbacks;
+    return done;
+}
+
+long SweepRowsFrom(SweepContext& s, VectorWidth width, int y) {
+    LaneSweep lanes{s, LaneBuffer(s.Scratch, s.W, 0), LaneBuffer(s.Scratch, s.W, 1), 0};
+    WithZeroAction(s.K.Zero, [&](auto zero) {
+        constexpr int Zero = decltype(zero)::value;
+        wavefront::SweepRowsFrom<Zero>(s, SweepLaneGroups<Zero, MostVectors>(lanes, width, y));
+    });
+    return lanes.Fallbacks;
+}
+
+} // namespace certified
+
 long CertifiedSweep(TextureEngine& engine, const SweepCoefficients& k, VectorWidth width) {
     SweepContext s{engine.FieldA.Data(), engine.FieldB.Data(),      k, engine.Width(),
                    engine.Height(),      engine.ScratchRows.Data(), {}};
     s.FieldRange = {9999999.0f, 0.0f};
     PublishRange publish{engine, s.FieldRange};
-    LaneSweep lanes{s, LaneBuffer(s.Scratch, s.W, 0), LaneBuffer(s.Scratch, s.W, 1), 0};
-    WithZeroAction(k.Zero, [&](auto zero) {
-        constexpr int Zero = decltype(zero)::value;
-        SweepRowsFrom<Zero>(s, SweepLaneGroups<Zero, MostVectors>(lanes, width, 0));
-    });
-    return lanes.Fallbacks;
+    return certified::SweepRowsFrom(s, width, 0);
 }
 
 } // namespace mottler

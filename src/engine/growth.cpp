@@ -76,7 +76,7 @@ void Run::Prepare() {
     }
     observer.IterationsPlanned(params.Iterations);
     coefficients = CoefficientsFrom(observer.ReadFactors());
-    sweeper.emplace(WithEnvironmentEngine(params.Sweeping));
+    sweeper.emplace(WithEnvironmentEngine(params.Sweeping), engine.CellCount());
     observer.EscapePressed(); // an Escape pressed before the run does not count
     observer.ProgressShown();
 }

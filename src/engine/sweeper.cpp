@@ -1,6 +1,7 @@
 #include "engine/sweeper.h"
 
 #include <QStringList>
+#include <sched.h>
 #include <system_error>
 
 namespace mottler {
@@ -46,29 +47,44 @@ SweepOptions WithEnvironmentEngine(SweepOptions options) {
     return options;
 }
 
-Sweeper::Sweeper(const SweepOptions& options) {
-    vectors = WidthOf(options.Engine);
-    // Only with AVX-512 do the vector lanes outrun the x87 wavefront (bench/sweep_bench.cpp);
-    // one thread of them also outruns two x87 threads, so Auto takes threads only when they
-    // are asked for.
-    if (options.Engine == SweepEngine::Auto && options.Threads <= 1)
-        vectors = VectorWidth::Avx512;
+int AutomaticThreads(int cells) {
+    if (cells < ThreadedSweepCells)
+        return 1;
+    cpu_set_t allowed;
+    if (sched_getaffinity(0, sizeof allowed, &allowed) != 0)
+        return 1;
+    return std::max(1, CPU_COUNT(&allowed));
+}
+
+Sweeper::Sweeper(const SweepOptions& options, int cells) {
+    vectors = options.Engine == SweepEngine::Auto ? VectorWidth::Avx512 : WidthOf(options.Engine);
+    // Only with AVX-512 do the vector lanes outrun the x87 wavefront (bench/sweep_bench.cpp).
     if (vectors && !HasVectorWidth(*vectors))
         vectors.reset();
-    if (vectors || options.Threads <= 1)
+    const int threads = options.Threads > 0 ? options.Threads : AutomaticThreads(cells);
+    if (threads <= 1)
         return;
     try {
-        team = std::make_unique<SweepTeam>(options.Threads);
+        if (vectors)
+            certifiedTeam = std::make_unique<CertifiedTeam>(threads, *vectors);
+        else
+            x87Team = std::make_unique<SweepTeam>(threads);
     } catch (const std::system_error&) {
         // No threads to be had: one thread grows the same texture, only slower.
     }
 }
 
+int Sweeper::Threads() const {
+    return certifiedTeam ? certifiedTeam->Threads() : x87Team ? x87Team->Threads() : 1;
+}
+
 void Sweeper::Sweep(TextureEngine& engine, const SweepCoefficients& k) {
-    if (vectors)
+    if (certifiedTeam)
+        certifiedTeam->Sweep(engine, k);
+    else if (vectors)
         CertifiedSweep(engine, k, *vectors);
-    else if (team)
-        team->Sweep(engine, k);
+    else if (x87Team)
+        x87Team->Sweep(engine, k);
     else
         mottler::Sweep(engine, k);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/certifiedsweep.h"
+#include "engine/certifiedteam.h"
 #include "engine/sweep.h"
 #include "engine/sweepteam.h"
 
@@ -10,10 +11,10 @@
 
 namespace mottler {
 
-/// Which code sweeps. Every engine gives the same fields bit for bit. X87 is the
-/// extended-precision wavefront, on one thread unless threads are asked for; Sse2, Avx2 and
-/// Avx512 are the certified double-precision sweep in vector lanes of that width; Auto is
-/// Avx512 where the processor has it and one thread is asked for, X87 otherwise.
+/// Which code sweeps. Every engine and thread count gives the same fields bit for bit. X87 is
+/// the extended-precision wavefront; Sse2, Avx2 and Avx512 are the certified double-precision
+/// sweep in vector lanes of that width; Auto is Avx512 where the processor has it, X87
+/// otherwise.
 enum class SweepEngine { Auto, X87, Sse2, Avx2, Avx512 };
 
 /// The engines' names in the order of SweepEngine: "auto", "x87", "sse2", "avx2", "avx512".
@@ -27,25 +28,35 @@ bool EngineRunsHere(SweepEngine engine);
 
 struct SweepOptions {
     SweepEngine Engine = SweepEngine::Auto;
-    int Threads = 0; ///< 0 or 1: one thread; more sweep with the x87 wavefront
+    int Threads = 0; ///< 0: AutomaticThreads; otherwise that many
 };
+
+/// Textures of at least this many cells sweep on every core when the threads are left to the
+/// sweep: below it, waking the threads costs more than they gain (bench/sweep_bench.cpp).
+constexpr int ThreadedSweepCells = 300 * 300;
+
+/// The threads a sweep of a texture of that many cells takes when left to choose: one for a
+/// small texture, else the cores this process may run on.
+int AutomaticThreads(int cells);
 
 /// The options with the environment's MOTTLER_ENGINE (an engine's name) over their engine, so
 /// tests can pin an engine under every caller; any other value, or an engine this processor
 /// cannot run, is ignored.
 SweepOptions WithEnvironmentEngine(SweepOptions options);
 
-/// The sweep of one run, with the engine and threads its options choose.
+/// The sweep of one run of a texture of `cells` cells, with the engine and threads its
+/// options choose. Without threads to be had it sweeps on one, with the same results.
 class Sweeper {
 public:
-    explicit Sweeper(const SweepOptions& options);
+    Sweeper(const SweepOptions& options, int cells);
 
-    int Threads() const { return team ? team->Threads() : 1; }
+    int Threads() const;
     void Sweep(TextureEngine& engine, const SweepCoefficients& k);
 
 private:
-    std::unique_ptr<SweepTeam> team;
     std::optional<VectorWidth> vectors; ///< the certified sweep's width, when it sweeps
+    std::unique_ptr<SweepTeam> x87Team;
+    std::unique_ptr<CertifiedTeam> certifiedTeam;
 };
 
 } // namespace mottler

@@ -1,11 +1,8 @@
 #include "engine/sweepteam.h"
 
+#include "engine/sweepcrew.h"
 #include "engine/wavefront.h"
 
-#include <atomic>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 namespace mottler {
@@ -18,41 +15,29 @@ using namespace wavefront;
 // cores.
 constexpr int StepsPerReport = 32;
 
-// How far one thread is: its group and the steps of it done, as one increasing number.
-struct alignas(64) Progress {
-    std::atomic<long> done{-1};
-};
-
 } // namespace
 
 class SweepTeam::Crew {
 public:
     explicit Crew(int threads);
-    ~Crew();
 
-    int Threads() const { return threads; }
+    int Threads() const { return crew.Threads(); }
     void Sweep(TextureEngine& engine, const SweepCoefficients& k);
 
 private:
     void Prepare(TextureEngine& engine, const SweepCoefficients& k);
-    void Stop();
-    void Work(int t);
     void RunBand(int t);
     template <int Zero> void Band(int t);
     template <int Zero, int Rows> bool PacedGroup(int t, int group);
     template <int Zero, int Rows> bool PacedLastGroup(int t, int group, int rows);
-    bool Await(int group, int steps);
     int GroupsCompleted() const;
     long Report(int group, int steps) const { return long(group) * (fullSteps + 1) + steps; }
     SweepContext Context(int t, const SweepCoefficients& k);
 
-    const int threads;
-    std::vector<std::thread> workers;
-    std::unique_ptr<Progress[]> progress;
+    SweepCrew crew;
     std::vector<std::vector<float>> scratch; // per thread: its group before the group
     std::vector<int> underWay;               // per thread: the group it left unfinished, or −1
     std::vector<Range> groupRanges;
-    std::atomic<bool> failed{false};
 
     // The sweep under way.
     float* a = nullptr;
@@ -62,40 +47,10 @@ private:
     int h = 0;
     int groups = 0;
     int fullSteps = 0;
-
-    std::mutex mutex;
-    std::condition_variable wake;
-    std::condition_variable finished;
-    long generation = 0;
-    int pending = 0;
-    bool quitting = false;
 };
 
 SweepTeam::Crew::Crew(int n)
-    : threads(n), progress(std::make_unique<Progress[]>(static_cast<std::size_t>(n))),
-      scratch(static_cast<std::size_t>(n)), underWay(static_cast<std::size_t>(n), -1) {
-    try {
-        for (int t = 1; t < threads; ++t)
-            workers.emplace_back([this, t] { Work(t); });
-    } catch (...) {
-        Stop(); // the workers already started must not outlive a team that never was
-        throw;
-    }
-}
-
-SweepTeam::Crew::~Crew() {
-    Stop();
-}
-
-void SweepTeam::Crew::Stop() {
-    {
-        std::lock_guard lock(mutex);
-        quitting = true;
-    }
-    wake.notify_all();
-    for (std::thread& worker : workers)
-        worker.join();
-}
+    : crew(n), scratch(static_cast<std::size_t>(n)), underWay(static_cast<std::size_t>(n), -1) {}
 
 SweepContext SweepTeam::Crew::Context(int t, const SweepCoefficients& k) {
     return {a, b, k, w, h, scratch[static_cast<std::size_t>(t)].data(), {}};
@@ -112,28 +67,7 @@ void SweepTeam::Crew::Prepare(TextureEngine& engine, const SweepCoefficients& k)
     for (std::vector<float>& rows : scratch)
         rows.resize(SweepScratchCells(w));
     groupRanges.resize(static_cast<std::size_t>(groups));
-    for (int t = 0; t < threads; ++t) {
-        progress[t].done.store(-1, std::memory_order_relaxed);
-        underWay[static_cast<std::size_t>(t)] = -1;
-    }
-    failed.store(false, std::memory_order_relaxed);
-}
-
-void SweepTeam::Crew::Work(int t) {
-    long seen = 0;
-    for (;;) {
-        {
-            std::unique_lock lock(mutex);
-            wake.wait(lock, [&] { return quitting || generation != seen; });
-            if (quitting)
-                return;
-            seen = generation;
-        }
-        RunBand(t);
-        std::lock_guard lock(mutex);
-        if (--pending == 0)
-            finished.notify_one();
-    }
+    std::fill(underWay.begin(), underWay.end(), -1);
 }
 
 void SweepTeam::Crew::RunBand(int t) {
@@ -142,8 +76,8 @@ void SweepTeam::Crew::RunBand(int t) {
 
 // Groups t, t + threads, … until the sweep ends or stops.
 template <int Zero> void SweepTeam::Crew::Band(int t) {
-    for (int group = t; group < groups; group += threads) {
-        if (failed.load(std::memory_order_relaxed))
+    for (int group = t; group < groups; group += crew.Threads()) {
+        if (crew.Failed())
             return;
         const int rows = std::min(WavefrontRows, h - group * WavefrontRows);
         const bool done = rows == WavefrontRows
@@ -161,21 +95,6 @@ template <int Zero, int Rows> bool SweepTeam::Crew::PacedLastGroup(int t, int gr
     return PacedGroup<Zero, Rows>(t, group);
 }
 
-// Waits until the thread with `group` has done `steps` of it; false when the sweep stopped.
-bool SweepTeam::Crew::Await(int group, int steps) {
-    const std::atomic<long>& done = progress[group % threads].done;
-    const long target = Report(group, steps);
-    for (int spins = 0; done.load(std::memory_order_acquire) < target; ++spins) {
-        if (failed.load(std::memory_order_relaxed))
-            return false;
-        if (spins < 100)
-            _mm_pause();
-        else
-            std::this_thread::yield(); // the machine may have fewer free cores than threads
-    }
-    return true;
-}
-
 // One group's wavefront, a few steps at a time: step x reads the row above at column x, which
 // the group above does at its step x + WavefrontRows − 1. A value that does not fit stops the
 // whole sweep before this group reports the steps that stored it, so no other group reads it.
@@ -189,13 +108,14 @@ template <int Zero, int Rows> bool SweepTeam::Crew::PacedGroup(int t, int group)
     const int steps = g.Steps(w);
     for (int x0 = 0; x0 < steps; x0 += StepsPerReport) {
         const int x1 = std::min(x0 + StepsPerReport, steps);
-        if (group > 0 && !Await(group - 1, std::min(x1 - 1 + WavefrontRows, fullSteps)))
+        if (group > 0 &&
+            !crew.Await(group - 1, Report(group - 1, std::min(x1 - 1 + WavefrontRows, fullSteps))))
             return false;
         if (RunSteps<Zero>(s, g, ranges, x0, x1, x87) & NotFiniteMask) {
-            failed.store(true, std::memory_order_relaxed);
+            crew.Fail();
             return false;
         }
-        progress[t].done.store(Report(group, x1), std::memory_order_release);
+        crew.Report(t, Report(group, x1));
     }
     Range total;
     for (const Range& r : ranges)
@@ -209,8 +129,7 @@ template <int Zero, int Rows> bool SweepTeam::Crew::PacedGroup(int t, int group)
 int SweepTeam::Crew::GroupsCompleted() const {
     for (int group = 0; group < groups; ++group) {
         const int rows = std::min(WavefrontRows, h - group * WavefrontRows);
-        if (progress[group % threads].done.load(std::memory_order_relaxed) <
-            Report(group, w + rows - 1))
+        if (crew.Done(group) < Report(group, w + rows - 1))
             return group;
     }
     return groups;
@@ -218,17 +137,7 @@ int SweepTeam::Crew::GroupsCompleted() const {
 
 void SweepTeam::Crew::Sweep(TextureEngine& engine, const SweepCoefficients& k) {
     Prepare(engine, k);
-    {
-        std::lock_guard lock(mutex);
-        pending = threads - 1;
-        ++generation;
-    }
-    wake.notify_all();
-    RunBand(0);
-    {
-        std::unique_lock lock(mutex);
-        finished.wait(lock, [&] { return pending == 0; });
-    }
+    crew.Run([this](int t) { RunBand(t); });
     SweepContext s = Context(0, k);
     s.FieldRange = {9999999.0f, 0.0f};
     PublishRange publish{engine, s.FieldRange};
@@ -239,7 +148,7 @@ void SweepTeam::Crew::Sweep(TextureEngine& engine, const SweepCoefficients& k) {
         return;
     // A value did not fit somewhere: put back the groups left unfinished and go on in row
     // order from the first of them, which stops at the first such cell as Sweep does.
-    for (int t = 0; t < threads; ++t) {
+    for (int t = 0; t < crew.Threads(); ++t) {
         const int group = underWay[static_cast<std::size_t>(t)];
         if (group >= 0) {
             const int rows = std::min(WavefrontRows, h - group * WavefrontRows);

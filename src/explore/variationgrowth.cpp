@@ -68,9 +68,10 @@ GrownCell GrowVariation(const Variation& variation, const CellSeeding& seeding,
         engine.Switches.PaintAges = false;
         engine.Switches.ShowProgress = false;
         CellObserver observer(VariationFactors(variation), cancel);
-        const RunResult result = GrowTexture(
-            engine, HeadlessFreshRun(variation.Settings.Iterations, variation.Settings.DriftKind),
-            observer);
+        RunParameters run =
+            HeadlessFreshRun(variation.Settings.Iterations, variation.Settings.DriftKind);
+        run.Sweeping.Threads = 1; // the map grows a cell on every core already
+        const RunResult result = GrowTexture(engine, run, observer);
         cell.Outcome = result.Outcome;
         cell.Message = result.Message;
         if (result.Outcome != RunOutcome::Overflow && result.Outcome != RunOutcome::InternalError)

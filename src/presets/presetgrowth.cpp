@@ -127,9 +127,10 @@ PreparedPreset PreparePreset(TextureEngine& engine, const Preset& preset, const 
 }
 
 PresetGrowth GrowPreset(TextureEngine& engine, const Preset& preset, const ShapeTuning& tuning,
-                        PictureFit fit) {
+                        int threads, PictureFit fit) {
     PresetGrowth growth;
     growth.Prepared = PreparePreset(engine, preset, tuning, fit);
+    growth.Prepared.Run.Sweeping.Threads = threads;
     engine.Switches.PaintAges = false;
     engine.Switches.ShowProgress = false;
     HeadlessObserver observer(growth.Prepared.Factors);

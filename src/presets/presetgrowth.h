@@ -93,8 +93,9 @@ struct PresetGrowth {
 /// PreparePreset, then the fresh run a preset load ends with, headless (no animation, ages,
 /// progress or Escape). Afterwards the display field holds the final state and the texture
 /// bitmap shows it coloured through the preset's palette, unless the run overflowed or
-/// failed (Result says so, with its message). Throws as PreparePreset does.
+/// failed (Result says so, with its message). The sweep takes `threads` threads (0: as many
+/// as pay). Throws as PreparePreset does.
 PresetGrowth GrowPreset(TextureEngine& engine, const Preset& preset, const ShapeTuning& tuning,
-                        PictureFit fit = PictureFit::Stretch);
+                        int threads = 0, PictureFit fit = PictureFit::Stretch);
 
 } // namespace mottler

@@ -17,18 +17,20 @@ QByteArray ReadAll(const QString& path) {
 
 } // namespace
 
-// Every engine and thread count grows the same fields, with drift and a height that leaves
-// groups of every size; a run that overflows fails the same way under each.
+// Every engine and thread count grows the same fields, with drift and a height of several
+// groups for a team and smaller groups and single rows after them; a run that overflows
+// fails the same way under each.
 TEST(CliGrowEngine, EveryEngineAndThreadCountGivesTheSameRawFieldsAndOutcome) {
     QTemporaryDir dir;
     const QStringList grow{"grow", "--seed",       "35089380", "--a",     "622",
                            "--b",  "1000",         "--width",  "41",      "--height",
-                           "53",   "--iterations", "40",       "--drift", "left"};
+                           "117",  "--iterations", "40",       "--drift", "left"};
     QList<QStringList> choices{{},
                                {"--threads", "1"},
                                {"--threads", "2"},
                                {"--threads", "3"},
-                               {"--engine", "x87", "--threads", "2"}};
+                               {"--engine", "x87", "--threads", "2"},
+                               {"--engine", "sse2", "--threads", "2"}};
     for (const QString& engine : mottler::SweepEngineNames())
         if (mottler::EngineRunsHere(*mottler::SweepEngineNamed(engine)))
             choices.append({"--engine", engine});
@@ -40,7 +42,7 @@ TEST(CliGrowEngine, EveryEngineAndThreadCountGivesTheSameRawFieldsAndOutcome) {
         ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
         if (firstA.isEmpty()) {
             firstA = ReadAll(a), firstB = ReadAll(b), firstOut = r.Out;
-            ASSERT_EQ(firstA.size(), 41 * 53 * 4);
+            ASSERT_EQ(firstA.size(), 41 * 117 * 4);
             continue;
         }
         EXPECT_EQ(ReadAll(a), firstA) << choice.join(' ').toStdString();

@@ -1,4 +1,5 @@
 #include "engine/certifiedsweep.h"
+#include "engine/certifiedteam.h"
 #include "engine/texturesettings.h"
 #include "referencegrowth.h"
 #include "referencesweep.h"
@@ -143,6 +144,41 @@ TEST(CertifiedSweep, RandomConfigurationsMatchTheReferenceOnEveryWidth) {
                 ASSERT_TRUE(test::SameState(engine, ref)) << "after sweep " << i;
                 test::RefDrift(ref, f.Drift);
                 ApplyDrift(engine, f.Drift);
+            }
+        }
+    }
+}
+
+// Values that grow several times over in one sweep (A's own weight negative, its diffusion
+// large), so the cells of a block read values larger than the block's bound expected, and
+// values from the row above larger than a group's own: every width and a team match the
+// plain row order bit for bit, up to the overflow.
+TEST(CertifiedSweep, ValuesThatOutgrowTheBoundsOfTheirBlockMatchTheReference) {
+    test::RefFactors f{1200, 900, 12, 16, -4.0, 4.0, 0, 0};
+    const int w = 150, h = 70;
+    test::RefTexture seeded = test::RefSeedNoise(w, h, 11);
+    for (int x = 0; x < w; ++x)
+        seeded.A[std::size_t(31 * w + x)] *= 1000.0f; // the last row of the first group
+    for (VectorWidth width : Widths) {
+        if (!HasVectorWidth(width))
+            continue;
+        for (int threads : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << VectorWidthName(width) << ", " << threads);
+            test::RefTexture ref = seeded;
+            TextureEngine engine;
+            test::LoadInto(engine, ref);
+            CertifiedTeam team(std::max(threads, 2), width);
+            for (int i = 0; i < 40; ++i) {
+                const SweepCoefficients k = test::CoefficientsOf(f);
+                if (!test::RefSweep(ref, f)) {
+                    EXPECT_THROW(threads == 1 ? CertifiedSweep(engine, k, width)
+                                              : team.Sweep(engine, k),
+                                 GrowthOverflow);
+                    ASSERT_TRUE(test::SameState(engine, ref)) << "at the overflow, sweep " << i;
+                    break;
+                }
+                threads == 1 ? CertifiedSweep(engine, k, width) : team.Sweep(engine, k);
+                ASSERT_TRUE(test::SameState(engine, ref)) << "after sweep " << i;
             }
         }
     }
