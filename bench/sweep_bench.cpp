@@ -11,69 +11,19 @@
 #include "engine/sweep.h"
 #include "engine/sweepteam.h"
 #include "engine/texturesettings.h"
-#include "referencegrowth.h"
+#include "referencetiming.h"
 
 #include <benchmark/benchmark.h>
-#include <chrono>
-#include <ctime>
-#include <map>
-#include <tuple>
 
 using namespace mottler;
+using namespace mottler::bench;
 
 namespace {
-
-constexpr std::uint32_t Seed = 35089380;
-constexpr double FactorA = 622;
-constexpr double FactorB = 1000;
-constexpr int RunIterations = 300;
 
 // These factors grow without bound; restarting from the seeded state every so many sweeps
 // keeps the values (and so the timing) in the range a real run of a few hundred iterations
 // sees, and far from overflow.
 constexpr int SweepsPerRestart = 100;
-
-// CPU time of this thread: a fairer clock than the wall on a machine others are using.
-double ThreadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-double WallSeconds() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-test::RefFactors ReferenceFactors() {
-    test::RefFactors f;
-    f.FactorA = FactorA;
-    f.FactorB = FactorB;
-    return f;
-}
-
-// Cells a second of the plain implementation, sweeping w × h cells `sweeps` at a time from
-// the seeded state (a whole run when sweeps is RunIterations); measured once per shape, in
-// this thread's CPU time, over at least half a second.
-double ReferenceRate(int w, int h, int sweeps) {
-    static std::map<std::tuple<int, int, int>, double> rates;
-    const auto known = rates.find({w, h, sweeps});
-    if (known != rates.end())
-        return known->second;
-    const test::RefTexture seeded = test::RefSeedNoise(w, h, Seed);
-    const test::RefFactors f = ReferenceFactors();
-    long done = 0;
-    const double start = ThreadSeconds();
-    double elapsed = 0;
-    for (; elapsed < 0.5; elapsed = ThreadSeconds() - start) {
-        test::RefTexture t = seeded;
-        for (int i = 0; i < sweeps; ++i)
-            test::RefSweep(t, f);
-        benchmark::DoNotOptimize(t.A.data());
-        done += sweeps;
-    }
-    return rates[{w, h, sweeps}] = double(w) * double(h) * double(done) / elapsed;
-}
 
 void Restart(TextureEngine& engine) {
     std::copy_n(engine.InitialA.Data(), engine.CellCount(), engine.FieldA.Data());

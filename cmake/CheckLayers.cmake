@@ -29,8 +29,11 @@ set(CORE_FOLDERS
 # is above them all.
 set(UI_STACK widgets help picker palette engine gradients output preview recording document
     explore)
-# Programs over the core: the desktop program, the command-line tool and the screensaver.
-set(TOP_FOLDERS app cli saver)
+# Programs over the core: the desktop program, the command-line tool and the screensaver; and
+# the video module, which links neither Qt nor the core: it includes only its own files and
+# the interface it implements.
+set(TOP_FOLDERS app cli saver videomodule)
+set(VIDEO_MODULE_INCLUDES "output/videoencoder.h")
 
 # Qt Widgets headers a core file must not include (the core links Qt Core and Gui only).
 set(WIDGETS_HEADER_REGEX
@@ -65,6 +68,9 @@ foreach(file IN LISTS files)
     foreach(line IN LISTS includes)
         string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*([<\"][^>\"]*[>\"]).*$" "\\1" target "${line}")
         if(target MATCHES "^<")
+            if(folder STREQUAL "videomodule" AND target MATCHES "^<Q")
+                string(APPEND problems "  src/${file}: the video module includes Qt ${target}\n")
+            endif()
             if(NOT is_gui AND NOT folder STREQUAL "cli" AND target MATCHES "${WIDGETS_HEADER_REGEX}")
                 string(APPEND problems "  src/${file}: core file includes Qt Widgets ${target}\n")
             endif()
@@ -98,6 +104,10 @@ foreach(file IN LISTS files)
                 if(own_rank LESS 0 OR target_rank LESS 0 OR target_rank GREATER own_rank)
                     string(APPEND problems "  src/${file}: ${folder}/ui/ may not include ${target} (${tfolder}/ui/ is not below it)\n")
                 endif()
+            endif()
+        elseif(folder STREQUAL "videomodule")
+            if(NOT tfolder STREQUAL folder AND NOT path IN_LIST VIDEO_MODULE_INCLUDES)
+                string(APPEND problems "  src/${file}: the video module includes core code ${target}\n")
             endif()
         elseif(folder STREQUAL "cli" OR folder STREQUAL "saver")
             if(target_gui)

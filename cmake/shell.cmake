@@ -25,6 +25,9 @@ endif()
 include(GNUInstallDirs)
 set(MOTTLER_DESKTOP_DIR ${CMAKE_SOURCE_DIR}/resources/desktop)
 install(TARGETS mottler mottler-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The video module where the programs look for it: this folder relative to theirs is built
+# into the core (CMakeLists.txt).
+install(TARGETS mottler-video LIBRARY DESTINATION ${MOTTLER_VIDEO_MODULE_INSTALL_DIR})
 install(FILES ${MOTTLER_DESKTOP_DIR}/com.quorvex.Mottler.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${MOTTLER_DESKTOP_DIR}/com.quorvex.Mottler.metainfo.xml

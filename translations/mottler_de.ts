@@ -2126,6 +2126,28 @@ Möchten Sie das Bild auf %1 × %2 skalieren?  Wählen Sie „Nein“, um die Or
     </message>
 </context>
 <context>
+    <name>mottler::VideoFile</name>
+    <message>
+        <source>Could not write the video &quot;%1&quot;: the video module could not be loaded (%2).</source>
+        <translation>Das Video „%1“ konnte nicht geschrieben werden: Das Videomodul ließ sich nicht laden (%2).</translation>
+    </message>
+    <message>
+        <source>FFmpeg: the video module could not be loaded (%1)</source>
+        <translation>FFmpeg: Das Videomodul ließ sich nicht laden (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>mottler::VideoModule</name>
+    <message>
+        <source>%1: not a video module</source>
+        <translation>%1: kein Videomodul</translation>
+    </message>
+    <message>
+        <source>%1: a module of another version of Mottler</source>
+        <translation>%1: ein Modul einer anderen Version von Mottler</translation>
+    </message>
+</context>
+<context>
     <name>mottler::Wallpaper</name>
     <message>
         <source>&quot;%1&quot; was not found</source>

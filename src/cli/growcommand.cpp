@@ -34,7 +34,9 @@ void Seed(TextureEngine& engine, const GrowOptions& o) {
         picture = ReadPicture(o.Texture.ImageFile);
     SetRandomSeed(static_cast<std::uint32_t>(*o.Seed));
     if (picture.isNull()) {
-        SeedTexture(engine, o.Texture.Type, ReadShapeTuning());
+        // Only shapes read the user's shape settings: plain noise leaves the settings alone.
+        const bool drawsShapes = o.Texture.Type != RandomNoise;
+        SeedTexture(engine, o.Texture.Type, drawsShapes ? ReadShapeTuning() : ShapeTuning{});
         return;
     }
     engine.CurrentSeed = *o.Seed;

@@ -37,6 +37,8 @@ void CheckOutputSizes(const GrowOptions& o, QSize texture) {
     if (video.isEmpty())
         return;
     const AnimationFormat format = *VideoFormatOf(video);
+    if (format == AnimationFormat::WebM || format == AnimationFormat::Mp4)
+        CheckVideoModule(video);
     if (const QString fault = AnimationSizeFault(format, texture); !fault.isEmpty())
         throw FileWriteError(video, fault);
     if (const QString note = AnimationSizeNote(format, texture); !note.isEmpty())

@@ -12,7 +12,8 @@ void CheckOutputPaths(const GrowOptions& options);
 
 /// Checks, once the texture's size is known and before the run, that the --output image
 /// (turned and mirrored as asked), the --gif frames and the --video frames fit their formats'
-/// largest sizes. Throws MottlerError naming the file and the limit. Notes on stderr when
+/// largest sizes, and that the video module a WebM or MP4 --video needs loads. Throws
+/// MottlerError naming the file and the limit or the loader's reason. Notes on stderr when
 /// the video's format pads the frames (H.264 with an odd side).
 void CheckOutputSizes(const GrowOptions& options, QSize texture);
 

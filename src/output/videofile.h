@@ -1,17 +1,13 @@
 #pragma once
 
+#include "output/videoencoder.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <memory>
 
 namespace mottler {
-
-/// The compressed video formats an animation can be written as.
-enum class VideoCodec {
-    Vp9WebM, ///< VP9 in a WebM file
-    H264Mp4, ///< H.264 in an MP4 file
-};
 
 /// How a video is encoded.
 struct VideoSettings {
@@ -22,19 +18,25 @@ struct VideoSettings {
 
 inline constexpr int MaxFramesPerSecond = 120;
 
-/// The versions of FFmpeg's libraries in use, for the about box ("libavcodec 59.37.100, ...").
+/// The versions of FFmpeg's libraries in use, for the about box ("libavcodec 59.37.100, ..."),
+/// or why the video module, which holds them, cannot be loaded.
 QString VideoLibraryVersions();
+
+/// Loads the video module that a VideoFile needs, before any long work. Throws the
+/// MottlerError a VideoFile at `path` would throw when the module cannot be loaded.
+void CheckVideoModule(const QString& path);
 
 /// The size the frames of a texture of `texture` pixels are encoded at. H.264 in the colour
 /// format every player reads (4:2:0) needs even sides: an odd side grows by one pixel, which
 /// repeats the tile's first column or row, so the picture still continues seamlessly.
 QSize VideoFrameSize(VideoCodec codec, QSize texture);
 
-/// A video file being written frame by frame through FFmpeg's libraries into a temporary
-/// file beside the target: only one frame is held at a time, and only Finish puts the file
-/// in place. Destroying an unfinished one (Escape, a failure) leaves whatever was at the
-/// target as it was. Errors throw MottlerError with FFmpeg's reason, a failed write
-/// FileWriteError with the system's.
+/// A video file being written frame by frame through FFmpeg's libraries (in the video module,
+/// output/videomodule.h, loaded on first use) into a temporary file beside the target: only
+/// one frame is held at a time, and only Finish puts the file in place. Destroying an
+/// unfinished one (Escape, a failure) leaves whatever was at the target as it was. Errors
+/// throw MottlerError with FFmpeg's reason (or the loader's, when the module cannot be
+/// loaded), a failed write FileWriteError with the system's.
 class VideoFile {
 public:
     /// Opens the encoder for frames of `texture` pixels (see VideoFrameSize) and the file.
@@ -49,8 +51,8 @@ public:
     void Finish();
 
 private:
-    struct Encoder;
-    std::unique_ptr<Encoder> encoder;
+    struct Parts;
+    std::unique_ptr<Parts> parts;
 };
 
 } // namespace mottler

@@ -4,6 +4,7 @@
 #include "testenv.h"
 #include "webpreadback.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
@@ -99,6 +100,42 @@ TEST(GrowVideo, BadVideoOptionsAreUsageErrorsAndSizesAreCheckedBeforeTheRun) {
         {"--width", "15", "--iterations", "4", "--video", folder + "/odd.mp4"});
     ASSERT_EQ(odd.ExitCode, 0) << odd.Err.toStdString();
     EXPECT_TRUE(odd.Err.contains("16 x 12")) << odd.Err.toStdString();
+}
+
+// A copy of the program in a folder of its own finds no video module beside it nor in an
+// installation's library folder; beside it, an empty file is no module. Either refuses a
+// WebM or MP4 video with the loader's reason before growing, and an animated WebP, which
+// needs no module, is still written.
+TEST(GrowVideo, AVideoModuleThatCannotBeLoadedIsAClearErrorBeforeTheRun) {
+    const QString folder = test::FreshFolder("cli-video-module") + "/bin";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString program = folder + "/mottler-cli";
+    ASSERT_TRUE(QFile::copy(MOTTLER_CLI_PATH, program));
+    const auto grow = [&](const QString& video) {
+        return test::RunTool(program, {"grow", "--seed", "3", "--width", "16", "--height", "12",
+                                       "--iterations", "8", "--record-every", "4", "--video",
+                                       folder + "/" + video});
+    };
+    const test::ToolResult missing = grow("a.webm");
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_TRUE(missing.Err.contains("the video module could not be loaded"))
+        << missing.Err.toStdString();
+    EXPECT_TRUE(missing.Err.contains(
+        (folder + "/libmottler-video.so: cannot open shared object file").toUtf8()))
+        << missing.Err.toStdString();
+    EXPECT_FALSE(missing.Out.contains("iterations:"));
+
+    QFile empty(folder + "/libmottler-video.so");
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    const test::ToolResult broken = grow("a.mp4");
+    EXPECT_EQ(broken.ExitCode, 1);
+    EXPECT_TRUE(broken.Err.contains("libmottler-video.so: file too short"))
+        << broken.Err.toStdString();
+    EXPECT_FALSE(QFile::exists(folder + "/a.mp4"));
+
+    EXPECT_EQ(grow("a.webp").ExitCode, 0);
+    EXPECT_TRUE(QFile::exists(folder + "/a.webp"));
 }
 
 /// The normal map the documentation describes, computed from the raw field.

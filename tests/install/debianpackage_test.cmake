@@ -1,5 +1,6 @@
 # `cpack -G DEB` makes a package in which lintian finds no error, with the programs, the menu
-# entry, the manual, the man pages and the screensaver where Debian looks for them.
+# entry, the manual, the man pages, the screensaver and the video module where Debian and the
+# programs look for them.
 #   -DBUILD=<build folder> -DWORK=<scratch folder> -DLINTIAN=<lintian>
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
@@ -27,8 +28,13 @@ foreach(file IN ITEMS
         message(SEND_ERROR "not in the package: ${file}")
     endif()
 endforeach()
+if(NOT contents MATCHES " \\./usr/lib/[^ \n]*mottler/modules/libmottler-video\\.so\n")
+    message(SEND_ERROR "not in the package: the video module")
+endif()
+# The video module's libraries count too, though no program links them.
 execute_process(COMMAND dpkg-deb --field "${package}" Depends OUTPUT_VARIABLE depends)
-if(NOT depends MATCHES "libqt6widgets6" OR NOT depends MATCHES "libimagequant")
+if(NOT depends MATCHES "libqt6widgets6" OR NOT depends MATCHES "libimagequant"
+   OR NOT depends MATCHES "libavcodec")
     message(SEND_ERROR "the dependencies miss the linked libraries: ${depends}")
 endif()
 

@@ -1,6 +1,7 @@
-# `cmake --install` into a fresh prefix puts every file where the desktop looks for it, and
-# an installation into the home folder adds the saver to an existing ~/.xscreensaver; the
-# uninstall step then leaves the prefix empty and ~/.xscreensaver as it was.
+# `cmake --install` into a fresh prefix puts every file where the desktop looks for it (and
+# the video module where the programs find it), and an installation into the home folder adds
+# the saver to an existing ~/.xscreensaver; the uninstall step then leaves the prefix empty
+# and ~/.xscreensaver as it was.
 #   -DBUILD=<build folder> -DWORK=<scratch folder>
 file(REMOVE_RECURSE "${WORK}")
 set(home "${WORK}/home")
@@ -29,6 +30,13 @@ foreach(file IN ITEMS
         message(SEND_ERROR "not installed: ${file}")
     endif()
 endforeach()
+# The installed command-line tool finds the video module in the installation's library folder.
+execute_process(COMMAND "${prefix}/bin/mottler-cli" grow --seed 3 --width 16 --height 12
+                        --iterations 4 --record-every 2 --video "${WORK}/installed.webm"
+                RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE errors)
+if(NOT status EQUAL 0 OR NOT EXISTS "${WORK}/installed.webm")
+    message(SEND_ERROR "the installed mottler-cli writes no WebM video (${status}): ${errors}")
+endif()
 file(READ "${home}/.xscreensaver" settings)
 if(NOT settings MATCHES "\"Mottler\"  ${prefix}/bin/mottler-saver -root")
     message(SEND_ERROR "~/.xscreensaver does not list the saver:\n${settings}")
