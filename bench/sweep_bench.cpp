@@ -199,6 +199,8 @@ BENCHMARK(BM_SweepCertified)
     ->Args({1600, 1200, 2})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SweepCertifiedThreads)
+    ->ArgsProduct({{200}, {150}, {2}})
+    ->ArgsProduct({{300}, {300}, {2}})
     ->ArgsProduct({{400}, {300}, {2}})
     ->ArgsProduct({{800}, {600}, {2}})
     ->ArgsProduct({{1600}, {1200}, {2}})
