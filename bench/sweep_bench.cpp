@@ -197,6 +197,8 @@ BENCHMARK(BM_SweepCertified)
     ->ArgsProduct({{400}, {300}, {0, 1, 2}})
     ->ArgsProduct({{800}, {600}, {0, 1, 2}})
     ->Args({1600, 1200, 2})
+    ->Args({200, 150, 2})
+    ->Args({300, 300, 2})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SweepCertifiedThreads)
     ->ArgsProduct({{200}, {150}, {2}})
