@@ -11,6 +11,7 @@ namespace mottler {
 
 using namespace wavefront;
 using certified::GroupLinks;
+using certified::RowView;
 
 namespace {
 
@@ -61,12 +62,15 @@ constexpr int StepsPerBlock = 64;
 // and column w its first, updated, so the wrap needs no branch. Steps run from −1 to w + R − 1.
 template <int Vectors> struct LaneLayout {
     static constexpr int Rows = Vectors * LanesPerVector;
-    // Floats a step: lane 0 starts 32 bytes into a 64-byte line, so each vector of a step's
-    // own lanes is aligned.
-    static constexpr int Stride = (Rows + 2 * LanesPerVector + 15) / 16 * 16;
+    // Floats a step: the group's lanes, one vector's width before them (lane −1 is its last
+    // float) and nothing after them, since lane R is the next step's first float. With the
+    // buffer on a 64-byte line, each vector of a step's own lanes is then aligned to 32
+    // bytes and never crosses a line.
+    static constexpr int Stride = Rows + LanesPerVector;
 
     static int Slot(int x, int r) { return (x + 1) * Stride + LanesPerVector + r; }
-    static std::size_t Floats(int w) { return std::size_t(w + Rows + 1) * Stride; }
+    // Steps −1 … w + R, and lane R of the last.
+    static std::size_t Floats(int w) { return std::size_t(w + Rows + 2) * Stride; }
 };
 
 using Floats = float __attribute__((vector_size(32)));
@@ -213,13 +217,27 @@ template <int Vectors> struct SlotRows {
     float* A[Rows + 2];
     float* B[Rows + 2];
 
-    SlotRows(SweepContext& s, const GroupRows<Rows>& g) {
+    SlotRows(const SweepContext& s, const GroupRows<Rows>& g) {
         for (int r = -1; r <= Rows; ++r) {
             const int row = r < 0 ? g.Up[0] : r == Rows ? g.Down[Rows - 1] : g.Row[r];
             A[r + 1] = s.A + row;
             B[r + 1] = s.B + row;
         }
     }
+};
+
+// A group's lanes filled from the rows of the fields for one sweep and drained into them after.
+template <int Vectors> struct FieldLanes { const SlotRows<Vectors>& Rows; };
+
+// A group's lanes kept from one sweep to the next: only the row below is taken for a block,
+// and the slots a block's steps overwrite are set aside in `Saved` (A's, then B's) until the
+// block's bound turns out to hold.
+struct KeptLanes {
+    static constexpr std::size_t BlockFloats =
+        std::size_t(StepsPerBlock) * LaneLayout<MostVectors>::Stride;
+
+    RowView BelowA, BelowB;
+    float* Saved;
 };
 
 // What lane r of step x holds before the group's sweep: column x − r of its row; for the
@@ -337,17 +355,17 @@ constexpr bool ShuffleDoubles = true;
 #pragma GCC pop_options
 #endif
 
-template <int Vectors>
-using GroupFunction = bool (*)(LaneSweep&, const SlotRows<Vectors>&, const GroupLinks&, Range*);
+template <class Source>
+using GroupFunction = bool (*)(LaneSweep&, const Source&, const GroupLinks&, Range*);
 
-template <int Zero, int Vectors> GroupFunction<Vectors> GroupFor(VectorWidth width) {
+template <int Zero, int Vectors, class Source> GroupFunction<Source> GroupFor(VectorWidth width) {
     switch (width) {
     case VectorWidth::Avx512:
-        return &avx512::Group<Zero, Vectors>;
+        return &avx512::Group<Zero, Vectors, Source>;
     case VectorWidth::Avx2:
-        return &avx2::Group<Zero, Vectors>;
+        return &avx2::Group<Zero, Vectors, Source>;
     default:
-        return &sse2::Group<Zero, Vectors>;
+        return &sse2::Group<Zero, Vectors, Source>;
     }
 }
 
@@ -361,7 +379,9 @@ template <int Zero, int Vectors> void SweepLaneGroup(LaneSweep& lanes, VectorWid
     const GroupRows<R> g(y, s.W, s.H);
     const GroupLinks above{s.A + g.Up[0], s.B + g.Up[0]};
     Range ranges[R];
-    if (!GroupFor<Zero, Vectors>(width)(lanes, SlotRows<Vectors>(s, g), above, ranges)) [[unlikely]]
+    const SlotRows<Vectors> rows(s, g);
+    if (!GroupFor<Zero, Vectors, FieldLanes<Vectors>>(width)(lanes, {rows}, above, ranges))
+        [[unlikely]]
         return SweepInRowOrder<Zero>(s, g);
     for (const Range& r : ranges)
         s.FieldRange.Add(r);
@@ -424,10 +444,49 @@ bool SweepTeamGroup(SweepContext& s, VectorWidth width, int y, const GroupLinks&
                     Range* ranges, long& fallbacks) {
     LaneSweep lanes{s, LaneBuffer(s.Scratch, s.W, 0), LaneBuffer(s.Scratch, s.W, 1), 0};
     const GroupRows<TeamGroupRows> g(y, s.W, s.H);
+    const SlotRows<MostVectors> rows(s, g);
     bool done = false;
     WithZeroAction(s.K.Zero, [&](auto zero) {
-        done = GroupFor<decltype(zero)::value, MostVectors>(width)(
-            lanes, SlotRows<MostVectors>(s, g), links, ranges);
+        done = GroupFor<decltype(zero)::value, MostVectors, FieldLanes<MostVectors>>(width)(
+            lanes, {rows}, links, ranges);
+    });
+    fallbacks += lanes.Fallbacks;
+    return done;
+}
+
+std::size_t KeptLaneFloats(int w) {
+    return LaneLayout<MostVectors>::Floats(w);
+}
+
+RowView KeptRow(const float* lanes, int r) {
+    using Layout = LaneLayout<MostVectors>;
+    return {lanes + Layout::Slot(r, r), Layout::Stride};
+}
+
+// Rows turn into kept lanes and back once a run and at each checkpoint: the plain x86-64
+// code does for that.
+void KeepRows(const SweepContext& s, int y, float* lanesA, float* lanesB) {
+    const SlotRows<MostVectors> rows(s, GroupRows<TeamGroupRows>(y, s.W, s.H));
+    sse2::Fill<MostVectors>(rows, lanesA, lanesB, s.W, -1, s.W + TeamGroupRows);
+}
+
+void ReleaseRows(const SweepContext& s, int y, const float* lanesA, const float* lanesB) {
+    const SlotRows<MostVectors> rows(s, GroupRows<TeamGroupRows>(y, s.W, s.H));
+    sse2::Drain<MostVectors>(s, rows, lanesA, lanesB);
+}
+
+std::size_t KeptScratchFloats() {
+    return 2 * KeptLanes::BlockFloats;
+}
+
+bool SweepKeptGroup(SweepContext& s, VectorWidth width, const KeptGroup& group, float* saved,
+                    Range* ranges, long& fallbacks) {
+    LaneSweep lanes{s, group.LanesA, group.LanesB, 0};
+    const GroupLinks links{group.AboveA, group.AboveB};
+    bool done = false;
+    WithZeroAction(s.K.Zero, [&](auto zero) {
+        done = GroupFor<decltype(zero)::value, MostVectors, KeptLanes>(width)(
+            lanes, {group.BelowA, group.BelowB, saved}, links, ranges);
     });
     fallbacks += lanes.Fallbacks;
     return done;
