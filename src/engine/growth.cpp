@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "engine/scaling.h"
 #include "engine/sweep.h"
+#include "engine/texturesettings.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -44,8 +45,9 @@ public:
 
 private:
     void Prepare();
-    RunResult Iterations(int last);
+    RunResult Iterations();
     void Iterate(int i);
+    FieldsAfter FieldsAfterSweep(int i) const;
     void Finish(int k);
 
     TextureEngine& engine;
@@ -54,6 +56,7 @@ private:
     SweepCoefficients coefficients;
     std::optional<Sweeper> sweeper;
     int start = 0;
+    int last = 0; ///< the run's last iteration
     int ageIndex = 1;
     int ageInterval = 1;
     bool firstIteration = true;
@@ -82,6 +85,7 @@ void Run::Prepare() {
 }
 
 void Run::Finish(int k) {
+    sweeper->Settle(engine);
     ScaleToDisplayField(engine);
     observer.FinishRun(k);
 }
@@ -96,7 +100,7 @@ void Run::Iterate(int i) {
     const EngineSwitches& switches = engine.Switches;
     if (switches.ShowProgress && i % 10 == 0)
         observer.Progress(i);
-    sweeper->Sweep(engine, coefficients);
+    sweeper->Sweep(engine, coefficients, FieldsAfterSweep(i));
     if (engine.FieldMin == engine.FieldMax) {
         stopReason = RunOutcome::UniformField;
         Finish(i - 1);
@@ -116,6 +120,15 @@ void Run::Iterate(int i) {
         observer.ProcessMessages();
 }
 
+// Whether anything but the next sweep reads or writes the fields after iteration i's sweep:
+// a frame, a drift, the window's messages, or the end of the run.
+FieldsAfter Run::FieldsAfterSweep(int i) const {
+    const EngineSwitches& switches = engine.Switches;
+    const bool used = i >= last || params.Animate || params.Record || switches.PaintAges ||
+                      params.DriftKind != NoDrift || switches.ProcessMessagesDuringGrowth;
+    return used ? FieldsAfter::Used : FieldsAfter::Untouched;
+}
+
 RunResult Run::Execute() {
     QElapsedTimer clock;
     clock.start();
@@ -127,15 +140,15 @@ RunResult Run::Execute() {
         observer.RunEnded(double(clock.elapsed()) / 1000.0);
         throw;
     }
-    const int last = std::max(params.Iterations - 1, 0);
+    last = std::max(params.Iterations - 1, 0);
     ageInterval = std::max((last + 1) / 9, 1);
     clock.restart();
-    const RunResult result = Iterations(last);
+    const RunResult result = Iterations();
     observer.RunEnded(double(clock.elapsed()) / 1000.0);
     return result;
 }
 
-RunResult Run::Iterations(int last) {
+RunResult Run::Iterations() {
     RunResult result;
     int i = start;
     try {
@@ -165,6 +178,7 @@ RunResult Run::Iterations(int last) {
         result.Message = QCoreApplication::translate("mottler::Growth", InternalErrorPrefix) +
                          QString::fromLocal8Bit(error.what());
     }
+    sweeper->Settle(engine); // however the run ended, the fields hold its last sweep
     return result;
 }
 

@@ -33,7 +33,9 @@ struct GrowthFactors {
 
 /// What a run does beside the arithmetic, called at fixed points of each iteration. The GUI
 /// and the command-line tool implement it; the engine knows no widgets. Every hook has a
-/// do-nothing default except ReadFactors.
+/// do-nothing default except ReadFactors. EscapePressed, DrainInput and Progress must not
+/// touch the chemical fields: between sweeps that no other hook follows, the sweep may keep
+/// the texture in its own buffers and the fields lag behind.
 class GrowthObserver {
 public:
     virtual ~GrowthObserver() = default;

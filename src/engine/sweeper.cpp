@@ -1,6 +1,7 @@
 #include "engine/sweeper.h"
 
 #include <QStringList>
+#include <new>
 #include <sched.h>
 #include <system_error>
 
@@ -78,8 +79,25 @@ int Sweeper::Threads() const {
     return certifiedTeam ? certifiedTeam->Threads() : x87Team ? x87Team->Threads() : 1;
 }
 
-void Sweeper::Sweep(TextureEngine& engine, const SweepCoefficients& k) {
-    if (certifiedTeam)
+void Sweeper::Sweep(TextureEngine& engine, const SweepCoefficients& k, FieldsAfter after) {
+    if (!certifiedTeam && vectors && !kept && after == FieldsAfter::Untouched &&
+        LaneTexture::Suits(engine.Width(), engine.Height())) {
+        try {
+            kept = std::make_unique<LaneTexture>(engine, k, *vectors);
+        } catch (const std::bad_alloc&) {
+            // Without room for the lanes the fields are swept as they are, only slower.
+        }
+    }
+    if (kept) {
+        try {
+            kept->Sweep(engine);
+        } catch (...) {
+            kept.reset(); // the fields are the sweep's own after an overflow
+            throw;
+        }
+        if (after == FieldsAfter::Used)
+            Settle(engine);
+    } else if (certifiedTeam)
         certifiedTeam->Sweep(engine, k);
     else if (vectors)
         CertifiedSweep(engine, k, *vectors);
@@ -87,6 +105,13 @@ void Sweeper::Sweep(TextureEngine& engine, const SweepCoefficients& k) {
         x87Team->Sweep(engine, k);
     else
         mottler::Sweep(engine, k);
+}
+
+void Sweeper::Settle(TextureEngine& engine) {
+    if (!kept)
+        return;
+    kept->Settle(engine);
+    kept.reset();
 }
 
 } // namespace mottler

@@ -2,6 +2,7 @@
 
 #include "engine/certifiedsweep.h"
 #include "engine/certifiedteam.h"
+#include "engine/lanetexture.h"
 #include "engine/sweep.h"
 #include "engine/sweepteam.h"
 
@@ -44,19 +45,30 @@ int AutomaticThreads(int cells);
 /// cannot run, is ignored.
 SweepOptions WithEnvironmentEngine(SweepOptions options);
 
+/// Whether anything but the next sweep reads or writes the fields after a sweep.
+enum class FieldsAfter { Used, Untouched };
+
 /// The sweep of one run of a texture of `cells` cells, with the engine and threads its
 /// options choose. Without threads to be had it sweeps on one, with the same results.
+/// The coefficients and the texture's size stay the same for the whole run.
 class Sweeper {
 public:
     Sweeper(const SweepOptions& options, int cells);
 
     int Threads() const;
-    void Sweep(TextureEngine& engine, const SweepCoefficients& k);
+    /// One sweep. Where the fields are left untouched until the next sweep, the certified
+    /// sweep on one thread may keep the texture in its lanes: the fields then lag behind until
+    /// a sweep whose fields are used, or Settle.
+    void Sweep(TextureEngine& engine, const SweepCoefficients& k,
+               FieldsAfter after = FieldsAfter::Used);
+    /// The fields up to date.
+    void Settle(TextureEngine& engine);
 
 private:
     std::optional<VectorWidth> vectors; ///< the certified sweep's width, when it sweeps
     std::unique_ptr<SweepTeam> x87Team;
     std::unique_ptr<CertifiedTeam> certifiedTeam;
+    std::unique_ptr<LaneTexture> kept; ///< the texture in lanes, while the fields lag behind
 };
 
 } // namespace mottler

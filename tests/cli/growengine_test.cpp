@@ -17,14 +17,14 @@ QByteArray ReadAll(const QString& path) {
 
 } // namespace
 
-// Every engine and thread count grows the same fields, with drift and a height of several
-// groups for a team and smaller groups and single rows after them; a run that overflows
-// fails the same way under each.
+// Every engine and thread count grows the same fields, with drift and without (the texture
+// then stays in the sweep's lanes between sweeps), with a height of several groups for a team
+// and smaller groups and single rows after them; a run that overflows fails the same way
+// under each.
 TEST(CliGrowEngine, EveryEngineAndThreadCountGivesTheSameRawFieldsAndOutcome) {
     QTemporaryDir dir;
-    const QStringList grow{"grow", "--seed",       "35089380", "--a",     "622",
-                           "--b",  "1000",         "--width",  "41",      "--height",
-                           "117",  "--iterations", "40",       "--drift", "left"};
+    const QStringList grow{"grow",    "--seed", "35089380", "--a", "622",          "--b", "1000",
+                           "--width", "41",     "--height", "117", "--iterations", "40"};
     QList<QStringList> choices{{},
                                {"--threads", "1"},
                                {"--threads", "2"},
@@ -34,20 +34,24 @@ TEST(CliGrowEngine, EveryEngineAndThreadCountGivesTheSameRawFieldsAndOutcome) {
     for (const QString& engine : mottler::SweepEngineNames())
         if (mottler::EngineRunsHere(*mottler::SweepEngineNamed(engine)))
             choices.append({"--engine", engine});
-    QByteArray firstA, firstB;
-    QString firstOut;
-    for (const QStringList& choice : choices) {
-        const QString a = dir.filePath("a.f32"), b = dir.filePath("b.f32");
-        const CliResult r = RunCli(grow + choice + QStringList{"--raw-a", a, "--raw-b", b});
-        ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
-        if (firstA.isEmpty()) {
-            firstA = ReadAll(a), firstB = ReadAll(b), firstOut = r.Out;
-            ASSERT_EQ(firstA.size(), 41 * 117 * 4);
-            continue;
+    for (const QStringList& drift : {QStringList{"--drift", "left"}, QStringList{}}) {
+        QByteArray firstA, firstB;
+        QString firstOut;
+        for (const QStringList& choice : choices) {
+            const QString a = dir.filePath("a.f32"), b = dir.filePath("b.f32");
+            const CliResult r =
+                RunCli(grow + drift + choice + QStringList{"--raw-a", a, "--raw-b", b});
+            ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+            if (firstA.isEmpty()) {
+                firstA = ReadAll(a), firstB = ReadAll(b), firstOut = r.Out;
+                ASSERT_EQ(firstA.size(), 41 * 117 * 4);
+                continue;
+            }
+            const std::string trace = (drift + choice).join(' ').toStdString();
+            EXPECT_EQ(ReadAll(a), firstA) << trace;
+            EXPECT_EQ(ReadAll(b), firstB) << trace;
+            EXPECT_EQ(r.Out, firstOut) << trace;
         }
-        EXPECT_EQ(ReadAll(a), firstA) << choice.join(' ').toStdString();
-        EXPECT_EQ(ReadAll(b), firstB) << choice.join(' ').toStdString();
-        EXPECT_EQ(r.Out, firstOut);
     }
     const QStringList overflow{"grow", "--seed", "3", "--amult", "-1e38", "--width", "50"};
     const CliResult single = RunCli(overflow + QStringList{"--threads", "1"});

@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -223,6 +224,47 @@ TEST(GrowTexture, OverflowStopsWithItsMessageAndSkipsFinishRun) {
               "choose some new settings and try again.");
     EXPECT_TRUE(observer.finished.empty());
     EXPECT_EQ(observer.events.back(), std::string("ended"));
+}
+
+// A run that reads nothing between its sweeps (no frames, ages or drift) may keep the
+// texture in the certified sweep's lanes: it ends with the fields of the x87 sweep, whether
+// it completes, is stopped by Escape or overflows (rows after the lanes' groups included).
+TEST(GrowTexture, RunsThatReadNothingBetweenSweepsEndWithTheFieldsOfEverySweep) {
+    const auto grow = [](SweepEngine sweep, int iterations, int escapeAtPoll, double amult) {
+        auto engine = std::make_unique<TextureEngine>();
+        SeedNoise(*engine, 40, 70, 12);
+        engine->Switches.PaintAges = false;
+        const GrowthFactors f{622, 1000, 12, 16, amult, 4.0, 0};
+        Recorder observer(*engine, f);
+        observer.escapeAtPoll = escapeAtPoll;
+        RunParameters params = Fresh(iterations);
+        params.Sweeping = {sweep, 1};
+        const RunResult result = GrowTexture(*engine, params, observer);
+        return std::make_pair(std::move(engine), result);
+    };
+    struct Case {
+        int Iterations, EscapeAtPoll;
+        double MultiplierA;
+        RunOutcome Outcome;
+    } cases[] = {{90, -1, 4.0, RunOutcome::Completed},
+                 {90, 13, 4.0, RunOutcome::Escaped},
+                 {90, -1, -1e38, RunOutcome::Overflow}};
+    for (const Case& c : cases) {
+        const auto [x87, x87Result] =
+            grow(SweepEngine::X87, c.Iterations, c.EscapeAtPoll, c.MultiplierA);
+        ASSERT_EQ(x87Result.Outcome, c.Outcome);
+        for (SweepEngine sweep : {SweepEngine::Sse2, SweepEngine::Auto}) {
+            const auto [kept, result] = grow(sweep, c.Iterations, c.EscapeAtPoll, c.MultiplierA);
+            EXPECT_EQ(result.Outcome, c.Outcome);
+            EXPECT_EQ(result.Reported, x87Result.Reported);
+            EXPECT_TRUE(SameA(*kept, *x87)) << int(c.Outcome) << ", " << int(sweep);
+            EXPECT_EQ(kept->FieldMin, x87->FieldMin);
+            EXPECT_EQ(kept->FieldMax, x87->FieldMax);
+            EXPECT_EQ(std::memcmp(kept->DisplayField.Data(), x87->DisplayField.Data(),
+                                  sizeof(float) * std::size_t(x87->CellCount())),
+                      0);
+        }
+    }
 }
 
 TEST(GrowTexture, FailingFactorReadEndsBeforeTheFirstIterationButStillCleansUp) {
