@@ -184,6 +184,10 @@ struct LaneSweep {
     float* Ta; // A's lane buffer
     float* Tb; // B's
     long Fallbacks;
+    // Where steps that keep what they overwrite put it: A's slots from slot OldFrom on, then
+    // B's (kept lanes only).
+    float* Old = nullptr;
+    int OldFrom = 0;
 
     // Lanes whose bound did not decide their float, computed by the x87 code from the lane
     // buffers, where the step before is stored (no cell of a step reads another cell of the
@@ -227,12 +231,17 @@ template <int Vectors> struct SlotRows {
 };
 
 // A group's lanes filled from the rows of the fields for one sweep and drained into them after.
-template <int Vectors> struct FieldLanes { const SlotRows<Vectors>& Rows; };
+template <int Vectors> struct FieldLanes {
+    static constexpr bool KeepsOld = false; // the fields still hold the rows as they were
+
+    const SlotRows<Vectors>& Rows;
+};
 
 // A group's lanes kept from one sweep to the next: only the row below is taken for a block,
-// and the slots a block's steps overwrite are set aside in `Saved` (A's, then B's) until the
+// and the steps set the values they overwrite aside in `Saved` (A's, then B's) until the
 // block's bound turns out to hold.
 struct KeptLanes {
+    static constexpr bool KeepsOld = true;
     static constexpr std::size_t BlockFloats =
         std::size_t(StepsPerBlock) * LaneLayout<MostVectors>::Stride;
 
@@ -481,7 +490,7 @@ std::size_t KeptScratchFloats() {
 
 bool SweepKeptGroup(SweepContext& s, VectorWidth width, const KeptGroup& group, float* saved,
                     Range* ranges, long& fallbacks) {
-    LaneSweep lanes{s, group.LanesA, group.LanesB, 0};
+    LaneSweep lanes{s, group.LanesA, group.LanesB, 0, saved};
     const GroupLinks links{group.AboveA, group.AboveB};
     bool done = false;
     WithZeroAction(s.K.Zero, [&](auto zero) {
