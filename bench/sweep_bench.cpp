@@ -5,6 +5,7 @@
 #include "engine/certifiedteam.h"
 #include "engine/engine.h"
 #include "engine/growth.h"
+#include "engine/lanetexture.h"
 #include "engine/random.h"
 #include "engine/render.h"
 #include "engine/seeding.h"
@@ -14,6 +15,7 @@
 #include "referencetiming.h"
 
 #include <benchmark/benchmark.h>
+#include <optional>
 
 using namespace mottler;
 using namespace mottler::bench;
@@ -153,6 +155,38 @@ static void BM_SweepCertifiedThreads(benchmark::State& state) {
         state, [&](TextureEngine& e, const SweepCoefficients& k) { team.Sweep(e, k); }, true);
 }
 
+// The texture kept in AVX-512 lanes from one sweep to the next, as a run that shows no frames
+// sweeps it on one thread (CPU time; every restart fills the lanes anew), with the cells
+// computed again in extended precision per ten million.
+static void BM_SweepKept(benchmark::State& state) {
+    if (!HasVectorWidth(VectorWidth::Avx512)) {
+        state.SkipWithError("this processor lacks these instructions");
+        return;
+    }
+    const int w = static_cast<int>(state.range(0));
+    const int h = static_cast<int>(state.range(1));
+    TextureEngine engine;
+    SeedEngine(engine, w, h);
+    const SweepCoefficients k = BenchCoefficients();
+    std::optional<LaneTexture> lanes;
+    long recomputed = 0;
+    int sweeps = 0;
+    const double start = ThreadSeconds();
+    for (auto _ : state) {
+        if (!lanes || ++sweeps == SweepsPerRestart) {
+            Restart(engine);
+            lanes.emplace(engine, k, VectorWidth::Avx512);
+            sweeps = 0;
+        }
+        recomputed += lanes->Sweep(engine);
+    }
+    const double seconds = ThreadSeconds() - start;
+    Report(state, double(w) * double(h) * double(state.iterations()), seconds,
+           ReferenceRate(w, h, SweepsPerRestart));
+    state.counters["recomputed per 10M"] =
+        1e7 * double(recomputed) / (double(w) * double(h) * double(state.iterations()));
+}
+
 // A whole run as `mottler-cli grow --threads 1` does it (no rendering; CPU time), against
 // the plain implementation's run of as many iterations.
 static void BM_GrowRun(benchmark::State& state) {
@@ -199,6 +233,11 @@ BENCHMARK(BM_SweepCertified)
     ->Args({1600, 1200, 2})
     ->Args({200, 150, 2})
     ->Args({300, 300, 2})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SweepKept)
+    ->Args({400, 300})
+    ->Args({800, 600})
+    ->Args({1600, 1200})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SweepCertifiedThreads)
     ->ArgsProduct({{200}, {150}, {2}})

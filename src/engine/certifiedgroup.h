@@ -65,8 +65,14 @@ std::size_t KeptLaneFloats(int w);
 /// Row r of a group's kept lanes of one field.
 RowView KeptRow(const float* lanes, int r);
 
+/// The greatest magnitudes of A's and of B's values in a group's kept lanes.
+struct LaneMagnitudes {
+    float A = 0;
+    float B = 0;
+};
+
 /// Rows y … y + TeamGroupRows − 1 of the fields into kept lanes, and back.
-void KeepRows(const wavefront::SweepContext& s, int y, float* lanesA, float* lanesB);
+LaneMagnitudes KeepRows(const wavefront::SweepContext& s, int y, float* lanesA, float* lanesB);
 void ReleaseRows(const wavefront::SweepContext& s, int y, const float* lanesA, const float* lanesB);
 
 /// A group's rows kept in lanes between sweeps, and the rows above and below it as they stand
@@ -78,6 +84,7 @@ struct KeptGroup {
     float* LanesA;
     float* LanesB;
     RowView AboveA, AboveB, BelowA, BelowB;
+    LaneMagnitudes* Most; ///< as the sweep before left the lanes, then as this one does
 };
 bool SweepKeptGroup(wavefront::SweepContext& s, VectorWidth width, const KeptGroup& group,
                     float* saved, wavefront::Range* ranges, long& fallbacks);

@@ -247,6 +247,7 @@ struct KeptLanes {
 
     RowView BelowA, BelowB;
     float* Saved;
+    certified::LaneMagnitudes* Most; // in the lanes: before the sweep, then after it
 };
 
 // What lane r of step x holds before the group's sweep: column x − r of its row; for the
@@ -474,9 +475,11 @@ RowView KeptRow(const float* lanes, int r) {
 
 // Rows turn into kept lanes and back once a run and at each checkpoint: the plain x86-64
 // code does for that.
-void KeepRows(const SweepContext& s, int y, float* lanesA, float* lanesB) {
+LaneMagnitudes KeepRows(const SweepContext& s, int y, float* lanesA, float* lanesB) {
     const SlotRows<MostVectors> rows(s, GroupRows<TeamGroupRows>(y, s.W, s.H));
-    sse2::Fill<MostVectors>(rows, lanesA, lanesB, s.W, -1, s.W + TeamGroupRows);
+    const auto [bitsA, bitsB] =
+        sse2::Fill<MostVectors>(rows, lanesA, lanesB, s.W, -1, s.W + TeamGroupRows);
+    return {std::bit_cast<float>(bitsA), std::bit_cast<float>(bitsB)};
 }
 
 void ReleaseRows(const SweepContext& s, int y, const float* lanesA, const float* lanesB) {
@@ -495,7 +498,7 @@ bool SweepKeptGroup(SweepContext& s, VectorWidth width, const KeptGroup& group, 
     bool done = false;
     WithZeroAction(s.K.Zero, [&](auto zero) {
         done = GroupFor<decltype(zero)::value, MostVectors, KeptLanes>(width)(
-            lanes, {group.BelowA, group.BelowB, saved}, links, ranges);
+            lanes, {group.BelowA, group.BelowB, saved, group.Most}, links, ranges);
     });
     fallbacks += lanes.Fallbacks;
     return done;

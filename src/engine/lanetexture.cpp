@@ -1,7 +1,5 @@
 #include "engine/lanetexture.h"
 
-#include "engine/certifiedgroup.h"
-
 #include <cstdint>
 #include <cstring>
 #include <stdexcept>
@@ -42,13 +40,13 @@ LaneTexture::LaneTexture(TextureEngine& engine, const SweepCoefficients& coeffic
     : k(coefficients), width(vectorWidth), w(engine.Width()), h(engine.Height()),
       groups(h / TeamGroupRows), groupFloats(certified::KeptLaneFloats(w)),
       lanes(2 * std::size_t(groups) * groupFloats + 64 / sizeof(float)),
-      saved(certified::KeptScratchFloats()) {
+      saved(certified::KeptScratchFloats()), most(std::size_t(groups)) {
     const auto start = reinterpret_cast<std::uintptr_t>(lanes.data());
     first = lanes.data() + ((64 - start % 64) % 64) / sizeof(float);
     TakeCheckpoint(engine);
     const SweepContext s = ContextOf(engine, k);
     for (int g = 0; g < groups; ++g)
-        certified::KeepRows(s, g * TeamGroupRows, Lanes(g, 0), Lanes(g, 1));
+        most[std::size_t(g)] = certified::KeepRows(s, g * TeamGroupRows, Lanes(g, 0), Lanes(g, 1));
 }
 
 float* LaneTexture::Lanes(int group, int field) {
@@ -87,7 +85,8 @@ long LaneTexture::Sweep(TextureEngine& engine) {
             g == 0 && rowsFollow ? RowView(lastRowA) : KeptRow(Lanes(above, 0), R - 1),
             g == 0 && rowsFollow ? RowView(lastRowB) : KeptRow(Lanes(above, 1), R - 1),
             g + 1 == groups && rowsFollow ? RowView(nextRowA) : KeptRow(Lanes(below, 0), 0),
-            g + 1 == groups && rowsFollow ? RowView(nextRowB) : KeptRow(Lanes(below, 1), 0)};
+            g + 1 == groups && rowsFollow ? RowView(nextRowB) : KeptRow(Lanes(below, 1), 0),
+            &most[std::size_t(g)]};
         Range ranges[R];
         if (!certified::SweepKeptGroup(s, width, group, saved.data(), ranges, fallbacks))
             Replay(engine);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/certifiedsweep.h"
+#include "engine/certifiedgroup.h"
 
 #include <vector>
 
@@ -43,6 +43,7 @@ private:
     std::vector<float> lanes; ///< A's and B's lanes of each group in turn, from `first`
     float* first;             ///< the lanes' first float, on a cache line
     std::vector<float> saved; ///< a block's slots while its steps run
+    std::vector<certified::LaneMagnitudes> most; ///< each group's, as the last sweep left it
     // The fields as they were this many sweeps ago: an overflow sweeps again from them in
     // row order, which stops where the plain sweep stops.
     std::vector<float> checkpointA, checkpointB;
