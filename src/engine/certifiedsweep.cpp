@@ -101,10 +101,12 @@ struct Neighbours {
 // update for every cell whose inputs are no larger than given magnitudes: 2^−49 × M (the
 // proof above) with those magnitudes for the inputs'. One bound for a block of cells saves
 // forming each cell's own; the few cells it leaves undecided that their own would decide
-// are computed again like any other.
+// are computed again like any other. Below 2^126 those magnitudes bound every product and
+// new value of such a cell too, and all of them fit a float (`Fit`).
 struct CellBounds {
     double A = 0;
     double B = 0;
+    bool Fit = false;
 };
 
 // The magnitudes a group's cells are expected to read: the largest of the values put into
@@ -128,9 +130,6 @@ public:
         a = std::max(a, Room(storedA));
         b = std::max(b, Room(storedB));
     }
-    // Values too large (or not finite) for a bound: each cell brings its own.
-    bool Unbounded() const { return !(a < 0x1p100 && b < 0x1p100); }
-
     CellBounds Bounds(const SweepCoefficients& k) const {
         const double p = a * b * (1 + 0x1p-20); // the float product rounds up by 2^−24 at most
         const double lapA = (((a + std::fabs(double(k.MultiplierA)) * a) + a) + a) + a;
@@ -143,7 +142,9 @@ public:
             ((std::fabs(double(k.FactorD)) + p) + lapB * std::fabs(double(k.DiffusionB))) *
                 std::fabs(double(k.Dt)) +
             b;
-        return {sizeA * BoundFactor, sizeB * BoundFactor};
+        // False for magnitudes too large, or not finite: each cell then brings its own bound.
+        const bool fit = p < 0x1p126 && sizeA < 0x1p126 && sizeB < 0x1p126;
+        return {sizeA * BoundFactor, sizeB * BoundFactor, fit};
     }
 
 private:
