@@ -70,15 +70,17 @@ long LaneTexture::Sweep(TextureEngine& engine) {
     s.FieldRange = {9999999.0f, 0.0f};
     const bool rowsFollow = groups * R < h;
     long fallbacks = 0;
+    // With rows after the groups, the first group's row above is the texture's last row and
+    // the last group's row below the first row after the groups, both in the fields.
+    const float* lastRowA = s.A + std::size_t(h - 1) * std::size_t(w);
+    const float* lastRowB = s.B + std::size_t(h - 1) * std::size_t(w);
+    const float* nextRowA = s.A + std::size_t(groups * R) * std::size_t(w);
+    const float* nextRowB = s.B + std::size_t(groups * R) * std::size_t(w);
     for (int g = 0; g < groups; ++g) {
         // The row above: the group above's last as this sweep left it, or the texture's last
         // row as the sweep before left it. The row below: the group below's first as the
         // sweep before left it, or row 0 as this sweep left it.
         const int above = g > 0 ? g - 1 : groups - 1, below = g + 1 < groups ? g + 1 : 0;
-        const float* lastRowA = s.A + std::size_t(h - 1) * std::size_t(w);
-        const float* lastRowB = s.B + std::size_t(h - 1) * std::size_t(w);
-        const float* nextRowA = s.A + std::size_t(groups * R) * std::size_t(w);
-        const float* nextRowB = s.B + std::size_t(groups * R) * std::size_t(w);
         const certified::KeptGroup group{
             Lanes(g, 0),
             Lanes(g, 1),

@@ -42,7 +42,7 @@ private:
     std::size_t groupFloats;  ///< one field's lanes of one group
     std::vector<float> lanes; ///< A's and B's lanes of each group in turn, from `first`
     float* first;             ///< the lanes' first float, on a cache line
-    std::vector<float> saved; ///< a block's slots while its steps run
+    std::vector<float> saved; ///< what a block's steps overwrote, until the block holds
     std::vector<certified::LaneMagnitudes> most; ///< each group's, as the last sweep left it
     // The fields as they were this many sweeps ago: an overflow sweeps again from them in
     // row order, which stops where the plain sweep stops.
