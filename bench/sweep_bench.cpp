@@ -10,6 +10,7 @@
 #include "engine/render.h"
 #include "engine/seeding.h"
 #include "engine/sweep.h"
+#include "engine/sweepcrew.h"
 #include "engine/sweepteam.h"
 #include "engine/texturesettings.h"
 #include "referencetiming.h"
@@ -156,8 +157,8 @@ static void BM_SweepCertifiedThreads(benchmark::State& state) {
 }
 
 // The texture kept in AVX-512 lanes from one sweep to the next, as a run that shows no frames
-// sweeps it on one thread (CPU time; every restart fills the lanes anew), with the cells
-// computed again in extended precision per ten million.
+// sweeps it, on one thread (CPU time) or a crew of them (wall time; every restart fills the
+// lanes anew), with the cells computed again in extended precision per ten million.
 static void BM_SweepKept(benchmark::State& state) {
     if (!HasVectorWidth(VectorWidth::Avx512)) {
         state.SkipWithError("this processor lacks these instructions");
@@ -165,22 +166,27 @@ static void BM_SweepKept(benchmark::State& state) {
     }
     const int w = static_cast<int>(state.range(0));
     const int h = static_cast<int>(state.range(1));
+    const int threads = static_cast<int>(state.range(2));
+    std::optional<SweepCrew> crew;
+    if (threads > 1)
+        crew.emplace(threads);
     TextureEngine engine;
     SeedEngine(engine, w, h);
     const SweepCoefficients k = BenchCoefficients();
     std::optional<LaneTexture> lanes;
     long recomputed = 0;
     int sweeps = 0;
-    const double start = ThreadSeconds();
+    const auto now = [&] { return crew ? WallSeconds() : ThreadSeconds(); };
+    const double start = now();
     for (auto _ : state) {
         if (!lanes || ++sweeps == SweepsPerRestart) {
             Restart(engine);
-            lanes.emplace(engine, k, VectorWidth::Avx512);
+            lanes.emplace(engine, k, VectorWidth::Avx512, crew ? &*crew : nullptr);
             sweeps = 0;
         }
         recomputed += lanes->Sweep(engine);
     }
-    const double seconds = ThreadSeconds() - start;
+    const double seconds = now() - start;
     Report(state, double(w) * double(h) * double(state.iterations()), seconds,
            ReferenceRate(w, h, SweepsPerRestart));
     state.counters["recomputed per 10M"] =
@@ -235,9 +241,12 @@ BENCHMARK(BM_SweepCertified)
     ->Args({300, 300, 2})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SweepKept)
-    ->Args({400, 300})
-    ->Args({800, 600})
-    ->Args({1600, 1200})
+    ->Args({400, 300, 1})
+    ->Args({800, 600, 1})
+    ->Args({1600, 1200, 1})
+    ->Args({400, 300, 2})
+    ->Args({800, 600, 2})
+    ->Args({1600, 1200, 2})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SweepCertifiedThreads)
     ->ArgsProduct({{200}, {150}, {2}})

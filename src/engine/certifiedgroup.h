@@ -12,23 +12,13 @@ namespace mottler::certified {
 /// Rows of a group a team sweeps: four vectors of eight lanes.
 constexpr int TeamGroupRows = 32;
 
-/// Column c of a row at First[c × Step]: a row of the fields or of what a group hands on
-/// (Step 1), or a lane of a group kept in lanes (Step the lanes' stride).
-struct RowView {
-    RowView(const float* first, int step = 1) : First(first), Step(step) {}
-    float operator[](int column) const { return First[std::ptrdiff_t(column) * Step]; }
-
-    const float* First;
-    int Step;
-};
-
-/// How a group meets its neighbours: the row above as updated (a field row, what the group
-/// above hands on, or the group above's last lane), where its own last row goes as its steps finish
-/// it, and in a team the crew through which it waits for the group above and reports how many
+/// How a group meets its neighbours: the row above as updated (a row of the fields, or what
+/// the group above hands on), where its own last row goes as its steps finish it, and in a
+/// team the crew through which it waits for the group above and reports how many
 /// columns it handed on (Width + 1 once its rows are back in the fields).
 struct GroupLinks {
-    RowView AboveA;
-    RowView AboveB;
+    const float* AboveA;
+    const float* AboveB;
     float* HandOnA = nullptr; ///< null: no group waits for this one
     float* HandOnB = nullptr;
     SweepCrew* Crew = nullptr; ///< null: one thread, the group above is done
@@ -62,9 +52,6 @@ bool SweepTeamGroup(wavefront::SweepContext& s, VectorWidth width, int y, const 
 /// Floats of one field's lanes of a group of TeamGroupRows rows kept between sweeps.
 std::size_t KeptLaneFloats(int w);
 
-/// Row r of a group's kept lanes of one field.
-RowView KeptRow(const float* lanes, int r);
-
 /// The greatest magnitudes of A's and of B's values in a group's kept lanes.
 struct LaneMagnitudes {
     float A = 0;
@@ -75,19 +62,24 @@ struct LaneMagnitudes {
 LaneMagnitudes KeepRows(const wavefront::SweepContext& s, int y, float* lanesA, float* lanesB);
 void ReleaseRows(const wavefront::SweepContext& s, int y, const float* lanesA, const float* lanesB);
 
-/// A group's rows kept in lanes between sweeps, and the rows above and below it as they stand
-/// (the row above updated, the row below not yet). SweepKeptGroup sweeps the group in its
-/// lanes with the results of SweepTeamGroup, its ranges into `ranges`, keeping a block's
-/// slots in `saved` (KeptScratchFloats) while the block's steps run. False when a value does
-/// not fit: the lanes are then partly swept.
+/// A group's rows kept in lanes between sweeps, and the row below it as it stands (not yet
+/// updated). SweepKeptGroup sweeps the group in its lanes with the results of SweepTeamGroup,
+/// meeting the group above through `links`, writing its first row out as its steps finish
+/// it, its ranges into `ranges`, keeping a block's slots in `saved` (KeptScratchFloats)
+/// while the block's steps run. False when a value does not fit or the team stopped: the
+/// lanes are then partly swept.
 struct KeptGroup {
     float* LanesA;
     float* LanesB;
-    RowView AboveA, AboveB, BelowA, BelowB;
+    const float* BelowA;
+    const float* BelowB;
+    float* FirstA; ///< the group's first row as the steps finish it, for the group above
+    float* FirstB;
     LaneMagnitudes* Most; ///< as the sweep before left the lanes, then as this one does
 };
 bool SweepKeptGroup(wavefront::SweepContext& s, VectorWidth width, const KeptGroup& group,
-                    float* saved, wavefront::Range* ranges, long& fallbacks);
+                    const GroupLinks& links, float* saved, wavefront::Range* ranges,
+                    long& fallbacks);
 
 /// Floats of the scratch SweepKeptGroup keeps a block's slots in.
 std::size_t KeptScratchFloats();

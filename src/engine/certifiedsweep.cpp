@@ -11,7 +11,6 @@ namespace mottler {
 
 using namespace wavefront;
 using certified::GroupLinks;
-using certified::RowView;
 
 namespace {
 
@@ -239,14 +238,17 @@ template <int Vectors> struct FieldLanes {
 };
 
 // A group's lanes kept from one sweep to the next: only the row below is taken for a block,
-// and the steps set the values they overwrite aside in `Saved` (A's, then B's) until the
-// block's bound turns out to hold.
+// the steps set the values they overwrite aside in `Saved` (A's, then B's) until the block's
+// bound turns out to hold, and then the block's columns of the first row go out to `First`.
 struct KeptLanes {
     static constexpr bool KeepsOld = true;
     static constexpr std::size_t BlockFloats =
         std::size_t(StepsPerBlock) * LaneLayout<MostVectors>::Stride;
 
-    RowView BelowA, BelowB;
+    const float* BelowA;
+    const float* BelowB;
+    float* FirstA; // where the group's first row goes as the steps finish it
+    float* FirstB;
     float* Saved;
     certified::LaneMagnitudes* Most; // in the lanes: before the sweep, then after it
 };
@@ -469,11 +471,6 @@ std::size_t KeptLaneFloats(int w) {
     return LaneLayout<MostVectors>::Floats(w);
 }
 
-RowView KeptRow(const float* lanes, int r) {
-    using Layout = LaneLayout<MostVectors>;
-    return {lanes + Layout::Slot(r, r), Layout::Stride};
-}
-
 // Rows turn into kept lanes and back once a run and at each checkpoint: the plain x86-64
 // code does for that.
 LaneMagnitudes KeepRows(const SweepContext& s, int y, float* lanesA, float* lanesB) {
@@ -492,14 +489,14 @@ std::size_t KeptScratchFloats() {
     return 2 * KeptLanes::BlockFloats;
 }
 
-bool SweepKeptGroup(SweepContext& s, VectorWidth width, const KeptGroup& group, float* saved,
-                    Range* ranges, long& fallbacks) {
+bool SweepKeptGroup(SweepContext& s, VectorWidth width, const KeptGroup& group,
+                    const GroupLinks& links, float* saved, Range* ranges, long& fallbacks) {
     LaneSweep lanes{s, group.LanesA, group.LanesB, 0, saved};
-    const GroupLinks links{group.AboveA, group.AboveB};
     bool done = false;
     WithZeroAction(s.K.Zero, [&](auto zero) {
         done = GroupFor<decltype(zero)::value, MostVectors, KeptLanes>(width)(
-            lanes, {group.BelowA, group.BelowB, saved, group.Most}, links, ranges);
+            lanes, {group.BelowA, group.BelowB, group.FirstA, group.FirstB, saved, group.Most},
+            links, ranges);
     });
     fallbacks += lanes.Fallbacks;
     return done;

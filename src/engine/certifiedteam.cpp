@@ -15,6 +15,7 @@ public:
     Crew(int threads, VectorWidth width);
 
     int Threads() const { return crew.Threads(); }
+    SweepCrew& Workers() { return crew; }
     long Sweep(TextureEngine& engine, const SweepCoefficients& k);
 
 private:
@@ -138,6 +139,10 @@ CertifiedTeam::~CertifiedTeam() = default;
 
 int CertifiedTeam::Threads() const {
     return crew->Threads();
+}
+
+SweepCrew& CertifiedTeam::Workers() {
+    return crew->Workers();
 }
 
 long CertifiedTeam::Sweep(TextureEngine& engine, const SweepCoefficients& k) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/certifiedsweep.h"
+#include "engine/sweepcrew.h"
 
 #include <memory>
 
@@ -21,6 +22,8 @@ public:
     CertifiedTeam& operator=(const CertifiedTeam&) = delete;
 
     int Threads() const;
+    /// The team's threads, for a texture kept in lanes (LaneTexture).
+    SweepCrew& Workers();
     /// As CertifiedSweep: returns the cells computed again in extended precision.
     long Sweep(TextureEngine& engine, const SweepCoefficients& k);
 

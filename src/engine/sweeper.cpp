@@ -80,10 +80,11 @@ int Sweeper::Threads() const {
 }
 
 void Sweeper::Sweep(TextureEngine& engine, const SweepCoefficients& k, FieldsAfter after) {
-    if (!certifiedTeam && vectors && !kept && after == FieldsAfter::Untouched &&
+    if (vectors && !kept && after == FieldsAfter::Untouched &&
         LaneTexture::Suits(engine.Width(), engine.Height())) {
         try {
-            kept = std::make_unique<LaneTexture>(engine, k, *vectors);
+            kept = std::make_unique<LaneTexture>(
+                engine, k, *vectors, certifiedTeam ? &certifiedTeam->Workers() : nullptr);
         } catch (const std::bad_alloc&) {
             // Without room for the lanes the fields are swept as they are, only slower.
         }

@@ -57,7 +57,7 @@ public:
 
     int Threads() const;
     /// One sweep. Where the fields are left untouched until the next sweep, the certified
-    /// sweep on one thread may keep the texture in its lanes: the fields then lag behind until
+    /// sweep may keep the texture in its lanes: the fields then lag behind until
     /// a sweep whose fields are used, or Settle.
     void Sweep(TextureEngine& engine, const SweepCoefficients& k,
                FieldsAfter after = FieldsAfter::Used);

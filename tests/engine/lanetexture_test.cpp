@@ -4,6 +4,7 @@
 #include "referencesweep.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace mottler;
 
@@ -11,35 +12,45 @@ namespace {
 
 const VectorWidth Widths[] = {VectorWidth::Sse2, VectorWidth::Avx2, VectorWidth::Avx512};
 
-// Sweeps `seeded` in kept lanes and in plain row order side by side until `sweeps` are done
-// or a cell overflows; the range after every sweep, the fields after every `settleEvery`th
-// and at the end (or the overflow) must be the row order's bit for bit.
-void ExpectKeptLanesMatch(const test::RefTexture& seeded, const test::RefFactors& f, int sweeps,
-                          int settleEvery) {
-    for (VectorWidth width : Widths) {
-        if (!HasVectorWidth(width))
-            continue;
-        SCOPED_TRACE(VectorWidthName(width));
-        test::RefTexture ref = seeded;
-        TextureEngine engine;
-        test::LoadInto(engine, ref);
-        LaneTexture lanes(engine, test::CoefficientsOf(f), width);
-        for (int i = 0; i < sweeps; ++i) {
-            SCOPED_TRACE(testing::Message() << "sweep " << i);
-            if (!test::RefSweep(ref, f)) {
-                EXPECT_THROW(lanes.Sweep(engine), GrowthOverflow);
-                ASSERT_TRUE(test::SameState(engine, ref)) << "at the overflow";
-                return;
-            }
-            lanes.Sweep(engine);
-            ASSERT_EQ(engine.FieldMin, ref.Min);
-            ASSERT_EQ(engine.FieldMax, ref.Max);
-            if ((i + 1) % settleEvery == 0 || i + 1 == sweeps) {
-                lanes.Settle(engine);
-                ASSERT_TRUE(test::SameState(engine, ref));
-            }
+// One width and crew (null: the caller's thread) of ExpectKeptLanesMatch.
+void ExpectKeptLanesMatchOn(const test::RefTexture& seeded, const test::RefFactors& f, int sweeps,
+                            int settleEvery, VectorWidth width, SweepCrew* crew) {
+    SCOPED_TRACE(testing::Message()
+                 << VectorWidthName(width) << ", " << (crew ? crew->Threads() : 1) << " threads");
+    test::RefTexture ref = seeded;
+    TextureEngine engine;
+    test::LoadInto(engine, ref);
+    LaneTexture lanes(engine, test::CoefficientsOf(f), width, crew);
+    for (int i = 0; i < sweeps; ++i) {
+        SCOPED_TRACE(testing::Message() << "sweep " << i);
+        if (!test::RefSweep(ref, f)) {
+            EXPECT_THROW(lanes.Sweep(engine), GrowthOverflow);
+            ASSERT_TRUE(test::SameState(engine, ref)) << "at the overflow";
+            return;
+        }
+        lanes.Sweep(engine);
+        ASSERT_EQ(engine.FieldMin, ref.Min);
+        ASSERT_EQ(engine.FieldMax, ref.Max);
+        if ((i + 1) % settleEvery == 0 || i + 1 == sweeps) {
+            lanes.Settle(engine);
+            ASSERT_TRUE(test::SameState(engine, ref));
         }
     }
+}
+
+// Sweeps `seeded` in kept lanes, on one thread and on crews of two and three, and in plain
+// row order side by side until `sweeps` are done or a cell overflows; the range after every
+// sweep, the fields after every `settleEvery`th and at the end (or the overflow) must be the
+// row order's bit for bit.
+void ExpectKeptLanesMatch(const test::RefTexture& seeded, const test::RefFactors& f, int sweeps,
+                          int settleEvery) {
+    std::unique_ptr<SweepCrew> crews[] = {nullptr, std::make_unique<SweepCrew>(2),
+                                          std::make_unique<SweepCrew>(3)};
+    for (const std::unique_ptr<SweepCrew>& crew : crews)
+        for (VectorWidth width : Widths) {
+            if (HasVectorWidth(width))
+                ExpectKeptLanesMatchOn(seeded, f, sweeps, settleEvery, width, crew.get());
+        }
 }
 
 } // namespace
