@@ -3,7 +3,7 @@
 // its flush to the disk under the temporary folder) and exit, in wall time, the program kept
 // to one core. The median of several runs against the plain reference's N sweeps measured in
 // this process in the same run ("x reference"). One iteration shows the fixed costs around
-// the growth.
+// the growth. And a large texture grown with `--threads 2` against `--threads 1`.
 #include "referencetiming.h"
 
 #include <QStringList>
@@ -26,16 +26,19 @@ namespace {
 constexpr int Width = 400;
 constexpr int Height = 300;
 
-std::vector<std::string> GrowArguments(int iterations, const QString& output) {
-    const QStringList options =
-        QStringLiteral("grow --seed %1 --iterations %2 --a %3 --b %4 --width %5 --height %6 -o")
+std::vector<std::string> GrowArguments(int iterations, const QString& output, int width = Width,
+                                       int height = Height, int threads = 0) {
+    QString command =
+        QStringLiteral("grow --seed %1 --iterations %2 --a %3 --b %4 --width %5 --height %6")
             .arg(Seed)
             .arg(iterations)
             .arg(FactorA)
             .arg(FactorB)
-            .arg(Width)
-            .arg(Height)
-            .split(QLatin1Char(' '));
+            .arg(width)
+            .arg(height);
+    if (threads > 0)
+        command += QStringLiteral(" --threads %1").arg(threads);
+    const QStringList options = (command + QStringLiteral(" -o")).split(QLatin1Char(' '));
     std::vector<std::string> arguments{MOTTLER_CLI_PATH};
     for (const QString& option : options + QStringList{output})
         arguments.push_back(option.toStdString());
@@ -136,3 +139,29 @@ BENCHMARK(BM_CliGrow)
     ->Iterations(9)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// 1600 × 1200 × 60 iterations with two threads against one, in wall time on every core: runs
+// of each in turn, so that both see the machine alike.
+static void BM_CliGrowThreads(benchmark::State& state) {
+    const QTemporaryDir folder;
+    const QString output = folder.filePath(QStringLiteral("x.bmp"));
+    const std::vector<std::string> one = GrowArguments(60, output, 1600, 1200, 1);
+    const std::vector<std::string> two = GrowArguments(60, output, 1600, 1200, 2);
+    const std::vector<std::string> environment = ChildEnvironment(folder.path());
+    std::vector<double> oneSeconds, twoSeconds;
+    for (auto _ : state) {
+        for (const auto* arguments : {&one, &two}) {
+            const double start = WallSeconds();
+            if (!RunToEnd(*arguments, environment)) {
+                state.SkipWithError("mottler-cli grow failed");
+                return;
+            }
+            (arguments == &one ? oneSeconds : twoSeconds).push_back(WallSeconds() - start);
+        }
+        state.SetIterationTime(twoSeconds.back());
+    }
+    state.counters["1 thread ms"] = Median(oneSeconds) * 1e3;
+    state.counters["2 threads ms"] = Median(twoSeconds) * 1e3;
+    state.counters["x one thread"] = Median(oneSeconds) / Median(twoSeconds);
+}
+BENCHMARK(BM_CliGrowThreads)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
