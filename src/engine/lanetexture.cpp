@@ -117,22 +117,21 @@ long LaneTexture::Sweep(TextureEngine& engine) {
     return recomputed;
 }
 
-// Every group, thread t taking groups t, t + threads, …; false when a value did not fit.
+// Every group, on the crew's threads or the caller's; false when a value did not fit.
 bool LaneTexture::SweepGroups(const SweepContext& s) {
-    if (!crew) {
-        SweepContext own = s;
-        for (int g = 0; g < groups; ++g)
-            if (!SweepGroup(own, 0, g))
-                return false;
-        return true;
-    }
-    crew->Run([&](int t) {
-        SweepContext own = s;
-        for (int g = t; g < groups; g += threads)
-            if (!SweepGroup(own, t, g))
-                return;
-    });
+    if (!crew)
+        return Band(s, 0);
+    crew->Run([&](int t) { Band(s, t); });
     return !crew->Failed();
+}
+
+// Groups t, t + threads, … until they are done or one does not finish.
+bool LaneTexture::Band(const SweepContext& s, int t) {
+    SweepContext own = s;
+    for (int g = t; g < groups; g += threads)
+        if (!SweepGroup(own, t, g))
+            return false;
+    return true;
 }
 
 bool LaneTexture::SweepGroup(SweepContext& s, int t, int g) {

@@ -42,6 +42,7 @@ private:
     }
     template <class Job> void EachGroup(const Job& job);
     bool SweepGroups(const wavefront::SweepContext& s);
+    bool Band(const wavefront::SweepContext& s, int t);
     bool SweepGroup(wavefront::SweepContext& s, int t, int g);
     void TakeCheckpoint(const TextureEngine& engine);
     [[noreturn]] void Replay(TextureEngine& engine);
