@@ -83,13 +83,6 @@ struct LaneValues {
     Floats P, A, B;
 };
 
-// The float every value within the bound of a result rounds to, and in `decided` whether
-// there is one.
-struct Certified {
-    Floats Value;
-    Words Decided;
-};
-
 // One field's cells and neighbours for one vector of a step.
 struct Neighbours {
     Floats Self;
@@ -266,11 +259,46 @@ inline float SlotValue(const float* row, int column, int w, bool wraps) {
     return 0.0f;
 }
 
+// Which lanes of a vector hold, as a comparison's words: for the widths without mask registers.
+namespace wordmasks {
+using Mask = Words;
+// Lanes where `lo` and `hi` are the same float and it is not ±0.
+[[gnu::always_inline]] inline Mask SameAndNotZero(Floats lo, Floats hi) {
+    const auto l = reinterpret_cast<Words>(lo);
+    return (l == reinterpret_cast<Words>(hi)) & ((l & 0x7fffffff) != 0);
+}
+[[gnu::always_inline]] inline Mask BelowZero(Floats f) {
+    return f < Floats{};
+}
+[[gnu::always_inline]] inline Mask MaskOf(Words w) {
+    return w;
+}
+[[gnu::always_inline]] inline Words WordsOf(Mask m) {
+    return m;
+}
+[[gnu::always_inline]] inline Mask Both(Mask a, Mask b) {
+    return a & b;
+}
+[[gnu::always_inline]] inline Mask Either(Mask a, Mask b) {
+    return a | b;
+}
+} // namespace wordmasks
+
 // The steps, compiled once for each width. The build targets plain x86-64, so the wider ones
 // run only where the processor has them. Each width converts between floats and doubles with
 // its own instructions: the compiler's generic conversion splits a vector into halves even
-// where one instruction does the whole.
+// where one instruction does the whole. v < 0 ? 0 : v is MAXPS(0, v), which returns its
+// second operand unless the first is greater, so −0.0 and NaN stay as they are.
 namespace sse2 {
+using namespace wordmasks;
+[[gnu::always_inline]] inline Floats ZeroIfBelow(Floats f) {
+    __m128 halves[2];
+    std::memcpy(halves, &f, sizeof halves);
+    halves[0] = _mm_max_ps(_mm_setzero_ps(), halves[0]);
+    halves[1] = _mm_max_ps(_mm_setzero_ps(), halves[1]);
+    std::memcpy(&f, halves, sizeof f);
+    return f;
+}
 [[gnu::always_inline]] inline Doubles Widen(Floats f) {
     return __builtin_convertvector(f, Doubles);
 }
@@ -298,6 +326,10 @@ constexpr bool ShuffleDoubles = false;
 #pragma GCC target("avx2,fma")
 #endif
 namespace avx2 {
+using namespace wordmasks;
+[[gnu::always_inline]] inline Floats ZeroIfBelow(Floats f) {
+    return Floats(_mm256_max_ps(_mm256_setzero_ps(), __m256(f)));
+}
 [[gnu::always_inline]] inline Doubles Widen(Floats f) {
     const __m256 all = __m256(f);
     const __m256d halves[2] = {_mm256_cvtps_pd(_mm256_castps256_ps128(all)),
@@ -343,6 +375,35 @@ constexpr bool ShuffleDoubles = false;
 #pragma GCC target("avx512f,avx512vl,avx512dq,avx512bw")
 #endif
 namespace avx512 {
+// Which lanes hold, in a mask register.
+using Mask = __mmask8;
+[[gnu::always_inline]] inline Mask SameAndNotZero(Floats lo, Floats hi) {
+    const auto l = __m256i(lo);
+    return _mm256_mask_cmpeq_epi32_mask(_mm256_test_epi32_mask(l, _mm256_set1_epi32(0x7fffffff)), l,
+                                        __m256i(hi));
+}
+[[gnu::always_inline]] inline Mask BelowZero(Floats f) {
+    return _mm256_cmp_ps_mask(__m256(f), _mm256_setzero_ps(), _CMP_LT_OQ);
+}
+[[gnu::always_inline]] inline Mask MaskOf(Words w) {
+    return _mm256_movepi32_mask(__m256i(w));
+}
+[[gnu::always_inline]] inline Words WordsOf(Mask m) {
+    return Words(_mm256_movm_epi32(m));
+}
+// The masks combined and tested in mask registers, not moved out to plain ones.
+[[gnu::always_inline]] inline Mask Both(Mask a, Mask b) {
+    return _kand_mask8(a, b);
+}
+[[gnu::always_inline]] inline Mask Either(Mask a, Mask b) {
+    return _kor_mask8(a, b);
+}
+[[gnu::always_inline]] inline bool AllSet(Mask m) {
+    return _kortestc_mask8_u8(m, m);
+}
+[[gnu::always_inline]] inline Floats ZeroIfBelow(Floats f) {
+    return Floats(_mm256_max_ps(_mm256_setzero_ps(), __m256(f)));
+}
 [[gnu::always_inline]] inline Doubles Widen(Floats f) {
     // The zero-masked forms: the plain ones start from an undefined register, which the
     // compiler then warns may be used uninitialised.
