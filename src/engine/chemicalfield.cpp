@@ -1,20 +1,22 @@
 #include "engine/chemicalfield.h"
 
-#include <new>
+#include <cstdint>
 
 namespace mottler {
 
 bool ChemicalField::Allocate(std::size_t count) {
     Release();
-    data.reset(new (std::nothrow) float[count]);
-    if (!data)
+    if (count > SIZE_MAX / sizeof(float))
+        return false;
+    block = LargeBlock::Allocate(count * sizeof(float));
+    if (!block.Data())
         return false;
     cells = count;
     return true;
 }
 
 void ChemicalField::Release() {
-    data.reset();
+    block = LargeBlock();
     cells = 0;
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "base/largeblock.h"
+
 #include <cstddef>
-#include <memory>
 
 namespace mottler {
 
 /// One block of W × H 32-bit floats in row-major order (cell (x, y) is element y × W + x).
 /// Neighbours wrap at all four edges; the wrap is the sweep's business, not the block's.
-/// The contents are uninitialised after allocation.
+/// The contents are 0 after allocation.
 class ChemicalField {
 public:
     ChemicalField() = default;
@@ -16,15 +17,15 @@ public:
     bool Allocate(std::size_t cells);
     void Release();
 
-    bool IsAllocated() const { return data != nullptr; }
+    bool IsAllocated() const { return block.Data() != nullptr; }
     std::size_t Cells() const { return cells; }
-    float* Data() { return data.get(); }
-    const float* Data() const { return data.get(); }
-    float& operator[](std::size_t k) { return data[k]; }
-    float operator[](std::size_t k) const { return data[k]; }
+    float* Data() { return static_cast<float*>(block.Data()); }
+    const float* Data() const { return static_cast<const float*>(block.Data()); }
+    float& operator[](std::size_t k) { return Data()[k]; }
+    float operator[](std::size_t k) const { return Data()[k]; }
 
 private:
-    std::unique_ptr<float[]> data;
+    LargeBlock block;
     std::size_t cells = 0;
 };
 

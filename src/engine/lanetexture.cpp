@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <stdexcept>
 
 namespace mottler {
@@ -20,6 +21,13 @@ void CopyRow(const float* from, float* to, int w) {
     std::memcpy(to, from, std::size_t(w) * sizeof(float));
 }
 
+LargeBlock LanesOf(std::size_t floats) {
+    LargeBlock block = LargeBlock::Allocate(floats * sizeof(float));
+    if (!block.Data())
+        throw std::bad_alloc();
+    return block;
+}
+
 SweepContext ContextOf(TextureEngine& engine, const SweepCoefficients& k) {
     return {engine.FieldA.Data(), engine.FieldB.Data(),      k, engine.Width(),
             engine.Height(),      engine.ScratchRows.Data(), {}};
@@ -36,12 +44,15 @@ LaneTexture::LaneTexture(TextureEngine& engine, const SweepCoefficients& coeffic
     : k(coefficients), width(vectorWidth), w(engine.Width()), h(engine.Height()), crew(sweepCrew),
       threads(sweepCrew ? sweepCrew->Threads() : 1), groups(h / TeamGroupRows),
       rowsFollow(groups * TeamGroupRows < h), groupFloats(certified::KeptLaneFloats(w)),
-      lanes(2 * std::size_t(groups) * groupFloats + 64 / sizeof(float)),
+      lanes(LanesOf(2 * std::size_t(groups) * groupFloats + 64 / sizeof(float))),
       saved(std::size_t(threads), std::vector<float>(certified::KeptScratchFloats())),
       fallbacks(std::size_t(threads)), ranges(std::size_t(groups) * TeamGroupRows),
       edges(4 * std::size_t(groups) * std::size_t(w)), most(std::size_t(groups)) {
-    const auto start = reinterpret_cast<std::uintptr_t>(lanes.data());
-    first = lanes.data() + ((64 - start % 64) % 64) / sizeof(float);
+    const auto start = reinterpret_cast<std::uintptr_t>(lanes.Data());
+    first = static_cast<float*>(lanes.Data()) + ((64 - start % 64) % 64) / sizeof(float);
+    const std::size_t cells = std::size_t(w) * std::size_t(h);
+    if (!checkpointA.Allocate(cells) || !checkpointB.Allocate(cells))
+        throw std::bad_alloc();
     TakeCheckpoint(engine);
     const SweepContext s = ContextOf(engine, k);
     EachGroup([&](int g) {
@@ -74,9 +85,8 @@ template <class Job> void LaneTexture::EachGroup(const Job& job) {
 }
 
 void LaneTexture::TakeCheckpoint(const TextureEngine& engine) {
-    const std::size_t cells = std::size_t(w) * std::size_t(h);
-    checkpointA.assign(engine.FieldA.Data(), engine.FieldA.Data() + cells);
-    checkpointB.assign(engine.FieldB.Data(), engine.FieldB.Data() + cells);
+    std::memcpy(checkpointA.Data(), engine.FieldA.Data(), checkpointA.Cells() * sizeof(float));
+    std::memcpy(checkpointB.Data(), engine.FieldB.Data(), checkpointB.Cells() * sizeof(float));
     sweepsSinceCheckpoint = 0;
 }
 
@@ -179,8 +189,8 @@ void LaneTexture::Settle(TextureEngine& engine) {
 }
 
 void LaneTexture::Replay(TextureEngine& engine) {
-    std::memcpy(engine.FieldA.Data(), checkpointA.data(), checkpointA.size() * sizeof(float));
-    std::memcpy(engine.FieldB.Data(), checkpointB.data(), checkpointB.size() * sizeof(float));
+    std::memcpy(engine.FieldA.Data(), checkpointA.Data(), checkpointA.Cells() * sizeof(float));
+    std::memcpy(engine.FieldB.Data(), checkpointB.Data(), checkpointB.Cells() * sizeof(float));
     for (int i = 0; i < sweepsSinceCheckpoint; ++i)
         CertifiedSweep(engine, k, width);
     CertifiedSweep(engine, k, width); // throws GrowthOverflow where the row order stops

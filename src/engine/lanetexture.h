@@ -1,6 +1,8 @@
 #pragma once
 
+#include "base/largeblock.h"
 #include "engine/certifiedgroup.h"
+#include "engine/chemicalfield.h"
 
 #include <vector>
 
@@ -54,9 +56,9 @@ private:
     int threads;
     int groups;      ///< whole groups of rows in lanes; the rows after them stay in the fields
     bool rowsFollow; ///< rows after the groups
-    std::size_t groupFloats;  ///< one field's lanes of one group
-    std::vector<float> lanes; ///< A's and B's lanes of each group in turn, from `first`
-    float* first;             ///< the lanes' first float, on a cache line
+    std::size_t groupFloats; ///< one field's lanes of one group
+    LargeBlock lanes;        ///< A's and B's lanes of each group in turn, from `first`
+    float* first;            ///< the lanes' first float, on a cache line
     std::vector<std::vector<float>> saved; ///< per thread: what a block's steps overwrote
     std::vector<long> fallbacks;           ///< per thread: the cells computed again
     std::vector<wavefront::Range> ranges;  ///< per row of the groups
@@ -66,7 +68,7 @@ private:
     std::vector<certified::LaneMagnitudes> most; ///< each group's, as the last sweep left it
     // The fields as they were this many sweeps ago: an overflow sweeps again from them in
     // row order, which stops where the plain sweep stops.
-    std::vector<float> checkpointA, checkpointB;
+    ChemicalField checkpointA, checkpointB;
     int sweepsSinceCheckpoint = 0;
 };
 
