@@ -259,38 +259,13 @@ inline float SlotValue(const float* row, int column, int w, bool wraps) {
     return 0.0f;
 }
 
-// Which lanes of a vector hold, as a comparison's words: for the widths without mask registers.
-namespace wordmasks {
-using Mask = Words;
-// Lanes where `lo` and `hi` are the same float and it is not ±0.
-[[gnu::always_inline]] inline Mask SameAndNotZero(Floats lo, Floats hi) {
-    const auto l = reinterpret_cast<Words>(lo);
-    return (l == reinterpret_cast<Words>(hi)) & ((l & 0x7fffffff) != 0);
-}
-[[gnu::always_inline]] inline Mask BelowZero(Floats f) {
-    return f < Floats{};
-}
-[[gnu::always_inline]] inline Mask MaskOf(Words w) {
-    return w;
-}
-[[gnu::always_inline]] inline Words WordsOf(Mask m) {
-    return m;
-}
-[[gnu::always_inline]] inline Mask Both(Mask a, Mask b) {
-    return a & b;
-}
-[[gnu::always_inline]] inline Mask Either(Mask a, Mask b) {
-    return a | b;
-}
-} // namespace wordmasks
-
 // The steps, compiled once for each width. The build targets plain x86-64, so the wider ones
 // run only where the processor has them. Each width converts between floats and doubles with
 // its own instructions: the compiler's generic conversion splits a vector into halves even
 // where one instruction does the whole. v < 0 ? 0 : v is MAXPS(0, v), which returns its
 // second operand unless the first is greater, so −0.0 and NaN stay as they are.
 namespace sse2 {
-using namespace wordmasks;
+#include "engine/certifiedwordmasks.inc"
 [[gnu::always_inline]] inline Floats ZeroIfBelow(Floats f) {
     __m128 halves[2];
     std::memcpy(halves, &f, sizeof halves);
@@ -326,7 +301,7 @@ constexpr bool ShuffleDoubles = false;
 #pragma GCC target("avx2,fma")
 #endif
 namespace avx2 {
-using namespace wordmasks;
+#include "engine/certifiedwordmasks.inc"
 [[gnu::always_inline]] inline Floats ZeroIfBelow(Floats f) {
     return Floats(_mm256_max_ps(_mm256_setzero_ps(), __m256(f)));
 }
