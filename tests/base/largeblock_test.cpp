@@ -1,12 +1,10 @@
+#include "addresslimit.h"
 #include "base/largeblock.h"
 #include "childprocess.h"
 
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <unistd.h>
 #include <utility>
 
 namespace mottler {
@@ -57,13 +55,7 @@ TEST(LargeBlock, AskingForMoreThanThereIsGivesNoMemoryRatherThanACrash) {
     EXPECT_EQ(LargeBlock::Allocate(SIZE_MAX).Data(), nullptr);
     EXPECT_EQ(LargeBlock::Allocate(SIZE_MAX / 2).Data(), nullptr);
     EXPECT_TRUE(test::InChildProcess([] {
-        std::ifstream statm("/proc/self/statm");
-        rlim_t pages = 0;
-        statm >> pages;
-        const rlim_t size = pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
-        const rlim_t gigabyte = rlim_t(1) << 30;
-        const rlimit limit{size + gigabyte, size + gigabyte};
-        setrlimit(RLIMIT_AS, &limit);
+        test::LimitAddressSpaceGrowth(std::uint64_t(1) << 30);
         return LargeBlock::Allocate(std::size_t(8) << 30).Data() == nullptr &&
                LargeBlock::Allocate(std::size_t(64) << 20).Data() != nullptr;
     }));
